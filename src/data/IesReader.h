@@ -1,0 +1,38 @@
+#pragma once
+// The IES (LM-63) reader: header lines up to the TILT line, then one stream of numbers.
+
+#include "Notifier.h"
+#include "Photometry.h"
+
+#include <string>
+
+namespace lumetra {
+
+// Largest candela grid (vertical x horizontal count) that a file may declare.
+inline constexpr unsigned long kMaxCandelaValues = 4'194'304;
+
+// Index of the TILT line: the first line whose text before its first "=" is "tilt" in any
+// letter case, nothing trimmed. Returns lines.size() when there is none.
+std::size_t FindTiltLine(const TextLines& lines);
+
+// True when the TILT line's value, blanks trimmed, is "include" in any letter case.
+bool IsTiltInclude(const std::string& tiltLine);
+
+// Every carriage return and line feed becomes a space, in place.
+std::string LineBreaksToSpaces(std::string text);
+
+// Moves the lines up to and including the TILT line into headerLines and returns the rest as
+// one text in which line breaks and commas are spaces.
+std::string SplitHeader(TextLines& lines, TextLines& headerLines);
+
+// Fills the record from the file's lines. On return lines holds the numeric text as its one line.
+// A malformed leading number calls notify once ("Error!" ...) and reading goes on. Returns the
+// parse-error flag. Throws LumetraError when nothing follows the TILT line or the declared grid
+// is too large.
+bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify);
+
+// The text after the first exact occurrence of keyword, up to the end of its line or the next
+// "[", untrimmed; empty when the keyword is absent.
+std::string HeaderKeyword(const std::string& keyword, const std::string& headerText);
+
+} // namespace lumetra

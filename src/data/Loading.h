@@ -1,0 +1,29 @@
+#pragma once
+// Loading a named IES file into the program's data and describing the luminaire.
+
+#include "Notifier.h"
+#include "Photometry.h"
+
+#include <string>
+
+namespace lumetra {
+
+// Largest file the viewer reads; a bigger one is refused before it is read.
+inline constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
+
+// Empties the candela table, reads the file into fileLines and runs the reader. Throws
+// LumetraError ("Cannot open file %s", or the reader's error). Returns the parse-error flag.
+bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
+                    TextLines& headerLines, const Notifier& notify);
+
+// The same on the program-wide data set; sets ParseError.
+void LoadPhotometry(const std::string& fileName, const Notifier& notify);
+
+// The six-line description: Test, Manufacturer, luminaire, Luminaire catalog, Lamp, Lamp catalog,
+// each line ended by a carriage return.
+std::string BuildDescription(const std::string& headerText);
+
+// The header text: every header line followed by CR LF.
+std::string HeaderText(const TextLines& headerLines);
+
+} // namespace lumetra

@@ -1,0 +1,42 @@
+#pragma once
+// The numeric block of an IES file as one space-separated text, consumed from the front by a
+// cursor so that reading stays linear in the size of the file.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace lumetra {
+
+class NumericText {
+  public:
+    NumericText() = default;
+    explicit NumericText(std::string text) : text_(std::move(text)) {}
+
+    const std::string& text() const { return text_; }
+    std::string release() && { return std::move(text_); }
+    bool empty() const { return text_.empty(); }
+    // Offset of the token most recently taken (or of the point where none was found).
+    std::size_t lastTokenStart() const { return lastTokenStart_; }
+    // True once no further token can be taken.
+    bool exhausted() const;
+
+    // Skips leading spaces and takes everything before the next space. When no space follows,
+    // the token is empty and the rest of the text stays where it is.
+    std::string_view TakeToken();
+
+  private:
+    std::string text_;
+    std::size_t pos_ = 0;
+    std::size_t lastTokenStart_ = 0;
+};
+
+// Converts a whole token: optional sign, digits with at most one ".", at least one digit, then
+// optionally "E"/"e", an optional sign and at least one digit. Always "." whatever the locale.
+// Fails (giving 0) on anything else and on a magnitude beyond extended precision.
+bool ConvertToken(std::string_view token, long double& value);
+
+// Takes the next token and converts it; sets the error flag on failure and never clears it.
+long double ReadNumber(NumericText& text, bool& error);
+
+} // namespace lumetra

@@ -1,0 +1,38 @@
+#include "TextLines.h"
+
+namespace lumetra {
+
+TextLines SplitIntoLines(std::string_view text) {
+    const auto nul = text.find('\0');
+    if (nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    TextLines lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string JoinLinesCrLf(const TextLines& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string joined;
+    joined.reserve(size);
+    for (const auto& line : lines) {
+        joined += line;
+        joined += "\r\n";
+    }
+    return joined;
+}
+
+} // namespace lumetra

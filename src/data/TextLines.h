@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Photometry.h"
+
+#include <string>
+#include <string_view>
+
+namespace lumetra {
+
+// Splits text into lines at CR, LF or CRLF; a NUL ends the text. A line break at the very end
+// starts no further line, so empty text has no lines at all.
+TextLines SplitIntoLines(std::string_view text);
+
+// The lines joined, each followed by a carriage return and a line feed (the last one too).
+std::string JoinLinesCrLf(const TextLines& lines);
+
+} // namespace lumetra

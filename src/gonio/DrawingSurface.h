@@ -1,0 +1,61 @@
+#pragma once
+// The drawing surface the goniogram is drawn on: a canvas that keeps a pen, a brush and a font
+// from one call to the next, and draws rectangles, ellipses, lines and text with them.
+
+#include <cstdint>
+#include <string>
+
+namespace lumetra {
+
+// 24-bit colour, red in the low byte; kClBtnFace stands for the system button-face colour,
+// which each surface resolves itself.
+using Color = std::uint32_t;
+constexpr Color Rgb(unsigned r, unsigned g, unsigned b) {
+    return static_cast<Color>((r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16));
+}
+constexpr Color kClBtnFace = 0xFF00000Fu;
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+enum class BrushStyle { Solid, Clear };
+
+struct Pen {
+    Color color = Rgb(0, 0, 0);
+    int width = 1;
+    PenStyle style = PenStyle::Solid;
+    bool operator==(const Pen&) const = default;
+};
+
+struct Brush {
+    Color color = Rgb(255, 255, 255);
+    BrushStyle style = BrushStyle::Solid;
+    bool operator==(const Brush&) const = default;
+};
+
+// A negative height asks for characters of that many pixels, not counting internal leading.
+struct Font {
+    std::string name = "MS Sans Serif";
+    Color color = Rgb(0, 0, 0);
+    int height = -11;
+    bool operator==(const Font&) const = default;
+};
+
+class DrawingSurface {
+  public:
+    virtual ~DrawingSurface() = default;
+
+    Pen pen;
+    Brush brush;
+    Font font;
+
+    // Boxes are (left, top, right, bottom) with the right and bottom edges outside the shape.
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;
+    // Text whose top-left corner is at (x, y); text is UTF-8.
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+    virtual void Lock() = 0;
+    virtual void Unlock() = 0;
+};
+
+} // namespace lumetra
