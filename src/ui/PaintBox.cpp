@@ -1,0 +1,40 @@
+#include "PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lumetra {
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TPaintBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image_.fill(palette().color(QPalette::Button));
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    if (onPaint)
+        onPaint();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    leftPressed_ = event->button() == Qt::LeftButton;
+    if (onMouseDown)
+        onMouseDown(event->button(), event->buttons(), event->modifiers());
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = leftPressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    leftPressed_ = false;
+    if (click && onClick)
+        onClick();
+}
+
+} // namespace lumetra

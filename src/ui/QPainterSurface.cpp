@@ -1,0 +1,188 @@
+#include "QPainterSurface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPalette>
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace lumetra {
+
+namespace {
+
+// The toolkit's height for a font that asks for height 0.
+constexpr int kDefaultPixelSize = 11;
+
+Qt::PenStyle ToQtPenStyle(PenStyle style) {
+    switch (style) {
+    case PenStyle::Solid: return Qt::SolidLine;
+    case PenStyle::Dash: return Qt::DashLine;
+    case PenStyle::Dot: return Qt::DotLine;
+    case PenStyle::DashDot: return Qt::DashDotLine;
+    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
+    case PenStyle::Clear: return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+// The box with its right and bottom edges outside, put in order; a box given backwards covers
+// the same pixels as the one given forwards.
+QRect BoxOf(int left, int top, int right, int bottom) {
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+// A positive height asks for the whole character cell; find the em size whose cell fits it.
+int PixelSizeForCellHeight(QFont font, int cellHeight) {
+    font.setPixelSize(cellHeight);
+    const int measured = QFontMetrics(font).height();
+    if (measured <= 0)
+        return cellHeight;
+    return std::max(1, static_cast<int>(std::lround(1.0 * cellHeight * cellHeight / measured)));
+}
+
+} // namespace
+
+QPainterSurface::QPainterSurface(QPaintDevice* device) : device_(device) {}
+
+QPainterSurface::~QPainterSurface() {
+    if (painter_ && painter_->isActive())
+        painter_->end();
+}
+
+void QPainterSurface::SetDevice(QPaintDevice* device) {
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+    lockDepth_ = 0;
+    device_ = device;
+}
+
+QColor QPainterSurface::ToQColor(Color color) {
+    if (color == kClBtnFace)
+        return qGuiApp != nullptr ? QGuiApplication::palette().color(QPalette::Button)
+                                  : QColor(240, 240, 240);
+    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
+                  static_cast<int>((color >> 16) & 0xFFu));
+}
+
+QFont QPainterSurface::ToQFont(const Font& font) {
+    // fontconfig maps Windows family names such as "arial" onto installed metric-compatible
+    // ones (Liberation Sans).
+    QFont qfont(QString::fromStdString(font.name));
+    if (font.height < 0)
+        qfont.setPixelSize(font.height == INT_MIN ? INT_MAX : -font.height);
+    else if (font.height > 0)
+        qfont.setPixelSize(PixelSizeForCellHeight(qfont, font.height));
+    else
+        qfont.setPixelSize(kDefaultPixelSize);
+    return qfont;
+}
+
+void QPainterSurface::Lock() {
+    if (lockDepth_++ > 0 || device_ == nullptr)
+        return;
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(device_))
+        painter_.reset();
+}
+
+void QPainterSurface::Unlock() {
+    if (lockDepth_ == 0)
+        return;
+    if (--lockDepth_ == 0 && painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+template <typename Draw> void QPainterSurface::Paint(Draw&& draw) {
+    if (painter_) {
+        painter_->save();
+        draw(*painter_);
+        painter_->restore();
+        return;
+    }
+    if (device_ == nullptr)
+        return;
+    QPainter painter;
+    if (!painter.begin(device_))
+        return;
+    draw(painter);
+    painter.end();
+}
+
+void QPainterSurface::ApplyPenAndBrush(QPainter& painter) const {
+    QPen qpen(ToQColor(pen.color));
+    qpen.setStyle(ToQtPenStyle(pen.style));
+    qpen.setWidth(std::max(1, pen.width));
+    qpen.setCapStyle(Qt::RoundCap);
+    qpen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(qpen);
+    if (brush.style == BrushStyle::Solid)
+        painter.setBrush(ToQColor(brush.color));
+    else
+        painter.setBrush(Qt::NoBrush);
+}
+
+void QPainterSurface::Rectangle(int left, int top, int right, int bottom) {
+    const QRect box = BoxOf(left, top, right, bottom);
+    if (box.isEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        // Fill the whole box, then outline its outermost pixels, so the fill never depends on
+        // how the pen straddles the edge.
+        if (brush.style == BrushStyle::Solid)
+            painter.fillRect(box, ToQColor(brush.color));
+        ApplyPenAndBrush(painter);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+    });
+}
+
+void QPainterSurface::Ellipse(int left, int top, int right, int bottom) {
+    const QRect box = BoxOf(left, top, right, bottom);
+    if (box.isEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        ApplyPenAndBrush(painter);
+        painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    });
+}
+
+void QPainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+
+void QPainterSurface::LineTo(int x, int y) {
+    const QPoint from = position_;
+    position_ = QPoint(x, y);
+    Paint([&](QPainter& painter) {
+        ApplyPenAndBrush(painter);
+        painter.drawLine(from, position_);
+    });
+}
+
+void QPainterSurface::TextOut(int x, int y, const std::string& text) {
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    Paint([&](QPainter& painter) {
+        const QFont qfont = ToQFont(font);
+        painter.setFont(qfont);
+        const QFontMetrics metrics = painter.fontMetrics();
+        // An opaque brush gives the text a background box of the brush colour.
+        if (brush.style == BrushStyle::Solid)
+            painter.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()),
+                             ToQColor(brush.color));
+        painter.setPen(ToQColor(font.color));
+        painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
+    });
+}
+
+} // namespace lumetra

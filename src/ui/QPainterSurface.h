@@ -1,0 +1,55 @@
+#pragma once
+// The drawing surface on a Qt paint device: a QImage for the window and PNG files, a
+// QSvgGenerator for SVG files.
+
+#include "gonio/DrawingSurface.h"
+
+#include <QColor>
+#include <QPoint>
+
+#include <memory>
+
+class QFont;
+class QPaintDevice;
+class QPainter;
+
+namespace lumetra {
+
+class QPainterSurface : public DrawingSurface {
+  public:
+    explicit QPainterSurface(QPaintDevice* device = nullptr);
+    ~QPainterSurface() override;
+    QPainterSurface(const QPainterSurface&) = delete;
+    QPainterSurface& operator=(const QPainterSurface&) = delete;
+
+    // Ends any lock still held on the previous device.
+    void SetDevice(QPaintDevice* device);
+    QPaintDevice* Device() const { return device_; }
+
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    // Locks nest; the outermost one keeps a painter open on the device until its Unlock, which
+    // a QSvgGenerator needs to write one document. Drawing outside a lock opens a painter for
+    // each call.
+    void Lock() override;
+    void Unlock() override;
+
+    // A surface colour as Qt's, with the button-face sentinel resolved from the palette.
+    static QColor ToQColor(Color color);
+    // The font Qt draws for a surface font.
+    static QFont ToQFont(const Font& font);
+
+  private:
+    template <typename Draw> void Paint(Draw&& draw);
+    void ApplyPenAndBrush(QPainter& painter) const;
+
+    QPaintDevice* device_ = nullptr;
+    std::unique_ptr<QPainter> painter_;
+    int lockDepth_ = 0;
+    QPoint position_;
+};
+
+} // namespace lumetra

@@ -1,0 +1,33 @@
+#include "TrackBars.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace lumetra {
+
+TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setTickPosition(QSlider::TicksBothSides);
+    setTickInterval(1);
+    setSingleStep(1);
+    setPageStep(2);
+}
+
+void TTrackBar::keyReleaseEvent(QKeyEvent* event) {
+    QSlider::keyReleaseEvent(event);
+    if (onKeyUp)
+        onKeyUp();
+}
+
+void TTrackBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QSlider::mouseReleaseEvent(event);
+        return;
+    }
+    // The handler runs while the drag is still held, as the render it may start must finish
+    // before the bar lets go of the mouse.
+    if (onLeftRelease)
+        onLeftRelease();
+    QSlider::mouseReleaseEvent(event);
+}
+
+} // namespace lumetra
