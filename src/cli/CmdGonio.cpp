@@ -1,6 +1,196 @@
-// Placeholder until the goniogram command is built.
+// lumetra-cli gonio: the grid and goniogram of a file, as the main window draws them, written as
+// PNG or SVG.
+
 #include "Commands.h"
 
+#include "data/Errors.h"
+#include "data/GlobalMax.h"
+#include "data/Loading.h"
+#include "data/TextEncoding.h"
+#include "gonio/CanvasLock.h"
+#include "gonio/Goniogram.h"
+#include "ui/QPainterSurface.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QSvgGenerator>
+
+#include <cstdio>
+#include <optional>
+
 namespace lumetra::cli {
-int RunGonio(const QStringList&) { return Fail("gonio: not available yet"); }
+
+namespace {
+
+constexpr int kDefaultSize = 400;
+constexpr int kLargestSize = 4096; // 64 MB of image at most
+constexpr const char* kUsage =
+    "Usage: lumetra-cli gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]";
+
+enum class Format { Png, Svg };
+
+struct GonioOptions {
+    QString input;
+    QString output;
+    Format format = Format::Png;
+    int plane = 0;
+    int size = kDefaultSize;
+    bool fit = false;
+    bool ortho = false;
+};
+
+// The options, or the text of what is wrong with them.
+struct ParsedOptions {
+    std::optional<GonioOptions> options;
+    QString error;
+};
+
+ParsedOptions Invalid(const QString& error) { return {std::nullopt, error + "\n" + kUsage}; }
+
+std::optional<int> WholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+ParsedOptions ParseOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption output({"o", "output"}, "Output file (.png or .svg).", "file");
+    const QCommandLineOption plane("plane", "C-plane index.", "N", "0");
+    const QCommandLineOption size("size", "Width and height in pixels.", "S",
+                                  QString::number(kDefaultSize));
+    const QCommandLineOption fit("fit", "Scale to the peak of the drawn planes.");
+    const QCommandLineOption ortho("ortho", "Add the orthogonal pair at plane 0.");
+    parser.addOptions({output, plane, size, fit, ortho});
+    if (!parser.parse(QStringList{"lumetra-cli gonio"} + arguments))
+        return Invalid(parser.errorText());
+
+    GonioOptions options;
+    if (parser.positionalArguments().size() != 1)
+        return Invalid("gonio takes exactly one input file.");
+    options.input = parser.positionalArguments().front();
+    if (!parser.isSet(output))
+        return Invalid("Missing the output file (-o OUT.png or -o OUT.svg).");
+    options.output = parser.value(output);
+    const QString suffix = QFileInfo(options.output).suffix().toLower();
+    if (suffix != "png" && suffix != "svg")
+        return Invalid("The output file must end in .png or .svg: " + options.output);
+    options.format = suffix == "svg" ? Format::Svg : Format::Png;
+
+    const auto planeIndex = WholeNumber(parser.value(plane));
+    if (!planeIndex)
+        return Invalid("--plane takes a whole number, not '" + parser.value(plane) + "'.");
+    options.plane = *planeIndex;
+    const auto pixels = WholeNumber(parser.value(size));
+    if (!pixels || *pixels < 1 || *pixels > kLargestSize)
+        return Invalid(QString("--size takes a whole number from 1 to %1, not '%2'.")
+                           .arg(kLargestSize)
+                           .arg(parser.value(size)));
+    options.size = *pixels;
+    options.fit = parser.isSet(fit);
+    options.ortho = parser.isSet(ortho);
+    return {options, {}};
+}
+
+// A record with no planes has only position 0, where the window draws the bare grid.
+std::optional<QString> PlaneError(const GonioOptions& options, const tIES& record) {
+    const int planes = static_cast<int>(record.Candela.size());
+    if (options.plane == 0 && planes == 0)
+        return std::nullopt;
+    if (options.plane >= 0 && options.plane < planes)
+        return std::nullopt;
+    if (planes == 0)
+        return QString("Plane %1 is out of range: %2 has no planes.")
+            .arg(options.plane)
+            .arg(options.input);
+    return QString("Plane %1 is out of range: %2 has planes 0 to %3.")
+        .arg(options.plane)
+        .arg(options.input)
+        .arg(planes - 1);
+}
+
+GonioView ViewOf(const GonioOptions& options, const tIES& record) {
+    GonioView view;
+    view.plane = options.plane;
+    view.fit = options.fit;
+    view.ortho = options.ortho;
+    if (!options.fit)
+        FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
+                             view.globalMaxCandela);
+    view.decimalSeparator = QLocale().decimalPoint().toStdString();
+    return view;
+}
+
+// One lock over grid and curves: an SVG document is written when its painter ends.
+void DrawGoniogram(QPainterSurface& surface, int size, const tIES& record,
+                   const GonioView& view) {
+    CanvasLock lock(surface);
+    ShowGrid(surface, size, size);
+    DrawIES(surface, size, size, record, view);
+}
+
+int WritePng(const GonioOptions& options, const tIES& record, const GonioView& view) {
+    QImage image(options.size, options.size, QImage::Format_RGB32);
+    if (image.isNull())
+        return Fail("Not enough memory for a picture of " + QString::number(options.size) +
+                    " pixels.");
+    QPainterSurface surface(&image);
+    DrawGoniogram(surface, options.size, record, view);
+    if (!image.save(options.output, "PNG"))
+        return Fail("Cannot write " + options.output + ".");
+    return 0;
+}
+
+int WriteSvg(const GonioOptions& options, const tIES& record, const GonioView& view) {
+    QFile file(options.output);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Fail("Cannot write " + options.output + ": " + file.errorString());
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(options.size, options.size));
+    svg.setViewBox(QRect(0, 0, options.size, options.size));
+    svg.setTitle("Goniogram of " + QFileInfo(options.input).fileName());
+    QPainterSurface surface(&svg);
+    DrawGoniogram(surface, options.size, record, view);
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return Fail("Cannot write " + options.output + ": " + file.errorString());
+    return 0;
+}
+
+} // namespace
+
+int RunGonio(const QStringList& arguments) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.options)
+        return Fail(parsed.error);
+    const GonioOptions& options = *parsed.options;
+
+    const Notifier notify = [](const std::string& text) {
+        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+    };
+    tIES record;
+    TextLines fileLines;
+    TextLines headerLines;
+    try {
+        LoadPhotometry(QFile::encodeName(options.input).toStdString(), record, fileLines,
+                       headerLines, notify);
+    } catch (const LumetraError& error) {
+        return Fail(QString::fromStdString(ToUtf8(error.what())));
+    }
+    if (const auto error = PlaneError(options, record))
+        return Fail(*error);
+
+    const GonioView view = ViewOf(options, record);
+    try {
+        return options.format == Format::Svg ? WriteSvg(options, record, view)
+                                             : WritePng(options, record, view);
+    } catch (const LumetraError& error) {
+        return Fail(QString::fromStdString(ToUtf8(error.what())));
+    }
+}
+
 } // namespace lumetra::cli

@@ -55,11 +55,13 @@ int PixelSizeForCellHeight(QFont font, int cellHeight) {
 QPainterSurface::QPainterSurface(QPaintDevice* device) : device_(device) {}
 
 QPainterSurface::~QPainterSurface() {
+    FlushPolyline();
     if (painter_ && painter_->isActive())
         painter_->end();
 }
 
 void QPainterSurface::SetDevice(QPaintDevice* device) {
+    FlushPolyline();
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
@@ -100,16 +102,18 @@ void QPainterSurface::Unlock() {
     if (lockDepth_ == 0)
         return;
     if (--lockDepth_ == 0 && painter_) {
+        FlushPolyline();
         painter_->end();
         painter_.reset();
     }
 }
 
+// Every drawing call sets all the painter state it uses, so a painter kept open by a lock needs
+// no saving and restoring between calls.
 template <typename Draw> void QPainterSurface::Paint(Draw&& draw) {
+    FlushPolyline();
     if (painter_) {
-        painter_->save();
         draw(*painter_);
-        painter_->restore();
         return;
     }
     if (device_ == nullptr)
@@ -121,13 +125,17 @@ template <typename Draw> void QPainterSurface::Paint(Draw&& draw) {
     painter.end();
 }
 
-void QPainterSurface::ApplyPenAndBrush(QPainter& painter) const {
-    QPen qpen(ToQColor(pen.color));
-    qpen.setStyle(ToQtPenStyle(pen.style));
-    qpen.setWidth(std::max(1, pen.width));
+void QPainterSurface::ApplyPen(QPainter& painter, const Pen& linePen) const {
+    QPen qpen(ToQColor(linePen.color));
+    qpen.setStyle(ToQtPenStyle(linePen.style));
+    qpen.setWidth(std::max(1, linePen.width));
     qpen.setCapStyle(Qt::RoundCap);
     qpen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(qpen);
+}
+
+void QPainterSurface::ApplyPenAndBrush(QPainter& painter) const {
+    ApplyPen(painter, pen);
     if (brush.style == BrushStyle::Solid)
         painter.setBrush(ToQColor(brush.color));
     else
@@ -164,10 +172,31 @@ void QPainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 void QPainterSurface::LineTo(int x, int y) {
     const QPoint from = position_;
     position_ = QPoint(x, y);
+    if (painter_) {
+        const bool continues =
+            !polyline_.isEmpty() && polyline_.back() == from && polylinePen_ == pen;
+        if (!continues) {
+            FlushPolyline();
+            polyline_ << from;
+            polylinePen_ = pen;
+        }
+        polyline_ << position_;
+        return;
+    }
     Paint([&](QPainter& painter) {
-        ApplyPenAndBrush(painter);
+        ApplyPen(painter, pen);
         painter.drawLine(from, position_);
     });
+}
+
+void QPainterSurface::FlushPolyline() {
+    if (polyline_.isEmpty())
+        return;
+    if (painter_) {
+        ApplyPen(*painter_, polylinePen_);
+        painter_->drawPolyline(polyline_);
+    }
+    polyline_.clear();
 }
 
 void QPainterSurface::TextOut(int x, int y, const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPolygon>
 
 #include <memory>
 
@@ -44,12 +45,18 @@ class QPainterSurface : public DrawingSurface {
 
   private:
     template <typename Draw> void Paint(Draw&& draw);
+    void ApplyPen(QPainter& painter, const Pen& linePen) const;
     void ApplyPenAndBrush(QPainter& painter) const;
+    // Inside a lock, joined lines are gathered into one polyline (one path in an SVG file) and
+    // drawn before anything else is.
+    void FlushPolyline();
 
     QPaintDevice* device_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     int lockDepth_ = 0;
     QPoint position_;
+    QPolygon polyline_;
+    Pen polylinePen_;
 };
 
 } // namespace lumetra
