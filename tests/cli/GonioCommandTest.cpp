@@ -172,6 +172,32 @@ TEST_F(GonioCommand, SvgHasGridScaleCaptionsAndTheMainPairInRed) {
     EXPECT_NE(svg.find("font-family=\"arial\" font-size=\"11\""), std::string::npos);
 }
 
+TEST_F(GonioCommand, BoxesKeepTheirRightAndBottomEdgesOutside) {
+    const std::string svg = Svg({kHalf, "--size", "400"});
+    // The frame of the box (0, 0, 400, 400) runs along its last pixels, 0 and 399.
+    EXPECT_NE(svg.find("<rect x=\"0\" y=\"0\" width=\"399\" height=\"399\"/>"),
+              std::string::npos);
+    // The inner circle's box (180, 180, 220, 220) covers pixels 180 to 219.
+    EXPECT_NE(svg.find("<circle cx=\"199.5\" cy=\"199.5\" r=\"19.5\"/>"), std::string::npos);
+}
+
+TEST_F(GonioCommand, RingsAreOutlinesAndTheInnerCircleIsFilled) {
+    const std::string svg = Svg({kHalf});
+    std::size_t rings = 0;
+    for (const auto& g : Groups(svg)) {
+        const std::size_t circles = Count(g.content, "<circle");
+        if (circles == 0)
+            continue;
+        if (g.attributes.find("stroke=\"#646464\"") != std::string::npos) {
+            EXPECT_NE(g.attributes.find("fill=\"none\""), std::string::npos) << g.attributes;
+            rings += circles;
+        } else {
+            EXPECT_EQ(g.attributes.find("fill=\"none\""), std::string::npos) << g.attributes;
+        }
+    }
+    EXPECT_EQ(rings, 8u); // rings 1 to 8; ring 0 is empty
+}
+
 TEST_F(GonioCommand, BackgroundIsThePaletteButtonFace) {
     const std::string svg = Svg({kHalf});
     static const std::regex background(
