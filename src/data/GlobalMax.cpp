@@ -6,18 +6,21 @@ namespace lumetra {
 
 void FindGlobalMaxCandela(const tIES& record, int minPlane, int maxPlane, long double& globalMax) {
     const int planeCount = static_cast<int>(record.Candela.size());
-    if (planeCount == 0 || minPlane < 0 || minPlane >= planeCount)
-        return;
-    const tArrEx& first = record.Candela[static_cast<std::size_t>(minPlane)];
-    if (first.empty())
-        return;
-    long double peak = first[0];
-    const int lastPlane = std::min(maxPlane, planeCount - 1);
-    for (int h = minPlane; h <= lastPlane; ++h)
-        for (const long double value : record.Candela[static_cast<std::size_t>(h)])
-            if (value > peak)
+    const int first = std::max(minPlane, 0);
+    const int last = std::min(maxPlane, planeCount - 1);
+    // The start value is a value of the file, never 0, so that all-negative planes give their
+    // largest value; with no value in range there is nothing to start from.
+    bool found = false;
+    long double peak = 0;
+    for (int h = first; h <= last; ++h) {
+        for (const long double value : record.Candela[static_cast<std::size_t>(h)]) {
+            if (!found || value > peak)
                 peak = value;
-    globalMax = peak;
+            found = true;
+        }
+    }
+    if (found)
+        globalMax = peak;
 }
 
 } // namespace lumetra

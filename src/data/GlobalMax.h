@@ -5,7 +5,7 @@
 namespace lumetra {
 
 // Largest candela value of the planes minPlane..maxPlane (both included), starting from the first
-// value of plane minPlane. Leaves globalMax unchanged when there is no value to start from.
+// value of the range. Leaves globalMax unchanged when the range holds no value.
 void FindGlobalMaxCandela(const tIES& record, int minPlane, int maxPlane, long double& globalMax);
 
 } // namespace lumetra

@@ -5,17 +5,19 @@
 #include "TextLines.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace lumetra {
 
 namespace {
 
+// ASCII only: std::tolower follows the user's locale, and in a Turkish one "I" does not fold to
+// "i", so TILT=NONE would stop being a TILT line.
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+               return AsciiLower(x) == AsciiLower(y);
            });
 }
 
@@ -59,12 +61,15 @@ class LeadingNumberReader {
     std::size_t failureOffset_ = 0;
 };
 
-// Rounds to the nearest integer (ties to even) and keeps the low 16 bits.
+// Rounds to the nearest integer (ties to even) and keeps the low 16 bits. A rounded value outside
+// the 64-bit signed range has no low bits to keep, so the file is refused.
 std::uint16_t RoundedLowWord(long double value, const char* what) {
     const long double rounded = std::nearbyintl(value);
-    if (!(rounded >= -9.2e18L && rounded <= 9.2e18L))
+    constexpr long double kTwoTo63 = 9223372036854775808.0L; // exact in extended precision
+    if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63))
         throw LumetraError(std::string("The ") + what + " of the file is out of range");
-    return static_cast<std::uint16_t>(static_cast<std::int64_t>(rounded) & 0xFFFF);
+    return static_cast<std::uint16_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded)) &
+                                      0xFFFFu);
 }
 
 // File line (1-based) holding the text offset, given the numeric text's line starts.
@@ -86,15 +91,15 @@ std::vector<std::size_t> LineStarts(const TextLines& lines) {
 }
 
 // The tilt block of TILT=INCLUDE: geometry, a count N, N angles and N factors. Skipping stops
-// once the text runs out, so a huge count cannot make it loop.
+// once the text runs out, so a huge count cannot make it loop. The text holds fewer tokens than
+// characters, so clamping N to its length changes nothing and keeps the arithmetic integral.
 void SkipTiltBlock(NumericText& text, LeadingNumberReader& reader) {
     reader.Read(); // lamp-to-luminaire geometry
     const long double count = std::nearbyintl(reader.Read());
-    long double remaining = count > 0 ? 2 * count : 0;
-    while (remaining > 0 && !text.exhausted()) {
-        reader.Read();
-        remaining -= 1;
-    }
+    const auto limit = static_cast<long double>(text.text().size());
+    const auto pairs = count > 0 ? static_cast<std::size_t>(std::min(count, limit)) : 0;
+    for (std::size_t i = 0; i < 2 * pairs && !text.exhausted(); ++i)
+        reader.Read(); // the N angles, then the N multiplying factors
 }
 
 void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseError) {
@@ -156,6 +161,16 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
     long double leading[13];
     for (auto& value : leading)
         value = reader.Read();
+    // The message comes once, right after the thirteenth number, whatever follows.
+    if (reader.failed() && notify) {
+        const std::size_t line = reader.ranOut()
+                                     ? totalLines
+                                     : FileLineOf(reader.failureOffset(), lineStarts, headerCount);
+        notify("Error!\r\rLine " + std::to_string(line));
+    }
+
+    // Checked before the record changes or anything is allocated, so a refused file leaves the
+    // record as a file with nothing after its TILT line does.
     const std::uint16_t verticalCount = RoundedLowWord(leading[3], "vertical angle count");
     const std::uint16_t horizontalCount = RoundedLowWord(leading[4], "horizontal angle count");
     const std::uint16_t unitsType = RoundedLowWord(leading[6], "units type");
@@ -171,13 +186,6 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
     record.VerticalCount = verticalCount;
     record.HorizontalCount = horizontalCount;
     record.UnitsType = unitsType;
-
-    if (reader.failed() && notify) {
-        const std::size_t line = reader.ranOut()
-                                     ? totalLines
-                                     : FileLineOf(reader.failureOffset(), lineStarts, headerCount);
-        notify("Error!\r\rLine " + std::to_string(line));
-    }
 
     ReadList(text, record.VerticalAngles, verticalCount, parseError);
     ReadList(text, record.HorizontalAngles, horizontalCount, parseError);

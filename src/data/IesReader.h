@@ -27,8 +27,8 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines);
 
 // Fills the record from the file's lines. On return lines holds the numeric text as its one line.
 // A malformed leading number calls notify once ("Error!" ...) and reading goes on. Returns the
-// parse-error flag. Throws LumetraError when nothing follows the TILT line or the declared grid
-// is too large.
+// parse-error flag. Throws LumetraError when nothing follows the TILT line, when a count or the
+// units type does not fit a 64-bit integer, or when the declared grid is too large.
 bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify);
 
 // The text after the first exact occurrence of keyword, up to the end of its line or the next

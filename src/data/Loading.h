@@ -4,12 +4,16 @@
 #include "Notifier.h"
 #include "Photometry.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace lumetra {
 
 // Largest file the viewer reads; a bigger one is refused before it is read.
 inline constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
+// Most lines a file may have: room for the largest supported grid at one value per line.
+inline constexpr std::size_t kMaxFileLines = 16u * 1024u * 1024u;
 
 // Empties the candela table, reads the file into fileLines and runs the reader. Throws
 // LumetraError ("Cannot open file %s", or the reader's error). Returns the parse-error flag.

@@ -1,0 +1,309 @@
+#include "NumericValidation.h"
+
+#include "IesReader.h"
+#include "NumericText.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace lumetra {
+
+namespace {
+
+constexpr std::array<const char*, 13> kLeadingNames = {
+    "the number of lamps",         "the lumens per lamp",
+    "the candela multiplier",      "the number of vertical angles",
+    "the number of horizontal angles", "the photometric type",
+    "the units type",              "the width",
+    "the length",                  "the height",
+    "the ballast factor",          "the ballast-lamp photometric factor",
+    "the input watts"};
+constexpr std::size_t kVerticalCountIndex = 3;
+constexpr std::size_t kHorizontalCountIndex = 4;
+constexpr std::size_t kPhotometricTypeIndex = 5;
+constexpr std::size_t kUnitsTypeIndex = 6;
+
+constexpr long double kTwoTo63 = 9223372036854775808.0L; // exact in extended precision
+
+struct Number {
+    long double value = 0;
+    bool converted = false;
+    Token token;
+};
+
+std::string NotANumberMessage(std::string_view token, const char* expected) {
+    std::string message = "Token " + Quoted(token) + " is not a number (expected " + expected + ")";
+    if (token.find('\t') != std::string_view::npos)
+        message += "; a tab does not separate numbers";
+    return message;
+}
+
+// The reader refuses a file whose count does not fit a 64-bit integer once rounded.
+bool FitsReaderRange(long double rounded) { return rounded >= -kTwoTo63 && rounded < kTwoTo63; }
+
+// What the reader keeps of a rounded count: its low 16 bits.
+std::uint16_t LowWord(long double rounded) {
+    return static_cast<std::uint16_t>(
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded)) & 0xFFFFu);
+}
+
+// The LM-63 forms of the horizontal angles. Photometric types A and B (3 and 2) lay their
+// horizontal angles from -90 or 0 to 90; type C lays C-planes.
+bool IsLm63HorizontalForm(long double first, long double last, bool typeAOrB) {
+    if (typeAOrB)
+        return (first == 0 || first == -90) && last == 90;
+    return (first == 0 && (last == 90 || last == 180 || last == 360)) || (first == 90 && last == 270);
+}
+
+class NumericBlockCheck {
+  public:
+    NumericBlockCheck(const LineCursor& tiltLine, FindingList& findings)
+        : tokens_(tiltLine), findings_(findings) {}
+
+    void Run(bool tiltInclude) {
+        std::array<Number, 13> leading;
+        if ((tiltInclude && !SkipTiltBlock()) || !ReadLeading(leading))
+            return;
+        const auto vertical = CheckCount(leading[kVerticalCountIndex], "vertical angles");
+        const auto horizontal =
+            vertical ? CheckCount(leading[kHorizontalCountIndex], "horizontal angles") : std::nullopt;
+        if (!horizontal || !CheckUnitsTypeRange(leading[kUnitsTypeIndex]) ||
+            !CheckGridSize(*vertical, *horizontal, leading[kHorizontalCountIndex].token.line))
+            return;
+        const long double type = std::nearbyintl(leading[kPhotometricTypeIndex].value);
+        if (CheckVerticalAngles(*vertical) && CheckHorizontalAngles(*horizontal, type == 2 || type == 3) &&
+            CheckCandela(*vertical, *horizontal))
+            CheckRemainder();
+    }
+
+  private:
+    // The next token as a number, reporting one that does not convert (it reads as 0, as in the
+    // reader); nothing once the file has run out.
+    std::optional<Number> Take(const char* expected) {
+        const std::optional<Token> token = tokens_.Next();
+        if (!token)
+            return std::nullopt;
+        Number number;
+        number.token = *token;
+        number.converted = ConvertToken(token->text, number.value);
+        if (!number.converted)
+            findings_.Add(Repeating::NotANumber, Severity::Error, token->line,
+                          NotANumberMessage(token->text, expected));
+        return number;
+    }
+
+    void ReportEnd(std::string message) {
+        findings_.Add(Severity::Error, tokens_.line(), std::move(message));
+    }
+
+    // The tilt block of TILT=INCLUDE, skipped as the reader skips it: geometry, a count N, N
+    // angles and N factors.
+    bool SkipTiltBlock() {
+        const auto geometry = Take("the lamp-to-luminaire geometry");
+        const auto count = geometry ? Take("the number of tilt angles") : std::nullopt;
+        if (!count) {
+            ReportEnd("The file ends inside the tilt block");
+            return false;
+        }
+        const long double rounded = std::nearbyintl(count->value);
+        if (count->converted && (rounded != count->value || rounded < 0))
+            findings_.Add(Severity::Error, count->token.line,
+                          "The number of tilt angles, " + Quoted(count->token.text) +
+                              ", is not a whole number from 0 up");
+        // Taking stops when the tokens run out, so a huge count costs no more than the file.
+        const long double pairs = std::fmin(std::fmax(rounded, 0.0L), kTwoTo63 / 4);
+        const auto values = 2 * static_cast<std::uint64_t>(pairs);
+        for (std::uint64_t i = 0; i < values; ++i) {
+            if (!Take(i < values / 2 ? "a tilt angle" : "a tilt factor")) {
+                ReportEnd("The file ends inside the tilt block, after " + std::to_string(i) +
+                          " of its " + std::to_string(values) + " angles and factors");
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool ReadLeading(std::array<Number, 13>& leading) {
+        for (std::size_t i = 0; i < leading.size(); ++i) {
+            const auto number = Take(kLeadingNames[i]);
+            if (!number) {
+                ReportEnd("The file ends after " + std::to_string(i) +
+                          " of the 13 numbers that lead the photometric data");
+                return false;
+            }
+            leading[i] = *number;
+        }
+        return true;
+    }
+
+    // The count as the reader takes it; nothing when the reader refuses the file over it. A
+    // count that did not convert reads as 0 and has been reported already.
+    std::optional<std::uint16_t> CheckCount(const Number& count, const std::string& what) {
+        if (!count.converted)
+            return std::uint16_t{0};
+        const std::string written = Quoted(count.token.text);
+        const long double rounded = std::nearbyintl(count.value);
+        if (!FitsReaderRange(rounded)) {
+            findings_.Add(Severity::Error, count.token.line,
+                          "The number of " + what + ", " + written +
+                              ", is out of range: the viewer refuses the file");
+            return std::nullopt;
+        }
+        const std::uint16_t word = LowWord(rounded);
+        if (rounded == 0 && count.value == 0)
+            findings_.Add(Severity::Error, count.token.line,
+                          "The file declares no " + what + ": the viewer has nothing to show");
+        else if (rounded != count.value || rounded < 1 || rounded > 65535)
+            findings_.Add(Severity::Error, count.token.line,
+                          "The number of " + what + ", " + written +
+                              ", is not a whole number from 1 to 65535: the viewer reads it as " +
+                              std::to_string(word));
+        return word;
+    }
+
+    bool CheckUnitsTypeRange(const Number& units) {
+        if (!units.converted || FitsReaderRange(std::nearbyintl(units.value)))
+            return true;
+        findings_.Add(Severity::Error, units.token.line,
+                      "The units type, " + Quoted(units.token.text) +
+                          ", is out of range: the viewer refuses the file");
+        return false;
+    }
+
+    bool CheckGridSize(std::uint16_t vertical, std::uint16_t horizontal, std::size_t line) {
+        const unsigned long grid = static_cast<unsigned long>(vertical) * horizontal;
+        if (grid <= kMaxCandelaValues)
+            return true;
+        findings_.Add(Severity::Error, line,
+                      "The file declares " + std::to_string(vertical) + " x " +
+                          std::to_string(horizontal) + " = " + std::to_string(grid) +
+                          " candela values, more than the viewer supports (" +
+                          std::to_string(kMaxCandelaValues) + "): it refuses the file");
+        return false;
+    }
+
+    bool CheckVerticalAngles(std::uint16_t count) {
+        std::optional<Number> previous;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto angle = Take("a vertical angle");
+            if (!angle) {
+                ReportEnd("The file ends after " + std::to_string(i) + " of its " +
+                          std::to_string(count) + " vertical angles");
+                return false;
+            }
+            if (!angle->converted)
+                continue;
+            if (i == 0 && angle->value != 0 && angle->value != 90 && angle->value != -90)
+                findings_.Add(Severity::Warning, angle->token.line,
+                              "The first vertical angle is " + std::string(angle->token.text) +
+                                  ", not 0, 90 or -90 as LM-63 requires");
+            if (previous && angle->value <= previous->value)
+                findings_.Add(Repeating::VerticalOrder, Severity::Error, angle->token.line,
+                              "Vertical angle " + std::string(angle->token.text) +
+                                  " is not above the angle before it (" +
+                                  std::string(previous->token.text) +
+                                  "): the light pattern cannot be rendered across equal or "
+                                  "descending angles");
+            previous = angle;
+        }
+        return true;
+    }
+
+    bool CheckHorizontalAngles(std::uint16_t count, bool typeAOrB) {
+        std::optional<Number> first, previous, disorder, disorderPrevious;
+        bool allConverted = true;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto angle = Take("a horizontal angle");
+            if (!angle) {
+                ReportEnd("The file ends after " + std::to_string(i) + " of its " +
+                          std::to_string(count) + " horizontal angles");
+                return false;
+            }
+            allConverted = allConverted && angle->converted;
+            if (!angle->converted)
+                continue;
+            if (previous && angle->value <= previous->value && !disorder) {
+                disorder = angle;
+                disorderPrevious = previous;
+            }
+            if (!first)
+                first = angle;
+            previous = angle;
+        }
+        if (count < 2 || !allConverted)
+            return true; // one plane is a form of its own; a token that is not a number is reported
+        if (disorder)
+            findings_.Add(Severity::Warning, disorder->token.line,
+                          "Horizontal angle " + std::string(disorder->token.text) +
+                              " is not above the angle before it (" +
+                              std::string(disorderPrevious->token.text) +
+                              "): the horizontal angles are none of the LM-63 forms");
+        else if (!IsLm63HorizontalForm(first->value, previous->value, typeAOrB))
+            findings_.Add(Severity::Warning, first->token.line,
+                          "The horizontal angles run from " + std::string(first->token.text) +
+                              " to " + std::string(previous->token.text) +
+                              ", none of the LM-63 forms (" +
+                              (typeAOrB ? "for photometric types A and B: one plane; 0 to 90; -90 to 90)"
+                                        : "one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)"));
+        return true;
+    }
+
+    bool CheckCandela(std::uint16_t vertical, std::uint16_t horizontal) {
+        const unsigned long total = static_cast<unsigned long>(vertical) * horizontal;
+        std::optional<Number> highest;
+        for (unsigned long i = 0; i < total; ++i) {
+            const auto value = Take("a candela value");
+            if (!value) {
+                ReportEnd("The file ends after " + std::to_string(i) + " of the " +
+                          std::to_string(total) + " candela values that its counts declare (" +
+                          std::to_string(vertical) + " x " + std::to_string(horizontal) + ")");
+                return false;
+            }
+            if (!value->converted)
+                continue;
+            if (value->value < 0)
+                findings_.Add(Repeating::NegativeCandela, Severity::Warning, value->token.line,
+                              "Negative candela value " + std::string(value->token.text));
+            if (!highest || value->value > highest->value)
+                highest = value;
+        }
+        if (highest && highest->value <= 0)
+            findings_.Add(Severity::Warning, highest->token.line,
+                          "No candela value is above 0: the goniogram has no scale to draw on");
+        return true;
+    }
+
+    void CheckRemainder() {
+        std::optional<Token> first;
+        std::size_t count = 0;
+        while (const auto token = tokens_.Next()) {
+            if (count++ == 0)
+                first = token;
+        }
+        if (first)
+            findings_.Add(Severity::Warning, first->line,
+                          std::to_string(count) + (count == 1 ? " token" : " tokens") +
+                              " after the last candela value, more than the counts declare, " +
+                              (count == 1 ? "is" : "are") + " ignored: " + Quoted(first->text) +
+                              (count == 1 ? "" : " and on"));
+    }
+
+    TokenCursor tokens_;
+    FindingList& findings_;
+};
+
+} // namespace
+
+void CheckNumericBlock(const LineCursor& tiltLine, const HeaderEnd& header, FindingList& findings) {
+    LineCursor after = tiltLine;
+    if (!after.Next()) {
+        findings.Add(Severity::Error, header.tiltLine,
+                     "Nothing follows the TILT line: the viewer cannot read the file");
+        return;
+    }
+    NumericBlockCheck(tiltLine, findings).Run(header.tiltInclude);
+}
+
+} // namespace lumetra

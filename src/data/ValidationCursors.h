@@ -1,0 +1,59 @@
+#pragma once
+// Walking a file's bytes by lines and by numeric tokens in place. The check needs the file line
+// of every token, and copying the file into lines would make its memory depend on the file's
+// shape (a file of nothing but line breaks) rather than on its size.
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace lumetra {
+
+// The lines of a text, broken as SplitIntoLines breaks them: at CR, LF or CR LF, a NUL ending
+// the text and a break at the very end starting no further line.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view text);
+
+    // Moves to the next line; false when there is none.
+    bool Next();
+    std::string_view line() const { return line_; }
+    // 1-based file line of line(); 0 before the first Next().
+    std::size_t number() const { return number_; }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t number_ = 0;
+    std::string_view line_;
+};
+
+// Number of lines of the text, counting no further than limit + 1.
+std::size_t CountLinesUpTo(std::string_view text, std::size_t limit);
+
+// 1-based line of the first NUL byte; 0 when there is none.
+std::size_t NulLine(std::string_view bytes);
+
+struct Token {
+    std::string_view text;
+    std::size_t line = 0;
+};
+
+// The numeric block's tokens, as the reader cuts them: blanks and commas separate tokens and a
+// line break ends one; a tab or any other character belongs to its token.
+class TokenCursor {
+  public:
+    // Starts at the line after the one the cursor stands on.
+    explicit TokenCursor(LineCursor lines) : lines_(lines) {}
+
+    // The next token; nothing once the text is used up.
+    std::optional<Token> Next();
+    // The line the cursor has reached: the file's last line once the tokens have run out.
+    std::size_t line() const { return lines_.number(); }
+
+  private:
+    LineCursor lines_;
+    std::string_view rest_;
+};
+
+} // namespace lumetra
