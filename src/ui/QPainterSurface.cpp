@@ -18,6 +18,8 @@ namespace {
 
 // The toolkit's height for a font that asks for height 0.
 constexpr int kDefaultPixelSize = 11;
+// Larger text is of no use on any surface and would only cost glyph memory.
+constexpr int kLargestPixelSize = 2048;
 
 Qt::PenStyle ToQtPenStyle(PenStyle style) {
     switch (style) {
@@ -81,10 +83,11 @@ QFont QPainterSurface::ToQFont(const Font& font) {
     // fontconfig maps Windows family names such as "arial" onto installed metric-compatible
     // ones (Liberation Sans).
     QFont qfont(QString::fromStdString(font.name));
-    if (font.height < 0)
-        qfont.setPixelSize(font.height == INT_MIN ? INT_MAX : -font.height);
-    else if (font.height > 0)
-        qfont.setPixelSize(PixelSizeForCellHeight(qfont, font.height));
+    const int height = std::clamp(font.height, -kLargestPixelSize, kLargestPixelSize);
+    if (height < 0)
+        qfont.setPixelSize(-height);
+    else if (height > 0)
+        qfont.setPixelSize(PixelSizeForCellHeight(qfont, height));
     else
         qfont.setPixelSize(kDefaultPixelSize);
     return qfont;
