@@ -1,11 +1,13 @@
-// Lumetra: the viewer program.
-#include <QApplication>
-#include <QLabel>
+// Lumetra: start-up of the viewer.
+
+#include "LumetraApplication.h"
+#include "ui/Uies.h"
+#include "ui/UiesRender.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Lumetra");
-    QLabel label("Lumetra");
-    label.show();
-    return QApplication::exec();
+    lumetra::LumetraApplication app(argc, argv);
+    lumetra::TMainWindow mainWindow;
+    lumetra::TRenderWindow renderWindow;
+    mainWindow.show();
+    return lumetra::LumetraApplication::exec();
 }

@@ -12,7 +12,14 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    PrepareImage();
+}
+
+void TPaintBox::PrepareImage() {
+    const QSize wanted = size().expandedTo(QSize(1, 1));
+    if (image_.size() == wanted)
+        return;
+    image_ = QImage(wanted, QImage::Format_RGB32);
     image_.fill(palette().color(QPalette::Button));
 }
 

@@ -14,6 +14,8 @@ class TPaintBox : public QWidget {
   public:
     explicit TPaintBox(QWidget* parent = nullptr);
 
+    // Sizes the image to the widget before drawing; a hidden widget gets no resize events.
+    void PrepareImage();
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 

@@ -284,12 +284,14 @@ std::string TMainWindow::DecimalSeparator() const {
 }
 
 void TMainWindow::ShowGrid() {
+    PaintBox1->PrepareImage();
     lumetra::ShowGrid(*canvas_, PaintBox1->width(), PaintBox1->height());
     if (!painting_)
         PaintBox1->update();
 }
 
 void TMainWindow::DrawIES() {
+    PaintBox1->PrepareImage();
     GonioView view;
     view.plane = TrackBarDegree->value();
     view.fit = SpeedButtonFit->isChecked();

@@ -38,9 +38,9 @@ QLabel* Label(QWidget* parent, const QString& caption, QPoint at) {
 // The bar settings both bars share; the handlers are attached before any value is set.
 template <typename Bar>
 Bar* CreateBar(QWidget* owner, int maximum, int position, int top, QObject* context,
-               std::function<void()> onChange, std::function<void()> onRelease) {
+               std::function<void(QSlider*)> onChange, std::function<void()> onRelease) {
     auto* bar = new Bar(owner);
-    QObject::connect(bar, &QSlider::valueChanged, context, [onChange] { onChange(); });
+    QObject::connect(bar, &QSlider::valueChanged, context, [onChange, bar] { onChange(bar); });
     bar->onKeyUp = onRelease;
     bar->onLeftRelease = onRelease;
     bar->setRange(1, maximum);
@@ -116,16 +116,16 @@ void TRenderWindow::CreateBars() {
     const auto release = [this] { Guarded(this, [this] { RenderIfPending(); }); };
     TrackBar2 = CreateBar<TTrackBar2>(
         this, 100, kDefaultBrightness, 325, this,
-        [this] {
-            Label2->setText(QString::number(TrackBar2->value()));
+        [this](QSlider* bar) {
+            Label2->setText(QString::number(bar->value()));
             Label2->adjustSize();
             RenderPending = true;
         },
         release);
     TrackBarZoom = CreateBar<TTrackBarZoom>(
         this, 10000, kDefaultZoom, 350, this,
-        [this] {
-            LabelZoom->setText(QString::number(TrackBarZoom->maximum() - TrackBarZoom->value()));
+        [this](QSlider* bar) {
+            LabelZoom->setText(QString::number(bar->maximum() - bar->value()));
             LabelZoom->adjustSize();
             RenderPending = true;
         },

@@ -141,6 +141,7 @@ TEST_F(MainWindowTest, MiddlePressInFitModeScalesToTheShownPlanes) {
     TrackBarDegree->setValue(5);
     const QImage global = main->PaintBox1->Image();
     QTest::mousePress(main->PaintBox1, Qt::MiddleButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(main->PaintBox1, Qt::MiddleButton, {}, QPoint(10, 10));
     EXPECT_TRUE(main->SpeedButtonFit->isChecked());
     EXPECT_NE(main->PaintBox1->Image(), global);
 }
@@ -210,11 +211,16 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndFocusOrder) {
     EXPECT_EQ(main->SpeedButtonFit->toolTip(), "Fit goniogram");
     EXPECT_EQ(main->SpeedButtonOrtho->toolTip(), "Show orthogonal diagram");
     EXPECT_EQ(main->Label4->text(), "Degree:");
-    EXPECT_EQ(main->ButtonRender->nextInFocusChain(), main->DriveComboBox1);
-    QWidget* afterDrive = main->DriveComboBox1->nextInFocusChain();
-    while (afterDrive->focusPolicy() == Qt::NoFocus)
-        afterDrive = afterDrive->nextInFocusChain();
-    EXPECT_EQ(afterDrive, TrackBarDegree);
+    const auto nextTabStop = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    const QList<QWidget*> order = {main->ButtonRender, main->DriveComboBox1, TrackBarDegree,
+                                   main->DirectoryListBox1, main->FileListBox1};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << "after stop " << i;
     for (QWidget* w : {static_cast<QWidget*>(main->SpeedButtonFit),
                        static_cast<QWidget*>(main->PaintBox1)})
         EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+namespace lumetra {
+
+// The application object: its default error handling reports any error that escapes an event
+// handler in a message box and lets the event loop go on.
+class LumetraApplication : public QApplication {
+  public:
+    LumetraApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace lumetra

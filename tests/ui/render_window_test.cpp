@@ -1,0 +1,256 @@
+#include "UiFixture.h"
+
+#include "ui/TrackBars.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
+
+namespace lumetra::test {
+namespace {
+
+class RenderWindowTest : public UiFixture {
+  protected:
+    int Renders() const { return render->RenderCount(); }
+
+    void ShowRenderWindow() {
+        render->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(render.get()));
+    }
+
+    static QPoint ThumbCentre(QSlider* bar) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.tickPosition = bar->tickPosition();
+        return bar->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar)
+            .center();
+    }
+
+    // Presses the thumb, moves it by dx pixels in steps and releases it there.
+    void Drag(QSlider* bar, int dx, int steps = 4) {
+        const QPoint start = ThumbCentre(bar);
+        QTest::mousePress(bar, Qt::LeftButton, {}, start);
+        ASSERT_TRUE(bar->isSliderDown()) << "the press reaches the thumb";
+        for (int i = 1; i <= steps; ++i) {
+            QMouseEvent move(QEvent::MouseMove, start + QPoint(dx * i / steps, 0),
+                             bar->mapToGlobal(start + QPoint(dx * i / steps, 0)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bar, &move);
+            rendersDuringDrag = std::max(rendersDuringDrag, Renders());
+        }
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, start + QPoint(dx, 0));
+    }
+
+    void Wheel(int delta, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = {}) {
+        QWheelEvent event(QPointF(50, 50), QPointF(main->mapToGlobal(QPoint(50, 50))), QPoint(),
+                          QPoint(0, delta), buttons, modifiers, Qt::NoScrollPhase, false);
+        event.setTimestamp(++wheelClock);
+        QApplication::sendEvent(main->FileListBox1->viewport(), &event);
+    }
+
+    int rendersDuringDrag = 0;
+    quint64 wheelClock = 1000;
+};
+
+TEST_F(RenderWindowTest, BarDragRendersOnceAtReleaseAndNeverDuringTheDrag) {
+    Select(kFivePlanes);
+    ShowRenderWindow();
+    const int before = Renders();
+    const QImage picture = render->Image1->Picture();
+    Drag(TrackBar2, 40);
+    EXPECT_GT(TrackBar2->value(), 15);
+    EXPECT_EQ(rendersDuringDrag, before);
+    EXPECT_EQ(render->Label2->text(), QString::number(TrackBar2->value()));
+    EXPECT_EQ(Renders(), before + 1);
+    EXPECT_NE(render->Image1->Picture(), picture) << "brighter picture";
+}
+
+TEST_F(RenderWindowTest, ClickOnThumbWithoutMovingRendersNothing) {
+    Select(kFivePlanes);
+    ShowRenderWindow();
+    const int before = Renders();
+    QTest::mouseClick(TrackBarZoom, Qt::LeftButton, {}, ThumbCentre(TrackBarZoom));
+    QTest::keyClick(TrackBar2, Qt::Key_Shift);
+    EXPECT_EQ(Renders(), before);
+    QTest::keyClick(TrackBar2, Qt::Key_Right);
+    EXPECT_EQ(Renders(), before + 1) << "a key that moves the bar renders at its release";
+}
+
+TEST_F(RenderWindowTest, ResetButtonsAndRadiosityRender) {
+    ShowRenderWindow();
+    QTest::mouseClick(render->CheckBoxRadiosity, Qt::LeftButton);
+    EXPECT_EQ(Renders(), 0) << "nothing loaded yet";
+    EXPECT_EQ(render->LabelZoom->text(), "9500");
+    TrackBarZoom->setValue(10000);
+    EXPECT_EQ(render->LabelZoom->text(), "0");
+    TrackBarZoom->setValue(1);
+    EXPECT_EQ(render->LabelZoom->text(), "9999");
+
+    Select(kFivePlanes);
+    const int afterLoad = Renders();
+    QTest::mouseClick(render->ButtonResetZoom, Qt::LeftButton);
+    EXPECT_EQ(TrackBarZoom->value(), 500);
+    QTest::mouseClick(render->ButtonResetZoom, Qt::LeftButton);
+    QTest::mouseClick(render->Button2, Qt::LeftButton);
+    EXPECT_EQ(Renders(), afterLoad + 3) << "resets render even when nothing changes";
+    QTest::mouseClick(render->CheckBoxRadiosity, Qt::LeftButton);
+    EXPECT_EQ(Renders(), afterLoad + 4);
+}
+
+TEST_F(RenderWindowTest, BarsClampPositionsToTheirRange) {
+    TrackBar2->setValue(500);
+    EXPECT_EQ(TrackBar2->value(), 100);
+    TrackBarZoom->setValue(0);
+    EXPECT_EQ(TrackBarZoom->value(), 1);
+}
+
+TEST_F(RenderWindowTest, LoadRendersOnlyWithWindowShownAndAutomaticUpdateDown) {
+    main->SpeedButtonUpdate->setChecked(true);
+    Select(kFivePlanes);
+    EXPECT_EQ(Renders(), 0) << "render window hidden";
+
+    ShowRenderWindow();
+    const int shown = Renders();
+    EXPECT_EQ(shown, 1) << "showing renders";
+    Select(kManyPlanes);
+    EXPECT_EQ(Renders(), shown + 1);
+
+    main->SpeedButtonUpdate->setChecked(false);
+    Select(kFivePlanes);
+    EXPECT_EQ(Renders(), shown + 1);
+}
+
+TEST_F(RenderWindowTest, RenderButtonRuleInAllFourStates) {
+    struct Case {
+        bool automatic;
+        bool shown;
+        bool enabled;
+    };
+    for (const Case& c : {Case{false, false, true}, Case{true, false, true},
+                          Case{false, true, true}, Case{true, true, false}}) {
+        render->setVisible(c.shown);
+        main->SpeedButtonUpdate->setChecked(!c.automatic);
+        QTest::mouseClick(main->SpeedButtonUpdate, Qt::LeftButton);
+        ASSERT_EQ(main->SpeedButtonUpdate->isChecked(), c.automatic);
+        EXPECT_EQ(main->ButtonRender->isEnabled(), c.enabled)
+            << "automatic " << c.automatic << ", shown " << c.shown;
+    }
+    main->SpeedButtonUpdate->setChecked(true);
+    render->hide();
+    ShowRenderWindow();
+    EXPECT_FALSE(main->ButtonRender->isEnabled());
+    render->close();
+    EXPECT_TRUE(main->ButtonRender->isEnabled());
+}
+
+TEST_F(RenderWindowTest, RenderButtonRendersOnlyWhenPlaneOrFileChanged) {
+    main->SpeedButtonUpdate->setChecked(false);
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    ASSERT_EQ(messages, QStringList{"Please select file"});
+    EXPECT_TRUE(render->isHidden());
+
+    Select(kFivePlanes);
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    EXPECT_TRUE(render->isVisible());
+    EXPECT_EQ(Renders(), 1);
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    EXPECT_EQ(Renders(), 1) << "nothing changed";
+
+    Select(kManyPlanes); // same plane 0, another file
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    EXPECT_EQ(Renders(), 2);
+    TrackBarDegree->setValue(2);
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    EXPECT_EQ(Renders(), 3);
+    EXPECT_EQ(LastRenderedDegree, 2);
+
+    render->hide();
+    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
+    EXPECT_EQ(Renders(), 4) << "opening the window renders even when nothing changed";
+}
+
+TEST_F(RenderWindowTest, ShiftWheelStepsThePlaneAndRenders) {
+    main->SpeedButtonUpdate->setChecked(false);
+    Select(kFivePlanes);
+    ShowRenderWindow();
+    TrackBarDegree->setValue(3);
+    const int before = Renders();
+
+    Wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(TrackBarDegree->value(), 4);
+    EXPECT_EQ(Renders(), before + 1) << "renders even with automatic update off";
+    Wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(TrackBarDegree->value(), 4) << "already at the maximum";
+
+    Wheel(-120, Qt::NoModifier);
+    Wheel(120, Qt::ControlModifier);
+    Wheel(120, Qt::ShiftModifier, Qt::LeftButton);
+    EXPECT_EQ(TrackBarDegree->value(), 4);
+
+    Wheel(60, Qt::ShiftModifier);
+    EXPECT_EQ(TrackBarDegree->value(), 4) << "half a notch";
+    Wheel(60, Qt::ShiftModifier);
+    EXPECT_EQ(TrackBarDegree->value(), 3);
+    TrackBarDegree->setValue(0);
+    Wheel(120, Qt::ShiftModifier);
+    EXPECT_EQ(TrackBarDegree->value(), 0);
+}
+
+TEST_F(RenderWindowTest, WheelWithMiddleButtonHeldSaysClickOncePerMessage) {
+    Wheel(120, Qt::NoModifier, Qt::MiddleButton);
+    Wheel(-120, Qt::NoModifier, Qt::MiddleButton);
+    Wheel(120, Qt::ShiftModifier, Qt::MiddleButton);
+    EXPECT_EQ(messages, (QStringList{"Click!", "Click!"}));
+}
+
+TEST_F(RenderWindowTest, PlaneSelectorDragRendersOnceAtRelease) {
+    main->SpeedButtonUpdate->setChecked(true);
+    main->SpeedButtonOrtho->setChecked(false);
+    Select(kManyPlanes);
+    ShowRenderWindow();
+    const int before = Renders();
+    Drag(TrackBarDegree, 30, 6);
+    ASSERT_GT(TrackBarDegree->value(), 0);
+    EXPECT_EQ(rendersDuringDrag, before);
+    EXPECT_EQ(Renders(), before + 1);
+    EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value());
+    EXPECT_EQ(LastDrawnDegree, TrackBarDegree->value());
+
+    main->SpeedButtonUpdate->setChecked(false);
+    TrackBarDegree->setFocus();
+    QTest::keyClick(TrackBarDegree, Qt::Key_Right);
+    EXPECT_EQ(Renders(), before + 1) << "automatic update off";
+    main->SpeedButtonUpdate->setChecked(true);
+    QTest::keyClick(TrackBarDegree, Qt::Key_Shift);
+    EXPECT_EQ(Renders(), before + 2) << "any key release renders a plane not yet rendered";
+}
+
+TEST_F(RenderWindowTest, FailingPassKeepsOldPictureAndReportsTheError) {
+    WriteFile("zero.ies", "TILT=NONE\n1 1000 1 2 1 1 1 0 0 0 1 1 10\n0 90\n0\n0 0\n");
+    Select(kFivePlanes);
+    ShowRenderWindow();
+    const QImage picture = render->Image1->Picture();
+    ASSERT_FALSE(picture.isNull());
+    main->SpeedButtonUpdate->setChecked(true);
+    Select("zero.ies");
+    EXPECT_EQ(messages, QStringList{"Invalid floating point operation."}) << "0 / 0 on the first sample";
+    EXPECT_EQ(render->Image1->Picture(), picture);
+    EXPECT_TRUE(main->ProgressBarRender->isHidden());
+    EXPECT_TRUE(main->Label3->text().startsWith("Rendering time: "));
+}
+
+TEST(RenderTimeText, WholeSecondsAndThreeDigitMilliseconds) {
+    using std::chrono::milliseconds;
+    EXPECT_EQ(RenderTimeText(milliseconds(2345)), "Rendering time: 2.345 sec");
+    EXPECT_EQ(RenderTimeText(milliseconds(50)), "Rendering time: 0.050 sec");
+    EXPECT_EQ(RenderTimeText(milliseconds(0)), "Rendering time: 0.000 sec");
+}
+
+} // namespace
+} // namespace lumetra::test
