@@ -9,6 +9,8 @@
 #include "data/ProgramData.h"
 #include "data/TextEncoding.h"
 
+#include <QFile>
+
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -17,11 +19,14 @@ namespace lumetra::cli {
 
 namespace {
 
-Json HeaderLinesJson(const TextLines& lines) {
-    Json array = Json::array();
+// Each line is decoded on its own: one Latin-1 line must not turn the UTF-8 lines of the same
+// header into mojibake.
+TextLines DecodedLines(const TextLines& lines) {
+    TextLines decoded;
+    decoded.reserve(lines.size());
     for (const auto& line : lines)
-        array.push_back(ToUtf8(line));
-    return array;
+        decoded.push_back(ToUtf8(line));
+    return decoded;
 }
 
 Json RecordJson(const tIES& record) {
@@ -43,7 +48,7 @@ Json RecordJson(const tIES& record) {
 int RunInfo(const QStringList& arguments) {
     if (arguments.size() != 1)
         return Fail("Usage: lumetra-cli info FILE");
-    const std::string fileName = arguments.front().toLocal8Bit().toStdString();
+    const std::string fileName = QFile::encodeName(arguments.front()).toStdString();
 
     std::optional<std::string> message;
     const Notifier notify = [&message](const std::string& text) {
@@ -60,8 +65,11 @@ int RunInfo(const QStringList& arguments) {
                          GlobalMaxCandela);
 
     Json json = RecordJson(Photometry);
-    json["HeaderLines"] = HeaderLinesJson(HeaderLines);
-    json["Description"] = ToUtf8(BuildDescription(HeaderText(HeaderLines)));
+    // The keywords and the characters that end a value are ASCII, so describing the decoded
+    // header gives each value in its own line's encoding.
+    const TextLines headerLines = DecodedLines(HeaderLines);
+    json["HeaderLines"] = headerLines;
+    json["Description"] = BuildDescription(HeaderText(headerLines));
     json["GlobalMaxCandela"] = GlobalMaxCandela;
     json["ParseError"] = ParseError;
     json["Message"] = message ? Json(ToUtf8(*message)) : Json(nullptr);
