@@ -2,16 +2,14 @@
 
 #include "ui/MessageBox.h"
 
-#include <QFont>
+#include "ui/DesignFont.h"
 
 namespace lumetra {
 
 LumetraApplication::LumetraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(kApplicationTitle);
     setApplicationDisplayName(kApplicationTitle);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
+    QApplication::setFont(lumetra::DesignFont());
 }
 
 bool LumetraApplication::notify(QObject* receiver, QEvent* event) {

@@ -141,6 +141,7 @@ void TMainWindow::BuildBrowserPanel() {
     Label4->move(24, 8);
     LabelAxial = new QLabel("axially symmetric", PanelDegree);
     LabelAxial->setGeometry(72, 8, 77, 13);
+    LabelAxial->resize(LabelAxial->sizeHint().expandedTo(LabelAxial->size())); // a wider font
     auto* driverRow = new QHBoxLayout(PanelDriver);
     driverRow->setContentsMargins(0, 0, 0, 0);
     driverRow->addStretch(1);
@@ -182,7 +183,15 @@ void TMainWindow::ConnectHandlers() {
             [this] { Guarded(this, [this] { SpeedButtonFitClick(); }); });
     connect(SpeedButtonOrtho, &QToolButton::clicked, this,
             [this] { Guarded(this, [this] { SpeedButtonOrthoClick(); }); });
-    PaintBox1->onPaint = [this] { Guarded(this, [this] { PaintBox1Paint(); }); };
+    // An error while painting would come back with every repaint, so a box for it would never
+    // stop opening; the paint keeps what it drew and the error shows at the next user action.
+    PaintBox1->onPaint = [this] {
+        try {
+            PaintBox1Paint();
+        } catch (const std::exception&) {
+            painting_ = false;
+        }
+    };
     PaintBox1->onClick = [this] { Guarded(this, [this] { PaintBox1Click(); }); };
     PaintBox1->onMouseDown = [this](Qt::MouseButton, Qt::MouseButtons held,
                                     Qt::KeyboardModifiers) {

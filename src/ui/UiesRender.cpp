@@ -88,6 +88,7 @@ void TRenderWindow::BuildControls() {
     Button1 = Button(this, "&Close", {272, 350, 75, 17});
     CheckBoxRadiosity = new QCheckBox("&Radiosity", this);
     CheckBoxRadiosity->setGeometry(274, 325, 63, 17);
+    CheckBoxRadiosity->resize(CheckBoxRadiosity->sizeHint().expandedTo(CheckBoxRadiosity->size()));
     Button2 = Button(this, "R", {248, 325, 17, 17});
     Button2->setToolTip("Reset brightness");
     Label1 = Label(this, "Brightness:", {12, 325});

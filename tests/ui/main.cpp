@@ -1,7 +1,7 @@
 // UI tests run real widgets on the offscreen platform.
 
 #include <QApplication>
-#include <QFont>
+#include "ui/DesignFont.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,7 @@
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    QApplication::setFont(lumetra::DesignFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
