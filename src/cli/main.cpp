@@ -32,6 +32,28 @@ const char* const kHelp =
     "      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as\n"
     "      an 8-bit grey PNG. Values outside a bar's range are clamped to it.\n"
     "\n"
+    "  check [--json] PATH...\n"
+    "      Checks IES files for what keeps the viewer from reading or showing them as\n"
+    "      meant and for departures from LM-63. A PATH is a file, or a folder searched\n"
+    "      with its subfolders for *.ies in any letter case. Prints each finding as\n"
+    "      FILE:LINE: error|warning: MESSAGE (FILE: ok for a file without findings),\n"
+    "      then \"N files, E errors, W warnings\"; --json prints one JSON object\n"
+    "      instead: files (path, errors, warnings, findings with severity, line and\n"
+    "      message), unreadable (paths) and summary (files, errors, warnings).\n"
+    "      Errors: a token that is not a number; fewer numbers than the counts\n"
+    "      declare; a count that is not a whole number from 1 to 65535; vertical\n"
+    "      angles not strictly ascending; a grid over 4194304 values; no TILT line or\n"
+    "      nothing after it; a file the viewer refuses (too large, too many lines).\n"
+    "      Warnings: more numbers than the counts declare (ignored); horizontal angles\n"
+    "      none of the LM-63 forms (one plane, 0-90, 0-180, 90-270, 0-360; for types\n"
+    "      A and B 0-90, -90-90); a first vertical angle other than 0, 90 or -90;\n"
+    "      negative candela values, or none above 0; TILT=INCLUDE or a tilt file\n"
+    "      (tilt factors are not applied); a missing or unknown version line;\n"
+    "      keywords in lower case or without brackets; a NUL byte (ends the text).\n"
+    "      A repeating finding is listed ten times, then summed up. A progress line\n"
+    "      goes to stderr when it is a terminal. Exit status: 0 without errors,\n"
+    "      1 with errors, 2 for a usage error or an unreadable path.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -64,6 +86,8 @@ int main(int argc, char* argv[]) {
         return lumetra::cli::RunGonio(arguments);
     if (command == "render")
         return lumetra::cli::RunRender(arguments);
+    if (command == "check")
+        return lumetra::cli::RunCheck(arguments);
     std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(), kHelp);
     return 2;
 }

@@ -282,12 +282,14 @@ class NumericBlockCheck {
             if (count++ == 0)
                 first = token;
         }
-        if (first)
-            findings_.Add(Severity::Warning, first->line,
-                          std::to_string(count) + (count == 1 ? " token" : " tokens") +
-                              " after the last candela value, more than the counts declare, " +
-                              (count == 1 ? "is" : "are") + " ignored: " + Quoted(first->text) +
-                              (count == 1 ? "" : " and on"));
+        if (!first)
+            return;
+        findings_.Add(Severity::Warning, first->line,
+                      count == 1 ? "The file holds 1 token more than its counts declare (" +
+                                       Quoted(first->text) + "): the viewer ignores it"
+                                 : "The file holds " + std::to_string(count) +
+                                       " tokens more than its counts declare, from " +
+                                       Quoted(first->text) + " on: the viewer ignores them");
     }
 
     TokenCursor tokens_;

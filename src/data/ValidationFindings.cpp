@@ -9,13 +9,17 @@ namespace lumetra {
 
 namespace {
 
-// What the sum-up of each repeating kind calls its occurrences.
-constexpr std::array<const char*, static_cast<std::size_t>(Repeating::kCount)> kOmittedNames = {
-    "tokens that are not numbers",
-    "vertical angles that are not above the one before",
-    "negative candela values",
-    "keyword lines of a form the viewer cannot show",
+// What the sum-up of each repeating kind calls one occurrence and several.
+struct OmittedName {
+    const char* one;
+    const char* several;
 };
+constexpr std::array<OmittedName, static_cast<std::size_t>(Repeating::kCount)> kOmittedNames = {{
+    {"token that is not a number", "tokens that are not numbers"},
+    {"vertical angle that is not above the one before", "vertical angles that are not above the one before"},
+    {"negative candela value", "negative candela values"},
+    {"keyword line of a form the viewer cannot show", "keyword lines of a form the viewer cannot show"},
+}};
 
 constexpr std::size_t kQuotedBytes = 40;
 
@@ -46,7 +50,9 @@ std::vector<Finding> FindingList::Take() && {
         const Omitted& omitted = omitted_[k];
         if (omitted.count > 0)
             Add(omitted.severity, omitted.firstLine,
-                std::to_string(omitted.count) + " more " + kOmittedNames[k] + " from here on");
+                "And " + std::to_string(omitted.count) + " more " +
+                    (omitted.count == 1 ? kOmittedNames[k].one : kOmittedNames[k].several) +
+                    " from here on");
     }
     std::stable_sort(findings_.begin(), findings_.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

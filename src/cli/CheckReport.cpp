@@ -1,0 +1,64 @@
+#include "CheckReport.h"
+
+#include <algorithm>
+
+namespace lumetra::cli {
+
+namespace {
+
+std::size_t CountOf(const FileReport& report, Severity severity) {
+    return static_cast<std::size_t>(
+        std::count_if(report.findings.begin(), report.findings.end(),
+                      [severity](const Finding& finding) { return finding.severity == severity; }));
+}
+
+} // namespace
+
+void CheckTotals::Add(const FileReport& report) {
+    ++files;
+    errors += CountOf(report, Severity::Error);
+    warnings += CountOf(report, Severity::Warning);
+}
+
+std::string ReportText(const FileReport& report) {
+    const std::string path = report.path.toStdString();
+    if (report.findings.empty())
+        return path + ": ok\n";
+    std::string text;
+    for (const Finding& finding : report.findings) {
+        text += path + ':' + std::to_string(finding.line) + ": ";
+        text += SeverityName(finding.severity);
+        text += ": " + finding.message + '\n';
+    }
+    return text;
+}
+
+std::string SummaryLine(const CheckTotals& totals) {
+    return std::to_string(totals.files) + " files, " + std::to_string(totals.errors) + " errors, " +
+           std::to_string(totals.warnings) + " warnings\n";
+}
+
+nlohmann::ordered_json ReportJson(const FileReport& report) {
+    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
+    for (const Finding& finding : report.findings)
+        findings.push_back({{"severity", SeverityName(finding.severity)},
+                            {"line", finding.line},
+                            {"message", finding.message}});
+    return {{"path", report.path.toStdString()},
+            {"errors", CountOf(report, Severity::Error)},
+            {"warnings", CountOf(report, Severity::Warning)},
+            {"findings", std::move(findings)}};
+}
+
+nlohmann::ordered_json CheckJson(nlohmann::ordered_json files, const QStringList& unreadable,
+                                 const CheckTotals& totals) {
+    nlohmann::ordered_json paths = nlohmann::ordered_json::array();
+    for (const QString& path : unreadable)
+        paths.push_back(path.toStdString());
+    return {{"files", std::move(files)},
+            {"unreadable", std::move(paths)},
+            {"summary",
+             {{"files", totals.files}, {"errors", totals.errors}, {"warnings", totals.warnings}}}};
+}
+
+} // namespace lumetra::cli

@@ -1,0 +1,127 @@
+// lumetra-cli check: a validation report for IES files.
+
+#include "CheckPaths.h"
+#include "CheckReport.h"
+#include "Commands.h"
+#include "ProgressLine.h"
+
+#include "data/Loading.h"
+#include "data/Validation.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace lumetra::cli {
+
+namespace {
+
+constexpr int kExitClean = 0;
+constexpr int kExitErrors = 1;
+constexpr int kExitUsage = 2;
+
+const char* const kCheckUsage = "Usage: lumetra-cli check [--json] PATH...\n";
+
+struct CheckOptions {
+    bool json = false;
+    QStringList paths;
+};
+
+// Options come before the paths; "--" ends them, for a path that starts with a dash.
+std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
+    CheckOptions options;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (optionsEnded || !argument.startsWith('-'))
+            options.paths.push_back(argument);
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument == "--json")
+            options.json = true;
+        else
+            return std::nullopt;
+    }
+    if (options.paths.isEmpty())
+        return std::nullopt;
+    return options;
+}
+
+// The findings for one file; nothing when it cannot be read. Only regular files are opened: a
+// pipe or a device named on the command line could block the check or never end.
+std::optional<std::vector<Finding>> CheckFile(const QString& path) {
+    const std::filesystem::path fsPath(QFile::encodeName(path).toStdString());
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fsPath, ec))
+        return std::nullopt;
+    const auto size = std::filesystem::file_size(fsPath, ec);
+    if (ec)
+        return std::nullopt;
+    if (size > kMaxFileBytes)
+        return std::vector<Finding>{FileTooLargeFinding(size)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // One byte more than the limit tells a file that grew since its size was taken.
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (static_cast<std::uintmax_t>(bytes.size()) > kMaxFileBytes)
+        return std::vector<Finding>{FileTooLargeFinding(static_cast<unsigned long long>(bytes.size()))};
+    return ValidateIes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+void ReportUnreadable(const QString& path) {
+    std::fprintf(stderr, "lumetra-cli check: cannot read %s\n", path.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int RunCheck(const QStringList& arguments) {
+    const std::optional<CheckOptions> options = ParseCheckArguments(arguments);
+    if (!options) {
+        std::fputs(kCheckUsage, stderr);
+        return kExitUsage;
+    }
+    CheckPaths paths = CollectCheckPaths(options->paths);
+    CheckTotals totals;
+    nlohmann::ordered_json jsonFiles = nlohmann::ordered_json::array();
+    {
+        ProgressLine progress;
+        for (qsizetype i = 0; i < paths.files.size(); ++i) {
+            progress.Show(static_cast<std::size_t>(i), static_cast<std::size_t>(paths.files.size()));
+            const QString& path = paths.files[i];
+            std::optional<std::vector<Finding>> findings = CheckFile(path);
+            if (!findings) {
+                paths.unreadable.push_back(path);
+                continue;
+            }
+            const FileReport report{path, std::move(*findings)};
+            totals.Add(report);
+            if (options->json) {
+                jsonFiles.push_back(ReportJson(report));
+            } else {
+                progress.Clear();
+                Write(ReportText(report));
+            }
+        }
+    }
+    for (const QString& path : paths.unreadable)
+        ReportUnreadable(path);
+    if (options->json)
+        Write(CheckJson(std::move(jsonFiles), paths.unreadable, totals)
+                  .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
+              "\n");
+    else
+        Write(SummaryLine(totals));
+    std::fflush(stdout);
+    if (!paths.unreadable.isEmpty())
+        return kExitUsage;
+    return totals.errors > 0 ? kExitErrors : kExitClean;
+}
+
+} // namespace lumetra::cli

@@ -1,0 +1,28 @@
+#pragma once
+// A line on stderr that counts the files checked so far. It is drawn only when stderr is a
+// terminal, so that pipes and logs never receive it, and at most ten times a second.
+
+#include <QElapsedTimer>
+
+#include <cstddef>
+
+namespace lumetra::cli {
+
+class ProgressLine {
+  public:
+    ProgressLine();
+    ~ProgressLine() { Clear(); }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    void Show(std::size_t done, std::size_t total);
+    // Removes the line, so that report lines on the same terminal start on a clean line.
+    void Clear();
+
+  private:
+    bool terminal_ = false;
+    int shownWidth_ = 0;
+    QElapsedTimer sinceShown_;
+};
+
+} // namespace lumetra::cli
