@@ -10,6 +10,8 @@
 namespace lumetra {
 
 inline constexpr int kPatternSize = 301;
+// The progress sink hears of every row whose number is a multiple of this.
+inline constexpr int kProgressRowStep = 20;
 
 struct RenderSettings {
     int plane = 0;              // P, the selected plane index
