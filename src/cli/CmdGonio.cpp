@@ -7,16 +7,13 @@
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
-#include "gonio/CanvasLock.h"
 #include "gonio/Goniogram.h"
-#include "ui/QPainterSurface.h"
+#include "ui/GoniogramExport.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QLocale>
-#include <QSvgGenerator>
 
 #include <cstdio>
 #include <optional>
@@ -30,12 +27,9 @@ constexpr int kLargestSize = 4096; // 64 MB of image at most
 constexpr const char* kUsage =
     "Usage: lumetra-cli gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]";
 
-enum class Format { Png, Svg };
-
 struct GonioOptions {
     QString input;
     QString output;
-    Format format = Format::Png;
     int plane = 0;
     int size = kDefaultSize;
     bool fit = false;
@@ -78,7 +72,6 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     const QString suffix = QFileInfo(options.output).suffix().toLower();
     if (suffix != "png" && suffix != "svg")
         return Invalid("The output file must end in .png or .svg: " + options.output);
-    options.format = suffix == "svg" ? Format::Svg : Format::Png;
 
     const auto planeIndex = WholeNumber(parser.value(plane));
     if (!planeIndex)
@@ -124,43 +117,6 @@ GonioView ViewOf(const GonioOptions& options, const tIES& record) {
     return view;
 }
 
-// One lock over grid and curves: an SVG document is written when its painter ends.
-void DrawGoniogram(QPainterSurface& surface, int size, const tIES& record,
-                   const GonioView& view) {
-    CanvasLock lock(surface);
-    ShowGrid(surface, size, size);
-    DrawIES(surface, size, size, record, view);
-}
-
-int WritePng(const GonioOptions& options, const tIES& record, const GonioView& view) {
-    QImage image(options.size, options.size, QImage::Format_RGB32);
-    if (image.isNull())
-        return Fail("Not enough memory for a picture of " + QString::number(options.size) +
-                    " pixels.");
-    QPainterSurface surface(&image);
-    DrawGoniogram(surface, options.size, record, view);
-    if (!image.save(options.output, "PNG"))
-        return Fail("Cannot write " + options.output + ".");
-    return 0;
-}
-
-int WriteSvg(const GonioOptions& options, const tIES& record, const GonioView& view) {
-    QFile file(options.output);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Fail("Cannot write " + options.output + ": " + file.errorString());
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(options.size, options.size));
-    svg.setViewBox(QRect(0, 0, options.size, options.size));
-    svg.setTitle("Goniogram of " + QFileInfo(options.input).fileName());
-    QPainterSurface surface(&svg);
-    DrawGoniogram(surface, options.size, record, view);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return Fail("Cannot write " + options.output + ": " + file.errorString());
-    return 0;
-}
-
 } // namespace
 
 int RunGonio(const QStringList& arguments) {
@@ -186,8 +142,9 @@ int RunGonio(const QStringList& arguments) {
 
     const GonioView view = ViewOf(options, record);
     try {
-        return options.format == Format::Svg ? WriteSvg(options, record, view)
-                                             : WritePng(options, record, view);
+        ExportGoniogram(options.output, options.size, record, view,
+                        "Goniogram of " + QFileInfo(options.input).fileName());
+        return 0;
     } catch (const LumetraError& error) {
         return Fail(QString::fromStdString(ToUtf8(error.what())));
     }
