@@ -1,0 +1,99 @@
+#pragma once
+// Both windows over a settings file in a temporary folder, started and ended as the program does,
+// with message boxes recorded instead of shown.
+
+#include "app/IniFile.h"
+#include "app/SettingsFile.h"
+#include "data/ProgramData.h"
+#include "ui/MessageBox.h"
+#include "ui/Uies.h"
+#include "ui/UiesRender.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lumetra::test {
+
+class SettingsFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(QDir(folder.path()).mkpath("start"));
+        startFolder = QDir::cleanPath(folder.filePath("start"));
+        QDir::setCurrent(startFolder);
+        settingsName = folder.filePath("ies.ini");
+        ResetProgramData();
+        SetMessageBoxHook([this](const QString& text) { messages << text; });
+    }
+
+    void TearDown() override {
+        render.reset();
+        main.reset();
+        settings.reset();
+        SetMessageBoxHook({});
+        ResetProgramData();
+    }
+
+    static void ResetProgramData() {
+        Photometry = tIES();
+        FileLines.clear();
+        HeaderLines.clear();
+        GlobalMaxCandela = 0;
+        LastRenderedFile.clear();
+    }
+
+    void WriteSettings(const QByteArray& text) const {
+        QFile file(settingsName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(text), text.size());
+    }
+
+    QByteArray SettingsText() const {
+        QFile file(settingsName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString Stored(const char* section, const char* key) const {
+        return IniFile(settingsName).ReadString(section, key, "<missing>");
+    }
+
+    // Creates both windows and shows the main one in its stored state, as start-up does.
+    void Start() {
+        settings = std::make_unique<SettingsFile>(settingsName);
+        main = std::make_unique<TMainWindow>(settings.get());
+        render = std::make_unique<TRenderWindow>(settings.get());
+        main->ShowAtStart();
+        if (main->startState != Qt::WindowMinimized) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        }
+        QApplication::processEvents();
+    }
+
+    // Closes the main window, then destroys the windows, as shutdown does.
+    void Finish() {
+        ASSERT_TRUE(main->close()) << "the main window refused to close";
+        render.reset();
+        main.reset();
+    }
+
+    static QSize Screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
+    static int Centred(int screen, int window) { return (screen - window) / 2; }
+
+    QTemporaryDir folder;
+    QString startFolder;
+    QString settingsName;
+    QStringList messages;
+    std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<TMainWindow> main;
+    std::unique_ptr<TRenderWindow> render;
+};
+
+} // namespace lumetra::test
