@@ -3,7 +3,7 @@
 
 #include "GeneratedRecords.h"
 #include "ReferenceRender.h"
-#include "RenderTestRecords.h"
+#include "RenderTestSupport.h"
 
 #include "data/Errors.h"
 #include "render/LightPattern.h"

@@ -1,6 +1,8 @@
 #pragma once
-// Small records for the renderer's tests, and the sample files loaded as the viewer loads them.
+// Small records for the renderer's tests, the sample files loaded as the viewer loads them, and
+// the text of the floating-point fault that an operation meets.
 
+#include "data/Errors.h"
 #include "data/Loading.h"
 #include "data/Photometry.h"
 
@@ -31,6 +33,17 @@ inline tIES LoadSample(const std::string& name) {
     LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, record, fileLines, headerLines,
                    nullptr);
     return record;
+}
+
+// The text of the FloatingPointError that operation throws, or "none".
+template <typename Operation>
+std::string FaultText(Operation operation) {
+    try {
+        operation();
+    } catch (const FloatingPointError& error) {
+        return error.what();
+    }
+    return "none";
 }
 
 } // namespace lumetra::testing
