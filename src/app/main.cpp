@@ -1,13 +1,15 @@
 // Lumetra: start-up of the viewer.
 
 #include "LumetraApplication.h"
+#include "SettingsFile.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 
 int main(int argc, char* argv[]) {
     lumetra::LumetraApplication app(argc, argv);
-    lumetra::TMainWindow mainWindow;
-    lumetra::TRenderWindow renderWindow;
-    mainWindow.show();
+    lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
+    lumetra::TMainWindow mainWindow(&settings);
+    lumetra::TRenderWindow renderWindow(&settings);
+    mainWindow.ShowAtStart();
     return lumetra::LumetraApplication::exec();
 }
