@@ -2,21 +2,32 @@
 
 namespace lumetra {
 
+namespace {
+
+// Plain loops: the library's find_first_of searches its set once per character of the text,
+// which made these scans the larger part of checking a file.
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsSeparator(char c) { return c == ' ' || c == ','; }
+
+template <typename Predicate>
+std::size_t FindFrom(std::string_view text, std::size_t from, Predicate predicate) {
+    while (from < text.size() && !predicate(text[from]))
+        ++from;
+    return from;
+}
+
+} // namespace
+
 LineCursor::LineCursor(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
 
 bool LineCursor::Next() {
     if (pos_ >= text_.size())
         return false;
-    const auto end = text_.find_first_of("\r\n", pos_);
-    if (end == std::string_view::npos) {
-        line_ = text_.substr(pos_);
-        pos_ = text_.size();
-    } else {
-        line_ = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
-            ++pos_;
-    }
+    const std::size_t end = FindFrom(text_, pos_, IsLineBreak);
+    line_ = text_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+    if (end < text_.size() && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
+        ++pos_;
     ++number_;
     return true;
 }
@@ -40,16 +51,13 @@ std::size_t NulLine(std::string_view bytes) {
 }
 
 std::optional<Token> TokenCursor::Next() {
-    constexpr std::string_view kSeparators = " ,";
     for (;;) {
-        const auto start = rest_.find_first_not_of(kSeparators);
-        if (start != std::string_view::npos) {
-            const auto end = rest_.find_first_of(kSeparators, start);
-            const std::string_view text = rest_.substr(start, end == std::string_view::npos
-                                                                  ? std::string_view::npos
-                                                                  : end - start);
-            rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end);
-            return Token{text, lines_.number()};
+        const std::size_t start = FindFrom(rest_, 0, [](char c) { return !IsSeparator(c); });
+        if (start < rest_.size()) {
+            const std::size_t end = FindFrom(rest_, start, IsSeparator);
+            const Token token{rest_.substr(start, end - start), lines_.number()};
+            rest_ = rest_.substr(end);
+            return token;
         }
         if (!lines_.Next())
             return std::nullopt;
