@@ -1,6 +1,9 @@
 #include "PaintBox.h"
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 
 namespace lumetra {
@@ -21,6 +24,23 @@ void TPaintBox::PrepareImage() {
         return;
     image_ = QImage(wanted, QImage::Format_RGB32);
     image_.fill(palette().color(QPalette::Button));
+}
+
+bool TPaintBox::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !toolTipAt)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
+}
+
+void TPaintBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (onContextMenu)
+        onContextMenu(event->globalPos());
 }
 
 void TPaintBox::paintEvent(QPaintEvent*) {

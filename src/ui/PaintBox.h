@@ -23,8 +23,13 @@ class TPaintBox : public QWidget {
     std::function<void()> onClick;
     // Receives the button pressed and every button held, the pressed one included.
     std::function<void(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers)> onMouseDown;
+    std::function<void(const QPoint& globalPos)> onContextMenu;
+    // The tooltip text for a point; empty for none.
+    std::function<QString(const QPoint& pos)> toolTipAt;
 
   protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QContextMenuEvent>
 #include <QPainter>
 
 namespace lumetra {
@@ -14,6 +15,15 @@ void TPicture::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);
+}
+
+} // namespace lumetra
+
+namespace lumetra {
+
+void TPicture::contextMenuEvent(QContextMenuEvent* event) {
+    if (onContextMenu)
+        onContextMenu(event->globalPos());
 }
 
 } // namespace lumetra

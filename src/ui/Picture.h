@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace lumetra {
 
 class TPicture : public QWidget {
@@ -12,9 +14,11 @@ class TPicture : public QWidget {
     explicit TPicture(QWidget* parent = nullptr) : QWidget(parent) {}
     const QImage& Picture() const { return picture_; }
     void SetPicture(QImage picture);
+    std::function<void(const QPoint& globalPos)> onContextMenu;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     QImage picture_;

@@ -9,9 +9,14 @@
 #include "data/Loading.h"
 #include "data/ProgramData.h"
 #include "data/TextEncoding.h"
+#include "GoniogramExport.h"
+#include "gonio/PointValue.h"
 #include "gonio/Goniogram.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -71,6 +76,7 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     resize(720, 401);
     BuildControls();
     canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
+    BuildGonioMenu();
     ConnectHandlers();
     FormCreate();
 }
@@ -184,7 +190,8 @@ void TMainWindow::ConnectHandlers() {
     connect(SpeedButtonOrtho, &QToolButton::clicked, this,
             [this] { Guarded(this, [this] { SpeedButtonOrthoClick(); }); });
     // An error while painting would come back with every repaint, so a box for it would never
-    // stop opening; the paint keeps what it drew and the error shows at the next user action.
+    // stop opening; the paint keeps what it drew, and the handlers that draw outside a paint
+    // report such errors.
     PaintBox1->onPaint = [this] {
         try {
             PaintBox1Paint();
@@ -299,15 +306,20 @@ void TMainWindow::ShowGrid() {
         PaintBox1->update();
 }
 
-void TMainWindow::DrawIES() {
-    PaintBox1->PrepareImage();
+GonioView TMainWindow::CurrentView() const {
     GonioView view;
     view.plane = TrackBarDegree->value();
     view.fit = SpeedButtonFit->isChecked();
     view.ortho = SpeedButtonOrtho->isChecked();
     view.globalMaxCandela = GlobalMaxCandela;
     view.decimalSeparator = DecimalSeparator();
-    lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), Photometry, view);
+    return view;
+}
+
+void TMainWindow::DrawIES() {
+    PaintBox1->PrepareImage();
+    lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), Photometry,
+                     CurrentView());
     if (!painting_)
         PaintBox1->update();
 }
@@ -482,6 +494,56 @@ int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     state |= buttons.testFlag(Qt::RightButton) ? ssRight : 0;
     state |= buttons.testFlag(Qt::MiddleButton) ? ssMiddle : 0;
     return state;
+}
+
+void TMainWindow::BuildGonioMenu() {
+    GonioMenu = new QMenu(this);
+    ActionSaveGoniogram = GonioMenu->addAction("Save Goniogram As...");
+    ActionCopyGoniogram = GonioMenu->addAction("Copy Goniogram");
+    connect(ActionSaveGoniogram, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { SaveGoniogramAs(); }); });
+    connect(ActionCopyGoniogram, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { CopyGoniogram(); }); });
+    PaintBox1->onContextMenu = [this](const QPoint& globalPos) {
+        UpdateGonioMenu();
+        GonioMenu->popup(globalPos);
+    };
+    PaintBox1->toolTipAt = [this](const QPoint& pos) { return GonioToolTip(pos); };
+}
+
+void TMainWindow::UpdateGonioMenu() {
+    const bool loaded = !SelectedFileName().isEmpty() && !Photometry.Candela.empty();
+    ActionSaveGoniogram->setEnabled(loaded);
+    ActionCopyGoniogram->setEnabled(loaded);
+}
+
+void TMainWindow::SaveGoniogramAs() {
+    const QFileInfo ies(SelectedFileName());
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, "Save Goniogram As", ies.dir().filePath(ies.completeBaseName() + ".png"),
+        "PNG image (*.png);;SVG drawing (*.svg)");
+    if (!fileName.isEmpty())
+        SaveGoniogram(fileName);
+}
+
+void TMainWindow::SaveGoniogram(const QString& fileName) {
+    ExportGoniogram(fileName, PaintBox1->width(), Photometry, CurrentView(),
+                    "Goniogram of " + QFileInfo(SelectedFileName()).fileName());
+}
+
+void TMainWindow::CopyGoniogram() {
+    QGuiApplication::clipboard()->setImage(
+        GoniogramImage(PaintBox1->width(), Photometry, CurrentView()));
+}
+
+QString TMainWindow::GonioToolTip(const QPoint& pos) const {
+    if (SelectedFileName().isEmpty())
+        return {};
+    const auto value = ValueAtPoint(Photometry, TrackBarDegree->value(), PaintBox1->width(),
+                                    PaintBox1->height(), pos.x(), pos.y());
+    if (!value)
+        return {};
+    return QString::fromStdString(PointValueText(*value, DecimalSeparator()));
 }
 
 QString AboutText() {

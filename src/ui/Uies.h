@@ -4,9 +4,11 @@
 #include "FileBrowser.h"
 #include "PaintBox.h"
 #include "TrackBars.h"
+#include "gonio/Goniogram.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -54,6 +56,11 @@ class TMainWindow : public QWidget {
     QToolButton* SpeedButtonOrtho;
     QToolButton* SpeedButtonFit;
 
+    // The goniogram's context menu.
+    QMenu* GonioMenu;
+    QAction* ActionSaveGoniogram;
+    QAction* ActionCopyGoniogram;
+
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
     void FormShow();
@@ -73,6 +80,15 @@ class TMainWindow : public QWidget {
     void FormMouseWheel(int shiftState);
     void FormMouseWheelDown(int shiftState);
     void FormMouseWheelUp(int shiftState);
+
+    // Enables the context menu's actions while a file is loaded.
+    void UpdateGonioMenu();
+    void SaveGoniogramAs();
+    // Writes the goniogram as shown, SVG for a ".svg" name and PNG otherwise.
+    void SaveGoniogram(const QString& fileName);
+    void CopyGoniogram();
+    // "C 30°  γ 42.5°  1234.5 cd" for a point of the paint area; empty while nothing is loaded.
+    QString GonioToolTip(const QPoint& pos) const;
 
     // Clears the paint area and draws the bare grid, at once.
     void ShowGrid();
@@ -104,6 +120,8 @@ class TMainWindow : public QWidget {
     void StepPlane(int shiftState, int step);
     void HandleWheel(const QWheelEvent& event);
     std::string DecimalSeparator() const;
+    GonioView CurrentView() const;
+    void BuildGonioMenu();
 
     WindowSettings* settings_;
     bool closeFailed_ = false; // a failed settings write keeps the window open only once

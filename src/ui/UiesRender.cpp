@@ -3,10 +3,16 @@
 #include "MessageBox.h"
 #include "Uies.h"
 #include "WindowSettings.h"
+#include "data/Errors.h"
 #include "data/ProgramData.h"
 #include "render/LightPattern.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
 #include <QFile>
 #include <QShowEvent>
 
@@ -75,6 +81,7 @@ TRenderWindow::TRenderWindow(WindowSettings* settings, QWidget* parent)
     setFixedSize(358, 377);
     move(360, 250);
     BuildControls();
+    BuildPictureMenu();
     FormCreate();
 }
 
@@ -248,6 +255,46 @@ void TRenderWindow::DoRender() {
     }
     finish();
 }
+
+void TRenderWindow::BuildPictureMenu() {
+    PictureMenu = new QMenu(this);
+    ActionSavePicture = PictureMenu->addAction("Save Picture As...");
+    ActionCopyPicture = PictureMenu->addAction("Copy Picture");
+    connect(ActionSavePicture, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { SavePictureAs(); }); });
+    connect(ActionCopyPicture, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { CopyPicture(); }); });
+    Image1->onContextMenu = [this](const QPoint& globalPos) {
+        UpdatePictureMenu();
+        PictureMenu->popup(globalPos);
+    };
+}
+
+void TRenderWindow::UpdatePictureMenu() {
+    const bool shown = !Image1->Picture().isNull();
+    ActionSavePicture->setEnabled(shown);
+    ActionCopyPicture->setEnabled(shown);
+}
+
+void TRenderWindow::SavePictureAs() {
+    const QFileInfo ies(MainWindow ? MainWindow->SelectedFileName() : QString());
+    const QString suggested =
+        ies.fileName().isEmpty() ? QString("render.png")
+                                 : ies.dir().filePath(ies.completeBaseName() + "-render.png");
+    const QString fileName = QFileDialog::getSaveFileName(this, "Save Picture As", suggested,
+                                                          "PNG image (*.png)");
+    if (!fileName.isEmpty())
+        SavePicture(fileName);
+}
+
+void TRenderWindow::SavePicture(const QString& fileName) {
+    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+    const char* format = QImageWriter::supportedImageFormats().contains(suffix) ? nullptr : "PNG";
+    if (!Image1->Picture().save(fileName, format))
+        throw LumetraError(("Cannot write " + fileName).toStdString());
+}
+
+void TRenderWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(Image1->Picture()); }
 
 QString RenderTimeText(std::chrono::milliseconds elapsed) {
     const auto ms = elapsed.count();

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 
@@ -42,6 +43,11 @@ class TRenderWindow : public QWidget {
     QFrame* Panel1;
     TPicture* Image1;
 
+    // The picture's context menu.
+    QMenu* PictureMenu;
+    QAction* ActionSavePicture;
+    QAction* ActionCopyPicture;
+
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -53,6 +59,13 @@ class TRenderWindow : public QWidget {
     // One render pass of the plane selected in the main window.
     void DoRender();
 
+    // Enables the context menu's actions while a picture is shown.
+    void UpdatePictureMenu();
+    void SavePictureAs();
+    // Writes the picture; the file name's extension chooses the format, PNG by default.
+    void SavePicture(const QString& fileName);
+    void CopyPicture();
+
     // Counts every pass that reached its computation, for observers such as tests.
     int RenderCount() const { return renderCount_; }
 
@@ -62,6 +75,7 @@ class TRenderWindow : public QWidget {
 
   private:
     void BuildControls();
+    void BuildPictureMenu();
     void CreateBars();
     void RenderIfPending();
 

@@ -1,0 +1,90 @@
+#include "UiFixture.h"
+
+#include "data/Errors.h"
+#include "gonio/NumberText.h"
+
+#include <QClipboard>
+#include <QLocale>
+
+#include <cmath>
+#include <QSvgRenderer>
+
+namespace lumetra::test {
+namespace {
+
+using PictureExportTest = UiFixture;
+
+std::string NumberTextOf(long double value) {
+    return NumberText(std::nearbyintl(value * 10) / 10, QLocale().decimalPoint().toStdString());
+}
+
+TEST_F(PictureExportTest, MenusAreDisabledUntilSomethingIsShown) {
+    main->UpdateGonioMenu();
+    render->UpdatePictureMenu();
+    EXPECT_FALSE(main->ActionSaveGoniogram->isEnabled());
+    EXPECT_FALSE(main->ActionCopyGoniogram->isEnabled());
+    EXPECT_FALSE(render->ActionSavePicture->isEnabled());
+    EXPECT_FALSE(render->ActionCopyPicture->isEnabled());
+
+    Select(kFivePlanes);
+    render->show();
+    main->UpdateGonioMenu();
+    render->UpdatePictureMenu();
+    EXPECT_TRUE(main->ActionSaveGoniogram->isEnabled());
+    EXPECT_TRUE(main->ActionCopyGoniogram->isEnabled());
+    EXPECT_TRUE(render->ActionSavePicture->isEnabled());
+    EXPECT_TRUE(render->ActionCopyPicture->isEnabled());
+    EXPECT_EQ(main->ActionSaveGoniogram->text(), "Save Goniogram As...");
+    EXPECT_EQ(render->ActionCopyPicture->text(), "Copy Picture");
+}
+
+TEST_F(PictureExportTest, SavedPicturesReadBackAtTheirSize) {
+    Select(kFivePlanes);
+    render->show();
+    const int side = main->PaintBox1->width();
+    ASSERT_GT(side, 0);
+
+    main->SaveGoniogram(folder.filePath("gonio.png"));
+    EXPECT_EQ(QImage(folder.filePath("gonio.png")).size(), QSize(side, side));
+    main->SaveGoniogram(folder.filePath("gonio.SVG"));
+    EXPECT_EQ(QSvgRenderer(folder.filePath("gonio.SVG")).viewBox(), QRect(0, 0, side, side));
+
+    render->SavePicture(folder.filePath("pattern.png"));
+    const QImage pattern(folder.filePath("pattern.png"));
+    EXPECT_EQ(pattern.size(), QSize(300, 300));
+    EXPECT_EQ(pattern.convertToFormat(QImage::Format_RGB32),
+              render->Image1->Picture().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(PictureExportTest, FailedSaveIsReportedNeverDropped) {
+    Select(kFivePlanes);
+    render->show();
+    const QString nowhere = folder.filePath("missing-folder/x.png");
+    EXPECT_THROW(main->SaveGoniogram(nowhere), LumetraError);
+    EXPECT_THROW(render->SavePicture(nowhere), LumetraError);
+    EXPECT_THROW(main->SaveGoniogram(folder.filePath("missing-folder/x.svg")), LumetraError);
+}
+
+TEST_F(PictureExportTest, CopyPutsTheImageOnTheClipboard) {
+    Select(kFivePlanes);
+    main->CopyGoniogram();
+    const int side = main->PaintBox1->width();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(side, side));
+}
+
+TEST_F(PictureExportTest, ToolTipReadsThePlaneAndAngleUnderThePointer) {
+    EXPECT_TRUE(main->GonioToolTip(QPoint(10, 10)).isEmpty()) << "nothing loaded";
+    Select(kFivePlanes); // quadrant data: plane 0 is its own opposite
+    const int side = main->PaintBox1->width();
+    const int c = side / 2;
+    const QString c0 = QString("C 0°  γ 0°  %1 cd")
+                           .arg(QString::fromStdString(NumberTextOf(Photometry.Candela[0][0])));
+    EXPECT_EQ(main->GonioToolTip(QPoint(c, c + 20)), c0) << "straight down";
+    EXPECT_TRUE(main->GonioToolTip(QPoint(c + 20, c)).startsWith("C 0°  γ 90°  "));
+    EXPECT_TRUE(main->GonioToolTip(QPoint(c - 20, c)).startsWith("C 0°  γ 90°  "));
+    TrackBarDegree->setValue(4);
+    EXPECT_TRUE(main->GonioToolTip(QPoint(c - 20, c + 20)).startsWith("C 90°  γ 45°  "));
+}
+
+} // namespace
+} // namespace lumetra::test
