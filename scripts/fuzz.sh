@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs the libFuzzer targets for a number of seconds each:
+#   scripts/fuzz.sh [SECONDS] [TARGET...]      (default: 60 seconds, every target)
+# TARGET is load, goniogram or render. Builds the targets into build-fuzz with clang when
+# needed. Each target starts from the sample files and the broken-file corpus, plus what its
+# earlier runs in this build folder found. Exits non-zero when any target reports a finding;
+# the input that caused it is saved under build-fuzz/findings/<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+[ $# -gt 0 ] && shift
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render)
+case "$seconds" in '' | *[!0-9]*) echo "usage: $0 [SECONDS] [load|goniogram|render...]" >&2; exit 2 ;; esac
+for target in "${targets[@]}"; do
+  [ -f "fuzz/fuzz_$target.cpp" ] || { echo "unknown fuzz target: $target" >&2; exit 2; }
+done
+
+build=${LUMETRA_FUZZ_BUILD_DIR:-build-fuzz}
+samples=${LUMETRA_SAMPLES_DIR:-../shared/samples}
+
+scripts/install-deps.sh
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DLUMETRA_FUZZ=ON -DLUMETRA_UI=OFF -DLUMETRA_BENCH=OFF -DLUMETRA_WERROR=ON >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
+
+seeds=(tests/data/broken)
+if [ -d "$samples" ]; then
+  seeds+=("$samples")
+else
+  echo "warning: no sample folder at $samples; fuzzing from the broken-file corpus alone" >&2
+fi
+
+failed=()
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  findings="$build/findings/$target"
+  mkdir -p "$corpus" "$findings"
+  echo "== fuzz_$target for $seconds s"
+  # One process; a single input slower than 20 s or heavier than 2 GB is a finding too. Inputs
+  # are capped at 64 KiB: enough for every shape of file, small enough to mutate quickly.
+  if ! "$build/fuzz/fuzz_$target" "$corpus" "${seeds[@]}" \
+      -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
+      -dict=fuzz/ies.dict -artifact_prefix="$findings/" -print_final_stats=1 \
+      2>"$build/fuzz_$target.log"; then
+    failed+=("$target")
+    tail -n 60 "$build/fuzz_$target.log" >&2
+  fi
+  grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)|cov: .*DONE|DONE ' "$build/fuzz_$target.log" | tail -n 3
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzzing found problems in: ${failed[*]} (inputs in $build/findings/)" >&2
+  exit 1
+fi
+echo "fuzzing: no findings"
