@@ -36,6 +36,7 @@ constexpr double kMaxSampleAngle = 181;
 constexpr int kCentre = kPatternSize / 2;
 constexpr double kDegreesPerRadianDouble = static_cast<double>(kDegreesPerRadian);
 constexpr double kHalfPiDouble = static_cast<double>(kHalfPi);
+constexpr double kPiDouble = static_cast<double>(2 * kHalfPi);
 
 // The bracketing pair (i - 1, i) of one plane, ready for the interpolation.
 struct Segment {
@@ -70,6 +71,7 @@ class FastSweep {
     bool PrepareAngles();
     bool PrepareSegments(int h, std::vector<Segment>& segments);
     void PrepareWindow();
+    void PrepareQuadrant();
 
     void SweepRow(int row, LightPatternGrid& grid);
     std::uint8_t Shade(int a, int b);
@@ -90,8 +92,14 @@ class FastSweep {
     long double maxCandela_ = 0;
     long double maxAngle_ = 0;
 
-    bool mirrored_ = false; // the window also admits -U..-L
-    double insideLow_ = 0, insideHigh_ = 0, outsideLow_ = 0, outsideHigh_ = 0;
+    // The window L..U and its mirror image -U..-L (empty unless L is 90), narrowed by the slack
+    // for the samples certainly inside and widened by it for those that might be.
+    struct Interval {
+        double low = 1;
+        double high = 0;
+        bool Holds(double x) const { return x >= low && x <= high; }
+    };
+    Interval inside_, mirroredInside_, reach_, mirroredReach_;
 
     double radiosity_ = 0;
     double brightness_ = 0;
@@ -100,9 +108,14 @@ class FastSweep {
     double inversePeak_ = 0; // 1 / Imax
     double tolerancePerScale_ = 0;
 
-    // Per row, by |a|: the arc tangent and factor_ / sqrt(d + B).
+    // By |b| and |a| (index |b| * (kCentre + 1) + |a|): the arc tangent of (|a|, |b|) and
+    // factor_ / sqrt(d + B). Both are symmetric about the diagonal, so only half of each is
+    // computed; the signs of a and b are applied per sample.
+    std::vector<double> quadrantAngle_;
+    std::vector<double> quadrantScale_;
+    // The current row's entries, with the sign of b applied to the angle.
     std::array<double, kCentre + 1> rowAngle_{};
-    std::array<double, kCentre + 1> rowScale_{};
+    const double* rowScale_ = nullptr;
 };
 
 bool FastSweep::Prepare() {
@@ -123,6 +136,7 @@ bool FastSweep::Prepare() {
     zoom_ = static_cast<double>(pass_.zoom);
     factor_ = static_cast<double>(255 / (static_cast<long double>(radiosity) + 1) * pass_.brightness);
     inversePeak_ = static_cast<double>(1 / pass_.peak);
+    PrepareQuadrant();
 
     // |I| never exceeds |slope| * (|g| + |V[i - 1]|) + |C[i - 1]|; the estimate of I differs from
     // the exact one by at most slope * kAngleSlack plus kRelativeSlack of that magnitude, and the
@@ -184,20 +198,42 @@ bool FastSweep::PrepareSegments(int h, std::vector<Segment>& segments) {
 void FastSweep::PrepareWindow() {
     const double lower = static_cast<double>(pass_.window.lower);
     const double upper = static_cast<double>(pass_.window.upper);
-    mirrored_ = pass_.window.lower == 90;
-    insideLow_ = lower + kAngleSlack;
-    insideHigh_ = upper - kAngleSlack;
-    outsideLow_ = lower - kAngleSlack;
-    outsideHigh_ = upper + kAngleSlack;
+    inside_ = {lower + kAngleSlack, upper - kAngleSlack};
+    reach_ = {lower - kAngleSlack, upper + kAngleSlack};
+    if (pass_.window.lower == 90) {
+        mirroredInside_ = {-inside_.high, -inside_.low};
+        mirroredReach_ = {-reach_.high, -reach_.low};
+    }
+}
+
+void FastSweep::PrepareQuadrant() {
+    constexpr int kSide = kCentre + 1;
+    quadrantAngle_.assign(kSide * kSide, 0);
+    quadrantScale_.assign(kSide * kSide, 0);
+    for (int m = 0; m < kSide; ++m) {
+        for (int k = 0; k <= m; ++k) {
+            quadrantAngle_[m * kSide + k] = std::atan2(static_cast<double>(k), static_cast<double>(m));
+            const double d = static_cast<double>(k * k + m * m) / zoom_;
+            quadrantScale_[m * kSide + k] = factor_ / std::sqrt(d + brightness_);
+        }
+    }
+    // Above the diagonal the angle is the complement of its mirror image: an error of a few
+    // units in the last place, far inside kAngleSlack.
+    for (int m = 0; m < kSide; ++m) {
+        for (int k = m + 1; k < kSide; ++k) {
+            quadrantAngle_[m * kSide + k] = kHalfPiDouble - quadrantAngle_[k * kSide + m];
+            quadrantScale_[m * kSide + k] = quadrantScale_[k * kSide + m];
+        }
+    }
 }
 
 void FastSweep::SweepRow(int row, LightPatternGrid& grid) {
     const int b = kCentre - row;
-    for (int k = 0; k <= kCentre; ++k) {
-        rowAngle_[k] = std::atan2(static_cast<double>(k), static_cast<double>(b));
-        const double d = static_cast<double>(k * k + b * b) / zoom_;
-        rowScale_[k] = factor_ / std::sqrt(d + brightness_);
-    }
+    const std::size_t start = static_cast<std::size_t>(b < 0 ? -b : b) * (kCentre + 1);
+    // Above the centre the angle is measured from the downward axis the long way round.
+    for (int k = 0; k <= kCentre; ++k)
+        rowAngle_[k] = b < 0 ? kPiDouble - quadrantAngle_[start + k] : quadrantAngle_[start + k];
+    rowScale_ = &quadrantScale_[start];
     std::uint8_t* out = &grid.at(0, kPatternSize - 1 - row);
     for (int i = 0; i < kPatternSize; ++i)
         out[i] = Shade(i - kCentre, b);
@@ -230,10 +266,9 @@ std::uint8_t FastSweep::Shade(int a, int b) {
 }
 
 Placement FastSweep::Place(double x) const {
-    if ((x >= insideLow_ && x <= insideHigh_) || (mirrored_ && x >= -insideHigh_ && x <= -insideLow_))
+    if (inside_.Holds(x) || mirroredInside_.Holds(x))
         return Placement::Inside;
-    if ((x >= outsideLow_ && x <= outsideHigh_) ||
-        (mirrored_ && x >= -outsideHigh_ && x <= -outsideLow_))
+    if (reach_.Holds(x) || mirroredReach_.Holds(x))
         return Placement::Doubtful;
     return Placement::Outside;
 }
@@ -256,7 +291,7 @@ std::uint8_t FastSweep::Certified(double v, double scale, int a, int b) const {
     const double tolerance = scale * tolerancePerScale_ + kAbsoluteSlack;
     if (v - tolerance > 254.5)
         return 255;
-    const double whole = std::floor(v);
+    const double whole = static_cast<double>(static_cast<int>(v)); // v lies in 0..255 here
     const double fraction = v - whole;
     if (std::fabs(fraction - 0.5) <= tolerance)
         return Exact(a, b);
