@@ -6,7 +6,6 @@
 #include "data/Loading.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -43,7 +42,8 @@ std::string GeneratedIes(int vertical, int horizontal) {
     endList();
     for (int h = 0; h < horizontal; ++h) {
         for (int v = 0; v < vertical; ++v)
-            put(1234.56 * (1.0 + std::sin(0.013 * h + 0.021 * v)) + 0.01 * ((h * 31 + v * 17) % 97));
+            put(1234.56 * (1.0 + std::sin(0.013 * h + 0.021 * v)) +
+                0.01 * ((h * 31 + v * 17) % 97));
         endList();
     }
     return text;
@@ -84,12 +84,25 @@ void BM_LoadLargestSample(benchmark::State& state) {
     LoadFile(state, std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies");
 }
 
-void BM_LoadGenerated260k(benchmark::State& state) { LoadFile(state, Generated().values260k); }
+void BM_LoadGenerated260k(benchmark::State& state) {
+    LoadFile(state, Generated().values260k);
+}
 
-void BM_LoadGenerated2600k(benchmark::State& state) { LoadFile(state, Generated().values2600k); }
+void BM_LoadGenerated2600k(benchmark::State& state) {
+    LoadFile(state, Generated().values2600k);
+}
 
-BENCHMARK(BM_LoadLargestSample)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
-BENCHMARK(BM_LoadGenerated260k)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
-BENCHMARK(BM_LoadGenerated2600k)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+BENCHMARK(BM_LoadLargestSample)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_LoadGenerated260k)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_LoadGenerated2600k)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
 
 } // namespace

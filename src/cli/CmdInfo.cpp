@@ -2,7 +2,6 @@
 
 #include "Commands.h"
 #include "ExtendedJson.h"
-
 #include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
@@ -10,7 +9,6 @@
 #include "data/TextEncoding.h"
 
 #include <QFile>
-
 #include <cstdio>
 #include <iostream>
 #include <optional>

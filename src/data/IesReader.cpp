@@ -13,7 +13,9 @@ namespace {
 
 // ASCII only: std::tolower follows the user's locale, and in a Turkish one "I" does not fold to
 // "i", so TILT=NONE would stop being a TILT line.
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -68,8 +70,8 @@ std::uint16_t RoundedLowWord(long double value, const char* what) {
     constexpr long double kTwoTo63 = 9223372036854775808.0L; // exact in extended precision
     if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63))
         throw LumetraError(std::string("The ") + what + " of the file is out of range");
-    return static_cast<std::uint16_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded)) &
-                                      0xFFFFu);
+    return static_cast<std::uint16_t>(
+        static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded)) & 0xFFFFu);
 }
 
 // File line (1-based) holding the text offset, given the numeric text's line starts.
@@ -113,7 +115,8 @@ void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseErr
 std::size_t FindTiltLine(const TextLines& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto eq = lines[i].find('=');
-        if (eq != std::string::npos && EqualsIgnoringCase(std::string_view(lines[i]).substr(0, eq), "tilt"))
+        if (eq != std::string::npos &&
+            EqualsIgnoringCase(std::string_view(lines[i]).substr(0, eq), "tilt"))
             return i;
     }
     return lines.size();

@@ -66,7 +66,8 @@ std::size_t CountLines(std::string_view text) {
 TextLines ReadFileLines(const std::string& fileName) {
     const std::string bytes = ReadWholeFile(fileName);
     if (CountLines(bytes) > kMaxFileLines)
-        throw LumetraError("File " + fileName + " has too many lines to be an IES file (more than " +
+        throw LumetraError("File " + fileName +
+                           " has too many lines to be an IES file (more than " +
                            std::to_string(kMaxFileLines) + ")");
     return SplitIntoLines(bytes);
 }
@@ -88,9 +89,9 @@ void LoadPhotometry(const std::string& fileName, const Notifier& notify) {
 
 std::string BuildDescription(const std::string& headerText) {
     static const std::pair<const char*, const char*> kLines[] = {
-        {"Test: ", "[TEST]"},          {"Manufacturer: ", "[MANUFAC]"},
-        {"", "[LUMINAIRE]"},           {"Luminaire catalog: ", "[LUMCAT]"},
-        {"Lamp:", "[LAMP]"},           {"Lamp catalog: ", "[LAMPCAT]"},
+        {"Test: ", "[TEST]"}, {"Manufacturer: ", "[MANUFAC]"},
+        {"", "[LUMINAIRE]"},  {"Luminaire catalog: ", "[LUMCAT]"},
+        {"Lamp:", "[LAMP]"},  {"Lamp catalog: ", "[LAMPCAT]"},
     };
     std::string description;
     for (const auto& [caption, keyword] : kLines) {
@@ -101,6 +102,8 @@ std::string BuildDescription(const std::string& headerText) {
     return description;
 }
 
-std::string HeaderText(const TextLines& headerLines) { return JoinLinesCrLf(headerLines); }
+std::string HeaderText(const TextLines& headerLines) {
+    return JoinLinesCrLf(headerLines);
+}
 
 } // namespace lumetra

@@ -3,20 +3,18 @@
 
 #include "cli/ExtendedJson.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,7 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using lumetra::cli::Json;
 
-std::string Sample(const std::string& name) { return std::string(LUMETRA_SAMPLES_DIR) + "/" + name; }
+std::string Sample(const std::string& name) {
+    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
+}
 
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -102,11 +102,10 @@ TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
     std::set<std::string> keys;
     for (const auto& item : json.items())
         keys.insert(item.key());
-    EXPECT_EQ(keys, (std::set<std::string>{"LampLumens", "CandelaMultiplier", "VerticalCount",
-                                           "HorizontalCount", "UnitsType", "VerticalAngles",
-                                           "HorizontalAngles", "Candela", "HeaderLines",
-                                           "Description", "GlobalMaxCandela", "ParseError",
-                                           "Message"}));
+    EXPECT_EQ(keys, (std::set<std::string>{
+                        "LampLumens", "CandelaMultiplier", "VerticalCount", "HorizontalCount",
+                        "UnitsType", "VerticalAngles", "HorizontalAngles", "Candela", "HeaderLines",
+                        "Description", "GlobalMaxCandela", "ParseError", "Message"}));
     EXPECT_EQ(json["VerticalCount"], 37);
     EXPECT_EQ(json["HorizontalCount"], 5);
     EXPECT_EQ(json["UnitsType"], 1);
@@ -159,10 +158,19 @@ TEST_F(InfoCommand, EverySampleGivesConsistentJson) {
 
 TEST_F(InfoCommand, NumbersReadBackToTheIdenticalExtendedValue) {
     // Values that double precision cannot hold, subnormals and the edges of the range.
-    const std::vector<std::string> tokens = {
-        "0.1", "3.14159265358979323846264338327950288", "0.30000000000000000001", "-0",
-        "1e-4940", "1.18e4932", "1e400", "-1e-400", "123456789.123456789123", "6.02214076e23",
-        "2.5", "1e20", "7"};
+    const std::vector<std::string> tokens = {"0.1",
+                                             "3.14159265358979323846264338327950288",
+                                             "0.30000000000000000001",
+                                             "-0",
+                                             "1e-4940",
+                                             "1.18e4932",
+                                             "1e400",
+                                             "-1e-400",
+                                             "123456789.123456789123",
+                                             "6.02214076e23",
+                                             "2.5",
+                                             "1e20",
+                                             "7"};
     std::string file = "IESNA:LM-63-2002\nTILT=NONE\n1 0.1 1.000000000000000000001 ";
     file += std::to_string(tokens.size()) + " 1 1 1 0 0 0 1 1 100\n";
     for (std::size_t i = 0; i < tokens.size(); ++i)
@@ -201,9 +209,8 @@ TEST_F(InfoCommand, EachHeaderLineIsDecodedOnItsOwn) {
     const std::string file = "IESNA:LM-63-2002\n[LUMINAIRE] Caf\xe9 lamp\n[LAMP] 45\xc2\xb0 spot\n"
                              "TILT=NONE\n1 1000 1 1 1 1 1 0 0 0 1 1 10\n0\n0\n5\n";
     Json json = Info(WriteFile("mixed.ies", file));
-    EXPECT_EQ(json["HeaderLines"],
-              Json({"IESNA:LM-63-2002", "[LUMINAIRE] Caf\xc3\xa9 lamp", "[LAMP] 45\xc2\xb0 spot",
-                    "TILT=NONE"}));
+    EXPECT_EQ(json["HeaderLines"], Json({"IESNA:LM-63-2002", "[LUMINAIRE] Caf\xc3\xa9 lamp",
+                                         "[LAMP] 45\xc2\xb0 spot", "TILT=NONE"}));
     EXPECT_EQ(json["Description"], "Test: \rManufacturer: \r Caf\xc3\xa9 lamp\r"
                                    "Luminaire catalog: \rLamp: 45\xc2\xb0 spot\rLamp catalog: \r");
 }

@@ -20,7 +20,8 @@ namespace lumetra::test {
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lumetra-data-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lumetra-data-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
         path_ = pattern;

@@ -1,6 +1,6 @@
-#include "DataTestSupport.h"
-
 #include "data/GlobalMax.h"
+
+#include "DataTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,9 @@ TEST(GlobalMax, EqualMaximaGiveThatValue) {
     EXPECT_EQ(MaxOverAll(WithPlanes({{4, 9}, {9, 1}, {9, 9}}), 0), 9);
 }
 
-TEST(GlobalMax, OnePlane) { EXPECT_EQ(MaxOverAll(WithPlanes({{3, 8, -1}}), 100), 8); }
+TEST(GlobalMax, OnePlane) {
+    EXPECT_EQ(MaxOverAll(WithPlanes({{3, 8, -1}}), 100), 8);
+}
 
 TEST(GlobalMax, OnlyThePlanesOfTheRangeCount) {
     const tIES record = WithPlanes({{100}, {2, 3}, {50}});

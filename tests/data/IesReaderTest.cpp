@@ -1,11 +1,10 @@
-#include "DataTestSupport.h"
-
-#include "data/Errors.h"
 #include "data/IesReader.h"
 
-#include <gtest/gtest.h>
+#include "DataTestSupport.h"
+#include "data/Errors.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
@@ -121,20 +120,21 @@ TEST_P(CountRounding, TiesToEvenThenTheLow16Bits) {
     EXPECT_EQ(units.record.UnitsType, c.stored) << c.written;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Leading, CountRounding,
-    ::testing::Values(RoundingCase{"2.5", 2}, RoundingCase{"3.5", 4}, RoundingCase{"0.5", 0},
-                      RoundingCase{"1.5", 2}, RoundingCase{"2.4999", 2}, RoundingCase{"2.5001", 3},
-                      RoundingCase{"-2.5", 65534}, RoundingCase{"-1", 65535},
-                      RoundingCase{"-0.5", 0}, RoundingCase{"65535", 65535},
-                      RoundingCase{"65536", 0}, RoundingCase{"65537.5", 2},
-                      RoundingCase{"1e2", 100}, RoundingCase{"9223372036854775807", 65535},
-                      RoundingCase{"-9223372036854775808", 0}));
+INSTANTIATE_TEST_SUITE_P(Leading, CountRounding,
+                         ::testing::Values(RoundingCase{"2.5", 2}, RoundingCase{"3.5", 4},
+                                           RoundingCase{"0.5", 0}, RoundingCase{"1.5", 2},
+                                           RoundingCase{"2.4999", 2}, RoundingCase{"2.5001", 3},
+                                           RoundingCase{"-2.5", 65534}, RoundingCase{"-1", 65535},
+                                           RoundingCase{"-0.5", 0}, RoundingCase{"65535", 65535},
+                                           RoundingCase{"65536", 0}, RoundingCase{"65537.5", 2},
+                                           RoundingCase{"1e2", 100},
+                                           RoundingCase{"9223372036854775807", 65535},
+                                           RoundingCase{"-9223372036854775808", 0}));
 
 TEST(CountRounding, ValueBeyondA64BitIntegerFailsTheLoad) {
     for (const int index : {4, 5, 7}) {
-        for (const char* written : {"9223372036854775808", "-9223372036854775809", "1e30",
-                                    "-1e4000"}) {
+        for (const char* written :
+             {"9223372036854775808", "-9223372036854775809", "1e30", "-1e4000"}) {
             tIES record;
             record.LampLumens = 123;
             TextLines lines = SplitIntoLines(kHeader + LeadingWith(index, written) + kGrid);
@@ -425,7 +425,8 @@ TEST(GridLimit, MessageForBadLeadingNumbersStillComesFirst) {
 // --- Nothing after the TILT line --------------------------------------------------------------
 
 TEST(NothingAfterTilt, FailsWithTheListIndexError) {
-    for (const std::string text : {"IESNA\nTILT=NONE\n", "IESNA\r\nTILT=NONE\r\n", "IESNA\nTILT=NONE"}) {
+    for (const std::string text :
+         {"IESNA\nTILT=NONE\n", "IESNA\r\nTILT=NONE\r\n", "IESNA\nTILT=NONE"}) {
         tIES record = PreviousRecord();
         TextLines lines = SplitIntoLines(text);
         TextLines header;

@@ -1,12 +1,11 @@
-#include "DataTestSupport.h"
-
-#include "data/Errors.h"
 #include "data/Loading.h"
+
+#include "DataTestSupport.h"
+#include "data/Errors.h"
 #include "data/ProgramData.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
 
@@ -142,7 +141,8 @@ TEST(LoadNothingAfterTilt, FailsAndKeepsThePreviousNumbers) {
     TempFolder folder;
     Loaded loaded;
     loaded.Load(folder.Write("good.ies", kFile));
-    const std::string name = folder.Write("header-only.ies", "IESNA91\r\n[TEST] X\r\nTILT=NONE\r\n");
+    const std::string name =
+        folder.Write("header-only.ies", "IESNA91\r\n[TEST] X\r\nTILT=NONE\r\n");
     EXPECT_EQ(FailedLoadText(loaded, name), "List index out of bounds (0)");
     EXPECT_TRUE(loaded.record.Candela.empty());
     EXPECT_TRUE(loaded.fileLines.empty());
@@ -154,7 +154,8 @@ TEST(LoadNothingAfterTilt, FailsAndKeepsThePreviousNumbers) {
 TEST(LoadNothingAfterTilt, EmptyFileFails) {
     TempFolder folder;
     Loaded loaded;
-    EXPECT_EQ(FailedLoadText(loaded, folder.Write("empty.ies", "")), "List index out of bounds (0)");
+    EXPECT_EQ(FailedLoadText(loaded, folder.Write("empty.ies", "")),
+              "List index out of bounds (0)");
 }
 
 // --- The program-wide data set ----------------------------------------------------------------
@@ -186,7 +187,7 @@ TEST(Description, WithoutKeywordsOnlyTheCaptions) {
 }
 
 TEST(Description, ValuesKeepTheBlankAfterTheKeyword) {
-    const TextLines header = {"IESNA:LM-63-1995",       "[TEST] 12345",   "[MANUFAC] Maker",
+    const TextLines header = {"IESNA:LM-63-1995",       "[TEST] 12345",    "[MANUFAC] Maker",
                               "[LUMINAIRE] Flood 400W", "[LUMCAT] FL-400", "[LAMPCAT] MH-400",
                               "[LAMP] Metal halide",    "TILT=NONE"};
     EXPECT_EQ(BuildDescription(HeaderText(header)),

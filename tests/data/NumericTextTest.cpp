@@ -1,9 +1,8 @@
 #include "data/NumericText.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <limits>
 #include <locale.h>
 #include <string>
@@ -26,16 +25,17 @@ TEST_P(TokenConverts, ToItsDecimalValue) {
     EXPECT_EQ(value, GetParam().value) << GetParam().token;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grammar, TokenConverts,
-    ::testing::Values(Accepted{"5", 5}, Accepted{"+5", 5}, Accepted{"-5", -5}, Accepted{"5.", 5},
-                      Accepted{".5", 0.5L}, Accepted{"-.5", -0.5L}, Accepted{"+.5e1", 5},
-                      Accepted{"1e3", 1000}, Accepted{"1E3", 1000}, Accepted{"1e+3", 1000},
-                      Accepted{"25e-1", 2.5L}, Accepted{"0001.2500", 1.25L},
-                      Accepted{"5.E2", 500}, Accepted{"0.1", 0.1L},
-                      Accepted{"3.14159265358979323846264338327950288",
-                               3.14159265358979323846264338327950288L},
-                      Accepted{"1e-4940", 1e-4940L}));
+INSTANTIATE_TEST_SUITE_P(Grammar, TokenConverts,
+                         ::testing::Values(Accepted{"5", 5}, Accepted{"+5", 5}, Accepted{"-5", -5},
+                                           Accepted{"5.", 5}, Accepted{".5", 0.5L},
+                                           Accepted{"-.5", -0.5L}, Accepted{"+.5e1", 5},
+                                           Accepted{"1e3", 1000}, Accepted{"1E3", 1000},
+                                           Accepted{"1e+3", 1000}, Accepted{"25e-1", 2.5L},
+                                           Accepted{"0001.2500", 1.25L}, Accepted{"5.E2", 500},
+                                           Accepted{"0.1", 0.1L},
+                                           Accepted{"3.14159265358979323846264338327950288",
+                                                    3.14159265358979323846264338327950288L},
+                                           Accepted{"1e-4940", 1e-4940L}));
 
 class TokenFails : public ::testing::TestWithParam<const char*> {};
 
@@ -46,11 +46,11 @@ TEST_P(TokenFails, AndGivesZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Grammar, TokenFails,
-                         ::testing::Values("", ".", "+", "-", "-.", "e5", ".e5", "1e", "1e+",
-                                           "1e-", "1.2.3", "1..2", "++1", "+-1", "1e5.5", "1e2e3",
-                                           "inf", "INF", "-inf", "infinity", "nan", "NaN", "0x10",
-                                           "0x1p3", "1 2", "1\t", "\t1", "1,5", "1d5", "1f", "1L",
-                                           "12abc", "//", "\x1a", "\xd9\xa1" /* Arabic-Indic one */));
+                         ::testing::Values("", ".", "+", "-", "-.", "e5", ".e5", "1e", "1e+", "1e-",
+                                           "1.2.3", "1..2", "++1", "+-1", "1e5.5", "1e2e3", "inf",
+                                           "INF", "-inf", "infinity", "nan", "NaN", "0x10", "0x1p3",
+                                           "1 2", "1\t", "\t1", "1,5", "1d5", "1f", "1L", "12abc",
+                                           "//", "\x1a", "\xd9\xa1" /* Arabic-Indic one */));
 
 // --- Range of extended precision -------------------------------------------------------------
 

@@ -3,14 +3,12 @@
 // for the broken files.
 
 #include "DataTestSupport.h"
-
 #include "data/Errors.h"
 #include "data/Loading.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
@@ -29,8 +27,8 @@ struct Loaded {
     bool parseError = false;
 
     explicit Loaded(const std::string& name) {
-        parseError = LoadPhotometry(SamplePath(name), record, fileLines, headerLines,
-                                    recorder.notifier());
+        parseError =
+            LoadPhotometry(SamplePath(name), record, fileLines, headerLines, recorder.notifier());
     }
 };
 
@@ -42,7 +40,7 @@ struct SoundSample {
     int horizontal;
     long double firstVertical, lastVertical;
     long double firstHorizontal, lastHorizontal;
-    std::size_t headerLines; // up to and including the TILT line
+    std::size_t headerLines;    // up to and including the TILT line
     bool tabsInCandela = false; // tab-separated values fail to convert, silently
 
     friend void PrintTo(const SoundSample& s, std::ostream* os) { *os << s.file; }

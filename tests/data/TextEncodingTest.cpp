@@ -1,7 +1,6 @@
 #include "data/TextEncoding.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace lumetra {
@@ -22,9 +21,9 @@ TEST(TextEncoding, InvalidUtf8IsReadAsLatin1) {
 }
 
 TEST(TextEncoding, MalformedSequencesAreNotUtf8) {
-    for (const char* bytes : {"\xb0", "\xc0\xaf", "\xc1\xbf", "\xe0\x80\xaf", "\xed\xa0\x80",
-                              "\xe2\x82", "\xf4\x90\x80\x80", "\xf8\x88\x80\x80\x80",
-                              "\xc2 ", "\x82\xa0\x90\x82"}) {
+    for (const char* bytes :
+         {"\xb0", "\xc0\xaf", "\xc1\xbf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xe2\x82",
+          "\xf4\x90\x80\x80", "\xf8\x88\x80\x80\x80", "\xc2 ", "\x82\xa0\x90\x82"}) {
         EXPECT_FALSE(IsValidUtf8(bytes)) << "bytes of length " << std::string(bytes).size();
         EXPECT_TRUE(IsValidUtf8(ToUtf8(bytes))) << "the Latin-1 reading is always valid UTF-8";
     }

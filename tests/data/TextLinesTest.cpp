@@ -1,7 +1,6 @@
 #include "data/TextLines.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace lumetra {
@@ -30,7 +29,9 @@ TEST(LineBreaks, BreakAtTheVeryEndStartsNoLine) {
     EXPECT_EQ(SplitIntoLines("\r\n\r\n"), (TextLines{"", ""}));
 }
 
-TEST(LineBreaks, EmptyTextHasNoLines) { EXPECT_TRUE(SplitIntoLines("").empty()); }
+TEST(LineBreaks, EmptyTextHasNoLines) {
+    EXPECT_TRUE(SplitIntoLines("").empty());
+}
 
 TEST(LineBreaks, NulEndsTheText) {
     EXPECT_EQ(SplitIntoLines("a\nb\0c\nd"s), (TextLines{"a", "b"}));
