@@ -78,7 +78,8 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
     BuildGonioMenu();
     ConnectHandlers();
-    FormCreate();
+    // An error ends the creation handler where it stands; the window is created all the same.
+    Guarded(this, [this] { FormCreate(); });
 }
 
 TMainWindow::~TMainWindow() {
@@ -171,12 +172,18 @@ void TMainWindow::BuildBrowserPanel() {
 }
 
 void TMainWindow::ConnectHandlers() {
+    // A drive opens at the folder last visited on it, as drives keep a current folder each.
     connect(DriveComboBox1, &TDriveComboBox::driveChosen, this, [this](const QString& root) {
-        Guarded(this, [&] { DirectoryListBox1->SetDirectory(root); });
+        Guarded(this, [&] {
+            const QString last = lastFolderOnDrive_.value(root);
+            DirectoryListBox1->SetDirectory(!last.isEmpty() && QFileInfo(last).isDir() ? last
+                                                                                       : root);
+        });
     });
     connect(DirectoryListBox1, &TDirectoryListBox::directoryChanged, this,
             [this](const QString& folder) {
                 DriveComboBox1->ShowDriveOf(folder);
+                lastFolderOnDrive_.insert(DriveComboBox1->currentData().toString(), folder);
                 FileListBox1->SetDirectory(folder);
             });
     connect(FileListBox1, &TFileListBox::changed, this,

@@ -7,6 +7,7 @@
 #include "gonio/Goniogram.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -124,6 +125,7 @@ class TMainWindow : public QWidget {
     void BuildGonioMenu();
 
     WindowSettings* settings_;
+    QHash<QString, QString> lastFolderOnDrive_; // by the drive's root folder
     bool closeFailed_ = false; // a failed settings write keeps the window open only once
     std::unique_ptr<DrawingSurface> canvas_;
     QString description_;

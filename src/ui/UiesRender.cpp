@@ -82,7 +82,8 @@ TRenderWindow::TRenderWindow(WindowSettings* settings, QWidget* parent)
     move(360, 250);
     BuildControls();
     BuildPictureMenu();
-    FormCreate();
+    // An error ends the creation handler where it stands; the window is created all the same.
+    Guarded(this, [this] { FormCreate(); });
 }
 
 TRenderWindow::~TRenderWindow() {
