@@ -1,6 +1,191 @@
-// Placeholder until the rendergram command is built.
+// lumetra-cli render: the light-pattern picture of a file, as the render window shows it, written
+// as an 8-bit grey PNG.
+
 #include "Commands.h"
 
+#include "data/Errors.h"
+#include "data/Loading.h"
+#include "data/TextEncoding.h"
+#include "render/LightPattern.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
 namespace lumetra::cli {
-int RunRender(const QStringList&) { return Fail("render: not available yet"); }
+
+namespace {
+
+// The window shows columns and rows 0..299 of the 301 x 301 grid.
+constexpr int kPictureSize = 300;
+
+// The ranges and starting positions of the render window's brightness and zoom bars.
+struct BarRange {
+    long long minimum;
+    long long maximum;
+    long long initial;
+};
+constexpr BarRange kBrightnessBar{1, 100, 15};
+constexpr BarRange kZoomBar{1, 10000, 500};
+
+constexpr const char* kUsage = "Usage: lumetra-cli render FILE -o OUT.png [--plane N] "
+                               "[--brightness 1..100] [--zoom 1..10000] [--radiosity]";
+
+struct RenderOptions {
+    QString input;
+    QString output;
+    int plane = 0;
+    long long brightness = kBrightnessBar.initial; // the bar's position: B is a tenth of it
+    long long zoom = kZoomBar.initial;
+    bool radiosity = false;
+};
+
+// The options, or the text of what is wrong with them.
+struct ParsedOptions {
+    std::optional<RenderOptions> options;
+    QString error;
+};
+
+ParsedOptions Invalid(const QString& error) { return {std::nullopt, error + "\n" + kUsage}; }
+
+std::optional<long long> WholeNumber(const QString& text) {
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    return ok ? std::optional<long long>(value) : std::nullopt;
+}
+
+// A bar clamps any position it is given into its range.
+std::optional<long long> BarPosition(const QString& text, const BarRange& bar) {
+    const auto value = WholeNumber(text);
+    if (!value)
+        return std::nullopt;
+    return std::clamp(*value, bar.minimum, bar.maximum);
+}
+
+ParsedOptions ParseOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption output({"o", "output"}, "Output file (.png).", "file");
+    const QCommandLineOption plane("plane", "C-plane index.", "N", "0");
+    const QCommandLineOption brightness("brightness", "Brightness bar position, 1 to 100.", "B",
+                                        QString::number(kBrightnessBar.initial));
+    const QCommandLineOption zoom("zoom", "Zoom bar position, 1 to 10000.", "Z",
+                                  QString::number(kZoomBar.initial));
+    const QCommandLineOption radiosity("radiosity", "Add the radiosity term.");
+    parser.addOptions({output, plane, brightness, zoom, radiosity});
+    if (!parser.parse(QStringList{"lumetra-cli render"} + arguments))
+        return Invalid(parser.errorText());
+
+    RenderOptions options;
+    if (parser.positionalArguments().size() != 1)
+        return Invalid("render takes exactly one input file.");
+    options.input = parser.positionalArguments().front();
+    if (!parser.isSet(output))
+        return Invalid("Missing the output file (-o OUT.png).");
+    options.output = parser.value(output);
+    if (QFileInfo(options.output).suffix().toLower() != "png")
+        return Invalid("The output file must end in .png: " + options.output);
+
+    const auto planeIndex = WholeNumber(parser.value(plane));
+    if (!planeIndex || *planeIndex < 0 || *planeIndex > 65535)
+        return Invalid("--plane takes a plane index, not '" + parser.value(plane) + "'.");
+    options.plane = static_cast<int>(*planeIndex);
+    const auto brightnessPosition = BarPosition(parser.value(brightness), kBrightnessBar);
+    if (!brightnessPosition)
+        return Invalid("--brightness takes a whole number, not '" + parser.value(brightness) + "'.");
+    options.brightness = *brightnessPosition;
+    const auto zoomPosition = BarPosition(parser.value(zoom), kZoomBar);
+    if (!zoomPosition)
+        return Invalid("--zoom takes a whole number, not '" + parser.value(zoom) + "'.");
+    options.zoom = *zoomPosition;
+    options.radiosity = parser.isSet(radiosity);
+    return {options, {}};
+}
+
+// The window renders nothing for a record without angles or planes; here that is an error.
+std::optional<QString> RecordError(const RenderOptions& options, const tIES& record) {
+    if (record.VerticalAngles.empty() || record.HorizontalAngles.empty())
+        return QString("Nothing to render: %1 has no vertical angles or no planes.")
+            .arg(options.input);
+    const int planes = static_cast<int>(record.HorizontalAngles.size());
+    if (options.plane >= planes)
+        return QString("Plane %1 is out of range: %2 has planes 0 to %3.")
+            .arg(options.plane)
+            .arg(options.input)
+            .arg(planes - 1);
+    return std::nullopt;
+}
+
+RenderSettings SettingsOf(const RenderOptions& options) {
+    return {options.plane, static_cast<long double>(options.brightness) / 10,
+            static_cast<long double>(options.zoom), options.radiosity ? 1 : 0};
+}
+
+QImage PictureOf(const LightPatternGrid& grid) {
+    QImage picture(kPictureSize, kPictureSize, QImage::Format_Grayscale8);
+    for (int y = 0; y < kPictureSize; ++y)
+        std::memcpy(picture.scanLine(y), grid.grey.data() + y * kPatternSize, kPictureSize);
+    return picture;
+}
+
+// Replaces the file only once the whole picture is written.
+std::optional<QString> WritePng(const QImage& picture, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return "Cannot write " + fileName + ": " + file.errorString();
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        file.cancelWriting();
+        return "Cannot write " + fileName + ": " + writer.errorString();
+    }
+    if (!file.commit())
+        return "Cannot write " + fileName + ": " + file.errorString();
+    return std::nullopt;
+}
+
+QString ErrorText(const LumetraError& error) {
+    return QString::fromStdString(ToUtf8(error.what()));
+}
+
+} // namespace
+
+int RunRender(const QStringList& arguments) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.options)
+        return Fail(parsed.error);
+    const RenderOptions& options = *parsed.options;
+
+    const Notifier notify = [](const std::string& text) {
+        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+    };
+    tIES record;
+    TextLines fileLines;
+    TextLines headerLines;
+    try {
+        LoadPhotometry(QFile::encodeName(options.input).toStdString(), record, fileLines,
+                       headerLines, notify);
+    } catch (const LumetraError& error) {
+        return Fail(ErrorText(error));
+    }
+    if (const auto error = RecordError(options, record))
+        return Fail(*error);
+
+    LightPatternGrid grid;
+    try {
+        RenderLightPattern(record, SettingsOf(options), nullptr, grid);
+    } catch (const LumetraError& error) {
+        return Fail(ErrorText(error));
+    }
+    if (const auto error = WritePng(PictureOf(grid), options.output))
+        return Fail(*error);
+    return 0;
+}
+
 } // namespace lumetra::cli
