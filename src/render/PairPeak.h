@@ -6,7 +6,7 @@
 namespace lumetra {
 
 // The largest candela value of planes `plane` and `opposite`, never below 0: values at or below
-// 0 do not raise it. The whole file's peak plays no part. Both must be planes of the record.
+// 0 do not raise it. The whole file's peak is not used. Both must be planes of the record.
 long double PairPeak(const tIES& record, int plane, int opposite);
 
 } // namespace lumetra

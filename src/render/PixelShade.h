@@ -18,8 +18,9 @@ inline constexpr long double kHalfPi = 1.5707963267948966192313L;
 std::uint8_t PixelShade(const LightPatternPass& pass, int a, int b);
 
 // The signed angle from the downward axis, in degrees, at which the sample at (a, b) reads the
-// intensity: the arc tangent turned by the small offset that the picture has always shown
-// (straight right reads 89.929..., straight down -0.0708...).
+// intensity. The conversion subtracts pi/2 and adds 1.5, a net turn of -0.0708 degrees that the
+// picture has always had and that is kept so pictures stay the same: straight right reads
+// 89.929..., straight down -0.0708..., straight left -90.0708... (outside a 0..90 window).
 long double SampleAngle(int a, int b);
 
 // A shade value v >= 0 to a grey level: rounded to the nearest integer, ties to even, and 255

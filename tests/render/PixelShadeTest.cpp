@@ -55,7 +55,7 @@ TEST(PixelShade, ReadsTheOppositePlaneLeftOfTheCentreColumn) {
     EXPECT_EQ(Shade(record, 0, 100), 82);   // the centre column reads plane 0
 }
 
-TEST(PixelShade, BrightnessAndZoomEnterAsSpecified) {
+TEST(PixelShade, BrightnessScalesAndZoomSpreadsTheFalloff) {
     const tIES constant = MakeRecord({0, 180}, {{100, 100}});
     // B = 10: 2550 / sqrt(10000 / 10000 + 10) = 768.8 -> 255; B = 0.1: 25.5 / sqrt(1.1) = 24.3.
     EXPECT_EQ(Shade(constant, 100, 0, {0, 10, 10000, 0}), 255);
