@@ -65,6 +65,13 @@ class SettingsFixture : public ::testing::Test {
         return IniFile(settingsName).ReadString(section, key, "<missing>");
     }
 
+    // "Width Height Left Top" as stored in the section "Viewer".
+    QString StoredBounds() const {
+        return QStringList{Stored("Viewer", "Width"), Stored("Viewer", "Height"),
+                           Stored("Viewer", "Left"), Stored("Viewer", "Top")}
+            .join(' ');
+    }
+
     // Creates both windows and shows the main one in its stored state, as start-up does.
     void Start() {
         settings = std::make_unique<SettingsFile>(settingsName);
