@@ -4,7 +4,6 @@
 #include "data/Validation.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,7 +24,8 @@ std::vector<std::string> SampleBytes() {
 }
 
 std::string MillionValues() {
-    std::string text = "IESNA:LM-63-2002\n[TEST] bench\nTILT=NONE\n1 1000 1 1000 1000 1 1 0 0 0\n1 1 100\n";
+    std::string text =
+        "IESNA:LM-63-2002\n[TEST] bench\nTILT=NONE\n1 1000 1 1000 1000 1 1 0 0 0\n1 1 100\n";
     for (int v = 0; v < 1000; ++v)
         text += std::to_string(v * 0.18) + (v % 10 == 9 ? "\n" : " ");
     for (int h = 0; h < 1000; ++h)
@@ -45,8 +45,8 @@ void BM_ValidateSamples(benchmark::State& state) {
             benchmark::DoNotOptimize(lumetra::ValidateIes(file));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
-    state.counters["files"] = benchmark::Counter(static_cast<double>(state.iterations() * files.size()),
-                                                 benchmark::Counter::kIsRate);
+    state.counters["files"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * files.size()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ValidateSamples)->Unit(benchmark::kMillisecond);
 
@@ -59,8 +59,9 @@ void BM_ValidateMillionValues(benchmark::State& state) {
 BENCHMARK(BM_ValidateMillionValues)->Unit(benchmark::kMillisecond);
 
 void BM_ValidateTenMegabyteLine(benchmark::State& state) {
-    const std::string text = "IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 3 1 1 1 0 0 0\n1 1 100\n0 45 90\n0\n" +
-                             std::string(10'000'000, '1') + "x\n";
+    const std::string text =
+        "IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 3 1 1 1 0 0 0\n1 1 100\n0 45 90\n0\n" +
+        std::string(10'000'000, '1') + "x\n";
     for (auto _ : state)
         benchmark::DoNotOptimize(lumetra::ValidateIes(text));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));

@@ -3,7 +3,6 @@
 // cleanly (a refusal, a number that does not convert, numbers missing).
 
 #include "FuzzCheck.h"
-
 #include "data/Errors.h"
 #include "data/IesReader.h"
 #include "data/TextEncoding.h"
@@ -49,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool hasError = std::any_of(findings.begin(), findings.end(), [](const Finding& finding) {
         return finding.severity == Severity::Error;
     });
-    FUZZ_CHECK(hasError || !ReaderFails(bytes), "a file the reader cannot read cleanly has an error");
+    FUZZ_CHECK(hasError || !ReaderFails(bytes),
+               "a file the reader cannot read cleanly has an error");
     return 0;
 }

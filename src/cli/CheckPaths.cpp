@@ -2,14 +2,15 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace lumetra::cli {
 
 namespace {
 
-bool IsListable(const QFileInfo& folder) { return folder.isReadable() && folder.isExecutable(); }
+bool IsListable(const QFileInfo& folder) {
+    return folder.isReadable() && folder.isExecutable();
+}
 
 // Symbolic links to folders are not followed, so a link back up the tree cannot make the walk
 // endless. Folders are visited whatever their names, and a folder that cannot be listed is
@@ -21,7 +22,8 @@ void CollectFolder(const QString& folder, CheckPaths& paths) {
     }
     QStringList found;
     QDirIterator it(folder, {QStringLiteral("*.ies")},
-                    QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden |
+                        QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo entry = it.nextFileInfo();

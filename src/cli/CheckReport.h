@@ -5,10 +5,8 @@
 
 #include <QString>
 #include <QStringList>
-
-#include <nlohmann/json.hpp>
-
 #include <cstddef>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 

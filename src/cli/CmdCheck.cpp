@@ -4,12 +4,10 @@
 #include "CheckReport.h"
 #include "Commands.h"
 #include "ProgressLine.h"
-
 #include "data/Loading.h"
 #include "data/Validation.h"
 
 #include <QFile>
-
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -69,11 +67,14 @@ std::optional<std::vector<Finding>> CheckFile(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     if (static_cast<std::uintmax_t>(bytes.size()) > kMaxFileBytes)
-        return std::vector<Finding>{FileTooLargeFinding(static_cast<unsigned long long>(bytes.size()))};
+        return std::vector<Finding>{
+            FileTooLargeFinding(static_cast<unsigned long long>(bytes.size()))};
     return ValidateIes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void Write(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 void ReportUnreadable(const QString& path) {
     std::fprintf(stderr, "lumetra-cli check: cannot read %s\n", path.toLocal8Bit().constData());
@@ -93,7 +94,8 @@ int RunCheck(const QStringList& arguments) {
     {
         ProgressLine progress;
         for (qsizetype i = 0; i < paths.files.size(); ++i) {
-            progress.Show(static_cast<std::size_t>(i), static_cast<std::size_t>(paths.files.size()));
+            progress.Show(static_cast<std::size_t>(i),
+                          static_cast<std::size_t>(paths.files.size()));
             const QString& path = paths.files[i];
             std::optional<std::vector<Finding>> findings = CheckFile(path);
             if (!findings) {

@@ -3,7 +3,6 @@
 // terminal, so that pipes and logs never receive it, and at most ten times a second.
 
 #include <QElapsedTimer>
-
 #include <cstddef>
 
 namespace lumetra::cli {

@@ -13,8 +13,8 @@ namespace {
 
 enum class VersionLine { Known, Unknown, Missing };
 
-constexpr std::array<std::string_view, 4> kVersionLines = {
-    "IESNA:LM-63-1995", "IESNA:LM-63-2002", "IES:LM-63-2019", "IESNA91"};
+constexpr std::array<std::string_view, 4> kVersionLines = {"IESNA:LM-63-1995", "IESNA:LM-63-2002",
+                                                           "IES:LM-63-2019", "IESNA91"};
 
 // The keywords that the viewer shows in its description.
 constexpr std::array<std::string_view, 6> kShownKeywords = {"TEST",   "MANUFAC", "LUMINAIRE",
@@ -22,18 +22,24 @@ constexpr std::array<std::string_view, 6> kShownKeywords = {"TEST",   "MANUFAC",
 
 // The LM-63 keywords (1991 to 2019), to tell a keyword written without brackets from free text.
 constexpr std::array<std::string_view, 25> kKnownKeywords = {
-    "TEST",       "TESTLAB",   "TESTDATE",     "ISSUEDATE", "MANUFAC",       "LUMCAT",
-    "LUMINAIRE",  "LAMPCAT",   "LAMP",         "BALLAST",   "BALLASTCAT",    "MAINTCAT",
-    "DISTRIBUTION", "FLASHAREA", "COLORCONSTANT", "LAMPPOSITION", "NEARFIELD", "FILEGENINFO",
-    "SEARCH",     "OTHER",     "MORE",         "BLOCK",     "ENDBLOCK",      "DATE",
-    "LUMINOUSGEOMETRY"};
+    "TEST",         "TESTLAB",   "TESTDATE",     "ISSUEDATE", "MANUFAC",
+    "LUMCAT",       "LUMINAIRE", "LAMPCAT",      "LAMP",      "BALLAST",
+    "BALLASTCAT",   "MAINTCAT",  "DISTRIBUTION", "FLASHAREA", "COLORCONSTANT",
+    "LAMPPOSITION", "NEARFIELD", "FILEGENINFO",  "SEARCH",    "OTHER",
+    "MORE",         "BLOCK",     "ENDBLOCK",     "DATE",      "LUMINOUSGEOMETRY"};
 
 constexpr std::string_view kBlanks = " \t";
 
 // ASCII only, like the reader: a locale's case rules must not change what the check says.
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsAsciiLetter(char c) { return IsAsciiLower(c) || (c >= 'A' && c <= 'Z'); }
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsAsciiLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsAsciiLetter(char c) {
+    return IsAsciiLower(c) || (c >= 'A' && c <= 'Z');
+}
 
 std::string AsciiUpper(std::string_view s) {
     std::string upper(s);
@@ -94,8 +100,8 @@ void CheckBracketedKeyword(std::string_view text, std::size_t line, FindingList&
     const std::string written = Quoted("[" + std::string(keyword) + "]");
     findings.Add(Repeating::KeywordForm, Severity::Warning, line,
                  Contains(kShownKeywords, upper)
-                     ? "Keyword " + written + " is not in upper case: the viewer shows it only as [" +
-                           upper + "]"
+                     ? "Keyword " + written +
+                           " is not in upper case: the viewer shows it only as [" + upper + "]"
                      : "Keyword " + written + " is not in upper case, as LM-63 keywords are");
 }
 
@@ -104,17 +110,18 @@ void CheckUnbracketedKeyword(std::string_view text, std::size_t line, FindingLis
     std::size_t length = 0;
     while (length < text.size() && (IsAsciiLetter(text[length]) || text[length] == '_'))
         ++length;
-    if (length == 0 || (length < text.size() && kBlanks.find(text[length]) == std::string_view::npos &&
-                        text[length] != ':'))
+    if (length == 0 ||
+        (length < text.size() && kBlanks.find(text[length]) == std::string_view::npos &&
+         text[length] != ':'))
         return;
     const std::string upper = AsciiUpper(text.substr(0, length));
     if (!Contains(kKnownKeywords, upper))
         return;
-    findings.Add(Repeating::KeywordForm, Severity::Warning, line,
-                 "Keyword " + upper + " is written without brackets: " +
-                     (Contains(kShownKeywords, upper) ? "the viewer shows it only as ["
-                                                      : "LM-63 writes [") +
-                     upper + "]");
+    findings.Add(
+        Repeating::KeywordForm, Severity::Warning, line,
+        "Keyword " + upper + " is written without brackets: " +
+            (Contains(kShownKeywords, upper) ? "the viewer shows it only as [" : "LM-63 writes [") +
+            upper + "]");
 }
 
 void CheckKeywordLine(std::string_view line, std::size_t number, bool keywordsExpected,
@@ -148,9 +155,10 @@ bool CheckTiltValue(std::string_view line, std::size_t number, FindingList& find
                      "The TILT line names no tilt file and is not TILT=NONE: the viewer shows "
                      "the data without tilt factors");
     else
-        findings.Add(Severity::Warning, number,
-                     "TILT names the tilt file " + Quoted(value) +
-                         ", which the viewer does not read: it shows the data without tilt factors");
+        findings.Add(
+            Severity::Warning, number,
+            "TILT names the tilt file " + Quoted(value) +
+                ", which the viewer does not read: it shows the data without tilt factors");
     return false;
 }
 
@@ -168,19 +176,21 @@ std::size_t FindTilt(LineCursor lines) {
 bool IsTiltLine(std::string_view line) {
     // The reader's rule, applied to one line: without a "=" the line cannot qualify, which keeps
     // the copy to the lines that might.
-    return line.find('=') != std::string_view::npos && FindTiltLine(TextLines{std::string(line)}) == 0;
+    return line.find('=') != std::string_view::npos &&
+           FindTiltLine(TextLines{std::string(line)}) == 0;
 }
 
 std::optional<HeaderEnd> CheckHeader(LineCursor& lines, FindingList& findings) {
     const std::size_t tiltLine = FindTilt(lines);
     LineCursor first = lines;
     const VersionLine version =
-        first.Next() ? CheckVersionLine(IsTiltLine(first.line()) ? std::string_view() : first.line(),
-                                        findings)
+        first.Next() ? CheckVersionLine(
+                           IsTiltLine(first.line()) ? std::string_view() : first.line(), findings)
                      : VersionLine::Missing;
     if (tiltLine == 0) {
-        findings.Add(Severity::Error, 1,
-                     "No TILT line: the viewer reads the whole file as numbers and finds no header");
+        findings.Add(
+            Severity::Error, 1,
+            "No TILT line: the viewer reads the whole file as numbers and finds no header");
         return std::nullopt;
     }
     const bool keywordsExpected = version != VersionLine::Missing;

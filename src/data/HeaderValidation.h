@@ -19,8 +19,8 @@ struct HeaderEnd {
 bool IsTiltLine(std::string_view line);
 
 // Checks the header lines from the cursor, which stands before the first line, up to the TILT line
-// and leaves the cursor on the TILT line. Without a TILT line the viewer has no header and reads the whole file as numbers:
-// that is reported, and nothing is returned.
+// and leaves the cursor on the TILT line. Without a TILT line the viewer has no header and reads
+// the whole file as numbers: that is reported, and nothing is returned.
 std::optional<HeaderEnd> CheckHeader(LineCursor& lines, FindingList& findings);
 
 } // namespace lumetra

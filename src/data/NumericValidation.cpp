@@ -12,14 +12,19 @@ namespace lumetra {
 
 namespace {
 
-constexpr std::array<const char*, 13> kLeadingNames = {
-    "the number of lamps",         "the lumens per lamp",
-    "the candela multiplier",      "the number of vertical angles",
-    "the number of horizontal angles", "the photometric type",
-    "the units type",              "the width",
-    "the length",                  "the height",
-    "the ballast factor",          "the ballast-lamp photometric factor",
-    "the input watts"};
+constexpr std::array<const char*, 13> kLeadingNames = {"the number of lamps",
+                                                       "the lumens per lamp",
+                                                       "the candela multiplier",
+                                                       "the number of vertical angles",
+                                                       "the number of horizontal angles",
+                                                       "the photometric type",
+                                                       "the units type",
+                                                       "the width",
+                                                       "the length",
+                                                       "the height",
+                                                       "the ballast factor",
+                                                       "the ballast-lamp photometric factor",
+                                                       "the input watts"};
 constexpr std::size_t kVerticalCountIndex = 3;
 constexpr std::size_t kHorizontalCountIndex = 4;
 constexpr std::size_t kPhotometricTypeIndex = 5;
@@ -41,7 +46,9 @@ std::string NotANumberMessage(std::string_view token, const char* expected) {
 }
 
 // The reader refuses a file whose count does not fit a 64-bit integer once rounded.
-bool FitsReaderRange(long double rounded) { return rounded >= -kTwoTo63 && rounded < kTwoTo63; }
+bool FitsReaderRange(long double rounded) {
+    return rounded >= -kTwoTo63 && rounded < kTwoTo63;
+}
 
 // What the reader keeps of a rounded count: its low 16 bits.
 std::uint16_t LowWord(long double rounded) {
@@ -54,7 +61,8 @@ std::uint16_t LowWord(long double rounded) {
 bool IsLm63HorizontalForm(long double first, long double last, bool typeAOrB) {
     if (typeAOrB)
         return (first == 0 || first == -90) && last == 90;
-    return (first == 0 && (last == 90 || last == 180 || last == 360)) || (first == 90 && last == 270);
+    return (first == 0 && (last == 90 || last == 180 || last == 360)) ||
+           (first == 90 && last == 270);
 }
 
 class NumericBlockCheck {
@@ -68,12 +76,14 @@ class NumericBlockCheck {
             return;
         const auto vertical = CheckCount(leading[kVerticalCountIndex], "vertical angles");
         const auto horizontal =
-            vertical ? CheckCount(leading[kHorizontalCountIndex], "horizontal angles") : std::nullopt;
+            vertical ? CheckCount(leading[kHorizontalCountIndex], "horizontal angles")
+                     : std::nullopt;
         if (!horizontal || !CheckUnitsTypeRange(leading[kUnitsTypeIndex]) ||
             !CheckGridSize(*vertical, *horizontal, leading[kHorizontalCountIndex].token.line))
             return;
         const long double type = std::nearbyintl(leading[kPhotometricTypeIndex].value);
-        if (CheckVerticalAngles(*vertical) && CheckHorizontalAngles(*horizontal, type == 2 || type == 3) &&
+        if (CheckVerticalAngles(*vertical) &&
+            CheckHorizontalAngles(*horizontal, type == 2 || type == 3) &&
             CheckCandela(*vertical, *horizontal))
             CheckRemainder();
     }
@@ -241,12 +251,12 @@ class NumericBlockCheck {
                               std::string(disorderPrevious->token.text) +
                               "): the horizontal angles are none of the LM-63 forms");
         else if (!IsLm63HorizontalForm(first->value, previous->value, typeAOrB))
-            findings_.Add(Severity::Warning, first->token.line,
-                          "The horizontal angles run from " + std::string(first->token.text) +
-                              " to " + std::string(previous->token.text) +
-                              ", none of the LM-63 forms (" +
-                              (typeAOrB ? "for photometric types A and B: one plane; 0 to 90; -90 to 90)"
-                                        : "one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)"));
+            findings_.Add(
+                Severity::Warning, first->token.line,
+                "The horizontal angles run from " + std::string(first->token.text) + " to " +
+                    std::string(previous->token.text) + ", none of the LM-63 forms (" +
+                    (typeAOrB ? "for photometric types A and B: one plane; 0 to 90; -90 to 90)"
+                              : "one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)"));
         return true;
     }
 

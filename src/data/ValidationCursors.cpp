@@ -6,8 +6,12 @@ namespace {
 
 // Plain loops: the library's find_first_of searches its set once per character of the text,
 // which made these scans the larger part of checking a file.
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-bool IsSeparator(char c) { return c == ' ' || c == ','; }
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+bool IsSeparator(char c) {
+    return c == ' ' || c == ',';
+}
 
 template <typename Predicate>
 std::size_t FindFrom(std::string_view text, std::size_t from, Predicate predicate) {

@@ -16,14 +16,18 @@ struct OmittedName {
 };
 constexpr std::array<OmittedName, static_cast<std::size_t>(Repeating::kCount)> kOmittedNames = {{
     {"token that is not a number", "tokens that are not numbers"},
-    {"vertical angle that is not above the one before", "vertical angles that are not above the one before"},
+    {"vertical angle that is not above the one before",
+     "vertical angles that are not above the one before"},
     {"negative candela value", "negative candela values"},
-    {"keyword line of a form the viewer cannot show", "keyword lines of a form the viewer cannot show"},
+    {"keyword line of a form the viewer cannot show",
+     "keyword lines of a form the viewer cannot show"},
 }};
 
 constexpr std::size_t kQuotedBytes = 40;
 
-bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
+}
 
 } // namespace
 

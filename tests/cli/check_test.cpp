@@ -1,27 +1,25 @@
 // lumetra-cli check, run as a process: exit codes, the text and JSON reports, the recursive
 // search for *.ies in any letter case, unreadable paths, the progress line, and the samples.
 
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <map>
 #include <nlohmann/json.hpp>
-
-#include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
+#include <regex>
 #include <spawn.h>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <optional>
-#include <regex>
-#include <string>
 #include <vector>
 
 extern char** environ;
@@ -96,7 +94,8 @@ class CheckCommand : public ::testing::Test {
             posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
                                              O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+        const int spawned =
+            posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         CliRun run;
         int status = 0;
@@ -130,7 +129,8 @@ std::vector<std::string> Lines(const std::string& text) {
 // --- Exit codes and text -----------------------------------------------------------------------
 
 TEST_F(CheckCommand, UsageErrorsExitWithTwo) {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--json"}, {"--bogus", In()}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{}, {"--json"}, {"--bogus", In()}}) {
         const CliRun run = Check(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_THAT(run.err, HasSubstr("Usage: lumetra-cli check [--json] PATH..."));
@@ -149,16 +149,17 @@ TEST_F(CheckCommand, FindingsArePrintedWithFileLineAndSeverity) {
     const std::string warned = Write("warned.ies", IesText("100 -50 0"));
     const CliRun warnings = Check({warned});
     EXPECT_EQ(warnings.exitCode, 0) << "warnings alone do not fail the check";
-    EXPECT_THAT(Lines(warnings.out),
-                ElementsAre(warned + ":8: warning: Negative candela value -50", "1 files, 0 errors, 1 warnings"));
+    EXPECT_THAT(Lines(warnings.out), ElementsAre(warned + ":8: warning: Negative candela value -50",
+                                                 "1 files, 0 errors, 1 warnings"));
 
     const std::string broken = Write("broken.ies", IesText("100 5O 0"));
     const CliRun errors = Check({broken, warned});
     EXPECT_EQ(errors.exitCode, 1);
-    EXPECT_THAT(Lines(errors.out),
-                ElementsAre(broken + ":8: error: Token '5O' is not a number (expected a candela value)",
-                            warned + ":8: warning: Negative candela value -50",
-                            "2 files, 1 errors, 1 warnings"));
+    EXPECT_THAT(
+        Lines(errors.out),
+        ElementsAre(broken + ":8: error: Token '5O' is not a number (expected a candela value)",
+                    warned + ":8: warning: Negative candela value -50",
+                    "2 files, 1 errors, 1 warnings"));
 }
 
 TEST_F(CheckCommand, UnreadablePathsExitWithTwoAfterCheckingTheRest) {
@@ -214,9 +215,14 @@ TEST_F(CheckCommand, JsonReportHasFilesUnreadableAndSummary) {
     EXPECT_EQ(first["warnings"], 1);
     ASSERT_EQ(first["findings"].size(), 2u);
     EXPECT_EQ(first["findings"][0],
-              (json{{"severity", "error"}, {"line", 8}, {"message", "Token '5O' is not a number (expected a candela value)"}}));
-    EXPECT_EQ(first["findings"][1], (json{{"severity", "warning"}, {"line", 8}, {"message", "Negative candela value -1"}}));
-    EXPECT_EQ(report["files"][1], (json{{"path", good}, {"errors", 0}, {"warnings", 0}, {"findings", json::array()}}));
+              (json{{"severity", "error"},
+                    {"line", 8},
+                    {"message", "Token '5O' is not a number (expected a candela value)"}}));
+    EXPECT_EQ(
+        first["findings"][1],
+        (json{{"severity", "warning"}, {"line", 8}, {"message", "Negative candela value -1"}}));
+    EXPECT_EQ(report["files"][1],
+              (json{{"path", good}, {"errors", 0}, {"warnings", 0}, {"findings", json::array()}}));
     EXPECT_EQ(report["unreadable"], json::array({missing}));
     EXPECT_EQ(report["summary"], (json{{"files", 2}, {"errors", 1}, {"warnings", 1}}));
 }
@@ -288,38 +294,44 @@ TEST_F(CheckCommand, SamplesAreCheckedAndTheBrokenOnesHaveErrors) {
         errors += file["errors"].get<std::size_t>();
         warnings += file["warnings"].get<std::size_t>();
         for (const auto& finding : file["findings"]) {
-            EXPECT_THAT(finding["severity"].get<std::string>(), ::testing::AnyOf("error", "warning"));
+            EXPECT_THAT(finding["severity"].get<std::string>(),
+                        ::testing::AnyOf("error", "warning"));
             EXPECT_GE(finding["line"].get<int>(), 1);
             EXPECT_FALSE(finding["message"].get<std::string>().empty());
         }
         byName[fs::path(file["path"].get<std::string>()).filename().string()] = file;
     }
-    EXPECT_EQ(report["summary"], (json{{"files", iesFiles}, {"errors", errors}, {"warnings", warnings}}));
+    EXPECT_EQ(report["summary"],
+              (json{{"files", iesFiles}, {"errors", errors}, {"warnings", warnings}}));
 
-    for (const std::string broken : {"broken_gibberish_no_tilt.ies", "lm1991_file_format_error_crlf.ies",
-                                     "lm1995_truncated_in_tilt_include.ies", "lm1995_annotated_tilt_include_comments.ies",
-                                     "lm2002_tab_separated_candela.ies", "lm2002_tab_separated_parallel_beam.ies"}) {
+    for (const std::string broken :
+         {"broken_gibberish_no_tilt.ies", "lm1991_file_format_error_crlf.ies",
+          "lm1995_truncated_in_tilt_include.ies", "lm1995_annotated_tilt_include_comments.ies",
+          "lm2002_tab_separated_candela.ies", "lm2002_tab_separated_parallel_beam.ies"}) {
         ASSERT_TRUE(byName.count(broken)) << broken;
         EXPECT_GT(byName[broken]["errors"].get<int>(), 0) << broken;
     }
-    for (const std::string sound : {"lm2019_example_profile.ies", "lm1995_263x361_crlf.ies",
-                                    "lm2002_typeb_full_73x73.ies", "lm1991_two_planes_0_and_360.ies"}) {
+    for (const std::string sound :
+         {"lm2019_example_profile.ies", "lm1995_263x361_crlf.ies", "lm2002_typeb_full_73x73.ies",
+          "lm1991_two_planes_0_and_360.ies"}) {
         ASSERT_TRUE(byName.count(sound)) << sound;
         EXPECT_EQ(byName[sound]["findings"], json::array()) << sound;
     }
     const json truncated = byName["lm1995_truncated_in_tilt_include.ies"]["findings"];
     EXPECT_TRUE(std::any_of(truncated.begin(), truncated.end(), [](const json& finding) {
         return finding["severity"] == "error" && finding["line"] == 25 &&
-               finding["message"].get<std::string>().find("ends after 4 of the 13") != std::string::npos;
+               finding["message"].get<std::string>().find("ends after 4 of the 13") !=
+                   std::string::npos;
     })) << truncated.dump();
 
     const CliRun text = Check({samples});
     EXPECT_EQ(text.exitCode, 1);
     const auto lines = Lines(text.out);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), std::to_string(iesFiles) + " files, " + std::to_string(errors) + " errors, " +
-                                std::to_string(warnings) + " warnings");
-    EXPECT_TRUE(std::regex_match(lines.back(), std::regex(R"(\d+ files, \d+ errors, \d+ warnings)")));
+    EXPECT_EQ(lines.back(), std::to_string(iesFiles) + " files, " + std::to_string(errors) +
+                                " errors, " + std::to_string(warnings) + " warnings");
+    EXPECT_TRUE(
+        std::regex_match(lines.back(), std::regex(R"(\d+ files, \d+ errors, \d+ warnings)")));
 }
 
 } // namespace

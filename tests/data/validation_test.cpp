@@ -1,6 +1,7 @@
 // The check behind lumetra-cli check: each kind of finding on texts written to show it, with its
 // severity and file line, and the cursors that give the lines.
 
+#include "data/Errors.h"
 #include "data/HeaderValidation.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
@@ -8,9 +9,12 @@
 #include "data/Validation.h"
 #include "data/ValidationCursors.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,7 +23,8 @@ namespace lumetra {
 
 // Readable findings in failure messages.
 void PrintTo(const Finding& finding, std::ostream* out) {
-    *out << SeverityName(finding.severity) << " at line " << finding.line << ": " << finding.message;
+    *out << SeverityName(finding.severity) << " at line " << finding.line << ": "
+         << finding.message;
 }
 
 namespace {
@@ -68,21 +73,25 @@ auto IsFinding(Severity severity, std::size_t line, const std::string& part) {
     return AllOf(Field(&Finding::severity, severity), Field(&Finding::line, line),
                  Field(&Finding::message, HasSubstr(part)));
 }
-auto IsError(std::size_t line, const std::string& part) { return IsFinding(Severity::Error, line, part); }
+auto IsError(std::size_t line, const std::string& part) {
+    return IsFinding(Severity::Error, line, part);
+}
 auto IsWarning(std::size_t line, const std::string& part) {
     return IsFinding(Severity::Warning, line, part);
 }
 
-std::vector<Finding> Check(const IesFile& file) { return ValidateIes(file.Text()); }
+std::vector<Finding> Check(const IesFile& file) {
+    return ValidateIes(file.Text());
+}
 
 // --- Cursors ---------------------------------------------------------------------------------
 
 TEST(ValidationCursors, LinesBreakExactlyAsTheLoaderBreaksThem) {
     using namespace std::string_literals;
     const std::vector<std::string> texts = {
-        ""s,         "a"s,          "a\n"s,        "a\r\nb"s,       "a\rb\nc\r\n"s,
-        "a\n\nb\n"s, "a\r\r\nb"s,   "\n"s,         "\r\n\r\n"s,     "a\nb\0c\nd"s,
-        "\0abc"s,    "x\n\r"s,      "TILT=NONE\r"s, "a\r\n\r\n\r\nb"s};
+        ""s,         "a"s,        "a\n"s,         "a\r\nb"s,        "a\rb\nc\r\n"s,
+        "a\n\nb\n"s, "a\r\r\nb"s, "\n"s,          "\r\n\r\n"s,      "a\nb\0c\nd"s,
+        "\0abc"s,    "x\n\r"s,    "TILT=NONE\r"s, "a\r\n\r\n\r\nb"s};
     for (const auto& text : texts) {
         LineCursor cursor(text);
         TextLines walked;
@@ -127,9 +136,9 @@ TEST(ValidationCursors, TokensSplitAtBlanksAndCommasAndKeepTheirLines) {
 }
 
 TEST(ValidationCursors, TiltLineRuleIsTheReaders) {
-    for (const std::string line : {"TILT=NONE", "tilt=none", "Tilt=INCLUDE", "TILT=", "TILT =NONE",
-                                   " TILT=NONE", "[LUMINAIRE] TILT=INCLUDE", "TILT", "TILTED=1",
-                                   "TILT=A=B", ""}) {
+    for (const std::string line :
+         {"TILT=NONE", "tilt=none", "Tilt=INCLUDE", "TILT=", "TILT =NONE", " TILT=NONE",
+          "[LUMINAIRE] TILT=INCLUDE", "TILT", "TILTED=1", "TILT=A=B", ""}) {
         EXPECT_EQ(IsTiltLine(line), FindTiltLine(TextLines{line}) == 0) << line;
     }
 }
@@ -163,7 +172,8 @@ TEST(Validation, SoundFilesHaveNoFindings) {
 TEST(Validation, TokensThatDoNotConvertAreErrorsNamingTheToken) {
     IesFile file;
     file.candela = {"100 5O 10", "100 40 5"};
-    EXPECT_THAT(Check(file), ElementsAre(IsError(9, "'5O' is not a number (expected a candela value)")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(9, "'5O' is not a number (expected a candela value)")));
 
     file = IesFile{};
     file.leading = "1 1000 1 3 2 1 1 0 0 0x";
@@ -189,8 +199,9 @@ TEST(Validation, ControlCharactersAndLongTokensAreQuotedReadably) {
 TEST(Validation, FewerNumbersThanDeclaredIsAnErrorAtTheLastLine) {
     IesFile file;
     file.candela = {"100 50 10", "100"};
-    EXPECT_THAT(Check(file), ElementsAre(IsError(10, "ends after 4 of the 6 candela values that its "
-                                                     "counts declare (3 x 2)")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(10, "ends after 4 of the 6 candela values that its "
+                                        "counts declare (3 x 2)")));
 
     file.candela.clear();
     file.horizontal = "0";
@@ -206,16 +217,19 @@ TEST(Validation, FewerNumbersThanDeclaredIsAnErrorAtTheLastLine) {
 TEST(Validation, MoreNumbersThanDeclaredIsAWarningAtTheFirstExtraToken) {
     IesFile file;
     file.candela = {"100 50 10", "100 40 5", "7 END"};
-    EXPECT_THAT(Check(file), ElementsAre(IsWarning(11, "2 tokens more than its counts declare, from '7' on")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsWarning(11, "2 tokens more than its counts declare, from '7' on")));
 }
 
 TEST(Validation, VerticalAnglesMustRiseStrictly) {
     IesFile file;
     file.vertical = "0 45 45";
-    EXPECT_THAT(Check(file), ElementsAre(IsError(7, "Vertical angle 45 is not above the angle before it (45)")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(7, "Vertical angle 45 is not above the angle before it (45)")));
 
     file.vertical = "0 90 45";
-    EXPECT_THAT(Check(file), ElementsAre(IsError(7, "cannot be rendered across equal or descending")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(7, "cannot be rendered across equal or descending")));
 }
 
 TEST(Validation, FirstVerticalAngleMustBeZeroOrNinetyEitherWay) {
@@ -237,11 +251,13 @@ TEST(Validation, HorizontalAnglesMustTakeAnLm63Form) {
         EXPECT_THAT(Check(file), IsEmpty()) << form;
     }
     file.horizontal = "0 180 345";
-    EXPECT_THAT(Check(file), ElementsAre(IsWarning(8, "run from 0 to 345, none of the LM-63 forms")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsWarning(8, "run from 0 to 345, none of the LM-63 forms")));
     file.horizontal = "-90 0 90"; // a form of types A and B only
     EXPECT_THAT(Check(file), ElementsAre(IsWarning(8, "none of the LM-63 forms")));
     file.horizontal = "0 90 90";
-    EXPECT_THAT(Check(file), ElementsAre(IsWarning(8, "Horizontal angle 90 is not above the angle before it")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsWarning(8, "Horizontal angle 90 is not above the angle before it")));
 
     file.leading = "1 1000 1 3 1 1 1 0 0 0";
     file.horizontal = "45"; // a single plane is a form of its own
@@ -265,8 +281,9 @@ TEST(Validation, CountsThatAreNoWholeNumberInRangeAreErrors) {
     file.leading = "1 1000 1 2.5 2 1 1 0 0 0";
     file.vertical = "0 45";
     file.candela = {"1 2", "3 4"};
-    EXPECT_THAT(Check(file), ElementsAre(IsError(5, "vertical angles, '2.5', is not a whole number from 1 "
-                                                    "to 65535: the viewer reads it as 2")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(5, "vertical angles, '2.5', is not a whole number from 1 "
+                                       "to 65535: the viewer reads it as 2")));
 
     file.leading = "1 1000 1 65539 2 1 1 0 0 0"; // the viewer keeps the low 16 bits: 3
     file.vertical = "0 45 90";
@@ -282,8 +299,9 @@ TEST(Validation, CountsThatAreNoWholeNumberInRangeAreErrors) {
 TEST(Validation, FilesTheViewerRefusesStopTheCheck) {
     IesFile file;
     file.leading = "1 1000 1 65535 65535 1 1 0 0 0";
-    EXPECT_THAT(Check(file), ElementsAre(IsError(5, "65535 x 65535 = 4294836225 candela values, more "
-                                                    "than the viewer supports (4194304)")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsError(5, "65535 x 65535 = 4294836225 candela values, more "
+                                       "than the viewer supports (4194304)")));
 
     file.leading = "1 1000 1 1e30 2 1 1 0 0 0";
     EXPECT_THAT(Check(file), ElementsAre(IsError(5, "vertical angles, '1e30', is out of range")));
@@ -293,9 +311,12 @@ TEST(Validation, FilesTheViewerRefusesStopTheCheck) {
 }
 
 TEST(Validation, GridAtTheLimitIsCheckedWithoutAllocatingForIt) {
-    IesFile file; // 4194304 values declared, 6 present: one finding, found as fast as the file reads
+    IesFile
+        file; // 4194304 values declared, 6 present: one finding, found as fast as the file reads
     file.leading = "1 1000 1 64 65536 1 1 0 0 0";
-    EXPECT_THAT(Check(file), Contains(IsError(5, "not a whole number from 1 to 65535: the viewer reads it as 0")));
+    EXPECT_THAT(
+        Check(file),
+        Contains(IsError(5, "not a whole number from 1 to 65535: the viewer reads it as 0")));
     file.leading = "1 1000 1 2048 2048 1 1 0 0 0";
     file.horizontal.clear();
     file.candela.clear();
@@ -323,7 +344,8 @@ TEST(Validation, TiltIncludeIsAWarningAndItsBlockIsSkipped) {
     IesFile file;
     file.tilt = "TILT=INCLUDE";
     file.tiltBlock = {"1", "3", "0 45 90", "1 0.9 0.8"};
-    EXPECT_THAT(Check(file), ElementsAre(IsWarning(4, "TILT=INCLUDE: the viewer skips the tilt block")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsWarning(4, "TILT=INCLUDE: the viewer skips the tilt block")));
 
     file.tiltBlock = {"1", "3", "0 45 90", "1 0.9"}; // one factor short: everything shifts by one
     EXPECT_THAT(Check(file), Contains(IsWarning(11, "first vertical angle is 45")));
@@ -331,8 +353,9 @@ TEST(Validation, TiltIncludeIsAWarningAndItsBlockIsSkipped) {
     file.tiltBlock = {"1", "13"};
     file.leading = file.ballast = file.vertical = file.horizontal = "";
     file.candela.clear();
-    EXPECT_THAT(Check(file), ElementsAre(IsWarning(4, "TILT=INCLUDE"),
-                                         IsError(10, "ends inside the tilt block, after 0 of its 26")));
+    EXPECT_THAT(Check(file),
+                ElementsAre(IsWarning(4, "TILT=INCLUDE"),
+                            IsError(10, "ends inside the tilt block, after 0 of its 26")));
 }
 
 TEST(Validation, TiltFilesAreWarnings) {
@@ -363,16 +386,19 @@ TEST(Validation, MissingOrEmptyNumericBlockIsAnError) {
 
 TEST(Validation, VersionLineMustBeOneOfLm63s) {
     IesFile file;
-    for (const std::string known : {"IESNA:LM-63-1995", "IESNA:LM-63-2002", "IES:LM-63-2019", "IESNA91",
-                                    "IESNA:LM-63-2002  "}) {
+    for (const std::string known : {"IESNA:LM-63-1995", "IESNA:LM-63-2002", "IES:LM-63-2019",
+                                    "IESNA91", "IESNA:LM-63-2002  "}) {
         file.header[0] = known;
         EXPECT_THAT(Check(file), IsEmpty()) << known;
     }
-    for (const std::string unknown : {"IESNA:LM-63-2005", "IESNA: LM-63-2002", " IESNA:LM-63-1995", "iesna95"}) {
+    for (const std::string unknown :
+         {"IESNA:LM-63-2005", "IESNA: LM-63-2002", " IESNA:LM-63-1995", "iesna95"}) {
         file.header[0] = unknown;
-        EXPECT_THAT(Check(file), ElementsAre(IsWarning(1, "Unknown version line '" + unknown + "'")));
+        EXPECT_THAT(Check(file),
+                    ElementsAre(IsWarning(1, "Unknown version line '" + unknown + "'")));
     }
-    file.header = {"ACME LIGHTING REPORT 1234", "TEST REPORT 5"}; // 1986: free text, no keywords expected
+    file.header = {"ACME LIGHTING REPORT 1234",
+                   "TEST REPORT 5"}; // 1986: free text, no keywords expected
     EXPECT_THAT(Check(file), ElementsAre(IsWarning(1, "No version line")));
     file.header.clear();
     EXPECT_THAT(Check(file), ElementsAre(IsWarning(1, "No version line")));
@@ -380,16 +406,19 @@ TEST(Validation, VersionLineMustBeOneOfLm63s) {
 
 TEST(Validation, KeywordsTheViewerCannotShowAreWarnings) {
     IesFile file;
-    file.header = {"IESNA:LM-63-2002", "[test] 1",   "[_USERKEY] x", "TEST: 2",
-                   "  [LAMP 3",        "[_mine] y",  "Lamp 400 W",   "free text line",
-                   "[MORE] TEST"};
+    file.header = {"IESNA:LM-63-2002", "[test] 1",   "[_USERKEY] x",   "TEST: 2",    "  [LAMP 3",
+                   "[_mine] y",        "Lamp 400 W", "free text line", "[MORE] TEST"};
     const auto findings = Check(file);
-    EXPECT_THAT(findings,
-                ElementsAre(IsWarning(2, "Keyword '[test]' is not in upper case: the viewer shows it only as [TEST]"),
-                            IsWarning(4, "Keyword TEST is written without brackets: the viewer shows it only as [TEST]"),
-                            IsWarning(5, "Keyword line '[LAMP 3' has no closing bracket"),
-                            IsWarning(6, "Keyword '[_mine]' is not in upper case, as LM-63 keywords are"),
-                            IsWarning(7, "Keyword LAMP is written without brackets")));
+    EXPECT_THAT(
+        findings,
+        ElementsAre(
+            IsWarning(2,
+                      "Keyword '[test]' is not in upper case: the viewer shows it only as [TEST]"),
+            IsWarning(
+                4, "Keyword TEST is written without brackets: the viewer shows it only as [TEST]"),
+            IsWarning(5, "Keyword line '[LAMP 3' has no closing bracket"),
+            IsWarning(6, "Keyword '[_mine]' is not in upper case, as LM-63 keywords are"),
+            IsWarning(7, "Keyword LAMP is written without brackets")));
 }
 
 // --- Whole file ------------------------------------------------------------------------------
@@ -437,7 +466,37 @@ TEST(Validation, HugeInputsStayBounded) {
 
     // More lines than the viewer reads: refused without walking them into memory.
     const std::string breaks(kMaxFileLines + 1, '\n');
-    EXPECT_THAT(ValidateIes(breaks), ElementsAre(IsError(kMaxFileLines + 1, "more than the viewer reads")));
+    EXPECT_THAT(ValidateIes(breaks),
+                ElementsAre(IsError(kMaxFileLines + 1, "more than the viewer reads")));
+}
+
+// Whatever the reader cannot read cleanly (a refusal, a number that does not convert, numbers
+// missing) must show as an error, and a file without errors must read cleanly.
+TEST(Validation, ErrorsAgreeWithTheReaderOnTheSamples) {
+    std::size_t checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+        if (entry.path().extension() != ".ies")
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        TextLines lines = SplitIntoLines(bytes);
+        tIES record;
+        TextLines header;
+        bool readerFails = false;
+        try {
+            readerFails = ReadIES(lines, record, header, nullptr);
+        } catch (const LumetraError&) {
+            readerFails = true;
+        }
+        const auto findings = ValidateIes(bytes);
+        const bool hasError = std::any_of(findings.begin(), findings.end(), [](const Finding& f) {
+            return f.severity == Severity::Error;
+        });
+        EXPECT_EQ(hasError, readerFails) << entry.path().filename();
+        ++checked;
+    }
+    EXPECT_GT(checked, 40u);
 }
 
 TEST(Validation, TooLargeFileFindingNamesTheLimit) {
