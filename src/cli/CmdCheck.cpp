@@ -25,6 +25,7 @@ const char* const kCheckUsage = "Usage: lumetra-cli check [--json] PATH...\n";
 
 struct CheckOptions {
     bool json = false;
+    bool help = false;
     QStringList paths;
 };
 
@@ -39,10 +40,12 @@ std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
             optionsEnded = true;
         else if (argument == "--json")
             options.json = true;
+        else if (argument == "--help" || argument == "-h")
+            options.help = true;
         else
             return std::nullopt;
     }
-    if (options.paths.isEmpty())
+    if (options.paths.isEmpty() && !options.help)
         return std::nullopt;
     return options;
 }
@@ -87,6 +90,11 @@ int RunCheck(const QStringList& arguments) {
     if (!options) {
         std::fputs(kCheckUsage, stderr);
         return kExitUsage;
+    }
+    if (options->help) {
+        std::fputs(kCheckUsage, stdout);
+        std::fputs("Run lumetra-cli --help for the findings and the exit status.\n", stdout);
+        return kExitClean;
     }
     CheckPaths paths = CollectCheckPaths(options->paths);
     CheckTotals totals;

@@ -138,6 +138,12 @@ TEST_F(CheckCommand, UsageErrorsExitWithTwo) {
     }
 }
 
+TEST_F(CheckCommand, HelpExitsWithZero) {
+    const CliRun run = Check({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.out, HasSubstr("Usage: lumetra-cli check [--json] PATH..."));
+}
+
 TEST_F(CheckCommand, CleanFileIsOkAndExitsWithZero) {
     const std::string file = Write("good.ies", IesText());
     const CliRun run = Check({file});
