@@ -28,7 +28,7 @@ int StateNumber(Qt::WindowStates state) {
     return 0;
 }
 
-// Reads one key of one section as an integer.
+// Reads the keys of one section as text, integers or flags.
 class SectionReader {
   public:
     SectionReader(const IniFile& file, QString section) : file_(file), section_(std::move(section)) {}
