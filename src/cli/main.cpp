@@ -6,6 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +63,19 @@ const char* const kHelp =
 
 } // namespace
 
+// Qt wants a private runtime folder and warns on every run without one; a command-line tool
+// should print only what it was asked for.
+static void UsePrivateRuntimeFolder() {
+    if (std::getenv("XDG_RUNTIME_DIR") != nullptr)
+        return;
+    const std::string folder = "/tmp/lumetra-runtime-" + std::to_string(getuid());
+    mkdir(folder.c_str(), 0700);
+    struct stat info {};
+    if (stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+        (info.st_mode & 0777) == 0700)
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
 namespace lumetra::cli {
 
 int Fail(const QString& message) {
@@ -72,6 +89,7 @@ int main(int argc, char* argv[]) {
     // Drawing text into images needs a GUI application, never a display.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    UsePrivateRuntimeFolder();
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();

@@ -73,7 +73,7 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     MainWindow = this;
     setWindowTitle(kApplicationTitle);
     setMinimumSize(500, 190);
-    resize(720, 401);
+    setGeometry(286, 213, 720, 401); // the designed place, kept until the settings move it
     BuildControls();
     canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
     BuildGonioMenu();
@@ -258,7 +258,8 @@ void TMainWindow::FormShow() {
 }
 
 void TMainWindow::FormClose() {
-    FileLines = TextLines();
+    if (!closeFailed_)
+        FileLines = TextLines(); // once: a close that failed has released the list already
     if (settings_)
         settings_->WriteViewer(*this);
 }

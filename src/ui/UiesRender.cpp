@@ -78,8 +78,8 @@ TRenderWindow::TRenderWindow(WindowSettings* settings, QWidget* parent)
       settings_(settings) {
     RenderWindow = this;
     setWindowTitle("Render");
+    setGeometry(360, 250, 358, 377);
     setFixedSize(358, 377);
-    move(360, 250);
     BuildControls();
     BuildPictureMenu();
     // An error ends the creation handler where it stands; the window is created all the same.
