@@ -173,13 +173,6 @@ std::size_t FindTilt(LineCursor lines) {
 
 } // namespace
 
-bool IsTiltLine(std::string_view line) {
-    // The reader's rule, applied to one line: without a "=" the line cannot qualify, which keeps
-    // the copy to the lines that might.
-    return line.find('=') != std::string_view::npos &&
-           FindTiltLine(TextLines{std::string(line)}) == 0;
-}
-
 std::optional<HeaderEnd> CheckHeader(LineCursor& lines, FindingList& findings) {
     const std::size_t tiltLine = FindTilt(lines);
     LineCursor first = lines;

@@ -15,9 +15,6 @@ struct HeaderEnd {
     bool tiltInclude = false; // the reader skips a tilt block before the photometric numbers
 };
 
-// True for the line that ends the header, by the reader's own rule (FindTiltLine).
-bool IsTiltLine(std::string_view line);
-
 // Checks the header lines from the cursor, which stands before the first line, up to the TILT line
 // and leaves the cursor on the TILT line. Without a TILT line the viewer has no header and reads
 // the whole file as numbers: that is reported, and nothing is returned.

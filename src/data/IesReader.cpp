@@ -112,14 +112,15 @@ void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseErr
 
 } // namespace
 
+bool IsTiltLine(std::string_view line) {
+    const auto eq = line.find('=');
+    return eq != std::string_view::npos && EqualsIgnoringCase(line.substr(0, eq), "tilt");
+}
+
 std::size_t FindTiltLine(const TextLines& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto eq = lines[i].find('=');
-        if (eq != std::string::npos &&
-            EqualsIgnoringCase(std::string_view(lines[i]).substr(0, eq), "tilt"))
-            return i;
-    }
-    return lines.size();
+    const auto tilt = std::find_if(lines.begin(), lines.end(),
+                                   [](const std::string& line) { return IsTiltLine(line); });
+    return static_cast<std::size_t>(tilt - lines.begin());
 }
 
 bool IsTiltInclude(const std::string& tiltLine) {

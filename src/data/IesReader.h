@@ -5,11 +5,15 @@
 #include "Photometry.h"
 
 #include <string>
+#include <string_view>
 
 namespace lumetra {
 
 // Largest candela grid (vertical x horizontal count) that a file may declare.
 inline constexpr unsigned long kMaxCandelaValues = 4'194'304;
+
+// True for a TILT line: its text before its first "=" is "tilt" in any letter case.
+bool IsTiltLine(std::string_view line);
 
 // Index of the TILT line: the first line whose text before its first "=" is "tilt" in any
 // letter case, nothing trimmed. Returns lines.size() when there is none.
