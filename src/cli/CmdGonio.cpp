@@ -125,18 +125,9 @@ int RunGonio(const QStringList& arguments) {
         return Fail(parsed.error);
     const GonioOptions& options = *parsed.options;
 
-    const Notifier notify = [](const std::string& text) {
-        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
-    };
     tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    try {
-        LoadPhotometry(QFile::encodeName(options.input).toStdString(), record, fileLines,
-                       headerLines, notify);
-    } catch (const LumetraError& error) {
-        return Fail(QString::fromStdString(ToUtf8(error.what())));
-    }
+    if (!LoadRecord(options.input, record))
+        return 1;
     if (const auto error = PlaneError(options, record))
         return Fail(*error);
 
@@ -146,7 +137,7 @@ int RunGonio(const QStringList& arguments) {
                         "Goniogram of " + QFileInfo(options.input).fileName());
         return 0;
     } catch (const LumetraError& error) {
-        return Fail(QString::fromStdString(ToUtf8(error.what())));
+        return Fail(ErrorText(error));
     }
 }
 

@@ -57,7 +57,7 @@ int RunInfo(const QStringList& arguments) {
     try {
         LoadPhotometry(fileName, notify);
     } catch (const LumetraError& error) {
-        return Fail(QString::fromStdString(ToUtf8(error.what())));
+        return Fail(ErrorText(error));
     }
     FindGlobalMaxCandela(Photometry, 0, static_cast<int>(Photometry.Candela.size()) - 1,
                          GlobalMaxCandela);

@@ -150,10 +150,6 @@ std::optional<QString> WritePng(const QImage& picture, const QString& fileName) 
     return std::nullopt;
 }
 
-QString ErrorText(const LumetraError& error) {
-    return QString::fromStdString(ToUtf8(error.what()));
-}
-
 } // namespace
 
 int RunRender(const QStringList& arguments) {
@@ -162,18 +158,9 @@ int RunRender(const QStringList& arguments) {
         return Fail(parsed.error);
     const RenderOptions& options = *parsed.options;
 
-    const Notifier notify = [](const std::string& text) {
-        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
-    };
     tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    try {
-        LoadPhotometry(QFile::encodeName(options.input).toStdString(), record, fileLines,
-                       headerLines, notify);
-    } catch (const LumetraError& error) {
-        return Fail(ErrorText(error));
-    }
+    if (!LoadRecord(options.input, record))
+        return 1;
     if (const auto error = RecordError(options, record))
         return Fail(*error);
 

@@ -2,7 +2,11 @@
 // The subcommands of lumetra-cli. Each takes the arguments after its own name and returns the
 // process exit code.
 
+#include "data/Photometry.h"
+
 #include <QStringList>
+
+#include <exception>
 
 namespace lumetra::cli {
 
@@ -13,5 +17,12 @@ int RunCheck(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);
+
+// The error's text, decoded for printing.
+QString ErrorText(const std::exception& error);
+
+// Loads a file as the viewer does, the reader's message on stderr. On failure prints the error
+// and returns false.
+bool LoadRecord(const QString& fileName, tIES& record);
 
 } // namespace lumetra::cli
