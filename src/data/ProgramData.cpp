@@ -11,4 +11,15 @@ int LastDrawnDegree = 0;
 int LastRenderedDegree = 0;
 std::string LastRenderedFile;
 
+void ResetProgramData() {
+    Photometry = tIES();
+    FileLines.clear();
+    HeaderLines.clear();
+    ParseError = false;
+    GlobalMaxCandela = 0;
+    LastDrawnDegree = 0;
+    LastRenderedDegree = 0;
+    LastRenderedFile.clear();
+}
+
 } // namespace lumetra

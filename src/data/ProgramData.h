@@ -17,4 +17,7 @@ extern int LastDrawnDegree;
 extern int LastRenderedDegree;
 extern std::string LastRenderedFile;
 
+// Puts the data set back to its state at program start.
+void ResetProgramData();
+
 } // namespace lumetra

@@ -42,14 +42,6 @@ class SettingsFixture : public ::testing::Test {
         ResetProgramData();
     }
 
-    static void ResetProgramData() {
-        Photometry = tIES();
-        FileLines.clear();
-        HeaderLines.clear();
-        GlobalMaxCandela = 0;
-        LastRenderedFile.clear();
-    }
-
     void WriteSettings(const QByteArray& text) const {
         QFile file(settingsName);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

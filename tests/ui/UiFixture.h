@@ -50,14 +50,6 @@ class UiFixture : public ::testing::Test {
         ResetProgramData();
     }
 
-    static void ResetProgramData() {
-        Photometry = tIES();
-        FileLines.clear();
-        HeaderLines.clear();
-        GlobalMaxCandela = 0;
-        LastRenderedFile.clear();
-    }
-
     // Selects the file list's entry of that name, as a click would.
     void Select(const QString& name) {
         const auto items = main->FileListBox1->findItems(name, Qt::MatchExactly);
