@@ -14,7 +14,8 @@ TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
 
 void TTrackBar::keyReleaseEvent(QKeyEvent* event) {
     QSlider::keyReleaseEvent(event);
-    if (onKeyUp)
+    // A held key repeats as release-and-press pairs here; only the real release counts.
+    if (onKeyUp && !event->isAutoRepeat())
         onKeyUp();
 }
 

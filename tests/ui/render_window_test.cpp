@@ -222,13 +222,25 @@ TEST_F(RenderWindowTest, PlaneSelectorDragRendersOnceAtRelease) {
     EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value());
     EXPECT_EQ(LastDrawnDegree, TrackBarDegree->value());
 
+    // Holding the arrow key: repeated releases render nothing until the key comes up.
+    for (int i = 0; i < 2; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), i > 0);
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(TrackBarDegree, &press);
+        QApplication::sendEvent(TrackBarDegree, &repeat);
+    }
+    EXPECT_EQ(Renders(), before + 1);
+    QTest::keyRelease(TrackBarDegree, Qt::Key_Right);
+    EXPECT_EQ(Renders(), before + 2);
+    EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value());
+
     main->SpeedButtonUpdate->setChecked(false);
     TrackBarDegree->setFocus();
     QTest::keyClick(TrackBarDegree, Qt::Key_Right);
-    EXPECT_EQ(Renders(), before + 1) << "automatic update off";
+    EXPECT_EQ(Renders(), before + 2) << "automatic update off";
     main->SpeedButtonUpdate->setChecked(true);
     QTest::keyClick(TrackBarDegree, Qt::Key_Shift);
-    EXPECT_EQ(Renders(), before + 2) << "any key release renders a plane not yet rendered";
+    EXPECT_EQ(Renders(), before + 3) << "any key release renders a plane not yet rendered";
 }
 
 TEST_F(RenderWindowTest, FailingPassKeepsOldPictureAndReportsTheError) {
