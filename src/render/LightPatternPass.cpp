@@ -31,6 +31,7 @@ LightPatternPass PrepareLightPatternPass(const tIES& record, const RenderSetting
     CheckPlaneHoldsEveryAngle(record, pass.leftPlane);
     pass.peak = PairPeak(record, pass.plane, pass.leftPlane);
     pass.window = MakeAngleWindow(record.VerticalAngles);
+    pass.search = VerticalSearch(record.VerticalAngles);
     pass.brightness = settings.brightness;
     pass.zoom = settings.zoom;
     pass.radiosity = settings.radiosity;

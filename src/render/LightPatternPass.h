@@ -4,6 +4,7 @@
 
 #include "AngleWindow.h"
 #include "LightPattern.h"
+#include "VerticalSearch.h"
 #include "data/Photometry.h"
 
 namespace lumetra {
@@ -14,6 +15,7 @@ struct LightPatternPass {
     int leftPlane = 0;       // Q, `LeftHalfPlane`
     long double peak = 0;    // Imax, `PairPeak`
     AngleWindow window;      // L and U
+    VerticalSearch search;   // the bracket search over the vertical angles
     long double brightness = 0; // B
     long double zoom = 0;       // Z
     int radiosity = 0;          // R

@@ -23,6 +23,11 @@ const tArrEx& CheckedPlane(const tIES& record, int h) {
 } // namespace
 
 long double VerticalIntensity(const tIES& record, int h, long double x, const AngleWindow& window) {
+    return VerticalIntensity(record, h, x, window, VerticalSearch());
+}
+
+long double VerticalIntensity(const tIES& record, int h, long double x, const AngleWindow& window,
+                              const VerticalSearch& search) {
     if (!InsideAngleWindow(window, x))
         return 0;
     const tArrEx& candela = CheckedPlane(record, h);
@@ -33,9 +38,7 @@ long double VerticalIntensity(const tIES& record, int h, long double x, const An
         return candela[0];
 
     const long double g = std::fabs(x);
-    std::size_t i = 0;
-    while (angles[i] < g && i < last)
-        ++i;
+    std::size_t i = search.Stop(angles, g);
     if (i == 0)
         i = 1;
     const long double slope = CheckedDivide(CheckedSubtract(candela[i], candela[i - 1]),

@@ -3,6 +3,7 @@
 // stored angles.
 
 #include "AngleWindow.h"
+#include "VerticalSearch.h"
 #include "data/Photometry.h"
 
 namespace lumetra {
@@ -14,5 +15,10 @@ namespace lumetra {
 // bracketing angles are equal (or the arithmetic overflows), and LumetraError when h is not a
 // plane of the record or the plane holds fewer values than there are vertical angles.
 long double VerticalIntensity(const tIES& record, int h, long double x, const AngleWindow& window);
+
+// The same, with the bracket found by a search built once for the record's vertical angles: the
+// form a render pass uses, so that its time does not grow with the number of angles.
+long double VerticalIntensity(const tIES& record, int h, long double x, const AngleWindow& window,
+                              const VerticalSearch& search);
 
 } // namespace lumetra
