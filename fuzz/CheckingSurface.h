@@ -4,7 +4,6 @@
 // no log lets a fuzz target draw planes of any length without memory growing with them.
 
 #include "FuzzCheck.h"
-
 #include "gonio/DrawingSurface.h"
 
 #include <cstdlib>

@@ -31,7 +31,8 @@ std::vector<int> ChoosePlanes(std::size_t planeCount, std::size_t most, std::siz
 
 std::size_t PlanesWithinBudget(std::size_t valuesPerPlane, std::size_t passes, std::size_t budget,
                                std::size_t most) {
-    const std::size_t perPlane = std::max<std::size_t>(1, valuesPerPlane) * std::max<std::size_t>(1, passes);
+    const std::size_t perPlane =
+        std::max<std::size_t>(1, valuesPerPlane) * std::max<std::size_t>(1, passes);
     return std::clamp<std::size_t>(budget / perPlane, 1, std::max<std::size_t>(1, most));
 }
 

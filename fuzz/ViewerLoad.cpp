@@ -1,7 +1,6 @@
 #include "ViewerLoad.h"
 
 #include "FuzzCheck.h"
-
 #include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/IesReader.h"
@@ -73,8 +72,8 @@ ViewerLoad LoadThroughFile(std::string_view bytes) {
     }
     ViewerLoad load;
     try {
-        load.parseError = LoadPhotometry(fileName, load.record, load.fileLines, load.headerLines,
-                                         Recorder(load));
+        load.parseError =
+            LoadPhotometry(fileName, load.record, load.fileLines, load.headerLines, Recorder(load));
     } catch (const LumetraError& error) {
         load.error = error.what();
     }

@@ -6,7 +6,6 @@
 #include "CheckingSurface.h"
 #include "PlaneChoice.h"
 #include "ViewerLoad.h"
-
 #include "gonio/Goniogram.h"
 
 #include <cstddef>

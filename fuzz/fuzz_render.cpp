@@ -8,7 +8,6 @@
 #include "PlaneChoice.h"
 #include "RenderSettingsBytes.h"
 #include "ViewerLoad.h"
-
 #include "data/Errors.h"
 #include "render/LightPattern.h"
 #include "render/LightPatternPass.h"
@@ -37,8 +36,8 @@ struct PassResult {
 PassResult Render(const tIES& record, const RenderSettings& settings) {
     PassResult result;
     try {
-        RenderLightPattern(record, settings, [&result](int row) { result.rows.push_back(row); },
-                           result.grid);
+        RenderLightPattern(
+            record, settings, [&result](int row) { result.rows.push_back(row); }, result.grid);
     } catch (const LumetraError& error) {
         result.error = error.what();
     }
@@ -53,7 +52,8 @@ PassResult RenderPlainly(const tIES& record, const RenderSettings& settings) {
         constexpr int kCentre = kPatternSize / 2;
         for (int row = 0; row < kPatternSize; ++row)
             for (int i = 0; i < kPatternSize; ++i)
-                result.grid.at(i, kPatternSize - 1 - row) = PixelShade(pass, i - kCentre, kCentre - row);
+                result.grid.at(i, kPatternSize - 1 - row) =
+                    PixelShade(pass, i - kCentre, kCentre - row);
     } catch (const LumetraError& error) {
         result.error = error.what();
     }
@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RenderSettings base = SettingsFromBytes(input);
     const ViewerLoad load = LoadBytes(FileBytes(input));
 
-    const std::vector<int> planes = ChoosePlanes(load.record.Candela.size(), kMostPlanes,
-                                                 size > 0 ? data[size - 1] : 0);
+    const std::vector<int> planes =
+        ChoosePlanes(load.record.Candela.size(), kMostPlanes, size > 0 ? data[size - 1] : 0);
     bool compared = false;
     for (const int plane : planes) {
         RenderSettings settings = base;
@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const PassResult plain = RenderPlainly(load.record, settings);
         FUZZ_CHECK(result.error == plain.error, "the same error as the plain pass");
         if (!result.error)
-            FUZZ_CHECK(result.grid.grey == plain.grid.grey, "the same grey levels as the plain pass");
+            FUZZ_CHECK(result.grid.grey == plain.grid.grey,
+                       "the same grey levels as the plain pass");
     }
     return 0;
 }

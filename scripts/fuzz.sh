@@ -12,7 +12,8 @@ seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(load goniogram render)
-case "$seconds" in '' | *[!0-9]*) echo "usage: $0 [SECONDS] [load|goniogram|render...]" >&2; exit 2 ;; esac
+usage="usage: $0 [SECONDS] [load|goniogram|render...]"
+case "$seconds" in '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;; esac
 for target in "${targets[@]}"; do
   [ -f "fuzz/fuzz_$target.cpp" ] || { echo "unknown fuzz target: $target" >&2; exit 2; }
 done
@@ -49,7 +50,7 @@ for target in "${targets[@]}"; do
     failed+=("$target")
     tail -n 60 "$build/fuzz_$target.log" >&2
   fi
-  grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)|cov: .*DONE|DONE ' "$build/fuzz_$target.log" | tail -n 3
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)|DONE ' "$build/fuzz_$target.log" || true
 done
 
 if [ ${#failed[@]} -gt 0 ]; then

@@ -19,6 +19,7 @@ fi
 cmake --build "$build" -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:check_initialization_order=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+asan="halt_on_error=1:detect_leaks=1:check_initialization_order=1"
+export ASAN_OPTIONS="$asan${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 900

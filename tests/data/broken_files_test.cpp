@@ -4,16 +4,14 @@
 
 #include "DataTestSupport.h"
 #include "broken/BrokenFiles.h"
-
 #include "data/GlobalMax.h"
 #include "data/IesReader.h"
 #include "data/TextLines.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 
@@ -56,7 +54,9 @@ struct Expected {
     int horizontalCount;
 };
 
-void PrintTo(const Expected& e, std::ostream* out) { *out << e.file; }
+void PrintTo(const Expected& e, std::ostream* out) {
+    *out << e.file;
+}
 
 const Expected kCorpus[] = {
     // Nothing after the TILT line (an empty file has no TILT line and no numbers either).
@@ -66,7 +66,8 @@ const Expected kCorpus[] = {
     {"count_65535.ies",
      "The file declares 65535 x 65535 candela values, more than the viewer supports (4194304)",
      nullptr, false, 0, 0},
-    {"count_1e30.ies", "The vertical angle count of the file is out of range", nullptr, false, 0, 0},
+    {"count_1e30.ies", "The vertical angle count of the file is out of range", nullptr, false, 0,
+     0},
     // Text where the numbers should be: one message naming the line, then an empty record.
     {"header_only.ies", nullptr, "Error!\r\rLine 1", true, 0, 0},
     {"binary_bytes.ies", nullptr, "Error!\r\rLine 1", true, 0, 0},

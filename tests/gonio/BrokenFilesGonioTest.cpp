@@ -5,14 +5,12 @@
 
 #include "RecordingSurface.h"
 #include "data/DataTestSupport.h"
-#include "data/broken/BrokenFiles.h"
-
 #include "data/GlobalMax.h"
+#include "data/broken/BrokenFiles.h"
 #include "gonio/Goniogram.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace lumetra {
@@ -71,8 +69,11 @@ struct Drawing {
 
 // Files whose every value is 0 or more, so that no curve may leave the paint area.
 const char* const kDrawnFiles[] = {
-    "nul_bytes.ies",          "counts_beyond_numbers.ies",           "lone_cr_line_breaks.ies",
-    "duplicate_vertical_angles.ies", "duplicate_vertical_angles_inner.ies",
+    "nul_bytes.ies",
+    "counts_beyond_numbers.ies",
+    "lone_cr_line_breaks.ies",
+    "duplicate_vertical_angles.ies",
+    "duplicate_vertical_angles_inner.ies",
 };
 
 TEST(BrokenFileGoniogram, CurvesOfEveryPlaneStayInsideThePaintArea) {
@@ -136,8 +137,8 @@ TEST(BrokenFileGoniogram, FitToAPlaneOfZerosDrawsNoCurve) {
 }
 
 TEST(BrokenFileGoniogram, FailedAndEmptyLoadsDrawNothingOverTheGrid) {
-    for (const char* file : {"empty.ies", "tilt_line_last.ies", "count_65535.ies",
-                             "count_1e30.ies", "header_only.ies", "binary_bytes.ies"}) {
+    for (const char* file : {"empty.ies", "tilt_line_last.ies", "count_65535.ies", "count_1e30.ies",
+                             "header_only.ies", "binary_bytes.ies"}) {
         const LoadedFile loaded = LoadFile(BrokenFile(file));
         SCOPED_TRACE(file);
         ASSERT_TRUE(loaded.record.Candela.empty());

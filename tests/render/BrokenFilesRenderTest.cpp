@@ -4,13 +4,11 @@
 
 #include "ReferenceRender.h"
 #include "data/DataTestSupport.h"
-#include "data/broken/BrokenFiles.h"
-
 #include "data/Errors.h"
+#include "data/broken/BrokenFiles.h"
 #include "render/LightPattern.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,8 +33,8 @@ Outcome Render(const tIES& record, int plane, int radiosity) {
     settings.radiosity = radiosity;
     Outcome outcome;
     try {
-        RenderLightPattern(record, settings, [&outcome](int row) { outcome.rows.push_back(row); },
-                           outcome.grid);
+        RenderLightPattern(
+            record, settings, [&outcome](int row) { outcome.rows.push_back(row); }, outcome.grid);
     } catch (const FloatingPointError& error) {
         outcome.error = error.what();
         outcome.floatingPoint = true;
@@ -68,7 +66,9 @@ struct Expected {
     bool floatingPoint;
 };
 
-void PrintTo(const Expected& e, std::ostream* out) { *out << e.file; }
+void PrintTo(const Expected& e, std::ostream* out) {
+    *out << e.file;
+}
 
 const char* const kNothingToRender =
     "The photometric data holds no vertical angle or no horizontal plane";
@@ -124,9 +124,9 @@ INSTANTIATE_TEST_SUITE_P(BrokenFiles, BrokenFileRender, ::testing::ValuesIn(kEve
 
 // Files whose planes differ: some render, some have no positive value in their pair.
 TEST(BrokenFileRenders, MatchTheReferencePassPlaneByPlane) {
-    for (const char* file : {"nul_bytes.ies", "counts_beyond_numbers.ies",
-                             "duplicate_vertical_angles.ies", "duplicate_vertical_angles_inner.ies",
-                             "lone_cr_line_breaks.ies"}) {
+    for (const char* file :
+         {"nul_bytes.ies", "counts_beyond_numbers.ies", "duplicate_vertical_angles.ies",
+          "duplicate_vertical_angles_inner.ies", "lone_cr_line_breaks.ies"}) {
         const LoadedFile loaded = LoadFile(BrokenFile(file));
         ASSERT_FALSE(loaded.error.has_value()) << file << ": " << *loaded.error;
         for (int plane = 0; plane < static_cast<int>(loaded.record.Candela.size()); ++plane) {

@@ -62,7 +62,9 @@ inline std::string GridNumbers(int vertical, int horizontal) {
 }
 
 // A million candela values: 1000 vertical angles on 1000 planes.
-inline std::string MillionValuesFile() { return kBrokenHeader + GridNumbers(1000, 1000); }
+inline std::string MillionValuesFile() {
+    return kBrokenHeader + GridNumbers(1000, 1000);
+}
 
 // The whole numeric block on one line of 10 MB: a 19 x 5 grid followed by a long tail of extra
 // numbers.
