@@ -1,8 +1,7 @@
 #include "LumetraApplication.h"
 
-#include "ui/MessageBox.h"
-
 #include "ui/DesignFont.h"
+#include "ui/MessageBox.h"
 
 namespace lumetra {
 

@@ -5,7 +5,6 @@
 #include "data/Photometry.h"
 
 #include <QStringList>
-
 #include <exception>
 
 namespace lumetra::cli {

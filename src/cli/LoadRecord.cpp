@@ -1,13 +1,11 @@
 // Loading a file for a subcommand, as the viewer loads it.
 
 #include "Commands.h"
-
 #include "data/Errors.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 
 #include <QFile>
-
 #include <cstdio>
 
 namespace lumetra::cli {

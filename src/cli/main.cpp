@@ -3,11 +3,9 @@
 #include "Commands.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
 #include <sys/stat.h>
 #include <unistd.h>
 

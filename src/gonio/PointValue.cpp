@@ -10,7 +10,9 @@ namespace lumetra {
 
 namespace {
 
-long double OneDecimal(long double value) { return std::nearbyintl(value * 10) / 10; }
+long double OneDecimal(long double value) {
+    return std::nearbyintl(value * 10) / 10;
+}
 
 std::string Degrees(long double angle, const std::string& separator) {
     return NumberText(OneDecimal(angle), separator) + "\u00B0";
@@ -34,10 +36,10 @@ std::optional<long double> IntensityAt(const tArrEx& verticalAngles, const tArrE
     return std::nullopt;
 }
 
-std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width, int height,
-                                       int x, int y) {
-    const int planes = static_cast<int>(std::min(record.Candela.size(),
-                                                 record.HorizontalAngles.size()));
+std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width, int height, int x,
+                                       int y) {
+    const int planes =
+        static_cast<int>(std::min(record.Candela.size(), record.HorizontalAngles.size()));
     if (plane < 0 || plane >= planes || record.VerticalAngles.empty())
         return std::nullopt;
     const int cx = width / 2;
@@ -55,9 +57,8 @@ std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width,
         std::minmax_element(record.VerticalAngles.begin(), record.VerticalAngles.end());
     value.lowestAngle = *low;
     value.highestAngle = *high;
-    value.intensity = IntensityAt(record.VerticalAngles,
-                                  record.Candela[static_cast<std::size_t>(shownPlane)],
-                                  value.gamma);
+    value.intensity = IntensityAt(
+        record.VerticalAngles, record.Candela[static_cast<std::size_t>(shownPlane)], value.gamma);
     return value;
 }
 

@@ -20,8 +20,8 @@ struct PointValue {
 
 // The value at (x, y) of a width x height paint area showing plane P on the right half and its
 // opposite plane on the left. Empty when the record has nothing to show at that plane.
-std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width, int height,
-                                       int x, int y);
+std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width, int height, int x,
+                                       int y);
 
 // Linear interpolation of one plane's values at vertical angle gamma; empty outside the
 // stored angles.

@@ -48,7 +48,7 @@ void TDirectoryListBox::SetDirectory(const QString& folder) {
 void TDirectoryListBox::Fill() {
     clear();
     QStringList chain;
-    for (QDir dir(directory_);; ) {
+    for (QDir dir(directory_);;) {
         chain.prepend(dir.absolutePath());
         if (!dir.cdUp())
             break;
@@ -93,8 +93,7 @@ void TFileListBox::Refill() {
         const QSignalBlocker quiet(this);
         clear();
         const QDir dir(directory_);
-        addItems(dir.entryList({"*.ies"}, QDir::Files,
-                               QDir::Name | QDir::IgnoreCase));
+        addItems(dir.entryList({"*.ies"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
     }
     emit changed();
 }

@@ -13,8 +13,7 @@ namespace lumetra {
 namespace {
 
 // One lock over grid and curves: an SVG document is written when its painter ends.
-void DrawGoniogram(QPainterSurface& surface, int size, const tIES& record,
-                   const GonioView& view) {
+void DrawGoniogram(QPainterSurface& surface, int size, const tIES& record, const GonioView& view) {
     CanvasLock lock(surface);
     ShowGrid(surface, size, size);
     DrawIES(surface, size, size, record, view);

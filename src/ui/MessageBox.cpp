@@ -15,7 +15,9 @@ MessageBoxHook& Hook() {
 
 } // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
 void ShowMessage(QWidget* parent, const QString& text) {
     if (Hook()) {

@@ -2,7 +2,6 @@
 // The program's modal message box: one OK button, captioned with the application title.
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;

@@ -3,8 +3,8 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
-#include <QToolTip>
 #include <QPainter>
+#include <QToolTip>
 
 namespace lumetra {
 

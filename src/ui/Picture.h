@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QWidget>
-
 #include <functional>
 
 namespace lumetra {

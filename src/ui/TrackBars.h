@@ -3,7 +3,6 @@
 // selector and the render window's brightness and zoom bars.
 
 #include <QSlider>
-
 #include <functional>
 
 namespace lumetra {

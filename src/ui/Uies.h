@@ -16,7 +16,6 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QWidget>
-
 #include <memory>
 
 namespace lumetra {
@@ -130,7 +129,7 @@ class TMainWindow : public QWidget {
     std::unique_ptr<DrawingSurface> canvas_;
     QString description_;
     bool painting_ = false;
-    int wheelDelta_ = 0;           // wheel movement not yet counted as a notch
+    int wheelDelta_ = 0;             // wheel movement not yet counted as a notch
     quint64 lastWheelTimestamp_ = 0; // one wheel message reaches several widgets in turn
 };
 

@@ -1,5 +1,6 @@
 #include "UiesRender.h"
 
+#include "FileNameBytes.h"
 #include "MessageBox.h"
 #include "Uies.h"
 #include "WindowSettings.h"
@@ -9,11 +10,11 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QFile>
 #include <QShowEvent>
 
 namespace lumetra {
@@ -112,8 +113,10 @@ void TRenderWindow::BuildControls() {
     Image1 = new TPicture(Panel1);
     Image1->setGeometry(2, 2, kPictureSize, kPictureSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button2Click(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { Button2Click(); }); });
     connect(ButtonResetZoom, &QPushButton::clicked, this,
             [this] { Guarded(this, [this] { ButtonResetZoomClick(); }); });
     // A change of the checked state counts as a click, also when the settings set it.
@@ -178,7 +181,9 @@ void TRenderWindow::FormDestroy() {
         settings_->WriteRender(*this);
 }
 
-void TRenderWindow::Button1Click() { close(); }
+void TRenderWindow::Button1Click() {
+    close();
+}
 
 void TRenderWindow::Button2Click() {
     TrackBar2->setValue(kDefaultBrightness);
@@ -221,7 +226,7 @@ void TRenderWindow::DoRender() {
         return;
     const auto start = std::chrono::steady_clock::now();
     LastRenderedDegree = plane;
-    LastRenderedFile = QFile::encodeName(MainWindow->SelectedFileName()).toStdString();
+    LastRenderedFile = FileNameBytes(MainWindow->SelectedFileName());
     RenderPending = false;
 
     RenderSettings settings;
@@ -243,12 +248,13 @@ void TRenderWindow::DoRender() {
     try {
         ++renderCount_;
         LightPatternGrid grid;
-        RenderLightPattern(Photometry, settings,
-                           [progress](int row) {
-                               progress->setValue(row);
-                               progress->repaint();
-                           },
-                           grid);
+        RenderLightPattern(
+            Photometry, settings,
+            [progress](int row) {
+                progress->setValue(row);
+                progress->repaint();
+            },
+            grid);
         Image1->SetPicture(PictureOf(grid));
     } catch (...) {
         finish();
@@ -279,11 +285,11 @@ void TRenderWindow::UpdatePictureMenu() {
 
 void TRenderWindow::SavePictureAs() {
     const QFileInfo ies(MainWindow ? MainWindow->SelectedFileName() : QString());
-    const QString suggested =
-        ies.fileName().isEmpty() ? QString("render.png")
-                                 : ies.dir().filePath(ies.completeBaseName() + "-render.png");
-    const QString fileName = QFileDialog::getSaveFileName(this, "Save Picture As", suggested,
-                                                          "PNG image (*.png)");
+    const QString suggested = ies.fileName().isEmpty()
+                                  ? QString("render.png")
+                                  : ies.dir().filePath(ies.completeBaseName() + "-render.png");
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, "Save Picture As", suggested, "PNG image (*.png)");
     if (!fileName.isEmpty())
         SavePicture(fileName);
 }
@@ -295,7 +301,9 @@ void TRenderWindow::SavePicture(const QString& fileName) {
         throw LumetraError(("Cannot write " + fileName).toStdString());
 }
 
-void TRenderWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(Image1->Picture()); }
+void TRenderWindow::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(Image1->Picture());
+}
 
 QString RenderTimeText(std::chrono::milliseconds elapsed) {
     const auto ms = elapsed.count();

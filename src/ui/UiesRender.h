@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
-
 #include <chrono>
 #include <functional>
 

@@ -12,9 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace lumetra::test {
@@ -24,9 +22,9 @@ inline QString SamplePath(const char* name) {
 }
 
 // Samples by plane count.
-inline const char* const kOnePlane = "lm1986_spotlight_axial.ies";      // 19 x 1
+inline const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
 inline const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
-inline const char* const kManyPlanes = "lm1995_bilateral_90_270.ies";   // 37 x 37
+inline const char* const kManyPlanes = "lm1995_bilateral_90_270.ies";          // 37 x 37
 
 class UiFixture : public ::testing::Test {
   protected:

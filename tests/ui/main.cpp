@@ -1,11 +1,10 @@
 // UI tests run real widgets on the offscreen platform.
 
-#include <QApplication>
 #include "ui/DesignFont.h"
 
-#include <gtest/gtest.h>
-
+#include <QApplication>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -1,5 +1,4 @@
 #include "UiFixture.h"
-
 #include "data/ProgramData.h"
 
 #include <QMouseEvent>
@@ -18,7 +17,10 @@ class MainWindowTest : public UiFixture {
         QApplication::processEvents();
         main->PaintBox1->Image().fill(kMarker);
     }
-    bool DiagramStillMarked() const { return CountPixels(kMarker) == main->PaintBox1->Image().width() * main->PaintBox1->Image().height(); }
+    bool DiagramStillMarked() const {
+        return CountPixels(kMarker) ==
+               main->PaintBox1->Image().width() * main->PaintBox1->Image().height();
+    }
 
     static constexpr QRgb kMarker = 0xFF00FF00;
 };
@@ -42,8 +44,8 @@ TEST_F(MainWindowTest, LoadingSetsUpThePlaneSelectorFromThePlaneCount) {
         int maximum;
         bool shown;
     };
-    for (const Case& c : {Case{kOnePlane, 0, false}, Case{kFivePlanes, 4, true},
-                          Case{kManyPlanes, 36, true}}) {
+    for (const Case& c :
+         {Case{kOnePlane, 0, false}, Case{kFivePlanes, 4, true}, Case{kManyPlanes, 36, true}}) {
         Select(c.file);
         EXPECT_EQ(TrackBarDegree->maximum(), c.maximum) << c.file;
         EXPECT_EQ(TrackBarDegree->value(), 0) << c.file;
@@ -221,8 +223,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndFocusOrder) {
                                    main->DirectoryListBox1, main->FileListBox1};
     for (int i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << "after stop " << i;
-    for (QWidget* w : {static_cast<QWidget*>(main->SpeedButtonFit),
-                       static_cast<QWidget*>(main->PaintBox1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(main->SpeedButtonFit), static_cast<QWidget*>(main->PaintBox1)})
         EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
 }
 

@@ -1,13 +1,11 @@
 #include "UiFixture.h"
-
 #include "data/Errors.h"
 #include "gonio/NumberText.h"
 
 #include <QClipboard>
 #include <QLocale>
-
-#include <cmath>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace lumetra::test {
 namespace {

@@ -1,5 +1,4 @@
 #include "UiFixture.h"
-
 #include "ui/TrackBars.h"
 
 #include <QStyle>
@@ -251,7 +250,8 @@ TEST_F(RenderWindowTest, FailingPassKeepsOldPictureAndReportsTheError) {
     ASSERT_FALSE(picture.isNull());
     main->SpeedButtonUpdate->setChecked(true);
     Select("zero.ies");
-    EXPECT_EQ(messages, QStringList{"Invalid floating point operation."}) << "0 / 0 on the first sample";
+    EXPECT_EQ(messages, QStringList{"Invalid floating point operation."})
+        << "0 / 0 on the first sample";
     EXPECT_EQ(render->Image1->Picture(), picture);
     EXPECT_TRUE(main->ProgressBarRender->isHidden());
     EXPECT_TRUE(main->Label3->text().startsWith("Rendering time: "));
