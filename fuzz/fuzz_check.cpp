@@ -1,10 +1,11 @@
-// The check behind lumetra-cli check on any bytes: it must end with a short, well-formed report
-// in line order, and it must report an error for every file that the viewer's reader cannot read
-// cleanly (a refusal, a number that does not convert, numbers missing).
+// The file check of lumetra-cli on any bytes: its findings come in line order, name lines of
+// the file, read as UTF-8 on one line each, stay few whatever the file holds, and agree with
+// the viewer's reader: a file that the reader refuses or complains about has an error among
+// its findings, and a file without findings reads without complaint.
 
 #include "FuzzCheck.h"
-#include "data/Errors.h"
-#include "data/IesReader.h"
+#include "ViewerLoad.h"
+
 #include "data/TextEncoding.h"
 #include "data/TextLines.h"
 #include "data/Validation.h"
@@ -16,19 +17,9 @@
 
 namespace {
 
-// Every repeating kind lists ten findings and a sum-up; the rest occur at most once each.
-constexpr std::size_t kMostFindings = 4 * 11 + 20;
-
-bool ReaderFails(std::string_view bytes) {
-    lumetra::TextLines lines = lumetra::SplitIntoLines(bytes);
-    lumetra::tIES record;
-    lumetra::TextLines header;
-    try {
-        return lumetra::ReadIES(lines, record, header, nullptr);
-    } catch (const lumetra::LumetraError&) {
-        return true;
-    }
-}
+// More than the repeating kinds listed in full and summed up, plus every finding that can come
+// once: a file that produced more would produce a report that grows with the file.
+constexpr std::size_t kMostFindings = 200;
 
 } // namespace
 
@@ -36,19 +27,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace lumetra;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::vector<Finding> findings = ValidateIes(bytes);
+
     FUZZ_CHECK(findings.size() <= kMostFindings, "the report stays short");
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        const Finding& finding = findings[i];
-        FUZZ_CHECK(finding.line >= 1, "lines are 1-based");
-        FUZZ_CHECK(i == 0 || findings[i - 1].line <= finding.line, "findings come in line order");
-        FUZZ_CHECK(!finding.message.empty() && IsValidUtf8(finding.message), "messages are UTF-8");
+    const std::size_t lines = std::max<std::size_t>(1, SplitIntoLines(bytes).size());
+    std::size_t previousLine = 1;
+    bool anyError = false;
+    for (const Finding& finding : findings) {
+        FUZZ_CHECK(finding.line >= previousLine, "findings in line order");
+        FUZZ_CHECK(finding.line <= lines + 1, "a finding names a line of the file");
+        FUZZ_CHECK(!finding.message.empty(), "a finding says something");
         FUZZ_CHECK(finding.message.find_first_of("\r\n") == std::string::npos,
-                   "a message is one line");
+                   "a finding is one line");
+        FUZZ_CHECK(IsValidUtf8(finding.message), "a finding is UTF-8");
+        previousLine = finding.line;
+        anyError = anyError || finding.severity == Severity::Error;
     }
-    const bool hasError = std::any_of(findings.begin(), findings.end(), [](const Finding& finding) {
-        return finding.severity == Severity::Error;
-    });
-    FUZZ_CHECK(hasError || !ReaderFails(bytes),
-               "a file the reader cannot read cleanly has an error");
+
+    const fuzz::ViewerLoad load = fuzz::LoadBytes(bytes);
+    if (load.error || !load.messages.empty())
+        FUZZ_CHECK(anyError, "what the viewer refuses or complains about is an error");
+    if (findings.empty())
+        FUZZ_CHECK(!load.error && load.messages.empty() && !load.parseError,
+                   "a file without findings reads cleanly");
     return 0;
 }
