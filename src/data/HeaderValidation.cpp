@@ -97,7 +97,10 @@ void CheckBracketedKeyword(std::string_view text, std::size_t line, FindingList&
     if (std::none_of(keyword.begin(), keyword.end(), IsAsciiLower))
         return;
     const std::string upper = AsciiUpper(keyword);
-    const std::string written = Quoted("[" + std::string(keyword) + "]");
+    // Appended piece by piece: GCC 12 at -O3 warns falsely on a literal + std::string.
+    std::string bracketed(1, '[');
+    bracketed.append(keyword).push_back(']');
+    const std::string written = Quoted(bracketed);
     findings.Add(Repeating::KeywordForm, Severity::Warning, line,
                  Contains(kShownKeywords, upper)
                      ? "Keyword " + written +

@@ -82,7 +82,10 @@ std::string Quoted(std::string_view text) {
     }
     if (cut < text.size())
         escaped += "...";
-    return "'" + ToUtf8(escaped) + "'";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely on a literal + std::string.
+    std::string quoted(1, '\'');
+    quoted.append(ToUtf8(escaped)).push_back('\'');
+    return quoted;
 }
 
 } // namespace lumetra
