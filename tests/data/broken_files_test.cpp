@@ -34,8 +34,9 @@ void ExpectListsSizedFromTheCounts(const LoadedFile& loaded) {
     EXPECT_EQ(r.VerticalAngles.size(), r.VerticalCount);
     EXPECT_EQ(r.HorizontalAngles.size(), r.HorizontalCount);
     ASSERT_EQ(r.Candela.size(), r.HorizontalCount);
-    for (const auto& plane : r.Candela)
+    for (const auto& plane : r.Candela) {
         ASSERT_EQ(plane.size(), r.VerticalCount);
+    }
 }
 
 long double GlobalPeak(const tIES& record) {
@@ -114,8 +115,8 @@ TEST_P(BrokenCorpus, DescribesItsHeaderInSixLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BrokenFiles, BrokenCorpus, ::testing::ValuesIn(kCorpus),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
+                         [](const auto& test) {
+                             std::string name = test.param.file;
                              name = name.substr(0, name.find('.'));
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
@@ -156,8 +157,9 @@ TEST(BrokenFiles, MissingPlanesReadAsZero) {
     const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     EXPECT_EQ(loaded.record.Candela[0].front(), 1000);
     EXPECT_EQ(loaded.record.Candela[0].back(), 280);
-    for (std::size_t h = 1; h < 5; ++h)
+    for (std::size_t h = 1; h < 5; ++h) {
         EXPECT_EQ(loaded.record.Candela[h], tArrEx(37, 0)) << "plane " << h;
+    }
 }
 
 TEST(BrokenFiles, LoneCarriageReturnsBreakLinesLikeLineFeeds) {
@@ -199,8 +201,9 @@ TEST(LargeBrokenFiles, MillionCandelaValuesLandInPlace) {
     EXPECT_EQ(loaded.record.VerticalAngles.back(), 180);
     EXPECT_EQ(loaded.record.HorizontalAngles[500], 180);
     for (const int h : {0, 1, 499, 999})
-        for (const int v : {0, 1, 500, 999})
+        for (const int v : {0, 1, 500, 999}) {
             EXPECT_EQ(loaded.record.Candela[h][v], (3 * v + 7 * h) % 1000 + 1) << h << ", " << v;
+        }
 }
 
 TEST(LargeBrokenFiles, TenMegabyteLineOfNumbersReadsItsGridAndIgnoresTheRest) {

@@ -91,8 +91,9 @@ TEST(BrokenFileGoniogram, CurvesOfEveryPlaneStayInsideThePaintArea) {
                         EXPECT_TRUE(point.x1 >= 10 - 1 && point.x1 <= kSize - 10 + 1) << point;
                         EXPECT_TRUE(point.y1 >= 10 - 1 && point.y1 <= kSize - 10 + 1) << point;
                     }
-                    if (!fit)
+                    if (!fit) {
                         EXPECT_FALSE(points.empty()) << "the file's peak is positive";
+                    }
                 }
     }
 }
@@ -131,8 +132,9 @@ TEST(BrokenFileGoniogram, FitToAPlaneOfZerosDrawsNoCurve) {
         EXPECT_EQ(fitted.PeakCaption(), "Maximum Intensity =0");
         // Scaled to the file's peak the zeros lie on the centre.
         const Drawing global(loaded.record, plane, false, false);
-        for (const auto& point : global.CurvePoints())
+        for (const auto& point : global.CurvePoints()) {
             EXPECT_TRUE(point.x1 == kSize / 2 && point.y1 == kSize / 2) << point;
+        }
     }
 }
 
@@ -164,8 +166,9 @@ TEST(BrokenFileGoniogram, EmptyPaintAreaIsSafe) {
     const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     for (const bool fit : {false, true}) {
         const Drawing drawing(loaded.record, 0, fit, true, 0);
-        for (const auto& point : drawing.CurvePoints())
+        for (const auto& point : drawing.CurvePoints()) {
             EXPECT_TRUE(std::abs(point.x1) <= 10 && std::abs(point.y1) <= 10) << point;
+        }
     }
 }
 

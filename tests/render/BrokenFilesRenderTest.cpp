@@ -117,8 +117,8 @@ TEST_P(BrokenFileRender, EveryPlaneEndsAsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BrokenFiles, BrokenFileRender, ::testing::ValuesIn(kEveryPlane),
-                         [](const auto& info) {
-                             const std::string name = info.param.file;
+                         [](const auto& test) {
+                             const std::string name = test.param.file;
                              return name.substr(0, name.find('.'));
                          });
 
@@ -136,8 +136,9 @@ TEST(BrokenFileRenders, MatchTheReferencePassPlaneByPlane) {
                 const Outcome outcome = Render(loaded.record, plane, radiosity);
                 const Outcome reference = RenderByReference(loaded.record, plane, radiosity);
                 EXPECT_EQ(outcome.error, reference.error);
-                if (!reference.error)
+                if (!reference.error) {
                     EXPECT_EQ(outcome.grid.grey, reference.grid.grey);
+                }
             }
         }
     }
@@ -148,9 +149,10 @@ TEST(BrokenFileRenders, PlaneWithoutValuesNextToALitOneFaultsAlone) {
     // renders; the empty planes have a peak of 0.
     const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     EXPECT_FALSE(Render(loaded.record, 0, 0).error.has_value());
-    for (int plane = 1; plane < 5; ++plane)
+    for (int plane = 1; plane < 5; ++plane) {
         EXPECT_EQ(Render(loaded.record, plane, 0).error,
                   std::optional<std::string>(kInvalidOperationText));
+    }
 }
 
 TEST(BrokenFileRenders, FaultComesAfterTheProgressOfItsRow) {
