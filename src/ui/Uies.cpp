@@ -232,11 +232,16 @@ void TMainWindow::FileListBox1DblClick() {
 
 void TMainWindow::SetDescription(const QString& text) {
     description_ = text;
-    QString shown = text;
-    shown.replace('\r', '\n');
-    if (shown.endsWith('\n'))
-        shown.chop(1); // the last line's break would add an empty line
-    Label1->setText(shown);
+    // A header value can be megabytes long; laying that out would freeze the window, so each
+    // line shows its start only. The full text stays in Description().
+    constexpr int kShownLineLength = 200;
+    QStringList lines = text.split('\r');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast(); // the last line's break would add an empty line
+    for (QString& line : lines)
+        if (line.size() > kShownLineLength)
+            line = line.left(kShownLineLength) + QChar(0x2026);
+    Label1->setText(lines.join('\n'));
     Label1->adjustSize();
 }
 

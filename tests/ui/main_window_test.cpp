@@ -63,6 +63,19 @@ TEST_F(MainWindowTest, LoadFillsDescriptionFromHeaderKeywords) {
     EXPECT_FALSE(main->Label1->text().contains('\r'));
 }
 
+TEST_F(MainWindowTest, HugeHeaderValueShowsOnlyItsStart) {
+    const QByteArray maker(5'000'000, 'M');
+    WriteFile("long.ies", "IESNA:LM-63-2002\r\n[MANUFAC] " + maker +
+                              "\r\nTILT=NONE\r\n1 1000 1 2 1 1 1 0 0 0 1 1 10\r\n0 90\r\n0\r\n"
+                              "100 50\r\n");
+    Select("long.ies");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_GT(main->Description().size(), 5'000'000) << "the description keeps the whole value";
+    for (const QString& line : main->Label1->text().split('\n'))
+        EXPECT_LE(line.size(), 201);
+    EXPECT_TRUE(main->Label1->text().contains(QChar(0x2026)));
+}
+
 TEST_F(MainWindowTest, FolderChangeClearsDiagramAndKeepsOldDescription) {
     main->SpeedButtonFit->setChecked(false);
     Select(kManyPlanes);
