@@ -1,18 +1,18 @@
 // lumetra-cli gonio, run as a process: options, errors, and what lands in the PNG and SVG files
 // (which also exercises the QPainter drawing surface).
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
-#include <sys/wait.h>
+#include "CliProcess.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -20,65 +20,25 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSamples = LUMETRA_SAMPLES_DIR;
-const std::string kHalf = kSamples + "/lm1991_73x37_half.ies";       // 37 planes 0..180
+const std::string kHalf = kSamples + "/lm1991_73x37_half.ies";        // 37 planes 0..180
 const std::string kAxial = kSamples + "/lm1995_wall_axial_0_180.ies"; // one plane
 const std::string kQuadrant = kSamples + "/lm1986_fluorescent_quadrant_crlf.ies";
 
-struct Result {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using lumetra::test::CliRun;
+using lumetra::test::ReadWholeFile;
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class GonioCommand : public ::testing::Test {
+class GonioCommand : public lumetra::test::CliTest {
   protected:
-    void SetUp() override {
-        ASSERT_STRNE(LUMETRA_CLI_PATH, "") << "lumetra-cli was not built";
-        dir_ = fs::temp_directory_path() /
-               ("lumetra-gonio-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     fs::path Out(const std::string& name) const { return dir_ / name; }
-
-    Result Run(const std::vector<std::string>& arguments, const std::string& environment = "") {
-        std::string command = environment + " " + Quoted(LUMETRA_CLI_PATH);
-        for (const auto& argument : arguments)
-            command += " " + Quoted(argument);
-        command += " >" + Quoted((dir_ / "stdout").string()) + " 2>" +
-                   Quoted((dir_ / "stderr").string());
-        const int status = std::system(command.c_str());
-        Result result;
-        result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(dir_ / "stdout");
-        result.err = ReadFile(dir_ / "stderr");
-        return result;
-    }
 
     // Draws to an SVG file and returns its text.
     std::string Svg(std::vector<std::string> arguments, const std::string& environment = "") {
         arguments.insert(arguments.begin(), "gonio");
         arguments.insert(arguments.end(), {"-o", Out("out.svg").string()});
-        const Result result = Run(arguments, environment);
-        EXPECT_EQ(result.code, 0) << result.err;
-        return ReadFile(Out("out.svg"));
+        const CliRun result = RunCli(arguments, environment);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return ReadWholeFile(Out("out.svg"));
     }
-
-    fs::path dir_;
 };
 
 // The SVG generator writes one <g> of attributes per drawing state around the shapes drawn in it.
@@ -120,8 +80,8 @@ std::vector<std::string> PolylinesIn(const std::string& svg, const std::string& 
 std::vector<std::string> Texts(const std::string& svg) {
     std::vector<std::string> texts;
     static const std::regex text(R"(<text[^>]*>([^<]*)</text>)");
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text);
-         it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator();
+         ++it)
         texts.push_back((*it)[1].str());
     return texts;
 }
@@ -132,14 +92,14 @@ bool HasText(const std::string& svg, const std::string& wanted) {
 }
 
 TEST_F(GonioCommand, WritesAPngOfTheRequestedSize) {
-    for (const auto& [size, expected] :
-         {std::pair<std::string, unsigned>{"", 400}, std::pair<std::string, unsigned>{"257", 257}}) {
+    for (const auto& [size, expected] : {std::pair<std::string, unsigned>{"", 400},
+                                         std::pair<std::string, unsigned>{"257", 257}}) {
         std::vector<std::string> arguments{"gonio", kHalf, "-o", Out("g.png").string()};
         if (!size.empty())
             arguments.insert(arguments.end(), {"--size", size});
-        const Result result = Run(arguments);
-        ASSERT_EQ(result.code, 0) << result.err;
-        const std::string png = ReadFile(Out("g.png"));
+        const CliRun result = RunCli(arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const std::string png = ReadWholeFile(Out("g.png"));
         ASSERT_GT(png.size(), 24u);
         EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
         EXPECT_EQ(png.substr(12, 4), "IHDR");
@@ -175,8 +135,7 @@ TEST_F(GonioCommand, SvgHasGridScaleCaptionsAndTheMainPairInRed) {
 TEST_F(GonioCommand, BoxesKeepTheirRightAndBottomEdgesOutside) {
     const std::string svg = Svg({kHalf, "--size", "400"});
     // The frame of the box (0, 0, 400, 400) runs along its last pixels, 0 and 399.
-    EXPECT_NE(svg.find("<rect x=\"0\" y=\"0\" width=\"399\" height=\"399\"/>"),
-              std::string::npos);
+    EXPECT_NE(svg.find("<rect x=\"0\" y=\"0\" width=\"399\" height=\"399\"/>"), std::string::npos);
     // The inner circle's box (180, 180, 220, 220) covers pixels 180 to 219.
     EXPECT_NE(svg.find("<circle cx=\"199.5\" cy=\"199.5\" r=\"19.5\"/>"), std::string::npos);
 }
@@ -219,8 +178,8 @@ TEST_F(GonioCommand, PlaneOptionPicksThePlaneAndItsOpposite) {
 
 TEST_F(GonioCommand, FitScalesToThePeakOfTheDrawnPair) {
     // Half data: plane 3 (15 degrees) pairs with plane 33 (165 degrees).
-    const Result info = Run({"info", kHalf});
-    ASSERT_EQ(info.code, 0) << info.err;
+    const CliRun info = RunCli({"info", kHalf});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
     const auto json = nlohmann::json::parse(info.out);
     double peak = 0;
     for (const int plane : {3, 33})
@@ -254,11 +213,10 @@ TEST_F(GonioCommand, DecimalSeparatorFollowsTheLocale) {
 
 TEST_F(GonioCommand, FileWithoutPlanesDrawsTheBareGrid) {
     const std::string out = Out("bare.svg").string();
-    const Result result =
-        Run({"gonio", kSamples + "/broken_gibberish_no_tilt.ies", "-o", out});
-    EXPECT_EQ(result.code, 0) << result.err;
+    const CliRun result = RunCli({"gonio", kSamples + "/broken_gibberish_no_tilt.ies", "-o", out});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("Error!"), std::string::npos); // the reader's message
-    const std::string svg = ReadFile(out);
+    const std::string svg = ReadWholeFile(out);
     EXPECT_TRUE(Texts(svg).empty());
     EXPECT_GE(PolylinesIn(svg, "#808080").size(), 2u + 37u);
 }
@@ -268,8 +226,9 @@ TEST_F(GonioCommand, PlaneOutOfRangeIsAClearError) {
          {std::tuple<std::string, std::string, std::string>{kHalf, "37", "0 to 36"},
           {kHalf, "-1", "0 to 36"},
           {kAxial, "1", "0 to 0"}}) {
-        const Result result = Run({"gonio", file, "-o", Out("x.png").string(), "--plane", plane});
-        EXPECT_EQ(result.code, 1) << plane;
+        const CliRun result =
+            RunCli({"gonio", file, "-o", Out("x.png").string(), "--plane", plane});
+        EXPECT_EQ(result.exitCode, 1) << plane;
         EXPECT_NE(result.err.find("Plane " + plane + " is out of range"), std::string::npos)
             << result.err;
         EXPECT_NE(result.err.find(range), std::string::npos) << result.err;
@@ -280,10 +239,10 @@ TEST_F(GonioCommand, PlaneOutOfRangeIsAClearError) {
 TEST_F(GonioCommand, BadOptionsAreRefusedWithUsage) {
     const std::string png = Out("x.png").string();
     const std::vector<std::vector<std::string>> cases{
-        {"gonio", kHalf},                                   // no output
-        {"gonio", "-o", png},                               // no input
-        {"gonio", kHalf, kAxial, "-o", png},                // two inputs
-        {"gonio", kHalf, "-o", Out("x.jpg").string()},      // unknown format
+        {"gonio", kHalf},                              // no output
+        {"gonio", "-o", png},                          // no input
+        {"gonio", kHalf, kAxial, "-o", png},           // two inputs
+        {"gonio", kHalf, "-o", Out("x.jpg").string()}, // unknown format
         {"gonio", kHalf, "-o", png, "--size", "0"},
         {"gonio", kHalf, "-o", png, "--size", "5000"},
         {"gonio", kHalf, "-o", png, "--size", "big"},
@@ -291,21 +250,21 @@ TEST_F(GonioCommand, BadOptionsAreRefusedWithUsage) {
         {"gonio", kHalf, "-o", png, "--zoom"},
     };
     for (const auto& arguments : cases) {
-        const Result result = Run(arguments);
-        EXPECT_EQ(result.code, 1) << arguments.back();
+        const CliRun result = RunCli(arguments);
+        EXPECT_EQ(result.exitCode, 1) << arguments.back();
         EXPECT_NE(result.err.find("Usage: lumetra-cli gonio"), std::string::npos) << result.err;
     }
     EXPECT_FALSE(fs::exists(png));
 }
 
 TEST_F(GonioCommand, UnreadableInputOrUnwritableOutputFails) {
-    Result result = Run({"gonio", Out("missing.ies").string(), "-o", Out("x.png").string()});
-    EXPECT_EQ(result.code, 1);
+    CliRun result = RunCli({"gonio", Out("missing.ies").string(), "-o", Out("x.png").string()});
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Cannot open file"), std::string::npos) << result.err;
 
     for (const std::string name : {"no/such/folder/x.png", "no/such/folder/x.svg"}) {
-        result = Run({"gonio", kHalf, "-o", Out(name).string()});
-        EXPECT_EQ(result.code, 1) << name;
+        result = RunCli({"gonio", kHalf, "-o", Out(name).string()});
+        EXPECT_EQ(result.exitCode, 1) << name;
         EXPECT_NE(result.err.find("Cannot write"), std::string::npos) << result.err;
     }
 }

@@ -1,6 +1,8 @@
 // lumetra-cli check, run as a process: exit codes, the text and JSON reports, the recursive
 // search for *.ies in any letter case, unreadable paths, the progress line, and the samples.
 
+#include "CliProcess.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
@@ -32,22 +34,13 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A valid file: header 1-2, TILT 3, leading numbers 4-5, angles 6-7, candela values 8.
 std::string IesText(const std::string& candela = "100 50 0") {
     return "IESNA:LM-63-2002\n[TEST] 1\nTILT=NONE\n1 1000 1 3 1 1 1 0 0 0\n1 1 10\n0 45 90\n0\n" +
            candela + "\n";
 }
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using lumetra::test::CliRun;
 
 class CheckCommand : public ::testing::Test {
   protected:
@@ -102,8 +95,8 @@ class CheckCommand : public ::testing::Test {
         if (spawned != 0 || waitpid(pid, &status, 0) != pid)
             return run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(out);
-        run.err = stderrFd >= 0 ? std::string() : Slurp(err);
+        run.out = lumetra::test::ReadWholeFile(out);
+        run.err = stderrFd >= 0 ? std::string() : lumetra::test::ReadWholeFile(err);
         return run;
     }
 

@@ -1,6 +1,7 @@
 // lumetra-cli info, run as a process: the JSON it prints, the exactness of its numbers, the
 // decoding of header lines, and how failures are reported.
 
+#include "CliProcess.h"
 #include "cli/ExtendedJson.h"
 
 #include <algorithm>
@@ -26,67 +27,23 @@ std::string Sample(const std::string& name) {
     return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
 }
 
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using lumetra::test::CliRun;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-class InfoCommand : public ::testing::Test {
+class InfoCommand : public lumetra::test::CliTest {
   protected:
-    void SetUp() override {
-        ASSERT_STRNE(LUMETRA_CLI_PATH, "") << "lumetra-cli was not built";
-        std::string pattern = (fs::temp_directory_path() / "lumetra-info-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     std::string WriteFile(const std::string& name, const std::string& bytes) const {
         const fs::path path = dir_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
 
-    CliRun Cli(const std::vector<std::string>& arguments) const {
-        std::string command = ShellQuoted(LUMETRA_CLI_PATH);
-        for (const auto& argument : arguments)
-            command += " " + ShellQuoted(argument);
-        const fs::path out = dir_ / "stdout.txt";
-        const fs::path err = dir_ / "stderr.txt";
-        command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
-        const int status = std::system(command.c_str());
-        CliRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(out);
-        run.err = Slurp(err);
-        return run;
-    }
-
     // Runs info on the file and parses its one JSON object; fails the test on anything else.
     Json Info(const std::string& file) const {
-        const CliRun run = Cli({"info", file});
+        const CliRun run = RunCli({"info", file});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line of JSON";
         return Json::parse(run.out);
     }
-
-    fs::path dir_;
 };
 
 bool SameExtended(long double a, long double b) {
@@ -218,7 +175,7 @@ TEST_F(InfoCommand, EachHeaderLineIsDecodedOnItsOwn) {
 // --- The reader's message and failed loads ----------------------------------------------------
 
 TEST_F(InfoCommand, ReaderMessageIsInTheJsonAndOnStderr) {
-    const CliRun run = Cli({"info", Sample("lm1991_file_format_error_crlf.ies")});
+    const CliRun run = RunCli({"info", Sample("lm1991_file_format_error_crlf.ies")});
     EXPECT_EQ(run.exitCode, 0);
     Json json = Json::parse(run.out);
     EXPECT_EQ(json["ParseError"], true);
@@ -228,14 +185,14 @@ TEST_F(InfoCommand, ReaderMessageIsInTheJsonAndOnStderr) {
 
 TEST_F(InfoCommand, FileThatCannotBeOpenedExitsWithItsError) {
     const std::string missing = (dir_ / "no such file.ies").string();
-    const CliRun run = Cli({"info", missing});
+    const CliRun run = RunCli({"info", missing});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("Cannot open file " + missing), std::string::npos) << run.err;
 }
 
 TEST_F(InfoCommand, NothingAfterTiltExitsWithItsError) {
-    const CliRun run = Cli({"info", WriteFile("header.ies", "IESNA91\r\nTILT=NONE\r\n")});
+    const CliRun run = RunCli({"info", WriteFile("header.ies", "IESNA91\r\nTILT=NONE\r\n")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("List index out of bounds (0)"), std::string::npos) << run.err;
@@ -243,21 +200,21 @@ TEST_F(InfoCommand, NothingAfterTiltExitsWithItsError) {
 
 TEST_F(InfoCommand, OversizedGridExitsWithAnError) {
     const CliRun run =
-        Cli({"info", WriteFile("grid.ies", "TILT=NONE\n1 1 1 4096 4096 1 1 0 0 0 1 1 1\n")});
+        RunCli({"info", WriteFile("grid.ies", "TILT=NONE\n1 1 1 4096 4096 1 1 0 0 0 1 1 1\n")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("candela values"), std::string::npos) << run.err;
 }
 
 TEST_F(InfoCommand, MissingFileArgumentIsAUsageError) {
-    const CliRun run = Cli({"info"});
+    const CliRun run = RunCli({"info"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("info FILE"), std::string::npos) << run.err;
 }
 
 TEST_F(InfoCommand, HelpListsEverySubcommand) {
-    const CliRun run = Cli({"--help"});
+    const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* command : {"\n  info FILE", "\n  gonio FILE", "\n  render FILE", "--help"})
         EXPECT_NE(run.out.find(command), std::string::npos) << command;

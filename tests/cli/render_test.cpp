@@ -1,15 +1,15 @@
 // lumetra-cli render, run as a process: options, clamping, errors, and the PNG it writes. The
 // grey levels themselves are the renderer's tests' business; here equal pictures are equal files.
 
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
+#include "CliProcess.h"
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -28,23 +28,6 @@ const char* const kNegativeFile = "IESNA:LM-63-2002\n"
                                   "0\n"
                                   "-5 -7 -1\n";
 
-struct Result {
-    int code = -1;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 unsigned BigEndian(const std::string& bytes, std::size_t at) {
     unsigned value = 0;
     for (std::size_t i = 0; i < 4; ++i)
@@ -52,35 +35,25 @@ unsigned BigEndian(const std::string& bytes, std::size_t at) {
     return value;
 }
 
-class RenderCommand : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_STRNE(LUMETRA_CLI_PATH, "") << "lumetra-cli was not built";
-        dir_ = fs::temp_directory_path() /
-               ("lumetra-render-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+using lumetra::test::CliRun;
+using lumetra::test::ReadWholeFile;
 
+class RenderCommand : public lumetra::test::CliTest {
+  protected:
     fs::path Out(const std::string& name) const { return dir_ / name; }
 
-    Result Run(std::vector<std::string> arguments) {
-        std::string command = Quoted(LUMETRA_CLI_PATH) + " render";
-        for (const auto& argument : arguments)
-            command += " " + Quoted(argument);
-        command += " >/dev/null 2>" + Quoted((dir_ / "stderr").string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "stderr")};
+    CliRun Run(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), "render");
+        return RunCli(arguments);
     }
 
     // Renders to a fresh PNG and returns its bytes.
     std::string Png(std::vector<std::string> arguments) {
         const fs::path out = Out("picture" + std::to_string(count_++) + ".png");
         arguments.insert(arguments.end(), {"-o", out.string()});
-        const Result result = Run(arguments);
-        EXPECT_EQ(result.code, 0) << result.err;
-        return ReadFile(out);
+        const CliRun result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return ReadWholeFile(out);
     }
 
     fs::path WriteIes(const std::string& text) {
@@ -89,7 +62,6 @@ class RenderCommand : public ::testing::Test {
         return path;
     }
 
-    fs::path dir_;
     int count_ = 0;
 };
 
@@ -100,8 +72,8 @@ TEST_F(RenderCommand, WritesThePictureAsA300By300GreyPng) {
     EXPECT_EQ(png.substr(12, 4), "IHDR");
     EXPECT_EQ(BigEndian(png, 16), 300u);
     EXPECT_EQ(BigEndian(png, 20), 300u);
-    EXPECT_EQ(png[24], 8);  // bits per sample
-    EXPECT_EQ(png[25], 0);  // grey, no alpha
+    EXPECT_EQ(png[24], 8); // bits per sample
+    EXPECT_EQ(png[25], 0); // grey, no alpha
 }
 
 TEST_F(RenderCommand, DefaultsAreThoseOfTheRenderWindow) {
@@ -126,20 +98,21 @@ TEST_F(RenderCommand, AFailedPassPrintsItsErrorAndWritesNothing) {
     const fs::path input = WriteIes(kNegativeFile);
     const fs::path out = Out("kept.png");
     std::ofstream(out) << "earlier picture";
-    const Result result = Run({input.string(), "-o", out.string()});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("Floating point division by zero\n"), std::string::npos) << result.err;
-    EXPECT_EQ(ReadFile(out), "earlier picture");
+    const CliRun result = Run({input.string(), "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Floating point division by zero\n"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(ReadWholeFile(out), "earlier picture");
     const fs::path fresh = Out("fresh.png");
-    EXPECT_EQ(Run({input.string(), "-o", fresh.string()}).code, 1);
+    EXPECT_EQ(Run({input.string(), "-o", fresh.string()}).exitCode, 1);
     EXPECT_FALSE(fs::exists(fresh));
 }
 
 TEST_F(RenderCommand, RefusesBadArgumentsAndMissingFiles) {
     const std::string out = Out("out.png").string();
     const auto fails = [&](std::vector<std::string> arguments, const std::string& text) {
-        const Result result = Run(arguments);
-        EXPECT_EQ(result.code, 1) << text;
+        const CliRun result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 1) << text;
         EXPECT_NE(result.err.find(text), std::string::npos) << result.err;
     };
     fails({kHalfDegree}, "Missing the output file");
@@ -155,10 +128,11 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndMissingFiles) {
 }
 
 TEST_F(RenderCommand, AFileWithoutAnglesHasNothingToRender) {
-    const fs::path input = WriteIes("IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 0 0 1 2 0 0 0\n1 1 100\n");
+    const fs::path input =
+        WriteIes("IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 0 0 1 2 0 0 0\n1 1 100\n");
     const fs::path out = Out("out.png");
-    const Result result = Run({input.string(), "-o", out.string()});
-    EXPECT_EQ(result.code, 1);
+    const CliRun result = Run({input.string(), "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Nothing to render"), std::string::npos) << result.err;
     EXPECT_FALSE(fs::exists(out));
 }
