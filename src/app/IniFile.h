@@ -1,10 +1,10 @@
 #pragma once
 // The settings file as sections of key=value lines. Reading falls back to a default; every write
-// replaces the whole file at once, keeping every section, key and comment it does not touch.
+// replaces the whole file at once and changes only the line of the key it sets.
+
+#include "IniText.h"
 
 #include <QString>
-
-#include <memory>
 
 namespace lumetra {
 
@@ -12,9 +12,6 @@ class IniFile {
   public:
     // Reads the file now; a missing file reads as empty.
     explicit IniFile(QString fileName);
-    ~IniFile();
-    IniFile(const IniFile&) = delete;
-    IniFile& operator=(const IniFile&) = delete;
 
     const QString& FileName() const { return fileName_; }
 
@@ -23,7 +20,8 @@ class IniFile {
     QString ReadString(const QString& section, const QString& key,
                        const QString& defaultText) const;
 
-    // Sets the key, creating section and key as needed, and rewrites the file. Throws
+    // Sets the key, creating section and key as needed, and rewrites the file. A file that could
+    // not be read is first kept under a new name beside it, and a message box names both. Throws
     // LumetraError "Unable to write to <file name>" when the file cannot be replaced.
     void WriteString(const QString& section, const QString& key, const QString& text);
 
@@ -32,13 +30,16 @@ class IniFile {
     static constexpr qint64 kMaxFileSize = 1 << 20;
 
   private:
-    struct Document;
+    enum class State { Readable, Unreadable, NotAFile };
     void Load();
+    // Renames the unreadable file to a free name beside it and returns that name.
+    QString MoveAside();
     void Save() const;
     [[noreturn]] void ThrowUnableToWrite() const;
 
     QString fileName_;
-    std::unique_ptr<Document> document_;
+    IniText text_;
+    State state_ = State::Readable;
 };
 
 } // namespace lumetra

@@ -32,7 +32,7 @@ TEST_F(ViewerSettingsTest, WithoutAFileBothWindowsStartCentredAndTheRunWritesAll
 
     Finish();
     const QString expected = QString("[Viewer]\nState=0\nLastFileName=%1\nWidth=720\nHeight=401\n"
-                                     "Left=%2\nTop=%3\nFit=1\nAuto=1\nOrtho=1\n\n\n"
+                                     "Left=%2\nTop=%3\nFit=1\nAuto=1\nOrtho=1\n"
                                      "[Render]\nLeft=%4\nTop=%5\nBrightness=15\nZoom=500\n"
                                      "Radiocity=0\n")
                                  .arg(startFolder)
