@@ -105,6 +105,9 @@ QString IniFile::MoveAside() {
 void IniFile::Save() const {
     const std::string& bytes = text_.Bytes();
     QSaveFile file(fileName_);
+    // An ies.ini the user may write in a folder they may not (an installed program's folder) can
+    // only be rewritten in place.
+    file.setDirectWriteFallback(true);
     const auto size = static_cast<qint64>(bytes.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
         !file.commit())

@@ -2,6 +2,7 @@
 
 #include "IniFile.h"
 #include "IntegerText.h"
+#include "SettingsLocation.h"
 #include "WindowBounds.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
@@ -81,7 +82,7 @@ SettingsFile::SettingsFile() : SettingsFile(DefaultFileName()) {}
 SettingsFile::SettingsFile(QString fileName) : fileName_(std::move(fileName)) {}
 
 QString SettingsFile::DefaultFileName() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ies.ini"));
+    return SettingsFileNameFor(QCoreApplication::applicationDirPath());
 }
 
 void SettingsFile::ReadViewer(TMainWindow& window) {

@@ -5,8 +5,11 @@
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 
+#include <QIcon>
+
 int main(int argc, char* argv[]) {
     lumetra::LumetraApplication app(argc, argv);
+    lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
     lumetra::TRenderWindow renderWindow(&settings);
