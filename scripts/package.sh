@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the Debian package lumetra_<version>_amd64.deb in build-package/ from a Release build;
+# its library dependencies are worked out from the binaries. Install it with
+#   sudo apt-get install ./build-package/lumetra_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build=${LUMETRA_PACKAGE_BUILD_DIR:-build-package}
+# Only the two programs are built; installing must not wait for the tests.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BENCH=OFF \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target lumetra lumetra-cli
+(cd "$build" && cpack -G DEB)
+ls -l "$build"/lumetra_*.deb
