@@ -55,7 +55,8 @@ long double IntegrateCells(const tArrEx& verticals, const tArrEx& profile, long 
 
 tArrEx WeightedProfile(const IntensityGrid& grid) {
     const std::size_t planes = grid.Planes.Angles.size();
-    tArrEx profile(grid.Verticals.Angles.size(), 0.0L);
+    const std::vector<std::size_t>& rows = grid.Verticals.Source;
+    tArrEx profile(rows.size(), 0.0L);
     long double widthBefore = grid.Periodic && planes > 0 ? WidthAfter(grid, planes - 1) : 0;
     for (std::size_t i = 0; i < planes; ++i) {
         const long double widthAfter = WidthAfter(grid, i);
@@ -63,9 +64,12 @@ tArrEx WeightedProfile(const IntensityGrid& grid) {
         widthBefore = widthAfter;
         if (weight == 0)
             continue;
-        for (std::size_t v = 0; v < profile.size(); ++v)
-            profile[v] += weight * grid.Value(i, v);
+        const tArrEx& stored = grid.Record->Candela[grid.Planes.Source[i]];
+        for (std::size_t v = 0; v < rows.size(); ++v)
+            profile[v] += weight * stored[rows[v]];
     }
+    for (long double& value : profile)
+        value *= grid.Scale; // once here rather than once per stored value
     return profile;
 }
 

@@ -65,15 +65,19 @@ void AddTypeABAngles(const IntensityGrid& grid, PhotometricSummary& s) {
 void AddMaxIntensity(const tIES& record, long double scale, PhotometricSummary& s) {
     const std::size_t planes = UsablePlanes(record);
     const std::size_t verticals = UsableVerticals(record);
+    long double best = scale * record.Candela[0][0];
     std::size_t bestPlane = 0;
     std::size_t bestVertical = 0;
-    for (std::size_t h = 0; h < planes; ++h)
+    for (std::size_t h = 0; h < planes; ++h) {
+        const tArrEx& plane = record.Candela[h];
         for (std::size_t v = 0; v < verticals; ++v)
-            if (scale * record.Candela[h][v] > scale * record.Candela[bestPlane][bestVertical]) {
+            if (scale * plane[v] > best) {
+                best = scale * plane[v];
                 bestPlane = h;
                 bestVertical = v;
             }
-    s.MaxIntensity = Finite(scale * record.Candela[bestPlane][bestVertical]);
+    }
+    s.MaxIntensity = Finite(best);
     s.MaxIntensityC = Finite(record.HorizontalAngles[bestPlane]);
     s.MaxIntensityGamma = Finite(record.VerticalAngles[bestVertical]);
 }
