@@ -120,6 +120,10 @@ bool HasPhotometricData(const tIES& record) {
 PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts) {
     PhotometricSummary s;
     s.Type = KindOf(facts.PhotometricType);
+    if (!HasPhotometricData(record)) {
+        AddDerived(facts, s); // every figure of the distribution stays null
+        return s;
+    }
     const long double scale = record.CandelaMultiplier * facts.BallastFactor;
     const bool typeC = s.Type == PhotometricKind::C || s.Type == PhotometricKind::Unknown;
     const SummaryGrid summaryGrid = typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);

@@ -72,7 +72,8 @@ std::array<const char*, 2> AngleLineNames(PhotometricKind type);
 // True when the record holds vertical angles and candela values to summarise.
 bool HasPhotometricData(const tIES& record);
 
-// The summary of a record with photometric data (HasPhotometricData) and its luminaire's facts.
+// The summary of a record and its luminaire's facts; without photometric data (HasPhotometricData)
+// every figure of the distribution is null.
 PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts);
 
 } // namespace lumetra::summary
