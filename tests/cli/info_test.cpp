@@ -59,27 +59,14 @@ TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
     std::set<std::string> keys;
     for (const auto& item : json.items())
         keys.insert(item.key());
-    EXPECT_EQ(keys, (std::set<std::string>{"LampLumens",
-                                           "CandelaMultiplier",
-                                           "VerticalCount",
-                                           "HorizontalCount",
-                                           "UnitsType",
-                                           "VerticalAngles",
-                                           "HorizontalAngles",
-                                           "Candela",
-                                           "HeaderLines",
-                                           "Description",
-                                           "GlobalMaxCandela",
-                                           "ParseError",
-                                           "Message",
-                                           "NumberOfLamps",
-                                           "LumensPerLamp",
-                                           "PhotometricType",
-                                           "Width",
-                                           "Length",
-                                           "Height",
-                                           "BallastFactor",
-                                           "InputWatts"}));
+    // clang-format off
+    EXPECT_EQ(keys, (std::set<std::string>{
+                        "LampLumens", "CandelaMultiplier", "VerticalCount", "HorizontalCount",
+                        "UnitsType", "VerticalAngles", "HorizontalAngles", "Candela", "HeaderLines",
+                        "Description", "GlobalMaxCandela", "ParseError", "Message",
+                        "NumberOfLamps", "LumensPerLamp", "PhotometricType", "Width", "Length",
+                        "Height", "BallastFactor", "InputWatts"}));
+    // clang-format on
     // The luminaire's numbers: 3 3150 1 37 5 1 1 0.4063 4 0.5104, then 1 1 147.5.
     const std::pair<const char*, long double> facts[] = {
         {"NumberOfLamps", 3}, {"LumensPerLamp", 3150}, {"PhotometricType", 1},
