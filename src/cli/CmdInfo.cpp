@@ -41,6 +41,18 @@ Json RecordJson(const tIES& record) {
                 {"Candela", std::move(candela)}};
 }
 
+// The luminaire's leading numbers, as read.
+void AddLuminaireFacts(const LuminaireFacts& facts, Json& json) {
+    json["NumberOfLamps"] = facts.NumberOfLamps;
+    json["LumensPerLamp"] = facts.LumensPerLamp;
+    json["PhotometricType"] = facts.PhotometricType;
+    json["Width"] = facts.Width;
+    json["Length"] = facts.Length;
+    json["Height"] = facts.Height;
+    json["BallastFactor"] = facts.BallastFactor;
+    json["InputWatts"] = facts.InputWatts;
+}
+
 } // namespace
 
 int RunInfo(const QStringList& arguments) {
@@ -71,6 +83,7 @@ int RunInfo(const QStringList& arguments) {
     json["GlobalMaxCandela"] = GlobalMaxCandela;
     json["ParseError"] = ParseError;
     json["Message"] = message ? Json(ToUtf8(*message)) : Json(nullptr);
+    AddLuminaireFacts(Luminaire, json);
     std::cout << json.dump() << '\n';
     return 0;
 }

@@ -15,6 +15,11 @@ QString ErrorText(const std::exception& error) {
 }
 
 bool LoadRecord(const QString& fileName, tIES& record) {
+    LuminaireFacts unused;
+    return LoadRecord(fileName, record, unused);
+}
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts) {
     const Notifier notify = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
     };
@@ -22,7 +27,7 @@ bool LoadRecord(const QString& fileName, tIES& record) {
     TextLines headerLines;
     try {
         LoadPhotometry(QFile::encodeName(fileName).toStdString(), record, fileLines, headerLines,
-                       notify);
+                       notify, facts);
         return true;
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));

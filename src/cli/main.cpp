@@ -56,6 +56,13 @@ const char* const kHelp =
     "      goes to stderr when it is a terminal. Exit status: 0 without errors,\n"
     "      1 with errors, 2 for a usage error or an unreadable path.\n"
     "\n"
+    "  summary FILE [--json]\n"
+    "      Prints the photometric summary of FILE: luminous flux (total, downward,\n"
+    "      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,\n"
+    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE).\n"
+    "      --json prints one JSON object, null where a value is not defined. A file\n"
+    "      that fails to load or holds no photometric data exits 1.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -104,6 +111,8 @@ int main(int argc, char* argv[]) {
         return lumetra::cli::RunRender(arguments);
     if (command == "check")
         return lumetra::cli::RunCheck(arguments);
+    if (command == "summary")
+        return lumetra::cli::RunSummary(arguments);
     std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(), kHelp);
     return 2;
 }

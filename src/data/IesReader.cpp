@@ -104,6 +104,21 @@ void SkipTiltBlock(NumericText& text, LeadingNumberReader& reader) {
         reader.Read(); // the N angles, then the N multiplying factors
 }
 
+// The luminaire's numbers among the 13 leading ones; the 12th (ballast-lamp factor, future use
+// or file generation type, by version) is never a factor and is not kept.
+LuminaireFacts FactsOf(const long double (&leading)[13]) {
+    LuminaireFacts facts;
+    facts.NumberOfLamps = leading[0];
+    facts.LumensPerLamp = leading[1];
+    facts.PhotometricType = leading[5];
+    facts.Width = leading[7];
+    facts.Length = leading[8];
+    facts.Height = leading[9];
+    facts.BallastFactor = leading[10];
+    facts.InputWatts = leading[12];
+    return facts;
+}
+
 void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseError) {
     list.resize(count);
     for (auto& value : list)
@@ -149,6 +164,12 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines) {
 }
 
 bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify) {
+    LuminaireFacts unused;
+    return ReadIES(lines, record, headerLines, notify, unused);
+}
+
+bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify,
+             LuminaireFacts& facts) {
     const std::size_t totalLines = lines.size();
     NumericText text(SplitHeader(lines, headerLines));
     const std::vector<std::size_t> lineStarts = LineStarts(lines);
@@ -190,6 +211,7 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
     record.VerticalCount = verticalCount;
     record.HorizontalCount = horizontalCount;
     record.UnitsType = unitsType;
+    facts = FactsOf(leading);
 
     ReadList(text, record.VerticalAngles, verticalCount, parseError);
     ReadList(text, record.HorizontalAngles, horizontalCount, parseError);

@@ -1,6 +1,7 @@
 #pragma once
 // The IES (LM-63) reader: header lines up to the TILT line, then one stream of numbers.
 
+#include "LuminaireFacts.h"
 #include "Notifier.h"
 #include "Photometry.h"
 
@@ -34,6 +35,12 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines);
 // parse-error flag. Throws LumetraError when nothing follows the TILT line, when a count or the
 // units type does not fit a 64-bit integer, or when the declared grid is too large.
 bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify);
+
+// The same, also keeping the luminaire's leading numbers (lamps, lumens per lamp, photometric
+// type, luminous opening, ballast factor, input watts) in facts, which is left alone when the
+// read throws.
+bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify,
+             LuminaireFacts& facts);
 
 // The text after the first exact occurrence of keyword, up to the end of its line or the next
 // "[", untrimmed; empty when the keyword is absent.

@@ -76,15 +76,21 @@ TextLines ReadFileLines(const std::string& fileName) {
 
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
                     TextLines& headerLines, const Notifier& notify) {
+    LuminaireFacts unused;
+    return LoadPhotometry(fileName, record, fileLines, headerLines, notify, unused);
+}
+
+bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
+                    TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts) {
     for (auto& plane : record.Candela)
         plane.clear();
     record.Candela.clear();
     fileLines = ReadFileLines(fileName);
-    return ReadIES(fileLines, record, headerLines, notify);
+    return ReadIES(fileLines, record, headerLines, notify, facts);
 }
 
 void LoadPhotometry(const std::string& fileName, const Notifier& notify) {
-    ParseError = LoadPhotometry(fileName, Photometry, FileLines, HeaderLines, notify);
+    ParseError = LoadPhotometry(fileName, Photometry, FileLines, HeaderLines, notify, Luminaire);
 }
 
 std::string BuildDescription(const std::string& headerText) {

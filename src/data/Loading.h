@@ -1,6 +1,7 @@
 #pragma once
 // Loading a named IES file into the program's data and describing the luminaire.
 
+#include "LuminaireFacts.h"
 #include "Notifier.h"
 #include "Photometry.h"
 
@@ -20,7 +21,11 @@ inline constexpr std::size_t kMaxFileLines = 16u * 1024u * 1024u;
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
                     TextLines& headerLines, const Notifier& notify);
 
-// The same on the program-wide data set; sets ParseError.
+// The same, also filling the luminaire's facts from the leading numbers.
+bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
+                    TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts);
+
+// The same on the program-wide data set; sets ParseError and Luminaire.
 void LoadPhotometry(const std::string& fileName, const Notifier& notify);
 
 // The six-line description: Test, Manufacturer, luminaire, Luminaire catalog, Lamp, Lamp catalog,

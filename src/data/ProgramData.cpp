@@ -3,6 +3,7 @@
 namespace lumetra {
 
 tIES Photometry;
+LuminaireFacts Luminaire;
 TextLines FileLines;
 TextLines HeaderLines;
 bool ParseError = false;
@@ -13,6 +14,7 @@ std::string LastRenderedFile;
 
 void ResetProgramData() {
     Photometry = tIES();
+    Luminaire = LuminaireFacts();
     FileLines.clear();
     HeaderLines.clear();
     ParseError = false;

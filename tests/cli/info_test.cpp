@@ -59,10 +59,21 @@ TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
     std::set<std::string> keys;
     for (const auto& item : json.items())
         keys.insert(item.key());
+    // clang-format off
     EXPECT_EQ(keys, (std::set<std::string>{
                         "LampLumens", "CandelaMultiplier", "VerticalCount", "HorizontalCount",
                         "UnitsType", "VerticalAngles", "HorizontalAngles", "Candela", "HeaderLines",
-                        "Description", "GlobalMaxCandela", "ParseError", "Message"}));
+                        "Description", "GlobalMaxCandela", "ParseError", "Message",
+                        "NumberOfLamps", "LumensPerLamp", "PhotometricType", "Width", "Length",
+                        "Height", "BallastFactor", "InputWatts"}));
+    // clang-format on
+    // The luminaire's numbers: 3 3150 1 37 5 1 1 0.4063 4 0.5104, then 1 1 147.5.
+    const std::pair<const char*, long double> facts[] = {
+        {"NumberOfLamps", 3}, {"LumensPerLamp", 3150}, {"PhotometricType", 1},
+        {"Width", 0.4063L},   {"Length", 4},           {"Height", 0.5104L},
+        {"BallastFactor", 1}, {"InputWatts", 147.5L}};
+    for (const auto& [key, value] : facts)
+        EXPECT_EQ(json[key].get<long double>(), value) << key;
     EXPECT_EQ(json["VerticalCount"], 37);
     EXPECT_EQ(json["HorizontalCount"], 5);
     EXPECT_EQ(json["UnitsType"], 1);

@@ -1,0 +1,86 @@
+#include "FluxIntegral.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace lumetra::summary {
+
+namespace {
+
+constexpr long double kRadiansPerDegree = std::numbers::pi_v<long double> / 180;
+
+// Width in degrees of the interval after plane i (the wrap interval after the last plane of a
+// periodic axis; none after the last plane of an open one).
+long double WidthAfter(const IntensityGrid& grid, std::size_t i) {
+    const tArrEx& a = grid.Planes.Angles;
+    if (i + 1 < a.size())
+        return a[i + 1] - a[i];
+    return grid.Periodic ? a.front() + 360 - a[i] : 0;
+}
+
+// Antiderivative of the linear cell function (value at x = p, slope q) times sin or cos.
+using Antiderivative = long double (*)(long double p, long double q, long double x);
+
+long double SineAntiderivative(long double p, long double q, long double x) {
+    return -p * std::cos(x) + q * std::sin(x);
+}
+
+long double CosineAntiderivative(long double p, long double q, long double x) {
+    return p * std::sin(x) + q * std::cos(x);
+}
+
+// Sum over the cells of P of the integral over [from, to], each cell cut at the bounds.
+long double IntegrateCells(const tArrEx& verticals, const tArrEx& profile, long double from,
+                           long double to, Antiderivative antiderivative) {
+    long double total = 0;
+    for (std::size_t k = 0; k + 1 < verticals.size(); ++k) {
+        const long double g0 = verticals[k];
+        const long double g1 = verticals[k + 1];
+        const long double a = std::max(g0, from);
+        const long double b = std::min(g1, to);
+        if (!(g1 > g0) || !(b > a))
+            continue;
+        const long double slope = (profile[k + 1] - profile[k]) / ((g1 - g0) * kRadiansPerDegree);
+        const auto valueAt = [&](long double g) {
+            return profile[k] + slope * (g - g0) * kRadiansPerDegree;
+        };
+        total += antiderivative(valueAt(b), slope, b * kRadiansPerDegree) -
+                 antiderivative(valueAt(a), slope, a * kRadiansPerDegree);
+    }
+    return total;
+}
+
+} // namespace
+
+tArrEx WeightedProfile(const IntensityGrid& grid) {
+    const std::size_t planes = grid.Planes.Angles.size();
+    const std::vector<std::size_t>& rows = grid.Verticals.Source;
+    tArrEx profile(rows.size(), 0.0L);
+    long double widthBefore = grid.Periodic && planes > 0 ? WidthAfter(grid, planes - 1) : 0;
+    for (std::size_t i = 0; i < planes; ++i) {
+        const long double widthAfter = WidthAfter(grid, i);
+        const long double weight = (widthBefore + widthAfter) / 2 * kRadiansPerDegree;
+        widthBefore = widthAfter;
+        if (weight == 0)
+            continue;
+        const tArrEx& stored = grid.Record->Candela[grid.Planes.Source[i]];
+        for (std::size_t v = 0; v < rows.size(); ++v)
+            profile[v] += weight * stored[rows[v]];
+    }
+    for (long double& value : profile)
+        value *= grid.Scale; // once here rather than once per stored value
+    return profile;
+}
+
+long double IntegrateSine(const tArrEx& verticals, const tArrEx& profile, long double from,
+                          long double to) {
+    return IntegrateCells(verticals, profile, from, to, SineAntiderivative);
+}
+
+long double IntegrateCosine(const tArrEx& verticals, const tArrEx& profile, long double from,
+                            long double to) {
+    return IntegrateCells(verticals, profile, from, to, CosineAntiderivative);
+}
+
+} // namespace lumetra::summary
