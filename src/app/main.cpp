@@ -4,12 +4,14 @@
 #include "SettingsFile.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
+#include "ui/WindowLinks.h"
 
 int main(int argc, char* argv[]) {
     lumetra::LumetraApplication app(argc, argv);
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
-    lumetra::TRenderWindow renderWindow(&settings);
+    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
+    lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();
     return lumetra::LumetraApplication::exec();
 }
