@@ -127,8 +127,8 @@ void SettingsFile::ReadRender(TRenderWindow& window) {
     SetWindowTop(window, render.Integer("Top", CentredStart(ScreenSize().height(),
                                                             OuterSize(window).height())));
     // The bars keep their positions inside their ranges themselves.
-    TrackBar2->setValue(render.Integer("Brightness", 15));
-    TrackBarZoom->setValue(render.Integer("Zoom", 500));
+    TrackBar2->setValue(render.Integer("Brightness", kBrightnessBar.initial));
+    TrackBarZoom->setValue(render.Integer("Zoom", kZoomBar.initial));
     window.CheckBoxRadiosity->setChecked(render.Flag("Radiocity", false));
 }
 

@@ -4,6 +4,7 @@
 #include "SettingsFile.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
+#include "ui/WindowLinks.h"
 
 #include <QIcon>
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[]) {
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
-    lumetra::TRenderWindow renderWindow(&settings);
+    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
+    lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();
     return lumetra::LumetraApplication::exec();
 }

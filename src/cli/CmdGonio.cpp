@@ -8,7 +8,8 @@
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "gonio/Goniogram.h"
-#include "ui/GoniogramExport.h"
+#include "surface/GoniogramExport.h"
+#include "viewer/GoniogramView.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -105,16 +106,14 @@ std::optional<QString> PlaneError(const GonioOptions& options, const tIES& recor
         .arg(planes - 1);
 }
 
+// Without fit, the curves are scaled to the peak of every plane, as after a load in the window.
 GonioView ViewOf(const GonioOptions& options, const tIES& record) {
-    GonioView view;
-    view.plane = options.plane;
-    view.fit = options.fit;
-    view.ortho = options.ortho;
+    long double globalMaxCandela = 0;
     if (!options.fit)
         FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
-                             view.globalMaxCandela);
-    view.decimalSeparator = QLocale().decimalPoint().toStdString();
-    return view;
+                             globalMaxCandela);
+    return GoniogramView(options.plane, options.fit, options.ortho, globalMaxCandela,
+                         QLocale().decimalPoint().toStdString());
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "render/LightPattern.h"
+#include "surface/LightPatternPicture.h"
+#include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -15,26 +17,12 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 namespace lumetra::cli {
 
 namespace {
-
-// The window shows columns and rows 0..299 of the 301 x 301 grid.
-constexpr int kPictureSize = 300;
-
-// The ranges and starting positions of the render window's brightness and zoom bars.
-struct BarRange {
-    long long minimum;
-    long long maximum;
-    long long initial;
-};
-constexpr BarRange kBrightnessBar{1, 100, 15};
-constexpr BarRange kZoomBar{1, 10000, 500};
 
 constexpr const char* kUsage = "Usage: lumetra-cli render FILE -o OUT.png [--plane N] "
                                "[--brightness 1..100] [--zoom 1..10000] [--radiosity]";
@@ -43,9 +31,7 @@ struct RenderOptions {
     QString input;
     QString output;
     int plane = 0;
-    long long brightness = kBrightnessBar.initial; // the bar's position: B is a tenth of it
-    long long zoom = kZoomBar.initial;
-    bool radiosity = false;
+    RenderControls controls; // the bars' positions and the radiosity box
 };
 
 // The options, or the text of what is wrong with them.
@@ -63,11 +49,11 @@ std::optional<long long> WholeNumber(const QString& text) {
 }
 
 // A bar clamps any position it is given into its range.
-std::optional<long long> BarPosition(const QString& text, const BarRange& bar) {
+std::optional<int> BarPosition(const QString& text, const BarRange& bar) {
     const auto value = WholeNumber(text);
     if (!value)
         return std::nullopt;
-    return std::clamp(*value, bar.minimum, bar.maximum);
+    return ClampToBar(*value, bar);
 }
 
 ParsedOptions ParseOptions(const QStringList& arguments) {
@@ -100,12 +86,12 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     const auto brightnessPosition = BarPosition(parser.value(brightness), kBrightnessBar);
     if (!brightnessPosition)
         return Invalid("--brightness takes a whole number, not '" + parser.value(brightness) + "'.");
-    options.brightness = *brightnessPosition;
+    options.controls.brightness = *brightnessPosition;
     const auto zoomPosition = BarPosition(parser.value(zoom), kZoomBar);
     if (!zoomPosition)
         return Invalid("--zoom takes a whole number, not '" + parser.value(zoom) + "'.");
-    options.zoom = *zoomPosition;
-    options.radiosity = parser.isSet(radiosity);
+    options.controls.zoom = *zoomPosition;
+    options.controls.radiosity = parser.isSet(radiosity);
     return {options, {}};
 }
 
@@ -121,18 +107,6 @@ std::optional<QString> RecordError(const RenderOptions& options, const tIES& rec
             .arg(options.input)
             .arg(planes - 1);
     return std::nullopt;
-}
-
-RenderSettings SettingsOf(const RenderOptions& options) {
-    return {options.plane, static_cast<long double>(options.brightness) / 10,
-            static_cast<long double>(options.zoom), options.radiosity ? 1 : 0};
-}
-
-QImage PictureOf(const LightPatternGrid& grid) {
-    QImage picture(kPictureSize, kPictureSize, QImage::Format_Grayscale8);
-    for (int y = 0; y < kPictureSize; ++y)
-        std::memcpy(picture.scanLine(y), grid.grey.data() + y * kPatternSize, kPictureSize);
-    return picture;
 }
 
 // Replaces the file only once the whole picture is written.
@@ -166,7 +140,7 @@ int RunRender(const QStringList& arguments) {
 
     LightPatternGrid grid;
     try {
-        RenderLightPattern(record, SettingsOf(options), nullptr, grid);
+        RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr, grid);
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

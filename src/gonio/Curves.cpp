@@ -47,12 +47,6 @@ void DrawHalf(DrawingSurface& canvas, const tArrEx& verticalAngles, const tArrEx
     }
 }
 
-const tArrEx* PlaneOf(const tIES& record, int plane) {
-    if (plane < 0 || static_cast<std::size_t>(plane) >= record.Candela.size())
-        return nullptr;
-    return &record.Candela[static_cast<std::size_t>(plane)];
-}
-
 void CheckPlane(const tIES& record, int plane) {
     const std::size_t planes = std::min(record.Candela.size(), record.HorizontalAngles.size());
     if (plane < 0 || static_cast<std::size_t>(plane) >= planes)

@@ -22,6 +22,9 @@ struct CurveFrame {
 // The first plane exactly 90 degrees past plane 0, or plane 0 itself when there is none.
 int OrthogonalPlane(const tArrEx& horizontalAngles);
 
+// The candela values of a plane; null when the record has no such plane.
+const tArrEx* PlaneOf(const tIES& record, int plane);
+
 // The largest value of the given planes, starting from the first value of the first plane that
 // has one; planes missing from the record are skipped. None when no plane has a value.
 std::optional<long double> FitPeak(const tIES& record, std::initializer_list<int> planes);

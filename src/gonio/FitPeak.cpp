@@ -2,15 +2,11 @@
 
 namespace lumetra {
 
-namespace {
-
 const tArrEx* PlaneOf(const tIES& record, int plane) {
     if (plane < 0 || static_cast<std::size_t>(plane) >= record.Candela.size())
         return nullptr;
     return &record.Candela[static_cast<std::size_t>(plane)];
 }
-
-} // namespace
 
 std::optional<long double> FitPeak(const tIES& record, std::initializer_list<int> planes) {
     std::optional<long double> peak;

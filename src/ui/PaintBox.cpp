@@ -4,7 +4,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace lumetra {
 
@@ -27,41 +26,34 @@ void TPaintBox::PrepareImage() {
 }
 
 bool TPaintBox::event(QEvent* event) {
-    if (event->type() != QEvent::ToolTip || !toolTipAt)
+    if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = toolTipAt(help->pos());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help->globalPos(), text, this);
+    emit toolTipWanted(help->pos(), help->globalPos());
     return true;
 }
 
 void TPaintBox::contextMenuEvent(QContextMenuEvent* event) {
-    if (onContextMenu)
-        onContextMenu(event->globalPos());
+    emit contextMenuWanted(event->globalPos());
 }
 
 void TPaintBox::paintEvent(QPaintEvent*) {
-    if (onPaint)
-        onPaint();
+    emit painting();
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
     leftPressed_ = event->button() == Qt::LeftButton;
-    if (onMouseDown)
-        onMouseDown(event->button(), event->buttons(), event->modifiers());
+    emit mouseDown(event->button(), event->buttons());
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = leftPressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     leftPressed_ = false;
-    if (click && onClick)
-        onClick();
+    if (click)
+        emit clicked();
 }
 
 } // namespace lumetra

@@ -1,10 +1,9 @@
 #pragma once
 // The goniogram's paint area: a persistent image that drawing code paints at once, shown by
-// every paint event after the owner's paint handler has redrawn it.
+// every paint event after the receivers of painting() have redrawn it.
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 namespace lumetra {
 
@@ -18,13 +17,16 @@ class TPaintBox : public QWidget {
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
-    std::function<void()> onPaint;
-    std::function<void()> onClick;
-    // Receives the button pressed and every button held, the pressed one included.
-    std::function<void(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers)> onMouseDown;
-    std::function<void(const QPoint& globalPos)> onContextMenu;
-    // The tooltip text for a point; empty for none.
-    std::function<QString(const QPoint& pos)> toolTipAt;
+  signals:
+    // Before every paint event shows the image: the receiver redraws it.
+    void painting();
+    // A left click: press and release inside the area.
+    void clicked();
+    // A press: the button pressed and every button held, the pressed one included.
+    void mouseDown(Qt::MouseButton button, Qt::MouseButtons held);
+    void contextMenuWanted(const QPoint& globalPos);
+    // The pointer rests at pos; the receiver shows a tooltip there or none.
+    void toolTipWanted(const QPoint& pos, const QPoint& globalPos);
 
   protected:
     bool event(QEvent* event) override;

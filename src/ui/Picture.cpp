@@ -17,13 +17,8 @@ void TPicture::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, picture_);
 }
 
-} // namespace lumetra
-
-namespace lumetra {
-
 void TPicture::contextMenuEvent(QContextMenuEvent* event) {
-    if (onContextMenu)
-        onContextMenu(event->globalPos());
+    emit contextMenuWanted(event->globalPos());
 }
 
 } // namespace lumetra

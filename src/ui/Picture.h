@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 namespace lumetra {
 
@@ -13,7 +12,9 @@ class TPicture : public QWidget {
     explicit TPicture(QWidget* parent = nullptr) : QWidget(parent) {}
     const QImage& Picture() const { return picture_; }
     void SetPicture(QImage picture);
-    std::function<void(const QPoint& globalPos)> onContextMenu;
+
+  signals:
+    void contextMenuWanted(const QPoint& globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,8 +15,8 @@ TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
 void TTrackBar::keyReleaseEvent(QKeyEvent* event) {
     QSlider::keyReleaseEvent(event);
     // A held key repeats as release-and-press pairs here; only the real release counts.
-    if (onKeyUp && !event->isAutoRepeat())
-        onKeyUp();
+    if (!event->isAutoRepeat())
+        emit keyUp();
 }
 
 void TTrackBar::mouseReleaseEvent(QMouseEvent* event) {
@@ -26,8 +26,7 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event) {
     }
     // The handler runs while the drag is still held, as the render it may start must finish
     // before the bar lets go of the mouse.
-    if (onLeftRelease)
-        onLeftRelease();
+    emit leftReleased();
     QSlider::mouseReleaseEvent(event);
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// Track bars whose left-button release and key release run a handler of their owner: the plane
-// selector and the render window's brightness and zoom bars.
+// Track bars that announce their left-button release and key release: the plane selector and
+// the render window's brightness and zoom bars.
 
 #include <QSlider>
-#include <functional>
 
 namespace lumetra {
 
@@ -12,11 +11,12 @@ class TTrackBar : public QSlider {
   public:
     explicit TTrackBar(QWidget* parent = nullptr);
 
-    // Runs for every key released while the bar has the focus.
-    std::function<void()> onKeyUp;
-    // Runs when the left button is released after a press on the bar, wherever the pointer is;
-    // the drag ends right after it.
-    std::function<void()> onLeftRelease;
+  signals:
+    // Every key released while the bar has the focus; auto-repeat is not a release.
+    void keyUp();
+    // The left button released after a press on the bar, wherever the pointer is; the drag ends
+    // right after the receivers have run.
+    void leftReleased();
 
   protected:
     void keyReleaseEvent(QKeyEvent* event) override;

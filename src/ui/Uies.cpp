@@ -1,15 +1,14 @@
 #include "Uies.h"
 
 #include "FileNameBytes.h"
+#include "GuardedConnect.h"
 #include "MessageBox.h"
-#include "QPainterSurface.h"
 #include "UiesRender.h"
 #include "WindowSettings.h"
-#include "data/GlobalMax.h"
-#include "data/Loading.h"
 #include "data/ProgramData.h"
 #include "data/TextEncoding.h"
 #include "gonio/Goniogram.h"
+#include "surface/QPainterSurface.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,12 +45,9 @@ TMainWindow::~TMainWindow() {
 
 void TMainWindow::ConnectHandlers() {
     // A drive opens at the folder last visited on it, as drives keep a current folder each.
-    connect(DriveComboBox1, &TDriveComboBox::driveChosen, this, [this](const QString& root) {
-        Guarded(this, [&] {
-            const QString last = lastFolderOnDrive_.value(root);
-            DirectoryListBox1->SetDirectory(!last.isEmpty() && QFileInfo(last).isDir() ? last
-                                                                                       : root);
-        });
+    ConnectGuarded(DriveComboBox1, &TDriveComboBox::driveChosen, this, [this](const QString& root) {
+        const QString last = lastFolderOnDrive_.value(root);
+        DirectoryListBox1->SetDirectory(!last.isEmpty() && QFileInfo(last).isDir() ? last : root);
     });
     connect(DirectoryListBox1, &TDirectoryListBox::directoryChanged, this,
             [this](const QString& folder) {
@@ -59,37 +55,48 @@ void TMainWindow::ConnectHandlers() {
                 lastFolderOnDrive_.insert(DriveComboBox1->currentData().toString(), folder);
                 FileListBox1->SetDirectory(folder);
             });
-    connect(FileListBox1, &TFileListBox::changed, this,
-            [this] { Guarded(this, [this] { FileListBox1DblClick(); }); });
-    connect(ButtonRender, &QPushButton::clicked, this,
-            [this] { Guarded(this, [this] { ButtonRenderClick(); }); });
-    connect(SpeedButtonUpdate, &QToolButton::clicked, this,
-            [this] { Guarded(this, [this] { SpeedButtonUpdateClick(); }); });
-    connect(SpeedButtonFit, &QToolButton::clicked, this,
-            [this] { Guarded(this, [this] { SpeedButtonFitClick(); }); });
-    connect(SpeedButtonOrtho, &QToolButton::clicked, this,
-            [this] { Guarded(this, [this] { SpeedButtonOrthoClick(); }); });
-    // An error while painting would come back with every repaint, so a box for it would never
-    // stop opening; the paint keeps what it drew, and the handlers that draw outside a paint
-    // report such errors.
-    PaintBox1->onPaint = [this] {
-        try {
-            PaintBox1Paint();
-        } catch (const std::exception&) {
-            painting_ = false;
-        }
-    };
-    PaintBox1->onClick = [this] { Guarded(this, [this] { PaintBox1Click(); }); };
-    PaintBox1->onMouseDown = [this](Qt::MouseButton, Qt::MouseButtons held, Qt::KeyboardModifiers) {
-        Guarded(this, [&] { PaintBox1MouseDown(held); });
-    };
+    ConnectGuarded(FileListBox1, &TFileListBox::changed, this, &TMainWindow::FileListBox1DblClick);
+    ConnectGuarded(ButtonRender, &QPushButton::clicked, this, &TMainWindow::ButtonRenderClick);
+    ConnectToggles();
+    ConnectPaintBox();
+}
+
+// A toggle's state reaches the model however it changes, the settings included; only a click
+// runs its handler.
+void TMainWindow::ConnectToggles() {
+    connect(SpeedButtonUpdate, &QToolButton::toggled, this,
+            [this](bool down) { viewer_.SetAutoUpdate(down); });
+    connect(SpeedButtonFit, &QToolButton::toggled, this, [this](bool down) { viewer_.SetFit(down); });
+    connect(SpeedButtonOrtho, &QToolButton::toggled, this,
+            [this](bool down) { viewer_.SetOrtho(down); });
+    ConnectGuarded(SpeedButtonUpdate, &QToolButton::clicked, this,
+                   &TMainWindow::SpeedButtonUpdateClick);
+    ConnectGuarded(SpeedButtonFit, &QToolButton::clicked, this, &TMainWindow::SpeedButtonFitClick);
+    ConnectGuarded(SpeedButtonOrtho, &QToolButton::clicked, this,
+                   &TMainWindow::SpeedButtonOrthoClick);
+}
+
+void TMainWindow::ConnectPaintBox() {
+    connect(PaintBox1, &TPaintBox::painting, this, &TMainWindow::PaintGoniogram);
+    ConnectGuarded(PaintBox1, &TPaintBox::clicked, this, &TMainWindow::PaintBox1Click);
+    ConnectGuarded(PaintBox1, &TPaintBox::mouseDown, this,
+                   [this](Qt::MouseButton, Qt::MouseButtons held) { PaintBox1MouseDown(held); });
+}
+
+// An error while painting would come back with every repaint, so a box for it would never stop
+// opening; the paint keeps what it drew, and the handlers that draw outside a paint report such
+// errors.
+void TMainWindow::PaintGoniogram() {
+    try {
+        PaintBox1Paint();
+    } catch (const std::exception&) {
+        painting_ = false;
+    }
 }
 
 void TMainWindow::FormCreate() {
-    LastRenderedFile.clear();
+    viewer_.Start();
     CreatePlaneSelector();
-    LastDrawnDegree = TrackBarDegree->minimum();
-    LastRenderedDegree = TrackBarDegree->minimum();
     ShowGrid();
     FileLines.clear();
     HeaderLines.clear();
@@ -109,10 +116,11 @@ void TMainWindow::ShowAtStart() {
 
 void TMainWindow::CreatePlaneSelector() {
     TrackBarDegree = new TTrackBarDegree(PanelDegree);
-    connect(TrackBarDegree, &QSlider::valueChanged, this,
-            [this] { Guarded(this, [this] { TrackBarDegreeChange(); }); });
-    TrackBarDegree->onKeyUp = [this] { Guarded(this, [this] { TrackBarDegreeRelease(); }); };
-    TrackBarDegree->onLeftRelease = TrackBarDegree->onKeyUp;
+    ConnectGuarded(TrackBarDegree, &QSlider::valueChanged, this,
+                   &TMainWindow::TrackBarDegreeChange);
+    ConnectGuarded(TrackBarDegree, &TTrackBar::keyUp, this, &TMainWindow::TrackBarDegreeRelease);
+    ConnectGuarded(TrackBarDegree, &TTrackBar::leftReleased, this,
+                   &TMainWindow::TrackBarDegreeRelease);
     TrackBarDegree->setRange(0, 0);
     TrackBarDegree->setValue(0);
     TrackBarDegree->setGeometry(60, 2, 193, 25);
@@ -189,45 +197,39 @@ void TMainWindow::ShowGrid() {
 }
 
 GonioView TMainWindow::CurrentView() const {
-    GonioView view;
-    view.plane = TrackBarDegree->value();
-    view.fit = SpeedButtonFit->isChecked();
-    view.ortho = SpeedButtonOrtho->isChecked();
-    view.globalMaxCandela = GlobalMaxCandela;
-    view.decimalSeparator = DecimalSeparator();
-    return view;
+    return viewer_.View(DecimalSeparator());
 }
 
 void TMainWindow::DrawIES() {
     PaintBox1->PrepareImage();
-    lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), Photometry, CurrentView());
+    lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), viewer_.Record(),
+                     CurrentView());
     if (!painting_)
         PaintBox1->update();
 }
 
 void TMainWindow::FileListBox1DblClick() {
-    TrackBarDegree->setEnabled(false);
-    TrackBarDegree->setValue(TrackBarDegree->minimum());
+    ShowPlaneSelector(viewer_.BeginSelection(FileNameBytes(SelectedFileName())));
     ShowGrid();
-    const QString fileName = SelectedFileName();
-    const bool found = !fileName.isEmpty() && QFileInfo::exists(fileName);
-    if (found) {
-        LoadPhotometry(FileNameBytes(fileName), [this](const std::string& text) {
-            ShowMessage(this, QString::fromStdString(ToUtf8(text)));
-        });
-        const int lastPlane = static_cast<int>(Photometry.HorizontalAngles.size()) - 1;
-        if (lastPlane >= TrackBarDegree->minimum())
-            TrackBarDegree->setMaximum(lastPlane);
-        TrackBarDegree->setEnabled(!Photometry.HorizontalAngles.empty());
-        if (!SpeedButtonFit->isChecked())
-            FindGlobalMaxCandela(Photometry, TrackBarDegree->minimum(), TrackBarDegree->maximum(),
-                                 GlobalMaxCandela);
+    const bool found = viewer_.LoadSelection([this](const std::string& text) {
+        ShowMessage(this, QString::fromStdString(ToUtf8(text)));
+    });
+    ShowPlaneSelector(viewer_.Selector());
+    if (found)
         DrawIES();
-    }
-    TrackBarDegree->setVisible(Photometry.HorizontalAngles.size() >= 2);
-    SetDescription(QString::fromStdString(ToUtf8(BuildDescription(HeaderText(HeaderLines)))));
-    if (found && RenderWindow && RenderWindow->isVisible() && SpeedButtonUpdate->isChecked())
+    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
+    if (found)
+        emit fileLoaded(SelectedFileName());
+    if (viewer_.AutoRenderDue(found))
         RenderWindow->DoRender();
+}
+
+// Setting the position runs the selector's change path when it moves.
+void TMainWindow::ShowPlaneSelector(const PlaneSelector& selector) {
+    TrackBarDegree->setEnabled(selector.enabled);
+    TrackBarDegree->setMaximum(selector.maximum);
+    TrackBarDegree->setValue(selector.position);
+    TrackBarDegree->setVisible(selector.visible);
 }
 
 void TMainWindow::SetDescription(const QString& text) {
@@ -248,7 +250,7 @@ void TMainWindow::SetDescription(const QString& text) {
 void TMainWindow::PaintBox1Paint() {
     painting_ = true;
     ShowGrid();
-    if (!SelectedFileName().isEmpty())
+    if (viewer_.DrawsCurves())
         DrawIES();
     painting_ = false;
 }
@@ -265,29 +267,26 @@ void TMainWindow::PaintBox1MouseDown(Qt::MouseButtons held) {
 }
 
 void TMainWindow::SpeedButtonFitClick() {
-    if (SelectedFileName().isEmpty())
+    if (!viewer_.FitChanged())
         return;
-    if (!SpeedButtonFit->isChecked() && !Photometry.Candela.empty())
-        FindGlobalMaxCandela(Photometry, TrackBarDegree->minimum(), TrackBarDegree->maximum(),
-                             GlobalMaxCandela);
     ShowGrid();
     DrawIES();
 }
 
 void TMainWindow::SpeedButtonOrthoClick() {
-    if (TrackBarDegree->value() == 0 && TrackBarDegree->maximum() > TrackBarDegree->minimum() &&
-        !SelectedFileName().isEmpty()) {
-        ShowGrid();
-        DrawIES();
-    }
+    if (!viewer_.OrthoChangeRedraws())
+        return;
+    ShowGrid();
+    DrawIES();
 }
 
 void TMainWindow::TrackBarDegreeChange() {
-    if (TrackBarDegree->value() != LastDrawnDegree) {
+    const int position = TrackBarDegree->value();
+    if (viewer_.MovePlane(position)) {
         ShowGrid();
         DrawIES();
     }
-    LastDrawnDegree = TrackBarDegree->value();
+    viewer_.PlaneDrawn(position);
 }
 
 QString AboutText() {

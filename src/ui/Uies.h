@@ -1,10 +1,20 @@
 #pragma once
-// The main window: file browser and toolbar on the left, the goniogram on the right.
+// src/ui: the two windows and their controls.
+//   Uies (TMainWindow)          file browser, toolbar and goniogram; Uies*.cpp split it by
+//                               concern: layout, render requests, the goniogram's menu
+//   UiesRender (TRenderWindow)  the light-pattern picture with its bars; announces its passes
+//                               and its showing through signals that the main window receives
+//   WindowLinks                 connects the two windows' signals
+//   TrackBars, PaintBox, Picture, FileBrowser  the controls, which announce through signals
+//   GuardedConnect              a signal to a handler under the application's error handling
+// Handlers read their event, ask the viewer model (src/viewer) and show what it returns; no
+// window touches the other's widgets. It uses src/viewer, src/surface, the core and Qt Widgets.
 
 #include "FileBrowser.h"
 #include "PaintBox.h"
 #include "TrackBars.h"
 #include "gonio/Goniogram.h"
+#include "viewer/ViewerModel.h"
 
 #include <QFrame>
 #include <QHash>
@@ -41,16 +51,16 @@ class TMainWindow : public QWidget {
     QSplitter* Splitter1;
     TFileListBox* FileListBox1;
     QFrame* PanelImage;
-    QLabel* Label1;
+    QLabel* Label1; // the loaded file's six-line description
     TPaintBox* PaintBox1;
     QPushButton* ButtonRender;
     QProgressBar* ProgressBarRender;
-    QLabel* Label3;
+    QLabel* Label3; // the time the last render pass took
     QFrame* PanelDriver;
     TDriveComboBox* DriveComboBox1;
     TDirectoryListBox* DirectoryListBox1;
     QFrame* PanelDegree;
-    QLabel* Label4;
+    QLabel* Label4; // "Degree:", the plane selector's caption
     QLabel* LabelAxial;
     QToolButton* SpeedButtonUpdate;
     QToolButton* SpeedButtonOrtho;
@@ -104,6 +114,19 @@ class TMainWindow : public QWidget {
     // The description shown in Label1, with bare carriage returns as its line breaks.
     QString Description() const { return description_; }
 
+    // The rules and state behind the handlers; the render window renders what it holds.
+    ViewerModel& Viewer() { return viewer_; }
+
+    // What the render window announces.
+    void RenderStarted();
+    void RenderProgress(int row);
+    void RenderFinished(const QString& timeText);
+    void RenderWindowShown(bool shown);
+
+  signals:
+    // A file was read into the program's data and drawn.
+    void fileLoaded(const QString& fileName);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -115,14 +138,23 @@ class TMainWindow : public QWidget {
     void BuildBrowserPanel();
     void ConnectHandlers();
     void CreatePlaneSelector();
+    void ConnectToggles();
+    void ConnectPaintBox();
+    void PaintGoniogram();
+    void ShowPlaneSelector(const PlaneSelector& selector);
     void SetDescription(const QString& text);
     void ApplyRenderButtonRule();
+    void RenderAndComeBack();
     void StepPlane(int shiftState, int step);
     void HandleWheel(const QWheelEvent& event);
+    void RunWheelHandlers(int shiftState);
     std::string DecimalSeparator() const;
     GonioView CurrentView() const;
     void BuildGonioMenu();
+    void ShowGonioMenu(const QPoint& globalPos);
+    void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
 
+    ViewerModel viewer_;
     WindowSettings* settings_;
     QHash<QString, QString> lastFolderOnDrive_; // by the drive's root folder
     bool closeFailed_ = false; // a failed settings write keeps the window open only once
@@ -133,8 +165,7 @@ class TMainWindow : public QWidget {
     quint64 lastWheelTimestamp_ = 0; // one wheel message reaches several widgets in turn
 };
 
-// Modifier set of a mouse event: Shift 1, Alt 2, Ctrl 4, left 8, right 16, middle 32.
-enum ShiftStateBits { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+// Modifier set of a mouse event (ShiftStateBits).
 int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
 // The lines of the about box, each ended by a carriage return but the last.

@@ -1,15 +1,15 @@
 // The goniogram's context menu and the value shown under the pointer.
 
-#include "GoniogramExport.h"
-#include "MessageBox.h"
+#include "GuardedConnect.h"
 #include "Uies.h"
-#include "data/ProgramData.h"
 #include "gonio/PointValue.h"
+#include "surface/GoniogramExport.h"
 
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QToolTip>
 
 namespace lumetra {
 
@@ -17,19 +17,27 @@ void TMainWindow::BuildGonioMenu() {
     GonioMenu = new QMenu(this);
     ActionSaveGoniogram = GonioMenu->addAction("Save Goniogram As...");
     ActionCopyGoniogram = GonioMenu->addAction("Copy Goniogram");
-    connect(ActionSaveGoniogram, &QAction::triggered, this,
-            [this] { Guarded(this, [this] { SaveGoniogramAs(); }); });
-    connect(ActionCopyGoniogram, &QAction::triggered, this,
-            [this] { Guarded(this, [this] { CopyGoniogram(); }); });
-    PaintBox1->onContextMenu = [this](const QPoint& globalPos) {
-        UpdateGonioMenu();
-        GonioMenu->popup(globalPos);
-    };
-    PaintBox1->toolTipAt = [this](const QPoint& pos) { return GonioToolTip(pos); };
+    ConnectGuarded(ActionSaveGoniogram, &QAction::triggered, this, &TMainWindow::SaveGoniogramAs);
+    ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &TMainWindow::CopyGoniogram);
+    connect(PaintBox1, &TPaintBox::contextMenuWanted, this, &TMainWindow::ShowGonioMenu);
+    connect(PaintBox1, &TPaintBox::toolTipWanted, this, &TMainWindow::ShowGonioToolTip);
+}
+
+void TMainWindow::ShowGonioMenu(const QPoint& globalPos) {
+    UpdateGonioMenu();
+    GonioMenu->popup(globalPos);
+}
+
+void TMainWindow::ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos) {
+    const QString text = GonioToolTip(pos);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(globalPos, text, PaintBox1);
 }
 
 void TMainWindow::UpdateGonioMenu() {
-    const bool loaded = !SelectedFileName().isEmpty() && !Photometry.Candela.empty();
+    const bool loaded = viewer_.GoniogramShown();
     ActionSaveGoniogram->setEnabled(loaded);
     ActionCopyGoniogram->setEnabled(loaded);
 }
@@ -44,19 +52,19 @@ void TMainWindow::SaveGoniogramAs() {
 }
 
 void TMainWindow::SaveGoniogram(const QString& fileName) {
-    ExportGoniogram(fileName, PaintBox1->width(), Photometry, CurrentView(),
+    ExportGoniogram(fileName, PaintBox1->width(), viewer_.Record(), CurrentView(),
                     "Goniogram of " + QFileInfo(SelectedFileName()).fileName());
 }
 
 void TMainWindow::CopyGoniogram() {
     QGuiApplication::clipboard()->setImage(
-        GoniogramImage(PaintBox1->width(), Photometry, CurrentView()));
+        GoniogramImage(PaintBox1->width(), viewer_.Record(), CurrentView()));
 }
 
 QString TMainWindow::GonioToolTip(const QPoint& pos) const {
-    if (SelectedFileName().isEmpty())
+    if (!viewer_.DrawsCurves())
         return {};
-    const auto value = ValueAtPoint(Photometry, TrackBarDegree->value(), PaintBox1->width(),
+    const auto value = ValueAtPoint(viewer_.Record(), viewer_.Plane(), PaintBox1->width(),
                                     PaintBox1->height(), pos.x(), pos.y());
     if (!value)
         return {};

@@ -1,12 +1,10 @@
 #include "UiesRender.h"
 
-#include "FileNameBytes.h"
-#include "MessageBox.h"
-#include "Uies.h"
+#include "GuardedConnect.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
-#include "data/ProgramData.h"
 #include "render/LightPattern.h"
+#include "surface/LightPatternPicture.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -15,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QScopeGuard>
 #include <QShowEvent>
 
 namespace lumetra {
@@ -22,13 +21,8 @@ namespace lumetra {
 TRenderWindow* RenderWindow = nullptr;
 TTrackBar2* TrackBar2 = nullptr;
 TTrackBarZoom* TrackBarZoom = nullptr;
-bool RenderPending = false;
 
 namespace {
-
-constexpr int kDefaultBrightness = 15;
-constexpr int kDefaultZoom = 500;
-constexpr int kPictureSize = 300;
 
 QPushButton* Button(QWidget* parent, const QString& caption, QRect bounds) {
     auto* button = new QPushButton(caption, parent);
@@ -44,44 +38,32 @@ QLabel* Label(QWidget* parent, const QString& caption, QPoint at) {
 
 // The bar settings both bars share; the handlers are attached before any value is set.
 template <typename Bar>
-Bar* CreateBar(QWidget* owner, int maximum, int position, int top, QObject* context,
-               std::function<void(QSlider*)> onChange, std::function<void()> onRelease) {
+Bar* CreateBar(TRenderWindow* owner, const BarRange& range, int top, void (TRenderWindow::*onChange)(int),
+               void (TRenderWindow::*onRelease)()) {
     auto* bar = new Bar(owner);
-    QObject::connect(bar, &QSlider::valueChanged, context, [onChange, bar] { onChange(bar); });
-    bar->onKeyUp = onRelease;
-    bar->onLeftRelease = onRelease;
-    bar->setRange(1, maximum);
-    bar->setValue(position);
+    ConnectGuarded(bar, &QSlider::valueChanged, owner, onChange);
+    ConnectGuarded(bar, &TTrackBar::keyUp, owner, onRelease);
+    ConnectGuarded(bar, &TTrackBar::leftReleased, owner, onRelease);
+    bar->setRange(range.minimum, range.maximum);
+    bar->setValue(range.initial);
     bar->setGeometry(95, top, 150, 25);
     bar->setTickPosition(QSlider::NoTicks);
     return bar;
 }
 
-// The grid's columns and rows 0..299: the picture control is 300 pixels square.
-QImage PictureOf(const LightPatternGrid& grid) {
-    QImage picture(kPictureSize, kPictureSize, QImage::Format_RGB32);
-    for (int y = 0; y < kPictureSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < kPictureSize; ++x) {
-            const int s = grid.at(x, y);
-            row[x] = qRgb(s, s, s);
-        }
-    }
-    return picture;
-}
-
 } // namespace
 
-TRenderWindow::TRenderWindow(WindowSettings* settings, QWidget* parent)
+TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      settings_(settings) {
+      viewer_(viewer), settings_(settings) {
     RenderWindow = this;
     setWindowTitle("Render");
     setGeometry(360, 250, 358, 377);
     setFixedSize(358, 377);
     BuildControls();
+    ConnectHandlers();
     BuildPictureMenu();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
@@ -112,42 +94,41 @@ void TRenderWindow::BuildControls() {
     Panel1->setGeometry(9, 9, 305, 305);
     Image1 = new TPicture(Panel1);
     Image1->setGeometry(2, 2, kPictureSize, kPictureSize);
+}
 
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { Guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this,
-            [this] { Guarded(this, [this] { Button2Click(); }); });
-    connect(ButtonResetZoom, &QPushButton::clicked, this,
-            [this] { Guarded(this, [this] { ButtonResetZoomClick(); }); });
+void TRenderWindow::ConnectHandlers() {
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TRenderWindow::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TRenderWindow::Button2Click);
+    ConnectGuarded(ButtonResetZoom, &QPushButton::clicked, this,
+                   &TRenderWindow::ButtonResetZoomClick);
     // A change of the checked state counts as a click, also when the settings set it.
-    connect(CheckBoxRadiosity, &QCheckBox::toggled, this,
-            [this] { Guarded(this, [this] { CheckBoxRadiosityClick(); }); });
+    ConnectGuarded(CheckBoxRadiosity, &QCheckBox::toggled, this,
+                   &TRenderWindow::CheckBoxRadiosityClick);
 }
 
 void TRenderWindow::CreateBars() {
-    const auto release = [this] { Guarded(this, [this] { RenderIfPending(); }); };
-    TrackBar2 = CreateBar<TTrackBar2>(
-        this, 100, kDefaultBrightness, 325, this,
-        [this](QSlider* bar) {
-            Label2->setText(QString::number(bar->value()));
-            Label2->adjustSize();
-            RenderPending = true;
-        },
-        release);
-    TrackBarZoom = CreateBar<TTrackBarZoom>(
-        this, 10000, kDefaultZoom, 350, this,
-        [this](QSlider* bar) {
-            LabelZoom->setText(QString::number(bar->maximum() - bar->value()));
-            LabelZoom->adjustSize();
-            RenderPending = true;
-        },
-        release);
+    TrackBar2 = CreateBar<TTrackBar2>(this, kBrightnessBar, 325, &TRenderWindow::BrightnessChange,
+                                      &TRenderWindow::RenderIfPending);
+    TrackBarZoom = CreateBar<TTrackBarZoom>(this, kZoomBar, 350, &TRenderWindow::ZoomChange,
+                                            &TRenderWindow::RenderIfPending);
     // Tab visits Close, brightness, zoom, brightness reset, zoom reset, Radiosity.
     setTabOrder(Button1, TrackBar2);
     setTabOrder(TrackBar2, TrackBarZoom);
     setTabOrder(TrackBarZoom, Button2);
     setTabOrder(Button2, ButtonResetZoom);
     setTabOrder(ButtonResetZoom, CheckBoxRadiosity);
+}
+
+void TRenderWindow::BrightnessChange(int position) {
+    Label2->setText(QString::number(position));
+    Label2->adjustSize();
+    viewer_.MarkRenderPending();
+}
+
+void TRenderWindow::ZoomChange(int position) {
+    LabelZoom->setText(QString::number(ZoomCaption(position)));
+    LabelZoom->adjustSize();
+    viewer_.MarkRenderPending();
 }
 
 void TRenderWindow::FormCreate() {
@@ -157,14 +138,12 @@ void TRenderWindow::FormCreate() {
 }
 
 void TRenderWindow::FormShow() {
-    if (MainWindow)
-        MainWindow->ButtonRender->setEnabled(!MainWindow->SpeedButtonUpdate->isChecked());
+    emit shownChanged(true);
     DoRender();
 }
 
 void TRenderWindow::FormClose() {
-    if (MainWindow)
-        MainWindow->ButtonRender->setEnabled(true);
+    emit shownChanged(false);
 }
 
 void TRenderWindow::FormDestroy() {
@@ -186,22 +165,22 @@ void TRenderWindow::Button1Click() {
 }
 
 void TRenderWindow::Button2Click() {
-    TrackBar2->setValue(kDefaultBrightness);
+    TrackBar2->setValue(kBrightnessBar.initial);
     FormShow();
 }
 
 void TRenderWindow::ButtonResetZoomClick() {
-    TrackBarZoom->setValue(kDefaultZoom);
+    TrackBarZoom->setValue(kZoomBar.initial);
     FormShow();
 }
 
 void TRenderWindow::CheckBoxRadiosityClick() {
-    if (!Photometry.Candela.empty())
+    if (viewer_.HasCandela())
         FormShow();
 }
 
 void TRenderWindow::RenderIfPending() {
-    if (RenderPending)
+    if (viewer_.RenderPendingNow())
         DoRender();
 }
 
@@ -211,70 +190,54 @@ void TRenderWindow::showEvent(QShowEvent* event) {
         Guarded(this, [this] { FormShow(); });
 }
 
+// Hidden without a close, the window no longer counts as showing.
+void TRenderWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        emit shownChanged(false);
+}
+
 void TRenderWindow::closeEvent(QCloseEvent* event) {
     Guarded(this, [this] { FormClose(); });
     QWidget::closeEvent(event);
 }
 
 void TRenderWindow::DoRender() {
-    const int plane = TrackBarDegree ? TrackBarDegree->value() : 0;
-    // A failed load can leave angle lists without candela planes: nothing to render then.
-    const bool renderable = !Photometry.VerticalAngles.empty() && !Photometry.Candela.empty() &&
-                            plane >= 0 && plane < static_cast<int>(Photometry.Candela.size()) &&
-                            plane < static_cast<int>(Photometry.HorizontalAngles.size());
-    if (!renderable || !MainWindow)
+    if (!viewer_.CanRender())
         return;
     const auto start = std::chrono::steady_clock::now();
-    LastRenderedDegree = plane;
-    LastRenderedFile = FileNameBytes(MainWindow->SelectedFileName());
-    RenderPending = false;
+    const RenderSettings settings = viewer_.StartRender(
+        {TrackBar2->value(), TrackBarZoom->value(), CheckBoxRadiosity->isChecked()});
+    emit renderStarted();
+    // The time is reported whether or not the pass completes.
+    const auto finished = qScopeGuard([&] {
+        emit renderFinished(RenderTimeText(std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start)));
+    });
+    RenderPicture(settings);
+}
 
-    RenderSettings settings;
-    settings.plane = plane;
-    settings.brightness = static_cast<long double>(TrackBar2->value()) / 10;
-    settings.zoom = TrackBarZoom->value();
-    settings.radiosity = CheckBoxRadiosity->isChecked() ? 1 : 0;
-
-    QProgressBar* progress = MainWindow->ProgressBarRender;
-    progress->setValue(0);
-    progress->show();
-    const auto finish = [&] {
-        progress->hide();
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
-        MainWindow->Label3->setText(RenderTimeText(elapsed));
-        MainWindow->Label3->adjustSize();
-    };
-    try {
-        ++renderCount_;
-        LightPatternGrid grid;
-        RenderLightPattern(
-            Photometry, settings,
-            [progress](int row) {
-                progress->setValue(row);
-                progress->repaint();
-            },
-            grid);
-        Image1->SetPicture(PictureOf(grid));
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+// Only a completed pass replaces the picture.
+void TRenderWindow::RenderPicture(const RenderSettings& settings) {
+    ++renderCount_;
+    LightPatternGrid grid;
+    RenderLightPattern(
+        viewer_.Record(), settings, [this](int row) { emit renderProgress(row); }, grid);
+    Image1->SetPicture(PictureOf(grid).convertToFormat(QImage::Format_RGB32));
 }
 
 void TRenderWindow::BuildPictureMenu() {
     PictureMenu = new QMenu(this);
     ActionSavePicture = PictureMenu->addAction("Save Picture As...");
     ActionCopyPicture = PictureMenu->addAction("Copy Picture");
-    connect(ActionSavePicture, &QAction::triggered, this,
-            [this] { Guarded(this, [this] { SavePictureAs(); }); });
-    connect(ActionCopyPicture, &QAction::triggered, this,
-            [this] { Guarded(this, [this] { CopyPicture(); }); });
-    Image1->onContextMenu = [this](const QPoint& globalPos) {
-        UpdatePictureMenu();
-        PictureMenu->popup(globalPos);
-    };
+    ConnectGuarded(ActionSavePicture, &QAction::triggered, this, &TRenderWindow::SavePictureAs);
+    ConnectGuarded(ActionCopyPicture, &QAction::triggered, this, &TRenderWindow::CopyPicture);
+    connect(Image1, &TPicture::contextMenuWanted, this, &TRenderWindow::ShowPictureMenu);
+}
+
+void TRenderWindow::ShowPictureMenu(const QPoint& globalPos) {
+    UpdatePictureMenu();
+    PictureMenu->popup(globalPos);
 }
 
 void TRenderWindow::UpdatePictureMenu() {
@@ -284,7 +247,7 @@ void TRenderWindow::UpdatePictureMenu() {
 }
 
 void TRenderWindow::SavePictureAs() {
-    const QFileInfo ies(MainWindow ? MainWindow->SelectedFileName() : QString());
+    const QFileInfo ies(QFile::decodeName(QByteArray::fromStdString(viewer_.SelectedFile())));
     const QString suggested = ies.fileName().isEmpty()
                                   ? QString("render.png")
                                   : ies.dir().filePath(ies.completeBaseName() + "-render.png");

@@ -3,6 +3,7 @@
 
 #include "Picture.h"
 #include "TrackBars.h"
+#include "viewer/ViewerModel.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QWidget>
 #include <chrono>
-#include <functional>
 
 namespace lumetra {
 
@@ -21,26 +21,26 @@ class WindowSettings;
 extern TRenderWindow* RenderWindow;
 extern TTrackBar2* TrackBar2;
 extern TTrackBarZoom* TrackBarZoom;
-// A bar moved since the last render pass.
-extern bool RenderPending;
 
 class TRenderWindow : public QWidget {
     Q_OBJECT
   public:
-    // The settings, when given, must outlive the window.
-    explicit TRenderWindow(WindowSettings* settings = nullptr, QWidget* parent = nullptr);
+    // Renders what the viewer holds. The viewer and the settings, when given, must outlive the
+    // window.
+    explicit TRenderWindow(ViewerModel& viewer, WindowSettings* settings = nullptr,
+                           QWidget* parent = nullptr);
     ~TRenderWindow() override;
 
-    QPushButton* Button1;
+    QPushButton* Button1; // "&Close"
     QCheckBox* CheckBoxRadiosity;
-    QPushButton* Button2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
+    QPushButton* Button2; // "R": brightness back to its start
+    QLabel* Label1;       // "Brightness:"
+    QLabel* Label2;       // the brightness bar's position
+    QLabel* Label3;       // "Zoom:"
     QPushButton* ButtonResetZoom;
     QLabel* LabelZoom;
-    QFrame* Panel1;
-    TPicture* Image1;
+    QFrame* Panel1; // the picture's sunken frame
+    TPicture* Image1; // the light-pattern picture
 
     // The picture's context menu.
     QMenu* PictureMenu;
@@ -68,16 +68,32 @@ class TRenderWindow : public QWidget {
     // Counts every pass that reached its computation, for observers such as tests.
     int RenderCount() const { return renderCount_; }
 
+  signals:
+    // A pass begins; rows 0, 20, ..., 300 follow as it goes.
+    void renderStarted();
+    void renderProgress(int row);
+    // A pass ended, completed or not, with the time it took as "Rendering time: ... sec".
+    void renderFinished(const QString& timeText);
+    // The window was shown (or asked to render as if shown) or closed or hidden.
+    void shownChanged(bool shown);
+
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
+    void ConnectHandlers();
     void BuildPictureMenu();
+    void ShowPictureMenu(const QPoint& globalPos);
     void CreateBars();
+    void BrightnessChange(int position);
+    void ZoomChange(int position);
     void RenderIfPending();
+    void RenderPicture(const RenderSettings& settings);
 
+    ViewerModel& viewer_;
     WindowSettings* settings_;
     int renderCount_ = 0;
 };

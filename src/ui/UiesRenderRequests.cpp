@@ -1,46 +1,41 @@
 // The main window's render requests: the Render button, automatic update, the plane selector's
-// releases and the mouse wheel.
+// releases and the mouse wheel. The rules are the viewer model's; these handlers carry them out.
 
 #include "FileNameBytes.h"
 #include "MessageBox.h"
 #include "Uies.h"
 #include "UiesRender.h"
-#include "data/ProgramData.h"
-
-#include <QFile>
 
 namespace lumetra {
 
-namespace {} // namespace
-
 void TMainWindow::TrackBarDegreeRelease() {
-    if (RenderWindow && RenderWindow->isVisible() &&
-        TrackBarDegree->value() != LastRenderedDegree && SpeedButtonUpdate->isChecked())
+    if (viewer_.ReleaseRenders())
         RenderWindow->DoRender();
 }
 
 void TMainWindow::ApplyRenderButtonRule() {
-    const bool renderWindowShows = RenderWindow && RenderWindow->isVisible();
-    ButtonRender->setEnabled(!(SpeedButtonUpdate->isChecked() && renderWindowShows));
+    ButtonRender->setEnabled(viewer_.RenderButtonEnabled());
 }
 
 void TMainWindow::ButtonRenderClick() {
-    const QString fileName = SelectedFileName();
-    if (fileName.isEmpty()) {
+    switch (viewer_.RenderRequest()) {
+    case RenderAction::AskForFile:
         ShowMessage(this, "Please select file");
         return;
-    }
-    if (!RenderWindow)
-        return;
-    if (!RenderWindow->isVisible()) {
+    case RenderAction::ShowWindow:
         RenderWindow->show(); // showing renders
         return;
-    }
-    if (TrackBarDegree->value() == LastRenderedDegree &&
-        FileNameBytes(fileName) == LastRenderedFile) {
-        RenderWindow->raise(); // already current: only to the front
+    case RenderAction::BringToFront:
+        RenderWindow->raise();
+        return;
+    case RenderAction::Render:
+        RenderAndComeBack();
         return;
     }
+}
+
+// The main window takes the front and its focus back after the pass.
+void TMainWindow::RenderAndComeBack() {
     QWidget* focused = focusWidget();
     RenderWindow->DoRender();
     show();
@@ -52,12 +47,12 @@ void TMainWindow::ButtonRenderClick() {
 
 void TMainWindow::SpeedButtonUpdateClick() {
     ApplyRenderButtonRule();
-    if (RenderWindow && RenderWindow->isVisible())
+    if (viewer_.RenderWindowVisible())
         ButtonRenderClick();
 }
 
 void TMainWindow::FormMouseWheel(int shiftState) {
-    if (shiftState == ssMiddle)
+    if (ViewerModel::WheelSaysClick(shiftState))
         ShowMessage(this, "Click!");
 }
 
@@ -70,15 +65,35 @@ void TMainWindow::FormMouseWheelUp(int shiftState) {
 }
 
 void TMainWindow::StepPlane(int shiftState, int step) {
-    if (!TrackBarDegree->isEnabled() || shiftState != ssShift)
+    const auto position = viewer_.WheelStep(shiftState, step);
+    if (!position)
         return;
-    const int position = TrackBarDegree->value();
-    if ((step > 0 && position >= TrackBarDegree->maximum()) ||
-        (step < 0 && position <= TrackBarDegree->minimum()))
-        return;
-    TrackBarDegree->setValue(position + step);
-    if (RenderWindow && RenderWindow->isVisible())
+    TrackBarDegree->setValue(*position);
+    if (viewer_.RenderWindowVisible())
         ButtonRenderClick();
+}
+
+// What the render window announces: its pass's progress in ProgressBarRender, the time it took
+// in Label3, and its showing and hiding for the Render-button rule.
+void TMainWindow::RenderStarted() {
+    ProgressBarRender->setValue(0);
+    ProgressBarRender->show();
+}
+
+void TMainWindow::RenderProgress(int row) {
+    ProgressBarRender->setValue(row);
+    ProgressBarRender->repaint();
+}
+
+void TMainWindow::RenderFinished(const QString& timeText) {
+    ProgressBarRender->hide();
+    Label3->setText(timeText);
+    Label3->adjustSize();
+}
+
+void TMainWindow::RenderWindowShown(bool shown) {
+    viewer_.SetRenderWindowVisible(shown);
+    ApplyRenderButtonRule();
 }
 
 // Runs the wheel handlers once per wheel message, one notch handler per 120 units, and leaves
@@ -87,17 +102,19 @@ void TMainWindow::HandleWheel(const QWheelEvent& event) {
     if (event.timestamp() != 0 && event.timestamp() == lastWheelTimestamp_)
         return;
     lastWheelTimestamp_ = event.timestamp();
-    const int shiftState = ShiftState(event.modifiers(), event.buttons());
     // Some platforms turn a vertical wheel into a horizontal one while Shift is held.
     const QPoint angle = event.angleDelta();
     wheelDelta_ += angle.y() != 0 ? angle.y() : angle.x();
-    Guarded(this, [&] {
-        FormMouseWheel(shiftState);
-        for (; wheelDelta_ <= -120; wheelDelta_ += 120)
-            FormMouseWheelDown(shiftState);
-        for (; wheelDelta_ >= 120; wheelDelta_ -= 120)
-            FormMouseWheelUp(shiftState);
-    });
+    const int shiftState = ShiftState(event.modifiers(), event.buttons());
+    Guarded(this, [&] { RunWheelHandlers(shiftState); });
+}
+
+void TMainWindow::RunWheelHandlers(int shiftState) {
+    FormMouseWheel(shiftState);
+    for (; wheelDelta_ <= -120; wheelDelta_ += 120)
+        FormMouseWheelDown(shiftState);
+    for (; wheelDelta_ >= 120; wheelDelta_ -= 120)
+        FormMouseWheelUp(shiftState);
 }
 
 int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {

@@ -8,6 +8,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
+#include "ui/WindowLinks.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,8 @@ class SettingsFixture : public ::testing::Test {
     void Start() {
         settings = std::make_unique<SettingsFile>(settingsName);
         main = std::make_unique<TMainWindow>(settings.get());
-        render = std::make_unique<TRenderWindow>(settings.get());
+        render = std::make_unique<TRenderWindow>(main->Viewer(), settings.get());
+        LinkWindows(*main, *render);
         main->ShowAtStart();
         if (main->startState != Qt::WindowMinimized) {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));

@@ -6,6 +6,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
+#include "ui/WindowLinks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +37,8 @@ class UiFixture : public ::testing::Test {
         SetMessageBoxHook([this](const QString& text) { messages << text; });
         QDir::setCurrent(folder.path());
         main = std::make_unique<TMainWindow>();
-        render = std::make_unique<TRenderWindow>();
+        render = std::make_unique<TRenderWindow>(main->Viewer());
+        LinkWindows(*main, *render);
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     }

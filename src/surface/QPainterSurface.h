@@ -1,6 +1,10 @@
 #pragma once
-// The drawing surface on a Qt paint device: a QImage for the window and PNG files, a
-// QSvgGenerator for SVG files.
+// src/surface: pictures drawn with QPainter, shared by the windows and lumetra-cli.
+//   QPainterSurface      the goniogram's drawing surface on any Qt paint device: a QImage for the
+//                        paint area and PNG files, a QSvgGenerator for SVG files
+//   GoniogramExport      the goniogram as a picture of its own: image, PNG or SVG file
+//   LightPatternPicture  the render pass's grid as the 300-pixel picture
+// It uses the core (data, gonio, render) and Qt Gui; it knows nothing of widgets or windows.
 
 #include "gonio/DrawingSurface.h"
 

@@ -1,0 +1,129 @@
+#include "ViewerModel.h"
+
+#include "GoniogramView.h"
+#include "data/GlobalMax.h"
+#include "data/Loading.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace lumetra {
+
+namespace {
+
+bool FileExists(const std::string& fileName) {
+    std::error_code error;
+    return !fileName.empty() && std::filesystem::exists(fileName, error);
+}
+
+} // namespace
+
+ViewerModel::ViewerModel(ViewerData data) : data_(data) {}
+
+void ViewerModel::Start() {
+    data_.lastRenderedFile.clear();
+    selector_ = PlaneSelector{};
+    data_.lastDrawnDegree = selector_.position;
+    data_.lastRenderedDegree = selector_.position;
+}
+
+const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
+    selected_ = std::move(fileName);
+    selector_.enabled = false;
+    selector_.position = 0;
+    return selector_;
+}
+
+bool ViewerModel::LoadSelection(const Notifier& notify) {
+    const bool found = FileExists(selected_);
+    if (found) {
+        data_.parseError = LoadPhotometry(selected_, data_.record, data_.fileLines,
+                                          data_.headerLines, notify);
+        const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
+        // The selector refuses a maximum below its minimum: it keeps the one it had.
+        if (lastPlane >= 0)
+            selector_.maximum = lastPlane;
+        selector_.enabled = lastPlane >= 0;
+        // While fit is down the load keeps the peak the curves were scaled to.
+        if (!fit_)
+            FindGlobalMaxCandela(data_.record, 0, selector_.maximum, data_.globalMaxCandela);
+    }
+    selector_.visible = data_.record.HorizontalAngles.size() >= 2;
+    return found;
+}
+
+bool ViewerModel::AutoRenderDue(bool found) const {
+    return found && renderWindowVisible_ && autoUpdate_;
+}
+
+std::string ViewerModel::Description() const {
+    return BuildDescription(HeaderText(data_.headerLines));
+}
+
+bool ViewerModel::MovePlane(int position) {
+    selector_.position = position;
+    return position != data_.lastDrawnDegree;
+}
+
+bool ViewerModel::ReleaseRenders() const {
+    return renderWindowVisible_ && selector_.position != data_.lastRenderedDegree && autoUpdate_;
+}
+
+std::optional<int> ViewerModel::WheelStep(int shiftState, int step) const {
+    if (!selector_.enabled || shiftState != ssShift)
+        return std::nullopt;
+    const int position = selector_.position;
+    if ((step > 0 && position >= selector_.maximum) || (step < 0 && position <= 0))
+        return std::nullopt;
+    return position + step;
+}
+
+RenderAction ViewerModel::RenderRequest() const {
+    if (selected_.empty())
+        return RenderAction::AskForFile;
+    if (!renderWindowVisible_)
+        return RenderAction::ShowWindow;
+    if (selector_.position == data_.lastRenderedDegree && selected_ == data_.lastRenderedFile)
+        return RenderAction::BringToFront;
+    return RenderAction::Render;
+}
+
+bool ViewerModel::FitChanged() {
+    if (selected_.empty())
+        return false;
+    if (!fit_ && !data_.record.Candela.empty())
+        FindGlobalMaxCandela(data_.record, 0, selector_.maximum, data_.globalMaxCandela);
+    return true;
+}
+
+bool ViewerModel::OrthoChangeRedraws() const {
+    return selector_.position == 0 && selector_.maximum > 0 && !selected_.empty();
+}
+
+GonioView ViewerModel::View(std::string decimalSeparator) const {
+    return GoniogramView(selector_.position, fit_, ortho_, data_.globalMaxCandela,
+                         std::move(decimalSeparator));
+}
+
+bool ViewerModel::GoniogramShown() const {
+    return !selected_.empty() && !data_.record.Candela.empty();
+}
+
+bool ViewerModel::CanRender() const {
+    const int plane = selector_.position;
+    const tIES& record = data_.record;
+    // A failed load can leave angle lists without candela planes: nothing to render then.
+    return !record.VerticalAngles.empty() && !record.Candela.empty() && plane >= 0 &&
+           plane < static_cast<int>(record.Candela.size()) &&
+           plane < static_cast<int>(record.HorizontalAngles.size());
+}
+
+RenderSettings ViewerModel::StartRender(const RenderControls& controls) {
+    data_.lastRenderedDegree = selector_.position;
+    data_.lastRenderedFile = selected_;
+    data_.renderPending = false;
+    return RenderSettingsOf(selector_.position, controls);
+}
+
+} // namespace lumetra

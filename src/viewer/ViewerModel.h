@@ -1,0 +1,123 @@
+#pragma once
+// src/viewer: the rules of the two windows, with no widgets and no Qt.
+//   ViewerModel    the selected file and what its load left, the plane selector, the fit,
+//                  orthogonal and automatic-update toggles, the change tracking (last drawn and
+//                  last rendered plane and file, render pending) and every decision the windows
+//                  act on: what a load shows, when the goniogram is redrawn, when a render is
+//                  due, the Render button's rule and its decision, the wheel steps
+//   ViewerData     the values it works on in place (the program-wide data set, or a test's own)
+//   RenderBars     the brightness and zoom bars' ranges and what their positions mean
+//   GoniogramView  the view a goniogram is drawn with
+// A window handler reads its event, asks the model and shows what the model returns. The model
+// uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.
+
+#include "RenderBars.h"
+#include "ViewerData.h"
+#include "gonio/Goniogram.h"
+
+#include <optional>
+#include <string>
+
+namespace lumetra {
+
+// Modifier set of a wheel or mouse event: Shift 1, Alt 2, Ctrl 4, left 8, right 16, middle 32.
+enum ShiftStateBits { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+
+// The plane selector as it is to be shown. Its minimum is always 0.
+struct PlaneSelector {
+    int position = 0;
+    int maximum = 0;
+    bool enabled = false;
+    bool visible = true;
+};
+
+// What the main window does for the Render button, a switch of automatic update or a Shift-wheel
+// step.
+enum class RenderAction {
+    AskForFile,   // nothing selected: "Please select file"
+    ShowWindow,   // open the render window, which renders as it shows
+    BringToFront, // the picture is current: the render window only comes to the front
+    Render,       // render, then the main window takes the front and its focus back
+};
+
+class ViewerModel {
+  public:
+    explicit ViewerModel(ViewerData data = ProgramWideData());
+
+    // The main window's creation: nothing drawn or rendered yet, selector disabled at 0.
+    void Start();
+
+    // The three toggles and the render window, as the windows show them.
+    void SetFit(bool down) { fit_ = down; }
+    void SetOrtho(bool down) { ortho_ = down; }
+    void SetAutoUpdate(bool down) { autoUpdate_ = down; }
+    void SetRenderWindowVisible(bool shown) { renderWindowVisible_ = shown; }
+    bool Fit() const { return fit_; }
+    bool Ortho() const { return ortho_; }
+    bool AutoUpdate() const { return autoUpdate_; }
+    bool RenderWindowVisible() const { return renderWindowVisible_; }
+
+    // The Render-button rule: enabled unless automatic update is on while the render window
+    // shows.
+    bool RenderButtonEnabled() const { return !(autoUpdate_ && renderWindowVisible_); }
+
+    // A new selection (the full file name, empty for none): the selector disabled at 0.
+    const PlaneSelector& BeginSelection(std::string fileName);
+    // Loads the selected file when it exists and sets the selector up for it; returns whether it
+    // was found. Throws LumetraError when the file cannot be read, leaving the selector disabled.
+    bool LoadSelection(const Notifier& notify);
+    // After a load: a render is due when the file was found, the render window shows and
+    // automatic update is on.
+    bool AutoRenderDue(bool found) const;
+    const std::string& SelectedFile() const { return selected_; }
+    // The six-line description of the header in memory, lines ended by carriage returns.
+    std::string Description() const;
+
+    const PlaneSelector& Selector() const { return selector_; }
+    int Plane() const { return selector_.position; }
+    // The selector moved: true when the goniogram is to be redrawn for the new position.
+    bool MovePlane(int position);
+    // The goniogram now shows this plane.
+    void PlaneDrawn(int position) { data_.lastDrawnDegree = position; }
+    // The selector's key or left-button release renders when automatic update is on, the render
+    // window shows and the plane was not the last rendered.
+    bool ReleaseRenders() const;
+    // A Shift-wheel step of one plane (+1 toward the user, -1 away): the new position, or none.
+    std::optional<int> WheelStep(int shiftState, int step) const;
+    // The wheel turned with the middle button alone held says "Click!".
+    static bool WheelSaysClick(int shiftState) { return shiftState == ssMiddle; }
+    // The decision of the Render button, a switch of automatic update and a Shift-wheel step.
+    RenderAction RenderRequest() const;
+
+    // The paint area draws curves only while a file is selected.
+    bool DrawsCurves() const { return !selected_.empty(); }
+    // The fit toggle changed: recomputes the global peak when fit went up; true to redraw.
+    bool FitChanged();
+    // The orthogonal toggle redraws only at plane 0 of a file with several planes.
+    bool OrthoChangeRedraws() const;
+    GonioView View(std::string decimalSeparator) const;
+    // The goniogram's menu saves and copies only while a loaded file is selected.
+    bool GoniogramShown() const;
+
+    // A render pass has something to render: angles, and candela values at the plane.
+    bool CanRender() const;
+    // The start of a pass: records plane and file as last rendered, clears the pending mark, and
+    // returns what the pass computes.
+    RenderSettings StartRender(const RenderControls& controls);
+    void MarkRenderPending() { data_.renderPending = true; }
+    bool RenderPendingNow() const { return data_.renderPending; }
+    // The radiosity box renders only while the record holds a candela plane.
+    bool HasCandela() const { return !data_.record.Candela.empty(); }
+    const tIES& Record() const { return data_.record; }
+
+  private:
+    ViewerData data_;
+    std::string selected_;
+    PlaneSelector selector_;
+    bool fit_ = false;
+    bool ortho_ = false;
+    bool autoUpdate_ = false;
+    bool renderWindowVisible_ = false;
+};
+
+} // namespace lumetra
