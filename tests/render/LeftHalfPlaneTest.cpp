@@ -26,6 +26,24 @@ TEST(LeftHalfPlane, HalfCircleMirrorsTheIndex) {
     EXPECT_EQ(LeftHalfPlane(half, 4), 4);
 }
 
+TEST(LeftHalfPlane, HalfCircleTakesThePlaneAtTheMirroredAngleWhenOneIsStored) {
+    struct Row {
+        tArrEx angles;
+        int plane;
+        int opposite;
+    };
+    const std::vector<Row> rows{
+        {Steps(22.5L, 180), 2, 6},                 // even: the mirrored index
+        {{0, 1, 5, 45, 130, 135, 175, 180}, 3, 5}, // C45 with C135, not C130
+        {{0, 1, 5, 45, 130, 135, 175, 180}, 5, 3}, // and back
+        {{0, 1, 5, 45, 130, 135, 175, 180}, 1, 6}, // no C179: the mirrored index
+        {{90, 92, 100, 170, 180}, 2, 3},           // from 90: C100 with C170
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(LeftHalfPlane(row.angles, row.plane), row.opposite)
+            << "plane " << row.plane << " of " << row.angles.size();
+}
+
 TEST(LeftHalfPlane, FullCircleTakesTheFirstPlaneHalfATurnAway) {
     const tArrEx full = Steps(10, 360);
     ASSERT_EQ(full.size(), 37u);
