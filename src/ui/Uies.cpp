@@ -8,6 +8,7 @@
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/ProgramData.h"
+#include "data/ReadableText.h"
 #include "data/TextEncoding.h"
 #include "gonio/Goniogram.h"
 
@@ -225,7 +226,7 @@ void TMainWindow::FileListBox1DblClick() {
         DrawIES();
     }
     TrackBarDegree->setVisible(Photometry.HorizontalAngles.size() >= 2);
-    SetDescription(QString::fromStdString(ToUtf8(BuildDescription(HeaderText(HeaderLines)))));
+    SetDescription(QString::fromStdString(BuildDescription(HeaderText(DecodeReadableLines(HeaderLines).lines))));
     if (found && RenderWindow && RenderWindow->isVisible() && SpeedButtonUpdate->isChecked())
         RenderWindow->DoRender();
 }
