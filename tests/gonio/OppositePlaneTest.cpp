@@ -18,14 +18,6 @@ tArrEx Steps(long double first, long double step, long double last) {
     return angles;
 }
 
-// The planes of the roadway sample: 0, 1, then 5 to 180 in steps of 5.
-tArrEx RoadwayPlanes() {
-    tArrEx angles{0, 1};
-    const tArrEx fives = Steps(5, 5, 180);
-    angles.insert(angles.end(), fives.begin(), fives.end());
-    return angles;
-}
-
 std::vector<int> Opposites(const tArrEx& angles) {
     std::vector<int> result;
     for (int s = 0; s < static_cast<int>(angles.size()); ++s)
@@ -60,35 +52,28 @@ TEST(OppositePlane, HalfDataUsesTheMirroredIndex) {
 }
 
 TEST(OppositePlane, HalfSetsPairPlanesAtTheMirroredAngle) {
+    tIES roadway; // planes 0, 1, 5, 10, ..., 180
+    TextLines fileLines;
+    TextLines headerLines;
+    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", roadway,
+                   fileLines, headerLines, nullptr);
+    const tArrEx& uneven = roadway.HorizontalAngles;
     struct Row {
-        const char* set;
         tArrEx angles;
         int plane;
         int opposite;
     };
     const std::vector<Row> rows{
-        {"even 0..180", Steps(0, 30, 180), 1, 5},
-        {"even 90..270", {90, 180, 270}, 0, 2},
-        {"uneven: C45 with C135", RoadwayPlanes(), 10, 28},
-        {"uneven: C135 with C45", RoadwayPlanes(), 28, 10},
-        {"uneven: C90 with itself", RoadwayPlanes(), 19, 19},
-        {"uneven: C0 with C180", RoadwayPlanes(), 0, 37},
-        {"uneven: no C179, mirrored index", RoadwayPlanes(), 1, 36},
-        {"uneven 90..270: C100 with C260", {90, 95, 100, 180, 260, 270}, 2, 4},
-        {"repeated angle keeps its index", {0, 90, 90, 180}, 1, 2},
+        {Steps(0, 30, 180), 1, 5},            // even: the mirrored index
+        {uneven, 10, 28},                     // C45 with C135, not C130
+        {uneven, 28, 10},                     // and back
+        {uneven, 1, 36},                      // no C179: the mirrored index
+        {{90, 95, 100, 180, 260, 270}, 2, 4}, // 90..270: C100 with C260
+        {{0, 90, 90, 180}, 1, 2},             // a repeated angle keeps its index
     };
     for (const Row& row : rows)
-        EXPECT_EQ(OppositePlane(row.angles, row.plane), row.opposite) << row.set;
-}
-
-TEST(OppositePlane, TheUnevenRoadwaySampleDrawsC45WithC135) {
-    tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", record,
-                   fileLines, headerLines, nullptr);
-    ASSERT_EQ(record.HorizontalAngles, RoadwayPlanes());
-    EXPECT_EQ(OppositePlane(record.HorizontalAngles, 10), 28);
+        EXPECT_EQ(OppositePlane(row.angles, row.plane), row.opposite)
+            << "plane " << row.plane << " of " << row.angles.size();
 }
 
 TEST(OppositePlane, NoPlaneHalfACircleAwayGivesTheLastPlane) {
