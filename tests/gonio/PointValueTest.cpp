@@ -45,16 +45,6 @@ TEST(PointValue, SaysSoOutsideTheStoredVerticalAngles) {
     EXPECT_EQ(IntensityAt({10}, {7}, 10), 7) << "a single stored angle answers only itself";
 }
 
-TEST(PointValue, TheLeftHalfOfAnUnevenHalfSetNamesThePlaneAtTheMirroredAngle) {
-    tIES record;
-    record.VerticalAngles = {0, 90};
-    record.HorizontalAngles = {0, 10, 45, 100, 135, 180}; // mirrored index of 45: 100
-    record.Candela.assign(6, {10, 10});
-    const auto left = ValueAtPoint(record, 2, 200, 200, 50, 150);
-    ASSERT_TRUE(left.has_value());
-    EXPECT_EQ(left->planeAngle, 135);
-}
-
 TEST(PointValue, NothingToShowWithoutPlanesOrOutsideThem) {
     tIES record = FourPlanes();
     EXPECT_FALSE(ValueAtPoint(record, 4, 200, 200, 100, 150).has_value());
