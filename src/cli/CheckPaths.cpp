@@ -1,41 +1,80 @@
 #include "CheckPaths.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QFile>
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <unistd.h>
+#include <utility>
 
 namespace lumetra::cli {
 
 namespace {
 
-bool IsListable(const QFileInfo& folder) {
-    return folder.isReadable() && folder.isExecutable();
+namespace fs = std::filesystem;
+
+bool IsListable(const fs::path& folder) {
+    return ::access(folder.c_str(), R_OK | X_OK) == 0;
 }
 
-// Symbolic links to folders are not followed, so a link back up the tree cannot make the walk
-// endless. Folders are visited whatever their names, and a folder that cannot be listed is
-// reported rather than passed over in silence.
-void CollectFolder(const QString& folder, CheckPaths& paths) {
-    if (!IsListable(QFileInfo(folder))) {
-        paths.unreadable.push_back(folder);
+bool HasIesExtension(const std::string& name) {
+    if (name.size() < 4)
+        return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".ies";
+}
+
+QString Shown(const fs::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+using FoundFile = std::pair<QString, std::string>; // shown name, native name
+
+// Sorts into a listed folder's subfolders to visit and its *.ies entries.
+void ListFolder(const fs::path& folder, std::vector<fs::path>& pending,
+                std::vector<FoundFile>& found, CheckPaths& paths) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) {
+        paths.unreadable.push_back(Shown(folder));
         return;
     }
-    QStringList found;
-    QDirIterator it(folder, {QStringLiteral("*.ies")},
-                    QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden |
-                        QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo entry = it.nextFileInfo();
-        if (entry.isDir()) {
-            if (!IsListable(entry))
-                paths.unreadable.push_back(entry.filePath());
-        } else if (entry.fileName().endsWith(QStringLiteral(".ies"), Qt::CaseInsensitive)) {
-            found.push_back(entry.filePath());
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
+        std::error_code statusError;
+        // Symbolic links to folders are not followed, so a link back up the tree cannot make
+        // the walk endless; other entries, links and pipes included, are files to check.
+        if (entry.is_directory(statusError)) {
+            if (!entry.is_symlink(statusError))
+                pending.push_back(entry.path());
+        } else if (HasIesExtension(entry.path().filename().native())) {
+            found.emplace_back(Shown(entry.path()), entry.path().native());
         }
     }
+    if (ec)
+        paths.unreadable.push_back(Shown(folder));
+}
+
+// Folders are visited whatever their names, and a folder that cannot be listed is reported
+// rather than passed over in silence.
+void CollectFolder(const fs::path& root, CheckPaths& paths) {
+    std::vector<FoundFile> found;
+    std::vector<fs::path> pending{root};
+    while (!pending.empty()) {
+        const fs::path folder = std::move(pending.back());
+        pending.pop_back();
+        if (IsListable(folder))
+            ListFolder(folder, pending, found, paths);
+        else
+            paths.unreadable.push_back(Shown(folder));
+    }
     std::sort(found.begin(), found.end());
-    paths.files += found;
+    for (auto& [shown, native] : found) {
+        paths.files.push_back(shown);
+        paths.nativeFiles.push_back(std::move(native));
+    }
 }
 
 } // namespace
@@ -43,13 +82,16 @@ void CollectFolder(const QString& folder, CheckPaths& paths) {
 CheckPaths CollectCheckPaths(const QStringList& arguments) {
     CheckPaths paths;
     for (const QString& argument : arguments) {
-        const QFileInfo info(argument);
-        if (info.isDir())
-            CollectFolder(argument, paths);
-        else if (info.exists())
+        const fs::path native(QFile::encodeName(argument).toStdString());
+        std::error_code ec;
+        if (fs::is_directory(native, ec)) {
+            CollectFolder(native, paths);
+        } else if (fs::exists(native, ec)) {
             paths.files.push_back(argument);
-        else
+            paths.nativeFiles.push_back(native.native());
+        } else {
             paths.unreadable.push_back(argument);
+        }
     }
     return paths;
 }

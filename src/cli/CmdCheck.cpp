@@ -10,6 +10,7 @@
 #include <QFile>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -52,8 +53,8 @@ std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
 
 // The findings for one file; nothing when it cannot be read. Only regular files are opened: a
 // pipe or a device named on the command line could block the check or never end.
-std::optional<std::vector<Finding>> CheckFile(const QString& path) {
-    const std::filesystem::path fsPath(QFile::encodeName(path).toStdString());
+std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath) {
+    const std::filesystem::path fsPath(nativePath);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fsPath, ec))
         return std::nullopt;
@@ -62,8 +63,11 @@ std::optional<std::vector<Finding>> CheckFile(const QString& path) {
         return std::nullopt;
     if (size > kMaxFileBytes)
         return std::vector<Finding>{FileTooLargeFinding(size)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by the bytes of its name, which need not be valid UTF-8.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> handle(
+        std::fopen(nativePath.c_str(), "rb"), std::fclose);
+    QFile file;
+    if (!handle || !file.open(handle.get(), QIODevice::ReadOnly))
         return std::nullopt;
     // One byte more than the limit tells a file that grew since its size was taken.
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
@@ -105,7 +109,7 @@ int RunCheck(const QStringList& arguments) {
             progress.Show(static_cast<std::size_t>(i),
                           static_cast<std::size_t>(paths.files.size()));
             const QString& path = paths.files[i];
-            std::optional<std::vector<Finding>> findings = CheckFile(path);
+            std::optional<std::vector<Finding>> findings = CheckFile(paths.nativeFiles[i]);
             if (!findings) {
                 paths.unreadable.push_back(path);
                 continue;

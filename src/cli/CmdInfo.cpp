@@ -6,6 +6,7 @@
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/ProgramData.h"
+#include "data/ReadableText.h"
 #include "data/TextEncoding.h"
 
 #include <QFile>
@@ -80,6 +81,8 @@ int RunInfo(const QStringList& arguments) {
     const TextLines headerLines = DecodedLines(HeaderLines);
     json["HeaderLines"] = headerLines;
     json["Description"] = BuildDescription(HeaderText(headerLines));
+    // What the viewer reads the header as; the texts above keep their stable decoding.
+    json["HeaderEncoding"] = DecodeReadableLines(HeaderLines).encoding;
     json["GlobalMaxCandela"] = GlobalMaxCandela;
     json["ParseError"] = ParseError;
     json["Message"] = message ? Json(ToUtf8(*message)) : Json(nullptr);

@@ -2,6 +2,7 @@
 #include "Goniogram.h"
 
 #include "data/Errors.h"
+#include "data/MirroredPlane.h"
 
 #include <string>
 
@@ -24,8 +25,8 @@ int OppositePlane(const tArrEx& horizontalAngles, int s) {
         const long double last = h.back();
         if (last == first + 90) // one quadrant: each plane mirrors itself
             i = s;
-        if (last == first + 180) // one half: the plane at the mirrored index
-            i = n - s;
+        if (last == first + 180) // one half: the plane at the mirrored angle
+            i = MirroredPlane(h, s);
     }
     return i;
 }

@@ -1,6 +1,7 @@
 #include "LeftHalfPlane.h"
 
 #include "data/Errors.h"
+#include "data/MirroredPlane.h"
 
 #include <string>
 
@@ -24,7 +25,7 @@ int LeftHalfPlane(const tArrEx& horizontalAngles, int plane) {
         if (angle(last) == 90)
             opposite = plane;
         if (angle(last) == 180)
-            opposite = last - plane;
+            opposite = MirroredPlane(horizontalAngles, plane);
     }
     return opposite;
 }

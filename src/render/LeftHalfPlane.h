@@ -7,8 +7,9 @@ namespace lumetra {
 
 // The first plane index below the last whose angle lies exactly 180 degrees from that of
 // `plane`, in either direction, or the last index when none does. Planes ending at 90 (a quarter
-// of the circle) show the selected plane on both halves; planes ending at 180 mirror the index
-// about the middle. Throws LumetraError when `plane` is not an index of horizontalAngles.
+// of the circle) show the selected plane on both halves; planes ending at 180 take the plane at the
+// mirrored angle (MirroredPlane). Throws LumetraError when `plane` is not an index of
+// horizontalAngles.
 int LeftHalfPlane(const tArrEx& horizontalAngles, int plane);
 
 } // namespace lumetra

@@ -3,6 +3,7 @@
 #include "GoniogramView.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
+#include "data/ReadableText.h"
 
 #include <filesystem>
 #include <system_error>
@@ -58,7 +59,7 @@ bool ViewerModel::AutoRenderDue(bool found) const {
 }
 
 std::string ViewerModel::Description() const {
-    return BuildDescription(HeaderText(data_.headerLines));
+    return BuildDescription(HeaderText(DecodeReadableLines(data_.headerLines).lines));
 }
 
 bool ViewerModel::MovePlane(int position) {

@@ -70,7 +70,8 @@ class ViewerModel {
     // automatic update is on.
     bool AutoRenderDue(bool found) const;
     const std::string& SelectedFile() const { return selected_; }
-    // The six-line description of the header in memory, lines ended by carriage returns.
+    // The six-line description of the header in memory as UTF-8 text (header bytes in another
+    // encoding decoded for reading), lines ended by carriage returns.
     std::string Description() const;
 
     const PlaneSelector& Selector() const { return selector_; }

@@ -242,6 +242,18 @@ TEST_F(CheckCommand, FoldersAreSearchedRecursivelyForIesInAnyLetterCase) {
     EXPECT_EQ(report["summary"]["files"], 5);
 }
 
+TEST_F(CheckCommand, NamesThatAreNotUtf8AreFoundAndCheckedByTheirBytes) {
+    Write("caf\xE9.ies", IesText());
+    Write("dir\xFF/lamp.IES", IesText());
+    const json report = CheckJson({In()}, 0);
+    std::vector<std::string> paths;
+    for (const auto& file : report["files"])
+        paths.push_back(file["path"].get<std::string>().substr(In().size() + 1));
+    EXPECT_THAT(paths, ElementsAre("caf\uFFFD.ies", "dir\uFFFD/lamp.IES"));
+    EXPECT_EQ(report["summary"]["files"], 2);
+    EXPECT_TRUE(report["unreadable"].empty());
+}
+
 TEST_F(CheckCommand, ProgressLineAppearsOnlyOnATerminal) {
     for (int i = 0; i < 20; ++i)
         Write("f" + std::to_string(i) + ".ies", IesText());

@@ -63,10 +63,11 @@ TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
     EXPECT_EQ(keys, (std::set<std::string>{
                         "LampLumens", "CandelaMultiplier", "VerticalCount", "HorizontalCount",
                         "UnitsType", "VerticalAngles", "HorizontalAngles", "Candela", "HeaderLines",
-                        "Description", "GlobalMaxCandela", "ParseError", "Message",
-                        "NumberOfLamps", "LumensPerLamp", "PhotometricType", "Width", "Length",
-                        "Height", "BallastFactor", "InputWatts"}));
+                        "Description", "HeaderEncoding", "GlobalMaxCandela", "ParseError",
+                        "Message", "NumberOfLamps", "LumensPerLamp", "PhotometricType", "Width",
+                        "Length", "Height", "BallastFactor", "InputWatts"}));
     // clang-format on
+    EXPECT_EQ(json["HeaderEncoding"], "UTF-8");
     // The luminaire's numbers: 3 3150 1 37 5 1 1 0.4063 4 0.5104, then 1 1 147.5.
     const std::pair<const char*, long double> facts[] = {
         {"NumberOfLamps", 3}, {"LumensPerLamp", 3150}, {"PhotometricType", 1},
@@ -181,6 +182,15 @@ TEST_F(InfoCommand, EachHeaderLineIsDecodedOnItsOwn) {
                                          "[LAMP] 45\xc2\xb0 spot", "TILT=NONE"}));
     EXPECT_EQ(json["Description"], "Test: \rManufacturer: \r Caf\xc3\xa9 lamp\r"
                                    "Luminaire catalog: \rLamp: 45\xc2\xb0 spot\rLamp catalog: \r");
+}
+
+TEST_F(InfoCommand, HeaderLinesKeepTheirDecodingBesideTheEncodingTheViewerReads) {
+    const std::string cyrillic = "\xD1\xE2\xE5\xF2\xE8\xEB\xFC\xED\xE8\xEA"; // Windows-1251
+    const std::string file = "IESNA:LM-63-2002\n[LUMINAIRE] " + cyrillic +
+                             "\nTILT=NONE\n1 1000 1 1 1 1 1 0 0 0 1 1 10\n0\n0\n5\n";
+    Json json = Info(WriteFile("cyrillic.ies", file));
+    EXPECT_EQ(json["HeaderLines"][1], "[LUMINAIRE] Ñâåòèëüíèê") << "read as Latin-1";
+    EXPECT_EQ(json["HeaderEncoding"], "WINDOWS-1251");
 }
 
 // --- The reader's message and failed loads ----------------------------------------------------

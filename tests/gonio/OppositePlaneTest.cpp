@@ -2,6 +2,7 @@
 #include "gonio/Goniogram.h"
 
 #include "data/Errors.h"
+#include "data/Loading.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,31 @@ TEST(OppositePlane, HalfDataUsesTheMirroredIndex) {
     EXPECT_EQ(Opposites(Steps(0, 30, 180)), (std::vector<int>{6, 5, 4, 3, 2, 1, 0}));
     // Bilateral data need not start at 0.
     EXPECT_EQ(Opposites({90, 180, 270}), (std::vector<int>{2, 1, 0}));
+}
+
+TEST(OppositePlane, HalfSetsPairPlanesAtTheMirroredAngle) {
+    tIES roadway; // planes 0, 1, 5, 10, ..., 180
+    TextLines fileLines;
+    TextLines headerLines;
+    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", roadway,
+                   fileLines, headerLines, nullptr);
+    const tArrEx& uneven = roadway.HorizontalAngles;
+    struct Row {
+        tArrEx angles;
+        int plane;
+        int opposite;
+    };
+    const std::vector<Row> rows{
+        {Steps(0, 30, 180), 1, 5},            // even: the mirrored index
+        {uneven, 10, 28},                     // C45 with C135, not C130
+        {uneven, 28, 10},                     // and back
+        {uneven, 1, 36},                      // no C179: the mirrored index
+        {{90, 95, 100, 180, 260, 270}, 2, 4}, // 90..270: C100 with C260
+        {{0, 90, 90, 180}, 1, 2},             // a repeated angle keeps its index
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(OppositePlane(row.angles, row.plane), row.opposite)
+            << "plane " << row.plane << " of " << row.angles.size();
 }
 
 TEST(OppositePlane, NoPlaneHalfACircleAwayGivesTheLastPlane) {

@@ -18,12 +18,15 @@ tArrEx Steps(long double step, long double last) {
     return angles;
 }
 
-TEST(LeftHalfPlane, HalfCircleMirrorsTheIndex) {
+TEST(LeftHalfPlane, HalfCircleMirrorsThePlaneAngle) {
     const tArrEx half = Steps(22.5L, 180);
     ASSERT_EQ(half.size(), 9u);
     EXPECT_EQ(LeftHalfPlane(half, 1), 7);
     EXPECT_EQ(LeftHalfPlane(half, 0), 8);
     EXPECT_EQ(LeftHalfPlane(half, 4), 4);
+    // Unevenly spaced: the plane at the mirrored angle where one is stored (C45 with C135).
+    EXPECT_EQ(LeftHalfPlane({0, 1, 5, 45, 130, 135, 175, 180}, 3), 5);
+    EXPECT_EQ(LeftHalfPlane({0, 1, 5, 45, 130, 135, 175, 180}, 1), 6);
 }
 
 TEST(LeftHalfPlane, FullCircleTakesTheFirstPlaneHalfATurnAway) {

@@ -39,6 +39,26 @@ TEST(RenderLightPattern, AFileFromZeroToNinetyLightsOnlyTheLowerHalf) {
     EXPECT_GT(grid.at(150, 300), 0);
 }
 
+TEST(RenderLightPattern, TheUnevenHalfSetShowsC135LeftOfC45) {
+    const tIES record = LoadSample("lm2002_roadway_199x38_crlf.ies");
+    constexpr std::size_t c45 = 10;
+    constexpr std::size_t c135 = 28;
+    ASSERT_EQ(record.HorizontalAngles.at(c45), 45);
+    ASSERT_EQ(record.HorizontalAngles.at(c135), 135);
+    // With every other plane dark, the picture stays the same only if it reads C45 and C135.
+    tIES onlyThePair = record;
+    for (std::size_t h = 0; h < onlyThePair.Candela.size(); ++h)
+        if (h != c45 && h != c135)
+            std::fill(onlyThePair.Candela[h].begin(), onlyThePair.Candela[h].end(), 0.0L);
+    const RenderSettings settings{static_cast<int>(c45), 1.5L, 500, 0};
+    LightPatternGrid full;
+    LightPatternGrid pair;
+    RenderLightPattern(record, settings, nullptr, full);
+    RenderLightPattern(onlyThePair, settings, nullptr, pair);
+    EXPECT_TRUE(full.grey == pair.grey);
+    EXPECT_GT(pair.at(50, 200), 0) << "the left half is lit";
+}
+
 TEST(RenderLightPattern, TheCentreRowRightOfTheCentreReadsTheSelectedPlane) {
     const tIES record = MakeRecord({0, 45, 90}, {{100, 80, 60}});
     LightPatternGrid grid;

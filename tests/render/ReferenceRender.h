@@ -52,6 +52,19 @@ struct Pass {
     int R;
 };
 
+// In a half set: the plane at the mirrored angle H[0] + H[m] - H[P], the mirrored index m - P
+// when that plane holds it or no plane does.
+inline int MirroredHalfPlane(const tArrEx& H, int P) {
+    const int m = static_cast<int>(H.size()) - 1;
+    const long double mirrored = H[0] + H[m] - H[P];
+    if (H[m - P] == mirrored)
+        return m - P;
+    for (int i = 0; i <= m; ++i)
+        if (H[i] == mirrored)
+            return i;
+    return m - P;
+}
+
 inline int OppositePlane(const tArrEx& H, int P) {
     const int m = static_cast<int>(H.size()) - 1;
     int Q = 0;
@@ -66,7 +79,7 @@ inline int OppositePlane(const tArrEx& H, int P) {
         if (H[m] == 90)
             Q = P;
         if (H[m] == 180)
-            Q = m - P;
+            Q = MirroredHalfPlane(H, P);
     }
     return Q;
 }

@@ -1,0 +1,37 @@
+#pragma once
+// Header bytes turned into text for a person to read. Files come from makers all over the world
+// and state no encoding: valid UTF-8 is taken as it is; other bytes go to a charset detector,
+// whose guess is used only when it decodes every byte into printable text; anything else is read
+// as Latin-1, as the rest of the program reads undecided bytes.
+
+#include "Photometry.h"
+
+#include <string>
+#include <string_view>
+
+namespace lumetra {
+
+// Short texts give a detector little to go on, so its guess is checked rather than trusted: it
+// must name an encoding that iconv knows, convert every byte without error and yield no C1
+// control character, which real text never holds. The result is the name as iconv knows it
+// ("SHIFT_JIS", "WINDOWS-1251", ...), or "ISO-8859-1" when the guess fails.
+std::string ChooseLegacyEncoding(std::string_view bytes);
+
+struct ReadableText {
+    std::string text;     // UTF-8
+    std::string encoding; // what the bytes were read as: "UTF-8", "ISO-8859-1", ...
+};
+
+ReadableText DecodeReadableText(std::string_view bytes);
+
+struct ReadableLines {
+    TextLines lines;      // UTF-8, one per input line
+    std::string encoding; // what the lines that are not UTF-8 were read as; "UTF-8" if none
+};
+
+// Lines that are valid UTF-8 stay as they are, so one line in another encoding cannot garble
+// them; the encoding of the others is chosen once over all of them, which gives the detector
+// more text than any single line.
+ReadableLines DecodeReadableLines(const TextLines& lines);
+
+} // namespace lumetra
