@@ -101,7 +101,7 @@ void EulumdatToRecord(EulumdatFile file, tIES& record, TextLines& headerLines,
     converted.CandelaMultiplier = 1;
     converted.UnitsType = 2;
     converted.VerticalCount = static_cast<std::uint16_t>(file.Ng);
-    converted.VerticalAngles = file.GammaAngles;
+    converted.VerticalAngles = std::move(file.GammaAngles);
     FillPlanes(file, candelaPerUnit, converted);
     converted.HorizontalCount = static_cast<std::uint16_t>(converted.HorizontalAngles.size());
 
