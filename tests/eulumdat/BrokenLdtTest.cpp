@@ -14,39 +14,34 @@ namespace {
 
 struct BrokenLdt {
     const char* file;
-    const char* error; // after "Line "
+    std::size_t line;
+    const char* error; // after "Line N of the EULUMDAT file: "
 };
 
-void PrintTo(const BrokenLdt& b, std::ostream* out) {
-    *out << b.file;
-}
-
 const BrokenLdt kBroken[] = {
-    {"ldt_empty.ldt", "1 of the EULUMDAT file: the file ends where the company identification "
-                      "should be"},
-    {"ldt_isym_5.ldt", "3 of the EULUMDAT file: the symmetry indicator Isym must be a whole "
-                       "number from 0 to 4, not \"5\""},
-    {"ldt_isym_empty.ldt", "3 of the EULUMDAT file: the symmetry indicator Isym is empty"},
-    {"ldt_mc_zero.ldt", "4 of the EULUMDAT file: the number of C-planes Mc must be a whole "
-                        "number from 1 to 65535, not \"0\""},
-    {"ldt_ng_1e30.ldt", "6 of the EULUMDAT file: the number of intensities per C-plane Ng must "
-                        "be a whole number from 1 to 65535, not \"1e30\""},
-    {"ldt_grid_too_large.ldt", "6 of the EULUMDAT file: the file declares 4294836225 luminous "
-                               "intensities, more than the viewer supports (4194304)"},
-    {"ldt_lamp_sets_100000.ldt", "26 of the EULUMDAT file: the number of lamp sets n must be a "
-                                 "whole number from 1 to 65535, not \"100000\""},
-    {"ldt_ends_in_sizes.ldt", "21 of the EULUMDAT file: the file ends where the height of the "
-                              "luminous area should be"},
-    {"ldt_factor_not_a_number.ldt", "24 of the EULUMDAT file: the conversion factor for "
-                                    "intensities is not a number: \"one\""},
-    {"ldt_flux_not_a_number.ldt", "29 of the EULUMDAT file: the total luminous flux of the lamps "
-                                  "is not a number: \"2OOO\""},
-    {"ldt_too_few_intensities.ldt", "67 of the EULUMDAT file: the file ends after 13 of the 15 "
-                                    "luminous intensities that symmetry 2 needs (5 planes of 3)"},
-    {"ldt_intensity_not_a_number.ldt", "60 of the EULUMDAT file: the luminous intensity is not a "
-                                       "number: \"1.2.3\""},
-    {"ldt_intensity_overflow.ldt", "60 of the EULUMDAT file: the intensity in cd is too large "
-                                   "(Floating point overflow)"},
+    {"ldt_empty.ldt", 1, "the file ends where the company identification should be"},
+    {"ldt_isym_5.ldt", 3,
+     "the symmetry indicator Isym must be a whole number from 0 to 4, not \"5\""},
+    {"ldt_isym_empty.ldt", 3, "the symmetry indicator Isym is empty"},
+    {"ldt_mc_zero.ldt", 4,
+     "the number of C-planes Mc must be a whole number from 1 to 65535, not \"0\""},
+    {"ldt_ng_1e30.ldt", 6,
+     "the number of intensities per C-plane Ng must be a whole number from 1 to 65535, not "
+     "\"1e30\""},
+    {"ldt_grid_too_large.ldt", 6,
+     "the file declares 4294836225 luminous intensities, more than the viewer supports (4194304)"},
+    {"ldt_lamp_sets_100000.ldt", 26,
+     "the number of lamp sets n must be a whole number from 1 to 65535, not \"100000\""},
+    {"ldt_ends_in_sizes.ldt", 21, "the file ends where the height of the luminous area should be"},
+    {"ldt_factor_not_a_number.ldt", 24,
+     "the conversion factor for intensities is not a number: \"one\""},
+    {"ldt_flux_not_a_number.ldt", 29,
+     "the total luminous flux of the lamps is not a number: \"2OOO\""},
+    {"ldt_too_few_intensities.ldt", 67,
+     "the file ends after 13 of the 15 luminous intensities that symmetry 2 needs (5 planes of 3)"},
+    {"ldt_intensity_not_a_number.ldt", 60, "the luminous intensity is not a number: \"1.2.3\""},
+    {"ldt_intensity_overflow.ldt", 60,
+     "the intensity in cd is too large (Floating point overflow)"},
 };
 
 class BrokenLdtFile : public ::testing::TestWithParam<BrokenLdt> {};
@@ -64,7 +59,8 @@ TEST_P(BrokenLdtFile, FailsNamingItsLineAndLeavesTheRecordWithoutCandela) {
                            nullptr);
         FAIL() << "the load should fail";
     } catch (const LumetraError& error) {
-        EXPECT_EQ(error.what(), "Line " + std::string(GetParam().error));
+        EXPECT_EQ(error.what(), "Line " + std::to_string(GetParam().line) +
+                                    " of the EULUMDAT file: " + GetParam().error);
     }
     EXPECT_TRUE(record.Candela.empty());
     EXPECT_EQ(record.HorizontalAngles, (tArrEx{0, 45, 90})) << "the good file's angles stay";

@@ -80,44 +80,24 @@ TEST(EulumdatRecord, KeepsTheLuminairesFiguresAndStatedRatios) {
 }
 
 // Loose but sound ways of writing a file: line (1-based) replaced by text, and what must hold.
+using Load = const test::LdtLoad&;
 struct Variant {
-    const char* name;
     std::size_t line;
     const char* text;
-    bool (*holds)(const test::LdtLoad&);
+    bool (*holds)(Load);
 };
 
-void PrintTo(const Variant& v, std::ostream* out) {
-    *out << v.name;
-}
-
 const Variant kVariants[] = {
-    {"blanks_and_tabs", 54, " \t 101 \t",
-     [](const test::LdtLoad& l) { return l.record.Candela[0][0] == 303; }},
-    {"decimal_comma", 54, "100,5",
-     [](const test::LdtLoad& l) { return l.record.Candela[0][0] == 301.5L; }},
-    {"dff_not_a_number", 22, "n/a",
-     [](const test::LdtLoad& l) {
-         return !l.facts.StatedDownwardFluxFraction && l.facts.StatedLightOutputRatio;
-     }},
-    {"lorl_empty", 23, "",
-     [](const test::LdtLoad& l) {
-         return !l.facts.StatedLightOutputRatio && l.facts.StatedDownwardFluxFraction;
-     }},
-    {"unused_lines_not_read", 2, "type?",
-     [](const test::LdtLoad& l) { return l.record.Candela.size() == 5; }},
-    {"size_not_a_number", 16, "wide", [](const test::LdtLoad& l) { return l.facts.Length == 0; }},
-    {"negative_lamp_count", 27, "-2",
-     [](const test::LdtLoad& l) {
-         return l.record.LampLumens == 1000 && l.facts.NumberOfLamps == -2 &&
-                l.record.Candela[0][0] == 300;
-     }},
-    {"lamp_count_zero", 27, "0",
-     [](const test::LdtLoad& l) {
-         return l.record.LampLumens == 2000 && l.record.Candela[0][0] == 300;
-     }},
-    {"lines_after_the_last_intensity", 69, "not read\n1 2 3",
-     [](const test::LdtLoad& l) { return l.record.Candela[4][2] == 3 * 502; }},
+    {54, " \t 101 \t", [](Load l) { return l.record.Candela[0][0] == 303; }},
+    {54, "100,5", [](Load l) { return l.record.Candela[0][0] == 301.5L; }},
+    {22, "n/a", [](Load l) { return !l.facts.StatedDownwardFluxFraction; }},
+    {23, "", [](Load l) { return !l.facts.StatedLightOutputRatio; }},
+    {2, "type?", [](Load l) { return l.record.Candela.size() == 5; }}, // unused line
+    {16, "wide", [](Load l) { return l.facts.Length == 0; }},          // size not a number
+    {27, "-2", [](Load l) { return l.record.LampLumens == 1000 && l.record.Candela[0][0] == 300; }},
+    {27, "-2", [](Load l) { return l.facts.NumberOfLamps == -2; }},
+    {27, "0", [](Load l) { return l.record.LampLumens == 2000 && l.record.Candela[0][0] == 300; }},
+    {69, "not read\n1 2 3", [](Load l) { return l.record.Candela[4][2] == 3 * 502; }},
 };
 
 class EulumdatVariant : public ::testing::TestWithParam<Variant> {};
@@ -129,12 +109,12 @@ TEST_P(EulumdatVariant, LoadsAndHolds) {
     for (const std::string lineBreak : {"\n", "\r\n"}) {
         const auto load = LoadLdtText(test::JoinLdt(lines, lineBreak));
         ASSERT_FALSE(load.error) << *load.error;
-        EXPECT_TRUE(GetParam().holds(load));
+        EXPECT_TRUE(GetParam().holds(load))
+            << "line " << GetParam().line << ": " << GetParam().text;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(LooseFiles, EulumdatVariant, ::testing::ValuesIn(kVariants),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(LooseFiles, EulumdatVariant, ::testing::ValuesIn(kVariants));
 
 } // namespace
 } // namespace lumetra

@@ -21,10 +21,6 @@ struct LdtSample {
     long double planeStep = 0; // cd/klm between neighbouring planes of the synthetic files
 };
 
-void PrintTo(const LdtSample& s, std::ostream* out) {
-    *out << s.file;
-}
-
 const LdtSample kSamples[] = {
     {"ldt_isym0_16x91_floodlight_narrow_crlf.ldt", 0, 16, 91, 0, 90, 155000, 99.9, 100},
     {"ldt_isym0_24x37_synthetic_dc_field_mismatch.ldt", 0, 24, 37, 0, 90, 1000, 100, 100},
@@ -57,6 +53,7 @@ class LdtSampleLoads : public ::testing::TestWithParam<LdtSample> {};
 
 TEST_P(LdtSampleLoads, AsItsManifestRowSays) {
     const LdtSample& s = GetParam();
+    SCOPED_TRACE(s.file);
     const test::LdtLoad load((std::filesystem::path(LUMETRA_LDT_SAMPLES_DIR) / s.file).string());
     ASSERT_FALSE(load.error) << *load.error;
     const tIES& r = load.record;

@@ -7,9 +7,11 @@
 #include "data/Errors.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "data/TextLines.h"
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/StoredPlanes.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -25,40 +27,14 @@ inline long double StoredValue(std::size_t plane, std::size_t gamma) {
 
 // Line i of the vector is file line i + 1.
 inline TextLines LdtLines(int isym) {
-    TextLines lines = {"ACME Lighting",
-                       "1",
-                       std::to_string(isym),
-                       "8",
-                       "45",
-                       "3",
-                       "45",
-                       "R123",
-                       "Luminaire A",
-                       "L-1",
-                       "a.ldt",
-                       "2026-12-07",
-                       "600",
-                       "0",
-                       "80",
-                       "500",
-                       "0",
-                       "10",
-                       "20",
-                       "10",
-                       "20", // round area, 500 mm
-                       "61.5",
-                       "87,5",
-                       "1.5",
-                       "0",
-                       "1", // DFF, LORL, factor
-                       "2",
-                       "LED 40W",
-                       "2000",
-                       "3000K",
-                       "80",
-                       "42.5"};
-    for (int i = 0; i < 10; ++i)
-        lines.push_back("");
+    // Lines 1-32: identification, round luminous area of 500 mm, DFF, LORL with a decimal
+    // comma, factor, one lamp set; then ten empty direct ratios, C-angles, gammas, intensities.
+    std::string fixed = "ACME Lighting|1|" + std::to_string(isym) +
+                        "|8|45|3|45|R123|Luminaire A|L-1|a.ldt|2026-12-07|600|0|80|500|0|10|20|10|"
+                        "20|61.5|87,5|1.5|0|1|2|LED 40W|2000|3000K|80|42.5";
+    std::replace(fixed.begin(), fixed.end(), '|', '\n');
+    TextLines lines = SplitIntoLines(fixed);
+    lines.resize(lines.size() + 10);
     for (int c = 0; c < kLdtPlanes; ++c)
         lines.push_back(std::to_string(45 * c));
     for (int g = 0; g < kLdtGammas; ++g)
