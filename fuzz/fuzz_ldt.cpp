@@ -49,7 +49,7 @@ LdtLoad FromFile(std::string_view bytes) {
     TextLines fileLines;
     try {
         LoadPhotometryFile(fuzz::WriteInputFile(bytes, "input.ldt"), load.record, fileLines,
-                           load.headerLines, load.facts, nullptr);
+                           load.headerLines, nullptr, load.facts);
     } catch (const LumetraError& error) {
         load.error = error.what();
     }

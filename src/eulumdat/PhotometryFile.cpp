@@ -20,19 +20,16 @@ bool IsEulumdatFileName(std::string_view fileName) {
 }
 
 bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fileLines,
-                        TextLines& headerLines, LuminaireFacts& facts, const Notifier& notify) {
-    if (IsEulumdatFileName(fileName)) {
-        LoadEulumdat(fileName, record, fileLines, headerLines, facts);
-        return false;
-    }
-    const bool parseError = LoadPhotometry(fileName, record, fileLines, headerLines, notify);
-    facts = LuminaireFacts{};
-    return parseError;
+                        TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts) {
+    if (!IsEulumdatFileName(fileName))
+        return LoadPhotometry(fileName, record, fileLines, headerLines, notify, facts);
+    LoadEulumdat(fileName, record, fileLines, headerLines, facts);
+    return false;
 }
 
-void LoadPhotometryFile(const std::string& fileName, LuminaireFacts& facts,
-                        const Notifier& notify) {
-    ParseError = LoadPhotometryFile(fileName, Photometry, FileLines, HeaderLines, facts, notify);
+void LoadPhotometryFile(const std::string& fileName, const Notifier& notify) {
+    ParseError =
+        LoadPhotometryFile(fileName, Photometry, FileLines, HeaderLines, notify, Luminaire);
 }
 
 } // namespace lumetra

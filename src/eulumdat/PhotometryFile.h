@@ -15,13 +15,13 @@ namespace lumetra {
 bool IsEulumdatFileName(std::string_view fileName);
 
 // LoadPhotometry's contract for both formats: the candela table is emptied first, errors are
-// LumetraError and leave the rest of the record as it was. Returns the IES reader's parse-error
-// flag (always false for EULUMDAT, whose faults are errors). An IES file leaves facts at their
-// defaults; an EULUMDAT file fills them. notify is used by the IES reader only.
+// LumetraError and leave the rest of the record and the facts as they were. Returns the IES
+// reader's parse-error flag (always false for EULUMDAT, whose faults are errors). notify is used
+// by the IES reader only.
 bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fileLines,
-                        TextLines& headerLines, LuminaireFacts& facts, const Notifier& notify);
+                        TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts);
 
-// The same on the program-wide data set; sets ParseError.
-void LoadPhotometryFile(const std::string& fileName, LuminaireFacts& facts, const Notifier& notify);
+// The same on the program-wide data set; sets ParseError and Luminaire.
+void LoadPhotometryFile(const std::string& fileName, const Notifier& notify);
 
 } // namespace lumetra

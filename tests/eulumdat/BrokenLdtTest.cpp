@@ -52,11 +52,11 @@ TEST_P(BrokenLdtFile, FailsNamingItsLineAndLeavesTheRecordWithoutCandela) {
     TextLines fileLines, headerLines;
     LuminaireFacts facts;
     const std::string good = folder.Write("good.ldt", test::JoinLdt(test::LdtLines(4)));
-    LoadPhotometryFile(good, record, fileLines, headerLines, facts, nullptr);
+    LoadPhotometryFile(good, record, fileLines, headerLines, nullptr, facts);
     const TextLines goodHeader = headerLines;
     try {
-        LoadPhotometryFile(test::BrokenFile(GetParam().file), record, fileLines, headerLines, facts,
-                           nullptr);
+        LoadPhotometryFile(test::BrokenFile(GetParam().file), record, fileLines, headerLines,
+                           nullptr, facts);
         FAIL() << "the load should fail";
     } catch (const LumetraError& error) {
         EXPECT_EQ(error.what(), "Line " + std::to_string(GetParam().line) +

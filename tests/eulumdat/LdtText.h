@@ -62,7 +62,7 @@ struct LdtLoad {
 
     explicit LdtLoad(const std::string& fileName) {
         try {
-            LoadPhotometryFile(fileName, record, fileLines, headerLines, facts, nullptr);
+            LoadPhotometryFile(fileName, record, fileLines, headerLines, nullptr, facts);
         } catch (const LumetraError& e) {
             error = e.what();
         }

@@ -31,19 +31,19 @@ TEST(PhotometryFile, UpperCaseExtensionIsReadAsEulumdat) {
     EXPECT_EQ(load.record.HorizontalAngles, (tArrEx{0}));
 }
 
-TEST(PhotometryFile, IesFilesLoadAsBeforeWithoutFigures) {
+TEST(PhotometryFile, IesFilesLoadAsLoadPhotometryLoadsThem) {
     const std::string ies = "IESNA:LM-63-2002\n[TEST] 7\nTILT=NONE\n"
-                            "1 1000 2 3 2 1 1 0 0 0 1 1 100\n0 45 90\n0 90\n10 20 x\n40 50 60\n";
+                            "3 1000 2 3 2 1 1 0 0 0 1 1 100\n0 45 90\n0 90\n10 20 x\n40 50 60\n";
     test::TempFolder folder;
     const std::string name = folder.Write("a.ies", ies);
     tIES expected, actual;
     TextLines expectedLines, expectedHeader, lines, header;
     test::MessageRecorder expectedMessages, messages;
-    LuminaireFacts facts;
+    LuminaireFacts expectedFacts, facts;
     facts.StatedLampFlux = 5;
-    const bool expectedFlag =
-        LoadPhotometry(name, expected, expectedLines, expectedHeader, expectedMessages.notifier());
-    EXPECT_EQ(LoadPhotometryFile(name, actual, lines, header, facts, messages.notifier()),
+    const bool expectedFlag = LoadPhotometry(name, expected, expectedLines, expectedHeader,
+                                             expectedMessages.notifier(), expectedFacts);
+    EXPECT_EQ(LoadPhotometryFile(name, actual, lines, header, messages.notifier(), facts),
               expectedFlag);
     EXPECT_TRUE(expectedFlag) << "the x is a bad number";
     EXPECT_EQ(actual.Candela, expected.Candela);
@@ -51,6 +51,7 @@ TEST(PhotometryFile, IesFilesLoadAsBeforeWithoutFigures) {
     EXPECT_EQ(lines, expectedLines);
     EXPECT_EQ(header, expectedHeader);
     EXPECT_EQ(messages.messages, expectedMessages.messages);
+    EXPECT_EQ(facts.NumberOfLamps, 3);
     EXPECT_FALSE(facts.StatedLampFlux) << "an IES file states no figures";
 }
 
