@@ -29,27 +29,31 @@ Notifier Recorder(ViewerLoad& load) {
     return [&load](const std::string& text) { load.messages.push_back(text); };
 }
 
-// One folder per process, removed at exit; every input overwrites the same file.
-const std::filesystem::path& InputFile() {
-    static const std::filesystem::path file = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumetra-fuzz-XXXXXX").string();
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create a temporary folder");
-        static const std::filesystem::path folder = pattern;
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        });
-        return folder / "input.ies";
-    }();
-    return file;
-}
-
 bool StartsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 } // namespace
+
+// One folder per process, removed at exit; every input overwrites the same file.
+std::string WriteInputFile(std::string_view bytes, const std::string& name) {
+    static const std::filesystem::path folder = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lumetra-fuzz-XXXXXX").string();
+        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create a temporary folder");
+        static const std::filesystem::path made = pattern;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(made, ec);
+        });
+        return made;
+    }();
+    const std::string fileName = (folder / name).string();
+    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    FUZZ_CHECK(out.good(), "cannot write the input file");
+    return fileName;
+}
 
 ViewerLoad LoadBytes(std::string_view bytes) {
     ViewerLoad load;
@@ -64,12 +68,7 @@ ViewerLoad LoadBytes(std::string_view bytes) {
 }
 
 ViewerLoad LoadThroughFile(std::string_view bytes) {
-    const std::string fileName = InputFile().string();
-    {
-        std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        FUZZ_CHECK(out.good(), "cannot write the input file");
-    }
+    const std::string fileName = WriteInputFile(bytes, "input.ies");
     ViewerLoad load;
     try {
         load.parseError =

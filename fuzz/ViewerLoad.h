@@ -26,6 +26,9 @@ struct ViewerLoad {
 // Reads the bytes from memory, as LoadPhotometry reads them from a file.
 ViewerLoad LoadBytes(std::string_view bytes);
 
+// Writes the bytes to the named file in this process's own temporary folder; returns its full name.
+std::string WriteInputFile(std::string_view bytes, const std::string& name);
+
 // Writes the bytes to a file of this process's own temporary folder and loads that file with
 // LoadPhotometry, the viewer's own path from file name to record.
 ViewerLoad LoadThroughFile(std::string_view bytes);

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets for a number of seconds each:
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      (default: 60 seconds, every target)
-# TARGET is load, goniogram, render or check. Builds the targets into build-fuzz with clang when
-# needed. Each target starts from the sample files and the broken-file corpus, plus what its
-# earlier runs in this build folder found. Exits non-zero when any target reports a finding;
+# TARGET is load, goniogram, render, check or ldt. Builds the targets into build-fuzz with clang
+# when needed. Each target starts from the IES and EULUMDAT sample files and the broken-file
+# corpus, plus what its earlier runs in this build folder found. Exits non-zero when any target reports a finding;
 # the input that caused it is saved under build-fuzz/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check)
-usage="usage: $0 [SECONDS] [load|goniogram|render|check...]"
+[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check ldt)
+usage="usage: $0 [SECONDS] [load|goniogram|render|check|ldt...]"
 case "$seconds" in '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;; esac
 for target in "${targets[@]}"; do
   [ -f "fuzz/fuzz_$target.cpp" ] || { echo "unknown fuzz target: $target" >&2; exit 2; }
@@ -20,6 +20,7 @@ done
 
 build=${LUMETRA_FUZZ_BUILD_DIR:-build-fuzz}
 samples=${LUMETRA_SAMPLES_DIR:-../shared/samples}
+ldt_samples=${LUMETRA_LDT_SAMPLES_DIR:-../shared/samples-ldt}
 
 scripts/install-deps.sh
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -34,12 +35,15 @@ if [ -d "$samples" ]; then
 else
   echo "warning: no sample folder at $samples; fuzzing from the broken-file corpus alone" >&2
 fi
+[ -d "$ldt_samples" ] && seeds+=("$ldt_samples")
 
 failed=()
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"
+  dict=fuzz/ies.dict
+  [ "$target" = ldt ] && dict=fuzz/ldt.dict
   echo "== fuzz_$target for $seconds s"
   # One process. Inputs are capped at 64 KiB: enough for every shape of file, small enough to
   # mutate quickly. An input slower than 20 s is a finding, and so is a single allocation of
@@ -49,7 +53,7 @@ for target in "${targets[@]}"; do
   if ! "$build/fuzz/fuzz_$target" "$corpus" "${seeds[@]}" \
       -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -malloc_limit_mb=256 \
       -max_len=65536 \
-      -dict=fuzz/ies.dict -artifact_prefix="$findings/" -print_final_stats=1 \
+      -dict="$dict" -artifact_prefix="$findings/" -print_final_stats=1 \
       2>"$build/fuzz_$target.log"; then
     failed+=("$target")
     tail -n 60 "$build/fuzz_$target.log" >&2

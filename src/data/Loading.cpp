@@ -16,10 +16,10 @@ namespace {
 // Reads a regular file whole. Anything else (a folder, a pipe that could block, a device) is
 // refused as unopenable; a file too large to be an IES file is refused before it is read, and the
 // read itself stops at the cap in case the file grows meanwhile.
-std::string ReadWholeFile(const std::string& fileName) {
+std::string ReadWholeFile(const std::string& fileName, const std::string& format) {
     const std::string cannotOpen = FormatMessage("Cannot open file %s", fileName);
-    const auto tooLarge = [&fileName](std::uintmax_t size) {
-        return LumetraError("File " + fileName + " is too large to be an IES file (" +
+    const auto tooLarge = [&fileName, &format](std::uintmax_t size) {
+        return LumetraError("File " + fileName + " is too large to be an " + format + " file (" +
                             std::to_string(size) + " bytes)");
     };
     std::error_code ec;
@@ -63,16 +63,15 @@ std::size_t CountLines(std::string_view text) {
     return lines + (unterminated ? 1 : 0);
 }
 
-TextLines ReadFileLines(const std::string& fileName) {
-    const std::string bytes = ReadWholeFile(fileName);
+} // namespace
+
+TextLines ReadFileLines(const std::string& fileName, const std::string& format) {
+    const std::string bytes = ReadWholeFile(fileName, format);
     if (CountLines(bytes) > kMaxFileLines)
-        throw LumetraError("File " + fileName +
-                           " has too many lines to be an IES file (more than " +
-                           std::to_string(kMaxFileLines) + ")");
+        throw LumetraError("File " + fileName + " has too many lines to be an " + format +
+                           " file (more than " + std::to_string(kMaxFileLines) + ")");
     return SplitIntoLines(bytes);
 }
-
-} // namespace
 
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
                     TextLines& headerLines, const Notifier& notify) {

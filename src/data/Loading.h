@@ -16,6 +16,11 @@ inline constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 // Most lines a file may have: room for the largest supported grid at one value per line.
 inline constexpr std::size_t kMaxFileLines = 16u * 1024u * 1024u;
 
+// Reads a regular file whole into lines, refusing anything else, a file larger than kMaxFileBytes
+// and one of more than kMaxFileLines lines; format ("IES", ...) names what the file should be in
+// those refusals. Throws LumetraError ("Cannot open file %s", ...).
+TextLines ReadFileLines(const std::string& fileName, const std::string& format = "IES");
+
 // Empties the candela table, reads the file into fileLines and runs the reader. Throws
 // LumetraError ("Cannot open file %s", or the reader's error). Returns the parse-error flag.
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,

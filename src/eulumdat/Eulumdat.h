@@ -1,0 +1,60 @@
+#pragma once
+// EULUMDAT (.ldt) photometric files.
+//
+// The road from a file name to the program's data:
+//   PhotometryFile   picks the reader by the file's extension: ".ldt" in any letter case comes
+//                    here, everything else goes to the IES loader of src/data.
+//   EulumdatLoading  reads the file's lines with the IES loader's limits, then
+//   EulumdatReader   walks them with a LineCursor (one value per line, blanks and tabs around
+//                    it ignored, a decimal comma read as a point) into an EulumdatFile below:
+//                    the fixed lines, the lamp sets, the C- and gamma angles and the stored
+//                    intensities in cd/klm. Any fault is an EulumdatError naming the file line.
+//   EulumdatRecord   turns that into the record every consumer knows (tIES, candela in cd,
+//                    horizontal angles in the IES form of the symmetry, StoredPlanes), the
+//                    header lines the description is built from, and the LuminaireFacts.
+// Nothing here touches the program-wide data; the caller passes what is to be filled.
+
+#include "data/Photometry.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumetra {
+
+struct EulumdatLampSet {
+    long double NumberOfLamps = 0; // negative in files of absolute photometry
+    std::string LampType;          // verbatim
+    long double TotalFlux = 0;     // lm
+    long double Wattage = 0;       // W, ballast included
+};
+
+// The lines of a file that the program uses, as the file gives them. Text lines keep their
+// blanks; the lines nobody uses (type indicator, steps, direct ratios, ...) are not kept.
+struct EulumdatFile {
+    std::string CompanyIdentification;
+    int Isym = 0;
+    std::size_t Mc = 0;
+    std::size_t Ng = 0;
+    std::string MeasurementReportNumber;
+    std::string LuminaireName;
+    std::string LuminaireNumber;
+    // Sizes in mm; absent when the line is not a number, since nothing depends on them.
+    std::optional<long double> LuminousAreaLength;
+    std::optional<long double> LuminousAreaWidth;      // 0 for a round area
+    std::optional<long double> LuminousAreaHeights[4]; // at C0, C90, C180, C270
+    std::optional<long double> DownwardFluxFraction;   // %, absent when not a number
+    std::optional<long double> LightOutputRatio;       // %, absent when not a number
+    long double ConversionFactor = 1;
+    std::vector<EulumdatLampSet> LampSets; // at least one
+    tArrEx CAngles;                        // all Mc, as listed
+    tArrEx GammaAngles;                    // Ng
+    std::vector<tArrEx> Intensities;       // cd/klm, the stored planes in file order
+    std::size_t FirstIntensityLine = 0;    // file line of Intensities[0][0]
+};
+
+// Reads the lines of a file (line 1 first). Throws EulumdatError naming the line at fault.
+EulumdatFile ReadEulumdat(const TextLines& lines);
+
+} // namespace lumetra

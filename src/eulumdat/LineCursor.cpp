@@ -1,0 +1,91 @@
+#include "LineCursor.h"
+
+#include "EulumdatError.h"
+#include "data/NumericText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumetra {
+
+namespace {
+
+std::string_view TrimBlanksAndTabs(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// The line as the user sees it in the error; a huge line is cut, it would drown the message.
+std::string Quoted(std::string_view line) {
+    constexpr std::size_t kShown = 40;
+    const std::string_view shown = TrimBlanksAndTabs(line);
+    if (shown.size() <= kShown)
+        return "\"" + std::string(shown) + "\"";
+    return "\"" + std::string(shown.substr(0, kShown)) + "...\"";
+}
+
+} // namespace
+
+bool ConvertLineNumber(std::string_view line, long double& value) {
+    const std::string_view token = TrimBlanksAndTabs(line);
+    if (token.find(',') == std::string_view::npos)
+        return ConvertToken(token, value);
+    std::string withPoint(token);
+    std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+    return ConvertToken(withPoint, value);
+}
+
+const std::string& LineCursor::Take(std::string_view what) {
+    if (next_ >= lines_.size())
+        throw EulumdatError(line(), "the file ends where the " + std::string(what) + " should be");
+    return lines_[next_++];
+}
+
+const std::string& LineCursor::Text(std::string_view what) {
+    return Take(what);
+}
+
+void LineCursor::Skip(std::size_t count, std::string_view what) {
+    for (std::size_t i = 0; i < count; ++i)
+        Take(what);
+}
+
+long double LineCursor::Number(std::string_view what) {
+    const std::string& text = Take(what);
+    long double value = 0;
+    if (ConvertLineNumber(text, value))
+        return value;
+    const std::size_t at = next_;
+    if (TrimBlanksAndTabs(text).empty())
+        throw EulumdatError(at, "the " + std::string(what) + " is empty");
+    throw EulumdatError(at, "the " + std::string(what) + " is not a number: " + Quoted(text));
+}
+
+std::optional<long double> LineCursor::OptionalNumber(std::string_view what) {
+    long double value = 0;
+    if (ConvertLineNumber(Take(what), value))
+        return value;
+    return std::nullopt;
+}
+
+std::size_t LineCursor::WholeNumber(std::string_view what, std::size_t least, std::size_t most) {
+    const long double value = Number(what);
+    if (value >= static_cast<long double>(least) && value <= static_cast<long double>(most) &&
+        value == std::truncl(value))
+        return static_cast<std::size_t>(value);
+    throw EulumdatError(next_, "the " + std::string(what) + " must be a whole number from " +
+                                   std::to_string(least) + " to " + std::to_string(most) +
+                                   ", not " + Quoted(lines_[next_ - 1]));
+}
+
+void LineCursor::RequireLines(std::size_t count, std::string_view what) const {
+    const std::size_t left = lines_.size() - std::min(next_, lines_.size());
+    if (left < count)
+        throw EulumdatError(lines_.size() + 1, "the file ends after " + std::to_string(left) +
+                                                   " of the " + std::to_string(count) + " " +
+                                                   std::string(what));
+}
+
+} // namespace lumetra
