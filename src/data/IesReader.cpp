@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "NumericText.h"
 #include "TextLines.h"
+#include "ValidationCursors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,6 +93,58 @@ std::vector<std::size_t> LineStarts(const TextLines& lines) {
     return starts;
 }
 
+// The numeric text and where each of its file lines starts in it.
+struct NumericBlock {
+    std::string text;
+    std::vector<std::size_t> lineStarts;
+};
+
+// Line breaks in text: each may become two spaces of the numeric text and starts at most one line.
+std::size_t CountLineBreaks(std::string_view text) {
+    std::size_t breaks = 0;
+    for (const char c : text)
+        breaks += c == '\n' || c == '\r' ? 1 : 0;
+    return breaks;
+}
+
+// Writes one line of the numeric block as SplitHeader does: commas become spaces, and the CR LF
+// that follows the line after joining becomes two spaces. Returns the end of what it wrote.
+char* WriteNumericLine(std::string_view line, char* out) {
+    for (const char c : line)
+        *out++ = c == ',' ? ' ' : c;
+    *out++ = ' ';
+    *out++ = ' ';
+    return out;
+}
+
+// SplitHeader straight from the file's text, without a string per line: the header lines are the
+// only lines kept on their own.
+NumericBlock SplitFileText(std::string_view fileText, TextLines& headerLines) {
+    headerLines.clear();
+    LineCursor lines(fileText);
+    bool tiltFound = false;
+    while (!tiltFound && lines.Next())
+        tiltFound = IsTiltLine(lines.line());
+    if (tiltFound) {
+        for (LineCursor header(fileText); header.number() < lines.number() && header.Next();)
+            headerLines.emplace_back(header.line());
+    } else {
+        lines = LineCursor(fileText);
+    }
+    const std::size_t breaks = CountLineBreaks(lines.rest());
+    NumericBlock block;
+    block.lineStarts.reserve(breaks + 1);
+    block.text.resize(lines.rest().size() + breaks + 2); // a last line without a break gains two
+    char* const start = block.text.data();
+    char* out = start;
+    while (lines.Next()) {
+        block.lineStarts.push_back(static_cast<std::size_t>(out - start));
+        out = WriteNumericLine(lines.line(), out);
+    }
+    block.text.resize(static_cast<std::size_t>(out - start));
+    return block;
+}
+
 // The tilt block of TILT=INCLUDE: geometry, a count N, N angles and N factors. Skipping stops
 // once the text runs out, so a huge count cannot make it loop. The text holds fewer tokens than
 // characters, so clamping N to its length changes nothing and keeps the arithmetic integral.
@@ -163,18 +216,15 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines) {
     return text;
 }
 
-bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify) {
-    LuminaireFacts unused;
-    return ReadIES(lines, record, headerLines, notify, unused);
-}
+namespace {
 
-bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify,
-             LuminaireFacts& facts) {
-    const std::size_t totalLines = lines.size();
-    NumericText text(SplitHeader(lines, headerLines));
-    const std::vector<std::size_t> lineStarts = LineStarts(lines);
+// Reads the record from the numeric block; on return lines holds the numeric text as its one line.
+bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
+                      const TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts) {
+    const std::vector<std::size_t>& lineStarts = block.lineStarts;
     const std::size_t headerCount = headerLines.size();
-    lines.clear();
+    const std::size_t totalLines = headerCount + lineStarts.size();
+    NumericText text(std::move(block.text));
     if (text.empty())
         throw LumetraError("List index out of bounds (0)");
 
@@ -221,6 +271,27 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
 
     lines.assign(1, std::move(text).release());
     return parseError;
+}
+
+} // namespace
+
+bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify) {
+    LuminaireFacts unused;
+    return ReadIES(lines, record, headerLines, notify, unused);
+}
+
+bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify,
+             LuminaireFacts& facts) {
+    NumericBlock block{SplitHeader(lines, headerLines), LineStarts(lines)};
+    lines.clear();
+    return ReadNumericBlock(std::move(block), lines, record, headerLines, notify, facts);
+}
+
+bool ReadIES(std::string_view fileText, TextLines& lines, tIES& record, TextLines& headerLines,
+             const Notifier& notify, LuminaireFacts& facts) {
+    lines.clear();
+    return ReadNumericBlock(SplitFileText(fileText, headerLines), lines, record, headerLines,
+                            notify, facts);
 }
 
 std::string HeaderKeyword(const std::string& keyword, const std::string& headerText) {

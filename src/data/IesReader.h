@@ -42,6 +42,12 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
 bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify,
              LuminaireFacts& facts);
 
+// The same reader straight from a file's text, a NUL ending it: lines, record and headerLines are
+// left exactly as by splitting the text into lines (SplitIntoLines) and reading those, but no
+// line of the numeric block ever becomes a string of its own.
+bool ReadIES(std::string_view fileText, TextLines& lines, tIES& record, TextLines& headerLines,
+             const Notifier& notify, LuminaireFacts& facts);
+
 // The text after the first exact occurrence of keyword, up to the end of its line or the next
 // "[", untrimmed; empty when the keyword is absent.
 std::string HeaderKeyword(const std::string& keyword, const std::string& headerText);

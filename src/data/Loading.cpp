@@ -5,13 +5,64 @@
 #include "ProgramData.h"
 #include "TextLines.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumetra {
 
 namespace {
+
+// An open file, read only, closed when it goes out of scope. Opening does not wait on a pipe or
+// device that appeared since the file was looked at; fstat refuses those afterwards.
+class FileHandle {
+  public:
+    explicit FileHandle(const std::string& fileName)
+        : fd_(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~FileHandle() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    explicit operator bool() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+enum class ReadOutcome { Whole, TooLarge, Failed };
+
+// Reads to the end of the file into bytes, stopping beyond kMaxFileBytes. Asking for
+// one byte more than the expected size makes a single read enough: when it returns exactly that
+// size the whole file is in. A file that shrank, grew or came in pieces is read on to its end.
+ReadOutcome ReadToEnd(int fd, std::size_t expected, std::string& bytes) {
+    bytes.resize(expected + 1);
+    std::size_t used = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return ReadOutcome::Failed;
+        used += static_cast<std::size_t>(got);
+        if (got == 0 || (used == expected && used < bytes.size()))
+            break;
+        if (used > kMaxFileBytes) {
+            bytes.resize(used);
+            return ReadOutcome::TooLarge;
+        }
+        if (used == bytes.size())
+            bytes.resize(std::min<std::size_t>(2 * used, kMaxFileBytes + 1));
+    }
+    bytes.resize(used);
+    return ReadOutcome::Whole;
+}
 
 // Reads a regular file whole. Anything else (a folder, a pipe that could block, a device) is
 // refused as unopenable; a file too large to be an IES file is refused before it is read, and the
@@ -31,20 +82,15 @@ std::string ReadWholeFile(const std::string& fileName, const std::string& format
         throw LumetraError(cannotOpen);
     if (size > kMaxFileBytes)
         throw tooLarge(size);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw LumetraError(cannotOpen);
+    const FileHandle file(fileName);
+    struct stat info {};
+    if (!file || ::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw LumetraError(cannotOpen); // replaced by something else since it was looked at
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    char chunk[1 << 16];
-    while (in) {
-        in.read(chunk, sizeof chunk);
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (bytes.size() + got > kMaxFileBytes)
-            throw tooLarge(bytes.size() + got);
-        bytes.append(chunk, got);
-    }
-    if (in.bad())
+    const ReadOutcome outcome = ReadToEnd(file.fd(), static_cast<std::size_t>(size), bytes);
+    if (outcome == ReadOutcome::TooLarge)
+        throw tooLarge(bytes.size());
+    if (outcome == ReadOutcome::Failed)
         throw LumetraError(cannotOpen);
     return bytes;
 }
@@ -63,14 +109,19 @@ std::size_t CountLines(std::string_view text) {
     return lines + (unterminated ? 1 : 0);
 }
 
-} // namespace
-
-TextLines ReadFileLines(const std::string& fileName, const std::string& format) {
-    const std::string bytes = ReadWholeFile(fileName, format);
+// The file's bytes, refused like ReadFileLines refuses them.
+std::string ReadFileText(const std::string& fileName, const std::string& format) {
+    std::string bytes = ReadWholeFile(fileName, format);
     if (CountLines(bytes) > kMaxFileLines)
         throw LumetraError("File " + fileName + " has too many lines to be an " + format +
                            " file (more than " + std::to_string(kMaxFileLines) + ")");
-    return SplitIntoLines(bytes);
+    return bytes;
+}
+
+} // namespace
+
+TextLines ReadFileLines(const std::string& fileName, const std::string& format) {
+    return SplitIntoLines(ReadFileText(fileName, format));
 }
 
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
@@ -84,8 +135,10 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
     for (auto& plane : record.Candela)
         plane.clear();
     record.Candela.clear();
-    fileLines = ReadFileLines(fileName);
-    return ReadIES(fileLines, record, headerLines, notify, facts);
+    // Straight from the bytes: splitting them into a string per line first would cost an
+    // allocation per line, and the reader joins the numeric lines again anyway.
+    const std::string bytes = ReadFileText(fileName, "IES");
+    return ReadIES(bytes, fileLines, record, headerLines, notify, facts);
 }
 
 void LoadPhotometry(const std::string& fileName, const Notifier& notify) {

@@ -1,5 +1,7 @@
 #include "NumericText.h"
 
+#include "DecimalScan.h"
+
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -30,60 +32,35 @@ std::string_view NumericText::TakeToken() {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of the run of digits starting at i.
-std::size_t DigitRun(std::string_view s, std::size_t i) {
-    std::size_t n = 0;
-    while (i + n < s.size() && IsDigit(s[i + n]))
-        ++n;
-    return n;
-}
-
-bool HasDecimalNumberForm(std::string_view s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    std::size_t digits = DigitRun(s, i);
-    i += digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        const std::size_t fraction = DigitRun(s, i);
-        digits += fraction;
-        i += fraction;
-    }
-    if (digits == 0)
-        return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        const std::size_t exponent = DigitRun(s, i);
-        if (exponent == 0)
-            return false;
-        i += exponent;
-    }
-    return i == s.size();
-}
-
 locale_t ClassicLocale() {
     static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return classic;
 }
 
-} // namespace
-
-bool ConvertToken(std::string_view token, long double& value) {
-    value = 0;
-    if (!HasDecimalNumberForm(token))
-        return false;
-    thread_local std::string buffer;
+// The token has the decimal form already; strtold_l rounds correctly whatever its length.
+bool ConvertWithLibrary(std::string_view token, long double& value) {
+    thread_local std::string buffer; // keeps its capacity, so only a longer token allocates
     buffer.assign(token);
     const long double converted = strtold_l(buffer.c_str(), nullptr, ClassicLocale());
     if (std::isinf(converted))
         return false; // beyond extended precision; underflow to zero or a subnormal is silent
     value = converted;
     return true;
+}
+
+} // namespace
+
+bool ConvertToken(std::string_view token, long double& value) {
+    value = 0;
+    switch (ScanDecimal(token, value)) {
+    case DecimalScan::Invalid:
+        return false;
+    case DecimalScan::Exact:
+        return true;
+    case DecimalScan::NeedsLibrary:
+        break;
+    }
+    return ConvertWithLibrary(token, value);
 }
 
 long double ReadNumber(NumericText& text, bool& error) {

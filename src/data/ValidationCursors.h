@@ -20,6 +20,10 @@ class LineCursor {
     std::string_view line() const { return line_; }
     // 1-based file line of line(); 0 before the first Next().
     std::size_t number() const { return number_; }
+    // The text after line() and its line break, up to the end of the text or its NUL.
+    std::string_view rest() const {
+        return text_.substr(pos_ < text_.size() ? pos_ : text_.size());
+    }
 
   private:
     std::string_view text_;

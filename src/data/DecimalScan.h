@@ -1,0 +1,23 @@
+#pragma once
+// Decimal tokens to extended reals quickly, without changing a single bit. A token whose
+// significant digits fit a 64-bit integer, scaled by a power of ten that is itself exact in
+// extended precision (10^0 to 10^27), needs one multiplication or division of two exact values,
+// and the FPU rounds that one operation correctly, just as strtold does. Every other token is
+// left to the C library.
+
+#include <string_view>
+
+namespace lumetra {
+
+enum class DecimalScan {
+    Invalid,     // not a whole decimal number
+    Exact,       // converted here, correctly rounded
+    NeedsLibrary // well formed, but too many digits or too large a power of ten for one operation
+};
+
+// Checks the whole token against the decimal form (optional sign, digits with at most one ".",
+// at least one digit, then optionally "E"/"e", an optional sign and at least one digit) and,
+// when it can, converts it. value is set only for Exact.
+DecimalScan ScanDecimal(std::string_view token, long double& value);
+
+} // namespace lumetra
