@@ -66,13 +66,23 @@ struct ReadOutcome {
     bool parseError = false;
 };
 
-// Splits the text into lines as loading a file does and runs the reader on them.
+// Splits the text into lines and runs the reader on them.
 inline ReadOutcome ReadText(std::string_view fileText) {
     ReadOutcome outcome;
     MessageRecorder recorder;
     outcome.lines = SplitIntoLines(fileText);
     outcome.parseError =
         ReadIES(outcome.lines, outcome.record, outcome.headerLines, recorder.notifier());
+    outcome.messages = recorder.messages;
+    return outcome;
+}
+
+// Runs the reader straight on the text, as loading a file does.
+inline ReadOutcome ReadTextDirectly(std::string_view fileText) {
+    ReadOutcome outcome;
+    MessageRecorder recorder;
+    outcome.parseError =
+        ReadIES(fileText, outcome.lines, outcome.record, outcome.headerLines, recorder.notifier());
     outcome.messages = recorder.messages;
     return outcome;
 }

@@ -7,12 +7,45 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 namespace lumetra {
 namespace {
 
 using test::ReadOutcome;
-using test::ReadText;
+
+// The reader on the file's lines and straight on its text must leave the same behind, or fail
+// with the same error; every test below reads both ways.
+ReadOutcome ReadText(std::string_view fileText) {
+    std::string directError;
+    ReadOutcome direct;
+    try {
+        direct = test::ReadTextDirectly(fileText);
+    } catch (const LumetraError& e) {
+        directError = e.what();
+    }
+    try {
+        ReadOutcome fromLines = test::ReadText(fileText);
+        EXPECT_EQ(directError, "");
+        EXPECT_EQ(direct.lines, fromLines.lines);
+        EXPECT_EQ(direct.headerLines, fromLines.headerLines);
+        EXPECT_EQ(direct.messages, fromLines.messages);
+        EXPECT_EQ(direct.parseError, fromLines.parseError);
+        const auto numbers = [](const tIES& r) {
+            return std::tie(r.LampLumens, r.CandelaMultiplier, r.VerticalCount, r.HorizontalCount,
+                            r.UnitsType);
+        };
+        EXPECT_EQ(numbers(direct.record), numbers(fromLines.record));
+        EXPECT_EQ(direct.record.VerticalAngles, fromLines.record.VerticalAngles);
+        EXPECT_EQ(direct.record.HorizontalAngles, fromLines.record.HorizontalAngles);
+        EXPECT_EQ(direct.record.Candela, fromLines.record.Candela);
+        return fromLines;
+    } catch (const LumetraError& e) {
+        EXPECT_EQ(directError, e.what());
+        throw;
+    }
+}
 
 // A small sound file: 3 vertical angles x 2 planes. Line 4 holds the 13 leading numbers.
 const std::string kHeader = "IESNA:LM-63-2002\n[TEST] 42\nTILT=NONE\n";
