@@ -21,37 +21,56 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The significant digits of a token as an integer and the power of ten that scales it.
-struct Significand {
-    std::uint64_t digits = 0;
-    int count = 0;          // significant digits held, leading zeros not counted
-    std::int64_t scale = 0; // power of ten to apply to digits
-    bool exact = true;      // false once a nonzero digit did not fit
-    std::size_t seen = 0;   // all digits of the mantissa, zeros included
-
-    void Add(char c, bool fraction) {
-        ++seen;
-        if (fraction)
-            --scale;
-        const auto d = static_cast<std::uint64_t>(c - '0');
-        if (count == 0 && d == 0)
-            return; // a leading zero
-        if (count < kMaxExactDigits) {
-            digits = digits * 10 + d;
-            ++count;
-        } else if (d == 0) {
-            ++scale; // a trailing zero that does not fit changes only the scale
-        } else {
-            exact = false;
-        }
-    }
-};
-
 // Reads digits from p, clamped; returns where they end.
 const char* ReadExponent(const char* p, const char* end, std::int64_t& exponent) {
     exponent = 0;
     for (; p != end && IsDigit(*p); ++p)
         exponent = exponent < kExponentClamp ? exponent * 10 + (*p - '0') : exponent;
+    return p;
+}
+
+// The digits of the integer part and of the fraction, as one integer and the power of ten that
+// scales it, when the significant digits fit; exact is false otherwise.
+struct Significand {
+    std::uint64_t digits = 0;
+    std::int64_t scale = 0;
+    bool exact = true;
+};
+
+// Any number of digits: leading zeros do not count, and zeros beyond the nineteenth significant
+// digit only scale; a nonzero digit there needs the library.
+void AddLongDigits(const char* p, const char* end, bool fraction, int& count, Significand& s) {
+    for (; p != end; ++p) {
+        s.scale -= fraction ? 1 : 0;
+        const auto d = static_cast<std::uint64_t>(*p - '0');
+        if (count == 0 && d == 0)
+            continue;
+        if (count < kMaxExactDigits) {
+            s.digits = s.digits * 10 + d;
+            ++count;
+        } else if (d == 0) {
+            ++s.scale;
+        } else {
+            s.exact = false;
+        }
+    }
+}
+
+// Any number of digits, taken again once the single pass found more than nineteen.
+Significand ReadLongSignificand(const char* intBegin, const char* intEnd, const char* fracBegin,
+                                const char* fracEnd) {
+    Significand s;
+    int count = 0;
+    AddLongDigits(intBegin, intEnd, false, count, s);
+    AddLongDigits(fracBegin, fracEnd, true, count, s);
+    return s;
+}
+
+// Takes digits from p into digits (wrapping harmlessly when there are more than nineteen);
+// returns where they end.
+const char* AccumulateDigits(const char* p, const char* end, std::uint64_t& digits) {
+    for (; p != end && IsDigit(*p); ++p)
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     return p;
 }
 
@@ -65,31 +84,39 @@ long double Scaled(std::uint64_t digits, std::int64_t scale) {
 DecimalScan ScanDecimal(std::string_view token, long double& value) {
     const char* p = token.data();
     const char* const end = p + token.size();
-    bool negative = false;
+    const bool negative = p != end && *p == '-';
     if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
-    Significand s;
-    for (; p != end && IsDigit(*p); ++p)
-        s.Add(*p, false);
-    if (p != end && *p == '.')
-        for (++p; p != end && IsDigit(*p); ++p)
-            s.Add(*p, true);
-    if (s.seen == 0)
-        return DecimalScan::Invalid;
-    if (p != end && (*p == 'e' || *p == 'E')) {
         ++p;
-        const bool negativeExponent = p != end && *p == '-';
+    // One pass takes the digits and checks the form; only more than nineteen digits take another.
+    std::uint64_t digits = 0;
+    const char* const intBegin = p;
+    const char* const intEnd = AccumulateDigits(p, end, digits);
+    const char* fracBegin = intEnd;
+    const char* fracEnd = intEnd;
+    if (intEnd != end && *intEnd == '.') {
+        fracBegin = intEnd + 1;
+        fracEnd = AccumulateDigits(fracBegin, end, digits);
+    }
+    if (intBegin == intEnd && fracBegin == fracEnd)
+        return DecimalScan::Invalid;
+    std::int64_t exponent = 0;
+    p = fracEnd;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        const bool negativeExponent = ++p != end && *p == '-';
         if (p != end && (*p == '+' || *p == '-'))
             ++p;
-        std::int64_t exponent = 0;
-        const char* const digits = p;
+        const char* const exponentBegin = p;
         p = ReadExponent(p, end, exponent);
-        if (p == digits)
+        if (p == exponentBegin)
             return DecimalScan::Invalid;
-        s.scale += negativeExponent ? -exponent : exponent;
+        exponent = negativeExponent ? -exponent : exponent;
     }
     if (p != end)
         return DecimalScan::Invalid;
+    Significand s{digits, -(fracEnd - fracBegin), true};
+    if ((intEnd - intBegin) + (fracEnd - fracBegin) > kMaxExactDigits)
+        s = ReadLongSignificand(intBegin, intEnd, fracBegin, fracEnd);
+    s.scale += exponent;
     if (!s.exact || (s.digits != 0 && (s.scale > kMaxExactPower || s.scale < -kMaxExactPower)))
         return DecimalScan::NeedsLibrary;
     const long double magnitude = s.digits == 0 ? 0.0L : Scaled(s.digits, s.scale);

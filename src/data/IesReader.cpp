@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace lumetra {
 
@@ -101,20 +102,20 @@ struct NumericBlock {
 
 // Line breaks in text: each may become two spaces of the numeric text and starts at most one line.
 std::size_t CountLineBreaks(std::string_view text) {
-    std::size_t breaks = 0;
-    for (const char c : text)
-        breaks += c == '\n' || c == '\r' ? 1 : 0;
-    return breaks;
+    return CountByte(text, '\n') + CountByte(text, '\r');
 }
 
 // Writes one line of the numeric block as SplitHeader does: commas become spaces, and the CR LF
 // that follows the line after joining becomes two spaces. Returns the end of what it wrote.
 char* WriteNumericLine(std::string_view line, char* out) {
-    for (const char c : line)
-        *out++ = c == ',' ? ' ' : c;
-    *out++ = ' ';
-    *out++ = ' ';
-    return out;
+    std::memcpy(out, line.data(), line.size());
+    char* const end = out + line.size();
+    for (char* comma = out; (comma = static_cast<char*>(
+                                 std::memchr(comma, ',', static_cast<std::size_t>(end - comma))));)
+        *comma = ' ';
+    end[0] = ' ';
+    end[1] = ' ';
+    return end + 2;
 }
 
 // SplitHeader straight from the file's text, without a string per line: the header lines are the

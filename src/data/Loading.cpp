@@ -99,12 +99,10 @@ std::string ReadWholeFile(const std::string& fileName, const std::string& format
 // need many times its size in memory; such a file cannot be an IES file of a supported size.
 std::size_t CountLines(std::string_view text) {
     text = text.substr(0, text.find('\0'));
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // CR LF is one break: count the LF, and a CR only when no LF follows it.
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++lines;
-    }
+    // CR LF is one break: count every LF, and a CR only when no LF follows it.
+    std::size_t lines = CountByte(text, '\n');
+    for (auto cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
+        lines += cr + 1 == text.size() || text[cr + 1] != '\n' ? 1 : 0;
     const bool unterminated = !text.empty() && text.back() != '\n' && text.back() != '\r';
     return lines + (unterminated ? 1 : 0);
 }

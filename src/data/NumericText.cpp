@@ -14,20 +14,22 @@ bool NumericText::exhausted() const {
     return next == std::string::npos || text_.find(' ', next) == std::string::npos;
 }
 
+// Plain loops: tokens are a few characters long, too short for a library search to pay off.
 std::string_view NumericText::TakeToken() {
-    const auto start = text_.find_first_not_of(' ', pos_);
-    if (start == std::string::npos) {
-        pos_ = text_.size();
-        lastTokenStart_ = pos_;
-        return {};
-    }
-    pos_ = start;
+    const char* const data = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t start = pos_;
+    while (start < size && data[start] == ' ')
+        ++start;
     lastTokenStart_ = start;
-    const auto end = text_.find(' ', start);
-    if (end == std::string::npos)
-        return {};
+    pos_ = start;
+    std::size_t end = start;
+    while (end < size && data[end] != ' ')
+        ++end;
+    if (end == size)
+        return {}; // no space follows: the rest stays where it is
     pos_ = end + 1;
-    return std::string_view(text_).substr(start, end - start);
+    return {data + start, end - start};
 }
 
 namespace {

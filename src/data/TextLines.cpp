@@ -35,4 +35,13 @@ std::string JoinLinesCrLf(const TextLines& lines) {
     return joined;
 }
 
+// A vector search between occurrences: line breaks are dozens of bytes apart, where a plain loop
+// costs several instructions per byte.
+std::size_t CountByte(std::string_view text, char c) {
+    std::size_t count = 0;
+    for (auto at = text.find(c); at != std::string_view::npos; at = text.find(c, at + 1))
+        ++count;
+    return count;
+}
+
 } // namespace lumetra

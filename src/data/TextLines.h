@@ -14,4 +14,7 @@ TextLines SplitIntoLines(std::string_view text);
 // The lines joined, each followed by a carriage return and a line feed (the last one too).
 std::string JoinLinesCrLf(const TextLines& lines);
 
+// How often c occurs in text.
+std::size_t CountByte(std::string_view text, char c);
+
 } // namespace lumetra

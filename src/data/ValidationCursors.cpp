@@ -1,14 +1,13 @@
 #include "ValidationCursors.h"
 
+#include <cstring>
+
 namespace lumetra {
 
 namespace {
 
 // Plain loops: the library's find_first_of searches its set once per character of the text,
 // which made these scans the larger part of checking a file.
-bool IsLineBreak(char c) {
-    return c == '\r' || c == '\n';
-}
 bool IsSeparator(char c) {
     return c == ' ' || c == ',';
 }
@@ -20,14 +19,34 @@ std::size_t FindFrom(std::string_view text, std::size_t from, Predicate predicat
     return from;
 }
 
+// Offset of the first c at or after from, or the text's size.
+std::size_t FindByte(std::string_view text, std::size_t from, char c) {
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+                 : text.size();
+}
+
 } // namespace
 
-LineCursor::LineCursor(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
+LineCursor::LineCursor(std::string_view text)
+    : text_(text.substr(0, text.find('\0'))), nextLf_(FindByte(text_, 0, '\n')),
+      nextCr_(FindByte(text_, 0, '\r')) {}
+
+// Lines run to dozens of characters, long enough for the library's vector search to win. Each
+// kind of break is searched for afresh only once the cursor has passed the last one found, so a
+// file with only CR breaks is not searched to its end for an LF on every line.
+std::size_t LineCursor::NextBreak() {
+    if (nextLf_ < pos_)
+        nextLf_ = FindByte(text_, pos_, '\n');
+    if (nextCr_ < pos_)
+        nextCr_ = FindByte(text_, pos_, '\r');
+    return nextLf_ < nextCr_ ? nextLf_ : nextCr_;
+}
 
 bool LineCursor::Next() {
     if (pos_ >= text_.size())
         return false;
-    const std::size_t end = FindFrom(text_, pos_, IsLineBreak);
+    const std::size_t end = NextBreak();
     line_ = text_.substr(pos_, end - pos_);
     pos_ = end + 1;
     if (end < text_.size() && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')

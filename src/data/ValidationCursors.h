@@ -26,10 +26,14 @@ class LineCursor {
     }
 
   private:
+    std::size_t NextBreak();
+
     std::string_view text_;
     std::size_t pos_ = 0;
     std::size_t number_ = 0;
     std::string_view line_;
+    std::size_t nextLf_; // the first LF and CR at or after pos_, or the text's size
+    std::size_t nextCr_;
 };
 
 // Number of lines of the text, counting no further than limit + 1.
