@@ -81,8 +81,9 @@ inline ReadOutcome ReadText(std::string_view fileText) {
 inline ReadOutcome ReadTextDirectly(std::string_view fileText) {
     ReadOutcome outcome;
     MessageRecorder recorder;
-    outcome.parseError =
-        ReadIES(fileText, outcome.lines, outcome.record, outcome.headerLines, recorder.notifier());
+    LuminaireFacts facts;
+    outcome.parseError = ReadIES(fileText, outcome.lines, outcome.record, outcome.headerLines,
+                                 recorder.notifier(), facts);
     outcome.messages = recorder.messages;
     return outcome;
 }
