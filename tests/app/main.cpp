@@ -1,7 +1,7 @@
-// The settings tests drive real windows on the offscreen platform.
+// The settings tests drive real windows on the offscreen platform, in the program's own
+// application object: its title, font and error handling.
 
-#include <QApplication>
-#include <QFont>
+#include "app/LumetraApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,7 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    lumetra::LumetraApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

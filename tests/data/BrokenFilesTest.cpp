@@ -108,12 +108,6 @@ TEST_P(BrokenCorpus, LoadsToItsClearErrorOrMessage) {
     EXPECT_EQ(loaded.parseError, expected.parseError);
 }
 
-TEST_P(BrokenCorpus, DescribesItsHeaderInSixLines) {
-    const LoadedFile loaded = LoadFile(BrokenFile(GetParam().file));
-    const std::string description = BuildDescription(HeaderText(loaded.headerLines));
-    EXPECT_EQ(std::count(description.begin(), description.end(), '\r'), 6);
-}
-
 INSTANTIATE_TEST_SUITE_P(BrokenFiles, BrokenCorpus, ::testing::ValuesIn(kCorpus),
                          [](const auto& test) {
                              std::string name = test.param.file;
