@@ -7,7 +7,6 @@
 #include "render/ReferenceRender.h"
 
 #include <benchmark/benchmark.h>
-
 #include <stdexcept>
 #include <string>
 
@@ -55,10 +54,18 @@ void BM_RenderReference(benchmark::State& state, const tIES& (*record)()) {
 } // namespace
 
 BENCHMARK_CAPTURE(BM_RenderFast, sample_181, SampleRecord)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderReference, sample_181, SampleRecord)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderFast, generated_721, GeneratedRecord721)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderReference, generated_721, GeneratedRecord721)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);

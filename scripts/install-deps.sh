@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running and testing Lumetra need.
 set -euo pipefail
 packages=(cmake g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-  libbenchmark-dev libsimpleini-dev nlohmann-json3-dev xvfb xauth fonts-liberation fonts-dejavu-core)
+  libbenchmark-dev libsimpleini-dev nlohmann-json3-dev xvfb xauth fonts-liberation fonts-dejavu-core
+  clang-format clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

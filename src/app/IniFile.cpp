@@ -5,12 +5,10 @@
 
 // Only the byte-string flavour is used: values are taken as bytes and decoded by the caller.
 #define SI_NO_CONVERSION
-#include <SimpleIni.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
+#include <SimpleIni.h>
 #include <string>
 #include <string_view>
 
@@ -73,7 +71,9 @@ std::string WithoutCarriageReturns(std::string_view text) {
     return result;
 }
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -109,7 +109,8 @@ void IniFile::Load() {
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     // A zero byte ends the parser's text early; what follows it would be lost on writing.
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize || bytes.contains('\0')) {
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize ||
+        bytes.contains('\0')) {
         document_->readable = false;
         return;
     }
@@ -165,8 +166,7 @@ void IniFile::Save() const {
 
     QSaveFile file(fileName_);
     const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit())
         ThrowUnableToWrite();
 }
 

@@ -3,7 +3,6 @@
 // replaces the whole file at once, keeping every section, key and comment it does not touch.
 
 #include <QString>
-
 #include <memory>
 
 namespace lumetra {

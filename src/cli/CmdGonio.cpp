@@ -3,7 +3,6 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-
 #include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
@@ -16,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-
 #include <cstdio>
 #include <optional>
 

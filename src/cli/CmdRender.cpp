@@ -3,7 +3,6 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-
 #include "data/Errors.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
@@ -17,7 +16,6 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
-
 #include <cstdio>
 #include <optional>
 
@@ -49,8 +47,8 @@ Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments) {
     const QCommandLineOption radiosity("radiosity", "Add the radiosity term.");
     parser.addOptions({output, plane, brightness, zoom, radiosity});
     RenderOptions options;
-    if (const auto error = ParseInputAndOutput(parser, "render", arguments, {"png"},
-                                               options.input, options.output))
+    if (const auto error = ParseInputAndOutput(parser, "render", arguments, {"png"}, options.input,
+                                               options.output))
         return Refused<RenderOptions>(*error, kUsage);
     const auto planeIndex = WholeNumber(parser.value(plane));
     if (!planeIndex || *planeIndex < 0 || *planeIndex > 65535)
@@ -118,7 +116,8 @@ int RunRender(const QStringList& arguments) {
 
     LightPatternGrid grid;
     try {
-        RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr, grid);
+        RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr,
+                           grid);
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

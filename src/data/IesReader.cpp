@@ -148,6 +148,19 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines) {
     return text;
 }
 
+namespace {
+
+// The angle lists and the candela planes, as many as the record's counts say.
+void ReadGrid(NumericText& text, tIES& record, bool& parseError) {
+    ReadList(text, record.VerticalAngles, record.VerticalCount, parseError);
+    ReadList(text, record.HorizontalAngles, record.HorizontalCount, parseError);
+    record.Candela.resize(record.HorizontalCount);
+    for (auto& plane : record.Candela)
+        ReadList(text, plane, record.VerticalCount, parseError);
+}
+
+} // namespace
+
 bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notifier& notify) {
     const std::size_t totalLines = lines.size();
     NumericText text(SplitHeader(lines, headerLines));
@@ -166,12 +179,11 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
     for (auto& value : leading)
         value = reader.Read();
     // The message comes once, right after the thirteenth number, whatever follows.
-    if (reader.failed() && notify) {
-        const std::size_t line = reader.ranOut()
-                                     ? totalLines
-                                     : FileLineOf(reader.failureOffset(), lineStarts, headerCount);
-        notify("Error!\r\rLine " + std::to_string(line));
-    }
+    if (reader.failed() && notify)
+        notify("Error!\r\rLine " +
+               std::to_string(reader.ranOut()
+                                  ? totalLines
+                                  : FileLineOf(reader.failureOffset(), lineStarts, headerCount)));
 
     // Checked before the record changes or anything is allocated, so a refused file leaves the
     // record as a file with nothing after its TILT line does.
@@ -191,12 +203,7 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
     record.HorizontalCount = horizontalCount;
     record.UnitsType = unitsType;
 
-    ReadList(text, record.VerticalAngles, verticalCount, parseError);
-    ReadList(text, record.HorizontalAngles, horizontalCount, parseError);
-    record.Candela.resize(horizontalCount);
-    for (auto& plane : record.Candela)
-        ReadList(text, plane, verticalCount, parseError);
-
+    ReadGrid(text, record, parseError);
     lines.assign(1, std::move(text).release());
     return parseError;
 }

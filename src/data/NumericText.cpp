@@ -30,7 +30,9 @@ std::string_view NumericText::TakeToken() {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the run of digits starting at i.
 std::size_t DigitRun(std::string_view s, std::size_t i) {

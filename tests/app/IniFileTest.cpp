@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace lumetra {
@@ -31,7 +29,8 @@ class IniFileTest : public ::testing::Test {
 
     // A temporary file left behind by a write shows here.
     QStringList Entries() const {
-        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
     static std::string WriteError(IniFile& ini) {
@@ -80,8 +79,9 @@ TEST_F(IniFileTest, KeepsEverythingItDoesNotWrite) {
     IniFile(Name()).WriteString("Viewer", "Width", "800");
     const QByteArray text = ReadRaw();
     EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF; written by hand\n")) << text.toStdString();
-    for (const char* kept : {"[Other]\nColour=blue\nColour=green\n", "; about the viewer\n[viewer]\n",
-                             "Width=800\n", "# my note\nMystery=42\n", "loose line=\nEmpty=\n"})
+    for (const char* kept :
+         {"[Other]\nColour=blue\nColour=green\n", "; about the viewer\n[viewer]\n", "Width=800\n",
+          "# my note\nMystery=42\n", "loose line=\nEmpty=\n"})
         EXPECT_TRUE(text.contains(kept)) << kept << " missing from:\n" << text.toStdString();
     EXPECT_TRUE(text.endsWith("Empty=\n; the very end\n; of the file\n")) << text.toStdString();
 
@@ -92,7 +92,8 @@ TEST_F(IniFileTest, KeepsEverythingItDoesNotWrite) {
 
 TEST_F(IniFileTest, RefusesWritesThatWouldLoseOrCorruptContent) {
     IniFile inMissingFolder(folder.filePath("gone/ies.ini"));
-    EXPECT_EQ(WriteError(inMissingFolder), "Unable to write to " + folder.filePath("gone/ies.ini").toStdString());
+    EXPECT_EQ(WriteError(inMissingFolder),
+              "Unable to write to " + folder.filePath("gone/ies.ini").toStdString());
 
     ASSERT_TRUE(QDir(folder.path()).mkdir("ies.ini")); // a folder in the file's place
     IniFile onFolder(Name());

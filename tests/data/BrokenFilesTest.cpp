@@ -2,8 +2,9 @@
 // loads through LoadPhotometry, as the viewer loads a selected file, and ends in a clear error or
 // message, or in a record whose lists every consumer can use, in bounded time and memory.
 
-#include "DataTestSupport.h"
 #include "broken/BrokenFiles.h"
+
+#include "DataTestSupport.h"
 #include "data/GlobalMax.h"
 #include "data/IesReader.h"
 #include "data/TextLines.h"

@@ -1,10 +1,8 @@
+#include "data/Errors.h"
 #include "gonio/Curves.h"
 #include "gonio/Goniogram.h"
 
-#include "data/Errors.h"
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace lumetra {

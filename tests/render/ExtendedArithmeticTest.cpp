@@ -1,12 +1,11 @@
 // The x87 unit's verdicts: which operations fault, with which text, and which pass silently.
 
-#include "RenderTestSupport.h"
-
 #include "render/ExtendedArithmetic.h"
 
-#include <gtest/gtest.h>
+#include "RenderTestSupport.h"
 
 #include <cfloat>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace lumetra {

@@ -1,9 +1,9 @@
 // The opposite plane of the light pattern and the peak it is scaled to.
 
-#include "RenderTestSupport.h"
-
-#include "data/Errors.h"
 #include "render/LeftHalfPlane.h"
+
+#include "RenderTestSupport.h"
+#include "data/Errors.h"
 #include "render/PairPeak.h"
 
 #include <gtest/gtest.h>

@@ -36,8 +36,7 @@ inline tIES LoadSample(const std::string& name) {
 }
 
 // The text of the FloatingPointError that operation throws, or "none".
-template <typename Operation>
-std::string FaultText(Operation operation) {
+template <typename Operation> std::string FaultText(Operation operation) {
     try {
         operation();
     } catch (const FloatingPointError& error) {

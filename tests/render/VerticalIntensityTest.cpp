@@ -1,10 +1,10 @@
 // The intensity look-up: window, bracket, interpolation and extrapolation.
 
-#include "RenderTestSupport.h"
+#include "render/VerticalIntensity.h"
 
+#include "RenderTestSupport.h"
 #include "data/Errors.h"
 #include "render/AngleWindow.h"
-#include "render/VerticalIntensity.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,19 @@
 // The viewer model's rules, on data of the test's own: no windows.
 
-#include "data/Errors.h"
 #include "viewer/ViewerModel.h"
 
-#include <gtest/gtest.h>
+#include "data/Errors.h"
 
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
 namespace lumetra::test {
 namespace {
 
-std::string Sample(const char* name) { return std::string(LUMETRA_SAMPLES_DIR) + "/" + name; }
+std::string Sample(const char* name) {
+    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
+}
 
 const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
 const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
@@ -28,9 +30,9 @@ struct LocalData {
     std::string lastRenderedFile;
     bool renderPending = false;
     ViewerData Refs() {
-        return {record,          fileLines,          headerLines,
-                parseError,      globalMaxCandela,   lastDrawnDegree,
-                lastRenderedDegree, lastRenderedFile, renderPending};
+        return {record,           fileLines,       headerLines,        parseError,
+                globalMaxCandela, lastDrawnDegree, lastRenderedDegree, lastRenderedFile,
+                renderPending};
     }
 };
 
@@ -108,9 +110,12 @@ TEST_F(ViewerModelTest, WheelStepsOnePlaneWithShiftAloneWithinTheRange) {
         std::optional<int> next;
     };
     const Row rows[] = {
-        {ssShift, 3, +1, 4},           {ssShift, 4, +1, std::nullopt},
-        {ssShift, 1, -1, 0},           {ssShift, 0, -1, std::nullopt},
-        {0, 2, +1, std::nullopt},      {ssCtrl, 2, +1, std::nullopt},
+        {ssShift, 3, +1, 4},
+        {ssShift, 4, +1, std::nullopt},
+        {ssShift, 1, -1, 0},
+        {ssShift, 0, -1, std::nullopt},
+        {0, 2, +1, std::nullopt},
+        {ssCtrl, 2, +1, std::nullopt},
         {ssShift | ssLeft, 2, +1, std::nullopt},
     };
     for (const Row& row : rows) {
