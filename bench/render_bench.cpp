@@ -2,9 +2,9 @@
 // and on a generated record with 721 vertical angles.
 
 #include "data/Loading.h"
-#include "render/GeneratedRecords.h"
 #include "render/LightPattern.h"
 #include "render/ReferenceRender.h"
+#include "support/Records.h"
 
 #include <benchmark/benchmark.h>
 #include <stdexcept>
@@ -29,7 +29,7 @@ const tIES& SampleRecord() {
 }
 
 const tIES& GeneratedRecord721() {
-    static const tIES record = testing::GeneratedRecord(721);
+    static const tIES record = test::GeneratedRecord(721);
     return record;
 }
 

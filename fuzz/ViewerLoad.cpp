@@ -6,6 +6,7 @@
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,17 +32,8 @@ Notifier Recorder(ViewerLoad& load) {
 
 // One folder per process, removed at exit; every input overwrites the same file.
 const std::filesystem::path& InputFile() {
-    static const std::filesystem::path file = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumetra-fuzz-XXXXXX").string();
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create a temporary folder");
-        static const std::filesystem::path folder = pattern;
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        });
-        return folder / "input.ies";
-    }();
+    static const test::TempFolder folder;
+    static const std::filesystem::path file = folder.path() / "input.ies";
     return file;
 }
 

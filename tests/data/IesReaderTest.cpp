@@ -1,7 +1,8 @@
 #include "data/IesReader.h"
 
-#include "DataTestSupport.h"
 #include "data/Errors.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@
 namespace lumetra {
 namespace {
 
-using test::ReadOutcome;
+using test::LoadOutcome;
 using test::ReadText;
 
 // A small sound file: 3 vertical angles x 2 planes. Line 4 holds the 13 leading numbers.
@@ -30,7 +31,7 @@ std::string Replace(std::string text, const std::string& from, const std::string
     return text;
 }
 
-void ExpectSmallGrid(const ReadOutcome& out) {
+void ExpectSmallGrid(const LoadOutcome& out) {
     const tIES& r = out.record;
     EXPECT_EQ(r.LampLumens, 1000);
     EXPECT_EQ(r.CandelaMultiplier, 2);
@@ -275,7 +276,7 @@ TEST(MissingAndExtraNumbers, BadAngleSetsTheFlagWithoutAMessage) {
 
 TEST(MissingAndExtraNumbers, ReaderLeavesTheNumericTextAsTheOneLine) {
     const auto out = ReadText(kHeader + "1,2\n3\n");
-    EXPECT_EQ(out.lines, (TextLines{"1 2  3  "}));
+    EXPECT_EQ(out.fileLines, (TextLines{"1 2  3  "}));
 }
 
 // --- The tilt block of TILT=INCLUDE -----------------------------------------------------------

@@ -11,7 +11,7 @@
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
+using test::FaultText;
 
 constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();

@@ -1,12 +1,12 @@
 // The renderer's pass against the plain algorithm: every grey level of the full 301 x 301 grid,
 // and on faulting records the same error text after the same samples.
 
-#include "GeneratedRecords.h"
 #include "ReferenceRender.h"
 #include "RenderTestSupport.h"
 #include "data/Errors.h"
 #include "render/LightPattern.h"
 #include "render/PixelShade.h"
+#include "support/Records.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -17,9 +17,9 @@
 namespace lumetra {
 namespace {
 
-using testing::GeneratedRecord;
-using testing::LoadSample;
-using testing::MakeRecord;
+using test::GeneratedRecord;
+using test::LoadSample;
+using test::MakeRecord;
 
 struct Outcome {
     LightPatternGrid grid;

@@ -14,9 +14,9 @@
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::LoadSample;
-using testing::MakeRecord;
+using test::FaultText;
+using test::LoadSample;
+using test::MakeRecord;
 
 bool RowIsBlack(const LightPatternGrid& grid, int y, int fromX, int toX) {
     for (int x = fromX; x <= toX; ++x)

@@ -11,8 +11,8 @@
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::MakeRecord;
+using test::FaultText;
+using test::MakeRecord;
 
 std::uint8_t Shade(const tIES& record, int a, int b, RenderSettings settings = {}) {
     return PixelShade(PrepareLightPatternPass(record, settings), a, b);

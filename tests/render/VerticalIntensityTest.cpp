@@ -11,8 +11,8 @@
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::MakeRecord;
+using test::FaultText;
+using test::MakeRecord;
 
 long double Look(const tIES& record, long double x, int h = 0) {
     return VerticalIntensity(record, h, x, MakeAngleWindow(record.VerticalAngles));
