@@ -2,8 +2,9 @@
 // sample and for generated files of about 260,000 and 2,600,000 candela values. Time per value
 // should stay flat as files grow: the reader is meant to be linear in the size of the file.
 
-#include "data/DataTestSupport.h"
 #include "data/Loading.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

@@ -2,12 +2,11 @@
 // and on a generated record with 721 vertical angles.
 
 #include "data/Loading.h"
-#include "render/GeneratedRecords.h"
 #include "render/LightPattern.h"
 #include "render/ReferenceRender.h"
+#include "support/Records.h"
 
 #include <benchmark/benchmark.h>
-
 #include <stdexcept>
 #include <string>
 
@@ -30,7 +29,7 @@ const tIES& SampleRecord() {
 }
 
 const tIES& GeneratedRecord721() {
-    static const tIES record = testing::GeneratedRecord(721);
+    static const tIES record = test::GeneratedRecord(721);
     return record;
 }
 
@@ -55,10 +54,18 @@ void BM_RenderReference(benchmark::State& state, const tIES& (*record)()) {
 } // namespace
 
 BENCHMARK_CAPTURE(BM_RenderFast, sample_181, SampleRecord)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderReference, sample_181, SampleRecord)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderFast, generated_721, GeneratedRecord721)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RenderReference, generated_721, GeneratedRecord721)
-    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);

@@ -6,6 +6,7 @@
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,20 +36,10 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 
 } // namespace
 
-// One folder per process, removed at exit; every input overwrites the same file.
+// One folder per process, removed at exit; every input overwrites the file of its name.
 std::string WriteInputFile(std::string_view bytes, const std::string& name) {
-    static const std::filesystem::path folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lumetra-fuzz-XXXXXX").string();
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr, "cannot create a temporary folder");
-        static const std::filesystem::path made = pattern;
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(made, ec);
-        });
-        return made;
-    }();
-    const std::string fileName = (folder / name).string();
+    static const test::TempFolder folder;
+    const std::string fileName = (folder.path() / name).string();
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     FUZZ_CHECK(out.good(), "cannot write the input file");

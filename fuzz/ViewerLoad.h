@@ -4,6 +4,7 @@
 // and the description of the header.
 
 #include "data/Photometry.h"
+#include "support/LoadOutcome.h"
 
 #include <optional>
 #include <string>
@@ -12,13 +13,7 @@
 
 namespace lumetra::fuzz {
 
-struct ViewerLoad {
-    tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    std::vector<std::string> messages;
-    bool parseError = false;
-    std::optional<std::string> error; // the LumetraError that ended the load
+struct ViewerLoad : test::LoadOutcome {
     long double globalMax = 0;
     std::string description;
 };

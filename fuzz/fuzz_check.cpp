@@ -5,7 +5,6 @@
 
 #include "FuzzCheck.h"
 #include "ViewerLoad.h"
-
 #include "data/TextEncoding.h"
 #include "data/TextLines.h"
 #include "data/Validation.h"

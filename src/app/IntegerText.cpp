@@ -25,7 +25,9 @@ int DigitValue(QChar c, int base) {
     return value < base ? value : -1;
 }
 
-bool IsHexMark(QChar c) { return c == u'x' || c == u'X'; }
+bool IsHexMark(QChar c) {
+    return c == u'x' || c == u'X';
+}
 
 } // namespace
 
@@ -39,17 +41,11 @@ int IntegerFromText(const QString& text) {
         negative = text[at] == u'-';
         ++at;
     }
-    int base = 10;
-    if (at < length && text[at] == u'$') {
-        base = 16;
-        at += 1;
-    } else if (at + 1 < length && text[at] == u'0' && IsHexMark(text[at + 1])) {
-        base = 16;
-        at += 2;
-    } else if (at < length && IsHexMark(text[at])) {
-        base = 16;
-        at += 1;
-    }
+    // "$", "x" or "0x" introduces hexadecimal digits.
+    const bool zeroX = at + 1 < length && text[at] == u'0' && IsHexMark(text[at + 1]);
+    const bool mark = at < length && (text[at] == u'$' || IsHexMark(text[at]));
+    const int base = zeroX || mark ? 16 : 10;
+    at += zeroX ? 2 : mark ? 1 : 0;
     if (at == length)
         ThrowNotAnInteger(text);
     // The magnitude may reach 2^31 only when negative; checked at every digit, so it never

@@ -18,8 +18,12 @@ const QString kViewer = QStringLiteral("Viewer");
 const QString kRender = QStringLiteral("Render");
 
 // A flag is stored as 1 or 0; on reading, only its lowest 8 bits count.
-bool FlagFromInteger(int value) { return (value & 0xFF) != 0; }
-QString FlagText(bool down) { return down ? QStringLiteral("1") : QStringLiteral("0"); }
+bool FlagFromInteger(int value) {
+    return (value & 0xFF) != 0;
+}
+QString FlagText(bool down) {
+    return down ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 int StateNumber(Qt::WindowStates state) {
     if (state & Qt::WindowMinimized)
@@ -32,7 +36,8 @@ int StateNumber(Qt::WindowStates state) {
 // Reads the keys of one section as text, integers or flags.
 class SectionReader {
   public:
-    SectionReader(const IniFile& file, QString section) : file_(file), section_(std::move(section)) {}
+    SectionReader(const IniFile& file, QString section)
+        : file_(file), section_(std::move(section)) {}
     QString Text(const QString& key, const QString& defaultText) const {
         return file_.ReadString(section_, key, defaultText);
     }

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace lumetra {
@@ -36,9 +35,13 @@ QSize ScreenSize() {
     return screen ? screen->geometry().size() : QSize(0, 0);
 }
 
-int CentredStart(int screenExtent, int windowExtent) { return (screenExtent - windowExtent) / 2; }
+int CentredStart(int screenExtent, int windowExtent) {
+    return (screenExtent - windowExtent) / 2;
+}
 
-QSize OuterSize(const QWidget& window) { return window.frameGeometry().size(); }
+QSize OuterSize(const QWidget& window) {
+    return window.frameGeometry().size();
+}
 
 void SetWindowWidth(QWidget& window, int width) {
     window.resize(ClampExtent(width, DesktopSize().width()), window.height());

@@ -2,6 +2,7 @@
 
 #include "CheckPaths.h"
 #include "CheckReport.h"
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ProgressLine.h"
 #include "data/Loading.h"
@@ -23,33 +24,6 @@ constexpr int kExitErrors = 1;
 constexpr int kExitUsage = 2;
 
 const char* const kCheckUsage = "Usage: lumetra-cli check [--json] PATH...\n";
-
-struct CheckOptions {
-    bool json = false;
-    bool help = false;
-    QStringList paths;
-};
-
-// Options come before the paths; "--" ends them, for a path that starts with a dash.
-std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
-    CheckOptions options;
-    bool optionsEnded = false;
-    for (const QString& argument : arguments) {
-        if (optionsEnded || !argument.startsWith('-'))
-            options.paths.push_back(argument);
-        else if (argument == "--")
-            optionsEnded = true;
-        else if (argument == "--json")
-            options.json = true;
-        else if (argument == "--help" || argument == "-h")
-            options.help = true;
-        else
-            return std::nullopt;
-    }
-    if (options.paths.isEmpty() && !options.help)
-        return std::nullopt;
-    return options;
-}
 
 // The findings for one file; nothing when it cannot be read. Only regular files are opened: a
 // pipe or a device named on the command line could block the check or never end.
@@ -89,6 +63,53 @@ void ReportUnreadable(const QString& path) {
 
 } // namespace
 
+// Options come before the paths; "--" ends them, for a path that starts with a dash.
+std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
+    CheckOptions options;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (optionsEnded || !argument.startsWith('-'))
+            options.paths.push_back(argument);
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument == "--json")
+            options.json = true;
+        else if (argument == "--help" || argument == "-h")
+            options.help = true;
+        else
+            return std::nullopt;
+    }
+    if (options.paths.isEmpty() && !options.help)
+        return std::nullopt;
+    return options;
+}
+
+// Checks every file, printing each report as it goes (or keeping it for the JSON report);
+// unreadable files join the unreadable paths.
+CheckTotals CheckFiles(const CheckOptions& options, CheckPaths& paths,
+                       nlohmann::ordered_json& jsonFiles) {
+    CheckTotals totals;
+    ProgressLine progress;
+    for (qsizetype i = 0; i < paths.files.size(); ++i) {
+        progress.Show(static_cast<std::size_t>(i), static_cast<std::size_t>(paths.files.size()));
+        const QString& path = paths.files[i];
+        std::optional<std::vector<Finding>> findings = CheckFile(paths.nativeFiles[i]);
+        if (!findings) {
+            paths.unreadable.push_back(path);
+            continue;
+        }
+        const FileReport report{path, std::move(*findings)};
+        totals.Add(report);
+        if (options.json) {
+            jsonFiles.push_back(ReportJson(report));
+        } else {
+            progress.Clear();
+            Write(ReportText(report));
+        }
+    }
+    return totals;
+}
+
 int RunCheck(const QStringList& arguments) {
     const std::optional<CheckOptions> options = ParseCheckArguments(arguments);
     if (!options) {
@@ -101,29 +122,8 @@ int RunCheck(const QStringList& arguments) {
         return kExitClean;
     }
     CheckPaths paths = CollectCheckPaths(options->paths);
-    CheckTotals totals;
     nlohmann::ordered_json jsonFiles = nlohmann::ordered_json::array();
-    {
-        ProgressLine progress;
-        for (qsizetype i = 0; i < paths.files.size(); ++i) {
-            progress.Show(static_cast<std::size_t>(i),
-                          static_cast<std::size_t>(paths.files.size()));
-            const QString& path = paths.files[i];
-            std::optional<std::vector<Finding>> findings = CheckFile(paths.nativeFiles[i]);
-            if (!findings) {
-                paths.unreadable.push_back(path);
-                continue;
-            }
-            const FileReport report{path, std::move(*findings)};
-            totals.Add(report);
-            if (options->json) {
-                jsonFiles.push_back(ReportJson(report));
-            } else {
-                progress.Clear();
-                Write(ReportText(report));
-            }
-        }
-    }
+    const CheckTotals totals = CheckFiles(*options, paths, jsonFiles);
     for (const QString& path : paths.unreadable)
         ReportUnreadable(path);
     if (options->json)

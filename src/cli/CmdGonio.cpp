@@ -1,8 +1,8 @@
 // lumetra-cli gonio: the grid and goniogram of a file, as the main window draws them, written as
 // PNG or SVG.
 
+#include "CommandOptions.h"
 #include "Commands.h"
-
 #include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-
 #include <cstdio>
 #include <optional>
 
@@ -23,71 +22,43 @@ namespace lumetra::cli {
 
 namespace {
 
-constexpr int kDefaultSize = 400;
 constexpr int kLargestSize = 4096; // 64 MB of image at most
 constexpr const char* kUsage =
     "Usage: lumetra-cli gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]";
 
-struct GonioOptions {
-    QString input;
-    QString output;
-    int plane = 0;
-    int size = kDefaultSize;
-    bool fit = false;
-    bool ortho = false;
-};
+} // namespace
 
-// The options, or the text of what is wrong with them.
-struct ParsedOptions {
-    std::optional<GonioOptions> options;
-    QString error;
-};
-
-ParsedOptions Invalid(const QString& error) { return {std::nullopt, error + "\n" + kUsage}; }
-
-std::optional<int> WholeNumber(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-ParsedOptions ParseOptions(const QStringList& arguments) {
+Parsed<GonioOptions> ParseGonioOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption output({"o", "output"}, "Output file (.png or .svg).", "file");
     const QCommandLineOption plane("plane", "C-plane index.", "N", "0");
     const QCommandLineOption size("size", "Width and height in pixels.", "S",
-                                  QString::number(kDefaultSize));
+                                  QString::number(GonioOptions().size));
     const QCommandLineOption fit("fit", "Scale to the peak of the drawn planes.");
     const QCommandLineOption ortho("ortho", "Add the orthogonal pair at plane 0.");
     parser.addOptions({output, plane, size, fit, ortho});
-    if (!parser.parse(QStringList{"lumetra-cli gonio"} + arguments))
-        return Invalid(parser.errorText());
-
     GonioOptions options;
-    if (parser.positionalArguments().size() != 1)
-        return Invalid("gonio takes exactly one input file.");
-    options.input = parser.positionalArguments().front();
-    if (!parser.isSet(output))
-        return Invalid("Missing the output file (-o OUT.png or -o OUT.svg).");
-    options.output = parser.value(output);
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    if (suffix != "png" && suffix != "svg")
-        return Invalid("The output file must end in .png or .svg: " + options.output);
-
-    const auto planeIndex = WholeNumber(parser.value(plane));
+    if (const auto error = ParseInputAndOutput(parser, "gonio", arguments, {"png", "svg"},
+                                               options.input, options.output))
+        return Refused<GonioOptions>(*error, kUsage);
+    const auto planeIndex = IntNumber(parser.value(plane));
     if (!planeIndex)
-        return Invalid("--plane takes a whole number, not '" + parser.value(plane) + "'.");
+        return Refused<GonioOptions>(
+            "--plane takes a whole number, not '" + parser.value(plane) + "'.", kUsage);
     options.plane = *planeIndex;
-    const auto pixels = WholeNumber(parser.value(size));
+    const auto pixels = IntNumber(parser.value(size));
     if (!pixels || *pixels < 1 || *pixels > kLargestSize)
-        return Invalid(QString("--size takes a whole number from 1 to %1, not '%2'.")
-                           .arg(kLargestSize)
-                           .arg(parser.value(size)));
+        return Refused<GonioOptions>(QString("--size takes a whole number from 1 to %1, not '%2'.")
+                                         .arg(kLargestSize)
+                                         .arg(parser.value(size)),
+                                     kUsage);
     options.size = *pixels;
     options.fit = parser.isSet(fit);
     options.ortho = parser.isSet(ortho);
     return {options, {}};
 }
+
+namespace {
 
 // A record with no planes has only position 0, where the window draws the bare grid.
 std::optional<QString> PlaneError(const GonioOptions& options, const tIES& record) {
@@ -119,7 +90,7 @@ GonioView ViewOf(const GonioOptions& options, const tIES& record) {
 } // namespace
 
 int RunGonio(const QStringList& arguments) {
-    const ParsedOptions parsed = ParseOptions(arguments);
+    const Parsed<GonioOptions> parsed = ParseGonioOptions(arguments);
     if (!parsed.options)
         return Fail(parsed.error);
     const GonioOptions& options = *parsed.options;

@@ -1,8 +1,8 @@
 // lumetra-cli render: the light-pattern picture of a file, as the render window shows it, written
 // as an 8-bit grey PNG.
 
+#include "CommandOptions.h"
 #include "Commands.h"
-
 #include "data/Errors.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
-
 #include <cstdio>
 #include <optional>
 
@@ -27,27 +26,6 @@ namespace {
 constexpr const char* kUsage = "Usage: lumetra-cli render FILE -o OUT.png [--plane N] "
                                "[--brightness 1..100] [--zoom 1..10000] [--radiosity]";
 
-struct RenderOptions {
-    QString input;
-    QString output;
-    int plane = 0;
-    RenderControls controls; // the bars' positions and the radiosity box
-};
-
-// The options, or the text of what is wrong with them.
-struct ParsedOptions {
-    std::optional<RenderOptions> options;
-    QString error;
-};
-
-ParsedOptions Invalid(const QString& error) { return {std::nullopt, error + "\n" + kUsage}; }
-
-std::optional<long long> WholeNumber(const QString& text) {
-    bool ok = false;
-    const long long value = text.toLongLong(&ok);
-    return ok ? std::optional<long long>(value) : std::nullopt;
-}
-
 // A bar clamps any position it is given into its range.
 std::optional<int> BarPosition(const QString& text, const BarRange& bar) {
     const auto value = WholeNumber(text);
@@ -56,7 +34,9 @@ std::optional<int> BarPosition(const QString& text, const BarRange& bar) {
     return ClampToBar(*value, bar);
 }
 
-ParsedOptions ParseOptions(const QStringList& arguments) {
+} // namespace
+
+Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption output({"o", "output"}, "Output file (.png).", "file");
     const QCommandLineOption plane("plane", "C-plane index.", "N", "0");
@@ -66,34 +46,30 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
                                   QString::number(kZoomBar.initial));
     const QCommandLineOption radiosity("radiosity", "Add the radiosity term.");
     parser.addOptions({output, plane, brightness, zoom, radiosity});
-    if (!parser.parse(QStringList{"lumetra-cli render"} + arguments))
-        return Invalid(parser.errorText());
-
     RenderOptions options;
-    if (parser.positionalArguments().size() != 1)
-        return Invalid("render takes exactly one input file.");
-    options.input = parser.positionalArguments().front();
-    if (!parser.isSet(output))
-        return Invalid("Missing the output file (-o OUT.png).");
-    options.output = parser.value(output);
-    if (QFileInfo(options.output).suffix().toLower() != "png")
-        return Invalid("The output file must end in .png: " + options.output);
-
+    if (const auto error = ParseInputAndOutput(parser, "render", arguments, {"png"}, options.input,
+                                               options.output))
+        return Refused<RenderOptions>(*error, kUsage);
     const auto planeIndex = WholeNumber(parser.value(plane));
     if (!planeIndex || *planeIndex < 0 || *planeIndex > 65535)
-        return Invalid("--plane takes a plane index, not '" + parser.value(plane) + "'.");
+        return Refused<RenderOptions>(
+            "--plane takes a plane index, not '" + parser.value(plane) + "'.", kUsage);
     options.plane = static_cast<int>(*planeIndex);
     const auto brightnessPosition = BarPosition(parser.value(brightness), kBrightnessBar);
     if (!brightnessPosition)
-        return Invalid("--brightness takes a whole number, not '" + parser.value(brightness) + "'.");
+        return Refused<RenderOptions>(
+            "--brightness takes a whole number, not '" + parser.value(brightness) + "'.", kUsage);
     options.controls.brightness = *brightnessPosition;
     const auto zoomPosition = BarPosition(parser.value(zoom), kZoomBar);
     if (!zoomPosition)
-        return Invalid("--zoom takes a whole number, not '" + parser.value(zoom) + "'.");
+        return Refused<RenderOptions>(
+            "--zoom takes a whole number, not '" + parser.value(zoom) + "'.", kUsage);
     options.controls.zoom = *zoomPosition;
     options.controls.radiosity = parser.isSet(radiosity);
     return {options, {}};
 }
+
+namespace {
 
 // The window renders nothing for a record without angles or planes; here that is an error.
 std::optional<QString> RecordError(const RenderOptions& options, const tIES& record) {
@@ -127,7 +103,7 @@ std::optional<QString> WritePng(const QImage& picture, const QString& fileName) 
 } // namespace
 
 int RunRender(const QStringList& arguments) {
-    const ParsedOptions parsed = ParseOptions(arguments);
+    const Parsed<RenderOptions> parsed = ParseRenderOptions(arguments);
     if (!parsed.options)
         return Fail(parsed.error);
     const RenderOptions& options = *parsed.options;
@@ -140,7 +116,8 @@ int RunRender(const QStringList& arguments) {
 
     LightPatternGrid grid;
     try {
-        RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr, grid);
+        RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr,
+                           grid);
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

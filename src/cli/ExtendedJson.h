@@ -2,12 +2,11 @@
 // JSON whose numbers are extended-precision reals written with 21 significant digits, so that
 // every value reads back to the identical 80-bit value.
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ using Json = nlohmann::basic_json<std::map, std::vector, std::string, bool, std:
 // fraction or exponent so that it reads back as a real.
 template <>
 inline void nlohmann::detail::serializer<lumetra::cli::Json>::dump_float(long double x,
-                                                                        std::false_type) {
+                                                                         std::false_type) {
     constexpr int kDigits = std::numeric_limits<long double>::max_digits10;
     int len = std::snprintf(number_buffer.data(), number_buffer.size(), "%.*Lg", kDigits, x);
     len = std::clamp(len, 0, static_cast<int>(number_buffer.size()) - 1);

@@ -1,4 +1,4 @@
-// Loading a file for a subcommand, as the viewer loads it.
+// Loading a file for a subcommand, as the viewer loads it, and reporting a subcommand's error.
 
 #include "Commands.h"
 #include "data/Errors.h"
@@ -9,6 +9,11 @@
 #include <cstdio>
 
 namespace lumetra::cli {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
 
 QString ErrorText(const std::exception& error) {
     return QString::fromStdString(ToUtf8(error.what()));

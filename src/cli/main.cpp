@@ -81,14 +81,18 @@ static void UsePrivateRuntimeFolder() {
         setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
 }
 
-namespace lumetra::cli {
-
-int Fail(const QString& message) {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return 1;
-}
-
-} // namespace lumetra::cli
+// The subcommands by name; a new one adds its row.
+struct Subcommand {
+    const char* name;
+    int (*run)(const QStringList& arguments);
+};
+const Subcommand kSubcommands[] = {
+    {"info", lumetra::cli::RunInfo},
+    {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},
+    {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary},
+};
 
 int main(int argc, char* argv[]) {
     // Drawing text into images needs a GUI application, never a display.
@@ -103,16 +107,9 @@ int main(int argc, char* argv[]) {
         return arguments.isEmpty() ? 2 : 0;
     }
     const QString command = arguments.takeFirst();
-    if (command == "info")
-        return lumetra::cli::RunInfo(arguments);
-    if (command == "gonio")
-        return lumetra::cli::RunGonio(arguments);
-    if (command == "render")
-        return lumetra::cli::RunRender(arguments);
-    if (command == "check")
-        return lumetra::cli::RunCheck(arguments);
-    if (command == "summary")
-        return lumetra::cli::RunSummary(arguments);
+    for (const Subcommand& subcommand : kSubcommands)
+        if (command == subcommand.name)
+            return subcommand.run(arguments);
     std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(), kHelp);
     return 2;
 }

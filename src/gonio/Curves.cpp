@@ -4,7 +4,6 @@
 #include "Goniogram.h"
 #include "Pixels.h"
 #include "Scale.h"
-
 #include "data/Errors.h"
 
 #include <algorithm>
@@ -34,9 +33,8 @@ void DrawHalf(DrawingSurface& canvas, const tArrEx& verticalAngles, const tArrEx
               const CurveFrame& frame, int side) {
     const std::size_t count = std::min(values.size(), verticalAngles.size());
     for (std::size_t k = 0; k < count; ++k) {
-        const long double theta =
-            verticalAngles[k] * std::numbers::pi_v<long double> / 180 +
-            std::numbers::pi_v<long double> / 2;
+        const long double theta = verticalAngles[k] * std::numbers::pi_v<long double> / 180 +
+                                  std::numbers::pi_v<long double> / 2;
         const long double ratio =
             std::clamp(values[k] / frame.scalePeak, -kFarthestRatio, kFarthestRatio);
         const int x = Rnd(frame.cx + side * std::cos(theta) * (frame.rx * ratio));
@@ -55,10 +53,12 @@ void CheckPlane(const tIES& record, int plane) {
 }
 
 // A peak that scales curves: positive and finite.
-bool CanScale(long double peak) { return std::isfinite(peak) && peak > 0; }
+bool CanScale(long double peak) {
+    return std::isfinite(peak) && peak > 0;
+}
 
-void DrawPair(DrawingSurface& canvas, const tIES& record, PlanePair pair,
-              const CurveFrame& frame, Color color) {
+void DrawPair(DrawingSurface& canvas, const tIES& record, PlanePair pair, const CurveFrame& frame,
+              Color color) {
     canvas.pen.color = color;
     DrawPlanePair(canvas, record.VerticalAngles, PlaneOf(record, pair.right),
                   PlaneOf(record, pair.left), frame);
@@ -73,6 +73,21 @@ void DrawPlanePair(DrawingSurface& canvas, const tArrEx& verticalAngles, const t
     if (b != nullptr)
         DrawHalf(canvas, verticalAngles, *b, frame, +1);
 }
+
+namespace {
+
+// The peak the curves are scaled to: the global one, or in fit mode that of the drawn planes.
+long double ScalePeak(const tIES& record, const GonioView& view, PlanePair main,
+                      const std::optional<PlanePair>& orthogonal) {
+    if (!view.fit)
+        return view.globalMaxCandela;
+    const auto peak =
+        orthogonal ? FitPeak(record, {main.right, main.left, orthogonal->right, orthogonal->left})
+                   : FitPeak(record, {main.right, main.left});
+    return peak.value_or(0);
+}
+
+} // namespace
 
 void DrawIES(DrawingSurface& canvas, int width, int height, const tIES& record,
              const GonioView& view) {
@@ -91,17 +106,11 @@ void DrawIES(DrawingSurface& canvas, int width, int height, const tIES& record,
         orthogonal = PlanePair{j, OppositePlane(angles, j)};
     }
 
-    long double scalePeak = view.globalMaxCandela;
-    if (view.fit) {
-        const auto peak = orthogonal ? FitPeak(record, {main.right, main.left, orthogonal->right,
-                                                        orthogonal->left})
-                                     : FitPeak(record, {main.right, main.left});
-        scalePeak = peak.value_or(0);
-    }
+    const long double scalePeak = ScalePeak(record, view, main, orthogonal);
 
     const Color penColor = canvas.pen.color;
-    DrawScale(canvas, scalePeak, cx, cy, kMargin,
-              angles[static_cast<std::size_t>(view.plane)], view.decimalSeparator);
+    DrawScale(canvas, scalePeak, cx, cy, kMargin, angles[static_cast<std::size_t>(view.plane)],
+              view.decimalSeparator);
 
     const PenStyle penStyle = canvas.pen.style;
     const int penWidth = canvas.pen.width;

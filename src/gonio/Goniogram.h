@@ -10,9 +10,9 @@ namespace lumetra {
 
 // What the main window passes to a drawing of the curves.
 struct GonioView {
-    int plane = 0;              // the plane selector's position P
-    bool fit = false;           // fit toggle down: scale to the peak of the drawn planes
-    bool ortho = false;         // orthogonal toggle down
+    int plane = 0;      // the plane selector's position P
+    bool fit = false;   // fit toggle down: scale to the peak of the drawn planes
+    bool ortho = false; // orthogonal toggle down
     long double globalMaxCandela = 0;
     std::string decimalSeparator = ".";
 };

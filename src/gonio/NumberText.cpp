@@ -64,8 +64,8 @@ std::string NumberText(long double value, const std::string& decimalSeparator) {
     const Significand number = RoundToSignificant(std::fabs(value));
     // Decided on the rounded value, so 999999999999999.9 becomes 1E15, not sixteen digits.
     const bool fixed = number.exponent >= -4 && number.exponent < kSignificantDigits;
-    const std::string text = fixed ? FixedText(number, decimalSeparator)
-                                   : ScientificText(number, decimalSeparator);
+    const std::string text =
+        fixed ? FixedText(number, decimalSeparator) : ScientificText(number, decimalSeparator);
     return value < 0 ? "-" + text : text;
 }
 

@@ -1,6 +1,5 @@
 #include "Curves.h"
 #include "Goniogram.h"
-
 #include "data/Errors.h"
 #include "data/MirroredPlane.h"
 

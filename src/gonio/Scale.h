@@ -10,10 +10,10 @@ namespace lumetra {
 
 // The rings of one scale: ring i (0 to count) stands for i * step candela.
 struct ScaleStep {
-    long double decade = 1;   // power of ten not above 1
+    long double decade = 1; // power of ten not above 1
     long double multiplier = 1;
-    long double step = 10;    // (10 * decade) * multiplier
-    int count = 0;            // the last ring index, 2 to 8
+    long double step = 10; // (10 * decade) * multiplier
+    int count = 0;         // the last ring index, 2 to 8
 };
 
 // The ring step for a peak; none when the peak cannot be scaled (zero, negative, not finite, or

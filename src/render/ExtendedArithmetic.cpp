@@ -2,10 +2,16 @@
 
 namespace lumetra {
 
-void RaiseInvalidOperation() { throw FloatingPointError(kInvalidOperationText); }
+void RaiseInvalidOperation() {
+    throw FloatingPointError(kInvalidOperationText);
+}
 
-void RaiseDivisionByZero() { throw FloatingPointError(kDivisionByZeroText); }
+void RaiseDivisionByZero() {
+    throw FloatingPointError(kDivisionByZeroText);
+}
 
-void RaiseOverflow() { throw FloatingPointError(kOverflowText); }
+void RaiseOverflow() {
+    throw FloatingPointError(kOverflowText);
+}
 
 } // namespace lumetra

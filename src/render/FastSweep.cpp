@@ -134,7 +134,8 @@ bool FastSweep::Prepare() {
     radiosity_ = radiosity;
     brightness_ = static_cast<double>(pass_.brightness);
     zoom_ = static_cast<double>(pass_.zoom);
-    factor_ = static_cast<double>(255 / (static_cast<long double>(radiosity) + 1) * pass_.brightness);
+    factor_ =
+        static_cast<double>(255 / (static_cast<long double>(radiosity) + 1) * pass_.brightness);
     inversePeak_ = static_cast<double>(1 / pass_.peak);
     PrepareQuadrant();
 
@@ -142,9 +143,9 @@ bool FastSweep::Prepare() {
     // the exact one by at most slope * kAngleSlack plus kRelativeSlack of that magnitude, and the
     // shade v = scale * (I / Imax + R) adds its own rounding.
     const long double magnitude = maxSlope_ * (kMaxSampleAngle + maxAngle_) + maxCandela_;
-    tolerancePerScale_ = static_cast<double>(
-        (maxSlope_ * kAngleSlack + kRelativeSlack * magnitude) / pass_.peak +
-        kRelativeSlack * (1 + radiosity));
+    tolerancePerScale_ =
+        static_cast<double>((maxSlope_ * kAngleSlack + kRelativeSlack * magnitude) / pass_.peak +
+                            kRelativeSlack * (1 + radiosity));
     // A bound this wide cannot place a grey level; the centre sample has the largest scale.
     const double largestScale = factor_ / std::sqrt(brightness_);
     return largestScale * tolerancePerScale_ + kAbsoluteSlack < 0.25;
@@ -212,7 +213,8 @@ void FastSweep::PrepareQuadrant() {
     quadrantScale_.assign(kSide * kSide, 0);
     for (int m = 0; m < kSide; ++m) {
         for (int k = 0; k <= m; ++k) {
-            quadrantAngle_[m * kSide + k] = std::atan2(static_cast<double>(k), static_cast<double>(m));
+            quadrantAngle_[m * kSide + k] =
+                std::atan2(static_cast<double>(k), static_cast<double>(m));
             const double d = static_cast<double>(k * k + m * m) / zoom_;
             quadrantScale_[m * kSide + k] = factor_ / std::sqrt(d + brightness_);
         }

@@ -14,16 +14,18 @@ inline constexpr int kPatternSize = 301;
 inline constexpr int kProgressRowStep = 20;
 
 struct RenderSettings {
-    int plane = 0;              // P, the selected plane index
+    int plane = 0;                 // P, the selected plane index
     long double brightness = 1.5L; // B, the brightness bar's position / 10
-    long double zoom = 500;     // Z, the zoom bar's position
-    int radiosity = 0;          // R, 1 when radiosity is on
+    long double zoom = 500;        // Z, the zoom bar's position
+    int radiosity = 0;             // R, 1 when radiosity is on
 };
 
 // Grey levels by column x (0..300, left to right) and row y (0..300, top to bottom).
 struct LightPatternGrid {
     std::array<std::uint8_t, kPatternSize * kPatternSize> grey{};
-    std::uint8_t at(int x, int y) const { return grey[static_cast<std::size_t>(y * kPatternSize + x)]; }
+    std::uint8_t at(int x, int y) const {
+        return grey[static_cast<std::size_t>(y * kPatternSize + x)];
+    }
     std::uint8_t& at(int x, int y) { return grey[static_cast<std::size_t>(y * kPatternSize + x)]; }
 };
 

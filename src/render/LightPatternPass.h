@@ -11,11 +11,11 @@ namespace lumetra {
 
 struct LightPatternPass {
     const tIES* record = nullptr;
-    int plane = 0;           // P, read for the right half and the centre column
-    int leftPlane = 0;       // Q, `LeftHalfPlane`
-    long double peak = 0;    // Imax, `PairPeak`
-    AngleWindow window;      // L and U
-    VerticalSearch search;   // the bracket search over the vertical angles
+    int plane = 0;              // P, read for the right half and the centre column
+    int leftPlane = 0;          // Q, `LeftHalfPlane`
+    long double peak = 0;       // Imax, `PairPeak`
+    AngleWindow window;         // L and U
+    VerticalSearch search;      // the bracket search over the vertical angles
     long double brightness = 0; // B
     long double zoom = 0;       // Z
     int radiosity = 0;          // R

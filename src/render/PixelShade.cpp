@@ -20,9 +20,8 @@ std::uint8_t GreyLevel(long double v) {
 
 std::uint8_t PixelShade(const LightPatternPass& pass, int a, int b) {
     const long double x = SampleAngle(a, b);
-    const long double intensity =
-        VerticalIntensity(*pass.record, a < 0 ? pass.leftPlane : pass.plane, x, pass.window,
-                          pass.search);
+    const long double intensity = VerticalIntensity(
+        *pass.record, a < 0 ? pass.leftPlane : pass.plane, x, pass.window, pass.search);
     const int squaredDistance = a * a + b * b;
     const long double d = CheckedDivide(static_cast<long double>(squaredDistance), pass.zoom);
 

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -23,12 +22,18 @@ constexpr int kLargestPixelSize = 2048;
 
 Qt::PenStyle ToQtPenStyle(PenStyle style) {
     switch (style) {
-    case PenStyle::Solid: return Qt::SolidLine;
-    case PenStyle::Dash: return Qt::DashLine;
-    case PenStyle::Dot: return Qt::DotLine;
-    case PenStyle::DashDot: return Qt::DashDotLine;
-    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
-    case PenStyle::Clear: return Qt::NoPen;
+    case PenStyle::Solid:
+        return Qt::SolidLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case PenStyle::Clear:
+        return Qt::NoPen;
     }
     return Qt::SolidLine;
 }
@@ -170,7 +175,9 @@ void QPainterSurface::Ellipse(int left, int top, int right, int bottom) {
     });
 }
 
-void QPainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+void QPainterSurface::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
 
 void QPainterSurface::LineTo(int x, int y) {
     const QPoint from = position_;

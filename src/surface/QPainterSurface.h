@@ -11,7 +11,6 @@
 #include <QColor>
 #include <QPoint>
 #include <QPolygon>
-
 #include <memory>
 
 class QFont;

@@ -66,7 +66,8 @@ void TMainWindow::ConnectHandlers() {
 void TMainWindow::ConnectToggles() {
     connect(SpeedButtonUpdate, &QToolButton::toggled, this,
             [this](bool down) { viewer_.SetAutoUpdate(down); });
-    connect(SpeedButtonFit, &QToolButton::toggled, this, [this](bool down) { viewer_.SetFit(down); });
+    connect(SpeedButtonFit, &QToolButton::toggled, this,
+            [this](bool down) { viewer_.SetFit(down); });
     connect(SpeedButtonOrtho, &QToolButton::toggled, this,
             [this](bool down) { viewer_.SetOrtho(down); });
     ConnectGuarded(SpeedButtonUpdate, &QToolButton::clicked, this,

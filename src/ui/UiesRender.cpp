@@ -38,8 +38,8 @@ QLabel* Label(QWidget* parent, const QString& caption, QPoint at) {
 
 // The bar settings both bars share; the handlers are attached before any value is set.
 template <typename Bar>
-Bar* CreateBar(TRenderWindow* owner, const BarRange& range, int top, void (TRenderWindow::*onChange)(int),
-               void (TRenderWindow::*onRelease)()) {
+Bar* CreateBar(TRenderWindow* owner, const BarRange& range, int top,
+               void (TRenderWindow::*onChange)(int), void (TRenderWindow::*onRelease)()) {
     auto* bar = new Bar(owner);
     ConnectGuarded(bar, &QSlider::valueChanged, owner, onChange);
     ConnectGuarded(bar, &TTrackBar::keyUp, owner, onRelease);

@@ -39,7 +39,7 @@ class TRenderWindow : public QWidget {
     QLabel* Label3;       // "Zoom:"
     QPushButton* ButtonResetZoom;
     QLabel* LabelZoom;
-    QFrame* Panel1; // the picture's sunken frame
+    QFrame* Panel1;   // the picture's sunken frame
     TPicture* Image1; // the light-pattern picture
 
     // The picture's context menu.

@@ -12,7 +12,9 @@ long double BrightnessOf(int brightnessPosition) {
     return static_cast<long double>(brightnessPosition) / 10;
 }
 
-int ZoomCaption(int zoomPosition) { return kZoomBar.maximum - zoomPosition; }
+int ZoomCaption(int zoomPosition) {
+    return kZoomBar.maximum - zoomPosition;
+}
 
 RenderSettings RenderSettingsOf(int plane, const RenderControls& controls) {
     RenderSettings settings;

@@ -16,9 +16,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace lumetra::test {

@@ -1,18 +1,14 @@
-// The settings tests drive real windows on the offscreen platform.
+// The settings tests drive real windows on the offscreen platform, in the program's own
+// application object: its title, font and error handling.
 
-#include <QApplication>
-#include <QFont>
-
-#include <gtest/gtest.h>
+#include "app/LumetraApplication.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    lumetra::LumetraApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

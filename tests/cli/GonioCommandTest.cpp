@@ -236,24 +236,12 @@ TEST_F(GonioCommand, PlaneOutOfRangeIsAClearError) {
     }
 }
 
-TEST_F(GonioCommand, BadOptionsAreRefusedWithUsage) {
+// Which options are refused is tested in process; here the exit code and that nothing is written.
+TEST_F(GonioCommand, BadOptionsExitWithOneAndTheUsage) {
     const std::string png = Out("x.png").string();
-    const std::vector<std::vector<std::string>> cases{
-        {"gonio", kHalf},                              // no output
-        {"gonio", "-o", png},                          // no input
-        {"gonio", kHalf, kAxial, "-o", png},           // two inputs
-        {"gonio", kHalf, "-o", Out("x.jpg").string()}, // unknown format
-        {"gonio", kHalf, "-o", png, "--size", "0"},
-        {"gonio", kHalf, "-o", png, "--size", "5000"},
-        {"gonio", kHalf, "-o", png, "--size", "big"},
-        {"gonio", kHalf, "-o", png, "--plane", "2.5"},
-        {"gonio", kHalf, "-o", png, "--zoom"},
-    };
-    for (const auto& arguments : cases) {
-        const CliRun result = RunCli(arguments);
-        EXPECT_EQ(result.exitCode, 1) << arguments.back();
-        EXPECT_NE(result.err.find("Usage: lumetra-cli gonio"), std::string::npos) << result.err;
-    }
+    const CliRun result = RunCli({"gonio", kHalf, "-o", png, "--size", "0"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Usage: lumetra-cli gonio"), std::string::npos) << result.err;
     EXPECT_FALSE(fs::exists(png));
 }
 

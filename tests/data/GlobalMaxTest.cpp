@@ -1,6 +1,7 @@
 #include "data/GlobalMax.h"
 
-#include "DataTestSupport.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #include "data/IesReader.h"
 
-#include "DataTestSupport.h"
 #include "data/Errors.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,22 +14,22 @@
 namespace lumetra {
 namespace {
 
-using test::ReadOutcome;
+using test::LoadOutcome;
 
 // The reader on the file's lines and straight on its text must leave the same behind, or fail
 // with the same error; every test below reads both ways.
-ReadOutcome ReadText(std::string_view fileText) {
+LoadOutcome ReadText(std::string_view fileText) {
     std::string directError;
-    ReadOutcome direct;
+    LoadOutcome direct;
     try {
         direct = test::ReadTextDirectly(fileText);
     } catch (const LumetraError& e) {
         directError = e.what();
     }
     try {
-        ReadOutcome fromLines = test::ReadText(fileText);
+        LoadOutcome fromLines = test::ReadText(fileText);
         EXPECT_EQ(directError, "");
-        EXPECT_EQ(direct.lines, fromLines.lines);
+        EXPECT_EQ(direct.fileLines, fromLines.fileLines);
         EXPECT_EQ(direct.headerLines, fromLines.headerLines);
         EXPECT_EQ(direct.messages, fromLines.messages);
         EXPECT_EQ(direct.parseError, fromLines.parseError);
@@ -63,7 +64,7 @@ std::string Replace(std::string text, const std::string& from, const std::string
     return text;
 }
 
-void ExpectSmallGrid(const ReadOutcome& out) {
+void ExpectSmallGrid(const LoadOutcome& out) {
     const tIES& r = out.record;
     EXPECT_EQ(r.LampLumens, 1000);
     EXPECT_EQ(r.CandelaMultiplier, 2);
@@ -308,7 +309,7 @@ TEST(MissingAndExtraNumbers, BadAngleSetsTheFlagWithoutAMessage) {
 
 TEST(MissingAndExtraNumbers, ReaderLeavesTheNumericTextAsTheOneLine) {
     const auto out = ReadText(kHeader + "1,2\n3\n");
-    EXPECT_EQ(out.lines, (TextLines{"1 2  3  "}));
+    EXPECT_EQ(out.fileLines, (TextLines{"1 2  3  "}));
 }
 
 // --- The tilt block of TILT=INCLUDE -----------------------------------------------------------

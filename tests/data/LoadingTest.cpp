@@ -1,8 +1,9 @@
 #include "data/Loading.h"
 
-#include "DataTestSupport.h"
 #include "data/Errors.h"
 #include "data/ProgramData.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,9 +2,10 @@
 // ranges the manifest computed from the bytes, the header up to the TILT line, and a message only
 // for the broken files.
 
-#include "DataTestSupport.h"
 #include "data/Errors.h"
 #include "data/Loading.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

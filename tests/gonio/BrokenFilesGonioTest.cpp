@@ -4,10 +4,11 @@
 // area, and draws no curve when there is no positive peak to scale them to.
 
 #include "RecordingSurface.h"
-#include "data/DataTestSupport.h"
 #include "data/GlobalMax.h"
 #include "data/broken/BrokenFiles.h"
 #include "gonio/Goniogram.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -17,8 +18,8 @@ namespace lumetra {
 namespace {
 
 using test::BrokenFile;
-using test::LoadedFile;
 using test::LoadFile;
+using test::LoadOutcome;
 using test::Op;
 using test::RecordingSurface;
 
@@ -78,7 +79,7 @@ const char* const kDrawnFiles[] = {
 
 TEST(BrokenFileGoniogram, CurvesOfEveryPlaneStayInsideThePaintArea) {
     for (const char* file : kDrawnFiles) {
-        const LoadedFile loaded = LoadFile(BrokenFile(file));
+        const LoadOutcome loaded = LoadFile(BrokenFile(file));
         ASSERT_FALSE(loaded.error.has_value()) << file << ": " << *loaded.error;
         for (int plane = 0; plane < static_cast<int>(loaded.record.Candela.size()); ++plane)
             for (const bool fit : {false, true})
@@ -107,7 +108,7 @@ TEST(BrokenFileGoniogram, NoPositivePeakDrawsTheCaptionsWithoutCurves) {
                           Case{"all_negative_candela.ies", "Maximum Intensity =-5"},
                           Case{"count_minus_one.ies", "Maximum Intensity =0"},
                           Case{"tab_separated.ies", "Maximum Intensity =0"}}) {
-        const LoadedFile loaded = LoadFile(BrokenFile(c.file));
+        const LoadOutcome loaded = LoadFile(BrokenFile(c.file));
         ASSERT_FALSE(loaded.error.has_value()) << c.file << ": " << *loaded.error;
         for (int plane = 0; plane < static_cast<int>(loaded.record.Candela.size()); ++plane) {
             SCOPED_TRACE(std::string(c.file) + " plane " + std::to_string(plane));
@@ -124,7 +125,7 @@ TEST(BrokenFileGoniogram, NoPositivePeakDrawsTheCaptionsWithoutCurves) {
 
 TEST(BrokenFileGoniogram, FitToAPlaneOfZerosDrawsNoCurve) {
     // Only plane 0 was given; the planes end at 90, so each plane is drawn with itself.
-    const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     EXPECT_FALSE(Drawing(loaded.record, 0, true, false).CurvePoints().empty());
     for (int plane = 1; plane < 5; ++plane) {
         const Drawing fitted(loaded.record, plane, true, false);
@@ -141,7 +142,7 @@ TEST(BrokenFileGoniogram, FitToAPlaneOfZerosDrawsNoCurve) {
 TEST(BrokenFileGoniogram, FailedAndEmptyLoadsDrawNothingOverTheGrid) {
     for (const char* file : {"empty.ies", "tilt_line_last.ies", "count_65535.ies", "count_1e30.ies",
                              "header_only.ies", "binary_bytes.ies"}) {
-        const LoadedFile loaded = LoadFile(BrokenFile(file));
+        const LoadOutcome loaded = LoadFile(BrokenFile(file));
         SCOPED_TRACE(file);
         ASSERT_TRUE(loaded.record.Candela.empty());
         RecordingSurface canvas;
@@ -152,7 +153,7 @@ TEST(BrokenFileGoniogram, FailedAndEmptyLoadsDrawNothingOverTheGrid) {
 
 TEST(BrokenFileGoniogram, MillionValueGridDrawsOneCurvePointPerValue) {
     test::TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
+    const LoadOutcome loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     for (const int plane : {0, 1, 500, 999}) {
         SCOPED_TRACE("plane " + std::to_string(plane));
@@ -163,7 +164,7 @@ TEST(BrokenFileGoniogram, MillionValueGridDrawsOneCurvePointPerValue) {
 }
 
 TEST(BrokenFileGoniogram, EmptyPaintAreaIsSafe) {
-    const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     for (const bool fit : {false, true}) {
         const Drawing drawing(loaded.record, 0, fit, true, 0);
         for (const auto& point : drawing.CurvePoints()) {

@@ -1,12 +1,10 @@
-#include "RecordingSurface.h"
-
 #include "gonio/Curves.h"
+
+#include "RecordingSurface.h"
+#include "data/Errors.h"
 #include "gonio/Goniogram.h"
 
-#include "data/Errors.h"
-
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <tuple>
 
@@ -79,8 +77,7 @@ TEST(DrawIES, PeakValueReachesTheScaleRadius) {
 }
 
 TEST(DrawIES, OppositePlaneGoesOnTheLeft) {
-    const tIES record =
-        Record({90}, {0, 90, 180, 270}, {{10}, {20}, {40}, {80}});
+    const tIES record = Record({90}, {0, 90, 180, 270}, {{10}, {20}, {40}, {80}});
     Drawing drawing(record, View(1, 80));
     const auto curves = drawing.Curves();
     ASSERT_EQ(curves.size(), 2u);
@@ -93,8 +90,8 @@ TEST(DrawIES, CurvesInRedWidthTwoOverTheScale) {
     const tIES record = Record({0, 90}, {0}, {{10, 20}});
     Drawing drawing(record, View(0, 20));
     const auto& calls = drawing.canvas.calls;
-    const auto firstMove = std::find_if(calls.begin(), calls.end(),
-                                        [](const Call& c) { return c.op == Op::MoveTo; });
+    const auto firstMove =
+        std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.op == Op::MoveTo; });
     ASSERT_NE(firstMove, calls.end());
     for (auto it = calls.begin(); it != firstMove; ++it)
         EXPECT_TRUE(it->op == Op::Ellipse || it->op == Op::TextOut || it->op == Op::Lock) << *it;

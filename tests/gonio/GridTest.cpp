@@ -1,5 +1,4 @@
 #include "RecordingSurface.h"
-
 #include "gonio/Goniogram.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,14 @@
 #include "gonio/NumberText.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace lumetra {
 namespace {
 
-std::string Text(long double value) { return NumberText(value, "."); }
+std::string Text(long double value) {
+    return NumberText(value, ".");
+}
 
 TEST(NumberText, FixedNotationWithoutTrailingZeros) {
     EXPECT_EQ(Text(0), "0");

@@ -1,10 +1,9 @@
-#include "RecordingSurface.h"
-
 #include "gonio/Scale.h"
 
-#include <gtest/gtest.h>
+#include "RecordingSurface.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace lumetra {
@@ -23,9 +22,9 @@ struct StepCase {
 
 TEST(ChooseScaleStep, FindsDecadeMultiplierAndRingCount) {
     const StepCase cases[] = {
-        {0.5L, 0.01L, 1, 0.1L, 5},   {1, 0.01L, 2, 0.2L, 5},   {2, 0.1L, 1, 1, 2},
-        {15, 0.1L, 2, 2, 8},         {19.99L, 0.1L, 3, 3, 7},  {20, 1, 1, 10, 2},
-        {85, 1, 1, 10, 8},           {100, 1, 2, 20, 5},       {1000, 1, 12, 120, 8},
+        {0.5L, 0.01L, 1, 0.1L, 5}, {1, 0.01L, 2, 0.2L, 5},  {2, 0.1L, 1, 1, 2},
+        {15, 0.1L, 2, 2, 8},       {19.99L, 0.1L, 3, 3, 7}, {20, 1, 1, 10, 2},
+        {85, 1, 1, 10, 8},         {100, 1, 2, 20, 5},      {1000, 1, 12, 120, 8},
         {10000, 1, 118, 1180, 8},
     };
     for (const auto& c : cases) {
@@ -34,8 +33,7 @@ TEST(ChooseScaleStep, FindsDecadeMultiplierAndRingCount) {
         EXPECT_NEAR(static_cast<double>(scale->decade), static_cast<double>(c.decade), 1e-15)
             << c.peak;
         EXPECT_EQ(scale->multiplier, c.multiplier) << c.peak;
-        EXPECT_NEAR(static_cast<double>(scale->step), static_cast<double>(c.step), 1e-12)
-            << c.peak;
+        EXPECT_NEAR(static_cast<double>(scale->step), static_cast<double>(c.step), 1e-12) << c.peak;
         EXPECT_EQ(scale->count, c.count) << c.peak;
     }
 }
@@ -59,8 +57,8 @@ TEST(ChooseScaleStep, AgreesWithCountingMultipliersUpFromOne) {
 }
 
 TEST(ChooseScaleStep, HugePeaksEndQuicklyWithAtMostEightRings) {
-    for (const long double peak : {1e15L, 1e19L, 3.3e25L, 1e300L, 1e4000L,
-                                   std::numeric_limits<long double>::max()}) {
+    for (const long double peak :
+         {1e15L, 1e19L, 3.3e25L, 1e300L, 1e4000L, std::numeric_limits<long double>::max()}) {
         const auto scale = ChooseScaleStep(peak);
         ASSERT_TRUE(scale.has_value()) << peak;
         EXPECT_GE(scale->count, 2) << peak;

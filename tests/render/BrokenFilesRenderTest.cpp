@@ -3,10 +3,11 @@
 // record calls for (a floating-point fault, or a record that holds nothing to render).
 
 #include "ReferenceRender.h"
-#include "data/DataTestSupport.h"
 #include "data/Errors.h"
 #include "data/broken/BrokenFiles.h"
 #include "render/LightPattern.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -17,8 +18,8 @@ namespace lumetra {
 namespace {
 
 using test::BrokenFile;
-using test::LoadedFile;
 using test::LoadFile;
+using test::LoadOutcome;
 
 struct Outcome {
     std::optional<std::string> error; // the error's text, or none when the pass completed
@@ -97,7 +98,7 @@ class BrokenFileRender : public ::testing::TestWithParam<Expected> {};
 
 TEST_P(BrokenFileRender, EveryPlaneEndsAsExpected) {
     const Expected& expected = GetParam();
-    const LoadedFile loaded = LoadFile(BrokenFile(expected.file));
+    const LoadOutcome loaded = LoadFile(BrokenFile(expected.file));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     const int planes = std::max<int>(1, static_cast<int>(loaded.record.Candela.size()));
     for (int plane = 0; plane < planes; ++plane) {
@@ -127,7 +128,7 @@ TEST(BrokenFileRenders, MatchTheReferencePassPlaneByPlane) {
     for (const char* file :
          {"nul_bytes.ies", "counts_beyond_numbers.ies", "duplicate_vertical_angles.ies",
           "duplicate_vertical_angles_inner.ies", "lone_cr_line_breaks.ies"}) {
-        const LoadedFile loaded = LoadFile(BrokenFile(file));
+        const LoadOutcome loaded = LoadFile(BrokenFile(file));
         ASSERT_FALSE(loaded.error.has_value()) << file << ": " << *loaded.error;
         for (int plane = 0; plane < static_cast<int>(loaded.record.Candela.size()); ++plane) {
             for (const int radiosity : {0, 1}) {
@@ -147,7 +148,7 @@ TEST(BrokenFileRenders, MatchTheReferencePassPlaneByPlane) {
 TEST(BrokenFileRenders, PlaneWithoutValuesNextToALitOneFaultsAlone) {
     // 37 x 5 declared, only plane 0 given: plane 0 mirrors itself (the planes end at 90) and
     // renders; the empty planes have a peak of 0.
-    const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     EXPECT_FALSE(Render(loaded.record, 0, 0).error.has_value());
     for (int plane = 1; plane < 5; ++plane) {
         EXPECT_EQ(Render(loaded.record, plane, 0).error,
@@ -157,14 +158,14 @@ TEST(BrokenFileRenders, PlaneWithoutValuesNextToALitOneFaultsAlone) {
 
 TEST(BrokenFileRenders, FaultComesAfterTheProgressOfItsRow) {
     // The duplicate bracket is met in the bottom row, the first one computed.
-    const LoadedFile loaded = LoadFile(BrokenFile("duplicate_vertical_angles.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("duplicate_vertical_angles.ies"));
     const Outcome outcome = Render(loaded.record, 0, 0);
     EXPECT_EQ(outcome.rows, std::vector<int>{0});
 }
 
 TEST(BrokenFileRenders, MillionValueGridRendersItsFirstAndLastPlanes) {
     test::TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
+    const LoadOutcome loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     const Outcome first = Render(loaded.record, 0, 0);
     ASSERT_FALSE(first.error.has_value()) << *first.error;

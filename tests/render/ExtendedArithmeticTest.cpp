@@ -1,18 +1,17 @@
 // The x87 unit's verdicts: which operations fault, with which text, and which pass silently.
 
-#include "RenderTestSupport.h"
-
 #include "render/ExtendedArithmetic.h"
 
-#include <gtest/gtest.h>
+#include "RenderTestSupport.h"
 
 #include <cfloat>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
+using test::FaultText;
 
 constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();

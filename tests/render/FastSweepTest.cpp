@@ -1,17 +1,15 @@
 // The renderer's pass against the plain algorithm: every grey level of the full 301 x 301 grid,
 // and on faulting records the same error text after the same samples.
 
-#include "GeneratedRecords.h"
 #include "ReferenceRender.h"
 #include "RenderTestSupport.h"
-
 #include "data/Errors.h"
 #include "render/LightPattern.h"
 #include "render/PixelShade.h"
-
-#include <gtest/gtest.h>
+#include "support/Records.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <optional>
 #include <random>
 #include <string>
@@ -19,9 +17,9 @@
 namespace lumetra {
 namespace {
 
-using testing::GeneratedRecord;
-using testing::LoadSample;
-using testing::MakeRecord;
+using test::GeneratedRecord;
+using test::LoadSample;
+using test::MakeRecord;
 
 struct Outcome {
     LightPatternGrid grid;
@@ -47,32 +45,33 @@ Outcome RunPass(Renderer render, const tIES& record, const RenderSettings& setti
     const Outcome fast = RunPass(RenderLightPattern, record, settings);
     const Outcome plain = RunPass(reference::Render, record, settings);
     if (fast.error != plain.error)
-        return ::testing::AssertionFailure()
-               << "error " << fast.error.value_or("none") << " instead of "
-               << plain.error.value_or("none");
+        return ::testing::AssertionFailure() << "error " << fast.error.value_or("none")
+                                             << " instead of " << plain.error.value_or("none");
     int differing = 0;
     std::string first;
     for (int y = 0; y < kPatternSize; ++y)
         for (int x = 0; x < kPatternSize; ++x)
             if (fast.grid.at(x, y) != plain.grid.at(x, y) && differing++ == 0)
-                first = "(" + std::to_string(x) + ", " + std::to_string(y) + "): " +
-                        std::to_string(fast.grid.at(x, y)) + " instead of " +
+                first = "(" + std::to_string(x) + ", " + std::to_string(y) +
+                        "): " + std::to_string(fast.grid.at(x, y)) + " instead of " +
                         std::to_string(plain.grid.at(x, y));
     if (differing > 0)
-        return ::testing::AssertionFailure() << differing << " grey levels differ, first at " << first;
+        return ::testing::AssertionFailure()
+               << differing << " grey levels differ, first at " << first;
     return ::testing::AssertionSuccess();
 }
 
 std::string Describe(const RenderSettings& s) {
-    return "plane " + std::to_string(s.plane) + ", B " + std::to_string(static_cast<double>(s.brightness)) +
-           ", Z " + std::to_string(static_cast<double>(s.zoom)) + ", R " + std::to_string(s.radiosity);
+    return "plane " + std::to_string(s.plane) + ", B " +
+           std::to_string(static_cast<double>(s.brightness)) + ", Z " +
+           std::to_string(static_cast<double>(s.zoom)) + ", R " + std::to_string(s.radiosity);
 }
 
 // Brightness and zoom at both ends of their bars and at their defaults, with and without
 // radiosity. Brightness 10 at zoom 1 with radiosity puts many shades exactly on a half
 // (1275 / sqrt(26 + 10) = 212.5).
 std::vector<RenderSettings> SettingsForPlane(int plane) {
-    return {{plane, 1.5L, 500, 0},   {plane, 1.5L, 500, 1}, {plane, 0.1L, 1, 0},
+    return {{plane, 1.5L, 500, 0},    {plane, 1.5L, 500, 1}, {plane, 0.1L, 1, 0},
             {plane, 10.0L, 10000, 1}, {plane, 10.0L, 1, 1},  {plane, 0.1L, 10000, 0}};
 }
 
@@ -93,12 +92,12 @@ TEST_P(SampleFilePass, EveryGreyLevelMatchesThePlainPass) {
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, SampleFilePass,
-    ::testing::Values("lm2002_181x73_half_degree.ies",    // 0..90, full circle
-                      "lm1995_roadway_361x73_crlf.ies",   // 0..180 in half degrees
-                      "lm2002_roadway_199x38_crlf.ies",   // uneven angles, half circle
-                      "lm1995_bilateral_90_270.ies",      // planes 90..270
-                      "lm2002_typeb_flood_quadrant_crlf.ies", // vertical -90..90, quadrant
-                      "lm1995_wall_axial_0_180.ies",      // one plane, negative values
+    ::testing::Values("lm2002_181x73_half_degree.ies",         // 0..90, full circle
+                      "lm1995_roadway_361x73_crlf.ies",        // 0..180 in half degrees
+                      "lm2002_roadway_199x38_crlf.ies",        // uneven angles, half circle
+                      "lm1995_bilateral_90_270.ies",           // planes 90..270
+                      "lm2002_typeb_flood_quadrant_crlf.ies",  // vertical -90..90, quadrant
+                      "lm1995_wall_axial_0_180.ies",           // one plane, negative values
                       "lm2002_roadway_quadrant_more_crlf.ies", // uneven planes ending at 90
                       "lm1995_edited_constant_2x2_crlf.ies"));
 

@@ -1,9 +1,9 @@
 // The opposite plane of the light pattern and the peak it is scaled to.
 
-#include "RenderTestSupport.h"
-
-#include "data/Errors.h"
 #include "render/LeftHalfPlane.h"
+
+#include "RenderTestSupport.h"
+#include "data/Errors.h"
 #include "render/PairPeak.h"
 
 #include <gtest/gtest.h>
@@ -63,11 +63,11 @@ TEST(LeftHalfPlane, RefusesAPlaneOutsideTheList) {
 }
 
 TEST(PairPeak, LargestValueOfTheTwoPlanesNeverBelowZero) {
-    const tIES record = testing::MakeRecord({0, 90}, {{1, 5}, {3, 2}, {100, 100}});
+    const tIES record = test::MakeRecord({0, 90}, {{1, 5}, {3, 2}, {100, 100}});
     EXPECT_EQ(PairPeak(record, 0, 1), 5);
     EXPECT_EQ(PairPeak(record, 1, 1), 3);
     EXPECT_EQ(PairPeak(record, 1, 2), 100);
-    const tIES dark = testing::MakeRecord({0, 90}, {{-1, -5}, {0, -2}});
+    const tIES dark = test::MakeRecord({0, 90}, {{-1, -5}, {0, -2}});
     EXPECT_EQ(PairPeak(dark, 0, 1), 0);
 }
 

@@ -1,23 +1,22 @@
 // The whole pass: where the picture is lit, the order of the progress reports, and faults.
 
-#include "RenderTestSupport.h"
-
-#include "data/Errors.h"
 #include "render/LightPattern.h"
+
+#include "RenderTestSupport.h"
+#include "data/Errors.h"
 #include "render/LightPatternPass.h"
 #include "render/PixelShade.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::LoadSample;
-using testing::MakeRecord;
+using test::FaultText;
+using test::LoadSample;
+using test::MakeRecord;
 
 bool RowIsBlack(const LightPatternGrid& grid, int y, int fromX, int toX) {
     for (int x = fromX; x <= toX; ++x)
@@ -73,21 +72,29 @@ TEST(RenderLightPattern, TheCentreRowRightOfTheCentreReadsTheSelectedPlane) {
 TEST(RenderLightPattern, PlacesEverySampleAtItsOffsetFromTheCentre) {
     // Different planes left and right, a window from the horizon: nothing symmetric to hide a
     // transposed or mirrored grid.
-    const tIES record =
-        MakeRecord({90, 120, 180}, {{10, 70, 30}, {50, 20, 90}}, {0, 180});
+    const tIES record = MakeRecord({90, 120, 180}, {{10, 70, 30}, {50, 20, 90}}, {0, 180});
     const RenderSettings settings{1, 3.0L, 2000, 1};
     LightPatternGrid grid;
     RenderLightPattern(record, settings, nullptr, grid);
     const LightPatternPass pass = PrepareLightPatternPass(record, settings);
-    for (const auto& [x, y] : {std::pair{0, 0}, {300, 0}, {0, 300}, {300, 300}, {150, 150},
-                              {40, 90}, {260, 90}, {120, 10}, {151, 150}, {149, 150}})
+    for (const auto& [x, y] : {std::pair{0, 0},
+                               {300, 0},
+                               {0, 300},
+                               {300, 300},
+                               {150, 150},
+                               {40, 90},
+                               {260, 90},
+                               {120, 10},
+                               {151, 150},
+                               {149, 150}})
         EXPECT_EQ(grid.at(x, y), PixelShade(pass, x - 150, y - 150)) << x << ", " << y;
     EXPECT_NE(grid.at(40, 90), grid.at(260, 90));
 }
 
 // Reports the rows in order and checks at each report that the row is not yet computed and the
 // one before it is, in a grid filled beforehand with `untouched`.
-std::vector<int> ProgressOfPass(const tIES& record, std::uint8_t untouched, LightPatternGrid& grid) {
+std::vector<int> ProgressOfPass(const tIES& record, std::uint8_t untouched,
+                                LightPatternGrid& grid) {
     grid.grey.fill(untouched);
     const auto rowUntouched = [&](int y) {
         return std::all_of(&grid.at(0, y), &grid.at(0, y) + kPatternSize,
@@ -128,7 +135,9 @@ TEST(RenderLightPattern, APairPeakOfZeroEndsThePassAtTheFirstSample) {
               kDivisionByZeroText);
     EXPECT_EQ(reports, std::vector<int>{0});
     const tIES dark = MakeRecord({0, 45, 90}, {{0, 0, 0}, {0, 0, 0}}, {0, 180});
-    EXPECT_EQ(FaultText([&] { RenderLightPattern(dark, {1, 1.5L, 500, 0}, nullptr, grid); }),
+    EXPECT_EQ(FaultText([&] {
+                  RenderLightPattern(dark, {1, 1.5L, 500, 0}, nullptr, grid);
+              }),
               kInvalidOperationText);
 }
 
@@ -136,7 +145,9 @@ TEST(RenderLightPattern, RefusesAnEmptyRecordWithoutTouchingTheGrid) {
     LightPatternGrid grid;
     grid.grey.fill(5);
     int reports = 0;
-    EXPECT_THROW(RenderLightPattern(tIES{}, {}, [&](int) { ++reports; }, grid), LumetraError);
+    EXPECT_THROW(RenderLightPattern(
+                     tIES{}, {}, [&](int) { ++reports; }, grid),
+                 LumetraError);
     EXPECT_EQ(reports, 0);
     EXPECT_EQ(std::count(grid.grey.begin(), grid.grey.end(), 5), kPatternSize * kPatternSize);
 }

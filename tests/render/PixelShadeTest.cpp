@@ -1,18 +1,18 @@
 // One sample's grey level: its angle, shading, rounding and faults, and the pass values it uses.
 
-#include "RenderTestSupport.h"
+#include "render/PixelShade.h"
 
+#include "RenderTestSupport.h"
 #include "data/Errors.h"
 #include "render/LightPatternPass.h"
-#include "render/PixelShade.h"
 
 #include <gtest/gtest.h>
 
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::MakeRecord;
+using test::FaultText;
+using test::MakeRecord;
 
 std::uint8_t Shade(const tIES& record, int a, int b, RenderSettings settings = {}) {
     return PixelShade(PrepareLightPatternPass(record, settings), a, b);
@@ -52,7 +52,7 @@ TEST(PixelShade, ReadsTheOppositePlaneLeftOfTheCentreColumn) {
     const tIES record = MakeRecord({0, 180}, {{100, 100}, {25, 25}}, {0, 180});
     EXPECT_EQ(Shade(record, 100, 0), 82);
     EXPECT_EQ(Shade(record, -100, 100), 15); // 0.25 * 382.5 / sqrt(40 + 1.5) = 14.8
-    EXPECT_EQ(Shade(record, 0, 100), 82);   // the centre column reads plane 0
+    EXPECT_EQ(Shade(record, 0, 100), 82);    // the centre column reads plane 0
 }
 
 TEST(PixelShade, BrightnessScalesAndZoomSpreadsTheFalloff) {
@@ -72,7 +72,9 @@ TEST(PixelShade, FaultsOnAPeakOfZeroOrAZoomOfZero) {
     const tIES constant = MakeRecord({0, 180}, {{100, 100}});
     EXPECT_EQ(FaultText([&] { Shade(constant, 10, 10, {0, 1.5L, 0, 0}); }), kDivisionByZeroText);
     EXPECT_EQ(FaultText([&] { Shade(constant, 0, 0, {0, 1.5L, 0, 0}); }), kInvalidOperationText);
-    EXPECT_EQ(FaultText([&] { Shade(constant, 10, 10, {0, -1.5L, 1e9L, 0}); }),
+    EXPECT_EQ(FaultText([&] {
+                  Shade(constant, 10, 10, {0, -1.5L, 1e9L, 0});
+              }),
               kInvalidOperationText); // the root of a negative value
 }
 

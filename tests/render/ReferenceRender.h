@@ -24,9 +24,15 @@ inline long double Checked(long double result, long double left, long double rig
         throw FloatingPointError(kOverflowText);
     return result;
 }
-inline long double Add(long double l, long double r) { return Checked(l + r, l, r); }
-inline long double Sub(long double l, long double r) { return Checked(l - r, l, r); }
-inline long double Mul(long double l, long double r) { return Checked(l * r, l, r); }
+inline long double Add(long double l, long double r) {
+    return Checked(l + r, l, r);
+}
+inline long double Sub(long double l, long double r) {
+    return Checked(l - r, l, r);
+}
+inline long double Mul(long double l, long double r) {
+    return Checked(l * r, l, r);
+}
 inline long double Div(long double l, long double r) {
     if (std::isnan(l) || std::isnan(r) || (r == 0 && l == 0))
         throw FloatingPointError(kInvalidOperationText);
@@ -134,8 +140,8 @@ inline void Render(const tIES& record, const RenderSettings& settings,
             Imax = c;
     const long double U = V.back();
     const long double L = V.front() == 90 ? V.front() : -U;
-    const Pass pass{record, P, Q, Imax, L, U, settings.brightness, settings.zoom,
-                    settings.radiosity};
+    const Pass pass{
+        record, P, Q, Imax, L, U, settings.brightness, settings.zoom, settings.radiosity};
     for (int row = 0; row <= 300; ++row) {
         if (row % 20 == 0 && progress)
             progress(row);

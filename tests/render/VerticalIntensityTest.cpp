@@ -1,18 +1,18 @@
 // The intensity look-up: window, bracket, interpolation and extrapolation.
 
-#include "RenderTestSupport.h"
+#include "render/VerticalIntensity.h"
 
+#include "RenderTestSupport.h"
 #include "data/Errors.h"
 #include "render/AngleWindow.h"
-#include "render/VerticalIntensity.h"
 
 #include <gtest/gtest.h>
 
 namespace lumetra {
 namespace {
 
-using testing::FaultText;
-using testing::MakeRecord;
+using test::FaultText;
+using test::MakeRecord;
 
 long double Look(const tIES& record, long double x, int h = 0) {
     return VerticalIntensity(record, h, x, MakeAngleWindow(record.VerticalAngles));

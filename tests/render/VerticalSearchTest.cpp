@@ -5,9 +5,10 @@
 #include "render/VerticalSearch.h"
 
 #include "RenderTestSupport.h"
-#include "data/DataTestSupport.h"
 #include "data/broken/BrokenFiles.h"
 #include "render/LightPattern.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -100,11 +101,11 @@ TEST(VerticalSearch, PassOverManyAnglesThatDoNotAscendMatchesItsShortTwin) {
         text += "100 ";
     text += "0\n";
     test::TempFolder folder;
-    const test::LoadedFile loaded = test::LoadFile(folder.Write("unsorted.ies", text));
+    const test::LoadOutcome loaded = test::LoadFile(folder.Write("unsorted.ies", text));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     ASSERT_EQ(loaded.record.VerticalAngles.size(), 65535u);
 
-    const tIES twin = testing::MakeRecord({1, 0, 90}, {{100, 100, 0}});
+    const tIES twin = test::MakeRecord({1, 0, 90}, {{100, 100, 0}});
     for (const int radiosity : {0, 1}) {
         RenderSettings settings;
         settings.radiosity = radiosity;

@@ -1,10 +1,8 @@
 #pragma once
 // The broken-file corpus: the files of this folder by name, the large files that are generated
-// rather than kept, and loading any of them the way the viewer does, from a file.
+// rather than kept; support/LoadOutcome.h loads any of them the way the viewer does.
 
-#include "data/Errors.h"
-#include "data/Loading.h"
-#include "data/Photometry.h"
+#include "support/LoadOutcome.h"
 
 #include <cstddef>
 #include <optional>
@@ -16,29 +14,6 @@ namespace lumetra::test {
 // Full name of a file of the corpus.
 inline std::string BrokenFile(const std::string& name) {
     return std::string(LUMETRA_TEST_DATA_DIR) + "/broken/" + name;
-}
-
-// Everything one load leaves behind: the record, the lines, the reader's messages and flag, or
-// the error that ended the load.
-struct LoadedFile {
-    tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    std::vector<std::string> messages;
-    bool parseError = false;
-    std::optional<std::string> error;
-};
-
-inline LoadedFile LoadFile(const std::string& fileName) {
-    LoadedFile loaded;
-    try {
-        loaded.parseError =
-            LoadPhotometry(fileName, loaded.record, loaded.fileLines, loaded.headerLines,
-                           [&loaded](const std::string& text) { loaded.messages.push_back(text); });
-    } catch (const LumetraError& error) {
-        loaded.error = error.what();
-    }
-    return loaded;
 }
 
 inline const std::string kBrokenHeader =

@@ -46,14 +46,7 @@ class CheckCommand : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_STRNE(LUMETRA_CLI_PATH, "") << "lumetra-cli was not built";
-        std::string pattern = (fs::temp_directory_path() / "lumetra-check-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
         fs::create_directory(dir_ / "in");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
     }
 
     // Writes a file under the input folder, creating its folders.
@@ -108,7 +101,8 @@ class CheckCommand : public ::testing::Test {
         return json::parse(run.out);
     }
 
-    fs::path dir_;
+    lumetra::test::TempFolder folder_;
+    fs::path dir_ = folder_.path();
 };
 
 std::vector<std::string> Lines(const std::string& text) {

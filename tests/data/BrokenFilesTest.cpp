@@ -2,11 +2,13 @@
 // loads through LoadPhotometry, as the viewer loads a selected file, and ends in a clear error or
 // message, or in a record whose lists every consumer can use, in bounded time and memory.
 
-#include "DataTestSupport.h"
 #include "broken/BrokenFiles.h"
+
 #include "data/GlobalMax.h"
 #include "data/IesReader.h"
 #include "data/TextLines.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,8 +21,8 @@ namespace lumetra {
 namespace {
 
 using test::BrokenFile;
-using test::LoadedFile;
 using test::LoadFile;
+using test::LoadOutcome;
 using test::TempFolder;
 
 std::string ReadBytes(const std::string& fileName) {
@@ -29,7 +31,7 @@ std::string ReadBytes(const std::string& fileName) {
 }
 
 // Every consumer works from the lengths of the lists: after a load they must match the counts.
-void ExpectListsSizedFromTheCounts(const LoadedFile& loaded) {
+void ExpectListsSizedFromTheCounts(const LoadOutcome& loaded) {
     const tIES& r = loaded.record;
     EXPECT_EQ(r.VerticalAngles.size(), r.VerticalCount);
     EXPECT_EQ(r.HorizontalAngles.size(), r.HorizontalCount);
@@ -91,7 +93,7 @@ class BrokenCorpus : public ::testing::TestWithParam<Expected> {};
 
 TEST_P(BrokenCorpus, LoadsToItsClearErrorOrMessage) {
     const Expected& expected = GetParam();
-    const LoadedFile loaded = LoadFile(BrokenFile(expected.file));
+    const LoadOutcome loaded = LoadFile(BrokenFile(expected.file));
     if (expected.error != nullptr) {
         ASSERT_TRUE(loaded.error.has_value()) << "the load should fail";
         EXPECT_EQ(*loaded.error, expected.error);
@@ -106,12 +108,6 @@ TEST_P(BrokenCorpus, LoadsToItsClearErrorOrMessage) {
         expected.message ? std::vector<std::string>{expected.message} : std::vector<std::string>{};
     EXPECT_EQ(loaded.messages, messages);
     EXPECT_EQ(loaded.parseError, expected.parseError);
-}
-
-TEST_P(BrokenCorpus, DescribesItsHeaderInSixLines) {
-    const LoadedFile loaded = LoadFile(BrokenFile(GetParam().file));
-    const std::string description = BuildDescription(HeaderText(loaded.headerLines));
-    EXPECT_EQ(std::count(description.begin(), description.end(), '\r'), 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(BrokenFiles, BrokenCorpus, ::testing::ValuesIn(kCorpus),
@@ -136,7 +132,7 @@ TEST(BrokenFiles, EveryFileOfTheCorpusHasAnExpectation) {
 // --- What the partly read files hold ----------------------------------------------------------
 
 TEST(BrokenFiles, NulEndsTheTextInsideTheCandelaValues) {
-    const LoadedFile loaded = LoadFile(BrokenFile("nul_bytes.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("nul_bytes.ies"));
     EXPECT_EQ(loaded.record.VerticalAngles, (tArrEx{0, 22.5L, 45, 67.5L, 90}));
     EXPECT_EQ(loaded.record.Candela[0], (tArrEx{1000, 900, 700, 0, 0}));
     EXPECT_EQ(loaded.record.Candela[2], (tArrEx{0, 0, 0, 0, 0}));
@@ -144,7 +140,7 @@ TEST(BrokenFiles, NulEndsTheTextInsideTheCandelaValues) {
 }
 
 TEST(BrokenFiles, CountOfMinusOneIsTheLargest16BitCount) {
-    const LoadedFile loaded = LoadFile(BrokenFile("count_minus_one.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("count_minus_one.ies"));
     const tArrEx& angles = loaded.record.VerticalAngles;
     ASSERT_EQ(angles.size(), 65535u);
     EXPECT_EQ(tArrEx(angles.begin(), angles.begin() + 8), (tArrEx{0, 45, 90, 0, 100, 80, 20, 0}))
@@ -154,7 +150,7 @@ TEST(BrokenFiles, CountOfMinusOneIsTheLargest16BitCount) {
 }
 
 TEST(BrokenFiles, MissingPlanesReadAsZero) {
-    const LoadedFile loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("counts_beyond_numbers.ies"));
     EXPECT_EQ(loaded.record.Candela[0].front(), 1000);
     EXPECT_EQ(loaded.record.Candela[0].back(), 280);
     for (std::size_t h = 1; h < 5; ++h) {
@@ -168,8 +164,8 @@ TEST(BrokenFiles, LoneCarriageReturnsBreakLinesLikeLineFeeds) {
     ASSERT_EQ(withLineFeeds.find('\n'), std::string::npos) << "the file must break with CR alone";
     std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
     TempFolder folder;
-    const LoadedFile cr = LoadFile(name);
-    const LoadedFile lf = LoadFile(folder.Write("lf.ies", withLineFeeds));
+    const LoadOutcome cr = LoadFile(name);
+    const LoadOutcome lf = LoadFile(folder.Write("lf.ies", withLineFeeds));
     EXPECT_EQ(cr.headerLines, lf.headerLines);
     EXPECT_EQ(cr.headerLines.size(), 4u);
     EXPECT_EQ(cr.record.VerticalAngles, lf.record.VerticalAngles);
@@ -179,7 +175,7 @@ TEST(BrokenFiles, LoneCarriageReturnsBreakLinesLikeLineFeeds) {
 }
 
 TEST(BrokenFiles, DuplicateVerticalAnglesAreKeptAsRead) {
-    const LoadedFile loaded = LoadFile(BrokenFile("duplicate_vertical_angles.ies"));
+    const LoadOutcome loaded = LoadFile(BrokenFile("duplicate_vertical_angles.ies"));
     EXPECT_EQ(loaded.record.VerticalAngles, (tArrEx{5, 5, 30, 45, 60, 90}));
 }
 
@@ -192,7 +188,7 @@ TEST(BrokenFiles, AllZeroAndAllNegativeCandelaGiveTheirPeak) {
 
 TEST(LargeBrokenFiles, MillionCandelaValuesLandInPlace) {
     TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
+    const LoadOutcome loaded = LoadFile(folder.Write("million.ies", test::MillionValuesFile()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     EXPECT_TRUE(loaded.messages.empty());
     EXPECT_FALSE(loaded.parseError);
@@ -208,7 +204,7 @@ TEST(LargeBrokenFiles, MillionCandelaValuesLandInPlace) {
 
 TEST(LargeBrokenFiles, TenMegabyteLineOfNumbersReadsItsGridAndIgnoresTheRest) {
     TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("line.ies", test::TenMegabyteNumberLine()));
+    const LoadOutcome loaded = LoadFile(folder.Write("line.ies", test::TenMegabyteNumberLine()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     EXPECT_TRUE(loaded.messages.empty());
     EXPECT_FALSE(loaded.parseError);
@@ -220,7 +216,7 @@ TEST(LargeBrokenFiles, TenMegabyteLineOfNumbersReadsItsGridAndIgnoresTheRest) {
 
 TEST(LargeBrokenFiles, TenMegabyteTokenIsOneBadNumber) {
     TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("token.ies", test::TenMegabyteToken()));
+    const LoadOutcome loaded = LoadFile(folder.Write("token.ies", test::TenMegabyteToken()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     EXPECT_EQ(loaded.messages, (std::vector<std::string>{"Error!\r\rLine 5"}));
     EXPECT_TRUE(loaded.parseError);
@@ -230,7 +226,7 @@ TEST(LargeBrokenFiles, TenMegabyteTokenIsOneBadNumber) {
 
 TEST(LargeBrokenFiles, TenMegabyteHeaderLineIsDescribedWhole) {
     TempFolder folder;
-    const LoadedFile loaded = LoadFile(folder.Write("header.ies", test::TenMegabyteHeaderLine()));
+    const LoadOutcome loaded = LoadFile(folder.Write("header.ies", test::TenMegabyteHeaderLine()));
     ASSERT_FALSE(loaded.error.has_value()) << *loaded.error;
     EXPECT_FALSE(loaded.parseError);
     EXPECT_EQ(loaded.record.Candela.size(), 2u);

@@ -1,12 +1,13 @@
 // The check behind lumetra-cli check: each kind of finding on texts written to show it, with its
 // severity and file line, and the cursors that give the lines.
 
+#include "data/Validation.h"
+
 #include "data/Errors.h"
 #include "data/HeaderValidation.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
-#include "data/Validation.h"
 #include "data/ValidationCursors.h"
 
 #include <algorithm>

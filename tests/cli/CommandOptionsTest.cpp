@@ -1,0 +1,113 @@
+// The subcommands' option parsing, in process: what each set of arguments gives, or the error
+// that names what is wrong. The process tests keep the exit codes.
+
+#include "cli/CommandOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace lumetra::cli {
+namespace {
+
+struct RefusedRow {
+    QStringList arguments;
+    const char* error; // a part of the error text
+};
+
+TEST(CommandOptions, GonioRefusesWhatItCannotDrawWithItsUsage) {
+    const RefusedRow rows[] = {
+        {{"in.ies"}, "Missing the output file (-o OUT.png or -o OUT.svg)."},
+        {{"-o", "x.png"}, "gonio takes exactly one input file."},
+        {{"a.ies", "b.ies", "-o", "x.png"}, "gonio takes exactly one input file."},
+        {{"in.ies", "-o", "x.jpg"}, "The output file must end in .png or .svg: x.jpg"},
+        {{"in.ies", "-o", "x.png", "--size", "0"}, "--size takes a whole number from 1 to 4096"},
+        {{"in.ies", "-o", "x.png", "--size", "5000"}, "not '5000'"},
+        {{"in.ies", "-o", "x.png", "--size", "big"}, "not 'big'"},
+        {{"in.ies", "-o", "x.png", "--plane", "2.5"}, "--plane takes a whole number, not '2.5'."},
+        {{"in.ies", "-o", "x.png", "--plane", "99999999999"}, "--plane takes a whole number"},
+        {{"in.ies", "-o", "x.png", "--zoom"}, "Unknown option 'zoom'."},
+    };
+    for (const RefusedRow& row : rows) {
+        const auto parsed = ParseGonioOptions(row.arguments);
+        EXPECT_FALSE(parsed.options) << row.arguments.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(row.error)) << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.error.endsWith("[--fit] [--ortho] [--size S]"));
+    }
+}
+
+TEST(CommandOptions, GonioTakesPlaneSizeAndToggles) {
+    const auto parsed =
+        ParseGonioOptions({"in.ies", "--fit", "-o", "x.SVG", "--plane", "3", "--size", "64"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->input, "in.ies");
+    EXPECT_EQ(parsed.options->output, "x.SVG");
+    EXPECT_EQ(parsed.options->plane, 3);
+    EXPECT_EQ(parsed.options->size, 64);
+    EXPECT_TRUE(parsed.options->fit);
+    EXPECT_FALSE(parsed.options->ortho);
+}
+
+TEST(CommandOptions, RenderRefusesBadArgumentsWithItsUsage) {
+    const RefusedRow rows[] = {
+        {{"in.ies"}, "Missing the output file (-o OUT.png)."},
+        {{"-o", "out.png"}, "render takes exactly one input file."},
+        {{"in.ies", "-o", "out.jpg"}, "The output file must end in .png: out.jpg"},
+        {{"in.ies", "-o", "out.png", "--zoom", "wide"}, "--zoom takes a whole number, not 'wide'."},
+        {{"in.ies", "-o", "out.png", "--brightness", "1.5"}, "--brightness takes a whole number"},
+        {{"in.ies", "-o", "out.png", "--plane", "-1"}, "--plane takes a plane index, not '-1'."},
+        {{"in.ies", "-o", "out.png", "--plane", "65536"}, "--plane takes a plane index"},
+        {{"in.ies", "-o", "out.png", "--sharpness", "3"}, "Unknown option 'sharpness'."},
+    };
+    for (const RefusedRow& row : rows) {
+        const auto parsed = ParseRenderOptions(row.arguments);
+        EXPECT_FALSE(parsed.options) << row.arguments.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(row.error)) << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.error.contains("\nUsage: lumetra-cli render FILE -o OUT.png"));
+    }
+}
+
+TEST(CommandOptions, RenderClampsBarPositionsAsTheBarsDo) {
+    struct Row {
+        QStringList extra;
+        RenderControls controls;
+    };
+    const Row rows[] = {
+        {{}, {15, 500, false}},
+        {{"--brightness", "500", "--zoom", "0"}, {100, 1, false}},
+        {{"--brightness", "-7", "--zoom", "99999999999", "--radiosity"}, {1, 10000, true}},
+    };
+    for (const Row& row : rows) {
+        const auto parsed = ParseRenderOptions(QStringList{"in.ies", "-o", "o.png"} + row.extra);
+        ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+        EXPECT_EQ(parsed.options->controls.brightness, row.controls.brightness);
+        EXPECT_EQ(parsed.options->controls.zoom, row.controls.zoom);
+        EXPECT_EQ(parsed.options->controls.radiosity, row.controls.radiosity);
+    }
+}
+
+TEST(CommandOptions, CheckTakesOptionsBeforeThePathsUntilADoubleDash) {
+    struct Row {
+        QStringList arguments;
+        bool valid, json, help;
+        QStringList paths;
+    };
+    const Row rows[] = {
+        {{}, false, false, false, {}},
+        {{"--json"}, false, false, false, {}},
+        {{"--bogus", "a"}, false, false, false, {}},
+        {{"--help"}, true, false, true, {}},
+        {{"--json", "a", "b"}, true, true, false, {"a", "b"}},
+        {{"--", "--json"}, true, false, false, {"--json"}},
+    };
+    for (const Row& row : rows) {
+        const auto options = ParseCheckArguments(row.arguments);
+        ASSERT_EQ(options.has_value(), row.valid) << row.arguments.join(' ').toStdString();
+        if (!options)
+            continue;
+        EXPECT_EQ(options->json, row.json);
+        EXPECT_EQ(options->help, row.help);
+        EXPECT_EQ(options->paths, row.paths);
+    }
+}
+
+} // namespace
+} // namespace lumetra::cli
