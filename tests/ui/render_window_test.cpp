@@ -236,7 +236,7 @@ TEST_F(RenderWindowTest, ProgressBarHidesTheLastTimeUntilThePassEnds) {
     const QString last = "Rendering time: 99.999 sec";
     main->Label3->setText(last);
     int reports = 0, reportsWithTimeShown = 0;
-    connect(render.get(), &TRenderWindow::renderProgress, main.get(), [&] {
+    QObject::connect(render.get(), &TRenderWindow::renderProgress, main.get(), [&] {
         ++reports;
         EXPECT_TRUE(main->ProgressBarRender->isVisible());
         reportsWithTimeShown += main->Label3->isVisible() ? 1 : 0;
