@@ -22,8 +22,8 @@ class PlaneWheelTest : public UiFixture {
         const QPoint local = under->rect().center();
         const QPoint inWindow = under->mapTo(main.get(), local);
         ASSERT_EQ(main->childAt(inWindow), under) << "the pointer is over the control";
-        QWheelEvent event(inWindow, under->mapToGlobal(local), QPoint(), angle, buttons,
-                          modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(inWindow, under->mapToGlobal(local), QPoint(), angle, buttons, modifiers,
+                          Qt::NoScrollPhase, false);
         event.setTimestamp(++wheelClock);
         QSpontaneKeyEvent::setSpontaneous(&event);
         QApplication::instance()->notify(main->windowHandle(), &event);

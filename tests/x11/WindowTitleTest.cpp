@@ -11,17 +11,16 @@
 #include <QLibraryInfo>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <xcb/xcb.h>
-
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace lumetra::test {
 namespace {
