@@ -7,7 +7,6 @@
 #include "ui/UiesRender.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
@@ -25,71 +23,53 @@
 namespace lumetra::test {
 namespace {
 
-// Xvfb on a display it picks itself, stopped with the object.
-class XvfbServer {
-  public:
+// Xvfb on a display it picks itself and names on a pipe once it takes connections.
+struct XvfbServer {
     XvfbServer() {
         int ends[2];
         if (pipe(ends) != 0)
             return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(ends[0]);
+        if ((pid = fork()) == 0) {
             const std::string fd = std::to_string(ends[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
             _exit(127);
         }
         close(ends[1]);
-        if (pid_ > 0)
-            display_ = ReadDisplay(ends[0]);
+        pollfd ready{ends[0], POLLIN, 0};
+        for (char c = 0; poll(&ready, 1, 10000) > 0 && read(ends[0], &c, 1) == 1 && c != '\n';)
+            display += c;
         close(ends[0]);
     }
     ~XvfbServer() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
+        if (pid > 0 && kill(pid, SIGTERM) == 0)
+            waitpid(pid, nullptr, 0);
     }
-    XvfbServer(const XvfbServer&) = delete;
-    XvfbServer& operator=(const XvfbServer&) = delete;
-
-    // ":N" once the server takes connections; empty when it could not start.
-    const std::string& Display() const { return display_; }
-
-  private:
-    // The server writes its display number and a line feed when it is ready.
-    static std::string ReadDisplay(int fd) {
-        std::string number;
-        pollfd ready{fd, POLLIN, 0};
-        char c = 0;
-        while (poll(&ready, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n')
-            number += c;
-        return c == '\n' && !number.empty() ? ":" + number : std::string();
-    }
-
-    pid_t pid_ = -1;
-    std::string display_;
+    pid_t pid = -1;
+    std::string display; // the display number; empty when the server did not start
 };
 
 // The bytes of a window's property, as any client of the server reads them.
 std::string WindowProperty(const QWidget& window, const char* name) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
-    const auto atomCookie =
-        xcb_intern_atom(connection, 1, static_cast<uint16_t>(std::strlen(name)), name);
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, atomCookie, nullptr), &std::free);
-    if (!atom)
-        return {};
-    const auto cookie = xcb_get_property(connection, 0, static_cast<xcb_window_t>(window.winId()),
-                                         atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
-    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
-    if (!reply)
-        return {};
-    return std::string(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                       static_cast<size_t>(xcb_get_property_value_length(reply.get())));
+    xcb_connection_t* x =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto length = static_cast<uint16_t>(std::strlen(name));
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, length, name), nullptr);
+    xcb_get_property_reply_t* reply =
+        atom ? xcb_get_property_reply(
+                   x,
+                   xcb_get_property(x, 0, static_cast<xcb_window_t>(window.winId()), atom->atom,
+                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                   nullptr)
+             : nullptr;
+    std::string value;
+    if (reply)
+        value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                     static_cast<size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    std::free(atom);
+    return value;
 }
 
 void ExpectTitle(const QWidget& window, const std::string& title, const char* what) {
@@ -98,26 +78,22 @@ void ExpectTitle(const QWidget& window, const std::string& title, const char* wh
 }
 
 TEST(WindowTitle, RenderWindowReadsRenderAndTheOthersLumetra) {
-    const QString xcbPlugin =
-        QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so";
-    if (!QFile::exists(xcbPlugin))
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so"))
         GTEST_SKIP() << "no X11 platform plugin";
     const XvfbServer server;
-    if (server.Display().empty())
+    if (server.display.empty())
         GTEST_SKIP() << "no X server could be started (Xvfb)";
-    setenv("DISPLAY", server.Display().c_str(), 1);
+    setenv("DISPLAY", (":" + server.display).c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     static char name[] = "x11_tests";
     static char* args[] = {name, nullptr};
     static int count = 1;
     LumetraApplication app(count, args);
-
     TMainWindow main;
     TRenderWindow render(main.Viewer());
     main.show();
     render.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&render));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main) && QTest::qWaitForWindowExposed(&render));
     ExpectTitle(main, "Lumetra", "main window");
     ExpectTitle(render, "Render", "render window");
 
