@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running, testing and packaging Lumetra need.
 set -euo pipefail
 packages=(cmake g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-  libbenchmark-dev nlohmann-json3-dev libuchardet-dev pkg-config xvfb xauth fonts-liberation
+  libbenchmark-dev nlohmann-json3-dev libuchardet-dev pkg-config xvfb xauth libxcb1-dev fonts-liberation
   fonts-dejavu-core desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils
   dpkg-dev file clang-format clang-tidy)
 missing=()

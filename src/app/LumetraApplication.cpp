@@ -6,8 +6,9 @@
 namespace lumetra {
 
 LumetraApplication::LumetraApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The name only: a display name would be appended to every window's title bar, and the
+    // render window's reads "Render" alone.
     setApplicationName(kApplicationTitle);
-    setApplicationDisplayName(kApplicationTitle);
     QApplication::setFont(lumetra::DesignFont());
 }
 

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "ScreenCentredMessageBox.h"
 #include "data/TextEncoding.h"
 
 #include <QMessageBox>
@@ -27,7 +28,8 @@ void ShowMessage(QWidget* parent, const QString& text) {
     // Texts break lines with a bare carriage return; the box needs line feeds.
     QString shown = text;
     shown.replace("\r\n", "\n").replace('\r', '\n');
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, shown, QMessageBox::Ok, parent);
+    ScreenCentredMessageBox box(QMessageBox::NoIcon, kApplicationTitle, shown, QMessageBox::Ok,
+                                parent);
     box.exec();
 }
 

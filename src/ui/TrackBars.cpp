@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace lumetra {
 
@@ -28,6 +29,10 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event) {
     // before the bar lets go of the mouse.
     emit leftReleased();
     QSlider::mouseReleaseEvent(event);
+}
+
+void TTrackBarDegree::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 } // namespace lumetra

@@ -23,11 +23,15 @@ class TTrackBar : public QSlider {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The plane selector of the main window.
+// The plane selector of the main window. The main window's Shift-wheel steps alone move it with
+// the wheel: the bar has no wheel handling of its own and passes the wheel on to its parent.
 class TTrackBarDegree : public TTrackBar {
     Q_OBJECT
   public:
     using TTrackBar::TTrackBar;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 // The render window's brightness bar.

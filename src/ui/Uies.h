@@ -15,6 +15,7 @@
 #include "TrackBars.h"
 #include "gonio/Goniogram.h"
 #include "viewer/ViewerModel.h"
+#include "viewer/WheelNotches.h"
 
 #include <QFrame>
 #include <QHash>
@@ -147,7 +148,7 @@ class TMainWindow : public QWidget {
     void RenderAndComeBack();
     void StepPlane(int shiftState, int step);
     void HandleWheel(const QWheelEvent& event);
-    void RunWheelHandlers(int shiftState);
+    void RunWheelHandlers(int shiftState, const WheelTurn& turn);
     std::string DecimalSeparator() const;
     GonioView CurrentView() const;
     void BuildGonioMenu();
@@ -161,7 +162,7 @@ class TMainWindow : public QWidget {
     std::unique_ptr<DrawingSurface> canvas_;
     QString description_;
     bool painting_ = false;
-    int wheelDelta_ = 0;             // wheel movement not yet counted as a notch
+    WheelNotches wheelNotches_;
     quint64 lastWheelTimestamp_ = 0; // one wheel message reaches several widgets in turn
 };
 

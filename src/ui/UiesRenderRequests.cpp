@@ -74,9 +74,11 @@ void TMainWindow::StepPlane(int shiftState, int step) {
 }
 
 // What the render window announces: its pass's progress in ProgressBarRender, the time it took
-// in Label3, and its showing and hiding for the Render-button rule.
+// in Label3, and its showing and hiding for the Render-button rule. The bar lies over the label:
+// while it moves, the last pass's time is hidden.
 void TMainWindow::RenderStarted() {
     ProgressBarRender->setValue(0);
+    Label3->hide();
     ProgressBarRender->show();
 }
 
@@ -89,6 +91,7 @@ void TMainWindow::RenderFinished(const QString& timeText) {
     ProgressBarRender->hide();
     Label3->setText(timeText);
     Label3->adjustSize();
+    Label3->show();
 }
 
 void TMainWindow::RenderWindowShown(bool shown) {
@@ -96,24 +99,23 @@ void TMainWindow::RenderWindowShown(bool shown) {
     ApplyRenderButtonRule();
 }
 
-// Runs the wheel handlers once per wheel message, one notch handler per 120 units, and leaves
-// the event to its target.
+// Runs the wheel handlers once per message of the vertical wheel, one notch handler per whole
+// notch, and leaves the event to its target.
 void TMainWindow::HandleWheel(const QWheelEvent& event) {
     if (event.timestamp() != 0 && event.timestamp() == lastWheelTimestamp_)
         return;
     lastWheelTimestamp_ = event.timestamp();
-    // Some platforms turn a vertical wheel into a horizontal one while Shift is held.
-    const QPoint angle = event.angleDelta();
-    wheelDelta_ += angle.y() != 0 ? angle.y() : angle.x();
+    const WheelTurn turn = wheelNotches_.Add(event.angleDelta().y());
     const int shiftState = ShiftState(event.modifiers(), event.buttons());
-    Guarded(this, [&] { RunWheelHandlers(shiftState); });
+    if (turn.message)
+        Guarded(this, [&] { RunWheelHandlers(shiftState, turn); });
 }
 
-void TMainWindow::RunWheelHandlers(int shiftState) {
+void TMainWindow::RunWheelHandlers(int shiftState, const WheelTurn& turn) {
     FormMouseWheel(shiftState);
-    for (; wheelDelta_ <= -120; wheelDelta_ += 120)
+    for (int notch = 0; notch < turn.towardUser; ++notch)
         FormMouseWheelDown(shiftState);
-    for (; wheelDelta_ >= 120; wheelDelta_ -= 120)
+    for (int notch = 0; notch < turn.awayFromUser; ++notch)
         FormMouseWheelUp(shiftState);
 }
 

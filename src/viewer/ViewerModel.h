@@ -7,6 +7,7 @@
 //                  due, the Render button's rule and its decision, the wheel steps
 //   ViewerData     the values it works on in place (the program-wide data set, or a test's own)
 //   RenderBars     the brightness and zoom bars' ranges and what their positions mean
+//   WheelNotches   wheel messages counted as whole notches of the vertical wheel
 //   GoniogramView  the view a goniogram is drawn with
 // A window handler reads its event, asks the model and shows what the model returns. The model
 // uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.

@@ -166,33 +166,6 @@ TEST_F(RenderWindowTest, RenderButtonRendersOnlyWhenPlaneOrFileChanged) {
     EXPECT_EQ(Renders(), 4) << "opening the window renders even when nothing changed";
 }
 
-TEST_F(RenderWindowTest, ShiftWheelStepsThePlaneAndRenders) {
-    main->SpeedButtonUpdate->setChecked(false);
-    Select(kFivePlanes);
-    ShowRenderWindow();
-    TrackBarDegree->setValue(3);
-    const int before = Renders();
-
-    Wheel(-120, Qt::ShiftModifier);
-    EXPECT_EQ(TrackBarDegree->value(), 4);
-    EXPECT_EQ(Renders(), before + 1) << "renders even with automatic update off";
-    Wheel(-120, Qt::ShiftModifier);
-    EXPECT_EQ(TrackBarDegree->value(), 4) << "already at the maximum";
-
-    Wheel(-120, Qt::NoModifier);
-    Wheel(120, Qt::ControlModifier);
-    Wheel(120, Qt::ShiftModifier, Qt::LeftButton);
-    EXPECT_EQ(TrackBarDegree->value(), 4);
-
-    Wheel(60, Qt::ShiftModifier);
-    EXPECT_EQ(TrackBarDegree->value(), 4) << "half a notch";
-    Wheel(60, Qt::ShiftModifier);
-    EXPECT_EQ(TrackBarDegree->value(), 3);
-    TrackBarDegree->setValue(0);
-    Wheel(120, Qt::ShiftModifier);
-    EXPECT_EQ(TrackBarDegree->value(), 0);
-}
-
 TEST_F(RenderWindowTest, WheelWithMiddleButtonHeldSaysClickOncePerMessage) {
     Wheel(120, Qt::NoModifier, Qt::MiddleButton);
     Wheel(-120, Qt::NoModifier, Qt::MiddleButton);
@@ -246,6 +219,26 @@ TEST_F(RenderWindowTest, FailingPassKeepsOldPictureAndReportsTheError) {
         << "0 / 0 on the first sample";
     EXPECT_EQ(render->Image1->Picture(), picture);
     EXPECT_TRUE(main->ProgressBarRender->isHidden());
+    EXPECT_TRUE(main->Label3->text().startsWith("Rendering time: "));
+}
+
+TEST_F(RenderWindowTest, ProgressBarHidesTheLastTimeUntilThePassEnds) {
+    Select(kFivePlanes);
+    ShowRenderWindow();
+    const QString last = "Rendering time: 99.999 sec";
+    main->Label3->setText(last);
+    int reports = 0, reportsWithTimeShown = 0;
+    QObject::connect(render.get(), &TRenderWindow::renderProgress, main.get(), [&] {
+        ++reports;
+        EXPECT_TRUE(main->ProgressBarRender->isVisible());
+        reportsWithTimeShown += main->Label3->isVisible() ? 1 : 0;
+    });
+    QTest::mouseClick(render->Button2, Qt::LeftButton); // the brightness reset renders
+    EXPECT_GT(reports, 0);
+    EXPECT_EQ(reportsWithTimeShown, 0);
+    EXPECT_TRUE(main->ProgressBarRender->isHidden());
+    EXPECT_TRUE(main->Label3->isVisible());
+    EXPECT_NE(main->Label3->text(), last);
     EXPECT_TRUE(main->Label3->text().startsWith("Rendering time: "));
 }
 
