@@ -9,7 +9,8 @@ bool RenderPending = false;
 ViewerData ProgramWideData() {
     return {Photometry,       FileLines,          HeaderLines,
             ParseError,       GlobalMaxCandela,   LastDrawnDegree,
-            LastRenderedDegree, LastRenderedFile, RenderPending};
+            LastRenderedDegree, LastRenderedFile, RenderPending,
+            Luminaire};
 }
 
 } // namespace lumetra
