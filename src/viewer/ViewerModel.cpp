@@ -3,8 +3,8 @@
 #include "GoniogramView.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
-#include "eulumdat/PhotometryFile.h"
 #include "data/ReadableText.h"
+#include "eulumdat/PhotometryFile.h"
 
 #include <filesystem>
 #include <system_error>
