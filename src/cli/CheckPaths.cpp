@@ -1,5 +1,7 @@
 #include "CheckPaths.h"
 
+#include "eulumdat/PhotometryFile.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cctype>
@@ -17,7 +19,9 @@ bool IsListable(const fs::path& folder) {
     return ::access(folder.c_str(), R_OK | X_OK) == 0;
 }
 
-bool HasIesExtension(const std::string& name) {
+bool HasPhotometricExtension(const std::string& name) {
+    if (IsEulumdatFileName(name))
+        return true;
     if (name.size() < 4)
         return false;
     std::string extension = name.substr(name.size() - 4);
@@ -32,7 +36,7 @@ QString Shown(const fs::path& path) {
 
 using FoundFile = std::pair<QString, std::string>; // shown name, native name
 
-// Sorts into a listed folder's subfolders to visit and its *.ies entries.
+// Sorts into a listed folder's subfolders to visit and its *.ies and *.ldt entries.
 void ListFolder(const fs::path& folder, std::vector<fs::path>& pending,
                 std::vector<FoundFile>& found, CheckPaths& paths) {
     std::error_code ec;
@@ -49,7 +53,7 @@ void ListFolder(const fs::path& folder, std::vector<fs::path>& pending,
         if (entry.is_directory(statusError)) {
             if (!entry.is_symlink(statusError))
                 pending.push_back(entry.path());
-        } else if (HasIesExtension(entry.path().filename().native())) {
+        } else if (HasPhotometricExtension(entry.path().filename().native())) {
             found.emplace_back(Shown(entry.path()), entry.path().native());
         }
     }

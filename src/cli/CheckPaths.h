@@ -1,6 +1,6 @@
 #pragma once
-// The files that lumetra-cli check looks at: each PATH argument that is a file, and the *.ies
-// files (any letter case) in each folder argument and all its subfolders.
+// The files that lumetra-cli check looks at: each PATH argument that is a file, and the *.ies and
+// *.ldt files (any letter case) in each folder argument and all its subfolders.
 
 #include <QStringList>
 #include <string>

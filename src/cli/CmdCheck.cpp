@@ -1,5 +1,6 @@
-// lumetra-cli check: a validation report for IES files.
+// lumetra-cli check: a validation report for IES and EULUMDAT files.
 
+#include "CheckEulumdat.h"
 #include "CheckPaths.h"
 #include "CheckReport.h"
 #include "CommandOptions.h"
@@ -7,6 +8,7 @@
 #include "ProgressLine.h"
 #include "data/Loading.h"
 #include "data/Validation.h"
+#include "eulumdat/PhotometryFile.h"
 
 #include <QFile>
 #include <cstdio>
@@ -50,7 +52,8 @@ std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath) {
     if (static_cast<std::uintmax_t>(bytes.size()) > kMaxFileBytes)
         return std::vector<Finding>{
             FileTooLargeFinding(static_cast<unsigned long long>(bytes.size()))};
-    return ValidateIes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return IsEulumdatFileName(nativePath) ? ValidateEulumdat(text) : ValidateIes(text);
 }
 
 void Write(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "data/ProgramData.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
+#include "eulumdat/PhotometryFile.h"
 
 #include <QFile>
 #include <cstdio>
@@ -68,7 +69,7 @@ int RunInfo(const QStringList& arguments) {
             message = text;
     };
     try {
-        LoadPhotometry(fileName, notify);
+        LoadPhotometryFile(fileName, notify);
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

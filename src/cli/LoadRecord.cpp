@@ -2,8 +2,8 @@
 
 #include "Commands.h"
 #include "data/Errors.h"
-#include "data/Loading.h"
 #include "data/TextEncoding.h"
+#include "eulumdat/PhotometryFile.h"
 
 #include <QFile>
 #include <cstdio>
@@ -31,8 +31,8 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts) {
     TextLines fileLines;
     TextLines headerLines;
     try {
-        LoadPhotometry(QFile::encodeName(fileName).toStdString(), record, fileLines, headerLines,
-                       notify, facts);
+        LoadPhotometryFile(QFile::encodeName(fileName).toStdString(), record, fileLines,
+                           headerLines, notify, facts);
         return true;
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));

@@ -8,7 +8,9 @@
 
 namespace lumetra {
 
-// File lines of the values whose overflow the conversion reports.
+// File lines of the values whose overflow the conversion reports, and of the stated light output
+// ratio that a check compares with the intensities.
+inline constexpr std::size_t kLightOutputRatioLine = 23;
 inline constexpr std::size_t kConversionFactorLine = 24;
 inline constexpr std::size_t kLampSetCountLine = 26;
 

@@ -93,7 +93,7 @@ void TFileListBox::Refill() {
         const QSignalBlocker quiet(this);
         clear();
         const QDir dir(directory_);
-        addItems(dir.entryList({"*.ies"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+        addItems(dir.entryList({"*.ies", "*.ldt"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
     }
     emit changed();
 }

@@ -37,9 +37,9 @@ class TDirectoryListBox : public QListWidget {
     QString directory_;
 };
 
-// Files of one folder whose names match "*.ies", ignoring letter case. Raises changed() whenever
-// its selection changes and whenever it is refilled (after which nothing is selected). It fills
-// itself when first shown; before that a folder change is only remembered.
+// Files of one folder whose names match "*.ies" or "*.ldt", ignoring letter case. Raises changed()
+// whenever its selection changes and whenever it is refilled (after which nothing is selected). It
+// fills itself when first shown; before that a folder change is only remembered.
 class TFileListBox : public QListWidget {
     Q_OBJECT
   public:

@@ -4,6 +4,7 @@
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
+#include "eulumdat/PhotometryFile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -39,8 +40,8 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 bool ViewerModel::LoadSelection(const Notifier& notify) {
     const bool found = FileExists(selected_);
     if (found) {
-        data_.parseError =
-            LoadPhotometry(selected_, data_.record, data_.fileLines, data_.headerLines, notify);
+        data_.parseError = LoadPhotometryFile(selected_, data_.record, data_.fileLines,
+                                              data_.headerLines, notify, data_.facts);
         const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
         // The selector refuses a maximum below its minimum: it keeps the one it had.
         if (lastPlane >= 0)

@@ -29,10 +29,11 @@ struct LocalData {
     int lastRenderedDegree = 0;
     std::string lastRenderedFile;
     bool renderPending = false;
+    LuminaireFacts facts;
     ViewerData Refs() {
         return {record,           fileLines,       headerLines,        parseError,
                 globalMaxCandela, lastDrawnDegree, lastRenderedDegree, lastRenderedFile,
-                renderPending};
+                renderPending,    facts};
     }
 };
 

@@ -1,0 +1,77 @@
+#include "CheckEulumdat.h"
+
+#include "data/Loading.h"
+#include "data/TextLines.h"
+#include "data/ValidationCursors.h"
+#include "eulumdat/EulumdatError.h"
+#include "eulumdat/EulumdatRecord.h"
+#include "summary/PhotometricSummary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace lumetra::cli {
+
+namespace {
+
+std::string Percent(long double fraction) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4Lg %%", fraction * 100);
+    return text;
+}
+
+Finding FormatError(const EulumdatError& error) {
+    std::string message = error.reason();
+    if (!message.empty() && message.front() >= 'a' && message.front() <= 'z')
+        message.front() = static_cast<char>(message.front() - 'a' + 'A');
+    return Finding{Severity::Error, error.line(), message + ": the viewer refuses the file"};
+}
+
+// A stated ratio of 0 disagrees with any light at all; a ratio that cannot be computed (no lamp
+// flux) or is not stated is not compared.
+void CompareLightOutputRatio(const tIES& record, const LuminaireFacts& facts,
+                             std::vector<Finding>& findings) {
+    const summary::PhotometricSummary figures = summary::Summarize(record, facts);
+    if (!figures.LightOutputRatio || !figures.StatedLightOutputRatio)
+        return;
+    const long double computed = *figures.LightOutputRatio;
+    const long double stated = *figures.StatedLightOutputRatio;
+    if (std::fabs(computed - stated) <= kLightOutputRatioTolerance * std::fabs(stated))
+        return;
+    findings.push_back(Finding{Severity::Warning, kLightOutputRatioLine,
+                               "The intensities give a light output ratio of " + Percent(computed) +
+                                   ", the file states " + Percent(stated) +
+                                   ": they differ by more than " +
+                                   Percent(kLightOutputRatioTolerance) + " of the stated value"});
+}
+
+} // namespace
+
+std::vector<Finding> ValidateEulumdat(std::string_view bytes) {
+    std::vector<Finding> findings;
+    // The loader splits the text as the IES check counts it and stops at a NUL in the same way.
+    if (CountLinesUpTo(bytes, kMaxFileLines) > kMaxFileLines)
+        return {Finding{Severity::Error, kMaxFileLines + 1,
+                        "The file has more than " + std::to_string(kMaxFileLines) +
+                            " lines, more than the viewer reads: it refuses the file"}};
+    if (const std::size_t nul = NulLine(bytes); nul != 0)
+        findings.push_back(Finding{Severity::Warning, nul,
+                                   "A NUL byte ends the text here: the viewer ignores everything "
+                                   "after it"});
+    try {
+        tIES record;
+        TextLines headerLines;
+        LuminaireFacts facts;
+        EulumdatToRecord(ReadEulumdat(SplitIntoLines(bytes)), record, headerLines, facts);
+        CompareLightOutputRatio(record, facts, findings);
+    } catch (const EulumdatError& error) {
+        findings.push_back(FormatError(error));
+    }
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    return findings;
+}
+
+} // namespace lumetra::cli
