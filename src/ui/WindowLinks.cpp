@@ -1,5 +1,7 @@
 #include "WindowLinks.h"
 
+#include "GuardedConnect.h"
+#include "Properties.h"
 #include "Uies.h"
 #include "UiesRender.h"
 
@@ -13,6 +15,14 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
                      &TMainWindow::RenderFinished);
     QObject::connect(&render, &TRenderWindow::shownChanged, &main,
                      &TMainWindow::RenderWindowShown);
+}
+
+void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties,
+                   &TPropertiesWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
+                   &TPropertiesWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

@@ -7,9 +7,8 @@ namespace lumetra {
 bool RenderPending = false;
 
 ViewerData ProgramWideData() {
-    return {Photometry,       FileLines,          HeaderLines,
-            ParseError,       GlobalMaxCandela,   LastDrawnDegree,
-            LastRenderedDegree, LastRenderedFile, RenderPending};
+    return {Photometry,      FileLines,          HeaderLines,      ParseError,    GlobalMaxCandela,
+            LastDrawnDegree, LastRenderedDegree, LastRenderedFile, RenderPending, &Luminaire};
 }
 
 } // namespace lumetra

@@ -2,6 +2,7 @@
 // The values the viewer model works on in place. The program gives it the program-wide data set;
 // tests give it values of their own.
 
+#include "data/LuminaireFacts.h"
 #include "data/Notifier.h"
 #include "data/Photometry.h"
 
@@ -22,6 +23,7 @@ struct ViewerData {
     int& lastRenderedDegree; // the plane of the last render pass
     std::string& lastRenderedFile;
     bool& renderPending;
+    LuminaireFacts* facts = nullptr; // the loaded file's facts, when the owner keeps them
 };
 
 // The program-wide data set, with RenderPending.

@@ -5,6 +5,7 @@
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -39,8 +40,8 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 bool ViewerModel::LoadSelection(const Notifier& notify) {
     const bool found = FileExists(selected_);
     if (found) {
-        data_.parseError = LoadPhotometry(selected_, data_.record, data_.fileLines,
-                                          data_.headerLines, notify);
+        loadMessage_.clear();
+        data_.parseError = LoadRemembered(notify);
         const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
         // The selector refuses a maximum below its minimum: it keeps the one it had.
         if (lastPlane >= 0)
@@ -52,6 +53,28 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
     }
     selector_.visible = data_.record.HorizontalAngles.size() >= 2;
     return found;
+}
+
+// The load keeps what it says for the windows that show the file afterwards.
+bool ViewerModel::LoadRemembered(const Notifier& notify) {
+    const Notifier remember = [this, &notify](const std::string& text) {
+        loadMessage_ = text;
+        if (notify)
+            notify(text);
+    };
+    LuminaireFacts unused;
+    try {
+        return LoadPhotometry(selected_, data_.record, data_.fileLines, data_.headerLines,
+                              remember, data_.facts ? *data_.facts : unused);
+    } catch (const std::exception& error) {
+        loadMessage_ = error.what();
+        throw;
+    }
+}
+
+const LuminaireFacts& ViewerModel::Facts() const {
+    static const LuminaireFacts kNone;
+    return data_.facts ? *data_.facts : kNone;
 }
 
 bool ViewerModel::AutoRenderDue(bool found) const {
