@@ -32,6 +32,8 @@ QTableWidget* TwoColumnTable(const QString& first, const QString& second) {
     auto* table = new QTableWidget(0, 2);
     table->setHorizontalHeaderLabels({first, second});
     table->verticalHeader()->hide();
+    // Rows as high as their text: a continued keyword wraps onto several lines.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(true);
@@ -81,6 +83,7 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     LabelMultiplier = new QLabel(tab);
     TableIntensities = new QTableView(tab);
     TableIntensities->setModel(intensities_);
+    TableIntensities->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ButtonCopy = new QPushButton("Copy", tab);
     ButtonSaveAs = new QPushButton("Save As...", tab);
     auto* buttons = new QHBoxLayout;
@@ -138,7 +141,6 @@ void TPropertiesWindow::ShowKeywords() {
         value->setFont(font);
     }
     TableKeywords->resizeColumnToContents(0);
-    TableKeywords->resizeRowsToContents();
 }
 
 void TPropertiesWindow::ShowIntensities() {
