@@ -1,6 +1,7 @@
 #pragma once
 // ies.ini beside the executable: the main window's placement, folder and toggles in the section
-// "Viewer", the render window's place and controls in the section "Render".
+// "Viewer", the render window's place and controls in the section "Render", the properties
+// window's place and tab in the section "Properties".
 
 #include "ui/WindowSettings.h"
 
@@ -23,6 +24,9 @@ class SettingsFile : public WindowSettings {
     void WriteViewer(TMainWindow& window) override;
     void ReadRender(TRenderWindow& window) override;
     void WriteRender(TRenderWindow& window) override;
+    // The section "Properties": Left, Top, Width, Height and Tab (the open tab's caption).
+    void ReadProperties(TPropertiesWindow& window) override;
+    void WriteProperties(TPropertiesWindow& window) override;
 
   private:
     QString fileName_;

@@ -2,6 +2,7 @@
 
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
+#include "ui/Properties.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
+    // Destroyed after the render window, so its section follows "Render" in a new file.
+    lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
+    lumetra::LinkProperties(mainWindow, properties);
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();

@@ -31,6 +31,7 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     BuildControls();
     canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
     BuildGonioMenu();
+    BuildPropertiesAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
@@ -212,9 +213,7 @@ void TMainWindow::DrawIES() {
 void TMainWindow::FileListBox1DblClick() {
     ShowPlaneSelector(viewer_.BeginSelection(FileNameBytes(SelectedFileName())));
     ShowGrid();
-    const bool found = viewer_.LoadSelection([this](const std::string& text) {
-        ShowMessage(this, QString::fromStdString(ToUtf8(text)));
-    });
+    const bool found = LoadSelected();
     ShowPlaneSelector(viewer_.Selector());
     if (found)
         DrawIES();

@@ -71,6 +71,9 @@ class TMainWindow : public QWidget {
     QMenu* GonioMenu;
     QAction* ActionSaveGoniogram;
     QAction* ActionCopyGoniogram;
+    // "Properties..." in the goniogram's menu and in the description's menu.
+    QAction* ActionProperties;
+    QMenu* DescriptionMenu;
 
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
@@ -127,6 +130,10 @@ class TMainWindow : public QWidget {
   signals:
     // A file was read into the program's data and drawn.
     void fileLoaded(const QString& fileName);
+    // Reading the selected file failed; the viewer model holds the error's text.
+    void fileLoadFailed(const QString& fileName);
+    // The user asked for the properties window.
+    void propertiesWanted();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -152,6 +159,8 @@ class TMainWindow : public QWidget {
     std::string DecimalSeparator() const;
     GonioView CurrentView() const;
     void BuildGonioMenu();
+    void BuildPropertiesAccess();
+    bool LoadSelected();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
 

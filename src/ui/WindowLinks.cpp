@@ -1,5 +1,7 @@
 #include "WindowLinks.h"
 
+#include "GuardedConnect.h"
+#include "Properties.h"
 #include "Uies.h"
 #include "UiesRender.h"
 
@@ -10,6 +12,14 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     QObject::connect(&render, &TRenderWindow::renderProgress, &main, &TMainWindow::RenderProgress);
     QObject::connect(&render, &TRenderWindow::renderFinished, &main, &TMainWindow::RenderFinished);
     QObject::connect(&render, &TRenderWindow::shownChanged, &main, &TMainWindow::RenderWindowShown);
+}
+
+void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties,
+                   &TPropertiesWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
+                   &TPropertiesWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

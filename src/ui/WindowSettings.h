@@ -6,6 +6,7 @@
 namespace lumetra {
 
 class TMainWindow;
+class TPropertiesWindow;
 class TRenderWindow;
 
 class WindowSettings {
@@ -15,6 +16,9 @@ class WindowSettings {
     virtual void WriteViewer(TMainWindow& window) = 0;
     virtual void ReadRender(TRenderWindow& window) = 0;
     virtual void WriteRender(TRenderWindow& window) = 0;
+    // The properties window's place, size and open tab, in a section of its own.
+    virtual void ReadProperties(TPropertiesWindow& /*window*/) {}
+    virtual void WriteProperties(TPropertiesWindow& /*window*/) {}
 };
 
 } // namespace lumetra

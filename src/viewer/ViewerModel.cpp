@@ -6,6 +6,7 @@
 #include "data/ReadableText.h"
 #include "eulumdat/PhotometryFile.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -40,8 +41,8 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 bool ViewerModel::LoadSelection(const Notifier& notify) {
     const bool found = FileExists(selected_);
     if (found) {
-        data_.parseError = LoadPhotometryFile(selected_, data_.record, data_.fileLines,
-                                              data_.headerLines, notify, data_.facts);
+        loadMessage_.clear();
+        data_.parseError = LoadRemembered(notify);
         const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
         // The selector refuses a maximum below its minimum: it keeps the one it had.
         if (lastPlane >= 0)
@@ -54,6 +55,24 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
     selector_.visible = data_.record.HorizontalAngles.size() >= 2;
     return found;
 }
+
+// The load keeps what it says for the windows that show the file afterwards.
+bool ViewerModel::LoadRemembered(const Notifier& notify) {
+    const Notifier remember = [this, &notify](const std::string& text) {
+        loadMessage_ = text;
+        if (notify)
+            notify(text);
+    };
+    try {
+        return LoadPhotometryFile(selected_, data_.record, data_.fileLines, data_.headerLines,
+                                  remember, data_.facts);
+    } catch (const std::exception& error) {
+        loadMessage_ = error.what();
+        throw;
+    }
+}
+
+const LuminaireFacts& ViewerModel::Facts() const { return data_.facts; }
 
 bool ViewerModel::AutoRenderDue(bool found) const {
     return found && renderWindowVisible_ && autoUpdate_;

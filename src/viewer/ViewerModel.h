@@ -71,6 +71,8 @@ class ViewerModel {
     // automatic update is on.
     bool AutoRenderDue(bool found) const;
     const std::string& SelectedFile() const { return selected_; }
+    // What the last load said: the reader's message or the error that ended it; empty if none.
+    const std::string& LoadMessage() const { return loadMessage_; }
     // The six-line description of the header in memory as UTF-8 text (header bytes in another
     // encoding decoded for reading), lines ended by carriage returns.
     std::string Description() const;
@@ -111,10 +113,16 @@ class ViewerModel {
     // The radiosity box renders only while the record holds a candela plane.
     bool HasCandela() const { return !data_.record.Candela.empty(); }
     const tIES& Record() const { return data_.record; }
+    const TextLines& HeaderLines() const { return data_.headerLines; }
+    // What the loaded file says about its luminaire.
+    const LuminaireFacts& Facts() const;
 
   private:
+    bool LoadRemembered(const Notifier& notify);
+
     ViewerData data_;
     std::string selected_;
+    std::string loadMessage_;
     PlaneSelector selector_;
     bool fit_ = false;
     bool ortho_ = false;

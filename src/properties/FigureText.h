@@ -1,0 +1,40 @@
+#pragma once
+// src/properties: what the Properties window shows about the loaded file, as text.
+//   FigureText       a number with its unit and sensible digits ("4 512 lm", "87.3 %", "36.4°")
+//   SummaryRows      the photometric summary, the luminaire's numbers and the format as captions
+//                    and values
+//   LuminousOpening  the shape that the signs of width, length and height describe
+//   KeywordTable     the header's keywords in file order, continuation lines joined
+//   IntensityTable   the stored candela table as rows and columns, tab-separated and CSV text
+//   ReportedLine     the file line that a reader's message names
+// The window (src/ui/Properties*) lays these out; nothing here knows about widgets.
+
+#include <optional>
+#include <string>
+
+namespace lumetra::properties {
+
+// How many decimals a quantity shows at least: flux and intensity none, percentages, angles,
+// watts and efficacy one. Small values get more so that three significant digits show.
+struct Unit {
+    const char* name; // "lm", "%", "°", ...; "°" follows the number without a blank
+    int decimals;
+};
+
+inline constexpr Unit kLumen{"lm", 0};
+inline constexpr Unit kCandela{"cd", 0};
+inline constexpr Unit kPercent{"%", 1};
+inline constexpr Unit kDegree{"°", 1};
+inline constexpr Unit kWatt{"W", 1};
+inline constexpr Unit kEfficacy{"lm/W", 1};
+inline constexpr Unit kNone{"", 0};
+
+// The value in the unit, its integer part grouped by thousands with blanks; "n/a" for none and
+// for values that are not finite. separator is the decimal separator.
+std::string FigureText(std::optional<long double> value, const Unit& unit,
+                       const std::string& separator = ".");
+
+// A number as stored: up to 15 significant digits, no trailing zeros, no grouping.
+std::string StoredNumberText(long double value, const std::string& separator = ".");
+
+} // namespace lumetra::properties

@@ -1,0 +1,149 @@
+#include "Properties.h"
+
+#include "GuardedConnect.h"
+#include "IntensityTableModel.h"
+#include "LineNumberedText.h"
+#include "WindowSettings.h"
+#include "data/Errors.h"
+#include "properties/IntensityTable.h"
+#include "viewer/ViewerModel.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QSaveFile>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace lumetra {
+
+TPropertiesWindow::TPropertiesWindow(const ViewerModel& viewer, WindowSettings* settings,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Window), viewer_(viewer), settings_(settings),
+      intensities_(new IntensityTableModel(this)) {
+    setWindowTitle("Properties");
+    resize(560, 520);
+    BuildTabs();
+    ConnectHandlers();
+    ShowStatus();
+}
+
+// A window still open at shutdown keeps its place as a closed one does.
+TPropertiesWindow::~TPropertiesWindow() {
+    if (isVisible())
+        Guarded(this, [this] { WriteSettings(); });
+}
+
+void TPropertiesWindow::ConnectHandlers() {
+    ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &TPropertiesWindow::CopyIntensities);
+    ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this,
+                   &TPropertiesWindow::SaveIntensitiesAs);
+    ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
+                   &TPropertiesWindow::KeywordClicked);
+    connect(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!showingFailure_)
+            chosenTab_ = index;
+    });
+}
+
+void TPropertiesWindow::Open() {
+    if (!placed_ && settings_) {
+        placed_ = true; // once: a faulty section is reported once, not at every opening
+        // A faulty value is reported and ends the reading; the window opens all the same.
+        Guarded(this, [this] { settings_->ReadProperties(*this); });
+    }
+    show();
+    raise();
+    activateWindow();
+    if (stale_)
+        Refresh();
+}
+
+void TPropertiesWindow::FileLoaded(const QString& fileName) {
+    Follow(fileName, false);
+}
+
+void TPropertiesWindow::FileLoadFailed(const QString& fileName) {
+    Follow(fileName, true);
+}
+
+// The name is kept as the file system gives it, so a later refresh reads the same file even
+// when the main window's selection has moved on.
+void TPropertiesWindow::Follow(const QString& fileName, bool failed) {
+    fileName_ = fileName;
+    fileBytes_ = viewer_.SelectedFile();
+    failed_ = failed;
+    stale_ = true;
+    if (isVisible())
+        Refresh();
+}
+
+void TPropertiesWindow::Refresh() {
+    stale_ = false;
+    ShowStatus();
+    ShowSummary();
+    ShowKeywords();
+    ShowIntensities();
+    ShowText();
+    showingFailure_ = failed_;
+    Tabs->setCurrentIndex(failed_ ? Tabs->indexOf(TextFile) : chosenTab_);
+    showingFailure_ = false;
+}
+
+void TPropertiesWindow::CopyIntensities() {
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(properties::TabSeparatedText(viewer_.Record(), separator)));
+}
+
+void TPropertiesWindow::SaveIntensitiesAs() {
+    const QFileInfo file(fileName_);
+    const QString target = QFileDialog::getSaveFileName(
+        this, "Save Intensities As", file.dir().filePath(file.completeBaseName() + ".csv"),
+        "CSV table (*.csv)");
+    if (!target.isEmpty())
+        SaveIntensities(target);
+}
+
+void TPropertiesWindow::SaveIntensities(const QString& fileName) {
+    QSaveFile file(fileName);
+    const std::string text = properties::CsvText(viewer_.Record());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit())
+        throw LumetraError(FormatMessage("Unable to write to %s", fileName.toStdString()));
+}
+
+void TPropertiesWindow::KeywordClicked(int row, int column) {
+    const QTableWidgetItem* item = TableKeywords->item(row, column);
+    const QString url = item ? item->data(Qt::UserRole).toString() : QString();
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}
+
+QString TPropertiesWindow::OpenTab() const {
+    return Tabs->tabText(chosenTab_);
+}
+
+void TPropertiesWindow::SetOpenTab(const QString& caption) {
+    for (int i = 0; i < Tabs->count(); ++i)
+        if (Tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0)
+            Tabs->setCurrentIndex(i);
+}
+
+void TPropertiesWindow::closeEvent(QCloseEvent* event) {
+    Guarded(this, [this] { WriteSettings(); });
+    event->accept();
+}
+
+void TPropertiesWindow::WriteSettings() {
+    if (settings_)
+        settings_->WriteProperties(*this);
+}
+
+} // namespace lumetra

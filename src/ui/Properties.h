@@ -1,0 +1,84 @@
+#pragma once
+// The Properties window: everything the loaded file says, in four tabs: the photometric
+// summary, every header keyword, the stored intensity table and the file's text. It follows the
+// main window's loads, shows a failed load with the file's text, and fills its tabs only while
+// it shows. The rules of what it shows are in src/properties.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QWidget>
+#include <string>
+
+namespace lumetra {
+
+class IntensityTableModel;
+class TLineNumberedText;
+class ViewerModel;
+class WindowSettings;
+
+class TPropertiesWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // The model and the settings, when given, must outlive the window.
+    explicit TPropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
+                               QWidget* parent = nullptr);
+    ~TPropertiesWindow() override;
+
+    QLabel* LabelFile; // the file's name and what its load said
+    QTabWidget* Tabs;
+    QTableWidget* TableSummary;
+    QTableWidget* TableKeywords;
+    QLabel* LabelMultiplier;
+    QTableView* TableIntensities;
+    QPushButton* ButtonCopy;
+    QPushButton* ButtonSaveAs;
+    TLineNumberedText* TextFile;
+
+    // Shows the window (placed from the settings the first time) and brings it to the front.
+    void Open();
+    // The main window loaded a file, or failed to.
+    void FileLoaded(const QString& fileName);
+    void FileLoadFailed(const QString& fileName);
+
+    void CopyIntensities();
+    void SaveIntensitiesAs();
+    // Writes the intensity table as CSV; throws LumetraError when the file cannot be written.
+    void SaveIntensities(const QString& fileName);
+    void KeywordClicked(int row, int column);
+
+    // The open tab by its caption, as the settings keep it.
+    QString OpenTab() const;
+    void SetOpenTab(const QString& caption);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildTabs();
+    QWidget* BuildIntensityTab();
+    void ConnectHandlers();
+    void Follow(const QString& fileName, bool failed);
+    void Refresh();
+    void ShowStatus();
+    void ShowSummary();
+    void ShowKeywords();
+    void ShowIntensities();
+    void ShowText();
+    void WriteSettings();
+
+    const ViewerModel& viewer_;
+    WindowSettings* settings_;
+    IntensityTableModel* intensities_;
+    QString fileName_;      // as shown
+    std::string fileBytes_; // as the file system names it
+    bool failed_ = false;
+    bool stale_ = false;  // a load came while the window was hidden
+    bool placed_ = false; // the settings were applied
+    int chosenTab_ = 0;   // the tab the user chose; a failed load shows the text instead
+    bool showingFailure_ = false;
+};
+
+} // namespace lumetra

@@ -1,0 +1,177 @@
+// The Properties window's tabs: how each is built and filled from the loaded file.
+
+#include "IntensityTableModel.h"
+#include "LineNumberedText.h"
+#include "Properties.h"
+#include "data/Loading.h"
+#include "data/ReadableText.h"
+#include "data/TextEncoding.h"
+#include "eulumdat/PhotometryFile.h"
+#include "properties/FileText.h"
+#include "properties/IntensityTable.h"
+#include "properties/KeywordTable.h"
+#include "properties/ReportedLine.h"
+#include "properties/SummaryRows.h"
+#include "viewer/ViewerModel.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace lumetra {
+
+namespace {
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QTableWidget* TwoColumnTable(const QString& first, const QString& second) {
+    auto* table = new QTableWidget(0, 2);
+    table->setHorizontalHeaderLabels({first, second});
+    table->verticalHeader()->hide();
+    // Rows as high as their text: a continued keyword wraps onto several lines.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(true);
+    return table;
+}
+
+// A header value can be megabytes long; laying that out in a cell would freeze the window, so a
+// cell shows its start only. The Text tab has the whole line.
+QString CellText(const QString& text) {
+    constexpr int kShownLength = 1000;
+    return text.size() > kShownLength ? text.left(kShownLength) + QChar(0x2026) : text;
+}
+
+void AddRow(QTableWidget& table, const QString& first, const QString& second) {
+    const int row = table.rowCount();
+    table.insertRow(row);
+    table.setItem(row, 0, new QTableWidgetItem(CellText(first)));
+    table.setItem(row, 1, new QTableWidgetItem(CellText(second)));
+}
+
+// A reader's message on one line: its carriage returns become blanks.
+QString OneLine(const std::string& message) {
+    return Text(message).replace('\r', ' ').simplified();
+}
+
+} // namespace
+
+void TPropertiesWindow::BuildTabs() {
+    LabelFile = new QLabel(this);
+    LabelFile->setWordWrap(true);
+    LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Tabs = new QTabWidget(this);
+    TableSummary = TwoColumnTable("Property", "Value");
+    TableKeywords = TwoColumnTable("Keyword", "Value");
+    TextFile = new TLineNumberedText;
+    Tabs->addTab(TableSummary, "Summary");
+    Tabs->addTab(TableKeywords, "Keywords");
+    Tabs->addTab(BuildIntensityTab(), "Intensities");
+    Tabs->addTab(TextFile, "Text");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelFile);
+    layout->addWidget(Tabs);
+}
+
+QWidget* TPropertiesWindow::BuildIntensityTab() {
+    auto* tab = new QWidget;
+    LabelMultiplier = new QLabel(tab);
+    TableIntensities = new QTableView(tab);
+    TableIntensities->setModel(intensities_);
+    TableIntensities->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    ButtonCopy = new QPushButton("Copy", tab);
+    ButtonSaveAs = new QPushButton("Save As...", tab);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(LabelMultiplier, 1);
+    buttons->addWidget(ButtonCopy);
+    buttons->addWidget(ButtonSaveAs);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(buttons);
+    layout->addWidget(TableIntensities);
+    return tab;
+}
+
+void TPropertiesWindow::ShowStatus() {
+    if (fileName_.isEmpty()) {
+        LabelFile->setText("No file loaded.");
+        return;
+    }
+    QString status = QFileInfo(fileName_).fileName();
+    const std::string& message = viewer_.LoadMessage();
+    if (failed_)
+        status += "\nCould not be read: " + OneLine(message);
+    else if (!message.empty())
+        status += "\nThe reader reported: " + OneLine(message);
+    LabelFile->setText(status);
+    LabelFile->setToolTip(fileName_);
+}
+
+void TPropertiesWindow::ShowSummary() {
+    TableSummary->setRowCount(0);
+    if (failed_)
+        return;
+    const TextLines header = DecodeReadableLines(viewer_.HeaderLines()).lines;
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    for (const auto& [caption, value] :
+         properties::SummaryRows(fileBytes_, viewer_.Record(), viewer_.Facts(), header, separator))
+        AddRow(*TableSummary, Text(caption), Text(value));
+    TableSummary->resizeColumnToContents(0);
+}
+
+void TPropertiesWindow::ShowKeywords() {
+    TableKeywords->setRowCount(0);
+    if (failed_)
+        return;
+    const auto rows = properties::KeywordTable(DecodeReadableLines(viewer_.HeaderLines()).lines);
+    for (const properties::KeywordRow& row : rows) {
+        AddRow(*TableKeywords, Text(row.keyword), Text(row.value));
+        if (row.url.empty())
+            continue;
+        QTableWidgetItem* value = TableKeywords->item(TableKeywords->rowCount() - 1, 1);
+        value->setData(Qt::UserRole, Text(row.url));
+        value->setForeground(palette().color(QPalette::Link));
+        value->setToolTip("Click to open " + Text(row.url));
+        QFont font = value->font();
+        font.setUnderline(true);
+        value->setFont(font);
+    }
+    TableKeywords->resizeColumnToContents(0);
+}
+
+void TPropertiesWindow::ShowIntensities() {
+    const bool shown = !failed_ && !viewer_.Record().Candela.empty();
+    intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint());
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    LabelMultiplier->setText(shown ? Text(properties::MultiplierNote(viewer_.Record(), separator))
+                                   : QString("No intensities."));
+    ButtonCopy->setEnabled(shown);
+    ButtonSaveAs->setEnabled(shown);
+    if (const auto max = intensities_->MaxCell())
+        TableIntensities->scrollTo(
+            intensities_->index(static_cast<int>(max->row), static_cast<int>(max->column)));
+}
+
+// The file is read afresh: the IES reader keeps only the numbers of what it read.
+void TPropertiesWindow::ShowText() {
+    try {
+        const properties::ShownText shown = properties::TextToShow(
+            ReadFileLines(fileBytes_, IsEulumdatFileName(fileBytes_) ? "EULUMDAT" : "IES"));
+        TextFile->setPlainText(Text(shown.text));
+        if (shown.shortened)
+            LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
+        const auto line = properties::ReportedLine(viewer_.LoadMessage());
+        TextFile->MarkLine(line ? static_cast<int>(*line) : 0);
+    } catch (const std::exception& error) {
+        TextFile->setPlainText(fileBytes_.empty() ? QString()
+                                                  : "The file's text cannot be shown: " +
+                                                        Text(ToUtf8(error.what())));
+        TextFile->MarkLine(0);
+    }
+}
+
+} // namespace lumetra

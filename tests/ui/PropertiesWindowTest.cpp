@@ -1,0 +1,111 @@
+#include "UiFixture.h"
+#include "ui/LineNumberedText.h"
+#include "ui/Properties.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QTextBlock>
+
+namespace lumetra::test {
+namespace {
+
+const char* const kMoreSample = "lm1995_pendant_more_crlf.ies";
+
+// A file of 3 vertical and 2 horizontal angles, multiplier 2; the leading line can be spoiled.
+QByteArray Grid3x2(const QByteArray& leading = "1 1000 2 3 2 1 1 0 0 0") {
+    return "IESNA:LM-63-2002\r\n[TEST] grid\r\nTILT=NONE\r\n" + leading +
+           "\r\n1 1 50\r\n0 45 90\r\n0 90\r\n100 80.5 0\r\n100 120 0.25\r\n";
+}
+
+class PropertiesWindowTest : public UiFixture {
+  protected:
+    void SetUp() override {
+        UiFixture::SetUp();
+        ASSERT_TRUE(QFile::copy(SamplePath(kMoreSample), folder.filePath(kMoreSample)));
+        main->FileListBox1->Refill();
+        properties = std::make_unique<TPropertiesWindow>(main->Viewer());
+        LinkProperties(*main, *properties);
+    }
+    void TearDown() override {
+        properties.reset();
+        UiFixture::TearDown();
+    }
+
+    QString Cell(QTableWidget* table, int row, int column) const {
+        const QTableWidgetItem* item = table->item(row, column);
+        return item ? item->text() : "<none>";
+    }
+
+    std::unique_ptr<TPropertiesWindow> properties;
+};
+
+TEST_F(PropertiesWindowTest, OpensFromCtrlIAndTheGoniogramMenu) {
+    EXPECT_TRUE(main->GonioMenu->actions().contains(main->ActionProperties));
+    EXPECT_TRUE(main->DescriptionMenu->actions().contains(main->ActionProperties));
+    QTest::keyClick(main.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(properties->isVisible());
+    EXPECT_EQ(properties->windowTitle(), "Properties");
+    EXPECT_EQ(properties->LabelFile->text(), "No file loaded.");
+}
+
+TEST_F(PropertiesWindowTest, FollowsAGoodABrokenAndAGoodLoad) {
+    Select(kMoreSample); // loaded while the window is closed: shown when it opens
+    properties->Open();
+    properties->SetOpenTab("Keywords");
+    EXPECT_TRUE(properties->LabelFile->text().startsWith(kMoreSample));
+    EXPECT_EQ(Cell(properties->TableKeywords, 4, 0), "[LUMINAIRE]");
+    EXPECT_TRUE(Cell(properties->TableKeywords, 4, 1)
+                    .endsWith("WHITE PAINTED CENTER REFLECTOR STRIP, THIN TRANSLUCENT PLASTIC "
+                              "SHEET OVER DOWNLIGHT APERTURES, OPEN TOP. CENTER LAMP MOUNTED "
+                              "OBLIQUELY ACROSS WHITE CENTER STRIP."));
+
+    WriteFile("broken.ies", "IESNA:LM-63-2002\r\n[TEST] cut\r\nTILT=NONE\r\n");
+    Select("broken.ies");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.front(), "List index out of bounds (0).");
+    EXPECT_EQ(properties->LabelFile->text(),
+              "broken.ies\nCould not be read: List index out of bounds (0)");
+    EXPECT_EQ(properties->Tabs->currentWidget(), properties->TextFile);
+    EXPECT_EQ(properties->TextFile->toPlainText(), "IESNA:LM-63-2002\n[TEST] cut\nTILT=NONE");
+    EXPECT_EQ(properties->TableSummary->rowCount(), 0);
+    EXPECT_FALSE(properties->ButtonCopy->isEnabled());
+
+    Select(kFivePlanes);
+    EXPECT_EQ(properties->LabelFile->text(), kFivePlanes);
+    EXPECT_EQ(properties->Tabs->tabText(properties->Tabs->currentIndex()), "Keywords");
+    EXPECT_EQ(Cell(properties->TableSummary, 3, 1), "37 vertical \u00d7 5 horizontal");
+    EXPECT_TRUE(properties->ButtonCopy->isEnabled());
+    EXPECT_EQ(properties->TextFile->MarkedLine(), 0);
+}
+
+TEST_F(PropertiesWindowTest, CopiesAndSavesTheStoredTable) {
+    WriteFile("grid.ies", Grid3x2());
+    Select("grid.ies");
+    properties->Open();
+    QTest::mouseClick(properties->ButtonCopy, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "gamma \\ C\t0\t90\n0\t100\t100\n45\t80.5\t120\n90\t0\t0.25\n");
+    EXPECT_TRUE(properties->LabelMultiplier->text().contains("2 (the file's candela multiplier)"));
+    const QString csv = folder.filePath("grid.csv");
+    properties->SaveIntensities(csv);
+    QFile saved(csv);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "gamma \\ C,0,90\r\n0,100,100\r\n45,80.5,120\r\n90,0,0.25\r\n");
+    EXPECT_EQ(properties->TableIntensities->model()->data(
+                  properties->TableIntensities->model()->index(1, 1), Qt::ToolTipRole),
+              "Maximum");
+}
+
+TEST_F(PropertiesWindowTest, TextTabMarksTheLineTheReaderReported) {
+    properties->Open();
+    WriteFile("spoiled.ies", Grid3x2("1 1000 2 3 2 x 1 0 0 0"));
+    Select("spoiled.ies");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(properties->LabelFile->text().endsWith("The reader reported: Error! Line 4"));
+    EXPECT_EQ(properties->TextFile->MarkedLine(), 4);
+    EXPECT_EQ(properties->TextFile->textCursor().block().text(), "1 1000 2 3 2 x 1 0 0 0");
+    EXPECT_EQ(properties->TextFile->extraSelections().size(), 1);
+}
+
+} // namespace
+} // namespace lumetra::test
