@@ -63,6 +63,13 @@ const char* const kHelp =
     "      --json prints one JSON object, null where a value is not defined. A file\n"
     "      that fails to load or holds no photometric data exits 1.\n"
     "\n"
+    "  sheet FILE -o OUT.pdf\n"
+    "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
+    "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
+    "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
+    "      summary. The page is Letter where the locale measures in US units, A4\n"
+    "      otherwise. \".pdf\" is added to a name without an extension.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -113,6 +120,8 @@ int main(int argc, char* argv[]) {
         return lumetra::cli::RunCheck(arguments);
     if (command == "summary")
         return lumetra::cli::RunSummary(arguments);
+    if (command == "sheet")
+        return lumetra::cli::RunSheet(arguments);
     std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(), kHelp);
     return 2;
 }
