@@ -5,6 +5,7 @@
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "surface/DataSheet.h"
+#include "surface/ExportRules.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -36,14 +37,12 @@ std::optional<SheetOptions> ParseOptions(const QStringList& arguments, QString& 
         error = "Missing the output file (-o OUT.pdf).";
     if (!error.isEmpty())
         return std::nullopt;
-    SheetOptions options{parser.positionalArguments().front(), parser.value(output)};
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    if (suffix.isEmpty())
-        options.output += ".pdf";
-    else if (suffix != "pdf") {
-        error = "The data sheet is a PDF file; its name must end in .pdf: " + options.output;
+    const ExportChoice choice = ChooseExportTarget(parser.value(output), {}, {ExportFormat::Pdf});
+    if (!choice.target) {
+        error = choice.error;
         return std::nullopt;
     }
+    SheetOptions options{parser.positionalArguments().front(), choice.target->fileName};
     return options;
 }
 

@@ -11,21 +11,22 @@ namespace lumetra {
 namespace {
 
 struct FormatNames {
-    PictureFormat format;
+    ExportFormat format;
     const char* filter;
     QStringList extensions; // the first is the one added to a name without any
 };
 
-const std::array<FormatNames, 3>& Formats() {
-    static const std::array<FormatNames, 3> formats{{
-        {PictureFormat::Png, "PNG image (*.png)", {"png"}},
-        {PictureFormat::Jpeg, "JPEG image (*.jpg *.jpeg)", {"jpg", "jpeg"}},
-        {PictureFormat::Svg, "SVG drawing (*.svg)", {"svg"}},
+const std::array<FormatNames, 4>& Formats() {
+    static const std::array<FormatNames, 4> formats{{
+        {ExportFormat::Png, "PNG image (*.png)", {"png"}},
+        {ExportFormat::Jpeg, "JPEG image (*.jpg *.jpeg)", {"jpg", "jpeg"}},
+        {ExportFormat::Svg, "SVG drawing (*.svg)", {"svg"}},
+        {ExportFormat::Pdf, "PDF document (*.pdf)", {"pdf"}},
     }};
     return formats;
 }
 
-const FormatNames& NamesOf(PictureFormat format) {
+const FormatNames& NamesOf(ExportFormat format) {
     for (const FormatNames& names : Formats())
         if (names.format == format)
             return names;
@@ -37,54 +38,54 @@ const FormatNames& NamesOf(PictureFormat format) {
 bool NamesAnotherFormat(const QString& suffix) {
     static const QStringList others{"bmp", "gif", "tif", "tiff", "webp", "ppm",  "pgm",  "pbm",
                                     "xbm", "xpm", "ico", "tga",  "jp2",  "heic", "avif", "svgz",
-                                    "pdf", "eps", "ps",  "emf",  "wmf",  "ies",  "ldt"};
+                                    "eps", "ps",  "emf", "wmf",  "ies",  "ldt"};
     return others.contains(suffix);
 }
 
-std::optional<PictureFormat> FormatOfSuffix(const QString& suffix) {
+std::optional<ExportFormat> FormatOfSuffix(const QString& suffix) {
     for (const FormatNames& names : Formats())
         if (names.extensions.contains(suffix))
             return names.format;
     return std::nullopt;
 }
 
-QString AllowedList(const std::vector<PictureFormat>& allowed) {
+QString AllowedList(const std::vector<ExportFormat>& allowed) {
     QStringList extensions;
-    for (PictureFormat format : allowed)
+    for (ExportFormat format : allowed)
         extensions << "." + NamesOf(format).extensions.front();
     return extensions.join(", ");
 }
 
 ExportChoice Refused(const QString& fileName, const QString& suffix,
-                     const std::vector<PictureFormat>& allowed) {
-    return {std::nullopt, QString("Cannot save the picture as \"%1\": files ending in .%2 are "
+                     const std::vector<ExportFormat>& allowed) {
+    return {std::nullopt, QString("Cannot save as \"%1\": files ending in .%2 are "
                                   "not written here. Choose a name ending in %3.")
                               .arg(QFileInfo(fileName).fileName(), suffix, AllowedList(allowed))};
 }
 
-PictureFormat FormatOfFilter(const QString& filter, const std::vector<PictureFormat>& allowed) {
-    for (PictureFormat format : allowed)
+ExportFormat FormatOfFilter(const QString& filter, const std::vector<ExportFormat>& allowed) {
+    for (ExportFormat format : allowed)
         if (filter == NamesOf(format).filter)
             return format;
-    return allowed.empty() ? PictureFormat::Png : allowed.front();
+    return allowed.empty() ? ExportFormat::Png : allowed.front();
 }
 
 } // namespace
 
-QString SaveFilter(PictureFormat format) {
+QString SaveFilter(ExportFormat format) {
     return NamesOf(format).filter;
 }
 
-QString SaveFilters(const std::vector<PictureFormat>& formats) {
+QString SaveFilters(const std::vector<ExportFormat>& formats) {
     QStringList filters;
-    for (PictureFormat format : formats)
+    for (ExportFormat format : formats)
         filters << SaveFilter(format);
     return filters.join(";;");
 }
 
 ExportChoice ChooseExportTarget(const QString& fileName, const QString& selectedFilter,
-                                const std::vector<PictureFormat>& allowed) {
-    const PictureFormat chosen = FormatOfFilter(selectedFilter, allowed);
+                                const std::vector<ExportFormat>& allowed) {
+    const ExportFormat chosen = FormatOfFilter(selectedFilter, allowed);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (const auto named = FormatOfSuffix(suffix)) {
         if (std::find(allowed.begin(), allowed.end(), *named) == allowed.end())

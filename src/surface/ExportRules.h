@@ -1,6 +1,6 @@
 #pragma once
-// What a saved picture becomes: its format, its file name and its size. Plain rules, no drawing,
-// so the save dialogs and lumetra-cli ask the same questions and get the same answers.
+// What a saved picture or data sheet becomes: its format, its file name and its size. Plain rules,
+// no drawing, so the save dialogs and lumetra-cli ask the same questions and get the same answers.
 
 #include <QRect>
 #include <QSize>
@@ -10,7 +10,7 @@
 
 namespace lumetra {
 
-enum class PictureFormat { Png, Jpeg, Svg };
+enum class ExportFormat { Png, Jpeg, Svg, Pdf };
 
 // A goniogram large enough for a report; a window's paint area is about a third of it.
 inline constexpr QSize kGoniogramExportSize{1000, 1000};
@@ -19,13 +19,13 @@ inline constexpr int kLargestExportSide = 4096;
 inline constexpr int kSmallestExportSide = 16;
 
 // "PNG image (*.png)" and the like: one save-dialog filter per format, in the order given.
-QString SaveFilter(PictureFormat format);
-QString SaveFilters(const std::vector<PictureFormat>& formats);
+QString SaveFilter(ExportFormat format);
+QString SaveFilters(const std::vector<ExportFormat>& formats);
 
 // Where and how a picture is written.
 struct ExportTarget {
     QString fileName;
-    PictureFormat format = PictureFormat::Png;
+    ExportFormat format = ExportFormat::Png;
     bool operator==(const ExportTarget&) const = default;
 };
 
@@ -40,7 +40,7 @@ struct ExportChoice {
 // formats is written in that format; one that names any other picture, document or photometric
 // format is refused, so that a picture never lands in a file whose name promises something else.
 ExportChoice ChooseExportTarget(const QString& fileName, const QString& selectedFilter,
-                                const std::vector<PictureFormat>& allowed);
+                                const std::vector<ExportFormat>& allowed);
 
 // A requested size with each side kept between the smallest and the largest export side.
 QSize ClampedExportSize(QSize requested);

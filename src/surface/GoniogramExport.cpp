@@ -108,14 +108,14 @@ QImage GoniogramImage(QSize picture, const tIES& record, const GonioView& view) 
 
 void ExportGoniogram(const ExportTarget& target, QSize picture, const tIES& record,
                      const GonioView& view, const QString& title) {
-    if (target.format == PictureFormat::Svg) {
+    if (target.format == ExportFormat::Svg) {
         WriteSvg(target.fileName, picture, title, [&](QSvgGenerator& svg) {
             QPainter painter(&svg);
             PaintGoniogram(painter, picture, record, view);
         });
         return;
     }
-    const char* format = target.format == PictureFormat::Jpeg ? "JPEG" : "PNG";
+    const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
     if (!GoniogramImage(picture, record, view).save(target.fileName, format))
         CannotWrite(target.fileName, {});
 }
