@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPicture>
 #include <QSvgGenerator>
@@ -31,13 +32,32 @@ void DrawGoniogram(QPainter& painter, int side, const tIES& record, const GonioV
     DrawGoniogram(surface, side, record, view);
 }
 
+// A recording bounds the shapes drawn on it but not the text, whose boxes are gathered here.
+class TextBoundsSurface : public QPainterSurface {
+  public:
+    using QPainterSurface::QPainterSurface;
+    void TextOut(int x, int y, const std::string& text) override {
+        const QFontMetrics metrics(ToQFont(font));
+        const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        textBounds |= QRect(x, y, metrics.horizontalAdvance(shown), metrics.height());
+        QPainterSurface::TextOut(x, y, text);
+    }
+    QRect textBounds;
+};
+
 // How far the drawing on a side x side square reaches beyond the square, on its worst side.
 int Overhang(int side, const tIES& record, const GonioView& view) {
     QPicture recording;
     QPainter painter(&recording);
-    DrawGoniogram(painter, side, record, view);
+    QRect drawn;
+    {
+        TextBoundsSurface surface(painter);
+        DrawGoniogram(surface, side, record, view);
+        drawn = surface.textBounds;
+    }
     painter.end();
-    const QRect drawn = recording.boundingRect();
+    // A line's last pixel and the edge of a smoothed glyph lie one pixel beyond the bounds.
+    drawn = (drawn | recording.boundingRect()).adjusted(-1, -1, 1, 1);
     return std::max(
         {0, -drawn.left(), -drawn.top(), drawn.right() + 1 - side, drawn.bottom() + 1 - side});
 }
