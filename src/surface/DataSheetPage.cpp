@@ -46,10 +46,11 @@ qreal DrawHeading(QPainter& painter, QRectF space, const DataSheetContent& sheet
     return space.top() - top;
 }
 
+// A hairline just outside the picture, clear of labels on its edge.
 void DrawFrame(QPainter& painter, const QRectF& box) {
     painter.setPen(QPen(kRuleColor, 0.5));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
+    painter.drawRect(box.adjusted(-2, -2, 2, 2));
 }
 
 void DrawGoniogramAt(QPainter& painter, const QRectF& box, const DataSheetContent& sheet) {
@@ -77,9 +78,9 @@ qreal DrawPictures(QPainter& painter, const QRectF& space, const DataSheetConten
     DrawLightPatternAt(painter, pattern, sheet);
     painter.setPen(Qt::black);
     const QFont caption = SheetFont(8);
-    const qreal below = gonioSide + 3;
+    const qreal below = gonioSide + 4;
     DrawLine(painter, gonio.translated(0, below), sheet.goniogramCaption, caption);
-    return below + DrawLine(painter, pattern.translated(0, patternSide + 3),
+    return below + DrawLine(painter, pattern.translated(0, patternSide + 4),
                             sheet.lightPatternCaption, caption);
 }
 
