@@ -103,8 +103,8 @@ int RunGonio(const QStringList& arguments) {
 
     const GonioView view = ViewOf(options, record);
     try {
-        ExportGoniogram(options.output, options.size, record, view,
-                        "Goniogram of " + QFileInfo(options.input).fileName());
+        ExportGoniogramAsShown(options.output, options.size, record, view,
+                               "Goniogram of " + QFileInfo(options.input).fileName());
         return 0;
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));

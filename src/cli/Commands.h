@@ -15,6 +15,7 @@ int RunGonio(const QStringList& arguments);
 int RunRender(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
 int RunSummary(const QStringList& arguments);
+int RunSheet(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);
@@ -26,5 +27,7 @@ QString ErrorText(const std::exception& error);
 // and returns false.
 bool LoadRecord(const QString& fileName, tIES& record);
 bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts);
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines);
 
 } // namespace lumetra::cli

@@ -25,11 +25,16 @@ bool LoadRecord(const QString& fileName, tIES& record) {
 }
 
 bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts) {
+    TextLines headerLines;
+    return LoadRecord(fileName, record, facts, headerLines);
+}
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines) {
     const Notifier notify = [](const std::string& text) {
         std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
     };
     TextLines fileLines;
-    TextLines headerLines;
     try {
         LoadPhotometryFile(QFile::encodeName(fileName).toStdString(), record, fileLines,
                            headerLines, notify, facts);

@@ -70,6 +70,13 @@ const char* const kHelp =
     "      --json prints one JSON object, null where a value is not defined. A file\n"
     "      that fails to load or holds no photometric data exits 1.\n"
     "\n"
+    "  sheet FILE -o OUT.pdf\n"
+    "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
+    "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
+    "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
+    "      summary. The page is Letter where the locale measures in US units, A4\n"
+    "      otherwise. \".pdf\" is added to a name without an extension.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -99,6 +106,7 @@ const Subcommand kSubcommands[] = {
     {"render", lumetra::cli::RunRender},
     {"check", lumetra::cli::RunCheck},
     {"summary", lumetra::cli::RunSummary},
+    {"sheet", lumetra::cli::RunSheet},
 };
 
 int main(int argc, char* argv[]) {

@@ -15,4 +15,8 @@ inline constexpr int kPictureSize = 300;
 // Columns and rows 0..299 of the grid as an 8-bit grey image.
 QImage PictureOf(const LightPatternGrid& grid);
 
+// The picture for a file: its computed pixels when the size asked for is its own; otherwise scaled
+// smoothly onto the largest square that fits, centred on white.
+QImage PictureForExport(const QImage& picture, QSize requested);
+
 } // namespace lumetra

@@ -61,19 +61,30 @@ int PixelSizeForCellHeight(QFont font, int cellHeight) {
 
 QPainterSurface::QPainterSurface(QPaintDevice* device) : device_(device) {}
 
+QPainterSurface::QPainterSurface(QPainter& painter)
+    : device_(painter.device()), painter_(&painter), givenPainter_(true) {}
+
 QPainterSurface::~QPainterSurface() {
     FlushPolyline();
-    if (painter_ && painter_->isActive())
-        painter_->end();
+    if (ownPainter_ && ownPainter_->isActive())
+        ownPainter_->end();
 }
 
 void QPainterSurface::SetDevice(QPaintDevice* device) {
     FlushPolyline();
-    if (painter_ && painter_->isActive())
-        painter_->end();
-    painter_.reset();
+    if (ownPainter_ && ownPainter_->isActive())
+        ownPainter_->end();
+    ownPainter_.reset();
+    painter_ = nullptr;
+    givenPainter_ = false;
     lockDepth_ = 0;
     device_ = device;
+}
+
+QColor QPainterSurface::Resolve(Color color) const {
+    if (color == kClBtnFace && buttonFace_)
+        return *buttonFace_;
+    return ToQColor(color);
 }
 
 QColor QPainterSurface::ToQColor(Color color) {
@@ -99,20 +110,25 @@ QFont QPainterSurface::ToQFont(const Font& font) {
 }
 
 void QPainterSurface::Lock() {
-    if (lockDepth_++ > 0 || device_ == nullptr)
+    if (lockDepth_++ > 0 || device_ == nullptr || givenPainter_)
         return;
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(device_))
-        painter_.reset();
+    ownPainter_ = std::make_unique<QPainter>();
+    if (ownPainter_->begin(device_))
+        painter_ = ownPainter_.get();
+    else
+        ownPainter_.reset();
 }
 
 void QPainterSurface::Unlock() {
     if (lockDepth_ == 0)
         return;
-    if (--lockDepth_ == 0 && painter_) {
-        FlushPolyline();
-        painter_->end();
-        painter_.reset();
+    if (--lockDepth_ > 0)
+        return;
+    FlushPolyline();
+    if (ownPainter_) {
+        ownPainter_->end();
+        ownPainter_.reset();
+        painter_ = nullptr;
     }
 }
 
@@ -134,7 +150,7 @@ template <typename Draw> void QPainterSurface::Paint(Draw&& draw) {
 }
 
 void QPainterSurface::ApplyPen(QPainter& painter, const Pen& linePen) const {
-    QPen qpen(ToQColor(linePen.color));
+    QPen qpen(Resolve(linePen.color));
     qpen.setStyle(ToQtPenStyle(linePen.style));
     qpen.setWidth(std::max(1, linePen.width));
     qpen.setCapStyle(Qt::RoundCap);
@@ -145,7 +161,7 @@ void QPainterSurface::ApplyPen(QPainter& painter, const Pen& linePen) const {
 void QPainterSurface::ApplyPenAndBrush(QPainter& painter) const {
     ApplyPen(painter, pen);
     if (brush.style == BrushStyle::Solid)
-        painter.setBrush(ToQColor(brush.color));
+        painter.setBrush(Resolve(brush.color));
     else
         painter.setBrush(Qt::NoBrush);
 }
@@ -158,7 +174,7 @@ void QPainterSurface::Rectangle(int left, int top, int right, int bottom) {
         // Fill the whole box, then outline its outermost pixels, so the fill never depends on
         // how the pen straddles the edge.
         if (brush.style == BrushStyle::Solid)
-            painter.fillRect(box, ToQColor(brush.color));
+            painter.fillRect(box, Resolve(brush.color));
         ApplyPenAndBrush(painter);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -218,8 +234,8 @@ void QPainterSurface::TextOut(int x, int y, const std::string& text) {
         // An opaque brush gives the text a background box of the brush colour.
         if (brush.style == BrushStyle::Solid)
             painter.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()),
-                             ToQColor(brush.color));
-        painter.setPen(ToQColor(font.color));
+                             Resolve(brush.color));
+        painter.setPen(Resolve(font.color));
         painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
     });
 }

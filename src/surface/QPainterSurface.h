@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QPolygon>
 #include <memory>
+#include <optional>
 
 class QFont;
 class QPaintDevice;
@@ -22,6 +23,9 @@ namespace lumetra {
 class QPainterSurface : public DrawingSurface {
   public:
     explicit QPainterSurface(QPaintDevice* device = nullptr);
+    // Draws with a painter that someone else began and ends, under its transform: how a picture
+    // is placed on a page or inside a larger image. Locks then only gather lines.
+    explicit QPainterSurface(QPainter& painter);
     ~QPainterSurface() override;
     QPainterSurface(const QPainterSurface&) = delete;
     QPainterSurface& operator=(const QPainterSurface&) = delete;
@@ -29,6 +33,8 @@ class QPainterSurface : public DrawingSurface {
     // Ends any lock still held on the previous device.
     void SetDevice(QPaintDevice* device);
     QPaintDevice* Device() const { return device_; }
+    // Exports want white where the window shows its button face.
+    void SetButtonFace(const QColor& color) { buttonFace_ = color; }
 
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
@@ -47,6 +53,7 @@ class QPainterSurface : public DrawingSurface {
     static QFont ToQFont(const Font& font);
 
   private:
+    QColor Resolve(Color color) const;
     template <typename Draw> void Paint(Draw&& draw);
     void ApplyPen(QPainter& painter, const Pen& linePen) const;
     void ApplyPenAndBrush(QPainter& painter) const;
@@ -55,7 +62,10 @@ class QPainterSurface : public DrawingSurface {
     void FlushPolyline();
 
     QPaintDevice* device_ = nullptr;
-    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_ = nullptr; // the painter open on the device, own or given
+    bool givenPainter_ = false;
+    std::optional<QColor> buttonFace_;
     int lockDepth_ = 0;
     QPoint position_;
     QPolygon polyline_;

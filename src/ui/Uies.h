@@ -14,6 +14,7 @@
 #include "PaintBox.h"
 #include "TrackBars.h"
 #include "gonio/Goniogram.h"
+#include "surface/ExportRules.h"
 #include "viewer/ViewerModel.h"
 #include "viewer/WheelNotches.h"
 
@@ -74,6 +75,7 @@ class TMainWindow : public QWidget {
     // "Properties..." in the goniogram's menu and in the description's menu.
     QAction* ActionProperties;
     QMenu* DescriptionMenu;
+    QAction* ActionSaveDataSheet;
 
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
@@ -97,10 +99,14 @@ class TMainWindow : public QWidget {
 
     // Enables the context menu's actions while a file is loaded.
     void UpdateGonioMenu();
+    // Asks for the size, then for the file.
     void SaveGoniogramAs();
-    // Writes the goniogram as shown, SVG for a ".svg" name and PNG otherwise.
-    void SaveGoniogram(const QString& fileName);
+    // Writes the goniogram on a picture of that size in the format that the name's extension or
+    // else the filter chooses; throws LumetraError for a name that promises another format.
+    void SaveGoniogram(const QString& fileName, QSize size = kGoniogramExportSize,
+                       const QString& filter = {});
     void CopyGoniogram();
+    void SaveDataSheetAs();
     // "C 30°  γ 42.5°  1234.5 cd" for a point of the paint area; empty while nothing is loaded.
     QString GonioToolTip(const QPoint& pos) const;
 

@@ -1,5 +1,7 @@
 // The goniogram's context menu and the value shown under the pointer.
 
+#include "DataSheetSaving.h"
+#include "ExportDialogs.h"
 #include "GuardedConnect.h"
 #include "Uies.h"
 #include "gonio/PointValue.h"
@@ -17,8 +19,11 @@ void TMainWindow::BuildGonioMenu() {
     GonioMenu = new QMenu(this);
     ActionSaveGoniogram = GonioMenu->addAction("Save Goniogram As...");
     ActionCopyGoniogram = GonioMenu->addAction("Copy Goniogram");
+    GonioMenu->addSeparator();
+    ActionSaveDataSheet = GonioMenu->addAction("Save Data Sheet As...");
     ConnectGuarded(ActionSaveGoniogram, &QAction::triggered, this, &TMainWindow::SaveGoniogramAs);
     ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &TMainWindow::CopyGoniogram);
+    ConnectGuarded(ActionSaveDataSheet, &QAction::triggered, this, &TMainWindow::SaveDataSheetAs);
     connect(PaintBox1, &TPaintBox::contextMenuWanted, this, &TMainWindow::ShowGonioMenu);
     connect(PaintBox1, &TPaintBox::toolTipWanted, this, &TMainWindow::ShowGonioToolTip);
 }
@@ -40,26 +45,34 @@ void TMainWindow::UpdateGonioMenu() {
     const bool loaded = viewer_.GoniogramShown();
     ActionSaveGoniogram->setEnabled(loaded);
     ActionCopyGoniogram->setEnabled(loaded);
+    ActionSaveDataSheet->setEnabled(loaded);
 }
 
 void TMainWindow::SaveGoniogramAs() {
+    const auto size = AskExportSize(this, "Goniogram Size", kGoniogramExportSize);
     const QFileInfo ies(SelectedFileName());
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, "Save Goniogram As", ies.dir().filePath(ies.completeBaseName() + ".png"),
-        "PNG image (*.png);;SVG drawing (*.svg)");
-    if (!fileName.isEmpty())
-        SaveGoniogram(fileName);
+    const auto target =
+        size ? AskExportTarget(this, "Save Goniogram As", ies.dir().filePath(ies.completeBaseName()),
+                               {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg})
+             : std::nullopt;
+    if (target)
+        SaveGoniogram(target->fileName, *size, SaveFilter(target->format));
 }
 
-void TMainWindow::SaveGoniogram(const QString& fileName) {
-    ExportGoniogram(fileName, PaintBox1->width(), viewer_.Record(), CurrentView(),
+void TMainWindow::SaveGoniogram(const QString& fileName, QSize size, const QString& filter) {
+    const ExportTarget target = ExportTargetOrThrow(
+        fileName, filter, {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg});
+    ExportGoniogram(target, ClampedExportSize(size), viewer_.Record(), CurrentView(),
                     "Goniogram of " + QFileInfo(SelectedFileName()).fileName());
 }
 
 void TMainWindow::CopyGoniogram() {
+    const int side = PaintBox1->width();
     QGuiApplication::clipboard()->setImage(
-        GoniogramImage(PaintBox1->width(), viewer_.Record(), CurrentView()));
+        GoniogramImage(QSize(side, side), viewer_.Record(), CurrentView()));
 }
+
+void TMainWindow::SaveDataSheetAs() { lumetra::SaveDataSheetAs(this, viewer_); }
 
 QString TMainWindow::GonioToolTip(const QPoint& pos) const {
     if (!viewer_.DrawsCurves())

@@ -1,5 +1,6 @@
 #include "UiesRender.h"
 
+#include "ExportDialogs.h"
 #include "GuardedConnect.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QScopeGuard>
 #include <QShowEvent>
 
@@ -23,6 +23,9 @@ TTrackBar2* TrackBar2 = nullptr;
 TTrackBarZoom* TrackBarZoom = nullptr;
 
 namespace {
+
+// The light pattern is a grid of pixels: raster formats only.
+const std::vector<ExportFormat> kPictureFormats{ExportFormat::Png, ExportFormat::Jpeg};
 
 QPushButton* Button(QWidget* parent, const QString& caption, QRect bounds) {
     auto* button = new QPushButton(caption, parent);
@@ -202,12 +205,15 @@ void TRenderWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+RenderControls TRenderWindow::Controls() const {
+    return {TrackBar2->value(), TrackBarZoom->value(), CheckBoxRadiosity->isChecked()};
+}
+
 void TRenderWindow::DoRender() {
     if (!viewer_.CanRender())
         return;
     const auto start = std::chrono::steady_clock::now();
-    const RenderSettings settings = viewer_.StartRender(
-        {TrackBar2->value(), TrackBarZoom->value(), CheckBoxRadiosity->isChecked()});
+    const RenderSettings settings = viewer_.StartRender(Controls());
     emit renderStarted();
     // The time is reported whether or not the pass completes.
     const auto finished = qScopeGuard([&] {
@@ -247,21 +253,25 @@ void TRenderWindow::UpdatePictureMenu() {
 }
 
 void TRenderWindow::SavePictureAs() {
+    const auto size = AskExportSize(this, "Picture Size", Image1->Picture().size());
     const QFileInfo ies(QFile::decodeName(QByteArray::fromStdString(viewer_.SelectedFile())));
     const QString suggested = ies.fileName().isEmpty()
-                                  ? QString("render.png")
-                                  : ies.dir().filePath(ies.completeBaseName() + "-render.png");
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, "Save Picture As", suggested, "PNG image (*.png)");
-    if (!fileName.isEmpty())
-        SavePicture(fileName);
+                                  ? QString("render")
+                                  : ies.dir().filePath(ies.completeBaseName() + "-render");
+    const auto target = size ? AskExportTarget(this, "Save Picture As", suggested, kPictureFormats)
+                             : std::nullopt;
+    if (target)
+        SavePicture(target->fileName, size, SaveFilter(target->format));
 }
 
-void TRenderWindow::SavePicture(const QString& fileName) {
-    const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
-    const char* format = QImageWriter::supportedImageFormats().contains(suffix) ? nullptr : "PNG";
-    if (!Image1->Picture().save(fileName, format))
-        throw LumetraError(("Cannot write " + fileName).toStdString());
+void TRenderWindow::SavePicture(const QString& fileName, std::optional<QSize> size,
+                                const QString& filter) {
+    const ExportTarget target = ExportTargetOrThrow(fileName, filter, kPictureFormats);
+    const QImage& picture = Image1->Picture();
+    const QSize written = size ? ClampedExportSize(*size) : picture.size();
+    const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
+    if (!PictureForExport(picture, written).save(target.fileName, format))
+        throw LumetraError(("Cannot write " + target.fileName).toStdString());
 }
 
 void TRenderWindow::CopyPicture() {

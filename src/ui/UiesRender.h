@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <chrono>
+#include <optional>
 
 namespace lumetra {
 
@@ -60,10 +61,17 @@ class TRenderWindow : public QWidget {
 
     // Enables the context menu's actions while a picture is shown.
     void UpdatePictureMenu();
+    // Asks for the size, the computed one to start with, then for the file.
     void SavePictureAs();
-    // Writes the picture; the file name's extension chooses the format, PNG by default.
-    void SavePicture(const QString& fileName);
+    // Writes the picture, scaled only when the size differs from its own, as PNG or JPEG by the
+    // name's extension or else the filter; throws LumetraError for a name that promises another
+    // format.
+    void SavePicture(const QString& fileName, std::optional<QSize> size = std::nullopt,
+                     const QString& filter = {});
     void CopyPicture();
+
+    // The brightness and zoom bars' positions and the radiosity box.
+    RenderControls Controls() const;
 
     // Counts every pass that reached its computation, for observers such as tests.
     int RenderCount() const { return renderCount_; }

@@ -1,5 +1,6 @@
 #include "UiFixture.h"
 #include "data/Errors.h"
+#include "ui/DataSheetSaving.h"
 #include "gonio/NumberText.h"
 
 #include <QClipboard>
@@ -21,6 +22,7 @@ TEST_F(PictureExportTest, MenusAreDisabledUntilSomethingIsShown) {
     render->UpdatePictureMenu();
     EXPECT_FALSE(main->ActionSaveGoniogram->isEnabled());
     EXPECT_FALSE(main->ActionCopyGoniogram->isEnabled());
+    EXPECT_FALSE(main->ActionSaveDataSheet->isEnabled());
     EXPECT_FALSE(render->ActionSavePicture->isEnabled());
     EXPECT_FALSE(render->ActionCopyPicture->isEnabled());
 
@@ -30,6 +32,7 @@ TEST_F(PictureExportTest, MenusAreDisabledUntilSomethingIsShown) {
     render->UpdatePictureMenu();
     EXPECT_TRUE(main->ActionSaveGoniogram->isEnabled());
     EXPECT_TRUE(main->ActionCopyGoniogram->isEnabled());
+    EXPECT_TRUE(main->ActionSaveDataSheet->isEnabled());
     EXPECT_TRUE(render->ActionSavePicture->isEnabled());
     EXPECT_TRUE(render->ActionCopyPicture->isEnabled());
     EXPECT_EQ(main->ActionSaveGoniogram->text(), "Save Goniogram As...");
@@ -39,15 +42,18 @@ TEST_F(PictureExportTest, MenusAreDisabledUntilSomethingIsShown) {
 TEST_F(PictureExportTest, SavedPicturesReadBackAtTheirSize) {
     Select(kFivePlanes);
     render->show();
-    const int side = main->PaintBox1->width();
-    ASSERT_GT(side, 0);
+    main->SaveGoniogram(folder.filePath("gonio"));
+    EXPECT_EQ(QImage(folder.filePath("gonio.png")).size(), QSize(1000, 1000));
+    main->SaveGoniogram(folder.filePath("gonio.SVG"), QSize(500, 400));
+    EXPECT_EQ(QSvgRenderer(folder.filePath("gonio.SVG")).viewBox(), QRect(0, 0, 500, 400));
+    EXPECT_THROW(main->SaveGoniogram(folder.filePath("gonio.ies")), LumetraError);
 
-    main->SaveGoniogram(folder.filePath("gonio.png"));
-    EXPECT_EQ(QImage(folder.filePath("gonio.png")).size(), QSize(side, side));
-    main->SaveGoniogram(folder.filePath("gonio.SVG"));
-    EXPECT_EQ(QSvgRenderer(folder.filePath("gonio.SVG")).viewBox(), QRect(0, 0, side, side));
+    SaveDataSheet(folder.filePath("sheet.pdf"), main->Viewer(), render->Controls());
+    QFile sheet(folder.filePath("sheet.pdf"));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(sheet.read(5) == "%PDF-");
 
-    render->SavePicture(folder.filePath("pattern.png"));
+    render->SavePicture(folder.filePath("pattern"));
     const QImage pattern(folder.filePath("pattern.png"));
     EXPECT_EQ(pattern.size(), QSize(300, 300));
     EXPECT_EQ(pattern.convertToFormat(QImage::Format_RGB32),

@@ -1,0 +1,79 @@
+#include "DataSheet.h"
+
+#include "LightPatternPicture.h"
+#include "data/GlobalMax.h"
+#include "data/TextEncoding.h"
+#include "render/LightPattern.h"
+#include "summary/PhotometricSummary.h"
+#include "viewer/GoniogramView.h"
+
+#include <QFileInfo>
+#include <exception>
+#include <memory>
+
+namespace lumetra {
+
+namespace {
+
+QStringList DescriptionLines(const std::string& description) {
+    QStringList lines = QString::fromStdString(description).split('\r');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Scaled to the peak of every plane, as the window draws a file just loaded.
+GonioView SheetView(const tIES& record) {
+    long double globalMaxCandela = 0;
+    if (!record.Candela.empty())
+        FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
+                             globalMaxCandela);
+    return GoniogramView(0, false, true, globalMaxCandela, QLocale().decimalPoint().toStdString());
+}
+
+QString ControlsText(const RenderControls& controls) {
+    return QString("brightness %1, zoom %2%3")
+        .arg(controls.brightness)
+        .arg(controls.zoom)
+        .arg(controls.radiosity ? ", radiosity" : "");
+}
+
+void AddLightPattern(const tIES& record, const RenderControls& controls, DataSheetContent& sheet) {
+    const QString settings = ControlsText(controls);
+    if (record.Candela.empty() || record.VerticalAngles.empty()) {
+        sheet.lightPatternCaption = "Light pattern: the file holds no intensities to render";
+        return;
+    }
+    try {
+        auto grid = std::make_unique<LightPatternGrid>();
+        RenderLightPattern(record, RenderSettingsOf(0, controls), nullptr, *grid);
+        sheet.lightPattern = PictureOf(*grid);
+        sheet.lightPatternCaption = "Light pattern of plane 0, " + settings;
+    } catch (const std::exception& error) {
+        sheet.lightPatternCaption =
+            "Light pattern not rendered: " + QString::fromStdString(ToUtf8(error.what()));
+    }
+}
+
+} // namespace
+
+DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
+                               const tIES& record, const LuminaireFacts& facts,
+                               const RenderControls& controls) {
+    DataSheetContent sheet;
+    sheet.title = QFileInfo(fileName).fileName();
+    sheet.description = DescriptionLines(description);
+    sheet.record = &record;
+    sheet.view = SheetView(record);
+    sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
+    AddLightPattern(record, controls, sheet);
+    if (summary::HasPhotometricData(record))
+        sheet.summary = summary::SummaryLines(summary::Summarize(record, facts));
+    return sheet;
+}
+
+QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system) {
+    return system == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+} // namespace lumetra

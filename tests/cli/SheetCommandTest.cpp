@@ -1,0 +1,86 @@
+// lumetra-cli sheet, run as a process: a one-page PDF whose text names the luminaire and its
+// flux, on the page size of the locale; names and folders it cannot use are errors.
+
+#include "CliProcess.h"
+#include "cli/ExtendedJson.h"
+
+#include <sstream>
+
+namespace {
+
+using lumetra::cli::Json;
+class SheetCommand : public lumetra::test::CliTest {
+  protected:
+    // What a poppler tool prints for the PDF.
+    std::string Poppler(const std::string& tool, const std::string& pdf) const {
+        const auto text = dir_ / "poppler.txt";
+        const std::string command = tool + " '" + pdf + "' " +
+                                    (tool == "pdftotext" ? "'" + text.string() + "'" : "") +
+                                    (tool == "pdfinfo" ? " > '" + text.string() + "'" : "");
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return lumetra::test::ReadWholeFile(text);
+    }
+    // The value of "caption: value" in the text summary.
+    std::string SummaryValue(const std::string& sample, const std::string& caption) const {
+        const auto run = RunCli({"summary", sample});
+        const auto at = run.out.find(caption + ": ");
+        EXPECT_NE(at, std::string::npos) << run.out;
+        const auto from = at + caption.size() + 2;
+        return run.out.substr(from, run.out.find('\n', from) - from);
+    }
+};
+
+TEST_F(SheetCommand, OnePageWithTheLuminaireAndItsFluxOnTheLocalePaper) {
+    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
+    const auto info = RunCli({"info", sample});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    // The description's third line names the luminaire.
+    std::stringstream description(Json::parse(info.out)["Description"].get<std::string>());
+    std::string luminaire;
+    for (int line = 0; line < 3; ++line)
+        std::getline(description, luminaire, '\r');
+    ASSERT_FALSE(luminaire.empty());
+    const std::string flux = SummaryValue(sample, "Luminous flux");
+    const struct {
+        const char* locale;
+        const char* pageSize;
+    } rows[] = {{"LC_ALL=C.UTF-8", "595 x 842 pts (A4)"},
+                {"LC_ALL=de_DE.UTF-8", "595 x 842 pts (A4)"},
+                {"LC_ALL=en_US.UTF-8", "612 x 792 pts (letter)"}};
+    for (const auto& row : rows) {
+        const std::string pdf = (dir_ / "sheet").string(); // ".pdf" is added
+        const auto run = RunCli({"sheet", sample, "-o", pdf}, row.locale);
+        ASSERT_EQ(run.exitCode, 0) << row.locale << run.err;
+        const std::string properties = Poppler("pdfinfo", pdf + ".pdf");
+        EXPECT_NE(properties.find("Pages:           1\n"), std::string::npos) << properties;
+        EXPECT_NE(properties.find(row.pageSize), std::string::npos) << properties;
+        const std::string text = Poppler("pdftotext", pdf + ".pdf");
+        EXPECT_NE(text.find(luminaire), std::string::npos) << luminaire << "\n" << text;
+        EXPECT_NE(text.find("Luminous flux"), std::string::npos) << text;
+        EXPECT_NE(text.find(flux), std::string::npos) << flux << "\n" << text;
+    }
+}
+
+TEST_F(SheetCommand, NamesAndFoldersItCannotUseAreErrors) {
+    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        const char* inErr;
+    } rows[] = {
+        {{"sheet", sample, "-o", (dir_ / "sheet.png").string()}, 2, "Choose a name ending in .pdf"},
+        {{"sheet", sample, "-o", (dir_ / "no/such/folder/sheet.pdf").string()}, 1, "Cannot write"},
+        {{"sheet", sample}, 2, "Missing the output file"},
+        {{"sheet", (dir_ / "missing.ies").string(), "-o", (dir_ / "x.pdf").string()},
+         1,
+         "Cannot open file"},
+    };
+    for (const auto& row : rows) {
+        const auto run = RunCli(row.arguments);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err;
+        EXPECT_NE(run.err.find(row.inErr), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "sheet.png"));
+}
+
+} // namespace
