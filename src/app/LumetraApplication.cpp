@@ -5,8 +5,13 @@
 
 namespace lumetra {
 
+void NameApplication() {
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
+}
+
 LumetraApplication::LumetraApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(kApplicationTitle);
+    NameApplication();
     setApplicationDisplayName(kApplicationTitle);
     QApplication::setFont(lumetra::DesignFont());
 }

@@ -105,6 +105,10 @@ class TMainWindow : public QWidget {
     // Draws scale and curves of the loaded record over the grid, at once.
     void DrawIES();
 
+    // Opens a file or folder given from outside: a folder in the browser, a file in its folder,
+    // selected so that it loads as a click in the file list loads it.
+    void OpenPath(const QString& path);
+
     // Shows the window in the state the settings asked for: normal, minimised or maximised.
     void ShowAtStart();
     Qt::WindowState startState = Qt::WindowNoState;
@@ -131,6 +135,8 @@ class TMainWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildControls();
