@@ -25,7 +25,7 @@ QString PathFromCommandLine(const QCoreApplication& application) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("path"),
+        QStringLiteral("FILE | FOLDER"),
         QStringLiteral("A file to load, selected in its folder, or a folder to browse."),
         QStringLiteral("[FILE | FOLDER]"));
     parser.process(application);
