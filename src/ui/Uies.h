@@ -1,7 +1,8 @@
 #pragma once
 // src/ui: the two windows and their controls.
 //   Uies (TMainWindow)          file browser, toolbar and goniogram; Uies*.cpp split it by
-//                               concern: layout, render requests, the goniogram's menu
+//                               concern: layout, render requests, the goniogram's menu, opening
+//                               files and folders from outside (command line, drops)
 //   UiesRender (TRenderWindow)  the light-pattern picture with its bars; announces its passes
 //                               and its showing through signals that the main window receives
 //   WindowLinks                 connects the two windows' signals

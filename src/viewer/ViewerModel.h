@@ -8,6 +8,7 @@
 //   ViewerData     the values it works on in place (the program-wide data set, or a test's own)
 //   RenderBars     the brightness and zoom bars' ranges and what their positions mean
 //   GoniogramView  the view a goniogram is drawn with
+//   PathToOpen     what a file or folder handed over from outside opens
 // A window handler reads its event, asks the model and shows what the model returns. The model
 // uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.
 

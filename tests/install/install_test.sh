@@ -66,34 +66,27 @@ LIST
 [ "$(head -c 1 "$work/info.json")" = "{" ] || fail "installed lumetra-cli info printed no JSON"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/lumetra" --version) ||
-  fail "lumetra --version failed"
-[ "$answer" = "Lumetra $version" ] || fail "lumetra --version printed: $answer"
-answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/lumetra" --help) ||
-  fail "lumetra --help failed"
-grep -q "Usage: .*lumetra \[options\] \[FILE | FOLDER\]" <<<"$answer" ||
-  fail "lumetra --help printed: $answer"
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/lumetra" "$@"; }
+[ "$(headless --version)" = "Lumetra $version" ] || fail "lumetra --version: $(headless --version)"
+headless --help | grep -q "Usage: .*lumetra \[options\] \[FILE | FOLDER\]" || fail "lumetra --help"
 
 # Started with a file on a virtual screen, the viewer draws that file's curves in pure red, which
 # only a loaded file brings: the file was found, selected and loaded.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" "${viewer:-}" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config"
-mkdir -p "$work/lamps"
-cp "$samples/lm1991_bollard_crlf.ies" "$work/lamps/bollard.ies"
-(cd "$work" && exec "$prefix/bin/lumetra" lamps/bollard.ies) &
+trap 'kill ${viewer:-} "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break || sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+mkdir "$work/lamps" && cp "$samples/lm1991_bollard_crlf.ies" "$work/lamps/bollard.ies"
+(cd "$work" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=config exec "$prefix/bin/lumetra" \
+  lamps/bollard.ies) &
 viewer=$!
-red=0
+red() { [ "$(od -An -v -tx1 -w3 "$work/screen.rgb" 2>/dev/null | grep -c '^ ff 00 00$')" != 0 ]; }
 for _ in $(seq 40); do
   sleep 0.5
-  import -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null || continue
-  red=$(od -An -v -tx1 -w3 "$work/screen.rgb" | grep -c '^ ff 00 00$' || true)
-  [ "$red" -gt 0 ] && break
+  import -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null && red && break || true
 done
-[ "$red" -gt 0 ] || fail "lumetra started with a file showed no curves of it"
-kill "$viewer" 2>/dev/null || true
+red || fail "lumetra FILE drew no curves"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "installed tree, desktop entry, icon, file types, metainfo and viewer start are in order"
