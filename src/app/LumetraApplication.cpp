@@ -5,10 +5,15 @@
 
 namespace lumetra {
 
+void NameApplication() {
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
+}
+
 LumetraApplication::LumetraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name only: a display name would be appended to every window's title bar, and the
     // render window's reads "Render" alone.
-    setApplicationName(kApplicationTitle);
+    NameApplication();
     QApplication::setFont(lumetra::DesignFont());
 }
 

@@ -1,17 +1,26 @@
 // Lumetra: start-up of the viewer.
 
+#include "CommandLine.h"
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
+#include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    if (lumetra::AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication core(argc, argv); // help and version need no display
+        lumetra::NameApplication();
+        lumetra::PathFromCommandLine(core); // prints and ends the program
+    }
     lumetra::LumetraApplication app(argc, argv);
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
+    const QString path = lumetra::PathFromCommandLine(app); // may print and end the program
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
     // Destroyed after the render window, so its section follows "Render" in a new file.
@@ -20,5 +29,8 @@ int main(int argc, char* argv[]) {
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();
+    // Opened in the shown window, so a file that cannot be opened is reported over it.
+    if (!path.isEmpty())
+        lumetra::Guarded(&mainWindow, [&] { mainWindow.OpenPath(path); });
     return lumetra::LumetraApplication::exec();
 }

@@ -98,6 +98,16 @@ void TFileListBox::Refill() {
     emit changed();
 }
 
+bool TFileListBox::SelectFile(const QString& name) {
+    if (!filled_)
+        Refill();
+    const auto found = findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    setCurrentItem(found.front());
+    return true;
+}
+
 void TFileListBox::showEvent(QShowEvent* event) {
     QListWidget::showEvent(event);
     if (!filled_)

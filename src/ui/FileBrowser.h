@@ -49,6 +49,8 @@ class TFileListBox : public QListWidget {
     // Full name (folder and file name) of the selected entry; empty when none is selected.
     QString FileName() const;
     void Refill();
+    // Selects the entry of that name, as a click does; false when the list shows no such entry.
+    bool SelectFile(const QString& name);
 
   signals:
     void changed();

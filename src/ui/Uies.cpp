@@ -28,6 +28,7 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     setWindowTitle(kApplicationTitle);
     setMinimumSize(500, 190);
     setGeometry(286, 213, 720, 401); // the designed place, kept until the settings move it
+    setAcceptDrops(true);
     BuildControls();
     canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
     BuildGonioMenu();

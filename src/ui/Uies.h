@@ -1,7 +1,8 @@
 #pragma once
 // src/ui: the two windows and their controls.
 //   Uies (TMainWindow)          file browser, toolbar and goniogram; Uies*.cpp split it by
-//                               concern: layout, render requests, the goniogram's menu
+//                               concern: layout, render requests, the goniogram's menu, opening
+//                               files and folders from outside (command line, drops)
 //   UiesRender (TRenderWindow)  the light-pattern picture with its bars; announces its passes
 //                               and its showing through signals that the main window receives
 //   WindowLinks                 connects the two windows' signals
@@ -115,6 +116,10 @@ class TMainWindow : public QWidget {
     // Draws scale and curves of the loaded record over the grid, at once.
     void DrawIES();
 
+    // Opens a file or folder given from outside: a folder in the browser, a file in its folder,
+    // selected so that it loads as a click in the file list loads it.
+    void OpenPath(const QString& path);
+
     // Shows the window in the state the settings asked for: normal, minimised or maximised.
     void ShowAtStart();
     Qt::WindowState startState = Qt::WindowNoState;
@@ -145,6 +150,8 @@ class TMainWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildControls();

@@ -9,6 +9,7 @@
 //   RenderBars     the brightness and zoom bars' ranges and what their positions mean
 //   WheelNotches   wheel messages counted as whole notches of the vertical wheel
 //   GoniogramView  the view a goniogram is drawn with
+//   PathToOpen     what a file or folder handed over from outside opens
 // A window handler reads its event, asks the model and shows what the model returns. The model
 // uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop needs from it: both
 # programs in bin/, a valid desktop entry, icon, file type package and metainfo, file types
-# recognised by name and by content, and the installed command line program working.
+# recognised by name and by content, the installed command line program working, and the
+# installed viewer answering --help and --version without a display and loading a file it is
+# started with.
 #   install_test.sh BUILD_DIR SAMPLES_DIR
 set -euo pipefail
 build=$1
@@ -63,5 +65,28 @@ LIST
   fail "installed lumetra-cli info failed"
 [ "$(head -c 1 "$work/info.json")" = "{" ] || fail "installed lumetra-cli info printed no JSON"
 
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/lumetra" "$@"; }
+[ "$(headless --version)" = "Lumetra $version" ] || fail "lumetra --version: $(headless --version)"
+headless --help | grep -q "Usage: .*lumetra \[options\] \[FILE | FOLDER\]" || fail "lumetra --help"
+
+# Started with a file on a virtual screen, the viewer draws that file's curves in pure red, which
+# only a loaded file brings: the file was found, selected and loaded.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+trap 'kill ${viewer:-} "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break || sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+mkdir "$work/lamps" && cp "$samples/lm1991_bollard_crlf.ies" "$work/lamps/bollard.ies"
+(cd "$work" && QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=config exec "$prefix/bin/lumetra" \
+  lamps/bollard.ies) &
+viewer=$!
+red() { [ "$(od -An -v -tx1 -w3 "$work/screen.rgb" 2>/dev/null | grep -c '^ ff 00 00$')" != 0 ]; }
+for _ in $(seq 40); do
+  sleep 0.5
+  import -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null && red && break || true
+done
+red || fail "lumetra FILE drew no curves"
+
 [ "$failures" -eq 0 ] || exit 1
-echo "installed tree, desktop entry, icon, file types and metainfo are in order"
+echo "installed tree, desktop entry, icon, file types, metainfo and viewer start are in order"
