@@ -34,6 +34,8 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
+    NameControls();
+    ConnectDescriptions(); // after the handlers, so the texts see what a change left
 }
 
 TMainWindow::~TMainWindow() {

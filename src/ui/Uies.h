@@ -153,6 +153,10 @@ class TMainWindow : public QWidget {
     void BuildGonioMenu();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
+    // Accessible names and descriptions, renewed when the file, plane, view or folder changes.
+    void NameControls();
+    void ConnectDescriptions();
+    void DescribeControls();
 
     ViewerModel viewer_;
     WindowSettings* settings_;

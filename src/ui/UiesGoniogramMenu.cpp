@@ -1,6 +1,7 @@
 // The goniogram's context menu and the value shown under the pointer.
 
 #include "GuardedConnect.h"
+#include "KeyboardAccess.h"
 #include "Uies.h"
 #include "gonio/PointValue.h"
 #include "surface/GoniogramExport.h"
@@ -20,6 +21,7 @@ void TMainWindow::BuildGonioMenu() {
     ConnectGuarded(ActionSaveGoniogram, &QAction::triggered, this, &TMainWindow::SaveGoniogramAs);
     ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &TMainWindow::CopyGoniogram);
     connect(PaintBox1, &TPaintBox::contextMenuWanted, this, &TMainWindow::ShowGonioMenu);
+    AddContextMenuKeys(PaintBox1, [this](const QPoint& globalPos) { ShowGonioMenu(globalPos); });
     connect(PaintBox1, &TPaintBox::toolTipWanted, this, &TMainWindow::ShowGonioToolTip);
 }
 
