@@ -29,7 +29,7 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     setMinimumSize(500, 190);
     setGeometry(286, 213, 720, 401); // the designed place, kept until the settings move it
     BuildControls();
-    canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
+    SetCanvas(nullptr);
     BuildGonioMenu();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
@@ -189,6 +189,10 @@ QString TMainWindow::SelectedFileName() const {
 
 std::string TMainWindow::DecimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
+}
+
+void TMainWindow::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
+    canvas_ = canvas ? std::move(canvas) : std::make_unique<QPainterSurface>(&PaintBox1->Image());
 }
 
 void TMainWindow::ShowGrid() {

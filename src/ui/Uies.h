@@ -100,6 +100,10 @@ class TMainWindow : public QWidget {
     // "C 30°  γ 42.5°  1234.5 cd" for a point of the paint area; empty while nothing is loaded.
     QString GonioToolTip(const QPoint& pos) const;
 
+    // The surface the goniogram is drawn on: the paint area's image, in logical pixels at any
+    // screen density, or the one given here (a recorder, say); null goes back to the image.
+    void SetCanvas(std::unique_ptr<DrawingSurface> canvas);
+
     // Clears the paint area and draws the bare grid, at once.
     void ShowGrid();
     // Draws scale and curves of the loaded record over the grid, at once.
