@@ -35,6 +35,7 @@ void TMainWindow::ConnectDescriptions() {
     const auto describe = [this] { DescribeControls(); };
     connect(DirectoryListBox1, &TDirectoryListBox::directoryChanged, this, describe);
     connect(FileListBox1, &TFileListBox::changed, this, describe);
+    connect(this, &TMainWindow::fileLoaded, this, describe);
     connect(SpeedButtonFit, &QToolButton::toggled, this, describe);
     connect(SpeedButtonOrtho, &QToolButton::toggled, this, describe);
     if (TrackBarDegree)

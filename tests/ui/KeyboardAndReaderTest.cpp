@@ -18,11 +18,6 @@ class KeyboardAndReaderTest : public UiFixture {
         render->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(render.get()));
     }
-
-    static void Activate(QWidget* window) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
 };
 
 TEST_F(KeyboardAndReaderTest, MenuKeysOpenTheContextMenusAtTheCentreAndEscClosesTheRenderWindow) {
@@ -31,8 +26,7 @@ TEST_F(KeyboardAndReaderTest, MenuKeysOpenTheContextMenusAtTheCentreAndEscCloses
         QKeyCombination keys;
         QMenu* menu; // null: the key closes the window
         QWidget* area;
-    };
-    const Row rows[] = {
+    } const rows[] = {
         {main.get(), Qt::SHIFT | Qt::Key_F10, main->GonioMenu, main->PaintBox1},
         {main.get(), QKeyCombination(Qt::Key_Menu), main->GonioMenu, main->PaintBox1},
         {render.get(), Qt::SHIFT | Qt::Key_F10, render->PictureMenu, render->Image1},
@@ -41,7 +35,8 @@ TEST_F(KeyboardAndReaderTest, MenuKeysOpenTheContextMenusAtTheCentreAndEscCloses
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.keys).toString().toStdString());
-        Activate(row.window);
+        row.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(row.window));
         QTest::keyClick(row.window, row.keys.key(), row.keys.keyboardModifiers());
         if (!row.menu) {
             EXPECT_FALSE(row.window->isVisible());
@@ -56,62 +51,60 @@ TEST_F(KeyboardAndReaderTest, MenuKeysOpenTheContextMenusAtTheCentreAndEscCloses
     EXPECT_TRUE(messages.isEmpty());
 }
 
-std::string Name(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
-}
-
-// A control without a description of its own is described by its hint.
-std::string Description(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget)
-        ->text(QAccessible::Description)
-        .toStdString();
+// Name and description as a screen reader gets them; a control without a description of its own
+// is described by its hint.
+std::pair<QString, QString> ReaderText(QWidget* widget) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+    return {reader->text(QAccessible::Name), reader->text(QAccessible::Description)};
 }
 
 TEST_F(KeyboardAndReaderTest, ControlsCarryNamesAndDescriptionsThatFollowTheirState) {
-    const QString file = kFivePlanes;
-    const QString shownFolder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString of = QString(" of ") + kFivePlanes;
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    const QString c0 = ": C 0\u00B0 on both halves", c22 = ": C 22.5\u00B0 on both halves";
+    const QString ortho = "; orthogonal pair C 90\u00B0 on both halves";
+    const QString fitted = "; fitted to the planes shown";
+    const auto none = [] {};
     struct Row {
-        std::function<void()> change; // what the user did before the reader looks
+        std::function<void()> change; // what the user does before the reader looks
         QWidget* widget;
-        QString name;
-        QString description;
-    };
-    const Row rows[] = {
-        {[] {}, main->FileListBox1, "Files", "Photometric files in " + shownFolder},
-        {[] {}, main->DirectoryListBox1, "Folders", "Current folder: " + shownFolder},
-        {[] {}, main->SpeedButtonFit, "Fit goniogram", "Fit goniogram"},
-        {[] {}, TrackBarDegree, "C plane, C 0\u00B0", "Selects the C plane the goniogram shows"},
-        {[] {}, main->PaintBox1, "Goniogram",
-         "Goniogram of " + file + ": C 0\u00B0 on both halves"},
-        {[] {}, render->Image1, "Light pattern",
-         "Light pattern of " + file + " at C 0\u00B0; brightness 15, zoom 9500, radiosity off"},
-        {[] {}, TrackBar2, "Brightness", "Brightness: 15"},
-        {[] {}, TrackBarZoom, "Zoom", "Zoom: 9500"},
-        {[] {}, render->Button2, "Reset brightness", "Reset brightness"},
-        {[this] { main->SpeedButtonOrtho->click(); }, main->PaintBox1, "Goniogram",
-         "Goniogram of " + file +
-             ": C 0\u00B0 on both halves; orthogonal pair C 90\u00B0 on both "
-             "halves"},
-        {[this] { main->SpeedButtonFit->click(); }, main->PaintBox1, "Goniogram",
-         "Goniogram of " + file +
-             ": C 0\u00B0 on both halves; orthogonal pair C 90\u00B0 on both "
-             "halves; fitted to the planes shown"},
-        {[] { TrackBarDegree->setValue(1); }, TrackBarDegree, "C plane, C 22.5\u00B0",
-         "Selects the C plane the goniogram shows"},
-        {[] {}, main->PaintBox1, "Goniogram",
-         "Goniogram of " + file + ": C 22.5\u00B0 on both halves; fitted to the planes shown"},
-        {[] { TrackBarZoom->setValue(1); }, TrackBarZoom, "Zoom", "Zoom: 9999"},
-        {[this] { render->DoRender(); }, render->Image1, "Light pattern",
-         "Light pattern of " + file + " at C 22.5\u00B0; brightness 15, zoom 9999, radiosity off"},
-        {[this] { main->FileListBox1->setCurrentRow(-1); }, main->PaintBox1, "Goniogram",
-         "Goniogram: no file loaded"},
+        std::pair<QString, QString> expected;
+    } const rows[] = {
+        {none, main->FileListBox1, {"Files", "Photometric files in " + here}},
+        {none, main->SpeedButtonFit, {"Fit goniogram", "Fit goniogram"}},
+        {none, render->Button2, {"Reset brightness", "Reset brightness"}},
+        {none, TrackBar2, {"Brightness", "Brightness: 15"}},
+        {none, TrackBarDegree, {"C plane, C 0\u00B0", "Selects the C plane the goniogram shows"}},
+        {none, main->PaintBox1, {"Goniogram", "Goniogram" + of + c0}},
+        {none,
+         render->Image1,
+         {"Light pattern",
+          "Light pattern" + of + " at C 0\u00B0; brightness 15, zoom 9500, radiosity off"}},
+        {[this] { main->SpeedButtonOrtho->click(); },
+         main->PaintBox1,
+         {"Goniogram", "Goniogram" + of + c0 + ortho}},
+        {[this] { main->SpeedButtonFit->click(); },
+         main->PaintBox1,
+         {"Goniogram", "Goniogram" + of + c0 + ortho + fitted}},
+        {[] { TrackBarDegree->setValue(1); },
+         main->PaintBox1,
+         {"Goniogram", "Goniogram" + of + c22 + fitted}},
+        {none,
+         TrackBarDegree,
+         {"C plane, C 22.5\u00B0", "Selects the C plane the goniogram shows"}},
+        {[] { TrackBarZoom->setValue(1); }, TrackBarZoom, {"Zoom", "Zoom: 9999"}},
+        {[this] { render->DoRender(); },
+         render->Image1,
+         {"Light pattern",
+          "Light pattern" + of + " at C 22.5\u00B0; brightness 15, zoom 9999, radiosity off"}},
+        {[this] { main->FileListBox1->setCurrentRow(-1); },
+         main->PaintBox1,
+         {"Goniogram", "Goniogram: no file loaded"}},
     };
     for (const Row& row : rows) {
         row.change();
-        EXPECT_EQ(Name(row.widget), row.name.toStdString());
-        EXPECT_EQ(Description(row.widget), row.description.toStdString());
+        EXPECT_EQ(ReaderText(row.widget), row.expected);
     }
-    EXPECT_EQ(main->SpeedButtonFit->toolTip(), "Fit goniogram") << "the hint stays";
     EXPECT_EQ(render->Button2->text(), "R") << "the caption stays";
 }
 
