@@ -14,11 +14,11 @@ long double OneDecimal(long double value) {
     return std::nearbyintl(value * 10) / 10;
 }
 
-std::string Degrees(long double angle, const std::string& separator) {
-    return NumberText(OneDecimal(angle), separator) + "\u00B0";
-}
-
 } // namespace
+
+std::string DegreesText(long double angle, const std::string& decimalSeparator) {
+    return NumberText(OneDecimal(angle), decimalSeparator) + "\u00B0";
+}
 
 std::optional<long double> IntensityAt(const tArrEx& verticalAngles, const tArrEx& values,
                                        long double gamma) {
@@ -63,12 +63,12 @@ std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width,
 }
 
 std::string PointValueText(const PointValue& value, const std::string& decimalSeparator) {
-    std::string text = "C " + Degrees(value.planeAngle, decimalSeparator) + "  \u03B3 " +
-                       Degrees(value.gamma, decimalSeparator) + "  ";
+    std::string text = "C " + DegreesText(value.planeAngle, decimalSeparator) + "  \u03B3 " +
+                       DegreesText(value.gamma, decimalSeparator) + "  ";
     if (value.intensity)
         return text + NumberText(OneDecimal(*value.intensity), decimalSeparator) + " cd";
-    return text + "outside the stored angles (" + Degrees(value.lowestAngle, decimalSeparator) +
-           " to " + Degrees(value.highestAngle, decimalSeparator) + ")";
+    return text + "outside the stored angles (" + DegreesText(value.lowestAngle, decimalSeparator) +
+           " to " + DegreesText(value.highestAngle, decimalSeparator) + ")";
 }
 
 } // namespace lumetra

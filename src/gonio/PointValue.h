@@ -28,6 +28,9 @@ std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width,
 std::optional<long double> IntensityAt(const tArrEx& verticalAngles, const tArrEx& values,
                                        long double gamma);
 
+// "42.5°": an angle to one decimal.
+std::string DegreesText(long double angle, const std::string& decimalSeparator);
+
 // "C 30°  γ 42.5°  1234.5 cd", angles and intensity to one decimal.
 std::string PointValueText(const PointValue& value, const std::string& decimalSeparator);
 

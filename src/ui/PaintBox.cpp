@@ -1,5 +1,7 @@
 #include "PaintBox.h"
 
+#include "ScreenDensity.h"
+
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -17,15 +19,21 @@ void TPaintBox::resizeEvent(QResizeEvent* event) {
     PrepareImage();
 }
 
+// The image holds a device pixel for every screen pixel while drawing code keeps to logical
+// coordinates: a painter on an image with a device pixel ratio scales everything it draws.
 void TPaintBox::PrepareImage() {
-    const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (image_.size() == wanted)
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = DeviceSize(size().expandedTo(QSize(1, 1)), ratio);
+    if (image_.size() == wanted && image_.devicePixelRatio() == ratio)
         return;
     image_ = QImage(wanted, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(palette().color(QPalette::Button));
 }
 
 bool TPaintBox::event(QEvent* event) {
+    if (ChangesDensity(*event))
+        update(); // the paint redraws the image at the new density
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);

@@ -1,6 +1,7 @@
 #pragma once
 // The goniogram's paint area: a persistent image that drawing code paints at once, shown by
-// every paint event after the receivers of painting() have redrawn it.
+// every paint event after the receivers of painting() have redrawn it. The image has the
+// screen's density; drawing on it is in the widget's logical pixels.
 
 #include <QImage>
 #include <QWidget>
@@ -12,7 +13,8 @@ class TPaintBox : public QWidget {
   public:
     explicit TPaintBox(QWidget* parent = nullptr);
 
-    // Sizes the image to the widget before drawing; a hidden widget gets no resize events.
+    // Sizes the image to the widget and its screen's device pixel ratio before drawing; a hidden
+    // widget gets no resize events, and a window moved to another screen repaints.
     void PrepareImage();
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }

@@ -30,12 +30,14 @@ TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
     setGeometry(286, 213, 720, 401); // the designed place, kept until the settings move it
     setAcceptDrops(true);
     BuildControls();
-    canvas_ = std::make_unique<QPainterSurface>(&PaintBox1->Image());
+    SetCanvas(nullptr);
     BuildGonioMenu();
     BuildPropertiesAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
+    NameControls();
+    ConnectDescriptions(); // after the handlers, so the texts see what a change left
 }
 
 TMainWindow::~TMainWindow() {
@@ -190,6 +192,10 @@ QString TMainWindow::SelectedFileName() const {
 
 std::string TMainWindow::DecimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
+}
+
+void TMainWindow::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
+    canvas_ = canvas ? std::move(canvas) : std::make_unique<QPainterSurface>(&PaintBox1->Image());
 }
 
 void TMainWindow::ShowGrid() {

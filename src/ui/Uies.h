@@ -111,6 +111,10 @@ class TMainWindow : public QWidget {
     // "C 30°  γ 42.5°  1234.5 cd" for a point of the paint area; empty while nothing is loaded.
     QString GonioToolTip(const QPoint& pos) const;
 
+    // The surface the goniogram is drawn on: the paint area's image, in logical pixels at any
+    // screen density, or the one given here (a recorder, say); null goes back to the image.
+    void SetCanvas(std::unique_ptr<DrawingSurface> canvas);
+
     // Clears the paint area and draws the bare grid, at once.
     void ShowGrid();
     // Draws scale and curves of the loaded record over the grid, at once.
@@ -176,6 +180,10 @@ class TMainWindow : public QWidget {
     bool LoadSelected();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
+    // Accessible names and descriptions, renewed when the file, plane, view or folder changes.
+    void NameControls();
+    void ConnectDescriptions();
+    void DescribeControls();
 
     ViewerModel viewer_;
     WindowSettings* settings_;

@@ -3,6 +3,7 @@
 #include "DataSheetSaving.h"
 #include "ExportDialogs.h"
 #include "GuardedConnect.h"
+#include "KeyboardAccess.h"
 #include "Uies.h"
 #include "gonio/PointValue.h"
 #include "surface/GoniogramExport.h"
@@ -25,6 +26,7 @@ void TMainWindow::BuildGonioMenu() {
     ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &TMainWindow::CopyGoniogram);
     ConnectGuarded(ActionSaveDataSheet, &QAction::triggered, this, &TMainWindow::SaveDataSheetAs);
     connect(PaintBox1, &TPaintBox::contextMenuWanted, this, &TMainWindow::ShowGonioMenu);
+    AddContextMenuKeys(PaintBox1, [this](const QPoint& globalPos) { ShowGonioMenu(globalPos); });
     connect(PaintBox1, &TPaintBox::toolTipWanted, this, &TMainWindow::ShowGonioToolTip);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ExportDialogs.h"
 #include "GuardedConnect.h"
+#include "KeyboardAccess.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
 #include "render/LightPattern.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace lumetra {
@@ -70,6 +72,7 @@ TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWid
     BuildPictureMenu();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
+    NameControls();
 }
 
 TRenderWindow::~TRenderWindow() {
@@ -107,6 +110,9 @@ void TRenderWindow::ConnectHandlers() {
     // A change of the checked state counts as a click, also when the settings set it.
     ConnectGuarded(CheckBoxRadiosity, &QCheckBox::toggled, this,
                    &TRenderWindow::CheckBoxRadiosityClick);
+    // Esc does what Close does, as in any dialog.
+    ConnectGuarded(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+                   &TRenderWindow::Button1Click);
 }
 
 void TRenderWindow::CreateBars() {
@@ -230,6 +236,7 @@ void TRenderWindow::RenderPicture(const RenderSettings& settings) {
     RenderLightPattern(
         viewer_.Record(), settings, [this](int row) { emit renderProgress(row); }, grid);
     Image1->SetPicture(PictureOf(grid).convertToFormat(QImage::Format_RGB32));
+    DescribePicture(settings.plane);
 }
 
 void TRenderWindow::BuildPictureMenu() {
@@ -239,6 +246,7 @@ void TRenderWindow::BuildPictureMenu() {
     ConnectGuarded(ActionSavePicture, &QAction::triggered, this, &TRenderWindow::SavePictureAs);
     ConnectGuarded(ActionCopyPicture, &QAction::triggered, this, &TRenderWindow::CopyPicture);
     connect(Image1, &TPicture::contextMenuWanted, this, &TRenderWindow::ShowPictureMenu);
+    AddContextMenuKeys(Image1, [this](const QPoint& globalPos) { ShowPictureMenu(globalPos); });
 }
 
 void TRenderWindow::ShowPictureMenu(const QPoint& globalPos) {

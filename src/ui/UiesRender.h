@@ -100,6 +100,10 @@ class TRenderWindow : public QWidget {
     void ZoomChange(int position);
     void RenderIfPending();
     void RenderPicture(const RenderSettings& settings);
+    // Accessible names and descriptions: the bars' follow their positions, the picture's its pass.
+    void NameControls();
+    void DescribeBars();
+    void DescribePicture(int plane);
 
     ViewerModel& viewer_;
     WindowSettings* settings_;

@@ -22,6 +22,7 @@ struct Call {
     Pen pen;
     Brush brush;
     Font font;
+    bool operator==(const Call&) const = default;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const Call& call) {
