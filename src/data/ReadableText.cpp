@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iconv.h>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -71,6 +72,89 @@ std::optional<std::string> ReadableDecode(std::string_view bytes, const std::str
     return text;
 }
 
+// The code points of valid UTF-8.
+std::u32string CodePoints(const std::string& utf8) {
+    std::u32string points;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        auto point = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        points.push_back(point);
+        i += length;
+    }
+    return points;
+}
+
+// Letters of the alphabets that single-byte encodings hold, ª µ º included; the punctuation,
+// currency and letterlike signs of U+2000..U+214F are none.
+bool IsNonAsciiLetter(char32_t c) {
+    return (c >= 0xC0 && c != 0xD7 && c != 0xF7 && (c < 0x2000 || c > 0x214F)) || c == 0xAA ||
+           c == 0xB5 || c == 0xBA;
+}
+
+// Signs of Latin-1's upper half ("°", "²", "±", ...). The middle dot and guillemets are left out:
+// they do stand between letters in real text ("кВт·ч", "ООО«Свет»").
+bool IsLatin1Sign(char32_t c) {
+    return c >= 0xA0 && c <= 0xBF && !IsNonAsciiLetter(c) && c != 0xAB && c != 0xB7 && c != 0xBB;
+}
+
+// A single-byte reading of East Asian bytes shows C1 controls, or signs squeezed between
+// letters ("Ó°Ä"), which no word in a European alphabet holds.
+bool LooksGarbled(const std::string& utf8) {
+    if (HoldsC1Control(utf8))
+        return true;
+    const std::u32string points = CodePoints(utf8);
+    for (std::size_t i = 1; i + 1 < points.size(); ++i)
+        if (IsLatin1Sign(points[i]) && IsNonAsciiLetter(points[i - 1]) &&
+            IsNonAsciiLetter(points[i + 1]))
+            return true;
+    return false;
+}
+
+// Kana (halfwidth too), CJK punctuation, ideographs, Hangul and fullwidth forms.
+bool IsEastAsianCharacter(char32_t c) {
+    return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xFF01 && c <= 0xFFEF);
+}
+
+bool IsHalfwidthKatakana(char32_t c) {
+    return c >= 0xFF61 && c <= 0xFF9F;
+}
+
+// Only East Asian characters, at least one of them of two bytes, and halfwidth katakana in runs
+// only: single bytes of accented capitals ("Ä", "Í", "С") read as lone halfwidth katakana.
+bool ReadsAsEastAsian(const std::string& utf8) {
+    const std::u32string points = CodePoints(utf8);
+    const auto halfwidthAt = [&points](std::size_t i) {
+        return i < points.size() && IsHalfwidthKatakana(points[i]);
+    };
+    bool doubleByte = false;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (points[i] < 0x80)
+            continue;
+        if (!IsEastAsianCharacter(points[i]))
+            return false;
+        if (!halfwidthAt(i))
+            doubleByte = true;
+        else if (!halfwidthAt(i - 1) && !halfwidthAt(i + 1))
+            return false;
+    }
+    return doubleByte;
+}
+
+// A few East Asian characters give the detector too little to tell them from a European
+// single-byte encoding. These encodings are tried instead when that reading looks garbled,
+// Japanese first as its halfwidth katakana and wave dash are what such short headers hold.
+std::optional<std::string> ChooseEastAsianEncoding(std::string_view bytes) {
+    for (const char* encoding : {"SHIFT_JIS", "CP932", "GB18030", "BIG5", "UHC"})
+        if (std::optional<std::string> text = ReadableDecode(bytes, encoding))
+            if (ReadsAsEastAsian(*text))
+                return encoding;
+    return std::nullopt;
+}
+
 // Bytes that are not UTF-8 in the chosen encoding, or as Latin-1 when that fails them.
 std::string DecodeLegacy(std::string_view bytes, const std::string& encoding) {
     if (encoding != kLatin1)
@@ -83,9 +167,17 @@ std::string DecodeLegacy(std::string_view bytes, const std::string& encoding) {
 
 std::string ChooseLegacyEncoding(std::string_view bytes) {
     const std::string guess = DetectEncoding(bytes);
-    if (IsLegacyEncodingName(guess) && ReadableDecode(bytes, guess))
+    const std::optional<std::string> text =
+        IsLegacyEncodingName(guess) ? ReadableDecode(bytes, guess) : std::nullopt;
+    // A multi-byte guess already read characters of two or more bytes: the detector had enough.
+    if (text && CodePoints(*text).size() != bytes.size())
         return guess;
-    return kLatin1;
+    // A sound single-byte reading stays, so Cyrillic or Central European text that happens to
+    // decode into ideographs as well keeps the detector's answer.
+    const std::string single = text ? guess : kLatin1;
+    if (!LooksGarbled(text ? *text : ToUtf8(bytes)))
+        return single;
+    return ChooseEastAsianEncoding(bytes).value_or(single);
 }
 
 ReadableText DecodeReadableText(std::string_view bytes) {

@@ -13,8 +13,10 @@ namespace lumetra {
 
 // Short texts give a detector little to go on, so its guess is checked rather than trusted: it
 // must name an encoding that iconv knows, convert every byte without error and yield no C1
-// control character, which real text never holds. The result is the name as iconv knows it
-// ("SHIFT_JIS", "WINDOWS-1251", ...), or "ISO-8859-1" when the guess fails.
+// control character, which real text never holds. A single-byte reading that still looks garbled
+// gives way to an East Asian multi-byte encoding that reads the bytes as East Asian characters
+// only. The result is the name as iconv knows it ("SHIFT_JIS", "WINDOWS-1251", ...), or
+// "ISO-8859-1" when the guess fails.
 std::string ChooseLegacyEncoding(std::string_view bytes);
 
 struct ReadableText {

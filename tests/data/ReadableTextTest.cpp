@@ -28,8 +28,16 @@ TEST(ReadableText, DecodesWhatTheDetectorCanTellAndReadsTheRestAsLatin1) {
          "\xC5\xB7\xC6\xD5\xD5\xD5\xC3\xF7\xB9\xC9\xB7\xDD\xD3\xD0\xCF\xDE\xB9\xAB\xCB\xBE",
          "[MANUFAC] 欧普照明股份有限公司", "GB18030"},
         {kJapanese, "[MORE] ダウンライト", "SHIFT_JIS"},
-        // Too short: the detector answers UTF-8 for these GBK bytes, which are not UTF-8.
-        {"[LUMINAIRE] \xCD\xB2\xB5\xC6", "[LUMINAIRE] Í²µÆ", "ISO-8859-1"},
+        // Too short: the detector answers UTF-8 for these GBK bytes, and "Í²µÆ" is no word.
+        {"[LUMINAIRE] \xCD\xB2\xB5\xC6", "[LUMINAIRE] 筒灯", "GB18030"},
+        // Shift-JIS would read lone halfwidth katakana among ideographs: "ﾃ豌蠏ﾆ".
+        {"[LUMINAIRE] \xC3\xE6\xB0\xE5\xB5\xC6", "[LUMINAIRE] 面板灯", "GB18030"},
+        // Strictly GBK, Big5 and UHC ideographs too, but the Cyrillic reading is sound.
+        {"[LUMINAIRE] \xCC\xEE\xE4\xF3\xEB\xFC \xCA\xEE\xF0\xEF\xF3\xF1",
+         "[LUMINAIRE] Модуль Корпус", "WINDOWS-1251"},
+        {"[LUMINAIRE] Sv\xEDtidlo L\xE1mpatest", "[LUMINAIRE] Svítidlo Lámpatest", "WINDOWS-1250"},
+        // Garbled as Latin-1, but Shift-JIS reads only halfwidth katakana: no double byte.
+        {"[TEST] \xC4\xB0\xC4", "[TEST] Ä°Ä", "ISO-8859-1"},
         // The detector's ISO-8859-3 reads 0x81 as a C1 control character.
         {"M\xFCller \x81", "Müller \xC2\x81", "ISO-8859-1"},
     };
@@ -49,9 +57,9 @@ TEST(ReadableText, LinesInUtf8StayAndTheOthersShareOneEncoding) {
     EXPECT_EQ(DecodeReadableLines({"[TEST] 1", "[LAMP] \xC2\xB0"}).encoding, "UTF-8");
 }
 
-// The few Japanese characters of these samples are too little for the detector alone; one more
-// line in the same encoding lets it read the header, the samples' own bytes included.
-TEST(ReadableText, ShiftJisSamplesDecodeOnceTheHeaderHoldsEnoughJapanese) {
+// Only a few Japanese characters each, which the detector alone reads as Central European or
+// not at all.
+TEST(ReadableText, ShortShiftJisSamplesDecodeAsJapanese) {
     for (const auto& [sample, line] :
          {std::pair{"lm1995_shift_jis_181_per_line.ies", "[LUMCAT] EL-D3524W/2W AHTZ LED3640lm "
                                                          "W(定格ﾓｰﾄﾞ)"},
@@ -61,7 +69,6 @@ TEST(ReadableText, ShiftJisSamplesDecodeOnceTheHeaderHoldsEnoughJapanese) {
         TextLines header;
         LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + sample, record, fileLines, header,
                        nullptr);
-        header.push_back(kJapanese);
         const ReadableLines decoded = DecodeReadableLines(header);
         EXPECT_EQ(decoded.encoding, "SHIFT_JIS") << sample;
         ASSERT_GT(decoded.lines.size(), 4u) << sample;
