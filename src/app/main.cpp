@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::TMainWindow mainWindow(&settings);
-    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
+    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();
     return lumetra::LumetraApplication::exec();

@@ -125,7 +125,8 @@ int RunGonio(const QStringList& arguments) {
     const GonioOptions& options = *parsed.options;
 
     tIES record;
-    if (!LoadRecord(options.input, record))
+    bool readerMessage = false;
+    if (!LoadRecord(options.input, record, &readerMessage))
         return 1;
     if (const auto error = PlaneError(options, record))
         return Fail(*error);
@@ -134,7 +135,7 @@ int RunGonio(const QStringList& arguments) {
     try {
         ExportGoniogram(options.output, options.size, record, view,
                         "Goniogram of " + QFileInfo(options.input).fileName());
-        return 0;
+        return readerMessage ? kExitReaderMessage : 0;
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

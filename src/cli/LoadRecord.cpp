@@ -6,6 +6,7 @@
 #include "data/TextEncoding.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace lumetra::cli {
@@ -14,14 +15,22 @@ QString ErrorText(const std::exception& error) {
     return QString::fromStdString(ToUtf8(error.what()));
 }
 
-bool LoadRecord(const QString& fileName, tIES& record) {
-    LuminaireFacts unused;
-    return LoadRecord(fileName, record, unused);
+void PrintReaderMessage(const std::string& text) {
+    std::string lines = ToUtf8(text);
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    std::fprintf(stderr, "%s\n", lines.c_str());
 }
 
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts) {
-    const Notifier notify = [](const std::string& text) {
-        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+bool LoadRecord(const QString& fileName, tIES& record, bool* readerMessage) {
+    LuminaireFacts unused;
+    return LoadRecord(fileName, record, unused, readerMessage);
+}
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts, bool* readerMessage) {
+    const Notifier notify = [readerMessage](const std::string& text) {
+        PrintReaderMessage(text);
+        if (readerMessage)
+            *readerMessage = true;
     };
     TextLines fileLines;
     TextLines headerLines;

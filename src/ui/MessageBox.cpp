@@ -2,7 +2,9 @@
 
 #include "data/TextEncoding.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace lumetra {
 
@@ -14,6 +16,16 @@ MessageBoxHook& Hook() {
 }
 
 } // namespace
+
+// A box sizes itself to its text; for a short text the title bar would cut the caption. The
+// title bar's buttons and margins need room beside it as well.
+void WidenForCaption(QMessageBox& box) {
+    constexpr int kTitleBarExtras = 160;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 void SetMessageBoxHook(MessageBoxHook hook) {
     Hook() = std::move(hook);
@@ -28,6 +40,7 @@ void ShowMessage(QWidget* parent, const QString& text) {
     QString shown = text;
     shown.replace("\r\n", "\n").replace('\r', '\n');
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, shown, QMessageBox::Ok, parent);
+    WidenForCaption(box);
     box.exec();
 }
 

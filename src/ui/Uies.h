@@ -77,6 +77,10 @@ class TMainWindow : public QWidget {
     void FormClose();
     void FormResize();
     void FileListBox1DblClick();
+    // A click on the selected file reads it again when it changed on disk.
+    void FileListBox1Click();
+    // F5: the folder and file lists filled again, the selected file read again if it changed.
+    void FormRefresh();
     void PaintBox1Paint();
     void PaintBox1Click();
     void PaintBox1MouseDown(Qt::MouseButtons held);
@@ -142,6 +146,9 @@ class TMainWindow : public QWidget {
     void ConnectPaintBox();
     void PaintGoniogram();
     void ShowPlaneSelector(const PlaneSelector& selector);
+    void ConnectFileChecks();
+    bool LoadSelectedFile();
+    void ShowLoadState();
     void SetDescription(const QString& text);
     void ApplyRenderButtonRule();
     void RenderAndComeBack();
