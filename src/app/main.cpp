@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
-    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings);
+    lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.

@@ -96,7 +96,8 @@ int RunGonio(const QStringList& arguments) {
     const GonioOptions& options = *parsed.options;
 
     tIES record;
-    if (!LoadRecord(options.input, record))
+    bool readerMessage = false;
+    if (!LoadRecord(options.input, record, &readerMessage))
         return 1;
     if (const auto error = PlaneError(options, record))
         return Fail(*error);
@@ -105,7 +106,7 @@ int RunGonio(const QStringList& arguments) {
     try {
         ExportGoniogramAsShown(options.output, options.size, record, view,
                                "Goniogram of " + QFileInfo(options.input).fileName());
-        return 0;
+        return readerMessage ? kExitReaderMessage : 0;
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }

@@ -64,7 +64,7 @@ int RunInfo(const QStringList& arguments) {
 
     std::optional<std::string> message;
     const Notifier notify = [&message](const std::string& text) {
-        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+        PrintReaderMessage(text);
         if (!message)
             message = text;
     };

@@ -109,7 +109,8 @@ int RunRender(const QStringList& arguments) {
     const RenderOptions& options = *parsed.options;
 
     tIES record;
-    if (!LoadRecord(options.input, record))
+    bool readerMessage = false;
+    if (!LoadRecord(options.input, record, &readerMessage))
         return 1;
     if (const auto error = RecordError(options, record))
         return Fail(*error);
@@ -123,7 +124,7 @@ int RunRender(const QStringList& arguments) {
     }
     if (const auto error = WritePng(PictureOf(grid), options.output))
         return Fail(*error);
-    return 0;
+    return readerMessage ? kExitReaderMessage : 0;
 }
 
 } // namespace lumetra::cli

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <exception>
+#include <string>
 
 namespace lumetra::cli {
 
@@ -23,11 +24,19 @@ int Fail(const QString& message);
 // The error's text, decoded for printing.
 QString ErrorText(const std::exception& error);
 
+// Exit status of gonio and render when the picture was written but the reader reported a
+// message about the file: its values may not be what the file meant.
+inline constexpr int kExitReaderMessage = 3;
+
 // Loads a file as the viewer does, the reader's message on stderr. On failure prints the error
-// and returns false.
-bool LoadRecord(const QString& fileName, tIES& record);
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts);
+// and returns false. readerMessage, when given, tells whether the reader reported a message.
+bool LoadRecord(const QString& fileName, tIES& record, bool* readerMessage = nullptr);
 bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
-                TextLines& headerLines);
+                bool* readerMessage = nullptr);
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines, bool* readerMessage = nullptr);
+
+// The reader's message as a terminal line: its carriage returns become line feeds.
+void PrintReaderMessage(const std::string& text);
 
 } // namespace lumetra::cli

@@ -6,6 +6,7 @@
 #include "eulumdat/PhotometryFile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace lumetra::cli {
@@ -19,20 +20,28 @@ QString ErrorText(const std::exception& error) {
     return QString::fromStdString(ToUtf8(error.what()));
 }
 
-bool LoadRecord(const QString& fileName, tIES& record) {
-    LuminaireFacts unused;
-    return LoadRecord(fileName, record, unused);
+void PrintReaderMessage(const std::string& text) {
+    std::string lines = ToUtf8(text);
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    std::fprintf(stderr, "%s\n", lines.c_str());
 }
 
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts) {
+bool LoadRecord(const QString& fileName, tIES& record, bool* readerMessage) {
+    LuminaireFacts unused;
+    return LoadRecord(fileName, record, unused, readerMessage);
+}
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts, bool* readerMessage) {
     TextLines headerLines;
-    return LoadRecord(fileName, record, facts, headerLines);
+    return LoadRecord(fileName, record, facts, headerLines, readerMessage);
 }
 
 bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
-                TextLines& headerLines) {
-    const Notifier notify = [](const std::string& text) {
-        std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+                TextLines& headerLines, bool* readerMessage) {
+    const Notifier notify = [readerMessage](const std::string& text) {
+        PrintReaderMessage(text);
+        if (readerMessage)
+            *readerMessage = true;
     };
     TextLines fileLines;
     try {

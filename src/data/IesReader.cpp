@@ -173,10 +173,32 @@ LuminaireFacts FactsOf(const long double (&leading)[13]) {
     return facts;
 }
 
-void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseError) {
+// Where the first angle or candela value that set the parse-error flag starts in the text.
+struct FirstValueFailure {
+    bool seen = false;
+    bool ranOut = false; // the numbers ran out: a short file, not a malformed value
+    std::size_t offset = 0;
+};
+
+void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseError,
+              FirstValueFailure& failure) {
     list.resize(count);
-    for (auto& value : list)
+    for (auto& value : list) {
         value = ReadNumber(text, parseError);
+        if (parseError && !failure.seen) {
+            failure.seen = true;
+            failure.offset = text.lastTokenStart();
+            // A token always ends in a space; none after its start means there was no token.
+            failure.ranOut = text.text().find(' ', failure.offset) == std::string::npos;
+        }
+    }
+}
+
+std::size_t MessageLine(const LeadingNumberReader& reader,
+                        const std::vector<std::size_t>& lineStarts, std::size_t headerCount,
+                        std::size_t totalLines) {
+    return reader.ranOut() ? totalLines
+                           : FileLineOf(reader.failureOffset(), lineStarts, headerCount);
 }
 
 } // namespace
@@ -238,12 +260,9 @@ bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
     for (auto& value : leading)
         value = reader.Read();
     // The message comes once, right after the thirteenth number, whatever follows.
-    if (reader.failed() && notify) {
-        const std::size_t line = reader.ranOut()
-                                     ? totalLines
-                                     : FileLineOf(reader.failureOffset(), lineStarts, headerCount);
-        notify("Error!\r\rLine " + std::to_string(line));
-    }
+    if (reader.failed() && notify)
+        notify("Error!\r\rLine " +
+               std::to_string(MessageLine(reader, lineStarts, headerCount, totalLines)));
 
     // Checked before the record changes or anything is allocated, so a refused file leaves the
     // record as a file with nothing after its TILT line does.
@@ -264,11 +283,18 @@ bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
     record.UnitsType = unitsType;
     facts = FactsOf(leading);
 
-    ReadList(text, record.VerticalAngles, verticalCount, parseError);
-    ReadList(text, record.HorizontalAngles, horizontalCount, parseError);
+    // Set by the leading numbers, the flag has had its message already.
+    FirstValueFailure failure{parseError, false, 0};
+    ReadList(text, record.VerticalAngles, verticalCount, parseError, failure);
+    ReadList(text, record.HorizontalAngles, horizontalCount, parseError, failure);
     record.Candela.resize(horizontalCount);
     for (auto& plane : record.Candela)
-        ReadList(text, plane, verticalCount, parseError);
+        ReadList(text, plane, verticalCount, parseError, failure);
+    // A value that is not a number (values separated by tabs, say) leaves a luminaire that
+    // looks dark, so it is said once as well; a file that merely ends early passes silently.
+    if (!reader.failed() && failure.seen && !failure.ranOut && notify)
+        notify("Error!\r\rLine " +
+               std::to_string(FileLineOf(failure.offset, lineStarts, headerCount)));
 
     lines.assign(1, std::move(text).release());
     return parseError;

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <string>
 
 namespace lumetra {
 
@@ -20,37 +21,51 @@ class TDriveComboBox : public QComboBox {
 };
 
 // The path from the root down to the current folder, then the current folder's subfolders.
-// Activating an entry (double click or Enter) opens it.
+// Activating an entry (double click or Enter) opens it. Folders are kept by the bytes of their
+// names, so a name that is not valid UTF-8 still opens.
 class TDirectoryListBox : public QListWidget {
     Q_OBJECT
   public:
     explicit TDirectoryListBox(QWidget* parent = nullptr);
-    QString Directory() const { return directory_; }
-    // Moves to the folder; throws LumetraError when it does not exist or cannot be entered.
+    // The current folder, for reading.
+    QString Directory() const;
+    const std::string& DirectoryPath() const { return directory_; }
+    // Moves to the folder; throws LumetraError, naming it and the reason, when it does not exist
+    // or cannot be entered.
     void SetDirectory(const QString& folder);
+    void SetDirectoryPath(const std::string& folder);
+    // Lists the current folder's subfolders again.
+    void Refresh() { Fill(); }
 
   signals:
     void directoryChanged(const QString& folder);
 
   private:
     void Fill();
-    QString directory_;
+    void OpenEntry(const QListWidgetItem* item);
+    std::string directory_;
 };
 
 // Files of one folder whose names match "*.ies" or "*.ldt", ignoring letter case. Raises changed()
 // whenever its selection changes and whenever it is refilled (after which nothing is selected). It
-// fills itself when first shown; before that a folder change is only remembered.
+// fills itself when first shown; before that a folder change is only remembered. Entries keep the
+// bytes of their names; a name that is not valid UTF-8 shows with replacement characters.
 class TFileListBox : public QListWidget {
     Q_OBJECT
   public:
     explicit TFileListBox(QWidget* parent = nullptr);
-    QString Directory() const { return directory_; }
-    void SetDirectory(const QString& folder);
-    // Full name (folder and file name) of the selected entry; empty when none is selected.
+    void SetDirectory(const std::string& folder);
+    // Full name (folder and file name) of the selected entry, for reading; empty when none is
+    // selected.
     QString FileName() const;
+    // The same by its bytes, to open the file.
+    std::string SelectedPath() const;
     void Refill();
     // Selects the entry of that name, as a click does; false when the list shows no such entry.
     bool SelectFile(const QString& name);
+    // Fills the list again and selects the same file when it is still there; raises changed()
+    // only when the selection was lost.
+    void RefillKeepingSelection();
 
   signals:
     void changed();
@@ -59,7 +74,8 @@ class TFileListBox : public QListWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QString directory_;
+    void Fill();
+    std::string directory_;
     bool filled_ = false;
 };
 

@@ -3,7 +3,9 @@
 #include "ScreenCentredMessageBox.h"
 #include "data/TextEncoding.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace lumetra {
 
@@ -15,6 +17,16 @@ MessageBoxHook& Hook() {
 }
 
 } // namespace
+
+// A box sizes itself to its text; for a short text the title bar would cut the caption. The
+// title bar's buttons and margins need room beside it as well.
+void WidenForCaption(QMessageBox& box) {
+    constexpr int kTitleBarExtras = 160;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 void SetMessageBoxHook(MessageBoxHook hook) {
     Hook() = std::move(hook);
@@ -30,6 +42,7 @@ void ShowMessage(QWidget* parent, const QString& text) {
     shown.replace("\r\n", "\n").replace('\r', '\n');
     ScreenCentredMessageBox box(QMessageBox::NoIcon, kApplicationTitle, shown, QMessageBox::Ok,
                                 parent);
+    WidenForCaption(box);
     box.exec();
 }
 

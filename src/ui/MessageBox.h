@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace lumetra {
@@ -11,6 +12,9 @@ namespace lumetra {
 inline const char* const kApplicationTitle = "Lumetra";
 
 void ShowMessage(QWidget* parent, const QString& text);
+
+// Makes the box at least as wide as its title bar needs to show the whole caption.
+void WidenForCaption(QMessageBox& box);
 
 // The error report: the error's text with a full stop added when it does not end in one.
 void ShowError(QWidget* parent, const QString& text);

@@ -1,6 +1,5 @@
 #include "Uies.h"
 
-#include "FileNameBytes.h"
 #include "GuardedConnect.h"
 #include "MessageBox.h"
 #include "UiesRender.h"
@@ -57,12 +56,13 @@ void TMainWindow::ConnectHandlers() {
             [this](const QString& folder) {
                 DriveComboBox1->ShowDriveOf(folder);
                 lastFolderOnDrive_.insert(DriveComboBox1->currentData().toString(), folder);
-                FileListBox1->SetDirectory(folder);
+                FileListBox1->SetDirectory(DirectoryListBox1->DirectoryPath());
             });
     ConnectGuarded(FileListBox1, &TFileListBox::changed, this, &TMainWindow::FileListBox1DblClick);
     ConnectGuarded(ButtonRender, &QPushButton::clicked, this, &TMainWindow::ButtonRenderClick);
     ConnectToggles();
     ConnectPaintBox();
+    ConnectFileChecks();
 }
 
 // A toggle's state reaches the model however it changes, the settings included; only a click
@@ -218,15 +218,15 @@ void TMainWindow::DrawIES() {
 }
 
 void TMainWindow::FileListBox1DblClick() {
-    ShowPlaneSelector(viewer_.BeginSelection(FileNameBytes(SelectedFileName())));
+    ShowPlaneSelector(viewer_.BeginSelection(FileListBox1->SelectedPath()));
     ShowGrid();
-    const bool found = LoadSelected();
-    ShowPlaneSelector(viewer_.Selector());
+    const bool found = LoadSelectedFile();
     if (found)
         DrawIES();
-    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
     if (found)
         emit fileLoaded(SelectedFileName());
+    if (viewer_.SelectionMissing())
+        FileListBox1->RefillKeepingSelection(); // the list was out of date
     if (viewer_.AutoRenderDue(found))
         RenderWindow->DoRender();
 }
@@ -237,6 +237,7 @@ void TMainWindow::ShowPlaneSelector(const PlaneSelector& selector) {
     TrackBarDegree->setMaximum(selector.maximum);
     TrackBarDegree->setValue(selector.position);
     TrackBarDegree->setVisible(selector.visible);
+    LabelAxial->setVisible(selector.captionShown);
 }
 
 void TMainWindow::SetDescription(const QString& text) {

@@ -84,6 +84,10 @@ class TMainWindow : public QWidget {
     void FormClose();
     void FormResize();
     void FileListBox1DblClick();
+    // A click on the selected file reads it again when it changed on disk.
+    void FileListBox1Click();
+    // F5: the folder and file lists filled again, the selected file read again if it changed.
+    void FormRefresh();
     void PaintBox1Paint();
     void PaintBox1Click();
     void PaintBox1MouseDown(Qt::MouseButtons held);
@@ -167,6 +171,9 @@ class TMainWindow : public QWidget {
     void ConnectPaintBox();
     void PaintGoniogram();
     void ShowPlaneSelector(const PlaneSelector& selector);
+    void ConnectFileChecks();
+    bool LoadSelectedFile();
+    void ShowLoadState();
     void SetDescription(const QString& text);
     void ApplyRenderButtonRule();
     void RenderAndComeBack();
@@ -177,7 +184,6 @@ class TMainWindow : public QWidget {
     GonioView CurrentView() const;
     void BuildGonioMenu();
     void BuildPropertiesAccess();
-    bool LoadSelected();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.

@@ -23,17 +23,4 @@ void TMainWindow::BuildPropertiesAccess() {
             [this](const QPoint& pos) { DescriptionMenu->popup(PanelTop->mapToGlobal(pos)); });
 }
 
-// The error still ends the handler and is reported as every handler's error is; the properties
-// window hears of it first.
-bool TMainWindow::LoadSelected() {
-    try {
-        return viewer_.LoadSelection([this](const std::string& text) {
-            ShowMessage(this, QString::fromStdString(ToUtf8(text)));
-        });
-    } catch (const std::exception&) {
-        emit fileLoadFailed(SelectedFileName());
-        throw;
-    }
-}
-
 } // namespace lumetra

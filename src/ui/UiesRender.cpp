@@ -59,7 +59,9 @@ Bar* CreateBar(TRenderWindow* owner, const BarRange& range, int top,
 } // namespace
 
 TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+    // A tool window of the main window stays above that window only, never above other
+    // programs or the message boxes and dialogs of this one.
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       viewer_(viewer), settings_(settings) {

@@ -58,6 +58,8 @@ class TRenderWindow : public QWidget {
     void CheckBoxRadiosityClick();
     // One render pass of the plane selected in the main window.
     void DoRender();
+    // No file is loaded: the picture of the one before goes.
+    void ClearPicture() { Image1->SetPicture({}); }
 
     // Enables the context menu's actions while a picture is shown.
     void UpdatePictureMenu();

@@ -13,15 +13,6 @@
 
 namespace lumetra {
 
-namespace {
-
-bool FileExists(const std::string& fileName) {
-    std::error_code error;
-    return !fileName.empty() && std::filesystem::exists(fileName, error);
-}
-
-} // namespace
-
 ViewerModel::ViewerModel(ViewerData data) : data_(data) {}
 
 void ViewerModel::Start() {
@@ -39,10 +30,26 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 }
 
 bool ViewerModel::LoadSelection(const Notifier& notify) {
-    const bool found = FileExists(selected_);
+    try {
+        const bool found = LoadSelectedFile(notify);
+        if (!found && !selected_.empty())
+            ForgetLoadedFile(false);
+        return found;
+    } catch (...) {
+        ForgetLoadedFile(true);
+        throw;
+    }
+}
+
+bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
+    // Taken before the read, so a change while reading shows as a change next time.
+    loadedStamp_ = StampOf(selected_);
+    const bool found = FileExistsChecked(selected_);
     if (found) {
         loadMessage_.clear();
         data_.parseError = LoadRemembered(notify);
+        nothingLoaded_ = false;
+        loadFailed_ = false;
         const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
         // The selector refuses a maximum below its minimum: it keeps the one it had.
         if (lastPlane >= 0)
@@ -53,6 +60,7 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
             FindGlobalMaxCandela(data_.record, 0, selector_.maximum, data_.globalMaxCandela);
     }
     selector_.visible = data_.record.HorizontalAngles.size() >= 2;
+    selector_.captionShown = !nothingLoaded_;
     return found;
 }
 
@@ -74,11 +82,29 @@ bool ViewerModel::LoadRemembered(const Notifier& notify) {
 
 const LuminaireFacts& ViewerModel::Facts() const { return data_.facts; }
 
+void ViewerModel::ForgetLoadedFile(bool failed) {
+    data_.record = tIES{};
+    data_.fileLines.clear();
+    data_.headerLines.clear();
+    data_.parseError = false;
+    nothingLoaded_ = true;
+    loadFailed_ = failed;
+    selector_.enabled = false;
+    selector_.visible = false;
+    selector_.captionShown = false;
+}
+
+bool ViewerModel::SelectedFileChanged() const {
+    return !selected_.empty() && StampOf(selected_) != loadedStamp_;
+}
+
 bool ViewerModel::AutoRenderDue(bool found) const {
     return found && renderWindowVisible_ && autoUpdate_;
 }
 
 std::string ViewerModel::Description() const {
+    if (nothingLoaded_)
+        return {};
     return BuildDescription(HeaderText(DecodeReadableLines(data_.headerLines).lines));
 }
 

@@ -13,6 +13,7 @@
 // A window handler reads its event, asks the model and shows what the model returns. The model
 // uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.
 
+#include "FileStamp.h"
 #include "RenderBars.h"
 #include "ViewerData.h"
 #include "gonio/Goniogram.h"
@@ -31,6 +32,7 @@ struct PlaneSelector {
     int maximum = 0;
     bool enabled = false;
     bool visible = true;
+    bool captionShown = true; // "axially symmetric" in the place of a hidden selector
 };
 
 // What the main window does for the Render button, a switch of automatic update or a Shift-wheel
@@ -67,7 +69,16 @@ class ViewerModel {
     const PlaneSelector& BeginSelection(std::string fileName);
     // Loads the selected file when it exists and sets the selector up for it; returns whether it
     // was found. Throws LumetraError when the file cannot be read, leaving the selector disabled.
+    // A selected file that is gone or cannot be read leaves nothing loaded: no other file's data
+    // may show under its name.
     bool LoadSelection(const Notifier& notify);
+    // A file was selected but no longer exists: the file list is out of date.
+    bool SelectionMissing() const { return !selected_.empty() && nothingLoaded_ && !loadFailed_; }
+    // The selected file is not what was read: its size or modification time changed, or it is
+    // gone.
+    bool SelectedFileChanged() const;
+    // Nothing is loaded since a selected file was missing or failed to load.
+    bool NothingLoaded() const { return nothingLoaded_; }
     // After a load: a render is due when the file was found, the render window shows and
     // automatic update is on.
     bool AutoRenderDue(bool found) const;
@@ -75,7 +86,8 @@ class ViewerModel {
     // What the last load said: the reader's message or the error that ended it; empty if none.
     const std::string& LoadMessage() const { return loadMessage_; }
     // The six-line description of the header in memory as UTF-8 text (header bytes in another
-    // encoding decoded for reading), lines ended by carriage returns.
+    // encoding decoded for reading), lines ended by carriage returns; empty while nothing is
+    // loaded.
     std::string Description() const;
 
     const PlaneSelector& Selector() const { return selector_; }
@@ -95,7 +107,7 @@ class ViewerModel {
     RenderAction RenderRequest() const;
 
     // The paint area draws curves only while a file is selected.
-    bool DrawsCurves() const { return !selected_.empty(); }
+    bool DrawsCurves() const { return !selected_.empty() && !nothingLoaded_; }
     // The fit toggle changed: recomputes the global peak when fit went up; true to redraw.
     bool FitChanged();
     // The orthogonal toggle redraws only at plane 0 of a file with several planes.
@@ -119,11 +131,16 @@ class ViewerModel {
     const LuminaireFacts& Facts() const;
 
   private:
+    bool LoadSelectedFile(const Notifier& notify);
+    void ForgetLoadedFile(bool failed);
     bool LoadRemembered(const Notifier& notify);
 
     ViewerData data_;
     std::string selected_;
     std::string loadMessage_;
+    std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read
+    bool nothingLoaded_ = false;
+    bool loadFailed_ = false;
     PlaneSelector selector_;
     bool fit_ = false;
     bool ortho_ = false;

@@ -121,6 +121,18 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndMissingFiles) {
     EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(RenderCommand, AReaderMessageStillWritesThePictureAndExitsThree) {
+    const fs::path input = WriteIes("IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 3 1 1 2 0 0 0\n1 1 100\n"
+                                    "0 45 90\n0\n100 5x0 20\n");
+    const fs::path out = Out("out.png");
+    const CliRun result = Run({input.string(), "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.err, "Error!\n\nLine 7\n");
+    const std::string png = ReadWholeFile(out);
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(BigEndian(png, 16), 300u);
+}
+
 TEST_F(RenderCommand, AFileWithoutAnglesHasNothingToRender) {
     const fs::path input =
         WriteIes("IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 0 0 1 2 0 0 0\n1 1 100\n");

@@ -110,7 +110,7 @@ TEST(Separators, CommaInsideANumberSplitsIt) {
 TEST(Separators, TabIsNoSeparator) {
     const auto out = ReadText(kHeader + kLeading + "0 45 90\n0 90\n10\t20 30\n40 50 60\n");
     EXPECT_TRUE(out.parseError);
-    EXPECT_TRUE(out.messages.empty()) << "a bad candela value passes silently";
+    EXPECT_EQ(out.messages, (std::vector<std::string>{"Error!\r\rLine 7"}));
     EXPECT_EQ(out.record.Candela[0][0], 0) << "\"10<TAB>20\" is one token that fails";
     EXPECT_EQ(out.record.Candela[0][1], 30);
 }
@@ -299,10 +299,10 @@ TEST(MissingAndExtraNumbers, SeveralBadLeadingNumbersShowOneMessage) {
     EXPECT_EQ(out.messages.size(), 1u);
 }
 
-TEST(MissingAndExtraNumbers, BadAngleSetsTheFlagWithoutAMessage) {
+TEST(MissingAndExtraNumbers, BadAngleShowsTheMessageNamingItsLine) {
     const auto out = ReadText(kHeader + kLeading + "0 4x5 90\n0 90\n10 20 30\n40 50 60\n");
     EXPECT_TRUE(out.parseError);
-    EXPECT_TRUE(out.messages.empty());
+    EXPECT_EQ(out.messages, (std::vector<std::string>{"Error!\r\rLine 5"}));
     EXPECT_EQ(out.record.VerticalAngles, (tArrEx{0, 0, 90}));
     EXPECT_EQ(out.record.Candela[1], (tArrEx{40, 50, 60}));
 }

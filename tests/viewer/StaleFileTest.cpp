@@ -1,0 +1,120 @@
+// A selected file that vanished, failed to load or changed on disk: the model never keeps
+// another file's data under its name, and tells when the file is not what was read.
+
+#include "data/Errors.h"
+#include "viewer/ViewerModel.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace lumetra::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
+const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
+
+fs::path Sample(const char* name) {
+    return fs::path(LUMETRA_SAMPLES_DIR) / name;
+}
+
+void Write(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// What happens on disk between the first load and the next selection.
+enum class Disk { Nothing, Delete, Rename, Empty, TiltLast, Replace, Touch };
+
+struct Row {
+    const char* name;
+    Disk disk;
+    bool changedBefore; // SelectedFileChanged() once the disk changed (what a click or F5 asks)
+    bool found;
+    bool throws;
+    bool missing;
+    std::size_t planes; // loaded afterwards
+};
+
+const Row kRows[] = {
+    {"unchanged", Disk::Nothing, false, true, false, false, 5},
+    {"deleted", Disk::Delete, true, false, false, true, 0},
+    {"renamed", Disk::Rename, true, false, false, true, 0},
+    {"emptied", Disk::Empty, true, true, true, false, 0},
+    {"nothing after TILT", Disk::TiltLast, true, true, true, false, 0},
+    {"replaced by another file", Disk::Replace, true, true, false, false, 1},
+    {"touched", Disk::Touch, true, true, false, false, 5},
+};
+
+void ChangeDisk(Disk disk, const fs::path& file) {
+    switch (disk) {
+    case Disk::Nothing:
+        return;
+    case Disk::Delete:
+        fs::remove(file);
+        return;
+    case Disk::Rename:
+        fs::rename(file, file.string() + ".old");
+        return;
+    case Disk::Empty:
+        Write(file, "");
+        return;
+    case Disk::TiltLast:
+        Write(file, "IESNA:LM-63-2002\r\n[TEST] x\r\nTILT=NONE\r\n");
+        return;
+    case Disk::Replace:
+        fs::copy_file(Sample(kOnePlane), file, fs::copy_options::overwrite_existing);
+        return;
+    case Disk::Touch:
+        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::hours(1));
+        return;
+    }
+}
+
+TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        const fs::path folder =
+            fs::temp_directory_path() / ("lumetra-stale-" + std::to_string(getpid()));
+        fs::create_directories(folder);
+        const fs::path file = folder / "selected.ies";
+        fs::copy_file(Sample(kFivePlanes), file, fs::copy_options::overwrite_existing);
+        tIES record;
+        TextLines fileLines, headerLines;
+        bool parseError = false, pending = false;
+        long double peak = 0;
+        int drawn = 0, rendered = 0;
+        std::string renderedFile;
+        ViewerModel model({record, fileLines, headerLines, parseError, peak, drawn, rendered,
+                           renderedFile, pending});
+        model.BeginSelection(file.string());
+        ASSERT_TRUE(model.LoadSelection(nullptr));
+        ASSERT_FALSE(model.SelectedFileChanged());
+
+        ChangeDisk(row.disk, file);
+        EXPECT_EQ(model.SelectedFileChanged(), row.changedBefore);
+        model.BeginSelection(file.string());
+        bool found = false;
+        if (row.throws)
+            EXPECT_THROW(model.LoadSelection(nullptr), LumetraError);
+        else
+            found = model.LoadSelection(nullptr);
+        EXPECT_EQ(found, row.found && !row.throws);
+        EXPECT_EQ(model.SelectionMissing(), row.missing);
+        EXPECT_FALSE(model.SelectedFileChanged()) << "what was read, or tried, is remembered";
+        EXPECT_EQ(record.Candela.size(), row.planes);
+        EXPECT_EQ(model.CanRender(), row.planes > 0);
+        EXPECT_EQ(model.DrawsCurves(), row.planes > 0);
+        EXPECT_EQ(model.Description().empty(), row.planes == 0);
+        EXPECT_EQ(model.Selector().captionShown, row.planes > 0);
+        EXPECT_EQ(model.Selector().visible, row.planes > 1);
+        EXPECT_EQ(model.Selector().enabled, row.planes > 0);
+        fs::remove_all(folder);
+    }
+}
+
+} // namespace
+} // namespace lumetra::test
