@@ -88,8 +88,9 @@ TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
         long double peak = 0;
         int drawn = 0, rendered = 0;
         std::string renderedFile;
+        LuminaireFacts facts;
         ViewerModel model({record, fileLines, headerLines, parseError, peak, drawn, rendered,
-                           renderedFile, pending});
+                           renderedFile, pending, facts});
         model.BeginSelection(file.string());
         ASSERT_TRUE(model.LoadSelection(nullptr));
         ASSERT_FALSE(model.SelectedFileChanged());
