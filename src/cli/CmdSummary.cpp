@@ -1,11 +1,11 @@
 // lumetra-cli summary: the photometric summary of a file, as text or as one JSON object.
 
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ExtendedJson.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 
@@ -65,20 +65,17 @@ void PrintText(const PhotometricSummary& s) {
 } // namespace
 
 int RunSummary(const QStringList& arguments) {
-    QStringList files = arguments;
-    const bool json = files.removeAll("--json") > 0;
-    if (files.size() != 1 || files.front().startsWith("-")) {
-        std::fputs("Usage: lumetra-cli summary FILE [--json]\n", stderr);
-        return 2;
-    }
+    const Parsed<SummaryOptions> parsed = ParseSummaryOptions(arguments);
+    if (!parsed.options)
+        return Fail(parsed.error) + 1; // a usage error exits with 2
     tIES record;
     LuminaireFacts facts;
-    if (!LoadRecord(files.front(), record, facts))
+    if (!LoadRecord(parsed.options->input, record, facts))
         return 1;
     if (!summary::HasPhotometricData(record))
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(record, facts);
-    if (json)
+    if (parsed.options->json)
         std::cout << SummaryJson(s).dump() << '\n';
     else
         PrintText(s);

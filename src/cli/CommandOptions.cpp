@@ -1,5 +1,7 @@
 #include "CommandOptions.h"
 
+#include "surface/ExportRules.h"
+
 #include <QFileInfo>
 #include <limits>
 
@@ -27,12 +29,12 @@ QString Joined(const QStringList& suffixes, const QString& before) {
     return parts.join(" or ");
 }
 
-} // namespace
-
-std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
-                                           const QStringList& arguments,
-                                           const QStringList& suffixes, QString& input,
-                                           QString& output) {
+// ParseInputAndOutput without the check of the output's suffix, for a command that settles
+// the output name itself.
+std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const QString& command,
+                                               const QStringList& arguments,
+                                               const QStringList& suffixes, QString& input,
+                                               QString& output) {
     if (!parser.parse(QStringList{"lumetra-cli " + command} + arguments))
         return parser.errorText();
     if (parser.positionalArguments().size() != 1)
@@ -41,9 +43,45 @@ std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QSt
     if (!parser.isSet("o"))
         return "Missing the output file (" + Joined(suffixes, "-o OUT.") + ").";
     output = parser.value("o");
+    return std::nullopt;
+}
+
+constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
+constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+
+} // namespace
+
+std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
+                                           const QStringList& arguments,
+                                           const QStringList& suffixes, QString& input,
+                                           QString& output) {
+    if (auto error = ParseInputAndOutputName(parser, command, arguments, suffixes, input, output))
+        return error;
     if (!suffixes.contains(QFileInfo(output).suffix().toLower()))
         return "The output file must end in " + Joined(suffixes, ".") + ": " + output;
     return std::nullopt;
+}
+
+Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
+    QStringList files = arguments;
+    const bool json = files.removeAll("--json") > 0;
+    if (files.size() != 1 || files.front().startsWith("-"))
+        return {std::nullopt, kSummaryUsage};
+    return {SummaryOptions{files.front(), json}, {}};
+}
+
+Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
+    SheetOptions options;
+    if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
+                                                   options.input, options.output))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
+    if (!choice.target)
+        return Refused<SheetOptions>(choice.error, kSheetUsage);
+    options.output = choice.target->fileName;
+    return {options, {}};
 }
 
 } // namespace lumetra::cli

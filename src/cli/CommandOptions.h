@@ -62,4 +62,18 @@ struct CheckOptions {
 };
 std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments);
 
+// summary FILE [--json]; --json may stand anywhere. Refused with the usage line alone.
+struct SummaryOptions {
+    QString input;
+    bool json = false;
+};
+Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments);
+
+// sheet FILE -o OUT.pdf; ".pdf" is added to an output name without an extension.
+struct SheetOptions {
+    QString input;
+    QString output;
+};
+Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
+
 } // namespace lumetra::cli

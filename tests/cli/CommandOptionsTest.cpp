@@ -84,6 +84,55 @@ TEST(CommandOptions, RenderClampsBarPositionsAsTheBarsDo) {
     }
 }
 
+TEST(CommandOptions, SheetRefusesWhatItCannotWriteWithItsUsage) {
+    const RefusedRow rows[] = {
+        {{"in.ies"}, "Missing the output file (-o OUT.pdf)."},
+        {{"-o", "x.pdf"}, "sheet takes exactly one input file."},
+        {{"in.ies", "-o", "x.png"}, "files ending in .png are not written here"},
+        {{"in.ies", "-o", "x.pdf", "--json"}, "Unknown option 'json'."},
+    };
+    for (const RefusedRow& row : rows) {
+        const auto parsed = ParseSheetOptions(row.arguments);
+        EXPECT_FALSE(parsed.options) << row.arguments.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(row.error)) << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.error.endsWith("\nUsage: lumetra-cli sheet FILE -o OUT.pdf"));
+    }
+}
+
+TEST(CommandOptions, SheetAddsPdfToAnOutputNameWithoutOne) {
+    const struct {
+        QString output, written;
+    } rows[] = {{"sheet", "sheet.pdf"}, {"lamp.v2", "lamp.v2.pdf"}, {"x.PDF", "x.PDF"}};
+    for (const auto& row : rows) {
+        const auto parsed = ParseSheetOptions({"in.ies", "--output", row.output});
+        ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+        EXPECT_EQ(parsed.options->input, "in.ies");
+        EXPECT_EQ(parsed.options->output, row.written);
+    }
+}
+
+TEST(CommandOptions, SummaryTakesOneFileAndJsonAnywhere) {
+    struct Row {
+        QStringList arguments;
+        bool valid, json;
+        QString input;
+    };
+    const Row rows[] = {
+        {{}, false, false, {}},          {{"--json"}, false, false, {}},
+        {{"-v", "a"}, false, false, {}}, {{"a", "b"}, false, false, {}},
+        {{"a"}, true, false, "a"},       {{"a", "--json", "--json"}, true, true, "a"},
+    };
+    for (const Row& row : rows) {
+        const auto parsed = ParseSummaryOptions(row.arguments);
+        ASSERT_EQ(parsed.options.has_value(), row.valid) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.error, row.valid ? "" : "Usage: lumetra-cli summary FILE [--json]");
+        if (!parsed.options)
+            continue;
+        EXPECT_EQ(parsed.options->json, row.json);
+        EXPECT_EQ(parsed.options->input, row.input);
+    }
+}
+
 TEST(CommandOptions, CheckTakesOptionsBeforeThePathsUntilADoubleDash) {
     struct Row {
         QStringList arguments;
