@@ -105,12 +105,9 @@ struct Subcommand {
     int (*run)(const QStringList& arguments);
 };
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},
-    {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},
-    {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary},
-    {"sheet", lumetra::cli::RunSheet},
+    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
 };
 
 int main(int argc, char* argv[]) {

@@ -32,8 +32,9 @@ bool Wanted(const std::filesystem::directory_entry& entry, EntryKind kind) {
         return entry.is_directory(error);
     // In a folder that may be listed but not entered a file cannot be looked at; it is listed
     // all the same, so that opening it says why it cannot be read.
-    return IsPhotometricFileName(name) && (entry.is_regular_file(error) ||
-                                 (error && error != std::errc::no_such_file_or_directory));
+    return IsPhotometricFileName(name) &&
+           (entry.is_regular_file(error) ||
+            (error && error != std::errc::no_such_file_or_directory));
 }
 
 } // namespace

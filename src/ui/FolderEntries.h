@@ -15,9 +15,9 @@ struct FolderEntry {
 
 enum class EntryKind { Folders, PhotometricFiles };
 
-// The folder's subfolders, or its files named "*.ies" or "*.ldt" in any letter case, hidden ones left out,
-// sorted by their shown names ignoring case. Throws LumetraError, naming the folder and the
-// reason, when the folder cannot be listed.
+// The folder's subfolders, or its files named "*.ies" or "*.ldt" in any letter case, hidden ones
+// left out, sorted by their shown names ignoring case. Throws LumetraError, naming the folder and
+// the reason, when the folder cannot be listed.
 std::vector<FolderEntry> ListFolder(const std::string& folder, EntryKind kind);
 
 // The name for reading of a path given by its bytes.

@@ -54,9 +54,10 @@ void TMainWindow::SaveGoniogramAs() {
     const auto size = AskExportSize(this, "Goniogram Size", kGoniogramExportSize);
     const QFileInfo ies(SelectedFileName());
     const auto target =
-        size ? AskExportTarget(this, "Save Goniogram As", ies.dir().filePath(ies.completeBaseName()),
-                               {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg})
-             : std::nullopt;
+        size
+            ? AskExportTarget(this, "Save Goniogram As", ies.dir().filePath(ies.completeBaseName()),
+                              {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg})
+            : std::nullopt;
     if (target)
         SaveGoniogram(target->fileName, *size, SaveFilter(target->format));
 }
@@ -74,7 +75,9 @@ void TMainWindow::CopyGoniogram() {
         GoniogramImage(QSize(side, side), viewer_.Record(), CurrentView()));
 }
 
-void TMainWindow::SaveDataSheetAs() { lumetra::SaveDataSheetAs(this, viewer_); }
+void TMainWindow::SaveDataSheetAs() {
+    lumetra::SaveDataSheetAs(this, viewer_);
+}
 
 QString TMainWindow::GonioToolTip(const QPoint& pos) const {
     if (!viewer_.DrawsCurves())

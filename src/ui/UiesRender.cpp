@@ -61,9 +61,8 @@ Bar* CreateBar(TRenderWindow* owner, const BarRange& range, int top,
 TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWidget* parent)
     // A tool window of the main window stays above that window only, never above other
     // programs or the message boxes and dialogs of this one.
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       viewer_(viewer), settings_(settings) {
     RenderWindow = this;
     setWindowTitle("Render");
@@ -268,8 +267,8 @@ void TRenderWindow::SavePictureAs() {
     const QString suggested = ies.fileName().isEmpty()
                                   ? QString("render")
                                   : ies.dir().filePath(ies.completeBaseName() + "-render");
-    const auto target = size ? AskExportTarget(this, "Save Picture As", suggested, kPictureFormats)
-                             : std::nullopt;
+    const auto target =
+        size ? AskExportTarget(this, "Save Picture As", suggested, kPictureFormats) : std::nullopt;
     if (target)
         SavePicture(target->fileName, size, SaveFilter(target->format));
 }

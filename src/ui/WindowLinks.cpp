@@ -16,8 +16,7 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
-    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties,
-                   &TPropertiesWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
 }

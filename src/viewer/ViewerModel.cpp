@@ -80,7 +80,9 @@ bool ViewerModel::LoadRemembered(const Notifier& notify) {
     }
 }
 
-const LuminaireFacts& ViewerModel::Facts() const { return data_.facts; }
+const LuminaireFacts& ViewerModel::Facts() const {
+    return data_.facts;
+}
 
 void ViewerModel::ForgetLoadedFile(bool failed) {
     data_.record = tIES{};

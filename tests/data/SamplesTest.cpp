@@ -42,8 +42,8 @@ struct SoundSample {
     int horizontal;
     long double firstVertical, lastVertical;
     long double firstHorizontal, lastHorizontal;
-    std::size_t headerLines;    // up to and including the TILT line
-    int messageLine = 0; // the line named when values do not convert (tabs between them)
+    std::size_t headerLines; // up to and including the TILT line
+    int messageLine = 0;     // the line named when values do not convert (tabs between them)
 
     friend void PrintTo(const SoundSample& s, std::ostream* os) { *os << s.file; }
 };

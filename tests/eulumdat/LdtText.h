@@ -3,14 +3,14 @@
 // one lamp set of 2 lamps with 2000 lm and a conversion factor of 1.5, so candela = 3 x cd/klm.
 // Stored plane k (file order) holds 100 (k + 1) + v cd/klm at gamma index v: every plane differs.
 
-#include "support/LoadOutcome.h"
-#include "support/TempFolder.h"
 #include "data/Errors.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 #include "data/TextLines.h"
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/StoredPlanes.h"
+#include "support/LoadOutcome.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <optional>

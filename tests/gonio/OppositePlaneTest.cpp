@@ -1,11 +1,9 @@
+#include "data/Errors.h"
+#include "data/Loading.h"
 #include "gonio/Curves.h"
 #include "gonio/Goniogram.h"
 
-#include "data/Errors.h"
-#include "data/Loading.h"
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace lumetra {

@@ -1,7 +1,7 @@
 #include "UiFixture.h"
 #include "data/Errors.h"
-#include "ui/DataSheetSaving.h"
 #include "gonio/NumberText.h"
+#include "ui/DataSheetSaving.h"
 
 #include <QClipboard>
 #include <QLocale>

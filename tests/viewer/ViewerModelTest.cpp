@@ -31,9 +31,9 @@ struct LocalData {
     bool renderPending = false;
     LuminaireFacts facts;
     ViewerData Refs() {
-        return {record,           fileLines,       headerLines,        parseError,
-                globalMaxCandela, lastDrawnDegree, lastRenderedDegree, lastRenderedFile,
-                renderPending,    facts};
+        return {
+            record,          fileLines,          headerLines,      parseError,    globalMaxCandela,
+            lastDrawnDegree, lastRenderedDegree, lastRenderedFile, renderPending, facts};
     }
 };
 
