@@ -88,7 +88,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 // user's file is kept whole whatever it holds.
 QString IniFile::MoveAside() {
     for (int number = 1; number <= kMaxAsideNames; ++number) {
-        const QString aside = AsideName(fileName_, number);
+        QString aside = AsideName(fileName_, number);
         if (QFileInfo::exists(aside))
             continue;
         if (!QFile::rename(fileName_, aside))

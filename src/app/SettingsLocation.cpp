@@ -33,7 +33,7 @@ QString SettingsFileNameFor(const QString& programFolder) {
     const SettingsPlaceFacts facts{
         programFolder, folder.isDir() && folder.isWritable(), file.isFile() && file.isWritable(),
         qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME")};
-    const QString chosen = ChooseSettingsFileName(facts);
+    QString chosen = ChooseSettingsFileName(facts);
     QDir().mkpath(QFileInfo(chosen).path());
     return chosen;
 }

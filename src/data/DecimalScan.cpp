@@ -74,6 +74,23 @@ const char* AccumulateDigits(const char* p, const char* end, std::uint64_t& digi
     return p;
 }
 
+// Reads an optional exponent ("e" or "E", a sign, digits) from p; returns where it ends, or
+// nullptr when the letter has no digits after it.
+const char* ReadExponentPart(const char* p, const char* end, std::int64_t& exponent) {
+    exponent = 0;
+    if (p == end || (*p != 'e' && *p != 'E'))
+        return p;
+    const bool negative = ++p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-'))
+        ++p;
+    const char* const digitsBegin = p;
+    p = ReadExponent(p, end, exponent);
+    if (p == digitsBegin)
+        return nullptr;
+    exponent = negative ? -exponent : exponent;
+    return p;
+}
+
 long double Scaled(std::uint64_t digits, std::int64_t scale) {
     const auto integer = static_cast<long double>(digits); // exact: 64-bit significand
     return scale >= 0 ? integer * kExactPowersOfTen[scale] : integer / kExactPowersOfTen[-scale];
@@ -100,18 +117,8 @@ DecimalScan ScanDecimal(std::string_view token, long double& value) {
     if (intBegin == intEnd && fracBegin == fracEnd)
         return DecimalScan::Invalid;
     std::int64_t exponent = 0;
-    p = fracEnd;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        const bool negativeExponent = ++p != end && *p == '-';
-        if (p != end && (*p == '+' || *p == '-'))
-            ++p;
-        const char* const exponentBegin = p;
-        p = ReadExponent(p, end, exponent);
-        if (p == exponentBegin)
-            return DecimalScan::Invalid;
-        exponent = negativeExponent ? -exponent : exponent;
-    }
-    if (p != end)
+    p = ReadExponentPart(fracEnd, end, exponent);
+    if (p == nullptr || p != end)
         return DecimalScan::Invalid;
     Significand s{digits, -(fracEnd - fracBegin), true};
     if ((intEnd - intBegin) + (fracEnd - fracBegin) > kMaxExactDigits)

@@ -241,6 +241,43 @@ std::string SplitHeader(TextLines& lines, TextLines& headerLines) {
 
 namespace {
 
+void NotifyLine(const Notifier& notify, std::size_t line) {
+    if (notify)
+        notify("Error!\r\rLine " + std::to_string(line));
+}
+
+// Counts, factors and facts from the thirteen leading numbers. The counts are checked before the
+// record changes or anything is allocated, so a refused file leaves the record as a file with
+// nothing after its TILT line does.
+void TakeLeadingNumbers(const long double (&leading)[13], tIES& record, LuminaireFacts& facts) {
+    const std::uint16_t verticalCount = RoundedLowWord(leading[3], "vertical angle count");
+    const std::uint16_t horizontalCount = RoundedLowWord(leading[4], "horizontal angle count");
+    const std::uint16_t unitsType = RoundedLowWord(leading[6], "units type");
+    const unsigned long grid = static_cast<unsigned long>(verticalCount) * horizontalCount;
+    if (grid > kMaxCandelaValues)
+        throw LumetraError("The file declares " + std::to_string(verticalCount) + " x " +
+                           std::to_string(horizontalCount) +
+                           " candela values, more than the viewer supports (" +
+                           std::to_string(kMaxCandelaValues) + ")");
+
+    record.LampLumens = leading[1];
+    record.CandelaMultiplier = leading[2];
+    record.VerticalCount = verticalCount;
+    record.HorizontalCount = horizontalCount;
+    record.UnitsType = unitsType;
+    facts = FactsOf(leading);
+}
+
+// The angle lists and the candela planes, as many as the record's counts say.
+void ReadAnglesAndCandela(NumericText& text, tIES& record, bool& parseError,
+                          FirstValueFailure& failure) {
+    ReadList(text, record.VerticalAngles, record.VerticalCount, parseError, failure);
+    ReadList(text, record.HorizontalAngles, record.HorizontalCount, parseError, failure);
+    record.Candela.resize(record.HorizontalCount);
+    for (auto& plane : record.Candela)
+        ReadList(text, plane, record.VerticalCount, parseError, failure);
+}
+
 // Reads the record from the numeric block; on return lines holds the numeric text as its one line.
 bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
                       const TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts) {
@@ -260,41 +297,17 @@ bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
     for (auto& value : leading)
         value = reader.Read();
     // The message comes once, right after the thirteenth number, whatever follows.
-    if (reader.failed() && notify)
-        notify("Error!\r\rLine " +
-               std::to_string(MessageLine(reader, lineStarts, headerCount, totalLines)));
-
-    // Checked before the record changes or anything is allocated, so a refused file leaves the
-    // record as a file with nothing after its TILT line does.
-    const std::uint16_t verticalCount = RoundedLowWord(leading[3], "vertical angle count");
-    const std::uint16_t horizontalCount = RoundedLowWord(leading[4], "horizontal angle count");
-    const std::uint16_t unitsType = RoundedLowWord(leading[6], "units type");
-    const unsigned long grid = static_cast<unsigned long>(verticalCount) * horizontalCount;
-    if (grid > kMaxCandelaValues)
-        throw LumetraError("The file declares " + std::to_string(verticalCount) + " x " +
-                           std::to_string(horizontalCount) +
-                           " candela values, more than the viewer supports (" +
-                           std::to_string(kMaxCandelaValues) + ")");
-
-    record.LampLumens = leading[1];
-    record.CandelaMultiplier = leading[2];
-    record.VerticalCount = verticalCount;
-    record.HorizontalCount = horizontalCount;
-    record.UnitsType = unitsType;
-    facts = FactsOf(leading);
+    if (reader.failed())
+        NotifyLine(notify, MessageLine(reader, lineStarts, headerCount, totalLines));
+    TakeLeadingNumbers(leading, record, facts);
 
     // Set by the leading numbers, the flag has had its message already.
     FirstValueFailure failure{parseError, false, 0};
-    ReadList(text, record.VerticalAngles, verticalCount, parseError, failure);
-    ReadList(text, record.HorizontalAngles, horizontalCount, parseError, failure);
-    record.Candela.resize(horizontalCount);
-    for (auto& plane : record.Candela)
-        ReadList(text, plane, verticalCount, parseError, failure);
+    ReadAnglesAndCandela(text, record, parseError, failure);
     // A value that is not a number (values separated by tabs, say) leaves a luminaire that
     // looks dark, so it is said once as well; a file that merely ends early passes silently.
-    if (!reader.failed() && failure.seen && !failure.ranOut && notify)
-        notify("Error!\r\rLine " +
-               std::to_string(FileLineOf(failure.offset, lineStarts, headerCount)));
+    if (!reader.failed() && failure.seen && !failure.ranOut)
+        NotifyLine(notify, FileLineOf(failure.offset, lineStarts, headerCount));
 
     lines.assign(1, std::move(text).release());
     return parseError;

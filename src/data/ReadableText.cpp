@@ -38,7 +38,9 @@ bool IsLegacyEncodingName(const std::string& name) {
 // The bytes converted by iconv, or nothing when any byte does not convert.
 std::optional<std::string> StrictDecode(std::string_view bytes, const std::string& encoding) {
     const iconv_t converter = iconv_open(kUtf8, encoding.c_str());
-    if (converter == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)))
+    // iconv_open reports failure as (iconv_t)-1; comparing the handle's integer value avoids
+    // forming a pointer from an integer.
+    if (reinterpret_cast<std::intptr_t>(converter) == -1)
         return std::nullopt;
     const std::unique_ptr<void, int (*)(iconv_t)> closer(converter, iconv_close);
     std::string input(bytes);
@@ -166,7 +168,7 @@ std::string DecodeLegacy(std::string_view bytes, const std::string& encoding) {
 } // namespace
 
 std::string ChooseLegacyEncoding(std::string_view bytes) {
-    const std::string guess = DetectEncoding(bytes);
+    std::string guess = DetectEncoding(bytes);
     const std::optional<std::string> text =
         IsLegacyEncodingName(guess) ? ReadableDecode(bytes, guess) : std::nullopt;
     // A multi-byte guess already read characters of two or more bytes: the detector had enough.
@@ -174,7 +176,7 @@ std::string ChooseLegacyEncoding(std::string_view bytes) {
         return guess;
     // A sound single-byte reading stays, so Cyrillic or Central European text that happens to
     // decode into ideographs as well keeps the detector's answer.
-    const std::string single = text ? guess : kLatin1;
+    std::string single = text ? guess : kLatin1;
     if (!LooksGarbled(text ? *text : ToUtf8(bytes)))
         return single;
     return ChooseEastAsianEncoding(bytes).value_or(single);

@@ -4,7 +4,7 @@
 
 namespace lumetra {
 
-void AddContextMenuKeys(QWidget* area, std::function<void(const QPoint& globalPos)> open) {
+void AddContextMenuKeys(QWidget* area, const std::function<void(const QPoint& globalPos)>& open) {
     for (const QKeySequence& keys :
          {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
         auto* shortcut = new QShortcut(keys, area);

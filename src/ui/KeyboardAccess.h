@@ -10,6 +10,6 @@ namespace lumetra {
 
 // Shift+F10 and the Menu key anywhere in the area's window call open with the area's centre in
 // global coordinates, as a right click there would.
-void AddContextMenuKeys(QWidget* area, std::function<void(const QPoint& globalPos)> open);
+void AddContextMenuKeys(QWidget* area, const std::function<void(const QPoint& globalPos)>& open);
 
 } // namespace lumetra
