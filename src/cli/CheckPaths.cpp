@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <unistd.h>
 #include <utility>
@@ -17,17 +16,6 @@ namespace fs = std::filesystem;
 
 bool IsListable(const fs::path& folder) {
     return ::access(folder.c_str(), R_OK | X_OK) == 0;
-}
-
-bool HasPhotometricExtension(const std::string& name) {
-    if (IsEulumdatFileName(name))
-        return true;
-    if (name.size() < 4)
-        return false;
-    std::string extension = name.substr(name.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".ies";
 }
 
 QString Shown(const fs::path& path) {
@@ -53,7 +41,7 @@ void ListFolder(const fs::path& folder, std::vector<fs::path>& pending,
         if (entry.is_directory(statusError)) {
             if (!entry.is_symlink(statusError))
                 pending.push_back(entry.path());
-        } else if (HasPhotometricExtension(entry.path().filename().native())) {
+        } else if (IsPhotometricFileName(entry.path().filename().native())) {
             found.emplace_back(Shown(entry.path()), entry.path().native());
         }
     }

@@ -6,17 +6,29 @@
 
 namespace lumetra {
 
-bool IsEulumdatFileName(std::string_view fileName) {
-    constexpr std::string_view kExtension = ".ldt";
-    if (fileName.size() < kExtension.size())
+namespace {
+
+// The extension is given in lower case; the name's may be in any letter case.
+bool HasExtension(std::string_view fileName, std::string_view extension) {
+    if (fileName.size() < extension.size())
         return false;
-    const std::string_view tail = fileName.substr(fileName.size() - kExtension.size());
+    const std::string_view tail = fileName.substr(fileName.size() - extension.size());
     for (std::size_t i = 0; i < tail.size(); ++i) {
         const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] + 32) : tail[i];
-        if (c != kExtension[i])
+        if (c != extension[i])
             return false;
     }
     return true;
+}
+
+} // namespace
+
+bool IsEulumdatFileName(std::string_view fileName) {
+    return HasExtension(fileName, ".ldt");
+}
+
+bool IsPhotometricFileName(std::string_view fileName) {
+    return HasExtension(fileName, ".ies") || IsEulumdatFileName(fileName);
 }
 
 bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fileLines,

@@ -14,6 +14,9 @@ namespace lumetra {
 // True when the name ends in ".ldt", any letter case.
 bool IsEulumdatFileName(std::string_view fileName);
 
+// True for a name ending in ".ies" or ".ldt", in any letter case: the files the viewer lists.
+bool IsPhotometricFileName(std::string_view fileName);
+
 // LoadPhotometry's contract for both formats: the candela table is emptied first, errors are
 // LumetraError and leave the rest of the record and the facts as they were. Returns the IES
 // reader's parse-error flag (always false for EULUMDAT, whose faults are errors). notify is used

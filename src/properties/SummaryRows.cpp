@@ -4,6 +4,7 @@
 #include "LuminousOpening.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
+#include "summary/SummaryText.h"
 
 namespace lumetra::properties {
 
@@ -33,17 +34,8 @@ class RowWriter {
 };
 
 std::string TypeText(PhotometricKind type) {
-    switch (type) {
-    case PhotometricKind::A:
-        return "A";
-    case PhotometricKind::B:
-        return "B";
-    case PhotometricKind::C:
-        return "C";
-    case PhotometricKind::Unknown:
-        break;
-    }
-    return "unknown (summarised as C)";
+    const std::string name = summary::TypeName(type);
+    return name.empty() ? "unknown (summarised as C)" : name;
 }
 
 void WriteLamps(RowWriter& rows, const LuminaireFacts& facts) {

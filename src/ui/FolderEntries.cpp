@@ -11,18 +11,6 @@ namespace lumetra {
 
 namespace {
 
-// "*.ies" or "*.ldt" in any letter case.
-bool IsPhotometricFileName(const std::string& name) {
-    if (IsEulumdatFileName(name))
-        return true;
-    if (name.size() < 4)
-        return false;
-    std::string ending = name.substr(name.size() - 4);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return ending == ".ies";
-}
-
 bool Wanted(const std::filesystem::directory_entry& entry, EntryKind kind) {
     const std::string name = entry.path().filename().native();
     std::error_code error; // an entry that vanished or cannot be looked at is left out
