@@ -2,6 +2,7 @@
 // another file's data under its name, and tells when the file is not what was read.
 
 #include "data/Errors.h"
+#include "support/TempFolder.h"
 #include "viewer/ViewerModel.h"
 
 #include <filesystem>
@@ -77,10 +78,8 @@ void ChangeDisk(Disk disk, const fs::path& file) {
 TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        const fs::path folder =
-            fs::temp_directory_path() / ("lumetra-stale-" + std::to_string(getpid()));
-        fs::create_directories(folder);
-        const fs::path file = folder / "selected.ies";
+        const TempFolder folder;
+        const fs::path file = folder.path() / "selected.ies";
         fs::copy_file(Sample(kFivePlanes), file, fs::copy_options::overwrite_existing);
         tIES record;
         TextLines fileLines, headerLines;
@@ -113,7 +112,6 @@ TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
         EXPECT_EQ(model.Selector().captionShown, row.planes > 0);
         EXPECT_EQ(model.Selector().visible, row.planes > 1);
         EXPECT_EQ(model.Selector().enabled, row.planes > 0);
-        fs::remove_all(folder);
     }
 }
 
