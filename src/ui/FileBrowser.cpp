@@ -5,7 +5,11 @@
 #include "data/Errors.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QStorageInfo>
+#include <QStyle>
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -51,6 +55,18 @@ void CheckEnterable(const std::string& folder) {
     if (::access(folder.c_str(), R_OK | X_OK) != 0)
         throw LumetraError("Cannot open folder " + folder + ": " +
                            std::error_code(errno, std::generic_category()).message());
+}
+
+int EstimatedWidth(std::string_view name, const std::array<int, 128>& advances,
+                   const QFontMetrics& metrics) {
+    int width = 0;
+    for (const char c : name) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < ' ' || code >= 127)
+            return metrics.horizontalAdvance(ShownName(name));
+        width += advances[code];
+    }
+    return width;
 }
 
 } // namespace
@@ -103,15 +119,18 @@ void TDirectoryListBox::Fill() {
         ++depth;
     }
     setCurrentRow(count() - 1);
-    for (const FolderEntry& entry : ListFolder(directory_, EntryKind::Folders)) {
-        auto* item = new QListWidgetItem(QString(depth * 2, ' ') + entry.shown, this);
-        item->setData(Qt::UserRole, Bytes(Joined(directory_, entry.name)));
+    const FolderNames folders = ListFolder(directory_, EntryKind::Folders);
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        auto* item = new QListWidgetItem(QString(depth * 2, ' ') + ShownName(folders[i]), this);
+        item->setData(Qt::UserRole, Bytes(Joined(directory_, std::string(folders[i]))));
     }
 }
 
-TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent) {
+TFileListBox::TFileListBox(QWidget* parent) : QListView(parent), model_(new FileNameModel(this)) {
+    setModel(model_);
+    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemSelectionChanged, this, &TFileListBox::changed);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TFileListBox::changed);
 }
 
 void TFileListBox::SetDirectory(const std::string& folder) {
@@ -120,15 +139,41 @@ void TFileListBox::SetDirectory(const std::string& folder) {
         Refill();
 }
 
+int TFileListBox::count() const {
+    return model_->rowCount();
+}
+
+int TFileListBox::RowOf(const QString& name) const {
+    const FolderNames& names = model_->Names();
+    std::size_t row = names.Find(QFile::encodeName(name).toStdString());
+    for (std::size_t i = 0; row == names.size() && i < names.size(); ++i)
+        if (ShownName(names[i]) == name) // a name that is not UTF-8 is found by how it shows
+            row = i;
+    return row < names.size() ? static_cast<int>(row) : -1;
+}
+
+void TFileListBox::SelectRow(int row) {
+    if (row < 0 || row >= count()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+std::string TFileListBox::SelectedName() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return {};
+    return std::string(model_->Names()[static_cast<std::size_t>(selected.front().row())]);
+}
+
 QString TFileListBox::FileName() const {
     return ShownName(SelectedPath());
 }
 
 std::string TFileListBox::SelectedPath() const {
-    const auto selected = selectedItems();
-    if (selected.isEmpty())
-        return {};
-    return Joined(directory_, selected.front()->data(Qt::UserRole).toByteArray().toStdString());
+    const std::string name = SelectedName();
+    return name.empty() ? name : Joined(directory_, name);
 }
 
 void TFileListBox::Refill() {
@@ -142,45 +187,64 @@ void TFileListBox::Refill() {
 bool TFileListBox::SelectFile(const QString& name) {
     if (!filled_)
         Refill();
-    const auto found = findItems(name, Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    setCurrentItem(found.front());
-    return true;
+    const int row = RowOf(name);
+    if (row >= 0)
+        SelectRow(row);
+    return row >= 0;
 }
 
 void TFileListBox::RefillKeepingSelection() {
-    const auto selected = selectedItems();
-    const QVariant name = selected.isEmpty() ? QVariant() : selected.front()->data(Qt::UserRole);
+    const std::string name = SelectedName();
     {
         const QSignalBlocker quiet(this);
         Fill();
-        for (int row = 0; name.isValid() && row < count(); ++row)
-            if (item(row)->data(Qt::UserRole) == name)
-                setCurrentRow(row);
+        const std::size_t row = model_->Names().Find(name);
+        if (!name.empty() && row < model_->Names().size())
+            SelectRow(static_cast<int>(row));
     }
-    if (name.isValid() && selectedItems().isEmpty())
+    if (!name.empty() && SelectedName().empty())
         emit changed();
 }
 
 // A folder that cannot be listed shows no files; the folder list says why when it is entered.
 void TFileListBox::Fill() {
     filled_ = true;
-    clear();
-    std::vector<FolderEntry> entries;
+    FolderNames names;
     try {
-        entries = ListFolder(directory_, EntryKind::PhotometricFiles);
+        names = ListFolder(directory_, EntryKind::PhotometricFiles);
     } catch (const LumetraError&) {
-        return;
     }
-    for (const FolderEntry& entry : entries) {
-        auto* item = new QListWidgetItem(entry.shown, this);
-        item->setData(Qt::UserRole, Bytes(entry.name));
+    const int width = RowWidth(names);
+    model_->SetNames(std::move(names), width);
+}
+
+// Rows are as wide as the widest name, so that it can be scrolled to. Adding up the advances of
+// ASCII characters ranks the names without laying each out; the few that come near the widest,
+// and names beyond ASCII, are measured exactly.
+int TFileListBox::RowWidth(const FolderNames& names) const {
+    const QFontMetrics metrics = fontMetrics();
+    std::array<int, 128> advances{};
+    for (int c = ' '; c < 127; ++c)
+        advances[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+    std::vector<int> estimates(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        estimates[i] = EstimatedWidth(names[i], advances, metrics);
+    const int leading =
+        estimates.empty() ? 0 : *std::max_element(estimates.begin(), estimates.end());
+    int widest = 0;
+    int measured = 0;
+    for (std::size_t i = 0; i < names.size() && measured < 256; ++i) {
+        if (estimates[i] < leading - metrics.averageCharWidth())
+            continue;
+        widest = std::max(widest, metrics.horizontalAdvance(ShownName(names[i])));
+        ++measured;
     }
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return widest + 2 * margin;
 }
 
 void TFileListBox::showEvent(QShowEvent* event) {
-    QListWidget::showEvent(event);
+    QListView::showEvent(event);
     if (!filled_)
         Refill();
 }

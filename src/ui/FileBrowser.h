@@ -2,7 +2,10 @@
 // The drive list, the folder list and the file list of the main window, chained together: a drive
 // moves the folder list, a folder refills the file list.
 
+#include "FileNameModel.h"
+
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <string>
 
@@ -49,12 +52,18 @@ class TDirectoryListBox : public QListWidget {
 // Files of one folder whose names match "*.ies" or "*.ldt", ignoring letter case. Raises changed()
 // whenever its selection changes and whenever it is refilled (after which nothing is selected). It
 // fills itself when first shown; before that a folder change is only remembered. Entries keep the
-// bytes of their names; a name that is not valid UTF-8 shows with replacement characters.
-class TFileListBox : public QListWidget {
+// bytes of their names; a name that is not valid UTF-8 shows with replacement characters. Rows
+// all have one size, so a list of a hundred thousand files is laid out at once.
+class TFileListBox : public QListView {
     Q_OBJECT
   public:
     explicit TFileListBox(QWidget* parent = nullptr);
     void SetDirectory(const std::string& folder);
+    int count() const;
+    // The row of the entry shown by that name, or -1.
+    int RowOf(const QString& name) const;
+    // Selects the row, as a click does; -1 selects nothing.
+    void SelectRow(int row);
     // Full name (folder and file name) of the selected entry, for reading; empty when none is
     // selected.
     QString FileName() const;
@@ -75,6 +84,9 @@ class TFileListBox : public QListWidget {
 
   private:
     void Fill();
+    std::string SelectedName() const;
+    int RowWidth(const FolderNames& names) const;
+    FileNameModel* model_;
     std::string directory_;
     bool filled_ = false;
 };

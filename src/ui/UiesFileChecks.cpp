@@ -13,8 +13,8 @@
 namespace lumetra {
 
 void TMainWindow::ConnectFileChecks() {
-    ConnectGuarded(FileListBox1, &QListWidget::itemClicked, this,
-                   [this](QListWidgetItem*) { FileListBox1Click(); });
+    ConnectGuarded(FileListBox1, &QAbstractItemView::clicked, this,
+                   [this](const QModelIndex&) { FileListBox1Click(); });
     auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
     ConnectGuarded(refresh, &QShortcut::activated, this, &TMainWindow::FormRefresh);
 }

@@ -97,7 +97,7 @@ TEST_F(KeyboardAndReaderTest, ControlsCarryNamesAndDescriptionsThatFollowTheirSt
          render->Image1,
          {"Light pattern",
           "Light pattern" + of + " at C 22.5\u00B0; brightness 15, zoom 9999, radiosity off"}},
-        {[this] { main->FileListBox1->setCurrentRow(-1); },
+        {[this] { main->FileListBox1->SelectRow(-1); },
          main->PaintBox1,
          {"Goniogram", "Goniogram: no file loaded"}},
     };

@@ -52,9 +52,7 @@ class UiFixture : public ::testing::Test {
 
     // Selects the file list's entry of that name, as a click would.
     void Select(const QString& name) {
-        const auto items = main->FileListBox1->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        main->FileListBox1->setCurrentItem(items.front());
+        ASSERT_TRUE(main->FileListBox1->SelectFile(name)) << name.toStdString();
     }
 
     // Writes a file into the temporary folder and refills the file list so it shows.
