@@ -56,8 +56,8 @@ std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath) {
     return IsEulumdatFileName(nativePath) ? ValidateEulumdat(text) : ValidateIes(text);
 }
 
-void Write(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+void Write(std::FILE* out, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), out);
 }
 
 void ReportUnreadable(const QString& path) {
@@ -90,7 +90,7 @@ std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
 // Checks every file, printing each report as it goes (or keeping it for the JSON report);
 // unreadable files join the unreadable paths.
 CheckTotals CheckFiles(const CheckOptions& options, CheckPaths& paths,
-                       nlohmann::ordered_json& jsonFiles) {
+                       nlohmann::ordered_json& jsonFiles, std::FILE* out) {
     CheckTotals totals;
     ProgressLine progress;
     for (qsizetype i = 0; i < paths.files.size(); ++i) {
@@ -107,35 +107,39 @@ CheckTotals CheckFiles(const CheckOptions& options, CheckPaths& paths,
             jsonFiles.push_back(ReportJson(report));
         } else {
             progress.Clear();
-            Write(ReportText(report));
+            Write(out, ReportText(report));
         }
     }
     return totals;
 }
 
 int RunCheck(const QStringList& arguments) {
+    return RunCheck(arguments, stdout);
+}
+
+int RunCheck(const QStringList& arguments, std::FILE* out) {
     const std::optional<CheckOptions> options = ParseCheckArguments(arguments);
     if (!options) {
         std::fputs(kCheckUsage, stderr);
         return kExitUsage;
     }
     if (options->help) {
-        std::fputs(kCheckUsage, stdout);
-        std::fputs("Run lumetra-cli --help for the findings and the exit status.\n", stdout);
+        std::fputs(kCheckUsage, out);
+        std::fputs("Run lumetra-cli --help for the findings and the exit status.\n", out);
         return kExitClean;
     }
     CheckPaths paths = CollectCheckPaths(options->paths);
     nlohmann::ordered_json jsonFiles = nlohmann::ordered_json::array();
-    const CheckTotals totals = CheckFiles(*options, paths, jsonFiles);
+    const CheckTotals totals = CheckFiles(*options, paths, jsonFiles, out);
     for (const QString& path : paths.unreadable)
         ReportUnreadable(path);
     if (options->json)
-        Write(CheckJson(std::move(jsonFiles), paths.unreadable, totals)
+        Write(out, CheckJson(std::move(jsonFiles), paths.unreadable, totals)
                   .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
               "\n");
     else
-        Write(SummaryLine(totals));
-    std::fflush(stdout);
+        Write(out, SummaryLine(totals));
+    std::fflush(out);
     if (!paths.unreadable.isEmpty())
         return kExitUsage;
     return totals.errors > 0 ? kExitErrors : kExitClean;

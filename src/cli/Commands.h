@@ -6,6 +6,7 @@
 #include "data/Photometry.h"
 
 #include <QStringList>
+#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -15,6 +16,8 @@ int RunInfo(const QStringList& arguments);
 int RunGonio(const QStringList& arguments);
 int RunRender(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
+// The same, with the report written to out instead of stdout.
+int RunCheck(const QStringList& arguments, std::FILE* out);
 int RunSummary(const QStringList& arguments);
 int RunSheet(const QStringList& arguments);
 

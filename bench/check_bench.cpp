@@ -1,0 +1,84 @@
+// lumetra-cli check over a folder of 10,000 files: copies of the IES and EULUMDAT samples, taken
+// in turn under new names, so the folder holds the samples' mix of sizes and faults. The whole
+// command runs (walking the folder, reading, checking, writing the report), with the report
+// going to /dev/null. CPU time is what counts; it is taken for the whole process.
+
+#include "cli/Commands.h"
+#include "support/TempFolder.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kFiles = 10'000;
+
+std::vector<fs::path> Samples() {
+    std::vector<fs::path> samples;
+    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().extension() == ".ies" || entry.path().extension() == ".ldt")
+                samples.push_back(entry.path());
+    std::sort(samples.begin(), samples.end());
+    if (samples.empty())
+        throw std::runtime_error("no samples found");
+    return samples;
+}
+
+// The folder lives for the whole run and is removed at its end.
+struct CheckFolder {
+    lumetra::test::TempFolder folder;
+    std::size_t bytes = 0;
+
+    CheckFolder() {
+        const std::vector<fs::path> samples = Samples();
+        for (std::size_t i = 0; i < kFiles; ++i) {
+            const fs::path& sample = samples[i % samples.size()];
+            const fs::path copy =
+                folder.path() / ("file" + std::to_string(i) + sample.extension().string());
+            fs::copy_file(sample, copy);
+            bytes += fs::file_size(copy);
+        }
+    }
+};
+
+const CheckFolder& Folder() {
+    static const CheckFolder folder;
+    return folder;
+}
+
+void BM_CheckTenThousandFiles(benchmark::State& state) {
+    const CheckFolder& folder = Folder();
+    const QStringList arguments{QString::fromStdString(folder.folder.path().string())};
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> devNull(std::fopen("/dev/null", "w"),
+                                                                   std::fclose);
+    if (!devNull) {
+        state.SkipWithError("cannot open /dev/null");
+        return;
+    }
+    int status = 0;
+    for (auto _ : state)
+        status = lumetra::cli::RunCheck(arguments, devNull.get());
+    if (status != 1) // the samples include broken files, whose errors make the status 1
+        state.SkipWithError("check did not report the samples' errors");
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kFiles));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(folder.bytes));
+}
+
+BENCHMARK(BM_CheckTenThousandFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace
