@@ -60,7 +60,7 @@ void BM_CheckTenThousandFiles(benchmark::State& state) {
     const CheckFolder& folder = Folder();
     const QStringList arguments{QString::fromStdString(folder.folder.path().string())};
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> devNull(std::fopen("/dev/null", "w"),
-                                                                   std::fclose);
+                                                                  std::fclose);
     if (!devNull) {
         state.SkipWithError("cannot open /dev/null");
         return;

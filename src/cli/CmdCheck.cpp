@@ -6,14 +6,11 @@
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "ProgressLine.h"
-#include "data/Loading.h"
+#include "data/FileReading.h"
 #include "data/Validation.h"
 #include "eulumdat/PhotometryFile.h"
 
-#include <QFile>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -27,33 +24,19 @@ constexpr int kExitUsage = 2;
 
 const char* const kCheckUsage = "Usage: lumetra-cli check [--json] PATH...\n";
 
-// The findings for one file; nothing when it cannot be read. Only regular files are opened: a
-// pipe or a device named on the command line could block the check or never end.
-std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath) {
-    const std::filesystem::path fsPath(nativePath);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(fsPath, ec))
+// The findings for one file; nothing when it cannot be read. The reader opens only regular
+// files: a pipe or a device named on the command line could block the check or never end.
+std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath, FileReader& reader) {
+    switch (reader.Read(nativePath)) { // by the bytes of its name, which need not be UTF-8
+    case FileRead::Whole:
+        break;
+    case FileRead::TooLarge:
+        return std::vector<Finding>{FileTooLargeFinding(reader.size())};
+    case FileRead::Unreadable:
         return std::nullopt;
-    const auto size = std::filesystem::file_size(fsPath, ec);
-    if (ec)
-        return std::nullopt;
-    if (size > kMaxFileBytes)
-        return std::vector<Finding>{FileTooLargeFinding(size)};
-    // Opened by the bytes of its name, which need not be valid UTF-8.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> handle(
-        std::fopen(nativePath.c_str(), "rb"), std::fclose);
-    QFile file;
-    if (!handle || !file.open(handle.get(), QIODevice::ReadOnly))
-        return std::nullopt;
-    // One byte more than the limit tells a file that grew since its size was taken.
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    if (static_cast<std::uintmax_t>(bytes.size()) > kMaxFileBytes)
-        return std::vector<Finding>{
-            FileTooLargeFinding(static_cast<unsigned long long>(bytes.size()))};
-    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return IsEulumdatFileName(nativePath) ? ValidateEulumdat(text) : ValidateIes(text);
+    }
+    return IsEulumdatFileName(nativePath) ? ValidateEulumdat(reader.bytes())
+                                          : ValidateIes(reader.bytes());
 }
 
 void Write(std::FILE* out, const std::string& text) {
@@ -93,10 +76,11 @@ CheckTotals CheckFiles(const CheckOptions& options, CheckPaths& paths,
                        nlohmann::ordered_json& jsonFiles, std::FILE* out) {
     CheckTotals totals;
     ProgressLine progress;
+    FileReader reader; // one buffer for all the files
     for (qsizetype i = 0; i < paths.files.size(); ++i) {
         progress.Show(static_cast<std::size_t>(i), static_cast<std::size_t>(paths.files.size()));
         const QString& path = paths.files[i];
-        std::optional<std::vector<Finding>> findings = CheckFile(paths.nativeFiles[i]);
+        std::optional<std::vector<Finding>> findings = CheckFile(paths.nativeFiles[i], reader);
         if (!findings) {
             paths.unreadable.push_back(path);
             continue;
@@ -135,8 +119,8 @@ int RunCheck(const QStringList& arguments, std::FILE* out) {
         ReportUnreadable(path);
     if (options->json)
         Write(out, CheckJson(std::move(jsonFiles), paths.unreadable, totals)
-                  .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
-              "\n");
+                           .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
+                       "\n");
     else
         Write(out, SummaryLine(totals));
     std::fflush(out);

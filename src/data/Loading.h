@@ -1,6 +1,7 @@
 #pragma once
 // Loading a named IES file into the program's data and describing the luminaire.
 
+#include "FileReading.h"
 #include "LuminaireFacts.h"
 #include "Notifier.h"
 #include "Photometry.h"
@@ -11,8 +12,6 @@
 
 namespace lumetra {
 
-// Largest file the viewer reads; a bigger one is refused before it is read.
-inline constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 // Most lines a file may have: room for the largest supported grid at one value per line.
 inline constexpr std::size_t kMaxFileLines = 16u * 1024u * 1024u;
 
