@@ -2,10 +2,12 @@
 
 #include "IesReader.h"
 #include "NumericText.h"
+#include "TokenSign.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lumetra {
@@ -65,6 +67,21 @@ bool IsLm63HorizontalForm(long double first, long double last, bool typeAOrB) {
            (first == 90 && last == 270);
 }
 
+// The highest of the values considered, the first of equals, and its line.
+struct HighestValue {
+    std::optional<long double> value;
+    std::size_t line = 0;
+
+    void Consider(const Token& token) {
+        long double converted = 0;
+        ConvertToken(token.text, converted);
+        if (!value || converted > *value) {
+            value = converted;
+            line = token.line;
+        }
+    }
+};
+
 class NumericBlockCheck {
   public:
     NumericBlockCheck(const LineCursor& tiltLine, FindingList& findings)
@@ -89,18 +106,27 @@ class NumericBlockCheck {
     }
 
   private:
-    // The next token as a number, reporting one that does not convert (it reads as 0, as in the
-    // reader); nothing once the file has run out.
-    std::optional<Number> Take(const char* expected) {
-        const std::optional<Token> token = tokens_.Next();
-        if (!token)
-            return std::nullopt;
-        Number number;
-        number.token = *token;
-        number.converted = ConvertToken(token->text, number.value);
+    // Takes the next token into number, reporting one that does not convert (it reads as 0, as
+    // in the reader); false once the file has run out.
+    bool Take(const char* expected, Number& number) {
+        if (!tokens_.Next(number.token))
+            return false;
+        number.converted = ConvertToken(number.token.text, number.value);
         if (!number.converted)
-            findings_.Add(Repeating::NotANumber, Severity::Error, token->line,
-                          NotANumberMessage(token->text, expected));
+            ReportNotANumber(number.token, expected);
+        return true;
+    }
+
+    void ReportNotANumber(const Token& token, const char* expected) {
+        findings_.Add(Repeating::NotANumber, Severity::Error, token.line,
+                      NotANumberMessage(token.text, expected));
+    }
+
+    // The same for a token read on its own.
+    std::optional<Number> Take(const char* expected) {
+        Number number;
+        if (!Take(expected, number))
+            return std::nullopt;
         return number;
     }
 
@@ -125,8 +151,9 @@ class NumericBlockCheck {
         // Taking stops when the tokens run out, so a huge count costs no more than the file.
         const long double pairs = std::fmin(std::fmax(rounded, 0.0L), kTwoTo63 / 4);
         const auto values = 2 * static_cast<std::uint64_t>(pairs);
+        Number value;
         for (std::uint64_t i = 0; i < values; ++i) {
-            if (!Take(i < values / 2 ? "a tilt angle" : "a tilt factor")) {
+            if (!Take(i < values / 2 ? "a tilt angle" : "a tilt factor", value)) {
                 ReportEnd("The file ends inside the tilt block, after " + std::to_string(i) +
                           " of its " + std::to_string(values) + " angles and factors");
                 return false;
@@ -195,23 +222,23 @@ class NumericBlockCheck {
     }
 
     bool CheckVerticalAngles(std::uint16_t count) {
+        Number angle;
         std::optional<Number> previous;
         for (std::size_t i = 0; i < count; ++i) {
-            const auto angle = Take("a vertical angle");
-            if (!angle) {
+            if (!Take("a vertical angle", angle)) {
                 ReportEnd("The file ends after " + std::to_string(i) + " of its " +
                           std::to_string(count) + " vertical angles");
                 return false;
             }
-            if (!angle->converted)
+            if (!angle.converted)
                 continue;
-            if (i == 0 && angle->value != 0 && angle->value != 90 && angle->value != -90)
-                findings_.Add(Severity::Warning, angle->token.line,
-                              "The first vertical angle is " + std::string(angle->token.text) +
+            if (i == 0 && angle.value != 0 && angle.value != 90 && angle.value != -90)
+                findings_.Add(Severity::Warning, angle.token.line,
+                              "The first vertical angle is " + std::string(angle.token.text) +
                                   ", not 0, 90 or -90 as LM-63 requires");
-            if (previous && angle->value <= previous->value)
-                findings_.Add(Repeating::VerticalOrder, Severity::Error, angle->token.line,
-                              "Vertical angle " + std::string(angle->token.text) +
+            if (previous && angle.value <= previous->value)
+                findings_.Add(Repeating::VerticalOrder, Severity::Error, angle.token.line,
+                              "Vertical angle " + std::string(angle.token.text) +
                                   " is not above the angle before it (" +
                                   std::string(previous->token.text) +
                                   "): the light pattern cannot be rendered across equal or "
@@ -222,19 +249,19 @@ class NumericBlockCheck {
     }
 
     bool CheckHorizontalAngles(std::uint16_t count, bool typeAOrB) {
+        Number angle;
         std::optional<Number> first, previous, disorder, disorderPrevious;
         bool allConverted = true;
         for (std::size_t i = 0; i < count; ++i) {
-            const auto angle = Take("a horizontal angle");
-            if (!angle) {
+            if (!Take("a horizontal angle", angle)) {
                 ReportEnd("The file ends after " + std::to_string(i) + " of its " +
                           std::to_string(count) + " horizontal angles");
                 return false;
             }
-            allConverted = allConverted && angle->converted;
-            if (!angle->converted)
+            allConverted = allConverted && angle.converted;
+            if (!angle.converted)
                 continue;
-            if (previous && angle->value <= previous->value && !disorder) {
+            if (previous && angle.value <= previous->value && !disorder) {
                 disorder = angle;
                 disorderPrevious = previous;
             }
@@ -260,27 +287,35 @@ class NumericBlockCheck {
         return true;
     }
 
+    // The hot loop of the check. Only the sign of a candela value matters, save while none has
+    // been above 0: then the highest one is kept, to report where it is should it stay the highest.
     bool CheckCandela(std::uint16_t vertical, std::uint16_t horizontal) {
         const unsigned long total = static_cast<unsigned long>(vertical) * horizontal;
-        std::optional<Number> highest;
+        Token token;
+        PlainDecimal plain;
+        bool anyPositive = false;
+        HighestValue highest;
         for (unsigned long i = 0; i < total; ++i) {
-            const auto value = Take("a candela value");
-            if (!value) {
+            if (!tokens_.Next(token, plain)) {
                 ReportEnd("The file ends after " + std::to_string(i) + " of the " +
                           std::to_string(total) + " candela values that its counts declare (" +
                           std::to_string(vertical) + " x " + std::to_string(horizontal) + ")");
                 return false;
             }
-            if (!value->converted)
+            const TokenSign sign = SignOf(token.text, plain);
+            if (sign == TokenSign::NotANumber) {
+                ReportNotANumber(token, "a candela value");
                 continue;
-            if (value->value < 0)
-                findings_.Add(Repeating::NegativeCandela, Severity::Warning, value->token.line,
-                              "Negative candela value " + std::string(value->token.text));
-            if (!highest || value->value > highest->value)
-                highest = value;
+            }
+            if (sign == TokenSign::Negative)
+                findings_.Add(Repeating::NegativeCandela, Severity::Warning, token.line,
+                              "Negative candela value " + std::string(token.text));
+            anyPositive = anyPositive || sign == TokenSign::Positive;
+            if (!anyPositive)
+                highest.Consider(token);
         }
-        if (highest && highest->value <= 0)
-            findings_.Add(Severity::Warning, highest->token.line,
+        if (highest.value && !anyPositive)
+            findings_.Add(Severity::Warning, highest.line,
                           "No candela value is above 0: the goniogram has no scale to draw on");
         return true;
     }
@@ -288,7 +323,7 @@ class NumericBlockCheck {
     void CheckRemainder() {
         std::optional<Token> first;
         std::size_t count = 0;
-        while (const auto token = tokens_.Next()) {
+        for (Token token; tokens_.Next(token);) {
             if (count++ == 0)
                 first = token;
         }

@@ -22,15 +22,15 @@ Finding FileTooLargeFinding(unsigned long long size) {
 
 std::vector<Finding> ValidateIes(std::string_view bytes) {
     FindingList findings;
-    if (const std::size_t nul = NulLine(bytes); nul != 0)
-        findings.Add(Severity::Warning, nul,
-                     "A NUL byte ends the text here: the viewer ignores everything after it");
     const std::string_view text = bytes.substr(0, bytes.find('\0'));
+    if (text.size() < bytes.size())
+        findings.Add(Severity::Warning, NulLine(bytes),
+                     "A NUL byte ends the text here: the viewer ignores everything after it");
     if (text.empty()) {
         findings.Add(Severity::Error, 1, "The file is empty");
         return std::move(findings).Take();
     }
-    if (CountLinesUpTo(text, kMaxFileLines) > kMaxFileLines) {
+    if (HasMoreLinesThan(text, kMaxFileLines)) {
         findings.Add(Severity::Error, kMaxFileLines + 1,
                      "The file has more than " + std::to_string(kMaxFileLines) +
                          " lines, more than the viewer reads: it refuses the file");

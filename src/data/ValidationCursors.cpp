@@ -6,19 +6,6 @@ namespace lumetra {
 
 namespace {
 
-// Plain loops: the library's find_first_of searches its set once per character of the text,
-// which made these scans the larger part of checking a file.
-bool IsSeparator(char c) {
-    return c == ' ' || c == ',';
-}
-
-template <typename Predicate>
-std::size_t FindFrom(std::string_view text, std::size_t from, Predicate predicate) {
-    while (from < text.size() && !predicate(text[from]))
-        ++from;
-    return from;
-}
-
 // Offset of the first c at or after from, or the text's size.
 std::size_t FindByte(std::string_view text, std::size_t from, char c) {
     const void* found = std::memchr(text.data() + from, c, text.size() - from);
@@ -63,6 +50,10 @@ std::size_t CountLinesUpTo(std::string_view text, std::size_t limit) {
     return count;
 }
 
+bool HasMoreLinesThan(std::string_view text, std::size_t limit) {
+    return text.size() > limit && CountLinesUpTo(text, limit) > limit;
+}
+
 std::size_t NulLine(std::string_view bytes) {
     const auto nul = bytes.find('\0');
     if (nul == std::string_view::npos)
@@ -71,21 +62,6 @@ std::size_t NulLine(std::string_view bytes) {
     const std::string_view before = bytes.substr(0, nul);
     const bool endsWithBreak = !before.empty() && (before.back() == '\n' || before.back() == '\r');
     return CountLinesUpTo(before, before.size()) + (before.empty() || endsWithBreak ? 1 : 0);
-}
-
-std::optional<Token> TokenCursor::Next() {
-    for (;;) {
-        const std::size_t start = FindFrom(rest_, 0, [](char c) { return !IsSeparator(c); });
-        if (start < rest_.size()) {
-            const std::size_t end = FindFrom(rest_, start, IsSeparator);
-            const Token token{rest_.substr(start, end - start), lines_.number()};
-            rest_ = rest_.substr(end);
-            return token;
-        }
-        if (!lines_.Next())
-            return std::nullopt;
-        rest_ = lines_.line();
-    }
 }
 
 } // namespace lumetra

@@ -3,8 +3,9 @@
 // of every token, and copying the file into lines would make its memory depend on the file's
 // shape (a file of nothing but line breaks) rather than on its size.
 
+#include "TokenSign.h"
+
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 namespace lumetra {
@@ -39,6 +40,10 @@ class LineCursor {
 // Number of lines of the text, counting no further than limit + 1.
 std::size_t CountLinesUpTo(std::string_view text, std::size_t limit);
 
+// Whether the text has more than limit lines. Every line takes at least one byte, so a text no
+// longer than the limit is not walked at all.
+bool HasMoreLinesThan(std::string_view text, std::size_t limit);
+
 // 1-based line of the first NUL byte; 0 when there is none.
 std::size_t NulLine(std::string_view bytes);
 
@@ -47,6 +52,10 @@ struct Token {
     std::size_t line = 0;
 };
 
+inline bool IsSeparator(char c) {
+    return c == ' ' || c == ',';
+}
+
 // The numeric block's tokens, as the reader cuts them: blanks and commas separate tokens and a
 // line break ends one; a tab or any other character belongs to its token.
 class TokenCursor {
@@ -54,8 +63,38 @@ class TokenCursor {
     // Starts at the line after the one the cursor stands on.
     explicit TokenCursor(LineCursor lines) : lines_(lines) {}
 
-    // The next token; nothing once the text is used up.
-    std::optional<Token> Next();
+    // Moves to the next token; false once the text is used up.
+    bool Next(Token& token) {
+        PlainDecimal unused;
+        return Next(token, unused);
+    }
+
+    // The same, reading the token's front in the plain form of a number on the way (most tokens
+    // are nothing else), so that a number is taken apart in the same pass that finds its end.
+    // Inline, with plain loops: it runs once per number of a file, its tokens are a few
+    // characters long, and the library's find_first_of would search its set once per character.
+    bool Next(Token& token, PlainDecimal& plain) {
+        for (;;) {
+            const char* p = rest_.data();
+            const char* const end = p + rest_.size();
+            while (p != end && IsSeparator(*p))
+                ++p;
+            if (p != end) {
+                plain = ReadPlainDecimal(std::string_view(p, static_cast<std::size_t>(end - p)));
+                const char* q = p + plain.length;
+                while (q != end && !IsSeparator(*q))
+                    ++q;
+                token =
+                    Token{std::string_view(p, static_cast<std::size_t>(q - p)), lines_.number()};
+                rest_ = std::string_view(q, static_cast<std::size_t>(end - q));
+                return true;
+            }
+            if (!lines_.Next())
+                return false;
+            rest_ = lines_.line();
+        }
+    }
+
     // The line the cursor has reached: the file's last line once the tokens have run out.
     std::size_t line() const { return lines_.number(); }
 

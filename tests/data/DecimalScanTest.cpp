@@ -1,10 +1,12 @@
 // Converting a token the quick way must give the very bits the C library gives. Every token here
 // is converted both ways, by ConvertToken and by strtold_l alone, and the two must agree on
-// whether it converts and on all 80 bits of the value.
+// whether it converts and on all 80 bits of the value. SignOf, which converts only tokens that are
+// not plain decimals, must agree as well, on whether it converts and on the value's sign.
 
 #include "data/DecimalScan.h"
 
 #include "data/NumericText.h"
+#include "data/TokenSign.h"
 
 #include <cmath>
 #include <cstdint>
@@ -40,14 +42,24 @@ bool SameBits(long double a, long double b) {
     return std::memcmp(&a, &b, 10) == 0;
 }
 
-// Returns the first token on which the two ways differ, or nothing.
+bool SignAgrees(const std::string& token, bool converts, long double library) {
+    const TokenSign sign = SignOf(token, ReadPlainDecimal(token));
+    if (!converts)
+        return sign == TokenSign::NotANumber;
+    if (library < 0)
+        return sign == TokenSign::Negative;
+    return sign == (library > 0 ? TokenSign::Positive : TokenSign::Zero);
+}
+
+// Returns the first token on which the ways differ, or nothing.
 std::string FirstDisagreement(const std::function<std::string()>& next, int count) {
     for (int i = 0; i < count; ++i) {
         const std::string token = next();
         long double quick = -1;
         long double library = -2;
         const bool quickConverts = ConvertToken(token, quick);
-        if (quickConverts != LibraryConvert(token, library) || !SameBits(quick, library))
+        if (quickConverts != LibraryConvert(token, library) || !SameBits(quick, library) ||
+            !SignAgrees(token, quickConverts, library))
             return token;
     }
     return {};
@@ -167,6 +179,7 @@ TEST(DecimalScan, EdgeTokensAgreeWithTheLibrary) {
         const bool quickConverts = ConvertToken(token, quick);
         EXPECT_EQ(quickConverts, LibraryConvert(token, library)) << token;
         EXPECT_TRUE(SameBits(quick, library)) << token;
+        EXPECT_TRUE(SignAgrees(token, quickConverts, library)) << token;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
+#include "data/TokenSign.h"
 #include "data/ValidationCursors.h"
 
 #include <algorithm>
@@ -102,6 +103,8 @@ TEST(ValidationCursors, LinesBreakExactlyAsTheLoaderBreaksThem) {
         }
         EXPECT_EQ(walked, SplitIntoLines(text)) << "text: " << ::testing::PrintToString(text);
         EXPECT_EQ(CountLinesUpTo(text, 100), walked.size());
+        for (std::size_t limit = 0; limit <= text.size(); ++limit)
+            EXPECT_EQ(HasMoreLinesThan(text, limit), walked.size() > limit) << limit;
     }
 }
 
@@ -120,18 +123,22 @@ TEST(ValidationCursors, NulLineNamesTheLineThatHoldsTheFirstNul) {
 }
 
 TEST(ValidationCursors, TokensSplitAtBlanksAndCommasAndKeepTheirLines) {
-    const std::string text = "TILT=NONE\n1,2  3\n\n\t4\t5 ,6,,\r\n7";
+    const std::string text = "TILT=NONE\n1,2  3\n\n\t4\t5 ,-6.5e1,,\r\n7";
     LineCursor lines(text);
     ASSERT_TRUE(lines.Next());
     TokenCursor tokens(lines);
     std::vector<std::pair<std::string, std::size_t>> seen;
-    while (const auto token = tokens.Next())
-        seen.emplace_back(std::string(token->text), token->line);
+    PlainDecimal plain;
+    for (Token token; tokens.Next(token, plain);) {
+        seen.emplace_back(std::string(token.text), token.line);
+        // read on the way, the plain form ends where it ends in the token alone
+        EXPECT_EQ(plain.length, ReadPlainDecimal(token.text).length) << token.text;
+    }
     EXPECT_THAT(seen, ElementsAre(std::pair<std::string, std::size_t>{"1", 2},
                                   std::pair<std::string, std::size_t>{"2", 2},
                                   std::pair<std::string, std::size_t>{"3", 2},
                                   std::pair<std::string, std::size_t>{"\t4\t5", 4},
-                                  std::pair<std::string, std::size_t>{"6", 4},
+                                  std::pair<std::string, std::size_t>{"-6.5e1", 4},
                                   std::pair<std::string, std::size_t>{"7", 5}));
     EXPECT_EQ(tokens.line(), 5u);
 }
