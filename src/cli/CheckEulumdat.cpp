@@ -33,11 +33,13 @@ Finding FormatError(const EulumdatError& error) {
 // flux) or is not stated is not compared.
 void CompareLightOutputRatio(const tIES& record, const LuminaireFacts& facts,
                              std::vector<Finding>& findings) {
-    const summary::PhotometricSummary figures = summary::Summarize(record, facts);
-    if (!figures.LightOutputRatio || !figures.StatedLightOutputRatio)
+    if (!facts.StatedLightOutputRatio || !std::isfinite(*facts.StatedLightOutputRatio))
         return;
-    const long double computed = *figures.LightOutputRatio;
-    const long double stated = *figures.StatedLightOutputRatio;
+    const summary::Figure ratio = summary::LightOutputRatioOf(record, facts);
+    if (!ratio)
+        return;
+    const long double computed = *ratio;
+    const long double stated = *facts.StatedLightOutputRatio;
     if (std::fabs(computed - stated) <= kLightOutputRatioTolerance * std::fabs(stated))
         return;
     findings.push_back(Finding{Severity::Warning, kLightOutputRatioLine,
@@ -52,7 +54,7 @@ void CompareLightOutputRatio(const tIES& record, const LuminaireFacts& facts,
 std::vector<Finding> ValidateEulumdat(std::string_view bytes) {
     std::vector<Finding> findings;
     // The loader splits the text as the IES check counts it and stops at a NUL in the same way.
-    if (CountLinesUpTo(bytes, kMaxFileLines) > kMaxFileLines)
+    if (HasMoreLinesThan(bytes, kMaxFileLines))
         return {Finding{Severity::Error, kMaxFileLines + 1,
                         "The file has more than " + std::to_string(kMaxFileLines) +
                             " lines, more than the viewer reads: it refuses the file"}};

@@ -23,19 +23,28 @@ Figure Ratio(const Figure& numerator, const Figure& denominator) {
     return Finite(*numerator / *denominator);
 }
 
+Figure ZonalFlux(const IntensityGrid& grid, const tArrEx& profile, const Zone& zone) {
+    return Finite(IntegrateSine(grid.Verticals.Angles, profile, zone.From, zone.To));
+}
+
+constexpr std::size_t kWholeSphereZone = 5; // 0-180
+
 void AddTypeCFlux(const IntensityGrid& grid, PhotometricSummary& s) {
     const tArrEx profile = WeightedProfile(grid);
-    const tArrEx& gammas = grid.Verticals.Angles;
     for (std::size_t z = 0; z < kZones.size(); ++z)
-        s.ZonalFlux[z] = Finite(IntegrateSine(gammas, profile, kZones[z].From, kZones[z].To));
-    s.Flux = s.ZonalFlux[5];
+        s.ZonalFlux[z] = ZonalFlux(grid, profile, kZones[z]);
+    s.Flux = s.ZonalFlux[kWholeSphereZone];
     s.DownwardFlux = s.ZonalFlux[3];
     s.UpwardFlux = s.ZonalFlux[4];
     s.DownwardFluxFraction = Ratio(s.DownwardFlux, s.Flux);
 }
 
+Figure TypeABFlux(const IntensityGrid& grid) {
+    return Finite(IntegrateCosine(grid.Verticals.Angles, WeightedProfile(grid), -90, 90));
+}
+
 void AddTypeABFlux(const IntensityGrid& grid, PhotometricSummary& s) {
-    s.Flux = Finite(IntegrateCosine(grid.Verticals.Angles, WeightedProfile(grid), -90, 90));
+    s.Flux = TypeABFlux(grid);
 }
 
 // Beam and field angles on the two lines, max-based and centre-based.
@@ -91,11 +100,16 @@ Figure LampFluxOf(const LuminaireFacts& facts) {
     return std::nullopt;
 }
 
+// A lamp flux of zero or below gives no meaningful ratio.
+Figure LightOutputRatio(const Figure& flux, const Figure& lampFlux) {
+    if (lampFlux && *lampFlux > 0)
+        return Ratio(flux, lampFlux);
+    return std::nullopt;
+}
+
 void AddDerived(const LuminaireFacts& facts, PhotometricSummary& s) {
     s.LampFlux = LampFluxOf(facts);
-    // A lamp flux of zero or below gives no meaningful ratio.
-    if (s.LampFlux && *s.LampFlux > 0)
-        s.LightOutputRatio = Ratio(s.Flux, s.LampFlux);
+    s.LightOutputRatio = LightOutputRatio(s.Flux, s.LampFlux);
     s.InputWatts = Finite(facts.InputWatts);
     if (facts.InputWatts > 0)
         s.Efficacy = Ratio(s.Flux, s.InputWatts);
@@ -103,6 +117,15 @@ void AddDerived(const LuminaireFacts& facts, PhotometricSummary& s) {
         s.StatedLightOutputRatio = Finite(*facts.StatedLightOutputRatio);
     if (facts.StatedDownwardFluxFraction)
         s.StatedDownwardFluxFraction = Finite(*facts.StatedDownwardFluxFraction);
+}
+
+bool IsTypeC(PhotometricKind type) {
+    return type == PhotometricKind::C || type == PhotometricKind::Unknown;
+}
+
+SummaryGrid GridOf(const tIES& record, const LuminaireFacts& facts, bool typeC) {
+    const long double scale = record.CandelaMultiplier * facts.BallastFactor;
+    return typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);
 }
 
 } // namespace
@@ -125,8 +148,8 @@ PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts) {
         return s;
     }
     const long double scale = record.CandelaMultiplier * facts.BallastFactor;
-    const bool typeC = s.Type == PhotometricKind::C || s.Type == PhotometricKind::Unknown;
-    const SummaryGrid summaryGrid = typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);
+    const bool typeC = IsTypeC(s.Type);
+    const SummaryGrid summaryGrid = GridOf(record, facts, typeC);
     s.Symmetry = summaryGrid.Symmetry;
     if (typeC) {
         AddTypeCFlux(summaryGrid.Grid, s);
@@ -138,6 +161,18 @@ PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts) {
     AddMaxIntensity(record, scale, s);
     AddDerived(facts, s);
     return s;
+}
+
+Figure LightOutputRatioOf(const tIES& record, const LuminaireFacts& facts) {
+    const Figure lampFlux = LampFluxOf(facts);
+    if (!lampFlux || *lampFlux <= 0 || !HasPhotometricData(record))
+        return std::nullopt;
+    const bool typeC = IsTypeC(KindOf(facts.PhotometricType));
+    const SummaryGrid summaryGrid = GridOf(record, facts, typeC);
+    const IntensityGrid& grid = summaryGrid.Grid;
+    const Figure flux =
+        typeC ? ZonalFlux(grid, WeightedProfile(grid), kZones[kWholeSphereZone]) : TypeABFlux(grid);
+    return LightOutputRatio(flux, lampFlux);
 }
 
 } // namespace lumetra::summary

@@ -76,4 +76,8 @@ bool HasPhotometricData(const tIES& record);
 // every figure of the distribution is null.
 PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts);
 
+// Summarize's light output ratio to the last bit, for a caller that needs no other figure: the
+// flux is integrated over the whole sphere once, without the zones and the beam and field angles.
+Figure LightOutputRatioOf(const tIES& record, const LuminaireFacts& facts);
+
 } // namespace lumetra::summary

@@ -45,6 +45,7 @@ TEST(Derived, ScaledIntensityLampFluxAndRatios) {
                        {s.Efficacy, row.efficacy}},
                       -1e-15L);
         EXPECT_EQ(*s.MaxIntensity, 100 * row.multiplier * row.facts.BallastFactor);
+        EXPECT_EQ(summary::LightOutputRatioOf(record, row.facts), s.LightOutputRatio);
     }
     const auto first = summary::Summarize( // equal maxima: the first in plane, then vertical order
         Distribution({0, 90, 180}, {0, 45, 90},
@@ -100,6 +101,7 @@ TEST(Derived, EverySampleGivesFiguresOrNulls) {
             continue;
         }
         const auto s = summary::Summarize(record, facts);
+        EXPECT_EQ(summary::LightOutputRatioOf(record, facts), s.LightOutputRatio);
         if (!summary::HasPhotometricData(record))
             continue;
         ++summarised;
