@@ -2,6 +2,19 @@
 
 namespace lumetra {
 
+namespace {
+
+// Offset of the first CR or LF at or after from, or npos. A plain loop: the library's
+// find_first_of searches its set once per character of the text.
+std::size_t FindLineBreak(std::string_view text, std::size_t from) {
+    for (; from < text.size(); ++from)
+        if (text[from] == '\r' || text[from] == '\n')
+            return from;
+    return std::string_view::npos;
+}
+
+} // namespace
+
 TextLines SplitIntoLines(std::string_view text) {
     const auto nul = text.find('\0');
     if (nul != std::string_view::npos)
@@ -9,7 +22,7 @@ TextLines SplitIntoLines(std::string_view text) {
     TextLines lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
+        const auto end = FindLineBreak(text, start);
         if (end == std::string_view::npos) {
             lines.emplace_back(text.substr(start));
             break;

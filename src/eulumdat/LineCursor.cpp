@@ -10,11 +10,19 @@ namespace lumetra {
 
 namespace {
 
+bool IsBlankOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Plain loops: the library's find_first_not_of searches its set once per character.
 std::string_view TrimBlanksAndTabs(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && IsBlankOrTab(s[first]))
+        ++first;
+    while (last > first && IsBlankOrTab(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
 }
 
 // The line as the user sees it in the error; a huge line is cut, it would drown the message.
