@@ -1,5 +1,6 @@
 #include "IesReader.h"
 
+#include "AsciiCase.h"
 #include "Errors.h"
 #include "NumericText.h"
 #include "TextLines.h"
@@ -12,12 +13,6 @@
 namespace lumetra {
 
 namespace {
-
-// ASCII only: std::tolower follows the user's locale, and in a Turkish one "I" does not fold to
-// "i", so TILT=NONE would stop being a TILT line.
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

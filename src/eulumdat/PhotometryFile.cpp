@@ -1,6 +1,7 @@
 #include "PhotometryFile.h"
 
 #include "EulumdatLoading.h"
+#include "data/AsciiCase.h"
 #include "data/Loading.h"
 #include "data/ProgramData.h"
 
@@ -14,8 +15,7 @@ bool HasExtension(std::string_view fileName, std::string_view extension) {
         return false;
     const std::string_view tail = fileName.substr(fileName.size() - extension.size());
     for (std::size_t i = 0; i < tail.size(); ++i) {
-        const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] + 32) : tail[i];
-        if (c != extension[i])
+        if (AsciiLower(tail[i]) != extension[i])
             return false;
     }
     return true;

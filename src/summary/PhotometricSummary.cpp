@@ -123,8 +123,12 @@ bool IsTypeC(PhotometricKind type) {
     return type == PhotometricKind::C || type == PhotometricKind::Unknown;
 }
 
+long double CandelaScale(const tIES& record, const LuminaireFacts& facts) {
+    return record.CandelaMultiplier * facts.BallastFactor;
+}
+
 SummaryGrid GridOf(const tIES& record, const LuminaireFacts& facts, bool typeC) {
-    const long double scale = record.CandelaMultiplier * facts.BallastFactor;
+    const long double scale = CandelaScale(record, facts);
     return typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);
 }
 
@@ -147,7 +151,6 @@ PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts) {
         AddDerived(facts, s); // every figure of the distribution stays null
         return s;
     }
-    const long double scale = record.CandelaMultiplier * facts.BallastFactor;
     const bool typeC = IsTypeC(s.Type);
     const SummaryGrid summaryGrid = GridOf(record, facts, typeC);
     s.Symmetry = summaryGrid.Symmetry;
@@ -158,7 +161,7 @@ PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts) {
         AddTypeABFlux(summaryGrid.Grid, s);
         AddTypeABAngles(summaryGrid.Grid, s);
     }
-    AddMaxIntensity(record, scale, s);
+    AddMaxIntensity(record, CandelaScale(record, facts), s);
     AddDerived(facts, s);
     return s;
 }

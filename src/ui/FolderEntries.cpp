@@ -1,5 +1,6 @@
 #include "FolderEntries.h"
 
+#include "data/AsciiCase.h"
 #include "data/Errors.h"
 #include "eulumdat/PhotometryFile.h"
 
@@ -46,10 +47,6 @@ bool Wanted(DIR* folder, const dirent& entry, EntryKind kind) {
     // In a folder that may be listed but not entered a file cannot be looked at; it is listed
     // all the same, so that opening it says why it cannot be read.
     return type == DT_REG || (error != 0 && error != ENOENT);
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool ShownBeforeSlowly(std::string_view a, std::string_view b) {
