@@ -20,11 +20,11 @@ constexpr const char* kMessages[] = {
 };
 
 constexpr const char* kZoneDescriptions[kBugZoneCount] = {
-    "front low, 0-30 degrees",        "front medium, 30-60 degrees",
-    "front high, 60-80 degrees",      "front very high, 80-90 degrees",
-    "back low, 0-30 degrees",         "back medium, 30-60 degrees",
-    "back high, 60-80 degrees",       "back very high, 80-90 degrees",
-    "uplight low, 90-100 degrees",    "uplight high, 100-180 degrees"};
+    "front low, 0-30 degrees",     "front medium, 30-60 degrees",
+    "front high, 60-80 degrees",   "front very high, 80-90 degrees",
+    "back low, 0-30 degrees",      "back medium, 30-60 degrees",
+    "back high, 60-80 degrees",    "back very high, 80-90 degrees",
+    "uplight low, 90-100 degrees", "uplight high, 100-180 degrees"};
 
 void AddZoneLines(const BugFigures& f, std::vector<CaptionedLine>& lines) {
     for (std::size_t z = 0; z < kBugZoneCount; ++z)

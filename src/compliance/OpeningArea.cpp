@@ -47,8 +47,8 @@ OpeningShape IesShape(long double l, long double w, long double h) {
 OpeningShape EulumdatShape(const Opening& o) {
     if (!(o.Length > 0))
         return OpeningShape::None;
-    const bool sides = std::any_of(o.Heights.begin(), o.Heights.end(),
-                                   [](long double h) { return h > 0; });
+    const bool sides =
+        std::any_of(o.Heights.begin(), o.Heights.end(), [](long double h) { return h > 0; });
     if (o.Width > 0)
         return sides ? OpeningShape::Box : OpeningShape::Rectangle;
     return sides ? OpeningShape::VerticalCylinder : OpeningShape::Disk;
@@ -57,8 +57,8 @@ OpeningShape EulumdatShape(const Opening& o) {
 // The direction's components by absolute value; a cosine or sine of a multiple of 90 degrees is
 // exactly 0 so a face seen edge-on has no area.
 struct Direction {
-    long double X, Y, Z;      // |u_x|, |u_y|, |u_z|
-    long double CosC, SinC;   // signed, for the EULUMDAT side heights
+    long double X, Y, Z;    // |u_x|, |u_y|, |u_z|
+    long double CosC, SinC; // signed, for the EULUMDAT side heights
     long double SinG;
 };
 
@@ -120,29 +120,42 @@ std::optional<long double> EulumdatArea(const Opening& o, const Direction& u) {
 
 } // namespace
 
-std::optional<long double> ProjectedArea(const Opening& opening, long double c,
-                                         long double gamma) {
+std::optional<long double> ProjectedArea(const Opening& opening, long double c, long double gamma) {
     const Direction u = DirectionOf(c, gamma);
     return opening.Eulumdat ? EulumdatArea(opening, u) : IesArea(opening, u);
 }
 
 const char* ShapeName(OpeningShape shape) {
     switch (shape) {
-    case OpeningShape::Point: return "point";
-    case OpeningShape::Rectangle: return "rectangle";
-    case OpeningShape::Box: return "box";
-    case OpeningShape::Disk: return "disk";
-    case OpeningShape::Ellipse: return "ellipse";
-    case OpeningShape::VerticalCylinder: return "vertical cylinder";
-    case OpeningShape::VerticalEllipticalCylinder: return "vertical elliptical cylinder";
-    case OpeningShape::Sphere: return "sphere";
-    case OpeningShape::Ellipsoid: return "ellipsoid";
-    case OpeningShape::HorizontalCylinderX: return "horizontal cylinder along x";
-    case OpeningShape::HorizontalCylinderY: return "horizontal cylinder along y";
+    case OpeningShape::Point:
+        return "point";
+    case OpeningShape::Rectangle:
+        return "rectangle";
+    case OpeningShape::Box:
+        return "box";
+    case OpeningShape::Disk:
+        return "disk";
+    case OpeningShape::Ellipse:
+        return "ellipse";
+    case OpeningShape::VerticalCylinder:
+        return "vertical cylinder";
+    case OpeningShape::VerticalEllipticalCylinder:
+        return "vertical elliptical cylinder";
+    case OpeningShape::Sphere:
+        return "sphere";
+    case OpeningShape::Ellipsoid:
+        return "ellipsoid";
+    case OpeningShape::HorizontalCylinderX:
+        return "horizontal cylinder along x";
+    case OpeningShape::HorizontalCylinderY:
+        return "horizontal cylinder along y";
     case OpeningShape::VerticalDiskNormalX:
-    case OpeningShape::VerticalDiskNormalY: return "vertical disk";
-    case OpeningShape::None: return "none";
-    case OpeningShape::Unknown: break;
+    case OpeningShape::VerticalDiskNormalY:
+        return "vertical disk";
+    case OpeningShape::None:
+        return "none";
+    case OpeningShape::Unknown:
+        break;
     }
     return "unknown";
 }

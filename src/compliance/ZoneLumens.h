@@ -21,15 +21,15 @@ struct ZoneBounds {
     Side Azimuth;
 };
 inline constexpr std::array<ZoneBounds, kBugZoneCount> kZoneBounds{{{0, 30, Side::Front},
-                                                                     {30, 60, Side::Front},
-                                                                     {60, 80, Side::Front},
-                                                                     {80, 90, Side::Front},
-                                                                     {0, 30, Side::Back},
-                                                                     {30, 60, Side::Back},
-                                                                     {60, 80, Side::Back},
-                                                                     {80, 90, Side::Back},
-                                                                     {90, 100, Side::All},
-                                                                     {100, 180, Side::All}}};
+                                                                    {30, 60, Side::Front},
+                                                                    {60, 80, Side::Front},
+                                                                    {80, 90, Side::Front},
+                                                                    {0, 30, Side::Back},
+                                                                    {30, 60, Side::Back},
+                                                                    {60, 80, Side::Back},
+                                                                    {80, 90, Side::Back},
+                                                                    {90, 100, Side::All},
+                                                                    {100, 180, Side::All}}};
 
 using ZoneFlux = std::array<long double, kBugZoneCount>;
 

@@ -1,8 +1,9 @@
 // The threshold table at its inclusive limits, the glare table's choice, the conventions and the
 // rating of the sample files.
 
-#include "ComplianceRecords.h"
 #include "compliance/BugRating.h"
+
+#include "ComplianceRecords.h"
 #include "compliance/BugThresholds.h"
 
 #include <regex>
@@ -33,18 +34,19 @@ constexpr long double kAbove = 1e-9L;
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, Thresholds,
-    ::testing::Values(ThresholdCase{BL, 110, 0, 0, 0, 0}, ThresholdCase{BL, 110 + kAbove, 1, 0, 0, 0},
-                      ThresholdCase{BM, 220, 0, 0, 0, 0}, ThresholdCase{BM, 1000, 1, 0, 0, 0},
-                      ThresholdCase{BM, 8500, 4, 0, 0, 0}, ThresholdCase{BM, 8500 + kAbove, 5, 0, 0, 0},
-                      ThresholdCase{BH, 110, 0, 0, 0, 0}, ThresholdCase{BH, 500, 1, 0, 1, 0},
-                      ThresholdCase{BH, 660, 2, 0, 2, 0}, ThresholdCase{BH, 660 + kAbove, 2, 0, 2, 1},
-                      ThresholdCase{BH, 5000, 4, 0, 4, 2}, ThresholdCase{BH, 12000 + kAbove, 5, 0, 5, 5},
-                      ThresholdCase{UH, 0, 0, 0, 0, 0}, ThresholdCase{UH, kAbove, 0, 1, 0, 0},
-                      ThresholdCase{UL, 10, 0, 1, 0, 0}, ThresholdCase{UL, 1000, 0, 4, 0, 0},
-                      ThresholdCase{UL, 1000 + kAbove, 0, 5, 0, 0}, ThresholdCase{FVH, 10, 0, 0, 0, 0},
-                      ThresholdCase{FVH, 225, 0, 0, 2, 2}, ThresholdCase{BVH, 750 + kAbove, 0, 0, 5, 5},
-                      ThresholdCase{FH, 660, 0, 0, 0, 0}, ThresholdCase{FH, 1800 + kAbove, 0, 0, 2, 2},
-                      ThresholdCase{FL, 1e6L, 0, 0, 0, 0}, ThresholdCase{FM, 1e6L, 0, 0, 0, 0}));
+    ::testing::Values(
+        ThresholdCase{BL, 110, 0, 0, 0, 0}, ThresholdCase{BL, 110 + kAbove, 1, 0, 0, 0},
+        ThresholdCase{BM, 220, 0, 0, 0, 0}, ThresholdCase{BM, 1000, 1, 0, 0, 0},
+        ThresholdCase{BM, 8500, 4, 0, 0, 0}, ThresholdCase{BM, 8500 + kAbove, 5, 0, 0, 0},
+        ThresholdCase{BH, 110, 0, 0, 0, 0}, ThresholdCase{BH, 500, 1, 0, 1, 0},
+        ThresholdCase{BH, 660, 2, 0, 2, 0}, ThresholdCase{BH, 660 + kAbove, 2, 0, 2, 1},
+        ThresholdCase{BH, 5000, 4, 0, 4, 2}, ThresholdCase{BH, 12000 + kAbove, 5, 0, 5, 5},
+        ThresholdCase{UH, 0, 0, 0, 0, 0}, ThresholdCase{UH, kAbove, 0, 1, 0, 0},
+        ThresholdCase{UL, 10, 0, 1, 0, 0}, ThresholdCase{UL, 1000, 0, 4, 0, 0},
+        ThresholdCase{UL, 1000 + kAbove, 0, 5, 0, 0}, ThresholdCase{FVH, 10, 0, 0, 0, 0},
+        ThresholdCase{FVH, 225, 0, 0, 2, 2}, ThresholdCase{BVH, 750 + kAbove, 0, 0, 5, 5},
+        ThresholdCase{FH, 660, 0, 0, 0, 0}, ThresholdCase{FH, 1800 + kAbove, 0, 0, 2, 2},
+        ThresholdCase{FL, 1e6L, 0, 0, 0, 0}, ThresholdCase{FM, 1e6L, 0, 0, 0, 0}));
 
 TEST(Thresholds, WorstZoneOfALetterDecides) {
     ZoneFlux flux{};
@@ -116,8 +118,9 @@ TEST(BugRating, RatingStringAndFrontConvention) {
 }
 
 TEST(BugRating, TypesAAndBNeedTypeC) {
-    const tIES record = testing::Distribution(testing::Steps(-90, 90, 45), testing::Steps(-90, 90, 45),
-                                              [](long double, long double) { return 10.0L; });
+    const tIES record =
+        testing::Distribution(testing::Steps(-90, 90, 45), testing::Steps(-90, 90, 45),
+                              [](long double, long double) { return 10.0L; });
     for (const long double type : {2.0L, 3.0L}) {
         LuminaireFacts facts;
         facts.PhotometricType = type;
@@ -127,11 +130,10 @@ TEST(BugRating, TypesAAndBNeedTypeC) {
     }
     LuminaireFacts unknown;
     unknown.PhotometricType = 7; // rated as type C
-    EXPECT_TRUE(RateBug(testing::Distribution({0}, {0, 90}, [](long double, long double) {
-                            return 1.0L;
-                        }),
-                        unknown)
-                    .Figures);
+    EXPECT_TRUE(
+        RateBug(testing::Distribution({0}, {0, 90}, [](long double, long double) { return 1.0L; }),
+                unknown)
+            .Figures);
 }
 
 TEST(BugRating, NoDataIsNotRated) {
@@ -144,7 +146,8 @@ TEST(BugRating, NoDataIsNotRated) {
 TEST(BugRating, RoadSamplesLightTheirStreetSide) {
     for (const std::string& path :
          {std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies",
-          std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym3_72x91_street_empty_direct_ratios.ldt"}) {
+          std::string(LUMETRA_LDT_SAMPLES_DIR) +
+              "/ldt_isym3_72x91_street_empty_direct_ratios.ldt"}) {
         const testing::LoadedSample sample = testing::LoadSample(path);
         ASSERT_TRUE(sample.Loaded) << path;
         const BugRating rating = RateBug(sample.Record, sample.Facts);

@@ -26,8 +26,8 @@ inline ::testing::AssertionResult Close(long double actual, long double expected
     const long double bound = expected == 0 ? tol : tol * std::fabs(expected);
     if (std::fabs(actual - expected) <= bound)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << static_cast<double>(actual) << " differs from "
-                                         << static_cast<double>(expected);
+    return ::testing::AssertionFailure()
+           << static_cast<double>(actual) << " differs from " << static_cast<double>(expected);
 }
 
 // Evenly spaced angles from `from` to `to`, both included.
@@ -73,8 +73,8 @@ inline LoadedSample LoadSample(const std::string& path) {
     LoadedSample sample;
     TextLines lines, header;
     try {
-        LoadPhotometryFile(path, sample.Record, lines, header, [](const std::string&) {},
-                           sample.Facts);
+        LoadPhotometryFile(
+            path, sample.Record, lines, header, [](const std::string&) {}, sample.Facts);
         sample.Loaded = true;
     } catch (const std::exception&) {
     }

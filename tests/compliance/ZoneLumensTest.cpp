@@ -107,7 +107,8 @@ TEST(AzimuthWeights, AddUpToTheIntervalAndSplitInsideACell) {
     EXPECT_TRUE(Close(w[0], 45.0L / 4 * kPi / 180));
     EXPECT_TRUE(Close(w[1], 45.0L * 3 / 4 * kPi / 180));
     EXPECT_EQ(w[2], 0);
-    // Across the wrap: C0 gets three quarters of each neighbouring half cell, C270 and C90 a quarter.
+    // Across the wrap: C0 gets three quarters of each neighbouring half cell, C270 and C90 a
+    // quarter.
     const tArrEx wrapped = AzimuthWeights(planes, 315, 405);
     EXPECT_TRUE(Close(wrapped[0], 67.5L * kPi / 180));
     EXPECT_TRUE(Close(wrapped[1], 11.25L * kPi / 180));
