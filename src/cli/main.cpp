@@ -81,6 +81,23 @@ const char* const kHelp =
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
     "\n"
+    "  convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
+    "  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]\n"
+    "      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for\n"
+    "      LM-63-2019) or EULUMDAT, by OUT's extension in any letter case. A FOLDER\n"
+    "      is converted with its subfolders into OUTFOLDER, keeping the relative paths\n"
+    "      (--jobs N files at once, default every core), with a progress line on a\n"
+    "      terminal and a summary \"N written, M failed: reasons\" at the end.\n"
+    "      --lumens L scales the intensities so that the stated lamp flux is L (for\n"
+    "      absolute photometry, so that the computed flux is L); --multiply K\n"
+    "      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes\n"
+    "      C + angle). --lenient reads tabs in the numbers as blanks, so that a file\n"
+    "      the viewer reads as zeros is written out clean. Files are written whole\n"
+    "      or not at all; an existing output is replaced only with --force, the\n"
+    "      input never. What the target format cannot hold is said as a note.\n"
+    "      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage\n"
+    "      error.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -108,6 +125,7 @@ const Subcommand kSubcommands[] = {
     {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
     {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
     {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
+    {"convert", lumetra::cli::RunConvert},
 };
 
 int main(int argc, char* argv[]) {
