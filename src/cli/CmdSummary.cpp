@@ -67,7 +67,7 @@ void PrintText(const PhotometricSummary& s) {
 int RunSummary(const QStringList& arguments) {
     const Parsed<SummaryOptions> parsed = ParseSummaryOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error) + 1; // a usage error exits with 2
+        return FailUsage(parsed.error);
     tIES record;
     LuminaireFacts facts;
     if (!LoadRecord(parsed.options->input, record, facts))

@@ -3,7 +3,7 @@
 // anything, so the parsing is tested in process. A new subcommand adds its options and its Parse
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
-#include "viewer/RenderBars.h"
+#include "render/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -17,7 +17,7 @@ template <typename Options> struct Parsed {
     QString error;
 };
 
-template <typename Options> Parsed<Options> Refused(const QString& error, const char* usage) {
+template <typename Options> Parsed<Options> Refused(const QString& error, const QString& usage) {
     return {std::nullopt, error + "\n" + usage};
 }
 
