@@ -134,6 +134,10 @@ SummaryGrid GridOf(const tIES& record, const LuminaireFacts& facts, bool typeC) 
 
 } // namespace
 
+SummaryGrid SummaryGridOf(const tIES& record, const LuminaireFacts& facts) {
+    return GridOf(record, facts, IsTypeC(KindOf(facts.PhotometricType)));
+}
+
 std::array<const char*, 2> AngleLineNames(PhotometricKind type) {
     if (type == PhotometricKind::A || type == PhotometricKind::B)
         return {"Horizontal", "Vertical"};
