@@ -32,8 +32,8 @@ std::string BaseName(const std::string& fileName) {
 // new file; the name carries the process and a counter, so threads and processes never meet.
 int CreateTemporary(const std::string& fileName, std::string& temporary) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem = Folder(fileName) + "/." + BaseName(fileName) + "." +
-                             std::to_string(getpid()) + ".";
+    const std::string stem =
+        Folder(fileName) + "/." + BaseName(fileName) + "." + std::to_string(getpid()) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = stem + std::to_string(counter++) + ".tmp";
         const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -94,7 +94,8 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes, Ex
     if (error == 0)
         return;
     unlink(temporary.c_str());
-    Refuse(fileName, error == EEXIST ? std::string("the file exists already") : std::strerror(error));
+    Refuse(fileName,
+           error == EEXIST ? std::string("the file exists already") : std::strerror(error));
 }
 
 } // namespace lumetra::writing

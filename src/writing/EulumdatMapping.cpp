@@ -158,8 +158,8 @@ void AppendLampSet(TextLines& lines, const IesFigures& figures, const std::strin
 TextLines FromIes(const SourceFile& source, const std::string& targetName,
                   std::vector<std::string>& notes) {
     if (KindOf(source.Facts.PhotometricType) != PhotometricKind::C)
-        throw LumetraError(FormatMessage(texts::kEulumdatTypeC,
-                                         Number(source.Facts.PhotometricType)));
+        throw LumetraError(
+            FormatMessage(texts::kEulumdatTypeC, Number(source.Facts.PhotometricType)));
     if (!source.Ies.Tilt.empty())
         notes.emplace_back(texts::kTiltDropped);
     const EulumdatPlanes planes = CheckedPlanes(source.Record, notes);
@@ -211,8 +211,8 @@ std::string KeptLine(const std::string& line, LineKind kind) {
 TextLines KeptLines(const SourceFile& source) {
     const EulumdatFile& file = source.Eulumdat.File;
     const std::size_t sets = file.LampSets.size();
-    const std::size_t count = 26 + 6 * sets + 10 + file.Mc + file.Ng +
-                              StoredPlaneCount(file.Isym, file.Mc) * file.Ng;
+    const std::size_t count =
+        26 + 6 * sets + 10 + file.Mc + file.Ng + StoredPlaneCount(file.Isym, file.Mc) * file.Ng;
     TextLines lines;
     for (std::size_t k = 1; k <= count && k <= source.Eulumdat.Lines.size(); ++k)
         lines.push_back(KeptLine(source.Eulumdat.Lines[k - 1], KindOfLine(k, sets)));

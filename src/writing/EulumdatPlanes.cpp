@@ -70,7 +70,8 @@ EulumdatPlanes WholeTurn(const tIES& record) {
     EulumdatPlanes result;
     for (const auto& [angle, source] : planes) {
         if (!result.CAngles.empty() && result.CAngles.back() == angle) {
-            result.DroppedC360 = result.DroppedC360 || !SamePlane(record, result.Stored.back(), source);
+            result.DroppedC360 =
+                result.DroppedC360 || !SamePlane(record, result.Stored.back(), source);
             continue;
         }
         result.CAngles.push_back(angle);

@@ -11,9 +11,9 @@ namespace lumetra::writing {
 
 struct EulumdatPlanes {
     int Isym = 0;
-    tArrEx CAngles;                   // the full circle, ascending in [0, 360)
-    std::vector<std::size_t> Stored;  // record planes, in the file's order
-    bool DroppedC360 = false;         // a C360 plane that differs from C0 had to go
+    tArrEx CAngles;                  // the full circle, ascending in [0, 360)
+    std::vector<std::size_t> Stored; // record planes, in the file's order
+    bool DroppedC360 = false;        // a C360 plane that differs from C0 had to go
 };
 
 // Isym from the horizontal angles: one angle 1; 0..90 4; 0..180 2; 90..270 3 when the angles

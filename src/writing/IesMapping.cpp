@@ -60,8 +60,8 @@ IesDocument FromIes(const SourceFile& source, IesVersion version) {
     const LuminaireFacts& facts = source.Facts;
     IesNumbers& n = document.Numbers;
     n.Lamps = facts.NumberOfLamps;
-    n.LumensPerLamp = source.LampFlux ? *source.LampFlux / facts.NumberOfLamps
-                                      : source.Record.LampLumens;
+    n.LumensPerLamp =
+        source.LampFlux ? *source.LampFlux / facts.NumberOfLamps : source.Record.LampLumens;
     n.Multiplier = source.Record.CandelaMultiplier * source.IntensityScale;
     n.PhotometricType = facts.PhotometricType;
     n.UnitsType = source.Record.UnitsType;
@@ -170,8 +170,7 @@ long double SecondValueFor(const SourceFile& source, IesVersion version) {
     const long double value = IsLm63_2019(source) ? source.Ies.SecondValue : 1.00001L;
     const bool scaled = source.IntensityScale != 1 || source.LampFlux.has_value();
     const long double code = std::nearbyintl(value * 100000);
-    if (!scaled || !(std::fabs(code) < 1e9L) ||
-        static_cast<long long>(code) / 100 % 10 == 1)
+    if (!scaled || !(std::fabs(code) < 1e9L) || static_cast<long long>(code) / 100 % 10 == 1)
         return value;
     return (code + 100) / 100000;
 }

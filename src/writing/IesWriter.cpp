@@ -109,7 +109,8 @@ void WriteTilt(LineWriter& out, const tArrEx& values) {
     out.Numbers({values[0]});
     out.Numbers({values[1]});
     const std::size_t pairs = (values.size() - 2) / 2;
-    out.Numbers(tArrEx(values.begin() + 2, values.begin() + 2 + static_cast<std::ptrdiff_t>(pairs)));
+    out.Numbers(
+        tArrEx(values.begin() + 2, values.begin() + 2 + static_cast<std::ptrdiff_t>(pairs)));
     out.Numbers(tArrEx(values.begin() + 2 + static_cast<std::ptrdiff_t>(pairs), values.end()));
 }
 

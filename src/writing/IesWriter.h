@@ -34,7 +34,7 @@ struct IesDocument {
     IesNumbers Numbers;
     tArrEx VerticalAngles;
     tArrEx HorizontalAngles;
-    std::vector<tArrEx> Candela; // one record per horizontal angle, as written
+    std::vector<tArrEx> Candela;  // one record per horizontal angle, as written
     bool CandelaComputed = false; // converted rather than read: written as the nearest double
 };
 

@@ -57,7 +57,8 @@ std::string FormatNumber(long double value) {
 std::string FormatComputed(long double value) {
     if (value == 0 || !std::isfinite(value))
         return "0";
-    const std::string text = FitsDouble(value) ? Shortest(static_cast<double>(value)) : Shortest(value);
+    const std::string text =
+        FitsDouble(value) ? Shortest(static_cast<double>(value)) : Shortest(value);
     return text == "-0" ? "0" : text;
 }
 

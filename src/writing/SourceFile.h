@@ -3,9 +3,9 @@
 // only a writer needs (the IES header lines and tilt block, line 2's second value; the EULUMDAT
 // lines as read and its intensities in cd/klm), and the scale and turn asked for.
 
-#include "eulumdat/Eulumdat.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "eulumdat/Eulumdat.h"
 
 #include <optional>
 #include <string>
@@ -19,12 +19,12 @@ enum class PhotometricFormat { Ies, Eulumdat };
 enum class Reading { Strict, Lenient };
 
 struct IesPart {
-    TextLines HeaderLines;         // as read, the TILT line last
-    tArrEx Tilt;                   // TILT=INCLUDE: geometry, pair count, angles, factors
-    long double SecondValue = 1;   // line 2: future use (2002) or file generation type (2019)
-    std::string ReaderMessage;     // the reader's message about a value that is no number
+    TextLines HeaderLines;       // as read, the TILT line last
+    tArrEx Tilt;                 // TILT=INCLUDE: geometry, pair count, angles, factors
+    long double SecondValue = 1; // line 2: future use (2002) or file generation type (2019)
+    std::string ReaderMessage;   // the reader's message about a value that is no number
     bool ParseError = false;
-    bool TabsInNumbers = false;    // a tab after the TILT line: reading leniently may help
+    bool TabsInNumbers = false; // a tab after the TILT line: reading leniently may help
 };
 
 struct EulumdatPart {
@@ -45,10 +45,10 @@ struct SourceFile {
     EulumdatPart Eulumdat;
 
     // Set by Adjust (Adjustment.h).
-    long double IntensityScale = 1;       // every intensity is multiplied by it
-    long double Multiply = 1;             // the part of it that leaves the lamp flux alone
-    std::optional<long double> LampFlux;  // the lamp flux the written file states, lm
-    bool Turned = false;                  // the planes differ from the file's
+    long double IntensityScale = 1;      // every intensity is multiplied by it
+    long double Multiply = 1;            // the part of it that leaves the lamp flux alone
+    std::optional<long double> LampFlux; // the lamp flux the written file states, lm
+    bool Turned = false;                 // the planes differ from the file's
 };
 
 // Reads a photometric file of either format (by its name, as the viewer picks the reader).

@@ -3,11 +3,13 @@
 
 namespace lumetra::writing::texts {
 
-inline constexpr const char* kLumensNotPositive = "The lamp flux must be a positive number of lumens";
+inline constexpr const char* kLumensNotPositive =
+    "The lamp flux must be a positive number of lumens";
 inline constexpr const char* kFactorNotPositive = "The factor must be a positive number";
 inline constexpr const char* kNoLightToScale =
     "The file states no lamp flux and its intensities give no light to scale";
-inline constexpr const char* kTurnNotQuarter = "The C-planes can be turned by 90, 180 or 270 degrees";
+inline constexpr const char* kTurnNotQuarter =
+    "The C-planes can be turned by 90, 180 or 270 degrees";
 inline constexpr const char* kTurnTypeC = "Only a type C file's C-planes can be turned";
 inline constexpr const char* kEulumdatTypeC =
     "EULUMDAT holds type C photometry only; this file is of type %s";

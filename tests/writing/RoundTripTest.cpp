@@ -3,13 +3,13 @@
 // candela, the luminaire's figures and description, the layout; and writing the written file
 // again gives the same bytes.
 
-#include "support/TempFolder.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SymmetryCompletion.h"
+#include "support/TempFolder.h"
 #include "writing/Writing.h"
 
 #include <algorithm>
@@ -118,8 +118,9 @@ std::string Described(const Loaded& loaded, const char* keyword, std::size_t len
 
 void CompareDescriptions(const Loaded& source, const Loaded& written, bool toEulumdat) {
     for (const char* keyword : {"[TEST]", "[MANUFAC]", "[LUMINAIRE]", "[LUMCAT]", "[LAMP]"}) {
-        const std::size_t length = !toEulumdat ? std::string::npos
-                                   : std::string(keyword) == "[LAMP]" ? 40 : 78;
+        const std::size_t length = !toEulumdat                        ? std::string::npos
+                                   : std::string(keyword) == "[LAMP]" ? 40
+                                                                      : 78;
         EXPECT_EQ(Described(source, keyword, length), Described(written, keyword, length))
             << keyword;
     }
@@ -128,7 +129,8 @@ void CompareDescriptions(const Loaded& source, const Loaded& written, bool toEul
 void CompareLayout(const std::string& bytes, TargetFormat format) {
     const TextLines lines = SplitIntoLines(bytes);
     std::size_t crlf = 0;
-    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
+         at = bytes.find("\r\n", at + 2))
         ++crlf;
     EXPECT_EQ(crlf, lines.size()) << "every line ends with CR LF";
     if (format == TargetFormat::Eulumdat) {
@@ -157,15 +159,14 @@ std::vector<Case> AllCases() {
     for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
         for (const auto& entry : fs::directory_iterator(folder))
             if (IsPhotometricFileName(entry.path().string()))
-                for (const auto format : {TargetFormat::Ies2002, TargetFormat::Ies2019,
-                                          TargetFormat::Eulumdat})
+                for (const auto format :
+                     {TargetFormat::Ies2002, TargetFormat::Ies2019, TargetFormat::Eulumdat})
                     cases.push_back({entry.path(), format});
     std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) {
         return std::tie(a.File, a.Format) < std::tie(b.File, b.Format);
     });
     return cases;
 }
-
 
 // The source as writing reads it: the viewer's reading, or the lenient one where the viewer's
 // leaves numbers unread. Empty when neither reads it.
@@ -188,8 +189,8 @@ void CompareSymmetry(const Loaded& source, const Loaded& written, const Case& c)
     using summary::SymmetryForm;
     const SymmetryForm before = summary::ClassifySymmetry(source.Record.HorizontalAngles);
     const SymmetryForm after = summary::ClassifySymmetry(written.Record.HorizontalAngles);
-    if (c.Format != TargetFormat::Eulumdat || (before != SymmetryForm::None &&
-                                               before != SymmetryForm::Irregular)) {
+    if (c.Format != TargetFormat::Eulumdat ||
+        (before != SymmetryForm::None && before != SymmetryForm::Irregular)) {
         EXPECT_EQ(before, after);
         return;
     }
@@ -235,7 +236,8 @@ void RoundTripOne(const Case& c, Figures& figures) {
 
     Loaded original = Load(c.File.string());
     if (source->ReadAs == Reading::Lenient)
-        original.Record = source->Record; // the viewer reads zeros: compare with the lenient reading
+        original.Record =
+            source->Record; // the viewer reads zeros: compare with the lenient reading
     const Loaded result = Load(target);
     CompareFigures(original, result, c);
     const bool sameAngles = !ldtSource && c.Format != TargetFormat::Eulumdat;
@@ -253,9 +255,9 @@ void RoundTripOne(const Case& c, Figures& figures) {
 }
 
 std::string FormatName(TargetFormat format) {
-    return format == TargetFormat::Eulumdat ? "EULUMDAT"
+    return format == TargetFormat::Eulumdat  ? "EULUMDAT"
            : format == TargetFormat::Ies2019 ? "IES 2019"
-                                              : "IES 2002";
+                                             : "IES 2002";
 }
 
 TEST(RoundTrip, EverySampleBothWays) {
