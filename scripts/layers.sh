@@ -5,19 +5,26 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# folder   kind   folders it may include from
+# folder     kind   folders it may include from ("core": every core folder but viewer)
 read -r -d '' LAYERS <<'TABLE' || true
-data       core
-eulumdat   core   data
-gonio      core   data
-render     core   data
-summary    core   data
-properties core   data eulumdat summary
-viewer     core   data eulumdat gonio render
-surface    qt     data gonio render summary
-ui         qt     data eulumdat gonio render summary properties viewer surface
-app        qt     data eulumdat gonio render summary properties viewer surface ui
-cli        qt     data eulumdat gonio render summary properties surface
+data         core
+batch        core
+contours     core   data
+eulumdat     core   data
+gonio        core   data
+render       core   data
+summary      core   data
+properties   core   data eulumdat summary
+compare      core   data eulumdat properties summary
+compliance   core   data eulumdat summary
+illuminance  core   data eulumdat summary contours
+diagrams     core   data eulumdat gonio render summary contours
+writing      core   data eulumdat summary
+viewer       core   data eulumdat gonio render properties summary
+surface      qt     core
+ui           qt     core viewer surface
+app          qt     core viewer surface ui
+cli          qt     core surface
 TABLE
 
 declare -A kind allowed
@@ -26,6 +33,13 @@ while read -r folder folderKind uses; do
   kind[$folder]=$folderKind
   allowed[$folder]=" $uses "
 done <<<"$LAYERS"
+cores=""
+for folder in "${!kind[@]}"; do
+  [ "${kind[$folder]}" = core ] && [ "$folder" != viewer ] && cores+=" $folder"
+done
+for folder in "${!allowed[@]}"; do
+  allowed[$folder]=${allowed[$folder]/ core / $cores }
+done
 
 failures=0
 fail() {
