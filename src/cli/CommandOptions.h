@@ -76,4 +76,15 @@ struct SheetOptions {
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
 
+// catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+struct CatalogueOptions {
+    enum class Format { Tsv, Csv, Json };
+    QString folder;
+    QString output; // empty: stdout
+    Format format = Format::Tsv;
+    bool recursive = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
 } // namespace lumetra::cli

@@ -81,6 +81,22 @@ const char* const kHelp =
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
     "\n"
+    "  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
+    "      One row per *.ies and *.ldt file of FOLDER (and its subfolders with\n"
+    "      --recursive), in file-name order: file, format, manufacturer, catalogue\n"
+    "      number, luminaire, lamp, luminous and lamp flux, light output ratio, input\n"
+    "      power, efficacy, maximum intensity, beam and field angles (the wider one\n"
+    "      and each plane pair), downward flux fraction, symmetry, photometric type and\n"
+    "      status (loads cleanly, the reader's message, or why it fails). Tab-separated\n"
+    "      by default; --csv writes CSV with the units in the column names; --json an\n"
+    "      array of objects with File (relative to FOLDER), Status (clean, message,\n"
+    "      fails), Message, the description fields and every key of summary --json.\n"
+    "      Files over 32 MB are listed as failing, not read. The files are read on N\n"
+    "      threads (--jobs, default: every core); the output is the same for any N.\n"
+    "      -o writes FILE, replacing it only once complete. Exit status: 0 when\n"
+    "      written, 1 for a folder that cannot be read or a file that cannot be\n"
+    "      written, 2 for a usage error.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -105,9 +121,10 @@ struct Subcommand {
     int (*run)(const QStringList& arguments);
 };
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
+    {"info", lumetra::cli::RunInfo},           {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},       {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary},     {"sheet", lumetra::cli::RunSheet},
+    {"catalogue", lumetra::cli::RunCatalogue},
 };
 
 int main(int argc, char* argv[]) {
