@@ -4,9 +4,9 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "SummaryJson.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonText.h"
+#include "summary/SummaryJson.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -60,12 +60,14 @@ Json LargestJson(const std::optional<IntensityDifference>& d, const Comparison& 
                 {"Thinned", c.Thinned}};
 }
 
-Json ComparisonJson(const Comparison& c, const QStringList& files) {
+Json ComparisonJson(const Comparison& c, const std::vector<compare::Luminaire>& luminaires,
+                    const QStringList& files) {
     Json names = Json::array(), summaries = Json::array(), differences = Json::array();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
         names.push_back(files[i].toStdString());
-        summaries.push_back(SummaryJson(c.Summaries[index]));
+        summaries.push_back(summary::SummaryJson(luminaires[index].Record, luminaires[index].Facts,
+                                                 c.Summaries[index]));
         if (i > 0)
             differences.push_back(
                 Json{{"File", files[i].toStdString()},
@@ -165,7 +167,7 @@ int RunCompare(const QStringList& arguments) {
         return 1;
     const Comparison c = compare::Compare(luminaires, parsed.options->unit);
     if (parsed.options->json)
-        std::cout << ComparisonJson(c, parsed.options->inputs).dump() << '\n';
+        std::cout << ComparisonJson(c, luminaires, parsed.options->inputs).dump() << '\n';
     else
         PrintText(c, parsed.options->inputs);
     return 0;

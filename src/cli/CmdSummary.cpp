@@ -2,7 +2,8 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "SummaryJson.h"
+#include "summary/PhotometricSummary.h"
+#include "summary/SummaryJson.h"
 #include "summary/SummaryText.h"
 
 #include <iostream>
@@ -33,7 +34,7 @@ int RunSummary(const QStringList& arguments) {
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(record, facts);
     if (parsed.options->json)
-        std::cout << SummaryJson(s).dump() << '\n';
+        std::cout << summary::SummaryJson(record, facts, s).dump() << '\n';
     else
         PrintText(s);
     return 0;

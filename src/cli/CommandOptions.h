@@ -84,5 +84,15 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+// catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+struct CatalogueOptions {
+    enum class Format { Tsv, Csv, Json };
+    QString folder;
+    QString output; // empty: stdout
+    Format format = Format::Tsv;
+    bool recursive = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli
