@@ -57,7 +57,7 @@ double RoundAngle(double extent) {
 
 int AngleStep(const AngleRange& range, int wanted) {
     const double span = range.to - range.from;
-    if (wanted > 0 && span / wanted <= 12 && span / wanted >= 2)
+    if (wanted > 0 && span / wanted <= 12 && span / wanted >= 4)
         return wanted;
     for (const int step : kAngleSteps)
         if (span / step <= 8)
