@@ -5,6 +5,9 @@
 
 #include "compare/IntensityUnit.h"
 #include "render/RenderBars.h"
+#include "diagrams/Diagram.h"
+#include "surface/ExportRules.h"
+#include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -94,5 +97,17 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+// diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
+// [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
+struct DiagramCommandOptions {
+    QString input;
+    ExportTarget output;
+    QSize size{1000, 800};
+    diagrams::DiagramRequest request;
+Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
+
+// "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
+// vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
+std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
 
 } // namespace lumetra::cli

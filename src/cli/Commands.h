@@ -24,6 +24,7 @@ int RunSummary(const QStringList& arguments);
 int RunSheet(const QStringList& arguments);
 int RunCompare(const QStringList& arguments);
 int RunCatalogue(const QStringList& arguments);
+int RunDiagram(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);

@@ -113,6 +113,20 @@ const char* const kHelp =
     "      written, 1 for a folder that cannot be read or a file that cannot be\n"
     "      written, 2 for a usage error.\n"
     "\n"
+    "  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf\n"
+    "          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]\n"
+    "          [--size W[xH]] [--view AZ,EL]\n"
+    "      Writes a labelled diagram of FILE on white with a caption naming the file:\n"
+    "      polar or cartesian curves of up to four planes (type C: the pairs C and\n"
+    "      C+180, default 0,90; types A and B: the vertical line at H = N, or \"V5\"\n"
+    "      for the horizontal line at V = 5; default V0,0), isocandela lines over the\n"
+    "      whole sphere, or the shaded photometric solid seen from azimuth AZ and\n"
+    "      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of\n"
+    "      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic\n"
+    "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
+    "      the light (polar). --step: degrees between angle labels (default 30).\n"
+    "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -147,6 +161,7 @@ const Subcommand kSubcommands[] = {
     {"sheet", lumetra::cli::RunSheet},
     {"compare", lumetra::cli::RunCompare},
     {"catalogue", lumetra::cli::RunCatalogue},
+    {"diagram", lumetra::cli::RunDiagram},
 };
 // clang-format on
 
