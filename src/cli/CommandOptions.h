@@ -3,6 +3,7 @@
 // anything, so the parsing is tested in process. A new subcommand adds its options and its Parse
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
+#include "illuminance/IlluminanceRequest.h"
 #include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
@@ -75,5 +76,15 @@ struct SheetOptions {
     QString output;
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
+
+// illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
+// metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
+struct IlluminanceCliOptions {
+    QString input;
+    QString output; // empty: no file
+    illuminance::IlluminanceRequest request;
+    bool json = false;
+};
+Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli
