@@ -7,6 +7,7 @@
 #include "render/RenderBars.h"
 #include "diagrams/Diagram.h"
 #include "surface/ExportRules.h"
+#include "illuminance/IlluminanceRequest.h"
 #include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
@@ -109,5 +110,11 @@ Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
 // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
 std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
+// illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
+// metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
+struct IlluminanceCliOptions {
+    QString output; // empty: no file
+    illuminance::IlluminanceRequest request;
+Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -25,6 +25,7 @@ int RunSheet(const QStringList& arguments);
 int RunCompare(const QStringList& arguments);
 int RunCatalogue(const QStringList& arguments);
 int RunDiagram(const QStringList& arguments);
+int RunIlluminance(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);

@@ -127,6 +127,20 @@ const char* const kHelp =
     "      the light (polar). --step: degrees between angle labels (default 30).\n"
     "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
     "\n"
+    "  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]\n"
+    "              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]\n"
+    "      Computes the illuminance point by point on the floor H metres below the\n"
+    "      luminaire (default 3), over a square of side S (default 10) centred below\n"
+    "      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall\n"
+    "      adds a wall at X metres along C0, facing the luminaire, from the floor up to\n"
+    "      S. Prints E max, E min, E average, uniformity (min/avg) and where the\n"
+    "      maximum is; --json prints one JSON object instead (Height, Size, Step, N,\n"
+    "      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and\n"
+    "      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or\n"
+    "      the grid as CSV. Type A and B files are refused: the calculation needs type\n"
+    "      C photometry (with --json the object holds null values). Exit status: 0\n"
+    "      when done, 1 on an error, 2 for a usage error.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n";
 
@@ -162,6 +176,7 @@ const Subcommand kSubcommands[] = {
     {"compare", lumetra::cli::RunCompare},
     {"catalogue", lumetra::cli::RunCatalogue},
     {"diagram", lumetra::cli::RunDiagram},
+    {"illuminance", lumetra::cli::RunIlluminance},
 };
 // clang-format on
 
