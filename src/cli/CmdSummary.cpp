@@ -2,7 +2,10 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
+#include "ComplianceJson.h"
 #include "ExtendedJson.h"
+#include "compliance/Compliance.h"
+#include "compliance/ComplianceText.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
 
@@ -30,7 +33,7 @@ Json TypeJson(PhotometricKind type) {
     return name.empty() ? Json(nullptr) : Json(name);
 }
 
-Json SummaryJson(const PhotometricSummary& s) {
+Json SummaryJson(const PhotometricSummary& s, const compliance::ComplianceFigures& figures) {
     const auto names = summary::AngleLineNames(s.Type);
     Json zonal = Json::object();
     for (std::size_t z = 0; z < summary::kZones.size(); ++z)
@@ -54,11 +57,18 @@ Json SummaryJson(const PhotometricSummary& s) {
                 {"BeamAngleCIE", PairJson(s.BeamAngleCIE, names)},
                 {"FieldAngleCIE", PairJson(s.FieldAngleCIE, names)},
                 {"StatedLightOutputRatio", FigureJson(s.StatedLightOutputRatio)},
-                {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
+                {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)},
+                {"BUG", BugJson(figures.Bug)},
+                {"Luminance", LuminanceJson(figures.Luminance)}};
 }
 
-void PrintText(const PhotometricSummary& s) {
+void PrintText(const PhotometricSummary& s, const compliance::ComplianceFigures& figures,
+               const LuminaireFacts& facts) {
     for (const auto& [caption, value] : summary::SummaryLines(s))
+        std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts))
+        std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance))
         std::cout << caption << ": " << value << '\n';
 }
 
@@ -75,10 +85,11 @@ int RunSummary(const QStringList& arguments) {
     if (!summary::HasPhotometricData(record))
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(record, facts);
+    const compliance::ComplianceFigures figures = compliance::ComplianceOf(record, facts);
     if (parsed.options->json)
-        std::cout << SummaryJson(s).dump() << '\n';
+        std::cout << SummaryJson(s, figures).dump() << '\n';
     else
-        PrintText(s);
+        PrintText(s, figures, facts);
     return 0;
 }
 

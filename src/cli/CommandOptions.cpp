@@ -3,6 +3,7 @@
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <limits>
 
 namespace lumetra::cli {
@@ -48,6 +49,16 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
 constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+constexpr const char* kBugUsage = "Usage: lumetra-cli bug FILE [--front DEG] [--json]";
+
+// A finite number of degrees, "." as the decimal point whatever the locale.
+std::optional<long double> Degrees(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
 
 } // namespace
 
@@ -68,6 +79,24 @@ Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     if (files.size() != 1 || files.front().startsWith("-"))
         return {std::nullopt, kSummaryUsage};
     return {SummaryOptions{files.front(), json}, {}};
+}
+
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
+    parser.addOption(QCommandLineOption("json", "Print JSON."));
+    if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
+        return Refused<BugOptions>(parser.errorText(), kBugUsage);
+    if (parser.positionalArguments().size() != 1)
+        return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
+    BugOptions options{parser.positionalArguments().front(), std::nullopt, parser.isSet("json")};
+    if (parser.isSet("front")) {
+        options.front = Degrees(parser.value("front"));
+        if (!options.front)
+            return Refused<BugOptions>(
+                "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
+    }
+    return {options, {}};
 }
 
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
