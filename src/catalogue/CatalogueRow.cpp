@@ -7,7 +7,7 @@
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
 #include "properties/SummaryRows.h"
-#include "summary/SummaryJson.h"
+#include "compliance/FullSummaryJson.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -88,7 +88,8 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = OneLine(message);
     if (request.withJson)
-        row.summaryJson = summary::SummaryJson(record, facts, row.summary);
+        row.summaryJson = compliance::FullSummaryJson(record, facts, row.summary,
+                                                      compliance::ComplianceOf(record, facts));
     return row;
 }
 

@@ -74,6 +74,14 @@ struct SummaryOptions {
 };
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments);
 
+// bug FILE [--front DEG] [--json]; the front centre in degrees, any finite value.
+struct BugOptions {
+    QString input;
+    std::optional<long double> front;
+    bool json = false;
+};
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments);
+
 // sheet FILE -o OUT.pdf; ".pdf" is added to an output name without an extension.
 struct SheetOptions {
     QString input;

@@ -71,9 +71,18 @@ const char* const kHelp =
     "  summary FILE [--json]\n"
     "      Prints the photometric summary of FILE: luminous flux (total, downward,\n"
     "      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,\n"
-    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE).\n"
-    "      --json prints one JSON object, null where a value is not defined. A file\n"
-    "      that fails to load or holds no photometric data exits 1.\n"
+    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),\n"
+    "      the BUG rating and the luminance table. --json prints one JSON object, null\n"
+    "      where a value is not defined (the last two under the keys BUG and\n"
+    "      Luminance). A file that fails to load or holds no photometric data exits 1.\n"
+    "\n"
+    "  bug FILE [--front DEG] [--json]\n"
+    "      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with\n"
+    "      Addendum A): the lumens in its ten zones, the ratings and the glare table\n"
+    "      used. The street side is centred on C0 for IES files and on C90 for\n"
+    "      EULUMDAT files; --front DEG centres it on another C plane. Types A and B\n"
+    "      need type C photometry and are not rated (null in JSON). Exit status as\n"
+    "      for summary.\n"
     "\n"
     "  sheet FILE -o OUT.pdf\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
@@ -177,6 +186,7 @@ const Subcommand kSubcommands[] = {
     {"catalogue", lumetra::cli::RunCatalogue},
     {"diagram", lumetra::cli::RunDiagram},
     {"illuminance", lumetra::cli::RunIlluminance},
+    {"bug", lumetra::cli::RunBug},
 };
 // clang-format on
 
