@@ -8,7 +8,6 @@
 #include "diagrams/Diagram.h"
 #include "surface/ExportRules.h"
 #include "illuminance/IlluminanceRequest.h"
-#include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
