@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${LUMETRA_PACKAGE_BUILD_DIR:-build-package}
 # Only what the package installs is built; installing must not wait for the tests.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BENCH=OFF \
+cmake --preset release -B "$build" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target lumetra lumetra-cli lumetra_manual \
   lumetra-cli_manual lumetra_changelog lumetra_cli_completion
