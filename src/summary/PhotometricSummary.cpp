@@ -134,6 +134,10 @@ long double CandelaScale(const tIES& record, const LuminaireFacts& facts) {
     return record.CandelaMultiplier * facts.BallastFactor;
 }
 
+SummaryGrid SummaryGridOf(const tIES& record, const LuminaireFacts& facts) {
+    return GridOf(record, facts, IsTypeC(KindOf(facts.PhotometricType)));
+}
+
 std::array<const char*, 2> AngleLineNames(PhotometricKind type) {
     if (type == PhotometricKind::A || type == PhotometricKind::B)
         return {"Horizontal", "Vertical"};

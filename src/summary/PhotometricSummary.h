@@ -15,6 +15,7 @@
 //  5. Summarize (this header): the derived values (lamp flux, light output ratio, efficacy,
 //     maximum intensity) and the figures a file states about itself, each null where undefined.
 
+#include "CompletedGrid.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 
@@ -81,6 +82,11 @@ bool HasPhotometricData(const tIES& record);
 // The summary of a record and its luminaire's facts; without photometric data (HasPhotometricData)
 // every figure of the distribution is null.
 PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts);
+
+// The grid Summarize reads, in candela: a type C record (or one of unknown type) completed by its
+// symmetry, types A and B mirrored. Anything that needs the intensity in a direction reads it
+// through this grid's interpolant (IntensityGrid.h). Needs HasPhotometricData; refers to record.
+SummaryGrid SummaryGridOf(const tIES& record, const LuminaireFacts& facts);
 
 // Summarize's light output ratio to the last bit, for a caller that needs no other figure: the
 // flux is integrated over the whole sphere once, without the zones and the beam and field angles.
