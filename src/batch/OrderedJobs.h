@@ -76,8 +76,8 @@ template <typename Work, typename Consume>
 std::size_t RunOrdered(std::size_t count, Work work, Consume consume, JobOptions options = {}) {
     using Result = std::decay_t<std::invoke_result_t<Work&, std::size_t>>;
     const std::size_t window = detail::WindowFor(options, count);
-    detail::TypedSlots<Result, Work, Consume> typedSlots(window, work, consume);
-    return detail::RunSlots(count, window, options, typedSlots);
+    detail::TypedSlots<Result, Work, Consume> typed(window, work, consume);
+    return detail::RunSlots(count, window, options, typed);
 }
 
 } // namespace lumetra::batch

@@ -1,8 +1,10 @@
 #include "CommandOptions.h"
 
+#include "compare/Comparison.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -49,6 +51,41 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
 constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+constexpr const char* kCompareUsage =
+    "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
+
+// Takes --unit NAME or --unit=NAME out of the arguments; false for a missing or unknown name.
+bool TakeUnit(QStringList& arguments, compare::IntensityUnit& unit) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name;
+        if (arguments[i] == "--unit" && i + 1 < arguments.size())
+            name = arguments.takeAt(i + 1);
+        else if (arguments[i].startsWith("--unit="))
+            name = arguments[i].mid(7);
+        else if (arguments[i] == "--unit")
+            return false;
+        else
+            continue;
+        arguments.removeAt(i);
+        const auto named = compare::UnitNamed(name.toStdString());
+        if (!named)
+            return false;
+        unit = *named;
+        --i;
+    }
+    return true;
+}
+
+constexpr const char* kBugUsage = "Usage: lumetra-cli bug FILE [--front DEG] [--json]";
+
+// A finite number of degrees, "." as the decimal point whatever the locale.
+std::optional<long double> Degrees(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
 
 } // namespace
 
@@ -69,6 +106,35 @@ Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     if (files.size() != 1 || files.front().startsWith("-"))
         return {std::nullopt, kSummaryUsage};
     return {SummaryOptions{files.front(), json}, {}};
+}
+
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
+    CompareOptions options;
+    options.inputs = arguments;
+    options.json = options.inputs.removeAll("--json") > 0;
+    if (!TakeUnit(options.inputs, options.unit))
+        return {std::nullopt, QString("The unit must be cd or cdklm.\n") + kCompareUsage};
+    const bool optionLeft = std::any_of(options.inputs.begin(), options.inputs.end(),
+                                        [](const QString& a) { return a.startsWith("-"); });
+    const auto count = static_cast<std::size_t>(options.inputs.size());
+    if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
+        return {std::nullopt, kCompareUsage};
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
+    parser.addOption(QCommandLineOption("json", "Print JSON."));
+    if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
+        return Refused<BugOptions>(parser.errorText(), kBugUsage);
+    if (parser.positionalArguments().size() != 1)
+        return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
+    BugOptions options{parser.positionalArguments().front(), std::nullopt, parser.isSet("json")};
+    if (parser.isSet("front")) {
+        options.front = Degrees(parser.value("front"));
+        if (!options.front)
+            return Refused<BugOptions>(
+                "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
+    }
+    return {options, {}};
 }
 
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {

@@ -24,15 +24,16 @@ struct LuminaireFacts {
     long double Height = 0;
     long double BallastFactor = 1;
     long double InputWatts = 0;
-    PhotometricFormat Format = PhotometricFormat::Ies;
-    // EULUMDAT: heights of the luminous area at C0, C90, C180, C270 in metres (Height is the
-    // largest); all 0 for IES files, whose opening has one height.
-    std::array<long double, 4> LuminousHeights{};
 
     // Figures that a file states about itself (EULUMDAT); absent for IES files.
     std::optional<long double> StatedLampFlux;             // lm, sum over the lamp sets
     std::optional<long double> StatedLightOutputRatio;     // a fraction, 0.873 for 87.3 %
     std::optional<long double> StatedDownwardFluxFraction; // a fraction
+
+    PhotometricFormat Format = PhotometricFormat::Ies;
+    // EULUMDAT: heights of the luminous area at C0, C90, C180, C270 in metres (Height is the
+    // largest); all 0 for IES files, whose opening has one height.
+    std::array<long double, 4> LuminousHeights{};
 };
 
 inline PhotometricKind KindOf(long double photometricType) {
