@@ -3,6 +3,7 @@
 // anything, so the parsing is tested in process. A new subcommand adds its options and its Parse
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
+#include "compare/IntensityUnit.h"
 #include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
@@ -86,5 +87,13 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
+// compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
+struct CompareOptions {
+    QStringList inputs;
+    bool json = false;
+    compare::IntensityUnit unit = compare::IntensityUnit::Candela;
+};
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

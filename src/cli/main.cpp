@@ -81,6 +81,21 @@ const char* const kHelp =
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
     "\n"
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
+    "\n"
     "  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
     "      One row per *.ies and *.ldt file of FOLDER (and its subfolders with\n"
     "      --recursive), in file-name order: file, format, manufacturer, catalogue\n"
@@ -121,10 +136,10 @@ struct Subcommand {
     int (*run)(const QStringList& arguments);
 };
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},           {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},       {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary},     {"sheet", lumetra::cli::RunSheet},
-    {"catalogue", lumetra::cli::RunCatalogue},
+    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
+    {"compare", lumetra::cli::RunCompare}, {"catalogue", lumetra::cli::RunCatalogue},
 };
 
 int main(int argc, char* argv[]) {

@@ -21,7 +21,9 @@ Json TypeJson(PhotometricKind type) {
     return name.empty() ? Json(nullptr) : Json(name);
 }
 
-Json FiguresJson(const PhotometricSummary& s) {
+} // namespace
+
+Json SummaryJson(const PhotometricSummary& s) {
     const auto names = AngleLineNames(s.Type);
     Json zonal = Json::object();
     for (std::size_t z = 0; z < kZones.size(); ++z)
@@ -48,11 +50,9 @@ Json FiguresJson(const PhotometricSummary& s) {
                 {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
 }
 
-} // namespace
-
 Json SummaryJson(const tIES& /*record*/, const LuminaireFacts& /*facts*/,
                  const PhotometricSummary& s) {
-    return FiguresJson(s);
+    return SummaryJson(s);
 }
 
 } // namespace lumetra::summary
