@@ -3,9 +3,10 @@
 // anything, so the parsing is tested in process. A new subcommand adds its options and its Parse
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
+#include "compare/IntensityUnit.h"
 #include "diagrams/Diagram.h"
+#include "render/RenderBars.h"
 #include "surface/ExportRules.h"
-#include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -19,7 +20,7 @@ template <typename Options> struct Parsed {
     QString error;
 };
 
-template <typename Options> Parsed<Options> Refused(const QString& error, const char* usage) {
+template <typename Options> Parsed<Options> Refused(const QString& error, const QString& usage) {
     return {std::nullopt, error + "\n" + usage};
 }
 
@@ -91,5 +92,13 @@ Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
 // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
 std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
+
+// compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
+struct CompareOptions {
+    QStringList inputs;
+    bool json = false;
+    compare::IntensityUnit unit = compare::IntensityUnit::Candela;
+};
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -15,7 +15,7 @@ const char* const kHelp =
     "Usage: lumetra-cli COMMAND [OPTIONS]\n"
     "\n"
     "A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other\n"
-    "as IES.\n"
+    "as IES. Arguments that a command cannot use exit with status 2.\n"
     "\n"
     "Commands:\n"
     "  info FILE\n"
@@ -31,8 +31,9 @@ const char* const kHelp =
     "      main window does and writes it as PNG or SVG. --plane picks the C-plane\n"
     "      index (default 0), --fit scales to the drawn planes, --ortho adds the\n"
     "      orthogonal pair at plane 0.\n"
-    "      Exit status: 0 when written, 1 on an error, 3 when written although the\n"
-    "      reader reported a message about the file (printed on stderr).\n"
+    "      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when\n"
+    "      written although the reader reported a message about the file (printed\n"
+    "      on stderr).\n"
     "\n"
     "  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]\n"
     "         [--radiosity]\n"
@@ -77,7 +78,7 @@ const char* const kHelp =
     "  sheet FILE -o OUT.pdf\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
     "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
-    "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
+    "      pattern (brightness 15, zoom 9500, radiosity off) and the photometric\n"
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
     "\n"
@@ -94,6 +95,21 @@ const char* const kHelp =
     "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
     "      the light (polar). --step: degrees between angle labels (default 30).\n"
     "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
     "\n"
     "  --help\n"
     "      Shows this text.\n";
@@ -123,6 +139,7 @@ const Subcommand kSubcommands[] = {
     {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
     {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
     {"diagram", lumetra::cli::RunDiagram},
+    {"compare", lumetra::cli::RunCompare},
 };
 
 int main(int argc, char* argv[]) {

@@ -2,6 +2,7 @@
 
 #include "EulumdatError.h"
 #include "StoredPlanes.h"
+#include "data/DescriptionKeywords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,10 +64,14 @@ void FillPlanes(EulumdatFile& file, long double candelaPerUnit, tIES& record) {
     }
 }
 
+// The first five lines of the description; EULUMDAT names no lamp catalogue.
 TextLines DescriptionHeader(const EulumdatFile& file) {
-    return {"[TEST] " + file.MeasurementReportNumber, "[MANUFAC] " + file.CompanyIdentification,
-            "[LUMINAIRE] " + file.LuminaireName, "[LUMCAT] " + file.LuminaireNumber,
-            "[LAMP] " + file.LampSets.front().LampType};
+    const auto line = [](std::size_t index, const std::string& value) {
+        return std::string(kDescriptionLines[index].keyword) + " " + value;
+    };
+    return {line(0, file.MeasurementReportNumber), line(1, file.CompanyIdentification),
+            line(2, file.LuminaireName), line(3, file.LuminaireNumber),
+            line(4, file.LampSets.front().LampType)};
 }
 
 std::optional<long double> Fraction(const std::optional<long double>& percent) {
@@ -82,8 +87,10 @@ void FillLuminousArea(const EulumdatFile& file, LuminaireFacts& facts) {
     facts.Length = round ? -length : length;
     facts.Width = round ? -length : width;
     long double height = 0;
-    for (const auto& side : file.LuminousAreaHeights)
-        height = std::max(height, side.value_or(0) / 1000);
+    for (std::size_t side = 0; side < facts.LuminousHeights.size(); ++side) {
+        facts.LuminousHeights[side] = file.LuminousAreaHeights[side].value_or(0) / 1000;
+        height = std::max(height, facts.LuminousHeights[side]);
+    }
     facts.Height = height;
 }
 
@@ -109,6 +116,7 @@ void EulumdatToRecord(EulumdatFile file, tIES& record, TextLines& headerLines,
     figures.NumberOfLamps = totals.lamps;
     figures.LumensPerLamp = converted.LampLumens;
     figures.PhotometricType = 1;
+    figures.Format = PhotometricFormat::Eulumdat;
     FillLuminousArea(file, figures);
     figures.InputWatts = totals.watts;
     figures.StatedLampFlux = totals.flux;

@@ -67,6 +67,12 @@ struct PhotometricSummary {
     Figure StatedDownwardFluxFraction;
 };
 
+// Types C and unknown are computed as type C; A and B have their own axes.
+bool IsTypeC(PhotometricKind type);
+
+// The factor from stored values to candela: candela multiplier x ballast factor.
+long double CandelaScale(const tIES& record, const LuminaireFacts& facts);
+
 // The names of the two lines of the angle pairs for the record's type.
 std::array<const char*, 2> AngleLineNames(PhotometricKind type);
 
