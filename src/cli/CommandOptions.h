@@ -6,6 +6,7 @@
 #include "compare/IntensityUnit.h"
 #include "render/RenderBars.h"
 #include "diagrams/Diagram.h"
+#include "render/RenderBars.h"
 #include "surface/ExportRules.h"
 #include "illuminance/IlluminanceRequest.h"
 
