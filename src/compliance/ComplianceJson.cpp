@@ -50,7 +50,7 @@ Json ValuesJson(const LuminanceTable& table) {
         Json row = Json::array();
         for (const std::optional<long double>& value : table.Values[p])
             row.push_back(Optional(value));
-        values["C" + std::to_string(kLuminancePlanes[p])] = std::move(row);
+        values[std::string("C") + std::to_string(kLuminancePlanes[p])] = std::move(row);
     }
     return values;
 }

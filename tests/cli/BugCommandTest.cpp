@@ -32,7 +32,8 @@ TEST(BugOptions, FrontAndJsonAnywhere) {
         const auto parsed = ParseBugOptions(row.arguments);
         ASSERT_EQ(parsed.options.has_value(), row.valid) << row.arguments.join(' ').toStdString();
         if (!parsed.options) {
-            EXPECT_TRUE(parsed.error.endsWith("Usage: lumetra-cli bug FILE [--front DEG] [--json]"));
+            EXPECT_TRUE(
+                parsed.error.endsWith("Usage: lumetra-cli bug FILE [--front DEG] [--json]"));
             continue;
         }
         EXPECT_EQ(parsed.options->json, row.json);
@@ -74,8 +75,10 @@ TEST_F(BugCommand, TextShowsConventionAndTypesAAndBAreNotRated) {
     } rows[] = {
         {{"bug", street}, 0, "BUG front centre: C90, street side by the EULUMDAT convention", ""},
         {{"bug", street, "--front", "270"}, 0, "BUG front centre: C270, given", ""},
-        {{"bug", std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies"}, 0,
-         "BUG rating: needs type C photometry", ""},
+        {{"bug", std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies"},
+         0,
+         "BUG rating: needs type C photometry",
+         ""},
         {{"bug", (dir_ / "missing.ies").string()}, 1, "", "Cannot open file"},
         {{"bug"}, 2, "", "Usage: lumetra-cli bug FILE"},
     };
