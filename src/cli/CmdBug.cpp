@@ -2,7 +2,7 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ComplianceJson.h"
+#include "compliance/ComplianceJson.h"
 #include "compliance/ComplianceText.h"
 #include "summary/PhotometricSummary.h"
 
@@ -13,7 +13,7 @@ namespace lumetra::cli {
 int RunBug(const QStringList& arguments) {
     const Parsed<BugOptions> parsed = ParseBugOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error) + 1; // a usage error exits with 2
+        return FailUsage(parsed.error);
     tIES record;
     LuminaireFacts facts;
     if (!LoadRecord(parsed.options->input, record, facts))
@@ -22,7 +22,7 @@ int RunBug(const QStringList& arguments) {
         return Fail("The file holds no photometric data");
     const compliance::BugRating rating = compliance::RateBug(record, facts, parsed.options->front);
     if (parsed.options->json) {
-        std::cout << BugJson(rating).dump() << '\n';
+        std::cout << compliance::BugJson(rating).dump() << '\n';
         return 0;
     }
     for (const auto& [caption, value] : compliance::BugLines(rating, facts))

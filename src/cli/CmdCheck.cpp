@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kExitClean = 0;
 constexpr int kExitErrors = 1;
-constexpr int kExitUsage = 2;
 
 const char* const kCheckUsage = "Usage: lumetra-cli check [--json] PATH...\n";
 

@@ -14,7 +14,7 @@ namespace lumetra::cli {
 int RunSheet(const QStringList& arguments) {
     const Parsed<SheetOptions> parsed = ParseSheetOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error) + 1; // a usage error exits with 2
+        return FailUsage(parsed.error);
     const SheetOptions& options = *parsed.options;
     tIES record;
     LuminaireFacts facts;

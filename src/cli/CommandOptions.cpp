@@ -1,9 +1,11 @@
 #include "CommandOptions.h"
 
+#include "compare/Comparison.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
 #include <cmath>
+#include <algorithm>
 #include <limits>
 
 namespace lumetra::cli {
@@ -60,6 +62,31 @@ std::optional<long double> Degrees(const QString& text) {
     return value;
 }
 
+constexpr const char* kCompareUsage =
+    "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
+
+// Takes --unit NAME or --unit=NAME out of the arguments; false for a missing or unknown name.
+bool TakeUnit(QStringList& arguments, compare::IntensityUnit& unit) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name;
+        if (arguments[i] == "--unit" && i + 1 < arguments.size())
+            name = arguments.takeAt(i + 1);
+        else if (arguments[i].startsWith("--unit="))
+            name = arguments[i].mid(7);
+        else if (arguments[i] == "--unit")
+            return false;
+        else
+            continue;
+        arguments.removeAt(i);
+        const auto named = compare::UnitNamed(name.toStdString());
+        if (!named)
+            return false;
+        unit = *named;
+        --i;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
@@ -96,6 +123,20 @@ Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
             return Refused<BugOptions>(
                 "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
     }
+    return {options, {}};
+}
+
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
+    CompareOptions options;
+    options.inputs = arguments;
+    options.json = options.inputs.removeAll("--json") > 0;
+    if (!TakeUnit(options.inputs, options.unit))
+        return {std::nullopt, QString("The unit must be cd or cdklm.\n") + kCompareUsage};
+    const bool optionLeft = std::any_of(options.inputs.begin(), options.inputs.end(),
+                                        [](const QString& a) { return a.startsWith("-"); });
+    const auto count = static_cast<std::size_t>(options.inputs.size());
+    if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
+        return {std::nullopt, kCompareUsage};
     return {options, {}};
 }
 

@@ -4,6 +4,7 @@
 #include "data/Errors.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <algorithm>
@@ -14,6 +15,11 @@ namespace lumetra::cli {
 int Fail(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     return 1;
+}
+
+int FailUsage(const QString& message) {
+    Fail(message);
+    return kExitUsage;
 }
 
 QString ErrorText(const std::exception& error) {
@@ -36,22 +42,42 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts, bo
     return LoadRecord(fileName, record, facts, headerLines, readerMessage);
 }
 
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
-                TextLines& headerLines, bool* readerMessage) {
-    const Notifier notify = [readerMessage](const std::string& text) {
+namespace {
+
+// Loads into the parts given, the reader's messages on stderr and then to notify.
+bool LoadInto(const QString& fileName, tIES& record, LuminaireFacts& facts, TextLines& fileLines,
+              TextLines& headerLines, bool& parseError, const Notifier& notify) {
+    const Notifier printed = [&notify](const std::string& text) {
         PrintReaderMessage(text);
-        if (readerMessage)
-            *readerMessage = true;
+        if (notify)
+            notify(text);
     };
-    TextLines fileLines;
     try {
-        LoadPhotometryFile(QFile::encodeName(fileName).toStdString(), record, fileLines,
-                           headerLines, notify, facts);
+        parseError = LoadPhotometryFile(FileNameBytes(fileName), record, fileLines, headerLines,
+                                        printed, facts);
         return true;
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));
         return false;
     }
+}
+
+} // namespace
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines, bool* readerMessage) {
+    TextLines fileLines;
+    bool parseError = false;
+    return LoadInto(fileName, record, facts, fileLines, headerLines, parseError,
+                    [readerMessage](const std::string&) {
+                        if (readerMessage)
+                            *readerMessage = true;
+                    });
+}
+
+bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& notify) {
+    return LoadInto(fileName, data.Photometry, data.Luminaire, data.FileLines, data.HeaderLines,
+                    data.ParseError, notify);
 }
 
 } // namespace lumetra::cli

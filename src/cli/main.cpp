@@ -15,7 +15,7 @@ const char* const kHelp =
     "Usage: lumetra-cli COMMAND [OPTIONS]\n"
     "\n"
     "A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other\n"
-    "as IES.\n"
+    "as IES. Arguments that a command cannot use exit with status 2.\n"
     "\n"
     "Commands:\n"
     "  info FILE\n"
@@ -31,8 +31,9 @@ const char* const kHelp =
     "      main window does and writes it as PNG or SVG. --plane picks the C-plane\n"
     "      index (default 0), --fit scales to the drawn planes, --ortho adds the\n"
     "      orthogonal pair at plane 0.\n"
-    "      Exit status: 0 when written, 1 on an error, 3 when written although the\n"
-    "      reader reported a message about the file (printed on stderr).\n"
+    "      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when\n"
+    "      written although the reader reported a message about the file (printed\n"
+    "      on stderr).\n"
     "\n"
     "  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]\n"
     "         [--radiosity]\n"
@@ -86,9 +87,68 @@ const char* const kHelp =
     "  sheet FILE -o OUT.pdf\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
     "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
-    "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
+    "      pattern (brightness 15, zoom 9500, radiosity off) and the photometric\n"
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
+    "\n"
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
+    "\n"
+    "  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
+    "      One row per *.ies and *.ldt file of FOLDER (and its subfolders with\n"
+    "      --recursive), in file-name order: file, format, manufacturer, catalogue\n"
+    "      number, luminaire, lamp, luminous and lamp flux, light output ratio, input\n"
+    "      power, efficacy, maximum intensity, beam and field angles (the wider one\n"
+    "      and each plane pair), downward flux fraction, symmetry, photometric type and\n"
+    "      status (loads cleanly, the reader's message, or why it fails). Tab-separated\n"
+    "      by default; --csv writes CSV with the units in the column names; --json an\n"
+    "      array of objects with File (relative to FOLDER), Status (clean, message,\n"
+    "      fails), Message, the description fields and every key of summary --json.\n"
+    "      Files over 32 MB are listed as failing, not read. The files are read on N\n"
+    "      threads (--jobs, default: every core); the output is the same for any N.\n"
+    "      -o writes FILE, replacing it only once complete. Exit status: 0 when\n"
+    "      written, 1 for a folder that cannot be read or a file that cannot be\n"
+    "      written, 2 for a usage error.\n"
+    "\n"
+    "  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf\n"
+    "          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]\n"
+    "          [--size W[xH]] [--view AZ,EL]\n"
+    "      Writes a labelled diagram of FILE on white with a caption naming the file:\n"
+    "      polar or cartesian curves of up to four planes (type C: the pairs C and\n"
+    "      C+180, default 0,90; types A and B: the vertical line at H = N, or \"V5\"\n"
+    "      for the horizontal line at V = 5; default V0,0), isocandela lines over the\n"
+    "      whole sphere, or the shaded photometric solid seen from azimuth AZ and\n"
+    "      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of\n"
+    "      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic\n"
+    "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
+    "      the light (polar). --step: degrees between angle labels (default 30).\n"
+    "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+    "\n"
+    "  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]\n"
+    "              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]\n"
+    "      Computes the illuminance point by point on the floor H metres below the\n"
+    "      luminaire (default 3), over a square of side S (default 10) centred below\n"
+    "      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall\n"
+    "      adds a wall at X metres along C0, facing the luminaire, from the floor up to\n"
+    "      S. Prints E max, E min, E average, uniformity (min/avg) and where the\n"
+    "      maximum is; --json prints one JSON object instead (Height, Size, Step, N,\n"
+    "      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and\n"
+    "      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or\n"
+    "      the grid as CSV. Type A and B files are refused: the calculation needs type\n"
+    "      C photometry (with --json the object holds null values). Exit status: 0\n"
+    "      when done, 1 on an error, 2 for a usage error.\n"
     "\n"
     "  --help\n"
     "      Shows this text.\n";
@@ -113,12 +173,22 @@ struct Subcommand {
     const char* name;
     int (*run)(const QStringList& arguments);
 };
+// One row per line, so that adding a subcommand touches one line.
+// clang-format off
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
+    {"info", lumetra::cli::RunInfo},
+    {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},
+    {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary},
+    {"sheet", lumetra::cli::RunSheet},
+    {"compare", lumetra::cli::RunCompare},
+    {"catalogue", lumetra::cli::RunCatalogue},
+    {"diagram", lumetra::cli::RunDiagram},
+    {"illuminance", lumetra::cli::RunIlluminance},
     {"bug", lumetra::cli::RunBug},
 };
+// clang-format on
 
 int main(int argc, char* argv[]) {
     // Drawing text into images needs a GUI application, never a display.

@@ -3,7 +3,6 @@
 #include "EulumdatLoading.h"
 #include "data/AsciiCase.h"
 #include "data/Loading.h"
-#include "data/ProgramData.h"
 
 namespace lumetra {
 
@@ -37,11 +36,6 @@ bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fi
         return LoadPhotometry(fileName, record, fileLines, headerLines, notify, facts);
     LoadEulumdat(fileName, record, fileLines, headerLines, facts);
     return false;
-}
-
-void LoadPhotometryFile(const std::string& fileName, const Notifier& notify) {
-    ParseError =
-        LoadPhotometryFile(fileName, Photometry, FileLines, HeaderLines, notify, Luminaire);
 }
 
 } // namespace lumetra

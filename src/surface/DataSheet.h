@@ -7,8 +7,8 @@
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 #include "gonio/Goniogram.h"
+#include "render/RenderBars.h"
 #include "summary/SummaryText.h"
-#include "viewer/RenderBars.h"
 
 #include <QImage>
 #include <QLocale>

@@ -229,7 +229,7 @@ TEST_F(InfoCommand, OversizedGridExitsWithAnError) {
 
 TEST_F(InfoCommand, MissingFileArgumentIsAUsageError) {
     const CliRun run = RunCli({"info"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("info FILE"), std::string::npos) << run.err;
 }
