@@ -92,7 +92,7 @@ GonioView ViewOf(const GonioOptions& options, const tIES& record) {
 int RunGonio(const QStringList& arguments) {
     const Parsed<GonioOptions> parsed = ParseGonioOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error);
+        return UsageError(parsed.error);
     const GonioOptions& options = *parsed.options;
 
     tIES record;

@@ -59,7 +59,7 @@ void AddLuminaireFacts(const LuminaireFacts& facts, Json& json) {
 
 int RunInfo(const QStringList& arguments) {
     if (arguments.size() != 1)
-        return Fail("Usage: lumetra-cli info FILE");
+        return UsageError("Usage: lumetra-cli info FILE");
     const std::string fileName = QFile::encodeName(arguments.front()).toStdString();
 
     std::optional<std::string> message;

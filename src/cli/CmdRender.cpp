@@ -105,7 +105,7 @@ std::optional<QString> WritePng(const QImage& picture, const QString& fileName) 
 int RunRender(const QStringList& arguments) {
     const Parsed<RenderOptions> parsed = ParseRenderOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error);
+        return UsageError(parsed.error);
     const RenderOptions& options = *parsed.options;
 
     tIES record;

@@ -3,8 +3,10 @@
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "ExtendedJson.h"
+#include "properties/SummaryRows.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <iostream>
 #include <string>
@@ -57,8 +59,23 @@ Json SummaryJson(const PhotometricSummary& s) {
                 {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
 }
 
+// What the reading gives besides the figures: whether they are results, and why not.
+void AddReading(const ReadingVerdict& verdict, Json& json) {
+    json["ParseError"] = !verdict.complete;
+    json["Notes"] = VerdictLines(verdict);
+}
+
+// The summary's keys, every figure null: a file that did not read completely has none.
+Json NotSignificantJson(const ReadingVerdict& verdict) {
+    Json json = SummaryJson(PhotometricSummary{});
+    json["PhotometricType"] = nullptr;
+    json["Symmetry"] = nullptr;
+    AddReading(verdict, json);
+    return json;
+}
+
 void PrintText(const PhotometricSummary& s) {
-    for (const auto& [caption, value] : summary::SummaryLines(s))
+    for (const auto& [caption, value] : properties::SummaryFigureRows(s, LocaleNumberFormat()))
         std::cout << caption << ": " << value << '\n';
 }
 
@@ -67,18 +84,26 @@ void PrintText(const PhotometricSummary& s) {
 int RunSummary(const QStringList& arguments) {
     const Parsed<SummaryOptions> parsed = ParseSummaryOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error) + 1; // a usage error exits with 2
-    tIES record;
-    LuminaireFacts facts;
-    if (!LoadRecord(parsed.options->input, record, facts))
+        return UsageError(parsed.error);
+    const std::optional<LoadedFile> file = LoadForFigures(parsed.options->input);
+    if (!file)
         return 1;
-    if (!summary::HasPhotometricData(record))
+    if (!file->verdict.complete) {
+        PrintVerdict(file->verdict);
+        if (parsed.options->json)
+            std::cout << NotSignificantJson(file->verdict).dump() << '\n';
+        return kExitReaderMessage;
+    }
+    if (!summary::HasPhotometricData(file->record))
         return Fail("The file holds no photometric data");
-    const PhotometricSummary s = summary::Summarize(record, facts);
-    if (parsed.options->json)
-        std::cout << SummaryJson(s).dump() << '\n';
-    else
+    const PhotometricSummary s = summary::Summarize(file->record, file->facts);
+    if (parsed.options->json) {
+        Json json = SummaryJson(s);
+        AddReading(file->verdict, json);
+        std::cout << json.dump() << '\n';
+    } else {
         PrintText(s);
+    }
     return 0;
 }
 

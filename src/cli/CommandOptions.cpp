@@ -1,5 +1,6 @@
 #include "CommandOptions.h"
 
+#include "data/ReadableText.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
@@ -47,7 +48,7 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 }
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
-constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]";
 
 } // namespace
 
@@ -62,6 +63,15 @@ std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QSt
     return std::nullopt;
 }
 
+std::optional<QString> ParseEncoding(const QCommandLineParser& parser, std::string& encoding) {
+    if (!parser.isSet("encoding"))
+        return std::nullopt;
+    encoding = KnownEncodingName(parser.value("encoding").toStdString());
+    if (encoding.empty())
+        return "Unknown encoding '" + parser.value("encoding") + "'.";
+    return std::nullopt;
+}
+
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     QStringList files = arguments;
     const bool json = files.removeAll("--json") > 0;
@@ -73,9 +83,12 @@ Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
+    parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
     SheetOptions options;
     if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
                                                    options.input, options.output))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    if (const auto error = ParseEncoding(parser, options.encoding))
         return Refused<SheetOptions>(*error, kSheetUsage);
     const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
     if (!choice.target)

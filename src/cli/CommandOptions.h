@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace lumetra::cli {
 
@@ -29,6 +30,9 @@ std::optional<int> IntNumber(const QString& text);
 // Parses the arguments with the parser's options, then takes exactly one input file and the
 // output file of -o, whose suffix (any letter case) must be one of the given ones. Returns what
 // is wrong, without the usage line.
+// The iconv name of --encoding's value (empty when not given), or what is wrong with it.
+std::optional<QString> ParseEncoding(const QCommandLineParser& parser, std::string& encoding);
+
 std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
                                            const QStringList& arguments,
                                            const QStringList& suffixes, QString& input,
@@ -69,10 +73,12 @@ struct SummaryOptions {
 };
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments);
 
-// sheet FILE -o OUT.pdf; ".pdf" is added to an output name without an extension.
+// sheet FILE -o OUT.pdf [--encoding NAME]; ".pdf" is added to an output name without an
+// extension.
 struct SheetOptions {
     QString input;
     QString output;
+    std::string encoding; // the header's encoding as iconv names it; empty: guessed
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
 

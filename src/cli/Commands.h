@@ -4,10 +4,12 @@
 
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "eulumdat/ReadingVerdict.h"
 
 #include <QStringList>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace lumetra::cli {
@@ -24,6 +26,12 @@ int RunSheet(const QStringList& arguments);
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);
 
+// Exit status of every subcommand for arguments it cannot take.
+inline constexpr int kExitUsage = 2;
+
+// Prints a usage error (what is wrong and the usage line) on stderr and returns kExitUsage.
+int UsageError(const QString& message);
+
 // The error's text, decoded for printing.
 QString ErrorText(const std::exception& error);
 
@@ -38,6 +46,21 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
                 bool* readerMessage = nullptr);
 bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
                 TextLines& headerLines, bool* readerMessage = nullptr);
+
+// A file loaded for its figures, with the verdict on its reading.
+struct LoadedFile {
+    tIES record;
+    LuminaireFacts facts;
+    TextLines headerLines;
+    ReadingVerdict verdict;
+};
+
+// Loads a file as LoadRecord does and judges its reading; none when it fails to load (the error
+// printed).
+std::optional<LoadedFile> LoadForFigures(const QString& fileName);
+
+// The verdict's lines after the reader's own message, on stderr.
+void PrintVerdict(const ReadingVerdict& verdict);
 
 // The reader's message as a terminal line: its carriage returns become line feeds.
 void PrintReaderMessage(const std::string& text);

@@ -63,6 +63,8 @@ const char* const kHelp =
     "      EULUMDAT files: the first fault that keeps the viewer from reading the file\n"
     "      is an error at its line; a light output ratio of the intensities that\n"
     "      differs from the stated one by more than 5 % of it is a warning.\n"
+    "      A file whose content is plainly the other format (EULUMDAT data named\n"
+    "      .ies, IES text named .ldt) is an error at line 1 that says so.\n"
     "      A repeating finding is listed ten times, then summed up. A progress line\n"
     "      goes to stderr when it is a terminal. Exit status: 0 without errors,\n"
     "      1 with errors, 2 for a usage error or an unreadable path.\n"
@@ -71,18 +73,31 @@ const char* const kHelp =
     "      Prints the photometric summary of FILE: luminous flux (total, downward,\n"
     "      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,\n"
     "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE).\n"
-    "      --json prints one JSON object, null where a value is not defined. A file\n"
-    "      that fails to load or holds no photometric data exits 1.\n"
+    "      Figures are written as the Properties window writes them, in the locale's\n"
+    "      number format; --json prints one JSON object with full precision, null\n"
+    "      where a value is not defined, and ParseError and Notes. A file that fails\n"
+    "      to load or holds no photometric data exits 1. A file that did not read\n"
+    "      completely has no figures: the reader's message and why go to stderr\n"
+    "      (with --json every figure is null and ParseError true) and it exits 3.\n"
     "\n"
-    "  sheet FILE -o OUT.pdf\n"
+    "  sheet FILE -o OUT.pdf [--encoding NAME]\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
     "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
     "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
     "      summary. The page is Letter where the locale measures in US units, A4\n"
-    "      otherwise. \".pdf\" is added to a name without an extension.\n"
+    "      otherwise. \".pdf\" is added to a name without an extension. --encoding\n"
+    "      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)\n"
+    "      instead of the guessed encoding. For a file that did not read completely\n"
+    "      the page says so in place of the summary, and the exit status is 3.\n"
     "\n"
     "  --help\n"
-    "      Shows this text.\n";
+    "      Shows this text.\n"
+    "\n"
+    "  --version\n"
+    "      Shows the program's name and version.\n"
+    "\n"
+    "Every command exits with 2 when its arguments are wrong, with the usage line on\n"
+    "stderr.\n";
 
 } // namespace
 
@@ -121,6 +136,10 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
         std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;
+    }
+    if (arguments.front() == "--version" || arguments.front() == "-v") {
+        std::printf("lumetra-cli %s\n", LUMETRA_VERSION);
+        return 0;
     }
     const QString command = arguments.takeFirst();
     for (const Subcommand& subcommand : kSubcommands)
