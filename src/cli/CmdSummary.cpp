@@ -2,7 +2,7 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ExtendedJson.h"
+#include "SummaryJson.h"
 #include "properties/SummaryRows.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
@@ -15,49 +15,7 @@ namespace lumetra::cli {
 
 namespace {
 
-using summary::AnglePair;
-using summary::Figure;
 using summary::PhotometricSummary;
-
-Json FigureJson(const Figure& figure) {
-    return figure ? Json(*figure) : Json(nullptr);
-}
-
-Json PairJson(const AnglePair& pair, const std::array<const char*, 2>& names) {
-    return Json{{names[0], FigureJson(pair[0])}, {names[1], FigureJson(pair[1])}};
-}
-
-Json TypeJson(PhotometricKind type) {
-    const std::string name = summary::TypeName(type);
-    return name.empty() ? Json(nullptr) : Json(name);
-}
-
-Json SummaryJson(const PhotometricSummary& s) {
-    const auto names = summary::AngleLineNames(s.Type);
-    Json zonal = Json::object();
-    for (std::size_t z = 0; z < summary::kZones.size(); ++z)
-        zonal[summary::kZones[z].Name] = FigureJson(s.ZonalFlux[z]);
-    return Json{{"PhotometricType", TypeJson(s.Type)},
-                {"Symmetry", s.Symmetry},
-                {"Flux", FigureJson(s.Flux)},
-                {"DownwardFlux", FigureJson(s.DownwardFlux)},
-                {"UpwardFlux", FigureJson(s.UpwardFlux)},
-                {"DownwardFluxFraction", FigureJson(s.DownwardFluxFraction)},
-                {"ZonalFlux", std::move(zonal)},
-                {"LampFlux", FigureJson(s.LampFlux)},
-                {"LightOutputRatio", FigureJson(s.LightOutputRatio)},
-                {"InputWatts", FigureJson(s.InputWatts)},
-                {"Efficacy", FigureJson(s.Efficacy)},
-                {"MaxIntensity", FigureJson(s.MaxIntensity)},
-                {"MaxIntensityC", FigureJson(s.MaxIntensityC)},
-                {"MaxIntensityGamma", FigureJson(s.MaxIntensityGamma)},
-                {"BeamAngle", PairJson(s.BeamAngle, names)},
-                {"FieldAngle", PairJson(s.FieldAngle, names)},
-                {"BeamAngleCIE", PairJson(s.BeamAngleCIE, names)},
-                {"FieldAngleCIE", PairJson(s.FieldAngleCIE, names)},
-                {"StatedLightOutputRatio", FigureJson(s.StatedLightOutputRatio)},
-                {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
-}
 
 // What the reading gives besides the figures: whether they are results, and why not.
 void AddReading(const ReadingVerdict& verdict, Json& json) {

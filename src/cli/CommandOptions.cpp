@@ -1,9 +1,11 @@
 #include "CommandOptions.h"
 
+#include "compare/Comparison.h"
 #include "data/ReadableText.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 namespace lumetra::cli {
@@ -49,6 +51,30 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
 constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]";
+constexpr const char* kCompareUsage =
+    "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
+
+// Takes --unit NAME or --unit=NAME out of the arguments; false for a missing or unknown name.
+bool TakeUnit(QStringList& arguments, compare::IntensityUnit& unit) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name;
+        if (arguments[i] == "--unit" && i + 1 < arguments.size())
+            name = arguments.takeAt(i + 1);
+        else if (arguments[i].startsWith("--unit="))
+            name = arguments[i].mid(7);
+        else if (arguments[i] == "--unit")
+            return false;
+        else
+            continue;
+        arguments.removeAt(i);
+        const auto named = compare::UnitNamed(name.toStdString());
+        if (!named)
+            return false;
+        unit = *named;
+        --i;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -78,6 +104,20 @@ Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     if (files.size() != 1 || files.front().startsWith("-"))
         return {std::nullopt, kSummaryUsage};
     return {SummaryOptions{files.front(), json}, {}};
+}
+
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
+    CompareOptions options;
+    options.inputs = arguments;
+    options.json = options.inputs.removeAll("--json") > 0;
+    if (!TakeUnit(options.inputs, options.unit))
+        return {std::nullopt, QString("The unit must be cd or cdklm.\n") + kCompareUsage};
+    const bool optionLeft = std::any_of(options.inputs.begin(), options.inputs.end(),
+                                        [](const QString& a) { return a.startsWith("-"); });
+    const auto count = static_cast<std::size_t>(options.inputs.size());
+    if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
+        return {std::nullopt, kCompareUsage};
+    return {options, {}};
 }
 
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {

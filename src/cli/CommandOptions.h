@@ -3,6 +3,7 @@
 // anything, so the parsing is tested in process. A new subcommand adds its options and its Parse
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
+#include "compare/IntensityUnit.h"
 #include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
@@ -81,5 +82,13 @@ struct SheetOptions {
     std::string encoding; // the header's encoding as iconv names it; empty: guessed
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
+
+// compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
+struct CompareOptions {
+    QStringList inputs;
+    bool json = false;
+    compare::IntensityUnit unit = compare::IntensityUnit::Candela;
+};
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -90,6 +90,21 @@ const char* const kHelp =
     "      instead of the guessed encoding. For a file that did not read completely\n"
     "      the page says so in place of the summary, and the exit status is 3.\n"
     "\n"
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
+    "\n"
     "  --help\n"
     "      Shows this text.\n"
     "\n"
@@ -123,6 +138,7 @@ const Subcommand kSubcommands[] = {
     {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
     {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
     {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
+    {"compare", lumetra::cli::RunCompare},
 };
 
 int main(int argc, char* argv[]) {

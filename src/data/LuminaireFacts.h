@@ -3,12 +3,17 @@
 // record rather than in it: the goniogram and the light pattern never use these values, only the
 // photometric summary and the properties do.
 
+#include <array>
 #include <optional>
 
 namespace lumetra {
 
 // The photometric type as the file gives it: 1 = C, 2 = B, 3 = A; anything else is unknown.
 enum class PhotometricKind { C, B, A, Unknown };
+
+// The format a record was read from: the two put the street side of a road luminaire on
+// different planes, and describe the luminous opening differently.
+enum class PhotometricFormat { Ies, Eulumdat };
 
 struct LuminaireFacts {
     long double NumberOfLamps = 0;   // negative counts mean absolute photometry in some files
@@ -24,6 +29,11 @@ struct LuminaireFacts {
     std::optional<long double> StatedLampFlux;             // lm, sum over the lamp sets
     std::optional<long double> StatedLightOutputRatio;     // a fraction, 0.873 for 87.3 %
     std::optional<long double> StatedDownwardFluxFraction; // a fraction
+
+    PhotometricFormat Format = PhotometricFormat::Ies;
+    // EULUMDAT: heights of the luminous area at C0, C90, C180, C270 in metres (Height is the
+    // largest); all 0 for IES files, whose opening has one height.
+    std::array<long double, 4> LuminousHeights{};
 };
 
 inline PhotometricKind KindOf(long double photometricType) {

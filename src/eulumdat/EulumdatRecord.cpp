@@ -82,8 +82,10 @@ void FillLuminousArea(const EulumdatFile& file, LuminaireFacts& facts) {
     facts.Length = round ? -length : length;
     facts.Width = round ? -length : width;
     long double height = 0;
-    for (const auto& side : file.LuminousAreaHeights)
-        height = std::max(height, side.value_or(0) / 1000);
+    for (std::size_t side = 0; side < facts.LuminousHeights.size(); ++side) {
+        facts.LuminousHeights[side] = file.LuminousAreaHeights[side].value_or(0) / 1000;
+        height = std::max(height, facts.LuminousHeights[side]);
+    }
     facts.Height = height;
 }
 
@@ -109,6 +111,7 @@ void EulumdatToRecord(EulumdatFile file, tIES& record, TextLines& headerLines,
     figures.NumberOfLamps = totals.lamps;
     figures.LumensPerLamp = converted.LampLumens;
     figures.PhotometricType = 1;
+    figures.Format = PhotometricFormat::Eulumdat;
     FillLuminousArea(file, figures);
     figures.InputWatts = totals.watts;
     figures.StatedLampFlux = totals.flux;

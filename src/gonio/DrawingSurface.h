@@ -39,6 +39,17 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// The box a text takes: its advance and its character cell's height, in pixels.
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+    bool operator==(const TextExtent&) const = default;
+};
+
+// A text's box estimated from the font's height alone, for surfaces that hold no font metrics:
+// wide enough for digits and the degree sign of any common sans-serif face.
+TextExtent EstimatedTextExtent(const Font& font, const std::string& text);
+
 class DrawingSurface {
   public:
     virtual ~DrawingSurface() = default;
@@ -56,6 +67,11 @@ class DrawingSurface {
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
+    // The box TextOut would fill with the current font; labels are laid out with it so they
+    // neither overlap nor leave the picture.
+    virtual TextExtent MeasureText(const std::string& text) const {
+        return EstimatedTextExtent(font, text);
+    }
 };
 
 } // namespace lumetra

@@ -51,17 +51,30 @@ long double IntegrateCells(const tArrEx& verticals, const tArrEx& profile, long 
     return total;
 }
 
-} // namespace
-
-tArrEx WeightedProfile(const IntensityGrid& grid) {
+// Each plane's weight over the whole turn (or line): half the width of the intervals beside it.
+tArrEx WholeWeights(const IntensityGrid& grid) {
     const std::size_t planes = grid.Planes.Angles.size();
-    const std::vector<std::size_t>& rows = grid.Verticals.Source;
-    tArrEx profile(rows.size(), 0.0L);
+    tArrEx weights(planes, 0.0L);
     long double widthBefore = grid.Periodic && planes > 0 ? WidthAfter(grid, planes - 1) : 0;
     for (std::size_t i = 0; i < planes; ++i) {
         const long double widthAfter = WidthAfter(grid, i);
-        const long double weight = (widthBefore + widthAfter) / 2 * kRadiansPerDegree;
+        weights[i] = (widthBefore + widthAfter) / 2 * kRadiansPerDegree;
         widthBefore = widthAfter;
+    }
+    return weights;
+}
+
+} // namespace
+
+tArrEx WeightedProfile(const IntensityGrid& grid) {
+    return WeightedProfile(grid, WholeWeights(grid));
+}
+
+tArrEx WeightedProfile(const IntensityGrid& grid, const tArrEx& planeWeights) {
+    const std::vector<std::size_t>& rows = grid.Verticals.Source;
+    tArrEx profile(rows.size(), 0.0L);
+    for (std::size_t i = 0; i < planeWeights.size() && i < grid.Planes.Source.size(); ++i) {
+        const long double weight = planeWeights[i];
         if (weight == 0)
             continue;
         const tArrEx& stored = grid.Record->Candela[grid.Planes.Source[i]];

@@ -16,6 +16,10 @@ namespace lumetra::summary {
 // The weighted profile P over the grid's vertical angles, with the plane widths in radians.
 tArrEx WeightedProfile(const IntensityGrid& grid);
 
+// The same with given plane weights (radians, one per plane of the grid): the integral of the
+// interpolant over part of the turn is the profile of that part's weights.
+tArrEx WeightedProfile(const IntensityGrid& grid, const tArrEx& planeWeights);
+
 // Integral of P(g) sin g over [from, to] in degrees (type C: gamma from the downward axis).
 long double IntegrateSine(const tArrEx& verticals, const tArrEx& profile, long double from,
                           long double to);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace lumetra::summary {
 
@@ -38,30 +39,57 @@ Bracket Between(std::size_t lower, std::size_t upper, long double start, long do
     return {lower, upper, std::clamp(fraction, 0.0L, 1.0L), true};
 }
 
-std::size_t LastNotAbove(const tArrEx& angles, long double x) {
+// A walk over nearby directions finds its next bracket within a few angles of the last one;
+// farther away a binary search is quicker.
+constexpr int kHintSteps = 6;
+
+// The index k of the last angle not above x, angles[k] <= x < angles[k + 1], by walking from the
+// hint, or none when it is farther than kHintSteps.
+std::optional<std::size_t> WalkFrom(const tArrEx& angles, long double x, std::size_t start) {
+    std::size_t k = std::min(start, angles.size() - 1);
+    for (int step = 0; step < kHintSteps; ++step) {
+        if (angles[k] > x)
+            --k; // never below 0: x is at or above the first angle
+        else if (k + 1 < angles.size() && angles[k + 1] <= x)
+            ++k;
+        else
+            return k;
+    }
+    return std::nullopt;
+}
+
+// For x at or above the first angle (NaN never uses the hint).
+std::size_t LastNotAbove(const tArrEx& angles, long double x, AxisHint* hint) {
+    const bool hinted = hint != nullptr && x >= angles.front();
+    if (hinted)
+        if (const auto near = WalkFrom(angles, x, hint->index))
+            return hint->index = *near;
     const auto after = std::upper_bound(angles.begin(), angles.end(), x);
-    return static_cast<std::size_t>(after - angles.begin()) - 1;
+    const std::size_t found = static_cast<std::size_t>(after - angles.begin()) - 1;
+    if (hinted)
+        hint->index = found;
+    return found;
 }
 
 } // namespace
 
-Bracket BracketOn(const tArrEx& angles, long double x) {
+Bracket BracketOn(const tArrEx& angles, long double x, AxisHint* hint) {
     if (angles.empty() || !(x >= angles.front() && x <= angles.back()))
         return {};
     if (angles.size() == 1)
         return {0, 0, 0, true};
-    const std::size_t lower = std::min(LastNotAbove(angles, x), angles.size() - 2);
+    const std::size_t lower = std::min(LastNotAbove(angles, x, hint), angles.size() - 2);
     return Between(lower, lower + 1, angles[lower], angles[lower + 1], x);
 }
 
-Bracket BracketAround(const tArrEx& angles, long double x) {
+Bracket BracketAround(const tArrEx& angles, long double x, AxisHint* hint) {
     if (angles.empty())
         return {};
     const long double first = angles.front();
     long double turned = IntoTurn(x, first);
     if (turned >= first + 360)
         turned = first; // the end of the turn is its start
-    const std::size_t lower = LastNotAbove(angles, turned);
+    const std::size_t lower = LastNotAbove(angles, turned, hint);
     const bool wraps = lower + 1 == angles.size();
     const std::size_t upper = wraps ? 0 : lower + 1;
     const long double end = wraps ? first + 360 : angles[upper];
@@ -78,6 +106,23 @@ tArrEx ProfileAtPlaneAngle(const IntensityGrid& grid, long double c) {
         profile[v] = (1 - at.Fraction) * grid.Value(at.Lower, v) +
                      (at.Fraction > 0 ? at.Fraction * grid.Value(at.Upper, v) : 0);
     return profile;
+}
+
+long double IntensityAt(const IntensityGrid& grid, long double c, long double v,
+                        IntensityHints* hints) {
+    AxisHint* planeHint = hints ? &hints->Plane : nullptr;
+    const Bracket plane = grid.Periodic ? BracketAround(grid.Planes.Angles, c, planeHint)
+                                        : BracketOn(grid.Planes.Angles, c, planeHint);
+    const Bracket vertical =
+        BracketOn(grid.Verticals.Angles, v, hints ? &hints->Vertical : nullptr);
+    if (!plane.Inside || !vertical.Inside)
+        return 0;
+    const auto along = [&grid, &vertical](std::size_t p) {
+        return (1 - vertical.Fraction) * grid.Value(p, vertical.Lower) +
+               (vertical.Fraction > 0 ? vertical.Fraction * grid.Value(p, vertical.Upper) : 0);
+    };
+    return (1 - plane.Fraction) * along(plane.Lower) +
+           (plane.Fraction > 0 ? plane.Fraction * along(plane.Upper) : 0);
 }
 
 tArrEx RowAtVerticalAngle(const IntensityGrid& grid, long double v) {

@@ -39,14 +39,32 @@ struct Bracket {
     bool Inside = false; // false outside a non-periodic axis: the interpolant is zero there
 };
 
+// Where the last look-up on an axis found its bracket. A walk over nearby directions (the nodes
+// of a grid) passes it to the next look-up, which then usually costs a comparison or two
+// instead of a binary search; the bracket found is the same either way.
+struct AxisHint {
+    std::size_t index = 0;
+};
+
 // The bracket of x on a closed axis [first, last].
-Bracket BracketOn(const tArrEx& angles, long double x);
+Bracket BracketOn(const tArrEx& angles, long double x, AxisHint* hint = nullptr);
 
 // The bracket of x on the planes of a periodic axis, whose last interval runs to first + 360.
-Bracket BracketAround(const tArrEx& angles, long double x);
+Bracket BracketAround(const tArrEx& angles, long double x, AxisHint* hint = nullptr);
 
 // x brought into [origin, origin + 360]; a value already there is kept as it is.
 long double IntoTurn(long double x, long double origin);
+
+// The interpolant at one direction (c, v): linear in the plane angle between the planes that
+// bracket c, linear in v between the stored angles that bracket it, 0 outside the vertical axis.
+// Equal to ProfileAtPlaneAngle(grid, c) interpolated at v, without building the profile.
+// Hints are kept per axis; one set serves one walk.
+struct IntensityHints {
+    AxisHint Plane;
+    AxisHint Vertical;
+};
+long double IntensityAt(const IntensityGrid& grid, long double c, long double v,
+                        IntensityHints* hints = nullptr);
 
 // The interpolant along the vertical axis at plane angle c: one value per vertical angle.
 tArrEx ProfileAtPlaneAngle(const IntensityGrid& grid, long double c);

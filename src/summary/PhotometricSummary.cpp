@@ -119,6 +119,13 @@ void AddDerived(const LuminaireFacts& facts, PhotometricSummary& s) {
         s.StatedDownwardFluxFraction = Finite(*facts.StatedDownwardFluxFraction);
 }
 
+SummaryGrid GridOf(const tIES& record, const LuminaireFacts& facts, bool typeC) {
+    const long double scale = CandelaScale(record, facts);
+    return typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);
+}
+
+} // namespace
+
 bool IsTypeC(PhotometricKind type) {
     return type == PhotometricKind::C || type == PhotometricKind::Unknown;
 }
@@ -127,12 +134,9 @@ long double CandelaScale(const tIES& record, const LuminaireFacts& facts) {
     return record.CandelaMultiplier * facts.BallastFactor;
 }
 
-SummaryGrid GridOf(const tIES& record, const LuminaireFacts& facts, bool typeC) {
-    const long double scale = CandelaScale(record, facts);
-    return typeC ? TypeCGrid(record, scale) : TypeABGrid(record, scale);
+SummaryGrid SummaryGridOf(const tIES& record, const LuminaireFacts& facts) {
+    return GridOf(record, facts, IsTypeC(KindOf(facts.PhotometricType)));
 }
-
-} // namespace
 
 std::array<const char*, 2> AngleLineNames(PhotometricKind type) {
     if (type == PhotometricKind::A || type == PhotometricKind::B)

@@ -15,6 +15,7 @@
 //  5. Summarize (this header): the derived values (lamp flux, light output ratio, efficacy,
 //     maximum intensity) and the figures a file states about itself, each null where undefined.
 
+#include "CompletedGrid.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 
@@ -66,6 +67,12 @@ struct PhotometricSummary {
     Figure StatedDownwardFluxFraction;
 };
 
+// Types C and unknown are computed as type C; A and B have their own axes.
+bool IsTypeC(PhotometricKind type);
+
+// The factor from stored values to candela: candela multiplier x ballast factor.
+long double CandelaScale(const tIES& record, const LuminaireFacts& facts);
+
 // The names of the two lines of the angle pairs for the record's type.
 std::array<const char*, 2> AngleLineNames(PhotometricKind type);
 
@@ -75,6 +82,11 @@ bool HasPhotometricData(const tIES& record);
 // The summary of a record and its luminaire's facts; without photometric data (HasPhotometricData)
 // every figure of the distribution is null.
 PhotometricSummary Summarize(const tIES& record, const LuminaireFacts& facts);
+
+// The grid Summarize reads, in candela: a type C record (or one of unknown type) completed by its
+// symmetry, types A and B mirrored. Anything that needs the intensity in a direction reads it
+// through this grid's interpolant (IntensityGrid.h). Needs HasPhotometricData; refers to record.
+SummaryGrid SummaryGridOf(const tIES& record, const LuminaireFacts& facts);
 
 // Summarize's light output ratio to the last bit, for a caller that needs no other figure: the
 // flux is integrated over the whole sphere once, without the zones and the beam and field angles.

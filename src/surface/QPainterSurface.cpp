@@ -225,6 +225,12 @@ void QPainterSurface::FlushPolyline() {
     polyline_.clear();
 }
 
+TextExtent QPainterSurface::MeasureText(const std::string& text) const {
+    const QFontMetrics metrics(ToQFont(font));
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {metrics.horizontalAdvance(qtext), metrics.height()};
+}
+
 void QPainterSurface::TextOut(int x, int y, const std::string& text) {
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     Paint([&](QPainter& painter) {

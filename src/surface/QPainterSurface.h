@@ -46,6 +46,7 @@ class QPainterSurface : public DrawingSurface {
     // each call.
     void Lock() override;
     void Unlock() override;
+    TextExtent MeasureText(const std::string& text) const override;
 
     // A surface colour as Qt's, with the button-face sentinel resolved from the palette.
     static QColor ToQColor(Color color);

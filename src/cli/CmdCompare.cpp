@@ -1,0 +1,174 @@
+// lumetra-cli compare: the summaries of two to four files side by side with their differences to
+// the first file, and where the intensities differ most; as text or as one JSON object whose
+// summaries are exactly those of `lumetra-cli summary --json`.
+
+#include "CommandOptions.h"
+#include "Commands.h"
+#include "SummaryJson.h"
+#include "compare/Comparison.h"
+#include "compare/ComparisonText.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <iostream>
+#include <string>
+
+namespace lumetra::cli {
+
+namespace {
+
+using compare::Comparison;
+using compare::FigureDifference;
+using compare::FigureRow;
+using compare::IntensityDifference;
+
+Json OptionalJson(const compare::Figure& figure) {
+    return figure ? Json(*figure) : Json(nullptr);
+}
+
+Json DifferenceJson(const FigureDifference& d) {
+    return Json{{"Absolute", OptionalJson(d.Absolute)},
+                {"Percent", OptionalJson(d.Percent)},
+                {"BeyondTolerance", d.BeyondTolerance}};
+}
+
+// The differences of file index to the first, nested as the summary's keys are.
+Json FiguresJson(const Comparison& c, std::size_t index) {
+    Json figures = Json::object();
+    for (const FigureRow& row : c.Figures) {
+        Json difference = DifferenceJson(row.ToFirst[index]);
+        if (row.Part.empty())
+            figures[row.Key] = std::move(difference);
+        else
+            figures[row.Key][row.Part] = std::move(difference);
+    }
+    return figures;
+}
+
+Json LargestJson(const std::optional<IntensityDifference>& d, const Comparison& c,
+                 const QStringList& files) {
+    if (!d)
+        return nullptr;
+    return Json{{"File", files[static_cast<qsizetype>(d->File)].toStdString()},
+                {"Value", d->Value},
+                {"First", d->First},
+                {"Other", d->Other},
+                {"C", d->C},
+                {"Gamma", d->Gamma},
+                {"Unit", compare::UnitName(c.Unit)},
+                {"SharedGrid", c.SharedGrid},
+                {"Thinned", c.Thinned}};
+}
+
+Json ComparisonJson(const Comparison& c, const QStringList& files) {
+    Json names = Json::array(), summaries = Json::array(), differences = Json::array();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        names.push_back(files[i].toStdString());
+        summaries.push_back(SummaryJson(c.Summaries[index]));
+        if (i > 0)
+            differences.push_back(
+                Json{{"File", files[i].toStdString()},
+                     {"Figures", FiguresJson(c, index)},
+                     {"LargestIntensityDifference", LargestJson(c.Largest[index], c, files)}});
+    }
+    return Json{{"Files", std::move(names)},
+                {"Summaries", std::move(summaries)},
+                {"Differences", std::move(differences)},
+                {"LargestIntensityDifference", LargestJson(compare::LargestOverall(c), c, files)}};
+}
+
+// Text columns: the caption, each file's value, then each other file's difference.
+constexpr int kCaptionWidth = 34;
+constexpr int kValueWidth = 14;
+constexpr int kDifferenceWidth = 26;
+
+std::string Padded(std::string text, int width) {
+    // Count characters, not bytes: "°" and "−" take two or three bytes.
+    const auto shown = std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    });
+    if (shown < width)
+        text.append(static_cast<std::size_t>(width - shown), ' ');
+    return text + ' ';
+}
+
+void PrintHeader(const QStringList& files) {
+    for (qsizetype i = 0; i < files.size(); ++i)
+        std::cout << i + 1 << ": " << files[i].toStdString() << '\n';
+    std::cout << '\n' << Padded("Figure", kCaptionWidth);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        std::cout << Padded(std::to_string(i + 1), kValueWidth);
+    for (qsizetype i = 1; i < files.size(); ++i)
+        std::cout << Padded(std::to_string(i + 1) + " - 1", kDifferenceWidth);
+    std::cout << '\n';
+}
+
+void PrintRow(const FigureRow& row) {
+    std::cout << Padded(row.Caption, kCaptionWidth);
+    for (const compare::Figure& value : row.Values)
+        std::cout << Padded(compare::ValueText(value, row.Kind), kValueWidth);
+    for (std::size_t i = 1; i < row.ToFirst.size(); ++i) {
+        const FigureDifference& d = row.ToFirst[i];
+        std::cout << Padded(compare::DifferenceText(d, row.Kind) + (d.BeyondTolerance ? " *" : ""),
+                            kDifferenceWidth);
+    }
+    std::cout << '\n';
+}
+
+void PrintLargest(const Comparison& c) {
+    const bool typeC = c.Summaries.front().Type == PhotometricKind::C ||
+                       c.Summaries.front().Type == PhotometricKind::Unknown;
+    std::cout << '\n';
+    if (!compare::LargestOverall(c)) {
+        std::cout << compare::NotComparedText(c.Unit) << '\n';
+        return;
+    }
+    std::cout << "Largest intensity difference, "
+              << compare::ComparedWhereText(c.SharedGrid, c.Thinned) << ":\n";
+    for (std::size_t i = 1; i < c.Largest.size(); ++i)
+        if (c.Largest[i])
+            std::cout << "  " << i + 1
+                      << " - 1: " << compare::LargestText(*c.Largest[i], c.Unit, typeC) << '\n';
+}
+
+void PrintText(const Comparison& c, const QStringList& files) {
+    PrintHeader(files);
+    for (const FigureRow& row : c.Figures)
+        PrintRow(row);
+    std::cout << "\n* beyond the tolerance: " << compare::Tolerance{}.Percent << " %, angles "
+              << compare::Tolerance{}.Degrees << " degrees\n";
+    PrintLargest(c);
+}
+
+bool LoadAll(const QStringList& files, std::vector<compare::Luminaire>& luminaires) {
+    for (const QString& file : files) {
+        compare::Luminaire& luminaire = luminaires.emplace_back();
+        if (!LoadRecord(file, luminaire.Record, luminaire.Facts))
+            return false;
+        if (!summary::HasPhotometricData(luminaire.Record)) {
+            Fail("The file holds no photometric data: " + file);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int RunCompare(const QStringList& arguments) {
+    const Parsed<CompareOptions> parsed = ParseCompareOptions(arguments);
+    if (!parsed.options)
+        return UsageError(parsed.error);
+    std::vector<compare::Luminaire> luminaires;
+    if (!LoadAll(parsed.options->inputs, luminaires))
+        return 1;
+    const Comparison c = compare::Compare(luminaires, parsed.options->unit);
+    if (parsed.options->json)
+        std::cout << ComparisonJson(c, parsed.options->inputs).dump() << '\n';
+    else
+        PrintText(c, parsed.options->inputs);
+    return 0;
+}
+
+} // namespace lumetra::cli

@@ -1,0 +1,115 @@
+#include "ComparisonText.h"
+
+namespace lumetra::compare {
+
+namespace {
+
+using properties::FigureText;
+using properties::Unit;
+
+constexpr Unit kPercentagePoints{"pp", 1};
+constexpr Unit kCandelaPerKilolumen{"cd/klm", 0};
+
+struct Texts {
+    const char* At;
+    const char* TypeCAngles[2];
+    const char* TypeABAngles[2];
+    const char* Against;
+    const char* SharedGrid;
+    const char* Union;
+    const char* Thinned;
+    const char* NotCompared;
+    const char* NoFlux;
+};
+constexpr Texts kTexts{
+    " at ",
+    {"C ", ", gamma "},
+    {"H ", ", V "},
+    " against ",
+    "at the angles both files store",
+    "on the union of the files' angles, interpolated",
+    ", thinned evenly",
+    "Intensities not compared: the files differ in photometric type or hold no data.",
+    " Per kilolumen, every file needs a lamp or luminaire flux.",
+};
+
+std::string Signed(const std::string& text, long double value) {
+    const bool shownAsZero = text.find_first_of("123456789") == std::string::npos;
+    return value > 0 && !shownAsZero ? "+" + text : text;
+}
+
+} // namespace
+
+Unit ValueUnit(FigureKind kind) {
+    switch (kind) {
+    case FigureKind::Flux:
+        return properties::kLumen;
+    case FigureKind::Intensity:
+        return properties::kCandela;
+    case FigureKind::Fraction:
+        return properties::kPercent;
+    case FigureKind::Angle:
+        return properties::kDegree;
+    case FigureKind::Power:
+        return properties::kWatt;
+    case FigureKind::Efficacy:
+        return properties::kEfficacy;
+    }
+    return properties::kNone;
+}
+
+long double FigureScale(FigureKind kind) {
+    return kind == FigureKind::Fraction ? 100 : 1;
+}
+
+std::string ValueText(const Figure& value, FigureKind kind, const std::string& separator) {
+    const Figure scaled = value ? Figure(*value * FigureScale(kind)) : value;
+    return FigureText(scaled, ValueUnit(kind), separator);
+}
+
+std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
+                           const std::string& separator) {
+    if (!difference.Absolute)
+        return "n/a";
+    if (*difference.Absolute == 0)
+        return "0";
+    const long double absolute = *difference.Absolute * FigureScale(kind);
+    const Unit unit = kind == FigureKind::Fraction ? kPercentagePoints : ValueUnit(kind);
+    std::string text = Signed(FigureText(absolute, unit, separator), absolute);
+    if (difference.Percent && kind != FigureKind::Angle)
+        text += " (" +
+                Signed(FigureText(*difference.Percent, properties::kPercent, separator),
+                       *difference.Percent) +
+                ")";
+    return text;
+}
+
+std::string IntensityText(long double value, IntensityUnit unit, bool sign,
+                          const std::string& separator) {
+    const Unit shown = unit == IntensityUnit::Candela ? properties::kCandela : kCandelaPerKilolumen;
+    const std::string text = FigureText(value, shown, separator);
+    return sign ? Signed(text, value) : text;
+}
+
+std::string LargestText(const IntensityDifference& largest, IntensityUnit unit, bool typeC,
+                        const std::string& separator) {
+    const auto& names = typeC ? kTexts.TypeCAngles : kTexts.TypeABAngles;
+    return IntensityText(largest.Value, unit, true, separator) + kTexts.At + names[0] +
+           FigureText(largest.C, properties::kDegree, separator) + names[1] +
+           FigureText(largest.Gamma, properties::kDegree, separator) + " (" +
+           IntensityText(largest.Other, unit, false, separator) + kTexts.Against +
+           IntensityText(largest.First, unit, false, separator) + ")";
+}
+
+std::string ComparedWhereText(bool sharedGrid, bool thinned) {
+    if (sharedGrid)
+        return std::string(kTexts.SharedGrid) + (thinned ? kTexts.Thinned : "");
+    return std::string(kTexts.Union) + (thinned ? kTexts.Thinned : "");
+}
+
+std::string NotComparedText(IntensityUnit unit) {
+    return std::string(kTexts.NotCompared) +
+           (unit == IntensityUnit::CandelaPerKilolumen ? kTexts.NoFlux : "");
+}
+
+} // namespace lumetra::compare

@@ -1,0 +1,122 @@
+#include "ComplianceText.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lumetra::compliance {
+
+namespace {
+
+constexpr const char* kMessages[] = {
+    "needs type C photometry",
+    "the file holds no photometric data",
+    "the intensities give no finite flux",
+    "the luminous opening is a point",
+    "the luminous opening's dimensions give no known shape",
+    "the luminous area has length 0",
+    "the luminous opening shows no area at these angles",
+    "no uplight data: the file stops below gamma 180 with light at its last angle, so light above "
+    "it is counted as 0 and the uplight rating may be too low",
+};
+
+constexpr const char* kZoneDescriptions[kBugZoneCount] = {
+    "front low, 0-30 degrees",     "front medium, 30-60 degrees",
+    "front high, 60-80 degrees",   "front very high, 80-90 degrees",
+    "back low, 0-30 degrees",      "back medium, 30-60 degrees",
+    "back high, 60-80 degrees",    "back very high, 80-90 degrees",
+    "uplight low, 90-100 degrees", "uplight high, 100-180 degrees"};
+
+void AddZoneLines(const BugFigures& f, std::vector<CaptionedLine>& lines) {
+    for (std::size_t z = 0; z < kBugZoneCount; ++z)
+        lines.emplace_back(std::string("BUG zone ") + kBugZoneNames[z] + " (" +
+                               kZoneDescriptions[z] + ")",
+                           NumberText(f.Zones[z], "lm"));
+    lines.emplace_back("BUG forward light", NumberText(f.Forward, "lm"));
+    lines.emplace_back("BUG back light", NumberText(f.Back, "lm"));
+    lines.emplace_back("BUG uplight", NumberText(f.Uplight, "lm"));
+    lines.emplace_back("BUG total", NumberText(f.Total, "lm"));
+}
+
+std::string PlaneRow(const LuminanceRow& row) {
+    std::string text;
+    for (const std::optional<long double>& value : row)
+        text += (value ? PlainNumber(*value) : std::string("n/a")) + " ";
+    return text + "cd/m²";
+}
+
+} // namespace
+
+const char* Message(ComplianceMessage message) {
+    return kMessages[static_cast<std::size_t>(message)];
+}
+
+const char* ZoneDescription(BugZone zone) {
+    return kZoneDescriptions[zone];
+}
+
+const char* GlareTableKey(GlareTable table) {
+    return table == GlareTable::Symmetric ? "symmetric" : "asymmetric";
+}
+
+const char* GlareTableName(GlareTable table) {
+    return table == GlareTable::Symmetric ? "quadrilateral-symmetric" : "asymmetric";
+}
+
+std::string FrontText(const BugFigures& figures, const LuminaireFacts& facts) {
+    const std::string plane = "C" + PlainNumber(figures.FrontCentre);
+    if (figures.FrontOverridden)
+        return plane + ", given";
+    const char* format = facts.Format == PhotometricFormat::Eulumdat ? "EULUMDAT" : "IES";
+    return plane + ", street side by the " + format + " convention";
+}
+
+std::string PlainNumber(long double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6Lg", value == 0 ? 0.0L : value); // no "-0"
+    std::string shown(text);
+    std::replace(shown.begin(), shown.end(), ',', '.');
+    return shown;
+}
+
+std::string NumberText(long double value, const char* unit) {
+    return PlainNumber(value) + " " + unit;
+}
+
+std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts) {
+    if (!rating.Figures)
+        return {{"BUG rating", rating.Unavailable}};
+    const BugFigures& f = *rating.Figures;
+    std::vector<CaptionedLine> lines{{"BUG rating", f.Rating},
+                                     {"BUG front centre", FrontText(f, facts)},
+                                     {"BUG glare table", GlareTableName(f.Table)}};
+    lines.emplace_back("BUG G by the asymmetric table", "G" + std::to_string(f.GAsymmetric));
+    lines.emplace_back("BUG G by the symmetric table", "G" + std::to_string(f.GSymmetric));
+    AddZoneLines(f, lines);
+    lines.emplace_back("BUG uplight data", f.UplightDataComplete
+                                               ? "complete"
+                                               : Message(ComplianceMessage::UplightIncomplete));
+    return lines;
+}
+
+std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table) {
+    if (!table.Available)
+        return {{"Luminance", table.Reason}};
+    std::string opening = ShapeName(table.Shape.Shape);
+    for (const auto& [name, value] : DimensionsOf(table.Shape))
+        opening += std::string(", ") + name + " " + NumberText(value, "m");
+    std::vector<CaptionedLine> lines{{"Luminous opening", opening}};
+    if (!table.Max)
+        return lines.emplace_back("Luminance", table.Reason), lines;
+    for (std::size_t p = 0; p < kLuminancePlanes.size(); ++p)
+        lines.emplace_back("Luminance C" + std::to_string(kLuminancePlanes[p]) +
+                               " at gamma 45-85 degrees by 5",
+                           PlaneRow(table.Values[p]));
+    const LuminanceCell at = *table.MaxAt;
+    lines.emplace_back("Maximum luminance",
+                       NumberText(*table.Max, "cd/m²") + " at C" +
+                           std::to_string(kLuminancePlanes[at.Plane]) + ", gamma " +
+                           std::to_string(kLuminanceGammas[at.Gamma]) + " degrees");
+    return lines;
+}
+
+} // namespace lumetra::compliance

@@ -1,0 +1,47 @@
+#pragma once
+// Every text of the compliance figures for a person to read, in one table so it can be
+// translated: the messages, the zones' descriptions, and the captioned lines that
+// `lumetra-cli summary` and `lumetra-cli bug` print and the data sheet tabulates.
+
+#include "BugRating.h"
+#include "LuminanceTable.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lumetra::compliance {
+
+enum class ComplianceMessage {
+    NeedsTypeC,
+    NoData,
+    NotFinite,
+    PointOpening,
+    UnknownOpening,
+    NoOpening,
+    NoProjectedArea,
+    UplightIncomplete,
+};
+
+const char* Message(ComplianceMessage message);
+
+// "front low", "back very high", "uplight high", ...
+const char* ZoneDescription(BugZone zone);
+
+// "asymmetric" or "symmetric" (the JSON value), and the table's longer name for text.
+const char* GlareTableKey(GlareTable table);
+const char* GlareTableName(GlareTable table);
+
+// "C0, street side by the IES convention", "C45, given".
+std::string FrontText(const BugFigures& figures, const LuminaireFacts& facts);
+
+// A number with six significant digits and "." whatever the locale; the same then the unit.
+std::string PlainNumber(long double value);
+std::string NumberText(long double value, const char* unit);
+
+using CaptionedLine = std::pair<std::string, std::string>;
+
+std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts);
+std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table);
+
+} // namespace lumetra::compliance

@@ -1,0 +1,133 @@
+#include "Diagram.h"
+
+#include "CartesianDiagram.h"
+#include "CurveClip.h"
+#include "DiagramTexts.h"
+#include "Frame.h"
+#include "PolarDiagram.h"
+#include "gonio/CanvasLock.h"
+
+#include <cmath>
+
+namespace lumetra::diagrams {
+
+namespace {
+
+std::string AngleFigure(const summary::Figure& angle) {
+    return angle ? AngleNumber(std::round(static_cast<double>(*angle) * 10) / 10) + texts::kDegree
+                 : "n/a";
+}
+
+std::string BeamAndField(const summary::PhotometricSummary& s, std::size_t line) {
+    std::string text = texts::kBeamField;
+    text.replace(text.find("%1"), 2, AngleFigure(s.BeamAngle[line]));
+    text.replace(text.find("%2"), 2, AngleFigure(s.FieldAngle[line]));
+    return text;
+}
+
+std::vector<PlaneChoice> PlanesOf(const DiagramData& data, const DiagramRequest& request) {
+    return request.planes.empty() ? data.DefaultPlanes() : request.planes;
+}
+
+DiagramOptions OptionsOf(const DiagramData& data, const DiagramRequest& request,
+                         const std::vector<Series>& series) {
+    DiagramOptions options;
+    options.unit = DiagramData::UnitName(UsableUnit(data, request.unit));
+    options.logarithmic = request.logarithmic;
+    options.half = request.litHalfOnly ? LitHalf(series) : HalfSpace::Both;
+    options.angleStep = request.angleStep;
+    options.textScale = request.textScale;
+    options.caption = request.caption;
+    options.angleAxis = data.TypeC() ? texts::kGammaAxis : texts::kAcrossBeamAxis;
+    const double peak = LargestValue(series, -360, 360);
+    if (peak > 0)
+        options.levels = {{peak / 2, texts::kBeamLevel}, {peak / 10, texts::kFieldLevel}};
+    return options;
+}
+
+void DrawNoData(DrawingSurface& surface, const Box& picture, const DiagramOptions& options) {
+    LabelPlacer labels(surface, picture);
+    const Frame frame = DrawFrame(surface, labels, picture, {}, options);
+    labels.Place(texts::kNoData, frame.drawing.left + frame.drawing.width / 2,
+                 frame.drawing.top + frame.drawing.height / 2, HAlign::Centre, VAlign::Middle);
+}
+
+} // namespace
+
+const char* KindTitle(DiagramKind kind) {
+    switch (kind) {
+    case DiagramKind::Polar:
+        return texts::kPolar;
+    case DiagramKind::Cartesian:
+        return texts::kCartesian;
+    case DiagramKind::Isocandela:
+        return texts::kIsocandela;
+    case DiagramKind::Solid:
+        return texts::kSolid;
+    }
+    return texts::kPolar;
+}
+
+const char* KindKey(DiagramKind kind) {
+    switch (kind) {
+    case DiagramKind::Polar:
+        return "polar";
+    case DiagramKind::Cartesian:
+        return "cartesian";
+    case DiagramKind::Isocandela:
+        return "isocandela";
+    case DiagramKind::Solid:
+        return "solid";
+    }
+    return "polar";
+}
+
+IntensityUnit UsableUnit(const DiagramData& data, IntensityUnit wanted) {
+    return data.PerKilolumenAvailable() ? wanted : IntensityUnit::Candela;
+}
+
+std::vector<Series> RequestSeries(const DiagramData& data, const DiagramRequest& request) {
+    const std::vector<PlaneChoice> planes = PlanesOf(data, request);
+    const std::vector<PlaneChoice> defaults = data.DefaultPlanes();
+    std::vector<Series> series;
+    for (std::size_t i = 0; i < planes.size(); ++i) {
+        Series one = data.PlaneSeries(planes[i], UsableUnit(data, request.unit));
+        one.color = SeriesColor(i);
+        one.dash = SeriesDash(i);
+        for (std::size_t line = 0; line < defaults.size(); ++line)
+            if (planes[i] == defaults[line])
+                one.label += " (" + BeamAndField(data.Summary(), line) + ")";
+        series.push_back(std::move(one));
+    }
+    return series;
+}
+
+std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
+                           const DiagramRequest& request) {
+    std::string caption = fileName + " \u2013 " + KindTitle(request.kind);
+    if (request.kind == DiagramKind::Polar || request.kind == DiagramKind::Cartesian)
+        for (const PlaneChoice& plane : PlanesOf(data, request))
+            caption += ", " + data.PlaneLabel(plane);
+    return caption + ", " + DiagramData::UnitName(UsableUnit(data, request.unit));
+}
+
+void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData& data,
+                 const DiagramRequest& request) {
+    CanvasLock lock(surface);
+    const std::vector<Series> series = RequestSeries(data, request);
+    const DiagramOptions options = OptionsOf(data, request, series);
+    if (!data.HasData()) {
+        DrawNoData(surface, picture, options);
+        return;
+    }
+    switch (request.kind) {
+    case DiagramKind::Cartesian:
+        DrawCartesianDiagram(surface, picture, series, options);
+        return;
+    default:
+        DrawPolarDiagram(surface, picture, series, options);
+        return;
+    }
+}
+
+} // namespace lumetra::diagrams

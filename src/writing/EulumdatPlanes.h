@@ -1,0 +1,26 @@
+#pragma once
+// The C-planes of an EULUMDAT file for a record's horizontal angles: the symmetry indicator, the
+// listed C-angles and the stored planes in the order the file keeps them.
+
+#include "data/Photometry.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace lumetra::writing {
+
+struct EulumdatPlanes {
+    int Isym = 0;
+    tArrEx CAngles;                  // the full circle, ascending in [0, 360)
+    std::vector<std::size_t> Stored; // record planes, in the file's order
+    bool DroppedC360 = false;        // a C360 plane that differs from C0 had to go
+};
+
+// Isym from the horizontal angles: one angle 1; 0..90 4; 0..180 2; 90..270 3 when the angles
+// are symmetric about 180; anything else 0, with the planes completed and counted once modulo 360.
+EulumdatPlanes EulumdatPlanesOf(const tIES& record);
+
+// The common step of ascending angles, or 0 when they are not equidistant (or fewer than two).
+long double CommonStep(const tArrEx& angles);
+
+} // namespace lumetra::writing

@@ -1,0 +1,158 @@
+#include "IesWriter.h"
+
+#include "NumberFormat.h"
+#include "WritingTexts.h"
+#include "data/AsciiCase.h"
+#include "data/Errors.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lumetra::writing {
+
+namespace {
+
+// LM-63-2002 allows 256 characters per line, CR LF included; a keyword value that is longer
+// continues on [MORE] lines.
+constexpr std::size_t kLineText2002 = 254;
+constexpr std::size_t kNumbersPerLine = 10;
+
+constexpr std::array<const char*, 4> kRequired{"[TEST]", "[TESTLAB]", "[ISSUEDATE]", "[MANUFAC]"};
+
+bool StartsWithKeyword(const std::string& line, std::string_view keyword) {
+    if (line.size() < keyword.size())
+        return false;
+    for (std::size_t i = 0; i < keyword.size(); ++i)
+        if (AsciiLower(line[i]) != AsciiLower(keyword[i]))
+            return false;
+    return true;
+}
+
+std::string TrimmedEnd(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    return text;
+}
+
+std::string TrimmedStart(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string AsciiUpper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+class LineWriter {
+  public:
+    explicit LineWriter(IesVersion version) : limited_(version == IesVersion::Lm63_2002) {}
+
+    void Line(std::string_view text) {
+        text_.append(text);
+        text_.append("\r\n");
+    }
+    // The values as records of at most ten numbers and, for 2002, at most 254 characters.
+    void Numbers(const tArrEx& values, std::string (*format)(long double) = FormatNumber) {
+        std::string line;
+        std::size_t count = 0;
+        for (const long double value : values) {
+            const std::string number = format(value);
+            if (limited_ && number.size() > kLineText2002)
+                throw LumetraError(texts::kLineTooLong);
+            const bool full = count == kNumbersPerLine ||
+                              (limited_ && line.size() + 1 + number.size() > kLineText2002);
+            if (count > 0 && full) {
+                Line(line);
+                line.clear();
+                count = 0;
+            }
+            line += (count > 0 ? " " : "") + number;
+            ++count;
+        }
+        if (count > 0)
+            Line(line);
+    }
+    // A keyword line; in 2002 a long value goes on as [MORE] lines, split at a blank if it can.
+    // Neither part keeps blanks at the cut, so that writing the written file again changes nothing.
+    void Keyword(std::string line) {
+        while (limited_ && line.size() > kLineText2002) {
+            std::size_t cut = line.rfind(' ', kLineText2002);
+            if (cut == std::string::npos || cut <= 7)
+                cut = kLineText2002;
+            Line(TrimmedEnd(line.substr(0, cut)));
+            line = "[MORE] " + TrimmedStart(line.substr(cut));
+        }
+        Line(line);
+    }
+    std::string Take() && { return std::move(text_); }
+
+  private:
+    bool limited_;
+    std::string text_;
+};
+
+std::string TiltLine(const IesDocument& document, IesVersion version) {
+    const std::string upper = AsciiUpper(document.Tilt);
+    if (upper == "NONE" || upper == "INCLUDE")
+        return "TILT=" + upper;
+    if (version == IesVersion::Lm63_2019)
+        throw LumetraError(FormatMessage(texts::kTiltFile2019, document.Tilt));
+    return "TILT=" + document.Tilt;
+}
+
+void WriteTilt(LineWriter& out, const tArrEx& values) {
+    if (values.size() < 2)
+        return;
+    out.Numbers({values[0]});
+    out.Numbers({values[1]});
+    const std::size_t pairs = (values.size() - 2) / 2;
+    out.Numbers(
+        tArrEx(values.begin() + 2, values.begin() + 2 + static_cast<std::ptrdiff_t>(pairs)));
+    out.Numbers(tArrEx(values.begin() + 2 + static_cast<std::ptrdiff_t>(pairs), values.end()));
+}
+
+void WriteNumbers(LineWriter& out, const IesDocument& document) {
+    const IesNumbers& n = document.Numbers;
+    out.Numbers({n.Lamps, n.LumensPerLamp, n.Multiplier,
+                 static_cast<long double>(document.VerticalAngles.size()),
+                 static_cast<long double>(document.HorizontalAngles.size()), n.PhotometricType,
+                 static_cast<long double>(n.UnitsType), n.Width, n.Length, n.Height});
+    out.Numbers({n.BallastFactor, n.SecondValue, n.InputWatts});
+    out.Numbers(document.VerticalAngles);
+    out.Numbers(document.HorizontalAngles);
+    for (const tArrEx& plane : document.Candela)
+        out.Numbers(plane, document.CandelaComputed ? FormatComputed : FormatNumber);
+}
+
+} // namespace
+
+TextLines WithRequiredKeywords(const TextLines& keywordLines) {
+    TextLines lines;
+    for (const char* keyword : kRequired) {
+        const bool present = std::any_of(
+            keywordLines.begin(), keywordLines.end(),
+            [keyword](const std::string& line) { return StartsWithKeyword(line, keyword); });
+        if (!present)
+            lines.emplace_back(keyword);
+    }
+    lines.insert(lines.end(), keywordLines.begin(), keywordLines.end());
+    return lines;
+}
+
+std::string WriteIes(const IesDocument& document, IesVersion version) {
+    LineWriter out(version);
+    out.Line(version == IesVersion::Lm63_2019 ? "IES:LM-63-2019" : "IESNA:LM-63-2002");
+    for (const std::string& line : WithRequiredKeywords(document.KeywordLines))
+        out.Keyword(line);
+    const std::string tilt = TiltLine(document, version);
+    out.Line(tilt);
+    if (tilt == "TILT=INCLUDE")
+        WriteTilt(out, document.TiltValues);
+    WriteNumbers(out, document);
+    return std::move(out).Take();
+}
+
+} // namespace lumetra::writing

@@ -1,0 +1,81 @@
+#include "Writing.h"
+
+#include "EulumdatMapping.h"
+#include "IesMapping.h"
+#include "WritingTexts.h"
+#include "data/AsciiCase.h"
+#include "data/Errors.h"
+#include "eulumdat/PhotometryFile.h"
+
+#include <filesystem>
+
+namespace lumetra::writing {
+
+namespace {
+
+bool EndsWithIes(const std::string& fileName) {
+    if (fileName.size() < 4)
+        return false;
+    std::string tail;
+    for (const char c : fileName.substr(fileName.size() - 4))
+        tail += AsciiLower(c);
+    return tail == ".ies";
+}
+
+void RefuseUnreadNumbers(const SourceFile& source) {
+    if (source.Format != PhotometricFormat::Ies || !source.Ies.ParseError)
+        return;
+    std::string where = source.Ies.ReaderMessage;
+    const auto line = where.rfind("Line ");
+    where = line == std::string::npos ? texts::kEndsEarly : "line " + where.substr(line + 5);
+    std::string message = FormatMessage(texts::kUnreadNumbers, where);
+    if (source.ReadAs == Reading::Strict && source.Ies.TabsInNumbers)
+        message += texts::kTryLenient;
+    throw LumetraError(message);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+} // namespace
+
+std::optional<TargetFormat> TargetFormatOf(const std::string& fileName, IesVersion iesVersion) {
+    if (IsEulumdatFileName(fileName))
+        return TargetFormat::Eulumdat;
+    if (EndsWithIes(fileName))
+        return iesVersion == IesVersion::Lm63_2019 ? TargetFormat::Ies2019 : TargetFormat::Ies2002;
+    return std::nullopt;
+}
+
+Written WriteAs(SourceFile source, TargetFormat format, const Adjustment& adjustment,
+                const std::string& targetName) {
+    RefuseUnreadNumbers(source);
+    if (source.Record.VerticalAngles.empty() || source.Record.HorizontalAngles.empty())
+        throw LumetraError(texts::kNoData);
+    Adjust(source, adjustment);
+    Written written;
+    if (format == TargetFormat::Eulumdat) {
+        written.Bytes = WriteEulumdat(EulumdatLinesOf(source, targetName, written.Notes));
+        return written;
+    }
+    const IesVersion version =
+        format == TargetFormat::Ies2019 ? IesVersion::Lm63_2019 : IesVersion::Lm63_2002;
+    written.Bytes = WriteIes(IesDocumentOf(source, version), version);
+    return written;
+}
+
+Written ConvertFile(const std::string& input, const std::string& output,
+                    const ConvertOptions& options) {
+    const auto format = options.Format ? options.Format : TargetFormatOf(output, options.Version);
+    if (!format)
+        throw LumetraError(FormatMessage(texts::kUnknownTarget, output));
+    if (SameFile(input, output))
+        throw LumetraError(FormatMessage(texts::kOutputIsInput, output));
+    Written written = WriteAs(ReadSourceFile(input, options.Read), *format, options.Adjust, output);
+    WriteFileAtomically(output, written.Bytes, options.Output);
+    return written;
+}
+
+} // namespace lumetra::writing
