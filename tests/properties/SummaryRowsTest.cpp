@@ -1,5 +1,6 @@
 // The summary's rows in the one number format, and a file that did not read completely.
 
+#include "properties/RowsText.h"
 #include "properties/SummaryRows.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,12 @@ TEST(SummaryRows, AFileThatDidNotReadCompletelyShowsWhyInPlaceOfItsFigures) {
     verdict.complete = true;
     EXPECT_NE(ValueOf(SummaryRows("a.ies", record, LuminaireFacts{}, {}, verdict), "Luminous flux"),
               "(none)");
+}
+
+TEST(SummaryRows, TheWholeTableAsTextForTheClipboard) {
+    EXPECT_EQ(RowsText({{"Luminous flux", "4 512 lm"}, {"Reader", "Error!\r\rLine\t7"}}),
+              "Luminous flux\t4 512 lm\nReader\tError!  Line 7\n");
+    EXPECT_EQ(RowsText({}), "");
 }
 
 } // namespace
