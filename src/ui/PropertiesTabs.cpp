@@ -3,6 +3,7 @@
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
+#include "SummaryFacts.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
@@ -115,10 +116,7 @@ void TPropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
     if (failed_)
         return;
-    const TextLines header = DecodeReadableLines(viewer_.HeaderLines()).lines;
-    const std::string separator = QLocale().decimalPoint().toStdString();
-    for (const auto& [caption, value] :
-         properties::SummaryRows(fileBytes_, viewer_.Record(), viewer_.Facts(), header, separator))
+    for (const auto& [caption, value] : SummaryTabRows(viewer_, fileBytes_))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
 }

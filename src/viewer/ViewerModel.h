@@ -85,6 +85,8 @@ class ViewerModel {
     const std::string& SelectedFile() const { return selected_; }
     // What the last load said: the reader's message or the error that ended it; empty if none.
     const std::string& LoadMessage() const { return loadMessage_; }
+    // The reader flagged the loaded file: it did not read completely.
+    bool ParseError() const { return data_.parseError; }
     // The six-line description of the header in memory as UTF-8 text (header bytes in another
     // encoding decoded for reading), lines ended by carriage returns; empty while nothing is
     // loaded.
