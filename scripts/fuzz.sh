@@ -24,8 +24,7 @@ ldt_samples=${LUMETRA_LDT_SAMPLES_DIR:-../shared/samples-ldt}
 
 scripts/install-deps.sh
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DLUMETRA_FUZZ=ON -DLUMETRA_UI=OFF -DLUMETRA_BENCH=OFF -DLUMETRA_WERROR=ON >/dev/null
+  cmake --preset fuzz -B "$build" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 

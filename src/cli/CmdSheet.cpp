@@ -15,7 +15,7 @@ namespace lumetra::cli {
 int RunSheet(const QStringList& arguments) {
     const Parsed<SheetOptions> parsed = ParseSheetOptions(arguments);
     if (!parsed.options)
-        return UsageError(parsed.error);
+        return FailUsage(parsed.error);
     const SheetOptions& options = *parsed.options;
     const std::optional<LoadedFile> file = LoadForFigures(options.input);
     if (!file)

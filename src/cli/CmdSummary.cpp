@@ -2,10 +2,12 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "SummaryJson.h"
+#include "compliance/Compliance.h"
+#include "compliance/ComplianceText.h"
+#include "compliance/FullSummaryJson.h"
 #include "properties/SummaryRows.h"
 #include "summary/PhotometricSummary.h"
-#include "summary/SummaryText.h"
+#include "summary/SummaryJson.h"
 #include "surface/LocaleNumbers.h"
 
 #include <iostream>
@@ -17,24 +19,34 @@ namespace {
 
 using summary::PhotometricSummary;
 
-// What the reading gives besides the figures: whether they are results, and why not.
-void AddReading(const ReadingVerdict& verdict, Json& json) {
-    json["ParseError"] = !verdict.complete;
-    json["Notes"] = VerdictLines(verdict);
-}
-
-// The summary's keys, every figure null: a file that did not read completely has none.
-Json NotSignificantJson(const ReadingVerdict& verdict) {
-    Json json = SummaryJson(PhotometricSummary{});
+// The summary's keys, every figure null (a file that did not read completely has none), with
+// ParseError and Notes (the verdict's lines) added.
+Json NotSignificantJson(const LoadedFile& file) {
+    Json json = summary::SummaryJson(file.record, file.facts, PhotometricSummary{});
     json["PhotometricType"] = nullptr;
     json["Symmetry"] = nullptr;
-    AddReading(verdict, json);
+    json["BUG"] = nullptr;
+    json["Luminance"] = nullptr;
+    json["ParseError"] = true;
+    json["Notes"] = VerdictLines(file.verdict);
     return json;
 }
 
-void PrintText(const PhotometricSummary& s) {
+void PrintText(const PhotometricSummary& s, const compliance::ComplianceFigures& figures,
+               const LuminaireFacts& facts) {
     for (const auto& [caption, value] : properties::SummaryFigureRows(s, LocaleNumberFormat()))
         std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts))
+        std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance))
+        std::cout << caption << ": " << value << '\n';
+}
+
+int PrintNotSignificant(const LoadedFile& file, bool json) {
+    PrintVerdict(file.verdict);
+    if (json)
+        std::cout << NotSignificantJson(file).dump() << '\n';
+    return kExitReaderMessage;
 }
 
 } // namespace
@@ -42,26 +54,23 @@ void PrintText(const PhotometricSummary& s) {
 int RunSummary(const QStringList& arguments) {
     const Parsed<SummaryOptions> parsed = ParseSummaryOptions(arguments);
     if (!parsed.options)
-        return UsageError(parsed.error);
+        return FailUsage(parsed.error);
     const std::optional<LoadedFile> file = LoadForFigures(parsed.options->input);
     if (!file)
         return 1;
-    if (!file->verdict.complete) {
-        PrintVerdict(file->verdict);
-        if (parsed.options->json)
-            std::cout << NotSignificantJson(file->verdict).dump() << '\n';
-        return kExitReaderMessage;
-    }
+    if (!file->verdict.complete)
+        return PrintNotSignificant(*file, parsed.options->json);
     if (!summary::HasPhotometricData(file->record))
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(file->record, file->facts);
-    if (parsed.options->json) {
-        Json json = SummaryJson(s);
-        AddReading(file->verdict, json);
-        std::cout << json.dump() << '\n';
-    } else {
-        PrintText(s);
-    }
+    const compliance::ComplianceFigures figures =
+        compliance::ComplianceOf(file->record, file->facts);
+    // The same object as every catalogue row and compared summary carry.
+    if (parsed.options->json)
+        std::cout << compliance::FullSummaryJson(file->record, file->facts, s, figures).dump()
+                  << '\n';
+    else
+        PrintText(s, figures, file->facts);
     return 0;
 }
 

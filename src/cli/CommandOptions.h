@@ -4,7 +4,10 @@
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
 #include "compare/IntensityUnit.h"
-#include "viewer/RenderBars.h"
+#include "diagrams/Diagram.h"
+#include "illuminance/IlluminanceRequest.h"
+#include "render/RenderBars.h"
+#include "surface/ExportRules.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -19,7 +22,7 @@ template <typename Options> struct Parsed {
     QString error;
 };
 
-template <typename Options> Parsed<Options> Refused(const QString& error, const char* usage) {
+template <typename Options> Parsed<Options> Refused(const QString& error, const QString& usage) {
     return {std::nullopt, error + "\n" + usage};
 }
 
@@ -74,6 +77,14 @@ struct SummaryOptions {
 };
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments);
 
+// bug FILE [--front DEG] [--json]; the front centre in degrees, any finite value.
+struct BugOptions {
+    QString input;
+    std::optional<long double> front;
+    bool json = false;
+};
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments);
+
 // sheet FILE -o OUT.pdf [--encoding NAME]; ".pdf" is added to an output name without an
 // extension.
 struct SheetOptions {
@@ -90,5 +101,33 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+// catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+struct CatalogueOptions {
+    enum class Format { Tsv, Csv, Json };
+    QString folder;
+    QString output; // empty: stdout
+    Format format = Format::Tsv;
+    bool recursive = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+// diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
+// [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
+struct DiagramCommandOptions {
+    QString input;
+    ExportTarget output;
+    QSize size{1000, 800};
+    diagrams::DiagramRequest request;
+    Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 
-} // namespace lumetra::cli
+    // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
+    // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
+    std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
+    // illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
+    // metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
+    struct IlluminanceCliOptions {
+        QString output; // empty: no file
+        illuminance::IlluminanceRequest request;
+        Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
+
+    } // namespace lumetra::cli

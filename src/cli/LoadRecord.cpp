@@ -5,6 +5,7 @@
 #include "data/FileReading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <algorithm>
@@ -17,13 +18,13 @@ int Fail(const QString& message) {
     return 1;
 }
 
-QString ErrorText(const std::exception& error) {
-    return QString::fromStdString(ToUtf8(error.what()));
-}
-
-int UsageError(const QString& message) {
+int FailUsage(const QString& message) {
     Fail(message);
     return kExitUsage;
+}
+
+QString ErrorText(const std::exception& error) {
+    return QString::fromStdString(ToUtf8(error.what()));
 }
 
 void PrintReaderMessage(const std::string& text) {
@@ -42,22 +43,42 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts, bo
     return LoadRecord(fileName, record, facts, headerLines, readerMessage);
 }
 
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
-                TextLines& headerLines, bool* readerMessage) {
-    const Notifier notify = [readerMessage](const std::string& text) {
+namespace {
+
+// Loads into the parts given, the reader's messages on stderr and then to notify.
+bool LoadInto(const QString& fileName, tIES& record, LuminaireFacts& facts, TextLines& fileLines,
+              TextLines& headerLines, bool& parseError, const Notifier& notify) {
+    const Notifier printed = [&notify](const std::string& text) {
         PrintReaderMessage(text);
-        if (readerMessage)
-            *readerMessage = true;
+        if (notify)
+            notify(text);
     };
-    TextLines fileLines;
     try {
-        LoadPhotometryFile(QFile::encodeName(fileName).toStdString(), record, fileLines,
-                           headerLines, notify, facts);
+        parseError = LoadPhotometryFile(FileNameBytes(fileName), record, fileLines, headerLines,
+                                        printed, facts);
         return true;
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));
         return false;
     }
+}
+
+} // namespace
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines, bool* readerMessage) {
+    TextLines fileLines;
+    bool parseError = false;
+    return LoadInto(fileName, record, facts, fileLines, headerLines, parseError,
+                    [readerMessage](const std::string&) {
+                        if (readerMessage)
+                            *readerMessage = true;
+                    });
+}
+
+bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& notify) {
+    return LoadInto(fileName, data.Photometry, data.Luminaire, data.FileLines, data.HeaderLines,
+                    data.ParseError, notify);
 }
 
 std::optional<LoadedFile> LoadForFigures(const QString& fileName) {

@@ -6,7 +6,6 @@
 #include "data/AsciiCase.h"
 #include "data/FileReading.h"
 #include "data/Loading.h"
-#include "data/ProgramData.h"
 
 namespace lumetra {
 
@@ -70,11 +69,6 @@ bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fi
         throw;
     }
     return false;
-}
-
-void LoadPhotometryFile(const std::string& fileName, const Notifier& notify) {
-    ParseError =
-        LoadPhotometryFile(fileName, Photometry, FileLines, HeaderLines, notify, Luminaire);
 }
 
 } // namespace lumetra

@@ -1,12 +1,13 @@
 #include "DataSheet.h"
 
+#include "FileNameText.h"
 #include "LightPatternPicture.h"
 #include "data/GlobalMax.h"
 #include "data/TextEncoding.h"
+#include "gonio/GoniogramView.h"
 #include "properties/SummaryRows.h"
 #include "render/LightPattern.h"
 #include "summary/PhotometricSummary.h"
-#include "viewer/GoniogramView.h"
 
 #include <QFileInfo>
 #include <exception>
@@ -27,15 +28,14 @@ QStringList DescriptionLines(const std::string& description) {
 GonioView SheetView(const tIES& record) {
     long double globalMaxCandela = 0;
     if (!record.Candela.empty())
-        FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
-                             globalMaxCandela);
-    return GoniogramView(0, false, true, globalMaxCandela, QLocale().decimalPoint().toStdString());
+        FindPeakOfAllPlanes(record, globalMaxCandela);
+    return GoniogramView(0, false, true, globalMaxCandela, DecimalSeparator());
 }
 
 QString ControlsText(const RenderControls& controls) {
     return QString("brightness %1, zoom %2%3")
         .arg(controls.brightness)
-        .arg(controls.zoom)
+        .arg(ZoomCaption(controls.zoom))
         .arg(controls.radiosity ? ", radiosity" : "");
 }
 

@@ -9,7 +9,7 @@
 #include "gonio/Goniogram.h"
 #include "properties/FigureText.h"
 #include "properties/RowWriter.h"
-#include "viewer/RenderBars.h"
+#include "render/RenderBars.h"
 
 #include <QImage>
 #include <QLocale>

@@ -13,6 +13,7 @@
 #include "properties/KeywordTable.h"
 #include "properties/ReportedLine.h"
 #include "properties/SummaryRows.h"
+#include "surface/FileNameText.h"
 #include "viewer/ViewerModel.h"
 
 #include <QFileInfo>
@@ -104,7 +105,7 @@ void TPropertiesWindow::ShowStatus() {
     }
     QString status = QFileInfo(fileName_).fileName();
     const std::string& message = viewer_.LoadMessage();
-    if (failed_)
+    if (rules_.Failed())
         status += "\nCould not be read: " + OneLine(message);
     else if (!message.empty())
         status += "\nThe reader reported: " + OneLine(message);
@@ -114,16 +115,16 @@ void TPropertiesWindow::ShowStatus() {
 
 void TPropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
-    if (failed_)
+    if (rules_.Failed())
         return;
-    for (const auto& [caption, value] : SummaryTabRows(viewer_, fileBytes_))
+    for (const auto& [caption, value] : SummaryTabRows(viewer_, rules_.FileBytes()))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
 }
 
 void TPropertiesWindow::ShowKeywords() {
     TableKeywords->setRowCount(0);
-    if (failed_)
+    if (rules_.Failed())
         return;
     const auto rows = properties::KeywordTable(DecodeReadableLines(viewer_.HeaderLines()).lines);
     for (const properties::KeywordRow& row : rows) {
@@ -142,9 +143,9 @@ void TPropertiesWindow::ShowKeywords() {
 }
 
 void TPropertiesWindow::ShowIntensities() {
-    const bool shown = !failed_ && !viewer_.Record().Candela.empty();
+    const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint());
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     LabelMultiplier->setText(shown ? Text(properties::MultiplierNote(viewer_.Record(), separator))
                                    : QString("No intensities."));
     ButtonCopy->setEnabled(shown);
@@ -157,17 +158,17 @@ void TPropertiesWindow::ShowIntensities() {
 // The file is read afresh: the IES reader keeps only the numbers of what it read.
 void TPropertiesWindow::ShowText() {
     try {
-        const properties::ShownText shown = properties::TextToShow(
-            ReadFileLines(fileBytes_, IsEulumdatFileName(fileBytes_) ? "EULUMDAT" : "IES"));
+        const properties::ShownText shown = properties::TextToShow(ReadFileLines(
+            rules_.FileBytes(), IsEulumdatFileName(rules_.FileBytes()) ? "EULUMDAT" : "IES"));
         TextFile->setPlainText(Text(shown.text));
         if (shown.shortened)
             LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
         const auto line = properties::ReportedLine(viewer_.LoadMessage());
         TextFile->MarkLine(line ? static_cast<int>(*line) : 0);
     } catch (const std::exception& error) {
-        TextFile->setPlainText(fileBytes_.empty() ? QString()
-                                                  : "The file's text cannot be shown: " +
-                                                        Text(ToUtf8(error.what())));
+        TextFile->setPlainText(rules_.FileBytes().empty() ? QString()
+                                                          : "The file's text cannot be shown: " +
+                                                                Text(ToUtf8(error.what())));
         TextFile->MarkLine(0);
     }
 }

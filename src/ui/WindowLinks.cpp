@@ -12,6 +12,12 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     QObject::connect(&render, &TRenderWindow::renderProgress, &main, &TMainWindow::RenderProgress);
     QObject::connect(&render, &TRenderWindow::renderFinished, &main, &TMainWindow::RenderFinished);
     QObject::connect(&render, &TRenderWindow::shownChanged, &main, &TMainWindow::RenderWindowShown);
+    // An error of a pass ends the main window's handler that asked for it, as if it had rendered
+    // itself.
+    QObject::connect(&main, &TMainWindow::renderWanted, &render, &TRenderWindow::DoRender);
+    QObject::connect(&main, &TMainWindow::renderWindowWanted, &render, &QWidget::show);
+    QObject::connect(&main, &TMainWindow::renderWindowToFront, &render, &QWidget::raise);
+    QObject::connect(&main, &TMainWindow::pictureOutdated, &render, &TRenderWindow::ClearPicture);
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {

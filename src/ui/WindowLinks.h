@@ -1,6 +1,7 @@
 #pragma once
 // The two windows meet through signals: the render window announces its passes and its showing,
-// and the main window shows the progress, the time and the Render button's state.
+// and the main window shows the progress, the time and the Render button's state; the main window
+// asks for passes, for the render window to show or come to the front, and for its picture to go.
 
 namespace lumetra {
 

@@ -251,7 +251,7 @@ TEST_F(InfoCommand, EveryUsageErrorExitsWithTwo) {
 }
 
 TEST_F(InfoCommand, VersionNamesTheProgram) {
-    for (const char* option : {"--version", "-v"}) {
+    for (const char* option : {"--version"}) {
         const CliRun run = RunCli({option});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out.rfind("lumetra-cli ", 0), 0u) << run.out;

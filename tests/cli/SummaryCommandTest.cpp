@@ -57,13 +57,16 @@ TEST_F(SummaryCommand, ExitCodesMessagesAndJsonKeys) {
                                            "FieldAngleCIE",
                                            "StatedLightOutputRatio",
                                            "StatedDownwardFluxFraction",
-                                           "ParseError",
-                                           "Notes"}));
-    EXPECT_EQ(json["ParseError"], false);
-    EXPECT_TRUE(json["Notes"].empty());
+                                           "BUG",
+                                           "Luminance"}));
     EXPECT_EQ(json["PhotometricType"], "B");
     EXPECT_TRUE(json["ZonalFlux"]["0-90"].is_null() && json["Flux"].is_number());
     EXPECT_TRUE(json["BeamAngle"]["Vertical"].is_number());
+    // Type B: the compliance figures need type C photometry.
+    EXPECT_EQ(json["BUG"]["PhotometricType"], "B");
+    EXPECT_TRUE(json["BUG"]["Rating"].is_null() && json["BUG"]["Zones"].is_null());
+    EXPECT_TRUE(json["Luminance"]["Luminance"].is_null() && json["Luminance"]["Max"].is_null());
+    EXPECT_EQ(json["Luminance"]["Planes"].size(), 8u);
 }
 
 // The reader flagged the file: its figures are no results, and nothing says they are.
