@@ -1,11 +1,14 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
+#include "compliance/FullSummaryJson.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
 #include "compliance/BugRating.h"
 #include "compliance/ComplianceJson.h"
@@ -69,6 +72,18 @@ void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow
         compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts), kCatalogueLuminanceGamma);
 }
 
+// Why the figures of a file the reader flagged are no results, on one line.
+std::string NotSignificant(const std::string& path, const std::string& message) {
+    FileReader reader;
+    const bool read = reader.Read(path) == FileRead::Whole;
+    const ReadingVerdict verdict =
+        JudgeReading(path, true, message, read ? reader.bytes() : std::string_view());
+    std::string text;
+    for (const std::string& line : VerdictLines(verdict))
+        text += (text.empty() ? "" : "; ") + line;
+    return ToUtf8(text);
+}
+
 } // namespace
 
 CatalogueRow LoadCatalogueRow(const RowRequest& request) {
@@ -82,8 +97,10 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     TextLines headerLines;
     std::string message;
     const Notifier notify = [&message](const std::string& text) { message = text; };
+    bool parseError = false;
     try {
-        LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
+        parseError =
+            LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
     } catch (const LumetraError& error) {
         return Failed(std::move(row), ToUtf8(error.what()));
     } catch (const std::bad_alloc&) {
@@ -91,6 +108,8 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     }
     row.format = ToUtf8(properties::FormatText(request.path, headerLines));
     Describe(headerLines, row);
+    if (parseError) // the figures of a file that did not read completely are no results
+        return Failed(std::move(row), NotSignificant(request.path, message));
     if (!summary::HasPhotometricData(record))
         return Failed(std::move(row), Text(TextId::NoPhotometricData));
     row.summary = summary::Summarize(record, facts);

@@ -1,6 +1,7 @@
 #include "CommandOptions.h"
 
 #include "compare/Comparison.h"
+#include "data/ReadableText.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
@@ -50,7 +51,7 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 }
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
-constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]";
 constexpr const char* kCompareUsage =
     "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
 
@@ -100,6 +101,15 @@ std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QSt
     return std::nullopt;
 }
 
+std::optional<QString> ParseEncoding(const QCommandLineParser& parser, std::string& encoding) {
+    if (!parser.isSet("encoding"))
+        return std::nullopt;
+    encoding = KnownEncodingName(parser.value("encoding").toStdString());
+    if (encoding.empty())
+        return "Unknown encoding '" + parser.value("encoding") + "'.";
+    return std::nullopt;
+}
+
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     QStringList files = arguments;
     const bool json = files.removeAll("--json") > 0;
@@ -119,37 +129,41 @@ Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
     const auto count = static_cast<std::size_t>(options.inputs.size());
     if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
         return {std::nullopt, kCompareUsage};
-Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
-    parser.addOption(QCommandLineOption("json", "Print JSON."));
-    if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
-        return Refused<BugOptions>(parser.errorText(), kBugUsage);
-    if (parser.positionalArguments().size() != 1)
-        return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
-    BugOptions options{parser.positionalArguments().front(), std::nullopt, parser.isSet("json")};
-    if (parser.isSet("front")) {
-        options.front = Degrees(parser.value("front"));
-        if (!options.front)
-            return Refused<BugOptions>(
-                "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
+    Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
+        QCommandLineParser parser;
+        parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
+        parser.addOption(QCommandLineOption("json", "Print JSON."));
+        if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
+            return Refused<BugOptions>(parser.errorText(), kBugUsage);
+        if (parser.positionalArguments().size() != 1)
+            return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
+        BugOptions options{parser.positionalArguments().front(), std::nullopt,
+                           parser.isSet("json")};
+        if (parser.isSet("front")) {
+            options.front = Degrees(parser.value("front"));
+            if (!options.front)
+                return Refused<BugOptions>(
+                    "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
+        }
+        return {options, {}};
     }
-    return {options, {}};
-}
 
-Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
-    SheetOptions options;
-    if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
-                                                   options.input, options.output))
-        return Refused<SheetOptions>(*error, kSheetUsage);
-    const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
-    if (!choice.target)
-        return Refused<SheetOptions>(choice.error, kSheetUsage);
-    options.output = choice.target->fileName;
-    return {options, {}};
-}
+    Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
+        QCommandLineParser parser;
+        parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
+        parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
+        SheetOptions options;
+        if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
+                                                       options.input, options.output))
+            return Refused<SheetOptions>(*error, kSheetUsage);
+        if (const auto error = ParseEncoding(parser, options.encoding))
+            return Refused<SheetOptions>(*error, kSheetUsage);
+        const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
+        if (!choice.target)
+            return Refused<SheetOptions>(choice.error, kSheetUsage);
+        options.output = choice.target->fileName;
+        return {options, {}};
+    }
 
 namespace {
 

@@ -22,6 +22,8 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    // Above the main window, as the render window is; still a window of its own.
+    properties.setParent(&main, properties.windowFlags() | Qt::Window);
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
