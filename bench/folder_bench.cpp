@@ -10,6 +10,7 @@
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
+#include "viewer/ViewerModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,13 +45,15 @@ const lumetra::test::TempFolder& BigFolder() {
 }
 
 struct Windows {
-    Windows() : properties(main.Viewer(), nullptr), render(main.Viewer(), nullptr, &main) {
+    Windows() : properties(viewer, nullptr), render(viewer, nullptr, &main) {
         lumetra::LinkProperties(main, properties);
         lumetra::LinkWindows(main, render);
         main.ShowAtStart();
         QApplication::processEvents();
     }
-    lumetra::TMainWindow main;
+    lumetra::ProgramData data;
+    lumetra::ViewerModel viewer{data};
+    lumetra::TMainWindow main{viewer};
     lumetra::TPropertiesWindow properties;
     lumetra::TRenderWindow render;
 };
@@ -65,7 +68,6 @@ void BM_StartInBigFolder(benchmark::State& state) {
     QDir::setCurrent(QString::fromStdString(BigFolder().path().string()));
     double bytesPerFile = 0;
     for (auto _ : state) {
-        lumetra::ResetProgramData();
         const std::size_t before = HeapInUse();
         auto windows = std::make_unique<Windows>();
         bytesPerFile = (static_cast<double>(HeapInUse()) - static_cast<double>(before)) / kFiles;
@@ -82,7 +84,6 @@ void BM_StartInEmptyFolder(benchmark::State& state) {
     const lumetra::test::TempFolder empty;
     QDir::setCurrent(QString::fromStdString(empty.path().string()));
     for (auto _ : state) {
-        lumetra::ResetProgramData();
         auto windows = std::make_unique<Windows>();
         state.PauseTiming();
         windows.reset();
@@ -101,7 +102,6 @@ BENCHMARK(BM_ListBigFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SwitchToBigFolder(benchmark::State& state) {
     const lumetra::test::TempFolder small;
     QDir::setCurrent(QString::fromStdString(small.path().string()));
-    lumetra::ResetProgramData();
     Windows windows;
     const std::string big = BigFolder().path().string();
     for (auto _ : state) {

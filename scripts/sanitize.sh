@@ -9,12 +9,7 @@ scripts/install-deps.sh
 
 build=${LUMETRA_ASAN_BUILD_DIR:-build-asan}
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  compilers=()
-  if command -v clang++ >/dev/null; then
-    compilers=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
-  fi
-  cmake -S . -B "$build" "${compilers[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DLUMETRA_SANITIZE=ON -DLUMETRA_WERROR=ON -DLUMETRA_BENCH=OFF >/dev/null
+  cmake --preset asan -B "$build" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)"
 

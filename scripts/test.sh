@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${LUMETRA_BUILD_DIR:-build-test}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMETRA_WERROR=ON "$@"
+# The build settings are the dev preset's (CMakePresets.json); only the folder may differ.
+cmake --preset dev -B "$build" "$@"
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600

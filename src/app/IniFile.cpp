@@ -56,9 +56,13 @@ void IniFile::Load() {
 
 QString IniFile::ReadString(const QString& section, const QString& key,
                             const QString& defaultText) const {
+    return ReadOptional(section, key).value_or(defaultText);
+}
+
+std::optional<QString> IniFile::ReadOptional(const QString& section, const QString& key) const {
     const auto value = text_.Value(Utf8(section), Utf8(key));
     if (!value)
-        return defaultText;
+        return std::nullopt;
     QString text = QString::fromStdString(ToUtf8(*value));
     if (text.size() > kMaxValueLength) {
         text.truncate(kMaxValueLength);

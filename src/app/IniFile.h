@@ -5,6 +5,7 @@
 #include "IniText.h"
 
 #include <QString>
+#include <optional>
 
 namespace lumetra {
 
@@ -19,6 +20,8 @@ class IniFile {
     // section or the key is missing. Section and key names ignore letter case.
     QString ReadString(const QString& section, const QString& key,
                        const QString& defaultText) const;
+    // The same, with none for a missing file, section or key.
+    std::optional<QString> ReadOptional(const QString& section, const QString& key) const;
 
     // Sets the key, creating section and key as needed, and rewrites the file. A file that could
     // not be read is first kept under a new name beside it, and a message box names both. Throws

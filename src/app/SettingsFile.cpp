@@ -1,14 +1,10 @@
 #include "SettingsFile.h"
 
 #include "IniFile.h"
-#include "IntegerText.h"
+#include "SectionKeys.h"
 #include "SettingsLocation.h"
-#include "WindowBounds.h"
-#include "ui/Uies.h"
-#include "ui/UiesRender.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace lumetra {
 
@@ -16,68 +12,22 @@ namespace {
 
 const QString kViewer = QStringLiteral("Viewer");
 const QString kRender = QStringLiteral("Render");
+const QString kProperties = QStringLiteral("Properties");
 
-// A flag is stored as 1 or 0; on reading, only its lowest 8 bits count.
-bool FlagFromInteger(int value) {
-    return (value & 0xFF) != 0;
-}
-QString FlagText(bool down) {
-    return down ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-int StateNumber(Qt::WindowStates state) {
-    if (state & Qt::WindowMinimized)
-        return 1;
-    if (state & Qt::WindowMaximized)
-        return 2;
-    return 0;
-}
-
-// Reads the keys of one section as text, integers or flags.
-class SectionReader {
-  public:
-    SectionReader(const IniFile& file, QString section)
-        : file_(file), section_(std::move(section)) {}
-    QString Text(const QString& key, const QString& defaultText) const {
-        return file_.ReadString(section_, key, defaultText);
+// Reads a section's keys in the order fill asks for them; a faulty value ends the reading with
+// its error, and the keys before it stay read.
+template <typename Section, typename Fill>
+SectionRead<Section> ReadSection(const QString& fileName, const QString& name, Fill fill) {
+    const IniFile file(fileName);
+    SectionReader reader(file, name);
+    SectionRead<Section> read;
+    try {
+        fill(reader, read.values);
+    } catch (const LumetraError& error) {
+        read.error = error.what();
     }
-    int Integer(const QString& key, int defaultValue) const {
-        return IntegerFromText(Text(key, QString::number(defaultValue)));
-    }
-    bool Flag(const QString& key, bool defaultDown) const {
-        return FlagFromInteger(Integer(key, defaultDown ? 1 : 0));
-    }
-
-  private:
-    const IniFile& file_;
-    QString section_;
-};
-
-// Writes one key of one section: integers in plain decimal, flags as 1 or 0.
-class SectionWriter {
-  public:
-    SectionWriter(IniFile& file, QString section) : file_(file), section_(std::move(section)) {}
-    void Text(const QString& key, const QString& text) { file_.WriteString(section_, key, text); }
-    void Integer(const QString& key, int value) { Text(key, QString::number(value)); }
-    void Flag(const QString& key, bool down) { Text(key, FlagText(down)); }
-
-  private:
-    IniFile& file_;
-    QString section_;
-};
-
-void ApplyFolder(TMainWindow& window, const QString& folder) {
-    if (!folder.isEmpty() && folder != window.DirectoryListBox1->Directory())
-        window.DirectoryListBox1->SetDirectory(folder);
-}
-
-void ApplyWindowState(TMainWindow& window, int state) {
-    if (state == 0)
-        window.startState = Qt::WindowNoState;
-    else if (state == 1)
-        window.startState = Qt::WindowMinimized;
-    else if (state == 2)
-        window.startState = Qt::WindowMaximized;
+    read.keysRead = reader.KeysRead();
+    return read;
 }
 
 } // namespace
@@ -90,61 +40,75 @@ QString SettingsFile::DefaultFileName() {
     return SettingsFileNameFor(QCoreApplication::applicationDirPath());
 }
 
-void SettingsFile::ReadViewer(TMainWindow& window) {
-    const IniFile file(fileName_);
-    const SectionReader viewer(file, kViewer);
-    ApplyFolder(window, viewer.Text("LastFileName", QString()));
-    SetWindowWidth(window, viewer.Integer("Width", 720));
-    SetWindowHeight(window, viewer.Integer("Height", 401));
-    // The default place centres the window at the size just applied.
-    SetWindowLeft(window, viewer.Integer("Left", CentredStart(ScreenSize().width(),
-                                                              OuterSize(window).width())));
-    SetWindowTop(window, viewer.Integer("Top", CentredStart(ScreenSize().height(),
-                                                            OuterSize(window).height())));
-    window.SpeedButtonUpdate->setChecked(viewer.Flag("Auto", true));
-    window.SpeedButtonOrtho->setChecked(viewer.Flag("Ortho", true));
-    window.SpeedButtonFit->setChecked(viewer.Flag("Fit", true));
-    ApplyWindowState(window, viewer.Integer("State", 0));
+SectionRead<ViewerSection> SettingsFile::ReadViewer() {
+    return ReadSection<ViewerSection>(fileName_, kViewer,
+                                      [](SectionReader& keys, ViewerSection& viewer) {
+                                          viewer.folder = keys.Text("LastFileName", viewer.folder);
+                                          viewer.width = keys.Integer("Width", viewer.width);
+                                          viewer.height = keys.Integer("Height", viewer.height);
+                                          viewer.left = keys.OptionalInteger("Left");
+                                          viewer.top = keys.OptionalInteger("Top");
+                                          viewer.autoUpdate = keys.Flag("Auto", viewer.autoUpdate);
+                                          viewer.ortho = keys.Flag("Ortho", viewer.ortho);
+                                          viewer.fit = keys.Flag("Fit", viewer.fit);
+                                          viewer.state = keys.Integer("State", viewer.state);
+                                      });
 }
 
-// The window keeps its state; a maximised or minimised window stores the bounds it has when
-// restored, as Qt keeps them.
-void SettingsFile::WriteViewer(TMainWindow& window) {
+void SettingsFile::WriteViewer(const ViewerSection& viewer) {
     IniFile file(fileName_);
-    SectionWriter viewer(file, kViewer);
-    viewer.Integer("State", StateNumber(window.windowState()));
-    viewer.Text("LastFileName", window.DirectoryListBox1->Directory());
-    const QRect bounds = NormalBounds(window);
-    viewer.Integer("Width", bounds.width());
-    viewer.Integer("Height", bounds.height());
-    viewer.Integer("Left", bounds.x());
-    viewer.Integer("Top", bounds.y());
-    viewer.Flag("Fit", window.SpeedButtonFit->isChecked());
-    viewer.Flag("Auto", window.SpeedButtonUpdate->isChecked());
-    viewer.Flag("Ortho", window.SpeedButtonOrtho->isChecked());
+    SectionWriter keys(file, kViewer);
+    keys.Integer("State", viewer.state);
+    keys.Text("LastFileName", viewer.folder);
+    keys.Integer("Width", viewer.width);
+    keys.Integer("Height", viewer.height);
+    keys.Integer("Left", viewer.left.value_or(0));
+    keys.Integer("Top", viewer.top.value_or(0));
+    keys.Flag("Fit", viewer.fit);
+    keys.Flag("Auto", viewer.autoUpdate);
+    keys.Flag("Ortho", viewer.ortho);
 }
 
-void SettingsFile::ReadRender(TRenderWindow& window) {
-    const IniFile file(fileName_);
-    const SectionReader render(file, kRender);
-    SetWindowLeft(window, render.Integer("Left", CentredStart(ScreenSize().width(),
-                                                              OuterSize(window).width())));
-    SetWindowTop(window, render.Integer("Top", CentredStart(ScreenSize().height(),
-                                                            OuterSize(window).height())));
-    // The bars keep their positions inside their ranges themselves.
-    TrackBar2->setValue(render.Integer("Brightness", kBrightnessBar.initial));
-    TrackBarZoom->setValue(render.Integer("Zoom", kZoomBar.initial));
-    window.CheckBoxRadiosity->setChecked(render.Flag("Radiocity", false));
+SectionRead<RenderSection> SettingsFile::ReadRender() {
+    return ReadSection<RenderSection>(
+        fileName_, kRender, [](SectionReader& keys, RenderSection& render) {
+            render.left = keys.OptionalInteger("Left");
+            render.top = keys.OptionalInteger("Top");
+            render.brightness = keys.Integer("Brightness", render.brightness);
+            render.zoom = keys.Integer("Zoom", render.zoom);
+            render.radiosity = keys.Flag("Radiocity", render.radiosity);
+        });
 }
 
-void SettingsFile::WriteRender(TRenderWindow& window) {
+void SettingsFile::WriteRender(const RenderSection& render) {
     IniFile file(fileName_);
-    SectionWriter render(file, kRender);
-    render.Integer("Left", window.geometry().x());
-    render.Integer("Top", window.geometry().y());
-    render.Integer("Brightness", TrackBar2->value());
-    render.Integer("Zoom", TrackBarZoom->value());
-    render.Flag("Radiocity", window.CheckBoxRadiosity->isChecked());
+    SectionWriter keys(file, kRender);
+    keys.Integer("Left", render.left.value_or(0));
+    keys.Integer("Top", render.top.value_or(0));
+    keys.Integer("Brightness", render.brightness);
+    keys.Integer("Zoom", render.zoom);
+    keys.Flag("Radiocity", render.radiosity);
+}
+
+SectionRead<PropertiesSection> SettingsFile::ReadProperties() {
+    return ReadSection<PropertiesSection>(fileName_, kProperties,
+                                          [](SectionReader& keys, PropertiesSection& window) {
+                                              window.width = keys.OptionalInteger("Width");
+                                              window.height = keys.OptionalInteger("Height");
+                                              window.left = keys.OptionalInteger("Left");
+                                              window.top = keys.OptionalInteger("Top");
+                                              window.tab = keys.Text("Tab", window.tab);
+                                          });
+}
+
+void SettingsFile::WriteProperties(const PropertiesSection& window) {
+    IniFile file(fileName_);
+    SectionWriter keys(file, kProperties);
+    keys.Integer("Left", window.left.value_or(0));
+    keys.Integer("Top", window.top.value_or(0));
+    keys.Integer("Width", window.width.value_or(0));
+    keys.Integer("Height", window.height.value_or(0));
+    keys.Text("Tab", window.tab);
 }
 
 } // namespace lumetra

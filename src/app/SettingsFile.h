@@ -18,15 +18,14 @@ class SettingsFile : public WindowSettings {
     static QString DefaultFileName();
     const QString& FileName() const { return fileName_; }
 
-    // Each operation reads the file afresh and applies or writes its keys one at a time, in a
-    // fixed order; the first error ends it, leaving the keys after it as they were.
-    void ReadViewer(TMainWindow& window) override;
-    void WriteViewer(TMainWindow& window) override;
-    void ReadRender(TRenderWindow& window) override;
-    void WriteRender(TRenderWindow& window) override;
-    // The section "Properties": Left, Top, Width, Height and Tab (the open tab's caption).
-    void ReadProperties(TPropertiesWindow& window) override;
-    void WriteProperties(TPropertiesWindow& window) override;
+    // Each operation reads the file afresh and reads or writes its keys one at a time, in a
+    // fixed order; the first error ends it, leaving the keys after it unread or as they were.
+    SectionRead<ViewerSection> ReadViewer() override;
+    void WriteViewer(const ViewerSection& section) override;
+    SectionRead<RenderSection> ReadRender() override;
+    void WriteRender(const RenderSection& section) override;
+    SectionRead<PropertiesSection> ReadProperties() override;
+    void WriteProperties(const PropertiesSection& section) override;
 
   private:
     QString fileName_;

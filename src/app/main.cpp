@@ -3,11 +3,14 @@
 #include "CommandLine.h"
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
+#include "data/ProgramData.h"
 #include "ui/MessageBox.h"
+#include "ui/DiagramsWindow.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
+#include "viewer/ViewerModel.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -22,10 +25,14 @@ int main(int argc, char* argv[]) {
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     const QString path = lumetra::PathFromCommandLine(app); // may print and end the program
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
-    lumetra::TMainWindow mainWindow(&settings);
+    lumetra::ProgramData data;      // the one program-wide data set, used in place
+    lumetra::ViewerModel viewer(data);
+    lumetra::TMainWindow mainWindow(viewer, &settings);
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
+    lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
+    lumetra::LinkDiagrams(mainWindow, diagrams);
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();

@@ -1,6 +1,7 @@
 #include "CheckPaths.h"
 
 #include "eulumdat/PhotometryFile.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <algorithm>
@@ -19,7 +20,7 @@ bool IsListable(const fs::path& folder) {
 }
 
 QString Shown(const fs::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+    return FileNameText(path.native());
 }
 
 using FoundFile = std::pair<QString, std::string>; // shown name, native name
@@ -74,7 +75,7 @@ void CollectFolder(const fs::path& root, CheckPaths& paths) {
 CheckPaths CollectCheckPaths(const QStringList& arguments) {
     CheckPaths paths;
     for (const QString& argument : arguments) {
-        const fs::path native(QFile::encodeName(argument).toStdString());
+        const fs::path native(FileNameBytes(argument));
         std::error_code ec;
         if (fs::is_directory(native, ec)) {
             CollectFolder(native, paths);

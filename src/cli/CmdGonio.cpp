@@ -8,8 +8,9 @@
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "gonio/Goniogram.h"
+#include "gonio/GoniogramView.h"
+#include "surface/FileNameText.h"
 #include "surface/GoniogramExport.h"
-#include "viewer/GoniogramView.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -81,10 +82,9 @@ std::optional<QString> PlaneError(const GonioOptions& options, const tIES& recor
 GonioView ViewOf(const GonioOptions& options, const tIES& record) {
     long double globalMaxCandela = 0;
     if (!options.fit)
-        FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
-                             globalMaxCandela);
+        FindPeakOfAllPlanes(record, globalMaxCandela);
     return GoniogramView(options.plane, options.fit, options.ortho, globalMaxCandela,
-                         QLocale().decimalPoint().toStdString());
+                         DecimalSeparator());
 }
 
 } // namespace
@@ -92,7 +92,7 @@ GonioView ViewOf(const GonioOptions& options, const tIES& record) {
 int RunGonio(const QStringList& arguments) {
     const Parsed<GonioOptions> parsed = ParseGonioOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error);
+        return FailUsage(parsed.error);
     const GonioOptions& options = *parsed.options;
 
     tIES record;

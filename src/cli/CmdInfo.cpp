@@ -2,16 +2,11 @@
 
 #include "Commands.h"
 #include "ExtendedJson.h"
-#include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
-#include "data/ProgramData.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
-#include "eulumdat/PhotometryFile.h"
 
-#include <QFile>
-#include <cstdio>
 #include <iostream>
 #include <optional>
 
@@ -59,35 +54,29 @@ void AddLuminaireFacts(const LuminaireFacts& facts, Json& json) {
 
 int RunInfo(const QStringList& arguments) {
     if (arguments.size() != 1)
-        return Fail("Usage: lumetra-cli info FILE");
-    const std::string fileName = QFile::encodeName(arguments.front()).toStdString();
-
+        return FailUsage("Usage: lumetra-cli info FILE");
+    ProgramData data;
     std::optional<std::string> message;
-    const Notifier notify = [&message](const std::string& text) {
-        PrintReaderMessage(text);
+    const Notifier firstMessage = [&message](const std::string& text) {
         if (!message)
             message = text;
     };
-    try {
-        LoadPhotometryFile(fileName, notify);
-    } catch (const LumetraError& error) {
-        return Fail(ErrorText(error));
-    }
-    FindGlobalMaxCandela(Photometry, 0, static_cast<int>(Photometry.Candela.size()) - 1,
-                         GlobalMaxCandela);
+    if (!LoadRecord(arguments.front(), data, firstMessage))
+        return 1;
+    FindPeakOfAllPlanes(data.Photometry, data.GlobalMaxCandela);
 
-    Json json = RecordJson(Photometry);
+    Json json = RecordJson(data.Photometry);
     // The keywords and the characters that end a value are ASCII, so describing the decoded
     // header gives each value in its own line's encoding.
-    const TextLines headerLines = DecodedLines(HeaderLines);
+    const TextLines headerLines = DecodedLines(data.HeaderLines);
     json["HeaderLines"] = headerLines;
     json["Description"] = BuildDescription(HeaderText(headerLines));
     // What the viewer reads the header as; the texts above keep their stable decoding.
-    json["HeaderEncoding"] = DecodeReadableLines(HeaderLines).encoding;
-    json["GlobalMaxCandela"] = GlobalMaxCandela;
-    json["ParseError"] = ParseError;
+    json["HeaderEncoding"] = DecodeReadableLines(data.HeaderLines).encoding;
+    json["GlobalMaxCandela"] = data.GlobalMaxCandela;
+    json["ParseError"] = data.ParseError;
     json["Message"] = message ? Json(ToUtf8(*message)) : Json(nullptr);
-    AddLuminaireFacts(Luminaire, json);
+    AddLuminaireFacts(data.Luminaire, json);
     std::cout << json.dump() << '\n';
     return 0;
 }

@@ -7,8 +7,8 @@
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "render/LightPattern.h"
+#include "render/RenderBars.h"
 #include "surface/LightPatternPicture.h"
-#include "viewer/RenderBars.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -23,8 +23,21 @@ namespace lumetra::cli {
 
 namespace {
 
-constexpr const char* kUsage = "Usage: lumetra-cli render FILE -o OUT.png [--plane N] "
-                               "[--brightness 1..100] [--zoom 1..10000] [--radiosity]";
+// "1..100": the positions a bar takes.
+QString RangeText(const BarRange& bar) {
+    return QString("%1..%2").arg(bar.minimum).arg(bar.maximum);
+}
+
+QString Usage() {
+    return QString("Usage: lumetra-cli render FILE -o OUT.png [--plane N] [--brightness %1] "
+                   "[--zoom %2] [--radiosity]")
+        .arg(RangeText(kBrightnessBar), RangeText(kZoomBar));
+}
+
+// "Brightness bar position, 1 to 100."
+QString PositionHelp(const char* bar, const BarRange& range) {
+    return QString("%1 bar position, %2 to %3.").arg(bar).arg(range.minimum).arg(range.maximum);
+}
 
 // A bar clamps any position it is given into its range.
 std::optional<int> BarPosition(const QString& text, const BarRange& bar) {
@@ -40,30 +53,30 @@ Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption output({"o", "output"}, "Output file (.png).", "file");
     const QCommandLineOption plane("plane", "C-plane index.", "N", "0");
-    const QCommandLineOption brightness("brightness", "Brightness bar position, 1 to 100.", "B",
-                                        QString::number(kBrightnessBar.initial));
-    const QCommandLineOption zoom("zoom", "Zoom bar position, 1 to 10000.", "Z",
+    const QCommandLineOption brightness("brightness", PositionHelp("Brightness", kBrightnessBar),
+                                        "B", QString::number(kBrightnessBar.initial));
+    const QCommandLineOption zoom("zoom", PositionHelp("Zoom", kZoomBar), "Z",
                                   QString::number(kZoomBar.initial));
     const QCommandLineOption radiosity("radiosity", "Add the radiosity term.");
     parser.addOptions({output, plane, brightness, zoom, radiosity});
     RenderOptions options;
     if (const auto error = ParseInputAndOutput(parser, "render", arguments, {"png"}, options.input,
                                                options.output))
-        return Refused<RenderOptions>(*error, kUsage);
+        return Refused<RenderOptions>(*error, Usage());
     const auto planeIndex = WholeNumber(parser.value(plane));
     if (!planeIndex || *planeIndex < 0 || *planeIndex > 65535)
         return Refused<RenderOptions>(
-            "--plane takes a plane index, not '" + parser.value(plane) + "'.", kUsage);
+            "--plane takes a plane index, not '" + parser.value(plane) + "'.", Usage());
     options.plane = static_cast<int>(*planeIndex);
     const auto brightnessPosition = BarPosition(parser.value(brightness), kBrightnessBar);
     if (!brightnessPosition)
         return Refused<RenderOptions>(
-            "--brightness takes a whole number, not '" + parser.value(brightness) + "'.", kUsage);
+            "--brightness takes a whole number, not '" + parser.value(brightness) + "'.", Usage());
     options.controls.brightness = *brightnessPosition;
     const auto zoomPosition = BarPosition(parser.value(zoom), kZoomBar);
     if (!zoomPosition)
         return Refused<RenderOptions>(
-            "--zoom takes a whole number, not '" + parser.value(zoom) + "'.", kUsage);
+            "--zoom takes a whole number, not '" + parser.value(zoom) + "'.", Usage());
     options.controls.zoom = *zoomPosition;
     options.controls.radiosity = parser.isSet(radiosity);
     return {options, {}};
@@ -105,7 +118,7 @@ std::optional<QString> WritePng(const QImage& picture, const QString& fileName) 
 int RunRender(const QStringList& arguments) {
     const Parsed<RenderOptions> parsed = ParseRenderOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error);
+        return FailUsage(parsed.error);
     const RenderOptions& options = *parsed.options;
 
     tIES record;

@@ -2,8 +2,10 @@
 
 #include "Commands.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <algorithm>
@@ -14,6 +16,11 @@ namespace lumetra::cli {
 int Fail(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     return 1;
+}
+
+int FailUsage(const QString& message) {
+    Fail(message);
+    return kExitUsage;
 }
 
 QString ErrorText(const std::exception& error) {
@@ -36,22 +43,75 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts, bo
     return LoadRecord(fileName, record, facts, headerLines, readerMessage);
 }
 
-bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
-                TextLines& headerLines, bool* readerMessage) {
-    const Notifier notify = [readerMessage](const std::string& text) {
+namespace {
+
+// Loads into the parts given, the reader's messages on stderr and then to notify.
+bool LoadInto(const QString& fileName, tIES& record, LuminaireFacts& facts, TextLines& fileLines,
+              TextLines& headerLines, bool& parseError, const Notifier& notify) {
+    const Notifier printed = [&notify](const std::string& text) {
         PrintReaderMessage(text);
-        if (readerMessage)
-            *readerMessage = true;
+        if (notify)
+            notify(text);
     };
-    TextLines fileLines;
     try {
-        LoadPhotometryFile(QFile::encodeName(fileName).toStdString(), record, fileLines,
-                           headerLines, notify, facts);
+        parseError = LoadPhotometryFile(FileNameBytes(fileName), record, fileLines, headerLines,
+                                        printed, facts);
         return true;
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));
         return false;
     }
+}
+
+} // namespace
+
+bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
+                TextLines& headerLines, bool* readerMessage) {
+    TextLines fileLines;
+    bool parseError = false;
+    return LoadInto(fileName, record, facts, fileLines, headerLines, parseError,
+                    [readerMessage](const std::string&) {
+                        if (readerMessage)
+                            *readerMessage = true;
+                    });
+}
+
+bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& notify) {
+    return LoadInto(fileName, data.Photometry, data.Luminaire, data.FileLines, data.HeaderLines,
+                    data.ParseError, notify);
+}
+
+std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
+    LoadedFile file;
+    std::string message;
+    const Notifier notify = [&message](const std::string& text) {
+        PrintReaderMessage(text);
+        if (message.empty())
+            message = text;
+    };
+    const std::string nativeName = QFile::encodeName(fileName).toStdString();
+    TextLines fileLines;
+    bool parseError = false;
+    try {
+        parseError = LoadPhotometryFile(nativeName, file.record, fileLines, file.headerLines,
+                                        notify, file.facts);
+    } catch (const LumetraError& error) {
+        Fail(ErrorText(error));
+        return std::nullopt;
+    }
+    // Only a flagged file is read again, for check's finding on it.
+    FileReader reader;
+    const bool read = parseError && reader.Read(nativeName) == FileRead::Whole;
+    file.verdict =
+        JudgeReading(nativeName, parseError, message, read ? reader.bytes() : std::string_view());
+    return file;
+}
+
+void PrintVerdict(const ReadingVerdict& verdict) {
+    std::vector<std::string> lines = VerdictLines(verdict);
+    for (const std::string& line : lines)
+        if (line != verdict.readerLine) // the reader's message is on stderr already
+            std::fprintf(stderr, "%s\n", ToUtf8(line).c_str());
 }
 
 } // namespace lumetra::cli

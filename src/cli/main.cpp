@@ -15,7 +15,7 @@ const char* const kHelp =
     "Usage: lumetra-cli COMMAND [OPTIONS]\n"
     "\n"
     "A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other\n"
-    "as IES.\n"
+    "as IES. Arguments that a command cannot use exit with status 2.\n"
     "\n"
     "Commands:\n"
     "  info FILE\n"
@@ -31,8 +31,9 @@ const char* const kHelp =
     "      main window does and writes it as PNG or SVG. --plane picks the C-plane\n"
     "      index (default 0), --fit scales to the drawn planes, --ortho adds the\n"
     "      orthogonal pair at plane 0.\n"
-    "      Exit status: 0 when written, 1 on an error, 3 when written although the\n"
-    "      reader reported a message about the file (printed on stderr).\n"
+    "      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when\n"
+    "      written although the reader reported a message about the file (printed\n"
+    "      on stderr).\n"
     "\n"
     "  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]\n"
     "         [--radiosity]\n"
@@ -63,6 +64,8 @@ const char* const kHelp =
     "      EULUMDAT files: the first fault that keeps the viewer from reading the file\n"
     "      is an error at its line; a light output ratio of the intensities that\n"
     "      differs from the stated one by more than 5 % of it is a warning.\n"
+    "      A file whose content is plainly the other format (EULUMDAT data named\n"
+    "      .ies, IES text named .ldt) is an error at line 1 that says so.\n"
     "      A repeating finding is listed ten times, then summed up. A progress line\n"
     "      goes to stderr when it is a terminal. Exit status: 0 without errors,\n"
     "      1 with errors, 2 for a usage error or an unreadable path.\n"
@@ -70,16 +73,32 @@ const char* const kHelp =
     "  summary FILE [--json]\n"
     "      Prints the photometric summary of FILE: luminous flux (total, downward,\n"
     "      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,\n"
-    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE).\n"
-    "      --json prints one JSON object, null where a value is not defined. A file\n"
-    "      that fails to load or holds no photometric data exits 1.\n"
+    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),\n"
+    "      the BUG rating and the luminance table. Figures are written as the\n"
+    "      Properties window writes them, in the locale's number format; --json prints\n"
+    "      one JSON object with full precision, null where a value is not defined (the\n"
+    "      last two under the keys BUG and Luminance). A file that fails to load or\n"
+    "      holds no photometric data exits 1. A file that did not read completely has\n"
+    "      no figures: the reader's message and why go to stderr (with --json every\n"
+    "      figure is null, ParseError true and Notes the reasons); exit 3.\n"
     "\n"
-    "  sheet FILE -o OUT.pdf\n"
+    "  bug FILE [--front DEG] [--json]\n"
+    "      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with\n"
+    "      Addendum A): the lumens in its ten zones, the ratings and the glare table\n"
+    "      used. The street side is centred on C0 for IES files and on C90 for\n"
+    "      EULUMDAT files; --front DEG centres it on another C plane. Types A and B\n"
+    "      need type C photometry and are not rated (null in JSON). Exit status as\n"
+    "      for summary.\n"
+    "\n"
+    "  sheet FILE -o OUT.pdf [--encoding NAME]\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
     "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
-    "      pattern (brightness 15, zoom 500, radiosity off) and the photometric\n"
+    "      pattern (brightness 15, zoom 9500, radiosity off) and the photometric\n"
     "      summary. The page is Letter where the locale measures in US units, A4\n"
-    "      otherwise. \".pdf\" is added to a name without an extension.\n"
+    "      otherwise. \".pdf\" is added to a name without an extension. --encoding\n"
+    "      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)\n"
+    "      instead of the guessed encoding. For a file that did not read completely\n"
+    "      the page says so in place of the summary, and the exit status is 3.\n"
     "\n"
     "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
     "      Compares two to four files with the first one: the photometric summary of\n"
@@ -112,8 +131,74 @@ const char* const kHelp =
     "      written, 1 for a folder that cannot be read or a file that cannot be\n"
     "      written, 2 for a usage error.\n"
     "\n"
+    "  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf\n"
+    "          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]\n"
+    "          [--size W[xH]] [--view AZ,EL]\n"
+    "      Writes a labelled diagram of FILE on white with a caption naming the file:\n"
+    "      polar or cartesian curves of up to four planes (type C: the pairs C and\n"
+    "      C+180, default 0,90; types A and B: the vertical line at H = N, or \"V5\"\n"
+    "      for the horizontal line at V = 5; default V0,0), isocandela lines over the\n"
+    "      whole sphere, or the shaded photometric solid seen from azimuth AZ and\n"
+    "      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of\n"
+    "      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic\n"
+    "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
+    "      the light (polar). --step: degrees between angle labels (default 30).\n"
+    "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
+    "\n"
+    "  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]\n"
+    "              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]\n"
+    "      Computes the illuminance point by point on the floor H metres below the\n"
+    "      luminaire (default 3), over a square of side S (default 10) centred below\n"
+    "      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall\n"
+    "      adds a wall at X metres along C0, facing the luminaire, from the floor up to\n"
+    "      S. Prints E max, E min, E average, uniformity (min/avg) and where the\n"
+    "      maximum is; --json prints one JSON object instead (Height, Size, Step, N,\n"
+    "      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and\n"
+    "      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or\n"
+    "      the grid as CSV. Type A and B files are refused: the calculation needs type\n"
+    "      C photometry (with --json the object holds null values). Exit status: 0\n"
+    "      when done, 1 on an error, 2 for a usage error.\n"
+    "\n"
+    "  convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
+    "  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]\n"
+    "      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for\n"
+    "      LM-63-2019) or EULUMDAT, by OUT's extension in any letter case. A FOLDER\n"
+    "      is converted with its subfolders into OUTFOLDER, keeping the relative paths\n"
+    "      (--jobs N files at once, default every core), with a progress line on a\n"
+    "      terminal and a summary \"N written, M failed: reasons\" at the end.\n"
+    "      --lumens L scales the intensities so that the stated lamp flux is L (for\n"
+    "      absolute photometry, so that the computed flux is L); --multiply K\n"
+    "      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes\n"
+    "      C + angle). --lenient reads tabs in the numbers as blanks, so that a file\n"
+    "      the viewer reads as zeros is written out clean. Files are written whole\n"
+    "      or not at all; an existing output is replaced only with --force, the\n"
+    "      input never. What the target format cannot hold is said as a note.\n"
+    "      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage\n"
+    "      error.\n"
+    "\n"
     "  --help\n"
-    "      Shows this text.\n";
+    "      Shows this text.\n"
+    "\n"
+    "  --version\n"
+    "      Shows the version of lumetra-cli.\n"
+    "\n"
+    "Every command exits with 2 when its arguments are wrong, with the usage line on\n"
+    "stderr.\n";
 
 } // namespace
 
@@ -135,12 +220,23 @@ struct Subcommand {
     const char* name;
     int (*run)(const QStringList& arguments);
 };
+// One row per line, so that adding a subcommand touches one line.
+// clang-format off
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
-    {"compare", lumetra::cli::RunCompare}, {"catalogue", lumetra::cli::RunCatalogue},
+    {"info", lumetra::cli::RunInfo},
+    {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},
+    {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary},
+    {"sheet", lumetra::cli::RunSheet},
+    {"compare", lumetra::cli::RunCompare},
+    {"catalogue", lumetra::cli::RunCatalogue},
+    {"diagram", lumetra::cli::RunDiagram},
+    {"illuminance", lumetra::cli::RunIlluminance},
+    {"bug", lumetra::cli::RunBug},
+    {"convert", lumetra::cli::RunConvert},
 };
+// clang-format on
 
 int main(int argc, char* argv[]) {
     // Drawing text into images needs a GUI application, never a display.
@@ -153,6 +249,10 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
         std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;
+    }
+    if (arguments.front() == "--version") {
+        std::puts("lumetra-cli " LUMETRA_VERSION);
+        return 0;
     }
     const QString command = arguments.takeFirst();
     for (const Subcommand& subcommand : kSubcommands)

@@ -23,4 +23,8 @@ void FindGlobalMaxCandela(const tIES& record, int minPlane, int maxPlane, long d
         globalMax = peak;
 }
 
+void FindPeakOfAllPlanes(const tIES& record, long double& globalMax) {
+    FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1, globalMax);
+}
+
 } // namespace lumetra

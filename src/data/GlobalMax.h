@@ -8,4 +8,8 @@ namespace lumetra {
 // value of the range. Leaves globalMax unchanged when the range holds no value.
 void FindGlobalMaxCandela(const tIES& record, int minPlane, int maxPlane, long double& globalMax);
 
+// The same over every plane of the candela table: the peak the curves are scaled to after a load
+// and while fit is off, in the windows, the data sheet and lumetra-cli alike.
+void FindPeakOfAllPlanes(const tIES& record, long double& globalMax);
+
 } // namespace lumetra

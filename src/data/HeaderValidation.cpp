@@ -1,5 +1,7 @@
 #include "HeaderValidation.h"
 
+#include "AsciiCase.h"
+#include "DescriptionKeywords.h"
 #include "IesReader.h"
 #include "Photometry.h"
 
@@ -16,10 +18,6 @@ enum class VersionLine { Known, Unknown, Missing };
 constexpr std::array<std::string_view, 4> kVersionLines = {"IESNA:LM-63-1995", "IESNA:LM-63-2002",
                                                            "IES:LM-63-2019", "IESNA91"};
 
-// The keywords that the viewer shows in its description.
-constexpr std::array<std::string_view, 6> kShownKeywords = {"TEST",   "MANUFAC", "LUMINAIRE",
-                                                            "LUMCAT", "LAMP",    "LAMPCAT"};
-
 // The LM-63 keywords (1991 to 2019), to tell a keyword written without brackets from free text.
 constexpr std::array<std::string_view, 25> kKnownKeywords = {
     "TEST",         "TESTLAB",   "TESTDATE",     "ISSUEDATE", "MANUFAC",
@@ -28,12 +26,7 @@ constexpr std::array<std::string_view, 25> kKnownKeywords = {
     "LAMPPOSITION", "NEARFIELD", "FILEGENINFO",  "SEARCH",    "OTHER",
     "MORE",         "BLOCK",     "ENDBLOCK",     "DATE",      "LUMINOUSGEOMETRY"};
 
-constexpr std::string_view kBlanks = " \t";
-
 // ASCII only, like the reader: a locale's case rules must not change what the check says.
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 bool IsAsciiLower(char c) {
     return c >= 'a' && c <= 'z';
 }
@@ -41,20 +34,10 @@ bool IsAsciiLetter(char c) {
     return IsAsciiLower(c) || (c >= 'A' && c <= 'Z');
 }
 
-std::string AsciiUpper(std::string_view s) {
+std::string AsciiUpperText(std::string_view s) {
     std::string upper(s);
     std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return AsciiUpper(c); });
     return upper;
-}
-
-std::string_view TrimLeading(std::string_view s) {
-    const auto first = s.find_first_not_of(kBlanks);
-    return first == std::string_view::npos ? std::string_view() : s.substr(first);
-}
-
-std::string_view TrimTrailing(std::string_view s) {
-    const auto last = s.find_last_not_of(kBlanks);
-    return last == std::string_view::npos ? std::string_view() : s.substr(0, last + 1);
 }
 
 template <std::size_t N>
@@ -65,10 +48,10 @@ bool Contains(const std::array<std::string_view, N>& list, std::string_view s) {
 // Trailing blanks are invisible and harmless, so they do not make a version line unknown; a file
 // of 1986 has none, and its first line is free text that may start with anything but "IES".
 VersionLine ClassifyVersionLine(std::string_view firstLine) {
-    if (Contains(kVersionLines, TrimTrailing(firstLine)))
+    if (Contains(kVersionLines, TrimTrailingBlanks(firstLine)))
         return VersionLine::Known;
-    const std::string_view start = TrimLeading(firstLine);
-    if (start.size() >= 3 && AsciiUpper(start.substr(0, 3)) == "IES")
+    const std::string_view start = TrimLeadingBlanks(firstLine);
+    if (start.size() >= 3 && AsciiUpperText(start.substr(0, 3)) == "IES")
         return VersionLine::Unknown;
     return VersionLine::Missing;
 }
@@ -96,13 +79,13 @@ void CheckBracketedKeyword(std::string_view text, std::size_t line, FindingList&
     const std::string_view keyword = text.substr(1, close - 1);
     if (std::none_of(keyword.begin(), keyword.end(), IsAsciiLower))
         return;
-    const std::string upper = AsciiUpper(keyword);
+    const std::string upper = AsciiUpperText(keyword);
     // Appended piece by piece: GCC 12 at -O3 warns falsely on a literal + std::string.
     std::string bracketed(1, '[');
     bracketed.append(keyword).push_back(']');
     const std::string written = Quoted(bracketed);
     findings.Add(Repeating::KeywordForm, Severity::Warning, line,
-                 Contains(kShownKeywords, upper)
+                 IsDescriptionKeyword(upper)
                      ? "Keyword " + written +
                            " is not in upper case: the viewer shows it only as [" + upper + "]"
                      : "Keyword " + written + " is not in upper case, as LM-63 keywords are");
@@ -117,19 +100,19 @@ void CheckUnbracketedKeyword(std::string_view text, std::size_t line, FindingLis
         (length < text.size() && kBlanks.find(text[length]) == std::string_view::npos &&
          text[length] != ':'))
         return;
-    const std::string upper = AsciiUpper(text.substr(0, length));
+    const std::string upper = AsciiUpperText(text.substr(0, length));
     if (!Contains(kKnownKeywords, upper))
         return;
     findings.Add(
         Repeating::KeywordForm, Severity::Warning, line,
         "Keyword " + upper + " is written without brackets: " +
-            (Contains(kShownKeywords, upper) ? "the viewer shows it only as [" : "LM-63 writes [") +
+            (IsDescriptionKeyword(upper) ? "the viewer shows it only as [" : "LM-63 writes [") +
             upper + "]");
 }
 
 void CheckKeywordLine(std::string_view line, std::size_t number, bool keywordsExpected,
                       FindingList& findings) {
-    const std::string_view text = TrimLeading(line);
+    const std::string_view text = TrimLeadingBlanks(line);
     if (!text.empty() && text.front() == '[')
         CheckBracketedKeyword(text, number, findings);
     else if (keywordsExpected)
@@ -144,8 +127,9 @@ bool CheckTiltValue(std::string_view line, std::size_t number, FindingList& find
                      "apply its tilt factors");
         return true;
     }
-    const std::string_view value = TrimTrailing(TrimLeading(line.substr(line.find('=') + 1)));
-    const std::string upper = AsciiUpper(value);
+    const std::string_view value =
+        TrimTrailingBlanks(TrimLeadingBlanks(line.substr(line.find('=') + 1)));
+    const std::string upper = AsciiUpperText(value);
     if (upper == "NONE")
         return false;
     if (upper.rfind("INCLUDE", 0) == 0)

@@ -14,20 +14,6 @@ namespace lumetra {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 // Reads the leading numbers and remembers the first failure among them, so that the message can
 // name a real file line.
 class LeadingNumberReader {
@@ -200,7 +186,7 @@ std::size_t MessageLine(const LeadingNumberReader& reader,
 
 bool IsTiltLine(std::string_view line) {
     const auto eq = line.find('=');
-    return eq != std::string_view::npos && EqualsIgnoringCase(line.substr(0, eq), "tilt");
+    return eq != std::string_view::npos && EqualsIgnoringAsciiCase(line.substr(0, eq), "tilt");
 }
 
 std::size_t FindTiltLine(const TextLines& lines) {
@@ -212,7 +198,8 @@ std::size_t FindTiltLine(const TextLines& lines) {
 bool IsTiltInclude(const std::string& tiltLine) {
     const auto eq = tiltLine.find('=');
     return eq != std::string::npos &&
-           EqualsIgnoringCase(TrimBlanks(std::string_view(tiltLine).substr(eq + 1)), "include");
+           EqualsIgnoringAsciiCase(TrimBlanks(std::string_view(tiltLine).substr(eq + 1)),
+                                   "include");
 }
 
 std::string LineBreaksToSpaces(std::string text) {

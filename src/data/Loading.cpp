@@ -1,9 +1,9 @@
 #include "Loading.h"
 
+#include "DescriptionKeywords.h"
 #include "Errors.h"
 #include "FileReading.h"
 #include "IesReader.h"
-#include "ProgramData.h"
 #include "TextLines.h"
 
 #include <string_view>
@@ -73,20 +73,11 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
     return ReadIES(bytes, fileLines, record, headerLines, notify, facts);
 }
 
-void LoadPhotometry(const std::string& fileName, const Notifier& notify) {
-    ParseError = LoadPhotometry(fileName, Photometry, FileLines, HeaderLines, notify, Luminaire);
-}
-
 std::string BuildDescription(const std::string& headerText) {
-    static const std::pair<const char*, const char*> kLines[] = {
-        {"Test: ", "[TEST]"}, {"Manufacturer: ", "[MANUFAC]"},
-        {"", "[LUMINAIRE]"},  {"Luminaire catalog: ", "[LUMCAT]"},
-        {"Lamp:", "[LAMP]"},  {"Lamp catalog: ", "[LAMPCAT]"},
-    };
     std::string description;
-    for (const auto& [caption, keyword] : kLines) {
+    for (const auto& [caption, keyword] : kDescriptionLines) {
         description += caption;
-        description += HeaderKeyword(keyword, headerText);
+        description += HeaderKeyword(std::string(keyword), headerText);
         description += '\r';
     }
     return description;

@@ -29,9 +29,6 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
                     TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts);
 
-// The same on the program-wide data set; sets ParseError and Luminaire.
-void LoadPhotometry(const std::string& fileName, const Notifier& notify);
-
 // The six-line description: Test, Manufacturer, luminaire, Luminaire catalog, Lamp, Lamp catalog,
 // each line ended by a carriage return.
 std::string BuildDescription(const std::string& headerText);

@@ -1,25 +1,21 @@
 #pragma once
-// The program-wide data set shared by the reader, the goniogram, the renderer and the windows.
-// Core functions take what they work on as parameters; only the windows and the CLI use these.
+// The program-wide data set: the loaded record and what its load left, used in place by the
+// reader, the goniogram, the renderer and the windows. main() builds the one set the viewer model
+// works on; lumetra-cli and tests build sets of their own. Core functions take what they work on
+// as parameters, never this set.
 
 #include "LuminaireFacts.h"
 #include "Photometry.h"
 
-#include <string>
-
 namespace lumetra {
 
-extern tIES Photometry;
-extern LuminaireFacts Luminaire; // the loaded file's facts beside Photometry
-extern TextLines FileLines;
-extern TextLines HeaderLines;
-extern bool ParseError;
-extern long double GlobalMaxCandela;
-extern int LastDrawnDegree;
-extern int LastRenderedDegree;
-extern std::string LastRenderedFile;
-
-// Puts the data set back to its state at program start.
-void ResetProgramData();
+struct ProgramData {
+    tIES Photometry;
+    LuminaireFacts Luminaire; // the loaded file's facts beside Photometry
+    TextLines FileLines;
+    TextLines HeaderLines;
+    bool ParseError = false;
+    long double GlobalMaxCandela = 0;
+};
 
 } // namespace lumetra

@@ -57,7 +57,7 @@ double RoundAngle(double extent) {
 
 int AngleStep(const AngleRange& range, int wanted) {
     const double span = range.to - range.from;
-    if (wanted > 0 && span / wanted <= 12 && span / wanted >= 2)
+    if (wanted > 0 && span / wanted <= 12 && span / wanted >= 4)
         return wanted;
     for (const int step : kAngleSteps)
         if (span / step <= 8)
@@ -69,8 +69,10 @@ std::string AngleText(int angle) {
     return std::to_string(angle) + texts::kDegree;
 }
 
+// Angle labels hang below the value labels' half height, so "0" and the first angle never meet.
 void DrawVerticalGrid(DrawingSurface& surface, LabelPlacer& labels, const Plot& plot, int step,
                       int width) {
+    const int top = plot.bottom + surface.MeasureText("0").height / 2 + 1;
     const int first = static_cast<int>(std::ceil(plot.range.from / step)) * step;
     for (int angle = first; angle <= plot.range.to + 1e-9; angle += step) {
         surface.pen = GridPen(width, angle == 0 ? kAxisColor : kGridColor);
@@ -81,10 +83,9 @@ void DrawVerticalGrid(DrawingSurface& surface, LabelPlacer& labels, const Plot& 
     const int last = static_cast<int>(std::floor(plot.range.to / step)) * step;
     for (const int angle : {first, last, 0})
         if (angle >= plot.range.from && angle <= plot.range.to)
-            labels.Place(AngleText(angle), plot.X(angle), plot.bottom + 2, HAlign::Centre,
-                         VAlign::Top);
+            labels.Place(AngleText(angle), plot.X(angle), top, HAlign::Centre, VAlign::Top);
     for (int angle = first + step; angle < last; angle += step)
-        labels.Place(AngleText(angle), plot.X(angle), plot.bottom + 2, HAlign::Centre, VAlign::Top);
+        labels.Place(AngleText(angle), plot.X(angle), top, HAlign::Centre, VAlign::Top);
 }
 
 void DrawHorizontalGrid(DrawingSurface& surface, LabelPlacer& labels, const Plot& plot, int width,
@@ -138,7 +139,7 @@ Plot PlotBox(const DrawingSurface& surface, const Box& drawing, const RoundScale
     plot.left = drawing.left + widest + gap;
     plot.right = drawing.Right() - angle.width / 2 - 1;
     plot.top = drawing.top + angle.height + angle.height / 2 + gap;
-    plot.bottom = drawing.Bottom() - 2 * angle.height - 2 * gap;
+    plot.bottom = drawing.Bottom() - 2 * angle.height - angle.height / 2 - 2 * gap;
     plot.right = std::max(plot.right, plot.left + 1);
     plot.bottom = std::max(plot.bottom, plot.top + 1);
     plot.scale = scale;

@@ -4,7 +4,9 @@
 #include "CurveClip.h"
 #include "DiagramTexts.h"
 #include "Frame.h"
+#include "IsocandelaDiagram.h"
 #include "PolarDiagram.h"
+#include "SolidDiagram.h"
 #include "gonio/CanvasLock.h"
 
 #include <cmath>
@@ -48,8 +50,37 @@ DiagramOptions OptionsOf(const DiagramData& data, const DiagramRequest& request,
 void DrawNoData(DrawingSurface& surface, const Box& picture, const DiagramOptions& options) {
     LabelPlacer labels(surface, picture);
     const Frame frame = DrawFrame(surface, labels, picture, {}, options);
-    labels.Place(texts::kNoData, frame.drawing.left + frame.drawing.width / 2,
+    labels.Place(FittedText(surface, texts::kNoData, frame.drawing.width),
+                 frame.drawing.left + frame.drawing.width / 2,
                  frame.drawing.top + frame.drawing.height / 2, HAlign::Centre, VAlign::Middle);
+}
+
+void DrawIsocandela(DrawingSurface& surface, const Box& picture, const DiagramData& data,
+                    const DiagramRequest& request, const DiagramOptions& options) {
+    const IsocandelaAxes axes = data.TypeC()
+                                    ? IsocandelaAxes{texts::kPlaneAxisC, texts::kVerticalAxisC}
+                                    : IsocandelaAxes{texts::kPlaneAxisAB, texts::kVerticalAxisAB};
+    const IntensityMap map = SampleIntensity(data, UsableUnit(data, request.unit));
+    DrawIsocandelaDiagram(surface, picture, map, axes, options);
+}
+
+void DrawSolid(DrawingSurface& surface, const Box& picture, const DiagramData& data,
+               const DiagramRequest& request, const DiagramOptions& options,
+               const SolidMesh* solid) {
+    const SolidView view{request.azimuth, request.elevation, request.zoom};
+    if (solid) {
+        DrawSolidDiagram(surface, picture, *solid, view, options);
+        return;
+    }
+    DrawSolidDiagram(surface, picture, BuildSolid(data, UsableUnit(data, request.unit)), view,
+                     options);
+}
+
+// What the caption calls the picture: the isocandela chart names its projection.
+const char* CaptionTitle(const DiagramData& data, DiagramKind kind) {
+    if (kind != DiagramKind::Isocandela)
+        return KindTitle(kind);
+    return data.TypeC() ? texts::kIsocandelaTypeC : texts::kIsocandelaTypeAB;
 }
 
 } // namespace
@@ -104,7 +135,7 @@ std::vector<Series> RequestSeries(const DiagramData& data, const DiagramRequest&
 
 std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
                            const DiagramRequest& request) {
-    std::string caption = fileName + " \u2013 " + KindTitle(request.kind);
+    std::string caption = fileName + " \u2013 " + CaptionTitle(data, request.kind);
     if (request.kind == DiagramKind::Polar || request.kind == DiagramKind::Cartesian)
         for (const PlaneChoice& plane : PlanesOf(data, request))
             caption += ", " + data.PlaneLabel(plane);
@@ -112,7 +143,7 @@ std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
 }
 
 void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData& data,
-                 const DiagramRequest& request) {
+                 const DiagramRequest& request, const SolidMesh* solid) {
     CanvasLock lock(surface);
     const std::vector<Series> series = RequestSeries(data, request);
     const DiagramOptions options = OptionsOf(data, request, series);
@@ -123,6 +154,12 @@ void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData&
     switch (request.kind) {
     case DiagramKind::Cartesian:
         DrawCartesianDiagram(surface, picture, series, options);
+        return;
+    case DiagramKind::Isocandela:
+        DrawIsocandela(surface, picture, data, request, options);
+        return;
+    case DiagramKind::Solid:
+        DrawSolid(surface, picture, data, request, options, solid);
         return;
     default:
         DrawPolarDiagram(surface, picture, series, options);

@@ -15,6 +15,8 @@ inline constexpr const char* kBeamField = "beam %1, field %2";
 inline constexpr const char* kHorizontalLine = "Horizontal at V %1";
 inline constexpr const char* kVerticalLine = "Vertical at H %1";
 inline constexpr const char* kNoData = "No photometric data";
+inline constexpr const char* kTooFewAngles = "Too few angles for lines of equal intensity";
+inline constexpr const char* kSolidPeak = "Peak";
 inline constexpr const char* kPolar = "Polar";
 inline constexpr const char* kCartesian = "Cartesian";
 inline constexpr const char* kIsocandela = "Isocandela";
@@ -22,6 +24,7 @@ inline constexpr const char* kSolid = "Photometric solid";
 inline constexpr const char* kIsocandelaTypeC =
     "Isocandela lines over C (\u00b0) and \u03b3 (\u00b0)";
 inline constexpr const char* kIsocandelaTypeAB = "Isocandela lines over H (\u00b0) and V (\u00b0)";
+inline constexpr const char* kIsocandelaValues = "Lines of equal intensity in %1";
 inline constexpr const char* kPlaneAxisC = "C (\u00b0)";
 inline constexpr const char* kVerticalAxisC = "\u03b3 (\u00b0)";
 inline constexpr const char* kPlaneAxisAB = "H (\u00b0)";

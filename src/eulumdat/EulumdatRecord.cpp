@@ -2,6 +2,7 @@
 
 #include "EulumdatError.h"
 #include "StoredPlanes.h"
+#include "data/DescriptionKeywords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,10 +64,14 @@ void FillPlanes(EulumdatFile& file, long double candelaPerUnit, tIES& record) {
     }
 }
 
+// The first five lines of the description; EULUMDAT names no lamp catalogue.
 TextLines DescriptionHeader(const EulumdatFile& file) {
-    return {"[TEST] " + file.MeasurementReportNumber, "[MANUFAC] " + file.CompanyIdentification,
-            "[LUMINAIRE] " + file.LuminaireName, "[LUMCAT] " + file.LuminaireNumber,
-            "[LAMP] " + file.LampSets.front().LampType};
+    const auto line = [](std::size_t index, const std::string& value) {
+        return std::string(kDescriptionLines[index].keyword) + " " + value;
+    };
+    return {line(0, file.MeasurementReportNumber), line(1, file.CompanyIdentification),
+            line(2, file.LuminaireName), line(3, file.LuminaireNumber),
+            line(4, file.LampSets.front().LampType)};
 }
 
 std::optional<long double> Fraction(const std::optional<long double>& percent) {

@@ -24,7 +24,4 @@ bool IsPhotometricFileName(std::string_view fileName);
 bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fileLines,
                         TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts);
 
-// The same on the program-wide data set; sets ParseError and Luminaire.
-void LoadPhotometryFile(const std::string& fileName, const Notifier& notify);
-
 } // namespace lumetra

@@ -1,5 +1,6 @@
 #include "KeywordTable.h"
 
+#include "data/AsciiCase.h"
 #include "data/IesReader.h"
 
 #include <algorithm>
@@ -8,15 +9,6 @@
 namespace lumetra::properties {
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The bracketed word at the start of the line, brackets included; empty when there is none.
 std::string_view LeadingKeyword(std::string_view line) {
@@ -43,11 +35,11 @@ void Append(std::string& value, std::string_view more) {
 std::vector<KeywordRow> KeywordTable(const TextLines& headerLines) {
     std::vector<KeywordRow> rows;
     for (std::size_t i = 0; i < headerLines.size(); ++i) {
-        const std::string_view line = Trimmed(headerLines[i]);
+        const std::string_view line = TrimBlanks(headerLines[i]);
         const std::string_view keyword = LeadingKeyword(line);
         if (IsVersionLine(i, keyword) || IsTiltLine(headerLines[i]))
             continue;
-        const std::string_view value = Trimmed(line.substr(keyword.size()));
+        const std::string_view value = TrimBlanks(line.substr(keyword.size()));
         if (keyword == "[MORE]" && !rows.empty())
             Append(rows.back().value, value);
         else

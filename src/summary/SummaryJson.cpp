@@ -21,9 +21,7 @@ Json TypeJson(PhotometricKind type) {
     return name.empty() ? Json(nullptr) : Json(name);
 }
 
-} // namespace
-
-Json SummaryJson(const PhotometricSummary& s) {
+Json FiguresJson(const PhotometricSummary& s) {
     const auto names = AngleLineNames(s.Type);
     Json zonal = Json::object();
     for (std::size_t z = 0; z < kZones.size(); ++z)
@@ -50,9 +48,11 @@ Json SummaryJson(const PhotometricSummary& s) {
                 {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
 }
 
+} // namespace
+
 Json SummaryJson(const tIES& /*record*/, const LuminaireFacts& /*facts*/,
                  const PhotometricSummary& s) {
-    return SummaryJson(s);
+    return FiguresJson(s);
 }
 
 } // namespace lumetra::summary

@@ -7,12 +7,9 @@
 
 namespace lumetra::summary {
 
-// The summary's figures: every one under its own key, null where undefined; angle pairs as
-// objects keyed by the record type's line names (AngleLineNames).
-Json SummaryJson(const PhotometricSummary& s);
-
 // Everything `lumetra-cli summary --json` prints for a loaded record whose summary is s (from
-// Summarize(record, facts)): its figures as above, and any further figure computed from
+// Summarize(record, facts)): every figure under its own key, null where undefined; angle pairs as
+// objects keyed by the record type's line names (AngleLineNames). A further figure computed from
 // the record belongs here too, so that the catalogue carries it as well.
 Json SummaryJson(const tIES& record, const LuminaireFacts& facts, const PhotometricSummary& s);
 

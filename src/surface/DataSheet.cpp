@@ -1,11 +1,13 @@
 #include "DataSheet.h"
 
+#include "FileNameText.h"
 #include "LightPatternPicture.h"
 #include "data/GlobalMax.h"
 #include "data/TextEncoding.h"
+#include "gonio/GoniogramView.h"
+#include "properties/SummaryRows.h"
 #include "render/LightPattern.h"
 #include "summary/PhotometricSummary.h"
-#include "viewer/GoniogramView.h"
 
 #include <QFileInfo>
 #include <exception>
@@ -26,15 +28,14 @@ QStringList DescriptionLines(const std::string& description) {
 GonioView SheetView(const tIES& record) {
     long double globalMaxCandela = 0;
     if (!record.Candela.empty())
-        FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1,
-                             globalMaxCandela);
-    return GoniogramView(0, false, true, globalMaxCandela, QLocale().decimalPoint().toStdString());
+        FindPeakOfAllPlanes(record, globalMaxCandela);
+    return GoniogramView(0, false, true, globalMaxCandela, DecimalSeparator());
 }
 
 QString ControlsText(const RenderControls& controls) {
     return QString("brightness %1, zoom %2%3")
         .arg(controls.brightness)
-        .arg(controls.zoom)
+        .arg(ZoomCaption(controls.zoom))
         .arg(controls.radiosity ? ", radiosity" : "");
 }
 
@@ -59,7 +60,8 @@ void AddLightPattern(const tIES& record, const RenderControls& controls, DataShe
 
 DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
                                const tIES& record, const LuminaireFacts& facts,
-                               const RenderControls& controls) {
+                               const RenderControls& controls,
+                               const properties::NumberFormat& format) {
     DataSheetContent sheet;
     sheet.title = QFileInfo(fileName).fileName();
     sheet.description = DescriptionLines(description);
@@ -68,8 +70,16 @@ DataSheetContent MakeDataSheet(const QString& fileName, const std::string& descr
     sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
     AddLightPattern(record, controls, sheet);
     if (summary::HasPhotometricData(record))
-        sheet.summary = summary::SummaryLines(summary::Summarize(record, facts));
+        sheet.summary = properties::SummaryFigureRows(summary::Summarize(record, facts), format);
     return sheet;
+}
+
+void MarkNotSignificant(DataSheetContent& sheet, const std::vector<std::string>& verdictLines) {
+    if (verdictLines.empty())
+        return;
+    sheet.summary.clear();
+    for (const std::string& line : verdictLines)
+        sheet.notSignificant << QString::fromStdString(ToUtf8(line));
 }
 
 QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system) {

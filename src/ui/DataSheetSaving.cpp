@@ -1,11 +1,11 @@
 #include "DataSheetSaving.h"
 
 #include "ExportDialogs.h"
-#include "UiesRender.h"
-#include "data/ProgramData.h"
 #include "surface/DataSheet.h"
+#include "surface/FileNameText.h"
 #include "viewer/ViewerModel.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,24 +16,21 @@
 namespace lumetra {
 
 void SaveDataSheetAs(QWidget* parent, const ViewerModel& viewer) {
-    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(viewer.SelectedFile())));
+    const QFileInfo file(FileNameText(viewer.SelectedFile()));
     const auto target =
         AskExportTarget(parent, "Save Data Sheet As", file.dir().filePath(file.completeBaseName()),
                         {ExportFormat::Pdf});
     if (!target)
         return;
-    const RenderControls controls =
-        RenderWindow != nullptr ? RenderWindow->Controls() : RenderControls{};
-    SaveDataSheet(target->fileName, viewer, controls);
+    SaveDataSheet(target->fileName, viewer);
 }
 
-void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer,
-                   const RenderControls& controls) {
+void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    const QString fileName = QFile::decodeName(QByteArray::fromStdString(viewer.SelectedFile()));
-    const DataSheetContent sheet =
-        MakeDataSheet(fileName, viewer.Description(), viewer.Record(), Luminaire, controls);
+    const QString fileName = FileNameText(viewer.SelectedFile());
+    const DataSheetContent sheet = MakeDataSheet(fileName, viewer.Description(), viewer.Record(),
+                                                 viewer.Facts(), viewer.Controls());
     WriteDataSheet(pdfName, sheet, SheetPageSize(QLocale().measurementSystem()));
 }
 

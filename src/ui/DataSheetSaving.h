@@ -1,8 +1,6 @@
 #pragma once
 // "Save Data Sheet As...": the one entry that every window offering the data sheet calls.
 
-#include "viewer/RenderBars.h"
-
 #include <QString>
 
 class QWidget;
@@ -12,12 +10,11 @@ namespace lumetra {
 class ViewerModel;
 
 // Asks for the PDF's name and writes the sheet of the viewer's loaded file, its light pattern
-// rendered at the render window's controls (their starting positions while it does not exist).
+// rendered at the render window's controls as the viewer holds them.
 // Throws LumetraError when the name cannot be used or the file cannot be written.
 void SaveDataSheetAs(QWidget* parent, const ViewerModel& viewer);
 
 // Writes the sheet without asking, on the page size of the locale.
-void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer,
-                   const RenderControls& controls);
+void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer);
 
 } // namespace lumetra

@@ -3,6 +3,7 @@
 #include "FolderEntries.h"
 #include "GuardedConnect.h"
 #include "data/Errors.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -87,7 +88,7 @@ QString TDirectoryListBox::Directory() const {
 }
 
 void TDirectoryListBox::SetDirectory(const QString& folder) {
-    SetDirectoryPath(QFile::encodeName(folder).toStdString());
+    SetDirectoryPath(FileNameBytes(folder));
 }
 
 void TDirectoryListBox::SetDirectoryPath(const std::string& folder) {
@@ -145,7 +146,7 @@ int TFileListBox::count() const {
 
 int TFileListBox::RowOf(const QString& name) const {
     const FolderNames& names = model_->Names();
-    std::size_t row = names.Find(QFile::encodeName(name).toStdString());
+    std::size_t row = names.Find(FileNameBytes(name));
     for (std::size_t i = 0; row == names.size() && i < names.size(); ++i)
         if (ShownName(names[i]) == name) // a name that is not UTF-8 is found by how it shows
             row = i;

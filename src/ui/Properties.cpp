@@ -2,10 +2,13 @@
 
 #include "GuardedConnect.h"
 #include "IntensityTableModel.h"
+#include "KeepOnScreen.h"
 #include "LineNumberedText.h"
+#include "TableCopy.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
 #include "properties/IntensityTable.h"
+#include "surface/FileNameText.h"
 #include "viewer/ViewerModel.h"
 
 #include <QClipboard>
@@ -16,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -44,22 +48,22 @@ void TPropertiesWindow::ConnectHandlers() {
                    &TPropertiesWindow::SaveIntensitiesAs);
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &TPropertiesWindow::KeywordClicked);
-    connect(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!showingFailure_)
-            chosenTab_ = index;
-    });
+    InstallTableCopy(*TableSummary);
+    connect(Tabs, &QTabWidget::currentChanged, this,
+            [this](int index) { rules_.ChooseTab(index); });
 }
 
 void TPropertiesWindow::Open() {
     if (!placed_ && settings_) {
         placed_ = true; // once: a faulty section is reported once, not at every opening
         // A faulty value is reported and ends the reading; the window opens all the same.
-        Guarded(this, [this] { settings_->ReadProperties(*this); });
+        Guarded(this, [this] { ApplySettings(settings_->ReadProperties()); });
     }
+    KeepOnScreen(*this);
     show();
     raise();
     activateWindow();
-    if (stale_)
+    if (rules_.OpenRefreshes())
         Refresh();
 }
 
@@ -75,27 +79,23 @@ void TPropertiesWindow::FileLoadFailed(const QString& fileName) {
 // when the main window's selection has moved on.
 void TPropertiesWindow::Follow(const QString& fileName, bool failed) {
     fileName_ = fileName;
-    fileBytes_ = viewer_.SelectedFile();
-    failed_ = failed;
-    stale_ = true;
-    if (isVisible())
+    if (rules_.Follow(viewer_.SelectedFile(), failed, isVisible()))
         Refresh();
 }
 
 void TPropertiesWindow::Refresh() {
-    stale_ = false;
     ShowStatus();
     ShowSummary();
     ShowKeywords();
     ShowIntensities();
     ShowText();
-    showingFailure_ = failed_;
-    Tabs->setCurrentIndex(failed_ ? Tabs->indexOf(TextFile) : chosenTab_);
-    showingFailure_ = false;
+    // Shown, not chosen: the user's choice stays for the next good load.
+    const QSignalBlocker shownNotChosen(Tabs);
+    Tabs->setCurrentIndex(rules_.Refreshed(Tabs->indexOf(TextFile)));
 }
 
 void TPropertiesWindow::CopyIntensities() {
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(properties::TabSeparatedText(viewer_.Record(), separator)));
 }
@@ -127,7 +127,7 @@ void TPropertiesWindow::KeywordClicked(int row, int column) {
 }
 
 QString TPropertiesWindow::OpenTab() const {
-    return Tabs->tabText(chosenTab_);
+    return Tabs->tabText(rules_.ChosenTab());
 }
 
 void TPropertiesWindow::SetOpenTab(const QString& caption) {
@@ -143,7 +143,7 @@ void TPropertiesWindow::closeEvent(QCloseEvent* event) {
 
 void TPropertiesWindow::WriteSettings() {
     if (settings_)
-        settings_->WriteProperties(*this);
+        settings_->WriteProperties(SettingsToStore());
 }
 
 } // namespace lumetra

@@ -4,6 +4,9 @@
 // main window's loads, shows a failed load with the file's text, and fills its tabs only while
 // it shows. The rules of what it shows are in src/properties.
 
+#include "WindowSettings.h"
+#include "viewer/PropertiesModel.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,7 +20,6 @@ namespace lumetra {
 class IntensityTableModel;
 class TLineNumberedText;
 class ViewerModel;
-class WindowSettings;
 
 class TPropertiesWindow : public QWidget {
     Q_OBJECT
@@ -53,6 +55,11 @@ class TPropertiesWindow : public QWidget {
     QString OpenTab() const;
     void SetOpenTab(const QString& caption);
 
+    // The section "Properties" as read, applied key by key up to a faulty one, whose error is
+    // then thrown; and what the window stores when it closes.
+    void ApplySettings(const SectionRead<PropertiesSection>& read);
+    PropertiesSection SettingsToStore() const;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -73,12 +80,8 @@ class TPropertiesWindow : public QWidget {
     WindowSettings* settings_;
     IntensityTableModel* intensities_;
     QString fileName_;      // as shown
-    std::string fileBytes_; // as the file system names it
-    bool failed_ = false;
-    bool stale_ = false;  // a load came while the window was hidden
-    bool placed_ = false; // the settings were applied
-    int chosenTab_ = 0;   // the tab the user chose; a failed load shows the text instead
-    bool showingFailure_ = false;
+    PropertiesModel rules_; // which file, whether it failed, whether and which tab to show
+    bool placed_ = false;   // the settings were applied
 };
 
 } // namespace lumetra

@@ -3,6 +3,7 @@
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
+#include "SummaryFacts.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
@@ -12,6 +13,7 @@
 #include "properties/KeywordTable.h"
 #include "properties/ReportedLine.h"
 #include "properties/SummaryRows.h"
+#include "surface/FileNameText.h"
 #include "viewer/ViewerModel.h"
 
 #include <QFileInfo>
@@ -103,7 +105,7 @@ void TPropertiesWindow::ShowStatus() {
     }
     QString status = QFileInfo(fileName_).fileName();
     const std::string& message = viewer_.LoadMessage();
-    if (failed_)
+    if (rules_.Failed())
         status += "\nCould not be read: " + OneLine(message);
     else if (!message.empty())
         status += "\nThe reader reported: " + OneLine(message);
@@ -113,19 +115,16 @@ void TPropertiesWindow::ShowStatus() {
 
 void TPropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
-    if (failed_)
+    if (rules_.Failed())
         return;
-    const TextLines header = DecodeReadableLines(viewer_.HeaderLines()).lines;
-    const std::string separator = QLocale().decimalPoint().toStdString();
-    for (const auto& [caption, value] :
-         properties::SummaryRows(fileBytes_, viewer_.Record(), viewer_.Facts(), header, separator))
+    for (const auto& [caption, value] : SummaryTabRows(viewer_, rules_.FileBytes()))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
 }
 
 void TPropertiesWindow::ShowKeywords() {
     TableKeywords->setRowCount(0);
-    if (failed_)
+    if (rules_.Failed())
         return;
     const auto rows = properties::KeywordTable(DecodeReadableLines(viewer_.HeaderLines()).lines);
     for (const properties::KeywordRow& row : rows) {
@@ -144,9 +143,9 @@ void TPropertiesWindow::ShowKeywords() {
 }
 
 void TPropertiesWindow::ShowIntensities() {
-    const bool shown = !failed_ && !viewer_.Record().Candela.empty();
+    const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint());
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     LabelMultiplier->setText(shown ? Text(properties::MultiplierNote(viewer_.Record(), separator))
                                    : QString("No intensities."));
     ButtonCopy->setEnabled(shown);
@@ -159,17 +158,17 @@ void TPropertiesWindow::ShowIntensities() {
 // The file is read afresh: the IES reader keeps only the numbers of what it read.
 void TPropertiesWindow::ShowText() {
     try {
-        const properties::ShownText shown = properties::TextToShow(
-            ReadFileLines(fileBytes_, IsEulumdatFileName(fileBytes_) ? "EULUMDAT" : "IES"));
+        const properties::ShownText shown = properties::TextToShow(ReadFileLines(
+            rules_.FileBytes(), IsEulumdatFileName(rules_.FileBytes()) ? "EULUMDAT" : "IES"));
         TextFile->setPlainText(Text(shown.text));
         if (shown.shortened)
             LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
         const auto line = properties::ReportedLine(viewer_.LoadMessage());
         TextFile->MarkLine(line ? static_cast<int>(*line) : 0);
     } catch (const std::exception& error) {
-        TextFile->setPlainText(fileBytes_.empty() ? QString()
-                                                  : "The file's text cannot be shown: " +
-                                                        Text(ToUtf8(error.what())));
+        TextFile->setPlainText(rules_.FileBytes().empty() ? QString()
+                                                          : "The file's text cannot be shown: " +
+                                                                Text(ToUtf8(error.what())));
         TextFile->MarkLine(0);
     }
 }

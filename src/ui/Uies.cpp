@@ -2,11 +2,10 @@
 
 #include "GuardedConnect.h"
 #include "MessageBox.h"
-#include "UiesRender.h"
 #include "WindowSettings.h"
-#include "data/ProgramData.h"
 #include "data/TextEncoding.h"
 #include "gonio/Goniogram.h"
+#include "surface/FileNameText.h"
 #include "surface/QPainterSurface.h"
 
 #include <QApplication>
@@ -21,17 +20,18 @@ namespace lumetra {
 TMainWindow* MainWindow = nullptr;
 TTrackBarDegree* TrackBarDegree = nullptr;
 
-TMainWindow::TMainWindow(WindowSettings* settings, QWidget* parent)
-    : QWidget(parent), settings_(settings) {
+TMainWindow::TMainWindow(ViewerModel& viewer, WindowSettings* settings, QWidget* parent)
+    : QWidget(parent), viewer_(viewer), settings_(settings) {
     MainWindow = this;
     setWindowTitle(kApplicationTitle);
     setMinimumSize(500, 190);
-    setGeometry(286, 213, 720, 401); // the designed place, kept until the settings move it
+    setGeometry(QRect(QPoint(286, 213), kMainWindowSize)); // kept until the settings move it
     setAcceptDrops(true);
     BuildControls();
     SetCanvas(nullptr);
     BuildGonioMenu();
     BuildPropertiesAccess();
+    BuildDiagramsAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
@@ -103,11 +103,9 @@ void TMainWindow::FormCreate() {
     viewer_.Start();
     CreatePlaneSelector();
     ShowGrid();
-    FileLines.clear();
-    HeaderLines.clear();
     DirectoryListBox1->SetDirectory(QDir::currentPath());
     if (settings_)
-        settings_->ReadViewer(*this);
+        ApplySettings(settings_->ReadViewer());
 }
 
 void TMainWindow::ShowAtStart() {
@@ -144,9 +142,9 @@ void TMainWindow::FormShow() {
 
 void TMainWindow::FormClose() {
     if (!closeFailed_)
-        FileLines = TextLines(); // once: a close that failed has released the list already
+        viewer_.ReleaseFileLines(); // once: a close that failed has released them already
     if (settings_)
-        settings_->WriteViewer(*this);
+        settings_->WriteViewer(SettingsToStore());
 }
 
 void TMainWindow::FormResize() {
@@ -190,10 +188,6 @@ QString TMainWindow::SelectedFileName() const {
     return FileListBox1->FileName();
 }
 
-std::string TMainWindow::DecimalSeparator() const {
-    return QLocale().decimalPoint().toStdString();
-}
-
 void TMainWindow::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
     canvas_ = canvas ? std::move(canvas) : std::make_unique<QPainterSurface>(&PaintBox1->Image());
 }
@@ -228,7 +222,7 @@ void TMainWindow::FileListBox1DblClick() {
     if (viewer_.SelectionMissing())
         FileListBox1->RefillKeepingSelection(); // the list was out of date
     if (viewer_.AutoRenderDue(found))
-        RenderWindow->DoRender();
+        emit renderWanted();
 }
 
 // Setting the position runs the selector's change path when it moves.
@@ -299,7 +293,7 @@ void TMainWindow::TrackBarDegreeChange() {
 
 QString AboutText() {
     const QStringList lines = {
-        "Lumetra version 1.46",
+        "Lumetra version " LUMETRA_VERSION,
         "Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:",
         "automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams",
         "at the same time.",

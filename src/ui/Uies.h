@@ -2,10 +2,13 @@
 // src/ui: the two windows and their controls.
 //   Uies (TMainWindow)          file browser, toolbar and goniogram; Uies*.cpp split it by
 //                               concern: layout, render requests, the goniogram's menu, opening
-//                               files and folders from outside (command line, drops)
+//                               files and folders from outside (command line, drops), settings;
+//                               asks for passes, showing and clearing of the render window
+//                               through signals
 //   UiesRender (TRenderWindow)  the light-pattern picture with its bars; announces its passes
 //                               and its showing through signals that the main window receives
-//   WindowLinks                 connects the two windows' signals
+//   WindowLinks                 connects the windows' signals: the one place where they meet
+//   WindowSettings              the settings sections the windows apply and store, as values
 //   TrackBars, PaintBox, Picture, FileBrowser  the controls, which announce through signals
 //   GuardedConnect              a signal to a handler under the application's error handling
 // Handlers read their event, ask the viewer model (src/viewer) and show what it returns; no
@@ -14,6 +17,7 @@
 #include "FileBrowser.h"
 #include "PaintBox.h"
 #include "TrackBars.h"
+#include "WindowSettings.h"
 #include "gonio/Goniogram.h"
 #include "surface/ExportRules.h"
 #include "viewer/ViewerModel.h"
@@ -35,7 +39,6 @@ namespace lumetra {
 
 class DrawingSurface;
 class TMainWindow;
-class WindowSettings;
 
 extern TMainWindow* MainWindow;
 // The plane selector: its position is the plane index that the goniogram and the render show.
@@ -44,8 +47,10 @@ extern TTrackBarDegree* TrackBarDegree;
 class TMainWindow : public QWidget {
     Q_OBJECT
   public:
-    // The settings, when given, must outlive the window.
-    explicit TMainWindow(WindowSettings* settings = nullptr, QWidget* parent = nullptr);
+    // Shows and drives the viewer. The viewer and the settings, when given, must outlive the
+    // window.
+    explicit TMainWindow(ViewerModel& viewer, WindowSettings* settings = nullptr,
+                         QWidget* parent = nullptr);
     ~TMainWindow() override;
 
     QFrame* PanelAll;
@@ -75,6 +80,8 @@ class TMainWindow : public QWidget {
     QAction* ActionCopyGoniogram;
     // "Properties..." in the goniogram's menu and in the description's menu.
     QAction* ActionProperties;
+    // "Diagrams..." (Ctrl+D) in the same menus: the Diagrams window.
+    QAction* ActionDiagrams;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
 
@@ -128,6 +135,11 @@ class TMainWindow : public QWidget {
     // selected so that it loads as a click in the file list loads it.
     void OpenPath(const QString& path);
 
+    // The section "Viewer" as read, applied key by key up to a faulty one, whose error is then
+    // thrown; and what the window stores at its close.
+    void ApplySettings(const SectionRead<ViewerSection>& read);
+    ViewerSection SettingsToStore() const;
+
     // Shows the window in the state the settings asked for: normal, minimised or maximised.
     void ShowAtStart();
     Qt::WindowState startState = Qt::WindowNoState;
@@ -153,6 +165,15 @@ class TMainWindow : public QWidget {
     void fileLoadFailed(const QString& fileName);
     // The user asked for the properties window.
     void propertiesWanted();
+    // The user asked for the Diagrams window.
+    void diagramsWanted();
+    // What the main window asks of the render window: a pass of the selected plane, showing it
+    // (which renders), bringing it to the front, and dropping the picture of a file no longer
+    // loaded.
+    void renderWanted();
+    void renderWindowWanted();
+    void renderWindowToFront();
+    void pictureOutdated();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -180,10 +201,10 @@ class TMainWindow : public QWidget {
     void StepPlane(int shiftState, int step);
     void HandleWheel(const QWheelEvent& event);
     void RunWheelHandlers(int shiftState, const WheelTurn& turn);
-    std::string DecimalSeparator() const;
     GonioView CurrentView() const;
     void BuildGonioMenu();
     void BuildPropertiesAccess();
+    void BuildDiagramsAccess();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.
@@ -191,7 +212,7 @@ class TMainWindow : public QWidget {
     void ConnectDescriptions();
     void DescribeControls();
 
-    ViewerModel viewer_;
+    ViewerModel& viewer_;
     WindowSettings* settings_;
     QHash<QString, QString> lastFolderOnDrive_; // by the drive's root folder
     bool closeFailed_ = false; // a failed settings write keeps the window open only once

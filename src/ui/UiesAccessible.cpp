@@ -2,6 +2,7 @@
 // the loaded file, the plane and the folder are renewed whenever those change.
 
 #include "Uies.h"
+#include "surface/FileNameText.h"
 #include "viewer/AccessibleText.h"
 
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "GuardedConnect.h"
 #include "MessageBox.h"
 #include "Uies.h"
-#include "UiesRender.h"
 #include "data/TextEncoding.h"
 
 #include <QShortcut>
@@ -51,8 +50,8 @@ bool TMainWindow::LoadSelectedFile() {
 void TMainWindow::ShowLoadState() {
     ShowPlaneSelector(viewer_.Selector());
     SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
-    if (viewer_.NothingLoaded() && RenderWindow)
-        RenderWindow->ClearPicture();
+    if (viewer_.NothingLoaded())
+        emit pictureOutdated();
 }
 
 } // namespace lumetra

@@ -6,6 +6,7 @@
 #include "KeyboardAccess.h"
 #include "Uies.h"
 #include "gonio/PointValue.h"
+#include "surface/FileNameText.h"
 #include "surface/GoniogramExport.h"
 
 #include <QClipboard>

@@ -1,9 +1,9 @@
 // The main window opening files and folders from outside: the command line and drops.
 
-#include "FileNameBytes.h"
 #include "MessageBox.h"
 #include "Uies.h"
 #include "data/Errors.h"
+#include "surface/FileNameText.h"
 #include "viewer/PathToOpen.h"
 
 #include <QDragEnterEvent>
@@ -32,9 +32,9 @@ void TMainWindow::OpenPath(const QString& path) {
     const PathToOpen target = WhatPathOpens(FileNameBytes(path));
     if (target.kind == PathToOpen::Kind::Error)
         throw LumetraError(target.error);
-    DirectoryListBox1->SetDirectory(QFile::decodeName(target.folder.c_str()));
+    DirectoryListBox1->SetDirectory(FileNameText(target.folder));
     if (target.kind == PathToOpen::Kind::File &&
-        !FileListBox1->SelectFile(QFile::decodeName(target.fileName.c_str())))
+        !FileListBox1->SelectFile(FileNameText(target.fileName)))
         throw LumetraError("Cannot show " + FileNameBytes(path) +
                            ": the file list shows photometric files only");
 }

@@ -6,6 +6,7 @@
 #include "WindowSettings.h"
 #include "data/Errors.h"
 #include "render/LightPattern.h"
+#include "surface/FileNameText.h"
 #include "surface/LightPatternPicture.h"
 
 #include <QClipboard>
@@ -66,8 +67,8 @@ TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWid
       viewer_(viewer), settings_(settings) {
     RenderWindow = this;
     setWindowTitle("Render");
-    setGeometry(360, 250, 358, 377);
-    setFixedSize(358, 377);
+    setGeometry(QRect(QPoint(360, 250), kRenderWindowSize));
+    setFixedSize(kRenderWindowSize);
     BuildControls();
     ConnectHandlers();
     BuildPictureMenu();
@@ -108,6 +109,8 @@ void TRenderWindow::ConnectHandlers() {
     ConnectGuarded(Button2, &QPushButton::clicked, this, &TRenderWindow::Button2Click);
     ConnectGuarded(ButtonResetZoom, &QPushButton::clicked, this,
                    &TRenderWindow::ButtonResetZoomClick);
+    connect(CheckBoxRadiosity, &QCheckBox::toggled, this,
+            [this](bool checked) { viewer_.SetRadiosity(checked); });
     // A change of the checked state counts as a click, also when the settings set it.
     ConnectGuarded(CheckBoxRadiosity, &QCheckBox::toggled, this,
                    &TRenderWindow::CheckBoxRadiosityClick);
@@ -132,19 +135,19 @@ void TRenderWindow::CreateBars() {
 void TRenderWindow::BrightnessChange(int position) {
     Label2->setText(QString::number(position));
     Label2->adjustSize();
-    viewer_.MarkRenderPending();
+    viewer_.SetBrightness(position);
 }
 
 void TRenderWindow::ZoomChange(int position) {
     LabelZoom->setText(QString::number(ZoomCaption(position)));
     LabelZoom->adjustSize();
-    viewer_.MarkRenderPending();
+    viewer_.SetZoom(position);
 }
 
 void TRenderWindow::FormCreate() {
     CreateBars();
     if (settings_)
-        settings_->ReadRender(*this);
+        ApplySettings(settings_->ReadRender());
 }
 
 void TRenderWindow::FormShow() {
@@ -167,7 +170,7 @@ void TRenderWindow::FormDestroy() {
         }
     } destroyBars;
     if (settings_)
-        settings_->WriteRender(*this);
+        settings_->WriteRender(SettingsToStore());
 }
 
 void TRenderWindow::Button1Click() {
@@ -190,7 +193,7 @@ void TRenderWindow::CheckBoxRadiosityClick() {
 }
 
 void TRenderWindow::RenderIfPending() {
-    if (viewer_.RenderPendingNow())
+    if (viewer_.RenderPending())
         DoRender();
 }
 
@@ -212,15 +215,11 @@ void TRenderWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-RenderControls TRenderWindow::Controls() const {
-    return {TrackBar2->value(), TrackBarZoom->value(), CheckBoxRadiosity->isChecked()};
-}
-
 void TRenderWindow::DoRender() {
     if (!viewer_.CanRender())
         return;
     const auto start = std::chrono::steady_clock::now();
-    const RenderSettings settings = viewer_.StartRender(Controls());
+    const RenderSettings settings = viewer_.StartRender();
     emit renderStarted();
     // The time is reported whether or not the pass completes.
     const auto finished = qScopeGuard([&] {
@@ -263,7 +262,7 @@ void TRenderWindow::UpdatePictureMenu() {
 
 void TRenderWindow::SavePictureAs() {
     const auto size = AskExportSize(this, "Picture Size", Image1->Picture().size());
-    const QFileInfo ies(QFile::decodeName(QByteArray::fromStdString(viewer_.SelectedFile())));
+    const QFileInfo ies(FileNameText(viewer_.SelectedFile()));
     const QString suggested = ies.fileName().isEmpty()
                                   ? QString("render")
                                   : ies.dir().filePath(ies.completeBaseName() + "-render");

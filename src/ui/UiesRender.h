@@ -3,6 +3,7 @@
 
 #include "Picture.h"
 #include "TrackBars.h"
+#include "WindowSettings.h"
 #include "viewer/ViewerModel.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 namespace lumetra {
 
 class TRenderWindow;
-class WindowSettings;
 
 extern TRenderWindow* RenderWindow;
 extern TTrackBar2* TrackBar2;
@@ -72,8 +72,10 @@ class TRenderWindow : public QWidget {
                      const QString& filter = {});
     void CopyPicture();
 
-    // The brightness and zoom bars' positions and the radiosity box.
-    RenderControls Controls() const;
+    // The section "Render" as read, applied key by key up to a faulty one, whose error is then
+    // thrown; and what the window stores when it is destroyed.
+    void ApplySettings(const SectionRead<RenderSection>& read);
+    RenderSection SettingsToStore() const;
 
     // Counts every pass that reached its computation, for observers such as tests.
     int RenderCount() const { return renderCount_; }

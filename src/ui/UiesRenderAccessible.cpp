@@ -2,6 +2,7 @@
 // file, plane and settings of its pass, the bars with the values their labels show.
 
 #include "UiesRender.h"
+#include "surface/FileNameText.h"
 #include "viewer/AccessibleText.h"
 
 #include <QFile>
@@ -33,12 +34,12 @@ void TRenderWindow::DescribeBars() {
 }
 
 void TRenderWindow::DescribePicture(int plane) {
-    const QString file = QFile::decodeName(QByteArray::fromStdString(viewer_.SelectedFile()));
+    const QString file = FileNameText(viewer_.SelectedFile());
     const RenderControls controls{TrackBar2->value(), TrackBarZoom->value(),
                                   CheckBoxRadiosity->isChecked()};
-    Image1->setAccessibleDescription(QString::fromStdString(LightPatternDescription(
-        viewer_.Record(), plane, controls, QFileInfo(file).fileName().toStdString(),
-        QLocale().decimalPoint().toStdString())));
+    Image1->setAccessibleDescription(QString::fromStdString(
+        LightPatternDescription(viewer_.Record(), plane, controls,
+                                QFileInfo(file).fileName().toStdString(), DecimalSeparator())));
 }
 
 } // namespace lumetra

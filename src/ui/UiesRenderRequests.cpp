@@ -1,16 +1,14 @@
 // The main window's render requests: the Render button, automatic update, the plane selector's
 // releases and the mouse wheel. The rules are the viewer model's; these handlers carry them out.
 
-#include "FileNameBytes.h"
 #include "MessageBox.h"
 #include "Uies.h"
-#include "UiesRender.h"
 
 namespace lumetra {
 
 void TMainWindow::TrackBarDegreeRelease() {
     if (viewer_.ReleaseRenders())
-        RenderWindow->DoRender();
+        emit renderWanted();
 }
 
 void TMainWindow::ApplyRenderButtonRule() {
@@ -23,10 +21,10 @@ void TMainWindow::ButtonRenderClick() {
         ShowMessage(this, "Please select file");
         return;
     case RenderAction::ShowWindow:
-        RenderWindow->show(); // showing renders
+        emit renderWindowWanted(); // showing renders
         return;
     case RenderAction::BringToFront:
-        RenderWindow->raise();
+        emit renderWindowToFront();
         return;
     case RenderAction::Render:
         RenderAndComeBack();
@@ -37,7 +35,7 @@ void TMainWindow::ButtonRenderClick() {
 // The main window takes the front and its focus back after the pass.
 void TMainWindow::RenderAndComeBack() {
     QWidget* focused = focusWidget();
-    RenderWindow->DoRender();
+    emit renderWanted();
     show();
     raise();
     activateWindow();

@@ -1,5 +1,6 @@
 #include "WindowLinks.h"
 
+#include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "Properties.h"
 #include "Uies.h"
@@ -12,13 +13,28 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     QObject::connect(&render, &TRenderWindow::renderProgress, &main, &TMainWindow::RenderProgress);
     QObject::connect(&render, &TRenderWindow::renderFinished, &main, &TMainWindow::RenderFinished);
     QObject::connect(&render, &TRenderWindow::shownChanged, &main, &TMainWindow::RenderWindowShown);
+    // An error of a pass ends the main window's handler that asked for it, as if it had rendered
+    // itself.
+    QObject::connect(&main, &TMainWindow::renderWanted, &render, &TRenderWindow::DoRender);
+    QObject::connect(&main, &TMainWindow::renderWindowWanted, &render, &QWidget::show);
+    QObject::connect(&main, &TMainWindow::renderWindowToFront, &render, &QWidget::raise);
+    QObject::connect(&main, &TMainWindow::pictureOutdated, &render, &TRenderWindow::ClearPicture);
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    // Above the main window, as the render window is; still a window of its own.
+    properties.setParent(&main, properties.windowFlags() | Qt::Window);
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
+}
+
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
+    ConnectGuarded(&main, &TMainWindow::diagramsWanted, &diagrams, &TDiagramsWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
+                   &TDiagramsWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

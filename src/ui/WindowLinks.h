@@ -1,6 +1,7 @@
 #pragma once
 // The two windows meet through signals: the render window announces its passes and its showing,
-// and the main window shows the progress, the time and the Render button's state.
+// and the main window shows the progress, the time and the Render button's state; the main window
+// asks for passes, for the render window to show or come to the front, and for its picture to go.
 
 namespace lumetra {
 
@@ -12,5 +13,9 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render);
 // The properties window opens when the main window asks and follows its loads.
 class TPropertiesWindow;
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
+
+// The Diagrams window opens when the main window asks and follows its loads.
+class TDiagramsWindow;
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
 
 } // namespace lumetra

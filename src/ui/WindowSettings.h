@@ -1,24 +1,91 @@
 #pragma once
-// Where the windows keep their settings between runs. The main window reads its part while it is
-// created and writes it when it closes; the render window reads its part while it is created and
-// writes it when it is destroyed. Errors are thrown with the text the user sees.
+// What the windows keep between runs, as plain values, and where they keep it. The main window
+// reads its section while it is created and writes it when it closes; the render window reads
+// its section while it is created and writes it when it is destroyed; the properties window reads
+// its section when it first opens and writes it when it closes. The store (the settings file in
+// src/app) knows no window, and the windows know no file. Errors are thrown with the text the
+// user sees.
+
+#include "data/Errors.h"
+#include "render/RenderBars.h"
+
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <string>
 
 namespace lumetra {
 
-class TMainWindow;
-class TPropertiesWindow;
-class TRenderWindow;
+// The windows' designed sizes, which they have until the settings say otherwise.
+inline constexpr QSize kMainWindowSize{720, 401};
+inline constexpr QSize kRenderWindowSize{358, 377};
+
+// The main window: the section "Viewer". The members' starting values are the defaults of keys
+// that are missing.
+struct ViewerSection {
+    QString folder; // "LastFileName": the folder tree's folder; empty keeps the start folder
+    int width = kMainWindowSize.width();
+    int height = kMainWindowSize.height();
+    std::optional<int> left; // none: the window is centred at the size just applied
+    std::optional<int> top;
+    bool autoUpdate = true; // "Auto"
+    bool ortho = true;
+    bool fit = true;
+    int state = 0; // 1 minimised, 2 maximised, anything else normal
+};
+
+// The render window: the section "Render".
+struct RenderSection {
+    std::optional<int> left; // none: centred
+    std::optional<int> top;
+    int brightness = kBrightnessBar.initial;
+    int zoom = kZoomBar.initial;
+    bool radiosity = false; // "Radiocity", as earlier versions spelled it
+};
+
+// The properties window: the section "Properties".
+struct PropertiesSection {
+    std::optional<int> width; // none: the size it has
+    std::optional<int> height;
+    std::optional<int> left; // none: centred
+    std::optional<int> top;
+    QString tab; // the open tab's caption; empty or unknown keeps the open one
+};
+
+// A section as read: its values, and how many of its keys, in the order a window applies them,
+// were read before a faulty one ended the reading, with that key's error.
+template <typename Section> struct SectionRead {
+    Section values;
+    int keysRead = 0;
+    std::string error; // empty when every key was read
+};
+
+// Counts off the keys a reading got through, in the section's order.
+class KeysRead {
+  public:
+    explicit KeysRead(int count) : left_(count) {}
+    // Whether the next key was read.
+    bool Next() { return left_-- > 0; }
+
+  private:
+    int left_;
+};
+
+// Throws the reading's error, if it had one: called after the keys it read were applied.
+template <typename Section> void ThrowReadError(const SectionRead<Section>& read) {
+    if (!read.error.empty())
+        throw LumetraError(read.error);
+}
 
 class WindowSettings {
   public:
     virtual ~WindowSettings() = default;
-    virtual void ReadViewer(TMainWindow& window) = 0;
-    virtual void WriteViewer(TMainWindow& window) = 0;
-    virtual void ReadRender(TRenderWindow& window) = 0;
-    virtual void WriteRender(TRenderWindow& window) = 0;
-    // The properties window's place, size and open tab, in a section of its own.
-    virtual void ReadProperties(TPropertiesWindow& /*window*/) {}
-    virtual void WriteProperties(TPropertiesWindow& /*window*/) {}
+    virtual SectionRead<ViewerSection> ReadViewer() = 0;
+    virtual void WriteViewer(const ViewerSection& section) = 0;
+    virtual SectionRead<RenderSection> ReadRender() = 0;
+    virtual void WriteRender(const RenderSection& section) = 0;
+    virtual SectionRead<PropertiesSection> ReadProperties() { return {}; }
+    virtual void WriteProperties(const PropertiesSection& /*section*/) {}
 };
 
 } // namespace lumetra

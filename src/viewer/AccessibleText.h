@@ -2,8 +2,8 @@
 // The words a screen reader says for the controls whose meaning changes with what is loaded:
 // the plane selector, the goniogram and the light-pattern picture. UTF-8 text.
 
-#include "RenderBars.h"
 #include "gonio/Goniogram.h"
+#include "render/RenderBars.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #include "ViewerModel.h"
 
-#include "GoniogramView.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "eulumdat/PhotometryFile.h"
+#include "gonio/GoniogramView.h"
 
 #include <exception>
 #include <filesystem>
@@ -13,13 +13,23 @@
 
 namespace lumetra {
 
-ViewerModel::ViewerModel(ViewerData data) : data_(data) {}
-
 void ViewerModel::Start() {
-    data_.lastRenderedFile.clear();
+    lastRenderedFile_.clear();
     selector_ = PlaneSelector{};
-    data_.lastDrawnDegree = selector_.position;
-    data_.lastRenderedDegree = selector_.position;
+    lastDrawnDegree_ = selector_.position;
+    lastRenderedDegree_ = selector_.position;
+    data_.FileLines.clear();
+    data_.HeaderLines.clear();
+}
+
+void ViewerModel::SetBrightness(int position) {
+    controls_.brightness = position;
+    renderPending_ = true;
+}
+
+void ViewerModel::SetZoom(int position) {
+    controls_.zoom = position;
+    renderPending_ = true;
 }
 
 const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
@@ -47,19 +57,19 @@ bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
     const bool found = FileExistsChecked(selected_);
     if (found) {
         loadMessage_.clear();
-        data_.parseError = LoadRemembered(notify);
+        data_.ParseError = LoadRemembered(notify);
         nothingLoaded_ = false;
         loadFailed_ = false;
-        const int lastPlane = static_cast<int>(data_.record.HorizontalAngles.size()) - 1;
+        const int lastPlane = static_cast<int>(data_.Photometry.HorizontalAngles.size()) - 1;
         // The selector refuses a maximum below its minimum: it keeps the one it had.
         if (lastPlane >= 0)
             selector_.maximum = lastPlane;
         selector_.enabled = lastPlane >= 0;
         // While fit is down the load keeps the peak the curves were scaled to.
         if (!fit_)
-            FindGlobalMaxCandela(data_.record, 0, selector_.maximum, data_.globalMaxCandela);
+            FindPeakOfAllPlanes(data_.Photometry, data_.GlobalMaxCandela);
     }
-    selector_.visible = data_.record.HorizontalAngles.size() >= 2;
+    selector_.visible = data_.Photometry.HorizontalAngles.size() >= 2;
     selector_.captionShown = !nothingLoaded_;
     return found;
 }
@@ -72,8 +82,8 @@ bool ViewerModel::LoadRemembered(const Notifier& notify) {
             notify(text);
     };
     try {
-        return LoadPhotometryFile(selected_, data_.record, data_.fileLines, data_.headerLines,
-                                  remember, data_.facts);
+        return LoadPhotometryFile(selected_, data_.Photometry, data_.FileLines, data_.HeaderLines,
+                                  remember, data_.Luminaire);
     } catch (const std::exception& error) {
         loadMessage_ = error.what();
         throw;
@@ -81,14 +91,14 @@ bool ViewerModel::LoadRemembered(const Notifier& notify) {
 }
 
 const LuminaireFacts& ViewerModel::Facts() const {
-    return data_.facts;
+    return data_.Luminaire;
 }
 
 void ViewerModel::ForgetLoadedFile(bool failed) {
-    data_.record = tIES{};
-    data_.fileLines.clear();
-    data_.headerLines.clear();
-    data_.parseError = false;
+    data_.Photometry = tIES{};
+    data_.FileLines.clear();
+    data_.HeaderLines.clear();
+    data_.ParseError = false;
     nothingLoaded_ = true;
     loadFailed_ = failed;
     selector_.enabled = false;
@@ -107,16 +117,16 @@ bool ViewerModel::AutoRenderDue(bool found) const {
 std::string ViewerModel::Description() const {
     if (nothingLoaded_)
         return {};
-    return BuildDescription(HeaderText(DecodeReadableLines(data_.headerLines).lines));
+    return BuildDescription(HeaderText(DecodeReadableLines(data_.HeaderLines).lines));
 }
 
 bool ViewerModel::MovePlane(int position) {
     selector_.position = position;
-    return position != data_.lastDrawnDegree;
+    return position != lastDrawnDegree_;
 }
 
 bool ViewerModel::ReleaseRenders() const {
-    return renderWindowVisible_ && selector_.position != data_.lastRenderedDegree && autoUpdate_;
+    return renderWindowVisible_ && selector_.position != lastRenderedDegree_ && autoUpdate_;
 }
 
 std::optional<int> ViewerModel::WheelStep(int shiftState, int step) const {
@@ -133,7 +143,7 @@ RenderAction ViewerModel::RenderRequest() const {
         return RenderAction::AskForFile;
     if (!renderWindowVisible_)
         return RenderAction::ShowWindow;
-    if (selector_.position == data_.lastRenderedDegree && selected_ == data_.lastRenderedFile)
+    if (selector_.position == lastRenderedDegree_ && selected_ == lastRenderedFile_)
         return RenderAction::BringToFront;
     return RenderAction::Render;
 }
@@ -141,8 +151,8 @@ RenderAction ViewerModel::RenderRequest() const {
 bool ViewerModel::FitChanged() {
     if (selected_.empty())
         return false;
-    if (!fit_ && !data_.record.Candela.empty())
-        FindGlobalMaxCandela(data_.record, 0, selector_.maximum, data_.globalMaxCandela);
+    if (!fit_ && !data_.Photometry.Candela.empty())
+        FindPeakOfAllPlanes(data_.Photometry, data_.GlobalMaxCandela);
     return true;
 }
 
@@ -151,28 +161,28 @@ bool ViewerModel::OrthoChangeRedraws() const {
 }
 
 GonioView ViewerModel::View(std::string decimalSeparator) const {
-    return GoniogramView(selector_.position, fit_, ortho_, data_.globalMaxCandela,
+    return GoniogramView(selector_.position, fit_, ortho_, data_.GlobalMaxCandela,
                          std::move(decimalSeparator));
 }
 
 bool ViewerModel::GoniogramShown() const {
-    return !selected_.empty() && !data_.record.Candela.empty();
+    return !selected_.empty() && !data_.Photometry.Candela.empty();
 }
 
 bool ViewerModel::CanRender() const {
     const int plane = selector_.position;
-    const tIES& record = data_.record;
+    const tIES& record = data_.Photometry;
     // A failed load can leave angle lists without candela planes: nothing to render then.
     return !record.VerticalAngles.empty() && !record.Candela.empty() && plane >= 0 &&
            plane < static_cast<int>(record.Candela.size()) &&
            plane < static_cast<int>(record.HorizontalAngles.size());
 }
 
-RenderSettings ViewerModel::StartRender(const RenderControls& controls) {
-    data_.lastRenderedDegree = selector_.position;
-    data_.lastRenderedFile = selected_;
-    data_.renderPending = false;
-    return RenderSettingsOf(selector_.position, controls);
+RenderSettings ViewerModel::StartRender() {
+    lastRenderedDegree_ = selector_.position;
+    lastRenderedFile_ = selected_;
+    renderPending_ = false;
+    return RenderSettingsOf(selector_.position, controls_);
 }
 
 } // namespace lumetra

@@ -1,22 +1,26 @@
 #pragma once
 // src/viewer: the rules of the two windows, with no widgets and no Qt.
 //   ViewerModel    the selected file and what its load left, the plane selector, the fit,
-//                  orthogonal and automatic-update toggles, the change tracking (last drawn and
-//                  last rendered plane and file, render pending) and every decision the windows
-//                  act on: what a load shows, when the goniogram is redrawn, when a render is
-//                  due, the Render button's rule and its decision, the wheel steps
-//   ViewerData     the values it works on in place (the program-wide data set, or a test's own)
-//   RenderBars     the brightness and zoom bars' ranges and what their positions mean
+//                  orthogonal and automatic-update toggles, the render window's controls, the
+//                  change tracking (last drawn and last rendered plane and file, render pending)
+//                  and every decision the windows act on: what a load shows, when the goniogram
+//                  is redrawn, when a render is due, the Render button's rule and its decision,
+//                  the wheel steps. It works in place on a ProgramData that main() builds (tests
+//                  build their own).
+//   PropertiesModel  the Properties window's rules: which load it follows, when it fills its
+//                  tabs, which tab it shows
 //   WheelNotches   wheel messages counted as whole notches of the vertical wheel
-//   GoniogramView  the view a goniogram is drawn with
 //   PathToOpen     what a file or folder handed over from outside opens
-// A window handler reads its event, asks the model and shows what the model returns. The model
-// uses the core (data, gonio, render) and the standard library; src/ui and lumetra-cli use it.
+// A window handler reads its event, asks the model and shows what the model returns; a widget's
+// signal reaches the model through a setter. Only this folder writes the ProgramData. The model
+// uses the core (data, eulumdat, gonio, render: the bars' ranges and the goniogram's view live
+// there) and the standard library; src/ui uses it, lumetra-cli does not.
 
 #include "FileStamp.h"
-#include "RenderBars.h"
-#include "ViewerData.h"
+#include "data/Notifier.h"
+#include "data/ProgramData.h"
 #include "gonio/Goniogram.h"
+#include "render/RenderBars.h"
 
 #include <optional>
 #include <string>
@@ -46,10 +50,14 @@ enum class RenderAction {
 
 class ViewerModel {
   public:
-    explicit ViewerModel(ViewerData data = ProgramWideData());
+    // Works on the data in place; the data must outlive the model.
+    explicit ViewerModel(ProgramData& data) : data_(data) {}
 
-    // The main window's creation: nothing drawn or rendered yet, selector disabled at 0.
+    // The main window's creation: nothing read, drawn or rendered yet, selector disabled at 0.
     void Start();
+
+    // The main window closes: the file's lines are released before the settings are written.
+    void ReleaseFileLines() { data_.FileLines = TextLines(); }
 
     // The three toggles and the render window, as the windows show them.
     void SetFit(bool down) { fit_ = down; }
@@ -60,6 +68,12 @@ class ViewerModel {
     bool Ortho() const { return ortho_; }
     bool AutoUpdate() const { return autoUpdate_; }
     bool RenderWindowVisible() const { return renderWindowVisible_; }
+
+    // The render window's controls. A bar's position, whoever sets it, marks a render pending.
+    void SetBrightness(int position);
+    void SetZoom(int position);
+    void SetRadiosity(bool checked) { controls_.radiosity = checked; }
+    const RenderControls& Controls() const { return controls_; }
 
     // The Render-button rule: enabled unless automatic update is on while the render window
     // shows.
@@ -95,7 +109,7 @@ class ViewerModel {
     // The selector moved: true when the goniogram is to be redrawn for the new position.
     bool MovePlane(int position);
     // The goniogram now shows this plane.
-    void PlaneDrawn(int position) { data_.lastDrawnDegree = position; }
+    void PlaneDrawn(int position) { lastDrawnDegree_ = position; }
     // The selector's key or left-button release renders when automatic update is on, the render
     // window shows and the plane was not the last rendered.
     bool ReleaseRenders() const;
@@ -119,14 +133,23 @@ class ViewerModel {
     // A render pass has something to render: angles, and candela values at the plane.
     bool CanRender() const;
     // The start of a pass: records plane and file as last rendered, clears the pending mark, and
-    // returns what the pass computes.
-    RenderSettings StartRender(const RenderControls& controls);
-    void MarkRenderPending() { data_.renderPending = true; }
-    bool RenderPendingNow() const { return data_.renderPending; }
+    // returns what the pass computes with the controls.
+    RenderSettings StartRender();
+    // A bar moved since the last render pass.
+    bool RenderPending() const { return renderPending_; }
+    // The plane the goniogram was last drawn for.
+    int LastDrawnDegree() const { return lastDrawnDegree_; }
+    // The plane and the file of the last render pass.
+    int LastRenderedDegree() const { return lastRenderedDegree_; }
+    const std::string& LastRenderedFile() const { return lastRenderedFile_; }
     // The radiosity box renders only while the record holds a candela plane.
-    bool HasCandela() const { return !data_.record.Candela.empty(); }
-    const tIES& Record() const { return data_.record; }
-    const TextLines& HeaderLines() const { return data_.headerLines; }
+    bool HasCandela() const { return !data_.Photometry.Candela.empty(); }
+    const tIES& Record() const { return data_.Photometry; }
+    const TextLines& HeaderLines() const { return data_.HeaderLines; }
+    const TextLines& FileLines() const { return data_.FileLines; }
+    bool ParseError() const { return data_.ParseError; }
+    // The peak the curves are scaled to.
+    long double GlobalMaxCandela() const { return data_.GlobalMaxCandela; }
     // What the loaded file says about its luminaire.
     const LuminaireFacts& Facts() const;
 
@@ -135,7 +158,7 @@ class ViewerModel {
     void ForgetLoadedFile(bool failed);
     bool LoadRemembered(const Notifier& notify);
 
-    ViewerData data_;
+    ProgramData& data_;
     std::string selected_;
     std::string loadMessage_;
     std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read
@@ -146,6 +169,11 @@ class ViewerModel {
     bool ortho_ = false;
     bool autoUpdate_ = false;
     bool renderWindowVisible_ = false;
+    RenderControls controls_;
+    int lastDrawnDegree_ = 0;
+    int lastRenderedDegree_ = 0;
+    std::string lastRenderedFile_;
+    bool renderPending_ = false;
 };
 
 } // namespace lumetra

@@ -9,6 +9,7 @@
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
+#include "viewer/ViewerModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,6 @@ class SettingsFixture : public ::testing::Test {
         startFolder = QDir::cleanPath(folder.filePath("start"));
         QDir::setCurrent(startFolder);
         settingsName = folder.filePath("ies.ini");
-        ResetProgramData();
         SetMessageBoxHook([this](const QString& text) { messages << text; });
     }
 
@@ -38,7 +38,6 @@ class SettingsFixture : public ::testing::Test {
         main.reset();
         settings.reset();
         SetMessageBoxHook({});
-        ResetProgramData();
     }
 
     void WriteSettings(const QByteArray& text) const {
@@ -66,7 +65,8 @@ class SettingsFixture : public ::testing::Test {
     // Creates both windows and shows the main one in its stored state, as start-up does.
     void Start() {
         settings = std::make_unique<SettingsFile>(settingsName);
-        main = std::make_unique<TMainWindow>(settings.get());
+        viewer = std::make_unique<ViewerModel>(data);
+        main = std::make_unique<TMainWindow>(*viewer, settings.get());
         render = std::make_unique<TRenderWindow>(main->Viewer(), settings.get());
         LinkWindows(*main, *render);
         main->ShowAtStart();
@@ -90,6 +90,8 @@ class SettingsFixture : public ::testing::Test {
     QString startFolder;
     QString settingsName;
     QStringList messages;
+    ProgramData data;
+    std::unique_ptr<ViewerModel> viewer; // a new one per start, as the program has
     std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<TMainWindow> main;
     std::unique_ptr<TRenderWindow> render;

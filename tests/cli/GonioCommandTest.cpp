@@ -237,10 +237,10 @@ TEST_F(GonioCommand, PlaneOutOfRangeIsAClearError) {
 }
 
 // Which options are refused is tested in process; here the exit code and that nothing is written.
-TEST_F(GonioCommand, BadOptionsExitWithOneAndTheUsage) {
+TEST_F(GonioCommand, BadOptionsExitWithTwoAndTheUsage) {
     const std::string png = Out("x.png").string();
     const CliRun result = RunCli({"gonio", kHalf, "-o", png, "--size", "0"});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.err.find("Usage: lumetra-cli gonio"), std::string::npos) << result.err;
     EXPECT_FALSE(fs::exists(png));
 }

@@ -159,24 +159,6 @@ TEST(LoadNothingAfterTilt, EmptyFileFails) {
               "List index out of bounds (0)");
 }
 
-// --- The program-wide data set ----------------------------------------------------------------
-
-TEST(ProgramWideLoad, FillsPhotometryAndParseError) {
-    TempFolder folder;
-    MessageRecorder recorder;
-    LoadPhotometry(folder.Write("bad.ies", "TILT=NONE\nx\n"), recorder.notifier());
-    EXPECT_TRUE(ParseError);
-    EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Error!\r\rLine 2"}));
-    LoadPhotometry(folder.Write("good.ies", kFile), recorder.notifier());
-    EXPECT_FALSE(ParseError);
-    EXPECT_EQ(Photometry.Candela.size(), 2u);
-    EXPECT_EQ(HeaderLines.size(), 4u);
-    EXPECT_EQ(FileLines.size(), 1u);
-    Photometry = tIES{};
-    FileLines.clear();
-    HeaderLines.clear();
-}
-
 // --- Description texts ------------------------------------------------------------------------
 
 TEST(Description, WithoutKeywordsOnlyTheCaptions) {

@@ -35,7 +35,8 @@ void ExpectCleanLabels(DiagramKind kind) {
             DrawDiagram(surface, {0, 0, size.width, size.height}, data, request);
             EXPECT_EQ(LabelFault(surface, size.width, size.height), "")
                 << sample->name << " at " << size.width;
-            EXPECT_GE(surface.Of(Op::TextOut).size(), data.HasData() ? 6u : 1u) << sample->name;
+            // A caption and a message at least; a drawing with angles has many more labels.
+            EXPECT_GE(surface.Of(Op::TextOut).size(), 2u) << sample->name;
         }
     }
 }
@@ -46,6 +47,14 @@ TEST(SampleLabels, Polar) {
 
 TEST(SampleLabels, Cartesian) {
     ExpectCleanLabels(DiagramKind::Cartesian);
+}
+
+TEST(SampleLabels, Isocandela) {
+    ExpectCleanLabels(DiagramKind::Isocandela);
+}
+
+TEST(SampleLabels, Solid) {
+    ExpectCleanLabels(DiagramKind::Solid);
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
+#include "gonio/GoniogramView.h"
 #include "surface/GoniogramExport.h"
 #include "surface/LightPatternPicture.h"
-#include "viewer/GoniogramView.h"
 
 #include <QDir>
 #include <QImageReader>

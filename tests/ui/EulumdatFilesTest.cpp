@@ -22,7 +22,7 @@ TEST_F(EulumdatFilesTest, ListedInAnyLetterCaseAndLoadedLikeIesFiles) {
     EXPECT_TRUE(main->Description().startsWith("Test:  ST8969"))
         << main->Description().toStdString();
     EXPECT_EQ(render->RenderCount(), renders + 1) << "rendered on load";
-    EXPECT_EQ(Luminaire.StatedLampFlux.value_or(0), 2800);
+    EXPECT_EQ(data.Luminaire.StatedLampFlux.value_or(0), 2800);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 

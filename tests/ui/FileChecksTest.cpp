@@ -49,7 +49,7 @@ TEST_F(FileChecksTest, ClickAndF5ReadAChangedFileAgainAndKeepTheSelection) {
     Select(kFivePlanes);
     Replace(kFivePlanes, kOnePlane);
     ClickSelected();
-    EXPECT_EQ(Photometry.HorizontalAngles.size(), 1u) << "the click read the changed file";
+    EXPECT_EQ(data.Photometry.HorizontalAngles.size(), 1u) << "the click read the changed file";
 
     Replace(kFivePlanes, kManyPlanes);
     Replace("added.ies", kOnePlane);
@@ -59,7 +59,7 @@ TEST_F(FileChecksTest, ClickAndF5ReadAChangedFileAgainAndKeepTheSelection) {
     emit refresh->activated();
     EXPECT_GE(main->FileListBox1->RowOf("added.ies"), 0);
     EXPECT_EQ(main->SelectedFileName(), folder.filePath(kFivePlanes));
-    EXPECT_EQ(Photometry.HorizontalAngles.size(), 37u) << "F5 read the changed file";
+    EXPECT_EQ(data.Photometry.HorizontalAngles.size(), 37u) << "F5 read the changed file";
 }
 
 TEST_F(FileChecksTest, NamesThatAreNotUtf8AreListedAndOpened) {
@@ -74,7 +74,7 @@ TEST_F(FileChecksTest, NamesThatAreNotUtf8AreListedAndOpened) {
     EXPECT_EQ(main->DirectoryListBox1->DirectoryPath(), Path(folderName).string());
 
     Select(QString("caf") + QChar(0xFFFD) + ".ies");
-    EXPECT_EQ(Photometry.HorizontalAngles.size(), 5u);
+    EXPECT_EQ(data.Photometry.HorizontalAngles.size(), 5u);
     EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -96,21 +96,21 @@ TEST_F(MainWindowTest, FolderChangeClearsDiagramAndKeepsOldDescription) {
 TEST_F(MainWindowTest, FitKeepsGlobalPeakWhileDownAndRecomputesWhenReleased) {
     main->SpeedButtonFit->setChecked(false);
     Select(kFivePlanes);
-    const long double fivePlanePeak = GlobalMaxCandela;
+    const long double fivePlanePeak = data.GlobalMaxCandela;
     ASSERT_GT(fivePlanePeak, 0);
 
     main->SpeedButtonFit->setChecked(true);
     Select(kManyPlanes);
-    EXPECT_EQ(GlobalMaxCandela, fivePlanePeak) << "a load in fit mode keeps the old peak";
+    EXPECT_EQ(data.GlobalMaxCandela, fivePlanePeak) << "a load in fit mode keeps the old peak";
 
     QTest::mouseClick(main->SpeedButtonFit, Qt::LeftButton);
     EXPECT_FALSE(main->SpeedButtonFit->isChecked());
-    long double expected = Photometry.Candela[0][0];
-    for (const auto& plane : Photometry.Candela)
+    long double expected = data.Photometry.Candela[0][0];
+    for (const auto& plane : data.Photometry.Candela)
         for (long double v : plane)
             expected = std::max(expected, v);
-    EXPECT_EQ(GlobalMaxCandela, expected);
-    EXPECT_NE(GlobalMaxCandela, fivePlanePeak);
+    EXPECT_EQ(data.GlobalMaxCandela, expected);
+    EXPECT_NE(data.GlobalMaxCandela, fivePlanePeak);
 }
 
 TEST_F(MainWindowTest, OrthogonalToggleRedrawsOnlyAtPlaneZeroWithSeveralPlanes) {
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, UnreadableFileReportsErrorAndClearsSelectorAndDescription
         EXPECT_EQ(TrackBarDegree->value(), 0) << name;
         EXPECT_TRUE(main->Description().isEmpty()) << name;
         EXPECT_FALSE(main->LabelAxial->isVisibleTo(main.get())) << name;
-        EXPECT_TRUE(Photometry.Candela.empty()) << name;
+        EXPECT_TRUE(data.Photometry.Candela.empty()) << name;
     }
     Select("tilt_last.ies");
     EXPECT_EQ(messages.back(), "List index out of bounds (0).");

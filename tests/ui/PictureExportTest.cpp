@@ -48,7 +48,7 @@ TEST_F(PictureExportTest, SavedPicturesReadBackAtTheirSize) {
     EXPECT_EQ(QSvgRenderer(folder.filePath("gonio.SVG")).viewBox(), QRect(0, 0, 500, 400));
     EXPECT_THROW(main->SaveGoniogram(folder.filePath("gonio.ies")), LumetraError);
 
-    SaveDataSheet(folder.filePath("sheet.pdf"), main->Viewer(), render->Controls());
+    SaveDataSheet(folder.filePath("sheet.pdf"), main->Viewer());
     QFile sheet(folder.filePath("sheet.pdf"));
     ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
     EXPECT_TRUE(sheet.read(5) == "%PDF-");
@@ -81,8 +81,9 @@ TEST_F(PictureExportTest, ToolTipReadsThePlaneAndAngleUnderThePointer) {
     Select(kFivePlanes); // quadrant data: plane 0 is its own opposite
     const int side = main->PaintBox1->width();
     const int c = side / 2;
-    const QString c0 = QString("C 0°  γ 0°  %1 cd")
-                           .arg(QString::fromStdString(NumberTextOf(Photometry.Candela[0][0])));
+    const QString c0 =
+        QString("C 0°  γ 0°  %1 cd")
+            .arg(QString::fromStdString(NumberTextOf(data.Photometry.Candela[0][0])));
     EXPECT_EQ(main->GonioToolTip(QPoint(c, c + 20)), c0) << "straight down";
     EXPECT_TRUE(main->GonioToolTip(QPoint(c + 20, c)).startsWith("C 0°  γ 90°  "));
     EXPECT_TRUE(main->GonioToolTip(QPoint(c - 20, c)).startsWith("C 0°  γ 90°  "));

@@ -72,7 +72,8 @@ TEST_F(PlaneWheelTest, OnlyShiftAloneStepsThePlaneWhereverThePointerIs) {
             EXPECT_EQ(TrackBarDegree->value(), 2 + row.step) << row.what << " over " << where;
             EXPECT_EQ(render->RenderCount(), before + std::abs(row.step))
                 << row.what << " over " << where;
-            EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value()) << row.what << " over " << where;
+            EXPECT_EQ(viewer.LastRenderedDegree(), TrackBarDegree->value())
+                << row.what << " over " << where;
         }
     }
 }

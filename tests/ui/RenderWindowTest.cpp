@@ -159,7 +159,7 @@ TEST_F(RenderWindowTest, RenderButtonRendersOnlyWhenPlaneOrFileChanged) {
     TrackBarDegree->setValue(2);
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
     EXPECT_EQ(Renders(), 3);
-    EXPECT_EQ(LastRenderedDegree, 2);
+    EXPECT_EQ(viewer.LastRenderedDegree(), 2);
 
     render->hide();
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
@@ -183,8 +183,8 @@ TEST_F(RenderWindowTest, PlaneSelectorDragRendersOnceAtRelease) {
     ASSERT_GT(TrackBarDegree->value(), 0);
     EXPECT_EQ(rendersDuringDrag, before);
     EXPECT_EQ(Renders(), before + 1);
-    EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value());
-    EXPECT_EQ(LastDrawnDegree, TrackBarDegree->value());
+    EXPECT_EQ(viewer.LastRenderedDegree(), TrackBarDegree->value());
+    EXPECT_EQ(viewer.LastDrawnDegree(), TrackBarDegree->value());
 
     // Holding the arrow key: repeated releases render nothing until the key comes up.
     for (int i = 0; i < 2; ++i) {
@@ -196,7 +196,7 @@ TEST_F(RenderWindowTest, PlaneSelectorDragRendersOnceAtRelease) {
     EXPECT_EQ(Renders(), before + 1);
     QTest::keyRelease(TrackBarDegree, Qt::Key_Right);
     EXPECT_EQ(Renders(), before + 2);
-    EXPECT_EQ(LastRenderedDegree, TrackBarDegree->value());
+    EXPECT_EQ(viewer.LastRenderedDegree(), TrackBarDegree->value());
 
     main->SpeedButtonUpdate->setChecked(false);
     TrackBarDegree->setFocus();

@@ -7,6 +7,7 @@
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
 #include "ui/WindowLinks.h"
+#include "viewer/ViewerModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,10 +34,9 @@ class UiFixture : public ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         for (const char* name : {kOnePlane, kFivePlanes, kManyPlanes})
             ASSERT_TRUE(QFile::copy(SamplePath(name), folder.filePath(name)));
-        ResetProgramData();
         SetMessageBoxHook([this](const QString& text) { messages << text; });
         QDir::setCurrent(folder.path());
-        main = std::make_unique<TMainWindow>();
+        main = std::make_unique<TMainWindow>(viewer);
         render = std::make_unique<TRenderWindow>(main->Viewer());
         LinkWindows(*main, *render);
         main->show();
@@ -47,7 +47,6 @@ class UiFixture : public ::testing::Test {
         render.reset();
         main.reset();
         SetMessageBoxHook({});
-        ResetProgramData();
     }
 
     // Selects the file list's entry of that name, as a click would.
@@ -76,6 +75,8 @@ class UiFixture : public ::testing::Test {
 
     QTemporaryDir folder;
     QStringList messages;
+    ProgramData data;
+    ViewerModel viewer{data};
     std::unique_ptr<TMainWindow> main;
     std::unique_ptr<TRenderWindow> render;
 };

@@ -81,15 +81,8 @@ TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
         const TempFolder folder;
         const fs::path file = folder.path() / "selected.ies";
         fs::copy_file(Sample(kFivePlanes), file, fs::copy_options::overwrite_existing);
-        tIES record;
-        TextLines fileLines, headerLines;
-        bool parseError = false, pending = false;
-        long double peak = 0;
-        int drawn = 0, rendered = 0;
-        std::string renderedFile;
-        LuminaireFacts facts;
-        ViewerModel model({record, fileLines, headerLines, parseError, peak, drawn, rendered,
-                           renderedFile, pending, facts});
+        ProgramData data;
+        ViewerModel model(data);
         model.BeginSelection(file.string());
         ASSERT_TRUE(model.LoadSelection(nullptr));
         ASSERT_FALSE(model.SelectedFileChanged());
@@ -105,7 +98,7 @@ TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
         EXPECT_EQ(found, row.found && !row.throws);
         EXPECT_EQ(model.SelectionMissing(), row.missing);
         EXPECT_FALSE(model.SelectedFileChanged()) << "what was read, or tried, is remembered";
-        EXPECT_EQ(record.Candela.size(), row.planes);
+        EXPECT_EQ(data.Photometry.Candela.size(), row.planes);
         EXPECT_EQ(model.CanRender(), row.planes > 0);
         EXPECT_EQ(model.DrawsCurves(), row.planes > 0);
         EXPECT_EQ(model.Description().empty(), row.planes == 0);

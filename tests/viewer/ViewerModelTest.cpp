@@ -18,25 +18,6 @@ std::string Sample(const char* name) {
 const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
 const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
 
-// The values a model works on, owned by the test.
-struct LocalData {
-    tIES record;
-    TextLines fileLines;
-    TextLines headerLines;
-    bool parseError = false;
-    long double globalMaxCandela = 0;
-    int lastDrawnDegree = 0;
-    int lastRenderedDegree = 0;
-    std::string lastRenderedFile;
-    bool renderPending = false;
-    LuminaireFacts facts;
-    ViewerData Refs() {
-        return {
-            record,          fileLines,          headerLines,      parseError,    globalMaxCandela,
-            lastDrawnDegree, lastRenderedDegree, lastRenderedFile, renderPending, facts};
-    }
-};
-
 class ViewerModelTest : public ::testing::Test {
   protected:
     // Selects and loads a sample, then moves the selector to the position.
@@ -46,8 +27,15 @@ class ViewerModelTest : public ::testing::Test {
         model.MovePlane(position);
     }
 
-    LocalData data;
-    ViewerModel model{data.Refs()};
+    // A render pass of that plane of that file, as the last one.
+    void RenderedLast(const char* file, int plane) {
+        model.BeginSelection(file);
+        model.MovePlane(plane);
+        model.StartRender();
+    }
+
+    ProgramData data;
+    ViewerModel model{data};
 };
 
 TEST_F(ViewerModelTest, RenderButtonIsDisabledOnlyWhileAutomaticUpdateAndRenderWindowShow) {
@@ -80,11 +68,10 @@ TEST_F(ViewerModelTest, RenderDecisionComparesPlaneAndFileWithTheLastRender) {
         {"b.ies", true, 0, 0, "a.ies", RenderAction::Render},
     };
     for (const Row& row : rows) {
+        RenderedLast(row.lastFile, row.lastPlane);
         model.BeginSelection(row.selected);
         model.MovePlane(row.position);
         model.SetRenderWindowVisible(row.shown);
-        data.lastRenderedDegree = row.lastPlane;
-        data.lastRenderedFile = row.lastFile;
         EXPECT_EQ(model.RenderRequest(), row.action) << row.selected << " at " << row.position;
     }
 }
@@ -97,10 +84,11 @@ TEST_F(ViewerModelTest, SelectorReleaseRendersOnlyANewPlaneWithAutomaticUpdateAn
     };
     for (const Row row : {Row{true, true, 3, 0, true}, Row{true, true, 3, 3, false},
                           Row{false, true, 3, 0, false}, Row{true, false, 3, 0, false}}) {
-        Load(kFivePlanes, row.position);
+        Load(kFivePlanes, row.lastPlane);
+        model.StartRender();
+        model.MovePlane(row.position);
         model.SetRenderWindowVisible(row.shown);
         model.SetAutoUpdate(row.automatic);
-        data.lastRenderedDegree = row.lastPlane;
         EXPECT_EQ(model.ReleaseRenders(), row.renders) << row.position << " " << row.lastPlane;
     }
 }
@@ -155,10 +143,10 @@ TEST_F(ViewerModelTest, LoadSetsUpTheSelectorFromThePlaneCount) {
 TEST_F(ViewerModelTest, LoadKeepsTheGlobalPeakWhileFitIsDownAndRenderFollowsAutomaticUpdate) {
     model.SetFit(true);
     Load(kFivePlanes);
-    EXPECT_EQ(data.globalMaxCandela, 0) << "fit down: the peak is kept";
+    EXPECT_EQ(model.GlobalMaxCandela(), 0) << "fit down: the peak is kept";
     model.SetFit(false);
     EXPECT_TRUE(model.FitChanged());
-    EXPECT_GT(data.globalMaxCandela, 0) << "fit released: the peak is found";
+    EXPECT_GT(model.GlobalMaxCandela(), 0) << "fit released: the peak is found";
     EXPECT_FALSE(model.AutoRenderDue(true));
     model.SetRenderWindowVisible(true);
     EXPECT_FALSE(model.AutoRenderDue(true));
@@ -192,16 +180,19 @@ TEST_F(ViewerModelTest, PlaneMovesRedrawOnlyForANewPlaneAndOrthoOnlyAtPlaneZero)
 
 TEST_F(ViewerModelTest, RenderPassRecordsPlaneAndFileAndTakesATenthOfTheBrightness) {
     Load(kFivePlanes, 2);
-    data.renderPending = true;
+    model.SetBrightness(40);
+    model.SetZoom(9000);
+    model.SetRadiosity(true);
+    EXPECT_TRUE(model.RenderPending()) << "a bar moved";
     ASSERT_TRUE(model.CanRender());
-    const RenderSettings settings = model.StartRender({40, 9000, true});
+    const RenderSettings settings = model.StartRender();
     EXPECT_EQ(settings.plane, 2);
     EXPECT_EQ(settings.brightness, 4.0L);
     EXPECT_EQ(settings.zoom, 9000);
     EXPECT_EQ(settings.radiosity, 1);
-    EXPECT_EQ(data.lastRenderedDegree, 2);
-    EXPECT_EQ(data.lastRenderedFile, Sample(kFivePlanes));
-    EXPECT_FALSE(data.renderPending);
+    EXPECT_EQ(model.LastRenderedDegree(), 2);
+    EXPECT_EQ(model.LastRenderedFile(), Sample(kFivePlanes));
+    EXPECT_FALSE(model.RenderPending());
     model.MovePlane(5);
     EXPECT_FALSE(model.CanRender()) << "no such plane";
 }

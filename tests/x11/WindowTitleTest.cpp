@@ -92,8 +92,10 @@ TEST(WindowTitle, RenderWindowReadsRenderAndTheOthersLumetra) {
     static char* args[] = {name, nullptr};
     static int count = 1;
     LumetraApplication app(count, args);
-    TMainWindow main;
-    TRenderWindow render(main.Viewer());
+    ProgramData data;
+    ViewerModel viewer(data);
+    TMainWindow main(viewer);
+    TRenderWindow render(viewer);
     main.show();
     render.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main) && QTest::qWaitForWindowExposed(&render));

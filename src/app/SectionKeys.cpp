@@ -1,0 +1,32 @@
+#include "SectionKeys.h"
+
+#include "IntegerText.h"
+
+namespace lumetra {
+
+QString SectionReader::Text(const QString& key, const QString& defaultText) {
+    QString text = file_.ReadString(section_, key, defaultText);
+    ++keysRead_;
+    return text;
+}
+
+int SectionReader::Integer(const QString& key, int defaultValue) {
+    const int value =
+        IntegerFromText(file_.ReadString(section_, key, QString::number(defaultValue)));
+    ++keysRead_;
+    return value;
+}
+
+std::optional<int> SectionReader::OptionalInteger(const QString& key) {
+    const std::optional<QString> text = file_.ReadOptional(section_, key);
+    const std::optional<int> value =
+        text ? std::optional<int>(IntegerFromText(*text)) : std::nullopt;
+    ++keysRead_;
+    return value;
+}
+
+bool SectionReader::Flag(const QString& key, bool defaultDown) {
+    return (Integer(key, defaultDown ? 1 : 0) & 0xFF) != 0;
+}
+
+} // namespace lumetra

@@ -1,0 +1,44 @@
+#pragma once
+// One section of the settings file, key by key: text, integers (IntegerFromText's forms on
+// reading, plain decimal on writing) and flags (1 or 0; on reading only the lowest 8 bits count).
+
+#include "IniFile.h"
+
+#include <QString>
+#include <optional>
+#include <utility>
+
+namespace lumetra {
+
+// Reads keys of one section, counting those read; a faulty value throws LumetraError.
+class SectionReader {
+  public:
+    SectionReader(const IniFile& file, QString section)
+        : file_(file), section_(std::move(section)) {}
+    QString Text(const QString& key, const QString& defaultText);
+    int Integer(const QString& key, int defaultValue);
+    // None when the key is missing.
+    std::optional<int> OptionalInteger(const QString& key);
+    bool Flag(const QString& key, bool defaultDown);
+    int KeysRead() const { return keysRead_; }
+
+  private:
+    const IniFile& file_;
+    QString section_;
+    int keysRead_ = 0;
+};
+
+// Writes keys of one section; each write replaces the file.
+class SectionWriter {
+  public:
+    SectionWriter(IniFile& file, QString section) : file_(file), section_(std::move(section)) {}
+    void Text(const QString& key, const QString& text) { file_.WriteString(section_, key, text); }
+    void Integer(const QString& key, int value) { Text(key, QString::number(value)); }
+    void Flag(const QString& key, bool down) { Text(key, down ? "1" : "0"); }
+
+  private:
+    IniFile& file_;
+    QString section_;
+};
+
+} // namespace lumetra

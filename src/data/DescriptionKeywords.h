@@ -1,0 +1,34 @@
+#pragma once
+// The six header keywords of the viewer's description, in its order, each with the caption its
+// line starts with: the description, the check's advice about keywords and the header that a
+// EULUMDAT file is given all follow this one list.
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace lumetra {
+
+struct DescriptionLine {
+    std::string_view caption;
+    std::string_view keyword; // in brackets, as the header writes it
+};
+
+inline constexpr std::array<DescriptionLine, 6> kDescriptionLines{{
+    {"Test: ", "[TEST]"},
+    {"Manufacturer: ", "[MANUFAC]"},
+    {"", "[LUMINAIRE]"},
+    {"Luminaire catalog: ", "[LUMCAT]"},
+    {"Lamp:", "[LAMP]"},
+    {"Lamp catalog: ", "[LAMPCAT]"},
+}};
+
+// Whether a keyword, without brackets and in capitals, is one the description shows.
+inline bool IsDescriptionKeyword(std::string_view bare) {
+    return std::any_of(kDescriptionLines.begin(), kDescriptionLines.end(),
+                       [bare](const DescriptionLine& line) {
+                           return line.keyword.substr(1, line.keyword.size() - 2) == bare;
+                       });
+}
+
+} // namespace lumetra
