@@ -10,6 +10,9 @@
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
+#include "compliance/BugRating.h"
+#include "compliance/ComplianceJson.h"
+#include "compliance/LuminanceTable.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -62,6 +65,13 @@ std::string OneLine(const std::string& message) {
     return line;
 }
 
+void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow& row) {
+    const compliance::BugRating rating = compliance::RateBug(record, facts);
+    row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
+    row.maxLuminance65 =
+        compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts), kCatalogueLuminanceGamma);
+}
+
 // Why the figures of a file the reader flagged are no results, on one line.
 std::string NotSignificant(const std::string& path, const std::string& message) {
     FileReader reader;
@@ -103,11 +113,11 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     if (!summary::HasPhotometricData(record))
         return Failed(std::move(row), Text(TextId::NoPhotometricData));
     row.summary = summary::Summarize(record, facts);
+    AddCompliance(record, facts, row);
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = OneLine(message);
     if (request.withJson)
-        row.summaryJson = compliance::FullSummaryJson(record, facts, row.summary,
-                                                      compliance::ComplianceOf(record, facts));
+        row.summaryJson = compliance::SummaryJson(record, facts, row.summary);
     return row;
 }
 

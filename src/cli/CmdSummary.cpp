@@ -1,10 +1,11 @@
-// lumetra-cli summary: the photometric summary of a file, as text or as one JSON object.
+// lumetra-cli summary: the photometric summary of a file with its compliance figures, as text or
+// as one JSON object.
 
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "compliance/Compliance.h"
+#include "compliance/ComplianceJson.h"
 #include "compliance/ComplianceText.h"
-#include "compliance/FullSummaryJson.h"
 #include "properties/SummaryRows.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryJson.h"
@@ -67,8 +68,7 @@ int RunSummary(const QStringList& arguments) {
         compliance::ComplianceOf(file->record, file->facts);
     // The same object as every catalogue row and compared summary carry.
     if (parsed.options->json)
-        std::cout << compliance::FullSummaryJson(file->record, file->facts, s, figures).dump()
-                  << '\n';
+        std::cout << compliance::SummaryJson(file->record, file->facts, s).dump() << '\n';
     else
         PrintText(s, figures, file->facts);
     return 0;

@@ -29,6 +29,7 @@ int RunCatalogue(const QStringList& arguments);
 int RunDiagram(const QStringList& arguments);
 int RunIlluminance(const QStringList& arguments);
 int RunBug(const QStringList& arguments);
+int RunConvert(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);

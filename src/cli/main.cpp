@@ -144,6 +144,21 @@ const char* const kHelp =
     "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
     "      the light (polar). --step: degrees between angle labels (default 30).\n"
     "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+
+    "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
+    "      Compares two to four files with the first one: the photometric summary of\n"
+    "      each side by side with the difference to the first file, absolute and in\n"
+    "      per cent, marked beyond 5 % (2 degrees for angles); then where each file's\n"
+    "      intensities differ most from the first one's (value, C, gamma; H and V for\n"
+    "      types A and B), at the stored angles when the files share them, otherwise\n"
+    "      on the union of their angles through the summary's interpolation.\n"
+    "      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the\n"
+    "      luminaire's flux for absolute photometry). --json prints one JSON object:\n"
+    "      Files, Summaries (each as summary --json prints it), Differences (per\n"
+    "      further file: File, Figures with Absolute, Percent and BeyondTolerance,\n"
+    "      LargestIntensityDifference) and LargestIntensityDifference over all files\n"
+    "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
+    "      the types differ. A file that fails to load or holds no data exits 1.\n"
     "\n"
     "  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]\n"
     "              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]\n"
@@ -158,6 +173,23 @@ const char* const kHelp =
     "      the grid as CSV. Type A and B files are refused: the calculation needs type\n"
     "      C photometry (with --json the object holds null values). Exit status: 0\n"
     "      when done, 1 on an error, 2 for a usage error.\n"
+    "\n"
+    "  convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
+    "  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]\n"
+    "      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for\n"
+    "      LM-63-2019) or EULUMDAT, by OUT's extension in any letter case. A FOLDER\n"
+    "      is converted with its subfolders into OUTFOLDER, keeping the relative paths\n"
+    "      (--jobs N files at once, default every core), with a progress line on a\n"
+    "      terminal and a summary \"N written, M failed: reasons\" at the end.\n"
+    "      --lumens L scales the intensities so that the stated lamp flux is L (for\n"
+    "      absolute photometry, so that the computed flux is L); --multiply K\n"
+    "      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes\n"
+    "      C + angle). --lenient reads tabs in the numbers as blanks, so that a file\n"
+    "      the viewer reads as zeros is written out clean. Files are written whole\n"
+    "      or not at all; an existing output is replaced only with --force, the\n"
+    "      input never. What the target format cannot hold is said as a note.\n"
+    "      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage\n"
+    "      error.\n"
     "\n"
     "  --help\n"
     "      Shows this text.\n"
@@ -202,6 +234,7 @@ const Subcommand kSubcommands[] = {
     {"diagram", lumetra::cli::RunDiagram},
     {"illuminance", lumetra::cli::RunIlluminance},
     {"bug", lumetra::cli::RunBug},
+    {"convert", lumetra::cli::RunConvert},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "WindowLinks.h"
 
+#include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "Properties.h"
 #include "Uies.h"
@@ -27,6 +28,13 @@ void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
+}
+
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
+    ConnectGuarded(&main, &TMainWindow::diagramsWanted, &diagrams, &TDiagramsWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
+                   &TDiagramsWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

@@ -2,7 +2,7 @@
 
 #include "catalogue/CatalogueScan.h"
 #include "eulumdat/PhotometryFile.h"
-#include "summary/SummaryJson.h"
+#include "compliance/ComplianceJson.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -32,7 +32,7 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
     }
     if (!summary::HasPhotometricData(record))
         return std::nullopt;
-    return summary::SummaryJson(record, facts, summary::Summarize(record, facts));
+    return compliance::SummaryJson(record, facts, summary::Summarize(record, facts));
 }
 
 // Every sample: a row that loads carries exactly the summary of the file, and its status says
