@@ -23,6 +23,32 @@ std::optional<int> IntNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+std::optional<unsigned> JobsNumber(const QString& text) {
+    const auto jobs = WholeNumber(text);
+    if (!jobs || *jobs < 1 || *jobs > kMostJobs)
+        return std::nullopt;
+    return static_cast<unsigned>(*jobs);
+}
+
+QString JobsError(const QString& text) {
+    return QString("--jobs takes a whole number from 1 to %1: %2").arg(kMostJobs).arg(text);
+}
+
+void AddJobsOption(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption(kJobsOption, "Files worked on at once.", "n"));
+}
+
+std::optional<QString> ParseJobs(const QCommandLineParser& parser, unsigned& jobs) {
+    if (!parser.isSet(kJobsOption))
+        return std::nullopt;
+    const QString text = parser.value(kJobsOption);
+    const auto number = JobsNumber(text);
+    if (!number)
+        return JobsError(text);
+    jobs = *number;
+    return std::nullopt;
+}
+
 namespace {
 
 // "-o OUT.png or -o OUT.svg" and ".png or .svg" from {"png", "svg"}.
@@ -191,7 +217,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption("rotate", "Turn of the C-planes.", "degrees"));
     parser.addOption(QCommandLineOption("force", "Replace existing output files."));
     parser.addOption(QCommandLineOption("lenient", "Read tabs as blanks."));
-    parser.addOption(QCommandLineOption("jobs", "Files converted at once.", "n"));
+    AddJobsOption(parser);
 }
 
 // The numeric options; returns what is wrong.
@@ -211,13 +237,7 @@ std::optional<QString> ReadConvertNumbers(const QCommandLineParser& parser,
             return "--rotate takes 90, 180 or 270: " + parser.value("rotate");
         options.rotate = *degrees;
     }
-    if (parser.isSet("jobs")) {
-        const auto jobs = IntNumber(parser.value("jobs"));
-        if (!jobs || *jobs < 1 || *jobs > 256)
-            return "--jobs takes a number from 1 to 256: " + parser.value("jobs");
-        options.jobs = static_cast<unsigned>(*jobs);
-    }
-    return std::nullopt;
+    return ParseJobs(parser, options.jobs);
 }
 
 std::optional<QString> ReadConvertChoices(const QCommandLineParser& parser,
