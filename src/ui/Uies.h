@@ -84,6 +84,7 @@ class TMainWindow : public QWidget {
     QAction* ActionDiagrams;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
+    QAction* ActionSavePhotometry; // the goniogram's and the description's menus
 
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
