@@ -1,7 +1,6 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
-#include "compliance/FullSummaryJson.h"
 #include "data/Errors.h"
 #include "data/FileReading.h"
 #include "data/IesReader.h"
