@@ -129,41 +129,43 @@ Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
     const auto count = static_cast<std::size_t>(options.inputs.size());
     if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
         return {std::nullopt, kCompareUsage};
-    Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
-        QCommandLineParser parser;
-        parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
-        parser.addOption(QCommandLineOption("json", "Print JSON."));
-        if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
-            return Refused<BugOptions>(parser.errorText(), kBugUsage);
-        if (parser.positionalArguments().size() != 1)
-            return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
-        BugOptions options{parser.positionalArguments().front(), std::nullopt,
-                           parser.isSet("json")};
-        if (parser.isSet("front")) {
-            options.front = Degrees(parser.value("front"));
-            if (!options.front)
-                return Refused<BugOptions>(
-                    "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
-        }
-        return {options, {}};
-    }
+    return {options, {}};
+}
 
-    Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
-        QCommandLineParser parser;
-        parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
-        parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
-        SheetOptions options;
-        if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
-                                                       options.input, options.output))
-            return Refused<SheetOptions>(*error, kSheetUsage);
-        if (const auto error = ParseEncoding(parser, options.encoding))
-            return Refused<SheetOptions>(*error, kSheetUsage);
-        const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
-        if (!choice.target)
-            return Refused<SheetOptions>(choice.error, kSheetUsage);
-        options.output = choice.target->fileName;
-        return {options, {}};
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
+    parser.addOption(QCommandLineOption("json", "Print JSON."));
+    if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
+        return Refused<BugOptions>(parser.errorText(), kBugUsage);
+    if (parser.positionalArguments().size() != 1)
+        return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
+    BugOptions options{parser.positionalArguments().front(), std::nullopt, parser.isSet("json")};
+    if (parser.isSet("front")) {
+        options.front = Degrees(parser.value("front"));
+        if (!options.front)
+            return Refused<BugOptions>(
+                "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
     }
+    return {options, {}};
+}
+
+Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
+    parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
+    SheetOptions options;
+    if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
+                                                   options.input, options.output))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    if (const auto error = ParseEncoding(parser, options.encoding))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
+    if (!choice.target)
+        return Refused<SheetOptions>(choice.error, kSheetUsage);
+    options.output = choice.target->fileName;
+    return {options, {}};
+}
 
 namespace {
 

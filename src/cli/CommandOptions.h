@@ -94,6 +94,23 @@ struct SheetOptions {
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
 
+// convert IN -o OUT | convert FOLDER -o OUTFOLDER --to ies|ldt, with [--ies-version 2002|2019]
+// [--lumens L] [--multiply K] [--rotate 90|180|270] [--force] [--lenient] [--jobs N]. Whether IN
+// is a folder is settled when the command runs; here only the arguments are read.
+struct ConvertOptions {
+    QString input;
+    QString output;
+    QString to; // "ies", "ldt" or empty
+    bool iesVersion2019 = false;
+    std::optional<double> lumens;
+    double multiply = 1;
+    int rotate = 0;
+    bool force = false;
+    bool lenient = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments);
+
 // compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
 struct CompareOptions {
     QStringList inputs;
@@ -118,16 +135,21 @@ struct DiagramCommandOptions {
     ExportTarget output;
     QSize size{1000, 800};
     diagrams::DiagramRequest request;
-    Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
+};
+Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 
-    // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
-    // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
-    std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
-    // illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
-    // metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
-    struct IlluminanceCliOptions {
-        QString output; // empty: no file
-        illuminance::IlluminanceRequest request;
-        Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
+// "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
+// vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
+std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
 
-    } // namespace lumetra::cli
+// illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
+// metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
+struct IlluminanceCliOptions {
+    QString input;
+    QString output; // empty: no file
+    illuminance::IlluminanceRequest request;
+    bool json = false;
+};
+Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
+
+} // namespace lumetra::cli
