@@ -1,5 +1,6 @@
 #include "WindowLinks.h"
 
+#include "CatalogueWindow.h"
 #include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "Properties.h"
@@ -35,6 +36,11 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
                    &TDiagramsWindow::FileLoadFailed);
+}
+
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
+    ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
+    ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
 }
 
 } // namespace lumetra

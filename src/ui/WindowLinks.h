@@ -18,4 +18,9 @@ void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
 class TDiagramsWindow;
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
 
+// The Catalogue window opens over the main window's folder when it asks; a row selected there
+// selects (and so loads) that file in the main window.
+class CatalogueWindow;
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue);
+
 } // namespace lumetra
