@@ -82,6 +82,8 @@ class TMainWindow : public QWidget {
     QAction* ActionProperties;
     // "Diagrams..." (Ctrl+D) in the same menus: the Diagrams window.
     QAction* ActionDiagrams;
+    // "Illuminance..." (Ctrl+L) in the same menus: the Illuminance window.
+    QAction* ActionIlluminance;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
 
@@ -167,6 +169,8 @@ class TMainWindow : public QWidget {
     void propertiesWanted();
     // The user asked for the Diagrams window.
     void diagramsWanted();
+    // The user asked for the Illuminance window.
+    void illuminanceWanted();
     // What the main window asks of the render window: a pass of the selected plane, showing it
     // (which renders), bringing it to the front, and dropping the picture of a file no longer
     // loaded.
@@ -205,6 +209,7 @@ class TMainWindow : public QWidget {
     void BuildGonioMenu();
     void BuildPropertiesAccess();
     void BuildDiagramsAccess();
+    void BuildIlluminanceAccess();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.

@@ -18,4 +18,10 @@ void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
 class TDiagramsWindow;
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
 
+// The Illuminance window opens when the main window asks and follows its loads, reading the
+// loaded record from the viewer model when it shows.
+class TIlluminanceWindow;
+class ViewerModel;
+void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance, const ViewerModel& viewer);
+
 } // namespace lumetra
