@@ -1,15 +1,15 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
+#include "compliance/BugRating.h"
+#include "compliance/FullSummaryJson.h"
+#include "compliance/LuminanceTable.h"
 #include "data/Errors.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
 #include "properties/SummaryRows.h"
-#include "compliance/BugRating.h"
-#include "compliance/ComplianceJson.h"
-#include "compliance/LuminanceTable.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -65,8 +65,8 @@ std::string OneLine(const std::string& message) {
 void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow& row) {
     const compliance::BugRating rating = compliance::RateBug(record, facts);
     row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
-    row.maxLuminance65 =
-        compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts), kCatalogueLuminanceGamma);
+    row.maxLuminance65 = compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts),
+                                                kCatalogueLuminanceGamma);
 }
 
 } // namespace
@@ -98,7 +98,8 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = OneLine(message);
     if (request.withJson)
-        row.summaryJson = compliance::SummaryJson(record, facts, row.summary);
+        row.summaryJson = compliance::FullSummaryJson(record, facts, row.summary,
+                                                      compliance::ComplianceOf(record, facts));
     return row;
 }
 

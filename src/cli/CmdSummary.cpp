@@ -1,11 +1,10 @@
-// lumetra-cli summary: the photometric summary of a file with its compliance figures, as text or
-// as one JSON object.
+// lumetra-cli summary: the photometric summary of a file, as text or as one JSON object.
 
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "compliance/Compliance.h"
-#include "compliance/ComplianceJson.h"
 #include "compliance/ComplianceText.h"
+#include "compliance/FullSummaryJson.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
 
@@ -41,10 +40,11 @@ int RunSummary(const QStringList& arguments) {
     if (!summary::HasPhotometricData(record))
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(record, facts);
+    const compliance::ComplianceFigures figures = compliance::ComplianceOf(record, facts);
     if (parsed.options->json)
-        std::cout << compliance::SummaryJson(record, facts, s).dump() << '\n';
+        std::cout << compliance::FullSummaryJson(record, facts, s, figures).dump() << '\n';
     else
-        PrintText(s, compliance::ComplianceOf(record, facts), facts);
+        PrintText(s, figures, facts);
     return 0;
 }
 

@@ -4,8 +4,8 @@
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace lumetra::cli {
@@ -51,17 +51,6 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
 constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
-constexpr const char* kBugUsage = "Usage: lumetra-cli bug FILE [--front DEG] [--json]";
-
-// A finite number of degrees, "." as the decimal point whatever the locale.
-std::optional<long double> Degrees(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 constexpr const char* kCompareUsage =
     "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
 
@@ -87,6 +76,17 @@ bool TakeUnit(QStringList& arguments, compare::IntensityUnit& unit) {
     return true;
 }
 
+constexpr const char* kBugUsage = "Usage: lumetra-cli bug FILE [--front DEG] [--json]";
+
+// A finite number of degrees, "." as the decimal point whatever the locale.
+std::optional<long double> Degrees(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
@@ -108,6 +108,20 @@ Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     return {SummaryOptions{files.front(), json}, {}};
 }
 
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
+    CompareOptions options;
+    options.inputs = arguments;
+    options.json = options.inputs.removeAll("--json") > 0;
+    if (!TakeUnit(options.inputs, options.unit))
+        return {std::nullopt, QString("The unit must be cd or cdklm.\n") + kCompareUsage};
+    const bool optionLeft = std::any_of(options.inputs.begin(), options.inputs.end(),
+                                        [](const QString& a) { return a.startsWith("-"); });
+    const auto count = static_cast<std::size_t>(options.inputs.size());
+    if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
+        return {std::nullopt, kCompareUsage};
+    return {options, {}};
+}
+
 Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
@@ -123,20 +137,6 @@ Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
             return Refused<BugOptions>(
                 "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
     }
-    return {options, {}};
-}
-
-Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
-    CompareOptions options;
-    options.inputs = arguments;
-    options.json = options.inputs.removeAll("--json") > 0;
-    if (!TakeUnit(options.inputs, options.unit))
-        return {std::nullopt, QString("The unit must be cd or cdklm.\n") + kCompareUsage};
-    const bool optionLeft = std::any_of(options.inputs.begin(), options.inputs.end(),
-                                        [](const QString& a) { return a.startsWith("-"); });
-    const auto count = static_cast<std::size_t>(options.inputs.size());
-    if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
-        return {std::nullopt, kCompareUsage};
     return {options, {}};
 }
 

@@ -4,11 +4,10 @@
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
 #include "compare/IntensityUnit.h"
-#include "render/RenderBars.h"
 #include "diagrams/Diagram.h"
-#include "surface/ExportRules.h"
 #include "illuminance/IlluminanceRequest.h"
-#include "viewer/RenderBars.h"
+#include "render/RenderBars.h"
+#include "surface/ExportRules.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -96,6 +95,7 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+
 // catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
 struct CatalogueOptions {
     enum class Format { Tsv, Csv, Json };
@@ -106,6 +106,7 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
 // diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
 // [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
 struct DiagramCommandOptions {
@@ -113,16 +114,21 @@ struct DiagramCommandOptions {
     ExportTarget output;
     QSize size{1000, 800};
     diagrams::DiagramRequest request;
+};
 Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 
 // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
 // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
 std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
+
 // illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
 // metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
 struct IlluminanceCliOptions {
+    QString input;
     QString output; // empty: no file
     illuminance::IlluminanceRequest request;
+    bool json = false;
+};
 Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -151,7 +151,10 @@ const char* const kHelp =
     "      when done, 1 on an error, 2 for a usage error.\n"
     "\n"
     "  --help\n"
-    "      Shows this text.\n";
+    "      Shows this text.\n"
+    "\n"
+    "  --version\n"
+    "      Shows the version of lumetra-cli.\n";
 
 } // namespace
 
@@ -201,6 +204,10 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
         std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;
+    }
+    if (arguments.front() == "--version") {
+        std::puts("lumetra-cli " LUMETRA_VERSION);
+        return 0;
     }
     const QString command = arguments.takeFirst();
     for (const Subcommand& subcommand : kSubcommands)

@@ -1,8 +1,9 @@
 #include "catalogue/CatalogueRow.h"
 
 #include "catalogue/CatalogueScan.h"
+#include "compliance/Compliance.h"
+#include "compliance/FullSummaryJson.h"
 #include "eulumdat/PhotometryFile.h"
-#include "compliance/ComplianceJson.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -30,7 +31,8 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
     }
     if (!summary::HasPhotometricData(record))
         return std::nullopt;
-    return compliance::SummaryJson(record, facts, summary::Summarize(record, facts));
+    return compliance::FullSummaryJson(record, facts, summary::Summarize(record, facts),
+                                       compliance::ComplianceOf(record, facts));
 }
 
 // Every sample: a row that loads carries exactly the summary of the file, and its status says
