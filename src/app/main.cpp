@@ -5,6 +5,7 @@
 #include "SettingsFile.h"
 #include "data/ProgramData.h"
 #include "ui/MessageBox.h"
+#include "ui/DiagramsWindow.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
+    lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
+    lumetra::LinkDiagrams(mainWindow, diagrams);
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();

@@ -5,6 +5,7 @@
 #include "data/GlobalMax.h"
 #include "data/TextEncoding.h"
 #include "gonio/GoniogramView.h"
+#include "properties/SummaryRows.h"
 #include "render/LightPattern.h"
 #include "summary/PhotometricSummary.h"
 
@@ -59,7 +60,8 @@ void AddLightPattern(const tIES& record, const RenderControls& controls, DataShe
 
 DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
                                const tIES& record, const LuminaireFacts& facts,
-                               const RenderControls& controls) {
+                               const RenderControls& controls,
+                               const properties::NumberFormat& format) {
     DataSheetContent sheet;
     sheet.title = QFileInfo(fileName).fileName();
     sheet.description = DescriptionLines(description);
@@ -68,8 +70,16 @@ DataSheetContent MakeDataSheet(const QString& fileName, const std::string& descr
     sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
     AddLightPattern(record, controls, sheet);
     if (summary::HasPhotometricData(record))
-        sheet.summary = summary::SummaryLines(summary::Summarize(record, facts));
+        sheet.summary = properties::SummaryFigureRows(summary::Summarize(record, facts), format);
     return sheet;
+}
+
+void MarkNotSignificant(DataSheetContent& sheet, const std::vector<std::string>& verdictLines) {
+    if (verdictLines.empty())
+        return;
+    sheet.summary.clear();
+    for (const std::string& line : verdictLines)
+        sheet.notSignificant << QString::fromStdString(ToUtf8(line));
 }
 
 QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system) {

@@ -2,7 +2,9 @@
 
 #include "GuardedConnect.h"
 #include "IntensityTableModel.h"
+#include "KeepOnScreen.h"
 #include "LineNumberedText.h"
+#include "TableCopy.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
 #include "properties/IntensityTable.h"
@@ -46,6 +48,7 @@ void TPropertiesWindow::ConnectHandlers() {
                    &TPropertiesWindow::SaveIntensitiesAs);
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &TPropertiesWindow::KeywordClicked);
+    InstallTableCopy(*TableSummary);
     connect(Tabs, &QTabWidget::currentChanged, this,
             [this](int index) { rules_.ChooseTab(index); });
 }
@@ -56,6 +59,7 @@ void TPropertiesWindow::Open() {
         // A faulty value is reported and ends the reading; the window opens all the same.
         Guarded(this, [this] { ApplySettings(settings_->ReadProperties()); });
     }
+    KeepOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -3,6 +3,7 @@
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
+#include "SummaryFacts.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
@@ -116,10 +117,7 @@ void TPropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
     if (rules_.Failed())
         return;
-    const TextLines header = DecodeReadableLines(viewer_.HeaderLines()).lines;
-    const std::string separator = DecimalSeparator();
-    for (const auto& [caption, value] : properties::SummaryRows(
-             rules_.FileBytes(), viewer_.Record(), viewer_.Facts(), header, separator))
+    for (const auto& [caption, value] : SummaryTabRows(viewer_, rules_.FileBytes()))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
 }

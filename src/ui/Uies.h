@@ -80,6 +80,8 @@ class TMainWindow : public QWidget {
     QAction* ActionCopyGoniogram;
     // "Properties..." in the goniogram's menu and in the description's menu.
     QAction* ActionProperties;
+    // "Diagrams..." (Ctrl+D) in the same menus: the Diagrams window.
+    QAction* ActionDiagrams;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
 
@@ -163,6 +165,8 @@ class TMainWindow : public QWidget {
     void fileLoadFailed(const QString& fileName);
     // The user asked for the properties window.
     void propertiesWanted();
+    // The user asked for the Diagrams window.
+    void diagramsWanted();
     // What the main window asks of the render window: a pass of the selected plane, showing it
     // (which renders), bringing it to the front, and dropping the picture of a file no longer
     // loaded.
@@ -200,6 +204,7 @@ class TMainWindow : public QWidget {
     GonioView CurrentView() const;
     void BuildGonioMenu();
     void BuildPropertiesAccess();
+    void BuildDiagramsAccess();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.

@@ -1,5 +1,6 @@
 #include "WindowLinks.h"
 
+#include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "Properties.h"
 #include "Uies.h"
@@ -21,10 +22,19 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    // Above the main window, as the render window is; still a window of its own.
+    properties.setParent(&main, properties.windowFlags() | Qt::Window);
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
+}
+
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
+    ConnectGuarded(&main, &TMainWindow::diagramsWanted, &diagrams, &TDiagramsWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
+                   &TDiagramsWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

@@ -14,4 +14,8 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render);
 class TPropertiesWindow;
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
 
+// The Diagrams window opens when the main window asks and follows its loads.
+class TDiagramsWindow;
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
+
 } // namespace lumetra
