@@ -2,7 +2,7 @@
 
 #include "catalogue/CatalogueScan.h"
 #include "compliance/Compliance.h"
-#include "compliance/FullSummaryJson.h"
+#include "compliance/ComplianceJson.h"
 #include "eulumdat/PhotometryFile.h"
 #include "support/TempFolder.h"
 
@@ -33,8 +33,7 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
     }
     if (!summary::HasPhotometricData(record))
         return std::nullopt;
-    return compliance::FullSummaryJson(record, facts, summary::Summarize(record, facts),
-                                       compliance::ComplianceOf(record, facts));
+    return compliance::SummaryJson(record, facts, summary::Summarize(record, facts));
 }
 
 // Every sample: a row that loads carries exactly the summary of the file, and its status says
