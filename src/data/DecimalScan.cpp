@@ -1,8 +1,6 @@
 #include "DecimalScan.h"
 
-#include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace lumetra {
 
@@ -68,36 +66,9 @@ Significand ReadLongSignificand(const char* intBegin, const char* intEnd, const 
     return s;
 }
 
-// The eight bytes at p as one integer, the first byte lowest.
-static_assert(std::endian::native == std::endian::little, "eight digits are read as one word");
-std::uint64_t EightBytes(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
-// True when all eight bytes of the word are ASCII digits: each byte's high nibble is 3, and
-// adding 6 to a digit's low nibble does not carry into it.
-bool AllDigits(std::uint64_t word) {
-    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0u;
-    return ((word & kHighNibbles) | (((word + 0x0606060606060606u) & kHighNibbles) >> 4)) ==
-           0x3333333333333333u;
-}
-
-// The value of eight ASCII digits, the first byte the most significant: pairs, then fours, then
-// all eight combined by three multiplications instead of eight.
-std::uint64_t EightDigitsValue(std::uint64_t word) {
-    word = ((word & 0x0F0F0F0F0F0F0F0Fu) * 2561) >> 8;
-    word = ((word & 0x00FF00FF00FF00FFu) * 6553601) >> 16;
-    return ((word & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;
-}
-
 // Takes digits from p into digits (wrapping harmlessly when there are more than nineteen);
-// returns where they end. Long runs of digits, common in the fractions of measured values, go
-// eight at a time.
+// returns where they end.
 const char* AccumulateDigits(const char* p, const char* end, std::uint64_t& digits) {
-    for (; end - p >= 8 && AllDigits(EightBytes(p)); p += 8)
-        digits = digits * 100'000'000u + EightDigitsValue(EightBytes(p));
     for (; p != end && IsDigit(*p); ++p)
         digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     return p;
