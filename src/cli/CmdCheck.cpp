@@ -84,7 +84,7 @@ bool TakeOption(const QStringList& arguments, qsizetype& i, CheckOptions& option
 
 } // namespace
 
-// Options come before the paths; "--" ends them, for a path that starts with a dash.
+// Options may stand among the paths; "--" ends them, for a path that starts with a dash.
 Parsed<CheckOptions> ParseCheckArguments(const QStringList& arguments) {
     CheckOptions options;
     QString error;
@@ -182,6 +182,7 @@ CheckTotals CheckFiles(const CheckOptions& options, CheckPaths& paths,
         }
         progress.Show(i + 1, count);
     };
+    progress.Show(0, count);
     batch::RunOrdered(count, work, consume, batch::JobOptions{options.jobs, 0, nullptr});
     return totals;
 }

@@ -158,11 +158,12 @@ TEST(CommandOptions, CheckTakesOptionsBeforeThePathsUntilADoubleDash) {
         {{"--", "--json"}, true, false, false, {"--json"}},
         {{"--jobs", "3", "a"}, true, false, false, {"a"}, 3},
         {{"--jobs=256", "--json", "a"}, true, true, false, {"a"}, 256},
-        {{"a", "--jobs", "2"}, true, false, false, {"a", "--jobs", "2"}},
+        {{"a", "--jobs", "2"}, true, false, false, {"a"}, 2},
         {{"--jobs", "0", "a"}, false, false, false, {}},
         {{"--jobs=257", "a"}, false, false, false, {}},
         {{"--jobs", "two", "a"}, false, false, false, {}},
-        {{"a", "--jobs"}, true, false, false, {"a", "--jobs"}},
+        {{"a", "--jobs"}, false, false, false, {}},
+        {{"--", "--jobs", "2"}, true, false, false, {"--jobs", "2"}},
         {{"--jobs"}, false, false, false, {}},
     };
     for (const Row& row : rows) {
