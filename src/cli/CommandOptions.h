@@ -118,6 +118,7 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+
 // catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
 struct CatalogueOptions {
     enum class Format { Tsv, Csv, Json };
@@ -128,6 +129,7 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
 // diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
 // [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
 struct DiagramCommandOptions {
