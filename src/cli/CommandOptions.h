@@ -154,5 +154,4 @@ struct IlluminanceCliOptions {
 };
 Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
-
 } // namespace lumetra::cli
