@@ -6,6 +6,7 @@
 #include "data/ProgramData.h"
 #include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
+#include "ui/IlluminanceWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
@@ -36,6 +37,8 @@ int main(int argc, char* argv[]) {
     lumetra::LinkDiagrams(mainWindow, diagrams);
     lumetra::CatalogueWindow catalogue;
     lumetra::LinkCatalogue(mainWindow, catalogue);
+    lumetra::TIlluminanceWindow illuminance;
+    lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();

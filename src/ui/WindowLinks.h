@@ -22,5 +22,10 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
 // selects (and so loads) that file in the main window.
 class CatalogueWindow;
 void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue);
+// The Illuminance window opens when the main window asks and follows its loads, reading the
+// loaded record from the viewer model when it shows.
+class TIlluminanceWindow;
+class ViewerModel;
+void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance, const ViewerModel& viewer);
 
 } // namespace lumetra
