@@ -16,6 +16,7 @@ render       core   data
 summary      core   data
 properties   core   data eulumdat summary
 compare      core   data eulumdat properties summary
+catalogue    core   data eulumdat properties summary batch compliance
 compliance   core   data eulumdat summary
 illuminance  core   data eulumdat summary contours
 diagrams     core   data eulumdat gonio render summary contours

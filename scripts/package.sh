@@ -6,9 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${LUMETRA_PACKAGE_BUILD_DIR:-build-package}
-# Only the two programs are built; installing must not wait for the tests.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BENCH=OFF \
+# Only what the package installs is built; installing must not wait for the tests.
+cmake --preset release -B "$build" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target lumetra lumetra-cli
+cmake --build "$build" -j"$(nproc)" --target lumetra lumetra-cli lumetra_manual \
+  lumetra-cli_manual lumetra_changelog lumetra_cli_completion
 (cd "$build" && cpack -G DEB)
 ls -l "$build"/lumetra_*.deb

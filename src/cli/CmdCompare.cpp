@@ -4,9 +4,9 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "SummaryJson.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonText.h"
+#include "compliance/FullSummaryJson.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -60,12 +60,18 @@ Json LargestJson(const std::optional<IntensityDifference>& d, const Comparison& 
                 {"Thinned", c.Thinned}};
 }
 
-Json ComparisonJson(const Comparison& c, const QStringList& files) {
+Json ComparisonJson(const Comparison& c, const std::vector<compare::Luminaire>& luminaires,
+                    const QStringList& files) {
     Json names = Json::array(), summaries = Json::array(), differences = Json::array();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
         names.push_back(files[i].toStdString());
-        summaries.push_back(SummaryJson(c.Summaries[index]));
+        {
+            const compare::Luminaire& l = luminaires[index];
+            summaries.push_back(
+                compliance::FullSummaryJson(l.Record, l.Facts, c.Summaries[index],
+                                            compliance::ComplianceOf(l.Record, l.Facts)));
+        }
         if (i > 0)
             differences.push_back(
                 Json{{"File", files[i].toStdString()},
@@ -105,20 +111,17 @@ void PrintHeader(const QStringList& files) {
 }
 
 void PrintRow(const FigureRow& row) {
-    std::cout << Padded(row.Caption, kCaptionWidth);
-    for (const compare::Figure& value : row.Values)
-        std::cout << Padded(compare::ValueText(value, row.Kind), kValueWidth);
-    for (std::size_t i = 1; i < row.ToFirst.size(); ++i) {
-        const FigureDifference& d = row.ToFirst[i];
-        std::cout << Padded(compare::DifferenceText(d, row.Kind) + (d.BeyondTolerance ? " *" : ""),
-                            kDifferenceWidth);
-    }
+    const compare::FigureTextRow text = compare::FigureTextOf(row);
+    std::cout << Padded(text.Caption, kCaptionWidth);
+    for (const std::string& value : text.Values)
+        std::cout << Padded(value, kValueWidth);
+    for (std::size_t i = 0; i < text.Differences.size(); ++i)
+        std::cout << Padded(text.Differences[i] + (text.Beyond[i] ? " *" : ""), kDifferenceWidth);
     std::cout << '\n';
 }
 
 void PrintLargest(const Comparison& c) {
-    const bool typeC = c.Summaries.front().Type == PhotometricKind::C ||
-                       c.Summaries.front().Type == PhotometricKind::Unknown;
+    const bool typeC = summary::IsTypeC(c.Summaries.front().Type);
     std::cout << '\n';
     if (!compare::LargestOverall(c)) {
         std::cout << compare::NotComparedText(c.Unit) << '\n';
@@ -165,7 +168,7 @@ int RunCompare(const QStringList& arguments) {
         return 1;
     const Comparison c = compare::Compare(luminaires, parsed.options->unit);
     if (parsed.options->json)
-        std::cout << ComparisonJson(c, parsed.options->inputs).dump() << '\n';
+        std::cout << ComparisonJson(c, luminaires, parsed.options->inputs).dump() << '\n';
     else
         PrintText(c, parsed.options->inputs);
     return 0;

@@ -2,7 +2,10 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "SummaryJson.h"
+#include "compliance/Compliance.h"
+#include "compliance/ComplianceText.h"
+#include "compliance/FullSummaryJson.h"
+#include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
 
 #include <iostream>
@@ -14,8 +17,13 @@ namespace {
 
 using summary::PhotometricSummary;
 
-void PrintText(const PhotometricSummary& s) {
+void PrintText(const PhotometricSummary& s, const compliance::ComplianceFigures& figures,
+               const LuminaireFacts& facts) {
     for (const auto& [caption, value] : summary::SummaryLines(s))
+        std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts))
+        std::cout << caption << ": " << value << '\n';
+    for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance))
         std::cout << caption << ": " << value << '\n';
 }
 
@@ -32,10 +40,11 @@ int RunSummary(const QStringList& arguments) {
     if (!summary::HasPhotometricData(record))
         return Fail("The file holds no photometric data");
     const PhotometricSummary s = summary::Summarize(record, facts);
+    const compliance::ComplianceFigures figures = compliance::ComplianceOf(record, facts);
     if (parsed.options->json)
-        std::cout << SummaryJson(s).dump() << '\n';
+        std::cout << compliance::FullSummaryJson(record, facts, s, figures).dump() << '\n';
     else
-        PrintText(s);
+        PrintText(s, figures, facts);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace lumetra::cli {
@@ -75,6 +76,17 @@ bool TakeUnit(QStringList& arguments, compare::IntensityUnit& unit) {
     return true;
 }
 
+constexpr const char* kBugUsage = "Usage: lumetra-cli bug FILE [--front DEG] [--json]";
+
+// A finite number of degrees, "." as the decimal point whatever the locale.
+std::optional<long double> Degrees(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
@@ -107,6 +119,24 @@ Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
     const auto count = static_cast<std::size_t>(options.inputs.size());
     if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
         return {std::nullopt, kCompareUsage};
+    return {options, {}};
+}
+
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
+    parser.addOption(QCommandLineOption("json", "Print JSON."));
+    if (!parser.parse(QStringList{"lumetra-cli bug"} + arguments))
+        return Refused<BugOptions>(parser.errorText(), kBugUsage);
+    if (parser.positionalArguments().size() != 1)
+        return Refused<BugOptions>("bug takes exactly one input file.", kBugUsage);
+    BugOptions options{parser.positionalArguments().front(), std::nullopt, parser.isSet("json")};
+    if (parser.isSet("front")) {
+        options.front = Degrees(parser.value("front"));
+        if (!options.front)
+            return Refused<BugOptions>(
+                "The front must be a number of degrees: " + parser.value("front"), kBugUsage);
+    }
     return {options, {}};
 }
 

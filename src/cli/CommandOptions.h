@@ -5,6 +5,7 @@
 
 #include "compare/IntensityUnit.h"
 #include "diagrams/Diagram.h"
+#include "illuminance/IlluminanceRequest.h"
 #include "render/RenderBars.h"
 #include "surface/ExportRules.h"
 
@@ -72,12 +73,38 @@ struct SummaryOptions {
 };
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments);
 
+// bug FILE [--front DEG] [--json]; the front centre in degrees, any finite value.
+struct BugOptions {
+    QString input;
+    std::optional<long double> front;
+    bool json = false;
+};
+Parsed<BugOptions> ParseBugOptions(const QStringList& arguments);
+
 // sheet FILE -o OUT.pdf; ".pdf" is added to an output name without an extension.
 struct SheetOptions {
     QString input;
     QString output;
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
+
+// compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
+struct CompareOptions {
+    QStringList inputs;
+    bool json = false;
+    compare::IntensityUnit unit = compare::IntensityUnit::Candela;
+};
+Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+// catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+struct CatalogueOptions {
+    enum class Format { Tsv, Csv, Json };
+    QString folder;
+    QString output; // empty: stdout
+    Format format = Format::Tsv;
+    bool recursive = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
 
 // diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
 // [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
@@ -93,12 +120,14 @@ Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
 std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
 
-// compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
-struct CompareOptions {
-    QStringList inputs;
+// illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
+// metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
+struct IlluminanceCliOptions {
+    QString input;
+    QString output; // empty: no file
+    illuminance::IlluminanceRequest request;
     bool json = false;
-    compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
-Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -22,8 +22,11 @@ int RunCheck(const QStringList& arguments);
 int RunCheck(const QStringList& arguments, std::FILE* out);
 int RunSummary(const QStringList& arguments);
 int RunSheet(const QStringList& arguments);
-int RunDiagram(const QStringList& arguments);
 int RunCompare(const QStringList& arguments);
+int RunCatalogue(const QStringList& arguments);
+int RunDiagram(const QStringList& arguments);
+int RunIlluminance(const QStringList& arguments);
+int RunBug(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);

@@ -71,9 +71,18 @@ const char* const kHelp =
     "  summary FILE [--json]\n"
     "      Prints the photometric summary of FILE: luminous flux (total, downward,\n"
     "      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,\n"
-    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE).\n"
-    "      --json prints one JSON object, null where a value is not defined. A file\n"
-    "      that fails to load or holds no photometric data exits 1.\n"
+    "      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),\n"
+    "      the BUG rating and the luminance table. --json prints one JSON object, null\n"
+    "      where a value is not defined (the last two under the keys BUG and\n"
+    "      Luminance). A file that fails to load or holds no photometric data exits 1.\n"
+    "\n"
+    "  bug FILE [--front DEG] [--json]\n"
+    "      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with\n"
+    "      Addendum A): the lumens in its ten zones, the ratings and the glare table\n"
+    "      used. The street side is centred on C0 for IES files and on C90 for\n"
+    "      EULUMDAT files; --front DEG centres it on another C plane. Types A and B\n"
+    "      need type C photometry and are not rated (null in JSON). Exit status as\n"
+    "      for summary.\n"
     "\n"
     "  sheet FILE -o OUT.pdf\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
@@ -82,20 +91,6 @@ const char* const kHelp =
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension.\n"
     "\n"
-    "  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf\n"
-    "          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]\n"
-    "          [--size W[xH]] [--view AZ,EL]\n"
-    "      Writes a labelled diagram of FILE on white with a caption naming the file:\n"
-    "      polar or cartesian curves of up to four planes (type C: the pairs C and\n"
-    "      C+180, default 0,90; types A and B: the vertical line at H = N, or \"V5\"\n"
-    "      for the horizontal line at V = 5; default V0,0), isocandela lines over the\n"
-    "      whole sphere, or the shaded photometric solid seen from azimuth AZ and\n"
-    "      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of\n"
-    "      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic\n"
-    "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
-    "      the light (polar). --step: degrees between angle labels (default 30).\n"
-    "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
-
     "  compare A B [C D] [--json] [--unit cd|cdklm]\n"
     "      Compares two to four files with the first one: the photometric summary of\n"
     "      each side by side with the difference to the first file, absolute and in\n"
@@ -111,8 +106,55 @@ const char* const kHelp =
     "      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when\n"
     "      the types differ. A file that fails to load or holds no data exits 1.\n"
     "\n"
+    "  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
+    "      One row per *.ies and *.ldt file of FOLDER (and its subfolders with\n"
+    "      --recursive), in file-name order: file, format, manufacturer, catalogue\n"
+    "      number, luminaire, lamp, luminous and lamp flux, light output ratio, input\n"
+    "      power, efficacy, maximum intensity, beam and field angles (the wider one\n"
+    "      and each plane pair), downward flux fraction, symmetry, photometric type and\n"
+    "      status (loads cleanly, the reader's message, or why it fails). Tab-separated\n"
+    "      by default; --csv writes CSV with the units in the column names; --json an\n"
+    "      array of objects with File (relative to FOLDER), Status (clean, message,\n"
+    "      fails), Message, the description fields and every key of summary --json.\n"
+    "      Files over 32 MB are listed as failing, not read. The files are read on N\n"
+    "      threads (--jobs, default: every core); the output is the same for any N.\n"
+    "      -o writes FILE, replacing it only once complete. Exit status: 0 when\n"
+    "      written, 1 for a folder that cannot be read or a file that cannot be\n"
+    "      written, 2 for a usage error.\n"
+    "\n"
+    "  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf\n"
+    "          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]\n"
+    "          [--size W[xH]] [--view AZ,EL]\n"
+    "      Writes a labelled diagram of FILE on white with a caption naming the file:\n"
+    "      polar or cartesian curves of up to four planes (type C: the pairs C and\n"
+    "      C+180, default 0,90; types A and B: the vertical line at H = N, or \"V5\"\n"
+    "      for the horizontal line at V = 5; default V0,0), isocandela lines over the\n"
+    "      whole sphere, or the shaded photometric solid seen from azimuth AZ and\n"
+    "      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of\n"
+    "      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic\n"
+    "      intensity axis (cartesian). --lit-half: only the half space that holds\n"
+    "      the light (polar). --step: degrees between angle labels (default 30).\n"
+    "      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.\n"
+    "\n"
+    "  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]\n"
+    "              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]\n"
+    "      Computes the illuminance point by point on the floor H metres below the\n"
+    "      luminaire (default 3), over a square of side S (default 10) centred below\n"
+    "      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall\n"
+    "      adds a wall at X metres along C0, facing the luminaire, from the floor up to\n"
+    "      S. Prints E max, E min, E average, uniformity (min/avg) and where the\n"
+    "      maximum is; --json prints one JSON object instead (Height, Size, Step, N,\n"
+    "      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and\n"
+    "      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or\n"
+    "      the grid as CSV. Type A and B files are refused: the calculation needs type\n"
+    "      C photometry (with --json the object holds null values). Exit status: 0\n"
+    "      when done, 1 on an error, 2 for a usage error.\n"
+    "\n"
     "  --help\n"
-    "      Shows this text.\n";
+    "      Shows this text.\n"
+    "\n"
+    "  --version\n"
+    "      Shows the version of lumetra-cli.\n";
 
 } // namespace
 
@@ -134,13 +176,22 @@ struct Subcommand {
     const char* name;
     int (*run)(const QStringList& arguments);
 };
+// One row per line, so that adding a subcommand touches one line.
+// clang-format off
 const Subcommand kSubcommands[] = {
-    {"info", lumetra::cli::RunInfo},       {"gonio", lumetra::cli::RunGonio},
-    {"render", lumetra::cli::RunRender},   {"check", lumetra::cli::RunCheck},
-    {"summary", lumetra::cli::RunSummary}, {"sheet", lumetra::cli::RunSheet},
-    {"diagram", lumetra::cli::RunDiagram},
+    {"info", lumetra::cli::RunInfo},
+    {"gonio", lumetra::cli::RunGonio},
+    {"render", lumetra::cli::RunRender},
+    {"check", lumetra::cli::RunCheck},
+    {"summary", lumetra::cli::RunSummary},
+    {"sheet", lumetra::cli::RunSheet},
     {"compare", lumetra::cli::RunCompare},
+    {"catalogue", lumetra::cli::RunCatalogue},
+    {"diagram", lumetra::cli::RunDiagram},
+    {"illuminance", lumetra::cli::RunIlluminance},
+    {"bug", lumetra::cli::RunBug},
 };
+// clang-format on
 
 int main(int argc, char* argv[]) {
     // Drawing text into images needs a GUI application, never a display.
@@ -153,6 +204,10 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
         std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;
+    }
+    if (arguments.front() == "--version") {
+        std::puts("lumetra-cli " LUMETRA_VERSION);
+        return 0;
     }
     const QString command = arguments.takeFirst();
     for (const Subcommand& subcommand : kSubcommands)

@@ -84,6 +84,17 @@ std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
     return text;
 }
 
+FigureTextRow FigureTextOf(const FigureRow& row, const std::string& separator) {
+    FigureTextRow text{row.Caption, {}, {}, {}};
+    for (const Figure& value : row.Values)
+        text.Values.push_back(ValueText(value, row.Kind, separator));
+    for (std::size_t i = 1; i < row.ToFirst.size(); ++i) {
+        text.Differences.push_back(DifferenceText(row.ToFirst[i], row.Kind, separator));
+        text.Beyond.push_back(row.ToFirst[i].BeyondTolerance);
+    }
+    return text;
+}
+
 std::string IntensityText(long double value, IntensityUnit unit, bool sign,
                           const std::string& separator) {
     const Unit shown = unit == IntensityUnit::Candela ? properties::kCandela : kCandelaPerKilolumen;

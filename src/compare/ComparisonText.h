@@ -9,6 +9,7 @@
 #include "properties/FigureText.h"
 
 #include <string>
+#include <vector>
 
 namespace lumetra::compare {
 
@@ -23,6 +24,16 @@ std::string ValueText(const Figure& value, FigureKind kind, const std::string& s
 // "n/a" when either value is undefined; "0" for no difference.
 std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
                            const std::string& separator = ".");
+
+// A figure row as text: its caption, each file's value, then each further file's difference
+// to the first ("n/a" where undefined), and which differences go beyond the tolerance.
+struct FigureTextRow {
+    std::string Caption;
+    std::vector<std::string> Values;
+    std::vector<std::string> Differences; // one per file after the first
+    std::vector<bool> Beyond;             // beside Differences
+};
+FigureTextRow FigureTextOf(const FigureRow& row, const std::string& separator = ".");
 
 // An intensity in the unit: "1 234 cd", "456 cd/klm", signed when asked ("+12 cd").
 std::string IntensityText(long double value, IntensityUnit unit, bool sign = false,

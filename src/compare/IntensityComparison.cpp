@@ -11,14 +11,10 @@ namespace {
 
 using summary::PhotometricSummary;
 
-bool IsTypeC(PhotometricKind type) {
-    return type == PhotometricKind::C || type == PhotometricKind::Unknown;
-}
-
 bool SameFamily(std::span<const PhotometricSummary> summaries) {
     const PhotometricKind first = summaries.front().Type;
     return std::all_of(summaries.begin(), summaries.end(), [first](const PhotometricSummary& s) {
-        return s.Type == first || (IsTypeC(s.Type) && IsTypeC(first));
+        return s.Type == first || (summary::IsTypeC(s.Type) && summary::IsTypeC(first));
     });
 }
 

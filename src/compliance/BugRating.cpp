@@ -7,6 +7,7 @@
 #include "summary/SymmetryCompletion.h"
 
 #include <cmath>
+#include <cstdio>
 #include <numeric>
 
 namespace lumetra::compliance {
@@ -60,7 +61,9 @@ void AddRatings(BugFigures& f) {
     f.GAsymmetric = RatingOf(kGlareAsymmetricRows, f.Zones);
     f.GSymmetric = RatingOf(kGlareSymmetricRows, f.Zones);
     f.G = f.Table == GlareTable::Symmetric ? f.GSymmetric : f.GAsymmetric;
-    f.Rating = "B" + std::to_string(f.B) + "-U" + std::to_string(f.U) + "-G" + std::to_string(f.G);
+    char rating[32];
+    std::snprintf(rating, sizeof rating, "B%d-U%d-G%d", f.B, f.U, f.G);
+    f.Rating = rating;
 }
 
 bool AllFinite(const BugFigures& f) {

@@ -63,7 +63,7 @@ const char* GlareTableName(GlareTable table) {
 }
 
 std::string FrontText(const BugFigures& figures, const LuminaireFacts& facts) {
-    const std::string plane = "C" + PlainNumber(figures.FrontCentre);
+    const std::string plane = std::string("C") + PlainNumber(figures.FrontCentre);
     if (figures.FrontOverridden)
         return plane + ", given";
     const char* format = facts.Format == PhotometricFormat::Eulumdat ? "EULUMDAT" : "IES";
@@ -89,8 +89,10 @@ std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFact
     std::vector<CaptionedLine> lines{{"BUG rating", f.Rating},
                                      {"BUG front centre", FrontText(f, facts)},
                                      {"BUG glare table", GlareTableName(f.Table)}};
-    lines.emplace_back("BUG G by the asymmetric table", "G" + std::to_string(f.GAsymmetric));
-    lines.emplace_back("BUG G by the symmetric table", "G" + std::to_string(f.GSymmetric));
+    lines.emplace_back("BUG G by the asymmetric table",
+                       std::string("G") + std::to_string(f.GAsymmetric));
+    lines.emplace_back("BUG G by the symmetric table",
+                       std::string("G") + std::to_string(f.GSymmetric));
     AddZoneLines(f, lines);
     lines.emplace_back("BUG uplight data", f.UplightDataComplete
                                                ? "complete"
@@ -108,7 +110,7 @@ std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table) {
     if (!table.Max)
         return lines.emplace_back("Luminance", table.Reason), lines;
     for (std::size_t p = 0; p < kLuminancePlanes.size(); ++p)
-        lines.emplace_back("Luminance C" + std::to_string(kLuminancePlanes[p]) +
+        lines.emplace_back(std::string("Luminance C") + std::to_string(kLuminancePlanes[p]) +
                                " at gamma 45-85 degrees by 5",
                            PlaneRow(table.Values[p]));
     const LuminanceCell at = *table.MaxAt;

@@ -10,7 +10,10 @@ ZoneFlux ZoneLumensOf(const summary::IntensityGrid& grid, long double front) {
         summary::WeightedProfile(grid, AzimuthWeights(grid.Planes, front - 90, front + 90));
     const tArrEx backProfile =
         summary::WeightedProfile(grid, AzimuthWeights(grid.Planes, front + 90, front + 270));
-    const tArrEx wholeProfile = summary::WeightedProfile(grid);
+    // The two halves make the whole turn: their sum is the summary's profile to rounding.
+    tArrEx wholeProfile(frontProfile.size());
+    for (std::size_t v = 0; v < wholeProfile.size(); ++v)
+        wholeProfile[v] = frontProfile[v] + backProfile[v];
     ZoneFlux flux{};
     for (std::size_t z = 0; z < kBugZoneCount; ++z) {
         const ZoneBounds& zone = kZoneBounds[z];

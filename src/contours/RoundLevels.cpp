@@ -12,6 +12,8 @@ namespace {
 constexpr double kDecadesDrawn = 3; // the 1-2-5 series goes down to high / 1000
 constexpr std::size_t kLeastLogLevels = 3;
 constexpr double kEvenStepsWanted = 5;
+// A tick within this share of a step from an end is taken as lying on it.
+constexpr double kTickTolerance = 1e-9;
 
 // 1, 2, 5 x 10^k in (low, high), descending from high, at most `most`.
 std::vector<double> Series125(double low, double high, std::size_t most) {
@@ -31,9 +33,9 @@ std::vector<double> Series125(double low, double high, std::size_t most) {
     return levels;
 }
 
-// The round step (1, 2, 2.5, 5 x 10^k) nearest above span / kEvenStepsWanted.
-double EvenStep(double span) {
-    const double raw = span / kEvenStepsWanted;
+// The round step (1, 2, 2.5, 5 x 10^k) nearest above span / wanted.
+double EvenStep(double span, double wanted = kEvenStepsWanted) {
+    const double raw = span / wanted;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (const double mantissa : {1.0, 2.0, 2.5, 5.0})
         if (mantissa * power >= raw)
@@ -66,6 +68,17 @@ std::vector<double> RoundLevels(double low, double high, std::size_t most) {
     if (levels.size() > most)
         levels.erase(levels.begin(), levels.end() - static_cast<std::ptrdiff_t>(most));
     return levels;
+}
+
+std::vector<double> EvenTicks(double low, double high, double wanted) {
+    if (!std::isfinite(low) || !std::isfinite(high) || !(high > low) || !(wanted >= 1))
+        return {};
+    const double step = EvenStep(high - low, wanted);
+    std::vector<double> ticks;
+    for (double k = std::ceil(low / step - kTickTolerance);
+         k * step <= high + kTickTolerance * step; ++k)
+        ticks.push_back(std::fabs(k) < 0.5 ? 0.0 : k * step);
+    return ticks;
 }
 
 std::string LevelText(double level) {

@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
-namespace lumetra::cli {
+namespace lumetra {
 
 using Json = nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t,
                                   std::uint64_t, long double>;
 
-} // namespace lumetra::cli
+} // namespace lumetra
 
 // The library's own writer for reals that are not IEEE single or double passes a long double to
 // "%g", which prints garbage; this writes it with "%Lg" instead, always with a "." and a
 // fraction or exponent so that it reads back as a real.
 template <>
-inline void nlohmann::detail::serializer<lumetra::cli::Json>::dump_float(long double x,
-                                                                         std::false_type) {
+inline void nlohmann::detail::serializer<lumetra::Json>::dump_float(long double x,
+                                                                    std::false_type) {
     constexpr int kDigits = std::numeric_limits<long double>::max_digits10;
     int len = std::snprintf(number_buffer.data(), number_buffer.size(), "%.*Lg", kDigits, x);
     len = std::clamp(len, 0, static_cast<int>(number_buffer.size()) - 1);

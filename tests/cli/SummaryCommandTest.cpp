@@ -56,10 +56,17 @@ TEST_F(SummaryCommand, ExitCodesMessagesAndJsonKeys) {
                                            "BeamAngleCIE",
                                            "FieldAngleCIE",
                                            "StatedLightOutputRatio",
-                                           "StatedDownwardFluxFraction"}));
+                                           "StatedDownwardFluxFraction",
+                                           "BUG",
+                                           "Luminance"}));
     EXPECT_EQ(json["PhotometricType"], "B");
     EXPECT_TRUE(json["ZonalFlux"]["0-90"].is_null() && json["Flux"].is_number());
     EXPECT_TRUE(json["BeamAngle"]["Vertical"].is_number());
+    // Type B: the compliance figures need type C photometry.
+    EXPECT_EQ(json["BUG"]["PhotometricType"], "B");
+    EXPECT_TRUE(json["BUG"]["Rating"].is_null() && json["BUG"]["Zones"].is_null());
+    EXPECT_TRUE(json["Luminance"]["Luminance"].is_null() && json["Luminance"]["Max"].is_null());
+    EXPECT_EQ(json["Luminance"]["Planes"].size(), 8u);
 }
 
 } // namespace

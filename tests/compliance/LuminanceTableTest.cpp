@@ -1,8 +1,9 @@
 // The luminous opening's shapes and projected areas, and the luminance table built on them.
 
+#include "compliance/LuminanceTable.h"
+
 #include "ComplianceRecords.h"
 #include "compliance/ComplianceText.h"
-#include "compliance/LuminanceTable.h"
 
 namespace lumetra::compliance {
 namespace {

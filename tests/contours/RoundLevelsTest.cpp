@@ -46,6 +46,16 @@ TEST(RoundLevels, NegativeAndInfiniteRangesAreHandled) {
     EXPECT_TRUE(RoundLevels(NAN, 1).empty());
 }
 
+TEST(RoundLevels, EvenTicksIncludeTheEndsOnTheirStep) {
+    EXPECT_EQ(EvenTicks(-20, 20), (std::vector<double>{-20, -15, -10, -5, 0, 5, 10, 15, 20}));
+    EXPECT_EQ(EvenTicks(0, 3.3, 4), (std::vector<double>{0, 1, 2, 3}));
+    const std::vector<double> tenths = EvenTicks(-0.3, 0.3, 6);
+    ASSERT_EQ(tenths.size(), 7u);
+    EXPECT_NEAR(tenths.front(), -0.3, 1e-15);
+    EXPECT_EQ(tenths[3], 0);
+    EXPECT_TRUE(EvenTicks(1, 1).empty());
+}
+
 TEST(RoundLevels, LevelTextKeepsThreeSignificantDigits) {
     const std::pair<double, const char*> cases[] = {
         {0.5, "0.5"},     {2, "2"},         {2500, "2500"}, {12.5, "12.5"}, {0.25, "0.25"},

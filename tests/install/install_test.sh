@@ -20,7 +20,12 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected="bin/lumetra
 bin/lumetra-cli
 share/applications/$id.desktop
+share/bash-completion/completions/lumetra-cli
+share/doc/lumetra/changelog.gz
+share/doc/lumetra/copyright
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/lumetra-cli.1.gz
+share/man/man1/lumetra.1.gz
 share/metainfo/$id.metainfo.xml
 share/mime/packages/$id.xml"
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
@@ -69,6 +74,29 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/lumetra" "$@"; }
 [ "$(headless --version)" = "Lumetra $version" ] || fail "lumetra --version: $(headless --version)"
 headless --help | grep -q "Usage: .*lumetra \[options\] \[FILE | FOLDER\]" || fail "lumetra --help"
+
+# The manual pages are the programs' own help: every option the help names is in the page.
+for program in lumetra lumetra-cli; do
+  page=$(zcat "$prefix/share/man/man1/$program.1.gz" | sed 's/\\-/-/g')
+  for option in $(env -u DISPLAY QT_QPA_PLATFORM=offscreen "$prefix/bin/$program" --help |
+    grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -q -- "$option" <<<"$page" || fail "$program.1 lacks $option"
+  done
+done
+
+# The completion offers every subcommand and, after one, its options and photometric files.
+complete_words() {
+  (cd "$files" && bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
+    _lumetra_cli; printf "%s\n" "${COMPREPLY[@]}"' _ \
+    "$prefix/share/bash-completion/completions/lumetra-cli" lumetra-cli "$@" | LC_ALL=C sort |
+    tr '\n' ' ')
+}
+for command in $("$prefix/bin/lumetra-cli" --help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p'); do
+  grep -qw "$command" <<<"$(complete_words '')" || fail "completion lacks $command"
+done
+[ "$(complete_words gonio --p)" = "--plane " ] || fail "completion of gonio --p: $(complete_words gonio --p)"
+[ "$(complete_words summary '')" = "UPPER.IES catalogue.ldt " ] ||
+  fail "completion of summary FILE: $(complete_words summary '')"
 
 # Started with a file on a virtual screen, the viewer draws that file's curves in pure red, which
 # only a loaded file brings: the file was found, selected and loaded.

@@ -1,15 +1,12 @@
 #include "SummaryJson.h"
 
-#include "summary/SummaryText.h"
+#include "SummaryText.h"
 
 #include <string>
 
-namespace lumetra::cli {
+namespace lumetra::summary {
 
 namespace {
-
-using summary::AnglePair;
-using summary::Figure;
 
 Json FigureJson(const Figure& figure) {
     return figure ? Json(*figure) : Json(nullptr);
@@ -20,17 +17,15 @@ Json PairJson(const AnglePair& pair, const std::array<const char*, 2>& names) {
 }
 
 Json TypeJson(PhotometricKind type) {
-    const std::string name = summary::TypeName(type);
+    const std::string name = TypeName(type);
     return name.empty() ? Json(nullptr) : Json(name);
 }
 
-} // namespace
-
-Json SummaryJson(const summary::PhotometricSummary& s) {
-    const auto names = summary::AngleLineNames(s.Type);
+Json FiguresJson(const PhotometricSummary& s) {
+    const auto names = AngleLineNames(s.Type);
     Json zonal = Json::object();
-    for (std::size_t z = 0; z < summary::kZones.size(); ++z)
-        zonal[summary::kZones[z].Name] = FigureJson(s.ZonalFlux[z]);
+    for (std::size_t z = 0; z < kZones.size(); ++z)
+        zonal[kZones[z].Name] = FigureJson(s.ZonalFlux[z]);
     return Json{{"PhotometricType", TypeJson(s.Type)},
                 {"Symmetry", s.Symmetry},
                 {"Flux", FigureJson(s.Flux)},
@@ -53,4 +48,11 @@ Json SummaryJson(const summary::PhotometricSummary& s) {
                 {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
 }
 
-} // namespace lumetra::cli
+} // namespace
+
+Json SummaryJson(const tIES& /*record*/, const LuminaireFacts& /*facts*/,
+                 const PhotometricSummary& s) {
+    return FiguresJson(s);
+}
+
+} // namespace lumetra::summary

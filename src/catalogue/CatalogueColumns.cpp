@@ -1,0 +1,154 @@
+#include "CatalogueColumns.h"
+
+#include "CatalogueTexts.h"
+#include "summary/SummaryText.h"
+
+#include <algorithm>
+
+namespace lumetra::catalogue {
+
+namespace {
+
+using properties::kCandela;
+using properties::kDegree;
+using properties::kEfficacy;
+using properties::kLumen;
+using properties::kNone;
+using properties::kPercent;
+using properties::kWatt;
+using summary::AnglePair;
+using summary::Figure;
+
+constexpr std::array<ColumnInfo, kColumnCount> kColumns{{
+    {Column::File, "File", "", false, kNone},
+    {Column::Format, "Format", "", false, kNone},
+    {Column::Manufacturer, "Manufacturer", "", false, kNone},
+    {Column::CatalogueNumber, "Catalogue number", "", false, kNone},
+    {Column::Luminaire, "Luminaire", "", false, kNone},
+    {Column::Lamp, "Lamp", "", false, kNone},
+    {Column::Flux, "Luminous flux (lm)", "flux", true, kLumen},
+    {Column::LampFlux, "Lamp flux (lm)", "lampflux", true, kLumen},
+    {Column::LightOutputRatio, "Light output ratio (%)", "lor", true, kPercent},
+    {Column::InputWatts, "Input power (W)", "watts", true, kWatt},
+    {Column::Efficacy, "Efficacy (lm/W)", "efficacy", true, kEfficacy},
+    {Column::MaxIntensity, "Maximum intensity (cd)", "cd", true, kCandela},
+    {Column::Beam, "Beam (°)", "beam", true, kDegree},
+    {Column::BeamFirst, "Beam C0-C180 (°)", "beam0", true, kDegree},
+    {Column::BeamSecond, "Beam C90-C270 (°)", "beam90", true, kDegree},
+    {Column::Field, "Field (°)", "field", true, kDegree},
+    {Column::FieldFirst, "Field C0-C180 (°)", "field0", true, kDegree},
+    {Column::FieldSecond, "Field C90-C270 (°)", "field90", true, kDegree},
+    {Column::DownwardFraction, "Downward flux (%)", "down", true, kPercent},
+    {Column::Symmetry, "Symmetry", "", false, kNone},
+    {Column::PhotometricType, "Photometric type", "", false, kNone},
+    {Column::Status, "Status", "", false, kNone},
+}};
+
+// The wider of two angles; either alone when the other is undefined.
+Figure Wider(const AnglePair& pair) {
+    if (!pair[0] || !pair[1])
+        return pair[0] ? pair[0] : pair[1];
+    return std::max(*pair[0], *pair[1]);
+}
+
+Figure Percent(const Figure& fraction) {
+    return fraction ? Figure(*fraction * 100) : Figure();
+}
+
+Figure SummaryNumber(const summary::PhotometricSummary& s, Column column) {
+    switch (column) {
+    case Column::Flux:
+        return s.Flux;
+    case Column::LampFlux:
+        return s.LampFlux;
+    case Column::LightOutputRatio:
+        return Percent(s.LightOutputRatio);
+    case Column::InputWatts:
+        return s.InputWatts;
+    case Column::Efficacy:
+        return s.Efficacy;
+    case Column::MaxIntensity:
+        return s.MaxIntensity;
+    case Column::Beam:
+        return Wider(s.BeamAngle);
+    case Column::BeamFirst:
+        return s.BeamAngle[0];
+    case Column::BeamSecond:
+        return s.BeamAngle[1];
+    case Column::Field:
+        return Wider(s.FieldAngle);
+    case Column::FieldFirst:
+        return s.FieldAngle[0];
+    case Column::FieldSecond:
+        return s.FieldAngle[1];
+    case Column::DownwardFraction:
+        return Percent(s.DownwardFluxFraction);
+    default:
+        return {};
+    }
+}
+
+std::string DescriptionText(const CatalogueRow& row, Column column) {
+    switch (column) {
+    case Column::File:
+        return row.file;
+    case Column::Format:
+        return row.format;
+    case Column::Manufacturer:
+        return row.manufacturer;
+    case Column::CatalogueNumber:
+        return row.catalogueNumber;
+    case Column::Luminaire:
+        return row.luminaire;
+    case Column::Lamp:
+        return row.lamp;
+    case Column::Status:
+        return StatusText(row);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+const std::array<ColumnInfo, kColumnCount>& Columns() {
+    return kColumns;
+}
+
+const ColumnInfo& Info(Column column) {
+    return kColumns[static_cast<std::size_t>(column)];
+}
+
+std::optional<long double> NumberOf(const CatalogueRow& row, Column column) {
+    if (row.status == RowStatus::Fails || !Info(column).numeric)
+        return std::nullopt;
+    return SummaryNumber(row.summary, column);
+}
+
+std::string CellText(const CatalogueRow& row, Column column) {
+    const ColumnInfo& info = Info(column);
+    const bool summarised = row.status != RowStatus::Fails;
+    if (info.numeric)
+        return summarised ? properties::FigureText(NumberOf(row, column),
+                                                   properties::Unit{"", info.unit.decimals})
+                          : std::string();
+    if (column == Column::Symmetry)
+        return summarised ? row.summary.Symmetry : std::string();
+    if (column == Column::PhotometricType)
+        return summarised ? summary::TypeName(row.summary.Type) : std::string();
+    return DescriptionText(row, column);
+}
+
+std::string StatusText(const CatalogueRow& row) {
+    switch (row.status) {
+    case RowStatus::Clean:
+        return Text(TextId::StatusClean);
+    case RowStatus::ReaderMessage:
+        return Text(TextId::StatusMessage) + row.statusText;
+    case RowStatus::Fails:
+        break;
+    }
+    return Text(TextId::StatusFails) + row.statusText;
+}
+
+} // namespace lumetra::catalogue

@@ -1,0 +1,103 @@
+#include "CatalogueExport.h"
+
+#include "CatalogueColumns.h"
+#include "data/TextEncoding.h"
+
+#include <algorithm>
+
+namespace lumetra::catalogue {
+
+namespace {
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+// A numeric cell for other programs: the displayed digits without the grouping blanks.
+std::string CsvCell(const CatalogueRow& row, const ColumnInfo& info) {
+    std::string text = CellText(row, info.column);
+    if (!info.numeric)
+        return CsvField(text);
+    if (!NumberOf(row, info.column))
+        return {};
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
+std::string TsvCell(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+const char* StatusCode(RowStatus status) {
+    switch (status) {
+    case RowStatus::Clean:
+        return "clean";
+    case RowStatus::ReaderMessage:
+        return "message";
+    case RowStatus::Fails:
+        break;
+    }
+    return "fails";
+}
+
+} // namespace
+
+std::string CsvHeader() {
+    std::string line;
+    for (const ColumnInfo& info : Columns())
+        line += (line.empty() ? "" : ",") + CsvField(info.header);
+    return line + "\r\n";
+}
+
+std::string CsvLine(const CatalogueRow& row) {
+    std::string line;
+    for (const ColumnInfo& info : Columns())
+        line += (info.column == Column::File ? "" : ",") + CsvCell(row, info);
+    return line + "\r\n";
+}
+
+std::string TsvHeader() {
+    std::string text;
+    for (const ColumnInfo& info : Columns())
+        text += (info.column == Column::File ? "" : "\t") + std::string(info.header);
+    return text + '\n';
+}
+
+std::string TsvLine(const CatalogueRow& row) {
+    std::string text;
+    for (const ColumnInfo& info : Columns())
+        text += (info.column == Column::File ? "" : "\t") + TsvCell(CellText(row, info.column));
+    return text + '\n';
+}
+
+std::string TsvText(const std::vector<const CatalogueRow*>& rows) {
+    std::string text = TsvHeader();
+    for (const CatalogueRow* row : rows)
+        text += TsvLine(*row);
+    return text;
+}
+
+Json RowJson(const CatalogueRow& row) {
+    Json json = row.summaryJson.is_object() ? row.summaryJson : Json::object();
+    json["File"] = ToUtf8(row.file); // a name need not be UTF-8
+    json["Status"] = StatusCode(row.status);
+    json["Message"] = row.status == RowStatus::Clean ? Json(nullptr) : Json(row.statusText);
+    json["Format"] = row.format;
+    json["Manufacturer"] = row.manufacturer;
+    json["CatalogueNumber"] = row.catalogueNumber;
+    json["Luminaire"] = row.luminaire;
+    json["Lamp"] = row.lamp;
+    return json;
+}
+
+} // namespace lumetra::catalogue

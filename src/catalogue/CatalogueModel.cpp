@@ -1,0 +1,118 @@
+#include "CatalogueModel.h"
+
+#include "data/AsciiCase.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace lumetra::catalogue {
+
+namespace {
+
+std::string Folded(std::string text) {
+    for (char& c : text)
+        c = AsciiLower(c);
+    return text;
+}
+
+// The text columns of a row, folded and joined with a separator no word contains.
+std::string SearchText(const CatalogueRow& row) {
+    std::string text;
+    for (const ColumnInfo& info : Columns()) {
+        if (!info.numeric)
+            text += Folded(CellText(row, info.column)) + '\n';
+    }
+    return text;
+}
+
+// Texts compare ignoring ASCII case, then byte by byte.
+int CompareText(const std::string& a, const std::string& b) {
+    const auto folded = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char x, char y) { return AsciiLower(x) <=> AsciiLower(y); });
+    if (folded != 0)
+        return folded < 0 ? -1 : 1;
+    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+}
+
+} // namespace
+
+void CatalogueModel::Clear() {
+    rows_.clear();
+    searchText_.clear();
+    view_.clear();
+}
+
+std::size_t CatalogueModel::Append(std::vector<CatalogueRow> rows) {
+    const std::size_t before = view_.size();
+    for (CatalogueRow& row : rows) {
+        searchText_.push_back(SearchText(row));
+        rows_.push_back(std::move(row));
+        if (Matches(rows_.size() - 1))
+            view_.push_back(rows_.size() - 1);
+    }
+    return view_.size() - before;
+}
+
+void CatalogueModel::SetSearch(const std::string& text) {
+    words_.clear();
+    std::istringstream stream(Folded(text));
+    for (std::string word; stream >> word;)
+        words_.push_back(word);
+    Refilter();
+}
+
+void CatalogueModel::SetRanges(std::vector<Range> ranges) {
+    ranges_ = std::move(ranges);
+    Refilter();
+}
+
+void CatalogueModel::SortBy(std::optional<Column> column, bool ascending) {
+    sortColumn_ = column;
+    ascending_ = ascending;
+    Resort();
+}
+
+void CatalogueModel::Resort() {
+    if (!sortColumn_) {
+        std::sort(view_.begin(), view_.end());
+        return;
+    }
+    std::stable_sort(view_.begin(), view_.end(),
+                     [this](std::size_t a, std::size_t b) { return Before(a, b); });
+}
+
+bool CatalogueModel::Matches(std::size_t id) const {
+    const CatalogueRow& row = rows_[id];
+    const std::string& text = searchText_[id];
+    for (const std::string& word : words_)
+        if (text.find(word) == std::string::npos)
+            return false;
+    return std::all_of(ranges_.begin(), ranges_.end(), [&row](const Range& range) {
+        return InRange(range, NumberOf(row, range.column));
+    });
+}
+
+void CatalogueModel::Refilter() {
+    view_.clear();
+    for (std::size_t id = 0; id < rows_.size(); ++id)
+        if (Matches(id))
+            view_.push_back(id);
+    Resort();
+}
+
+// Undefined numbers go last whichever the direction; ties keep file order (stable sort).
+bool CatalogueModel::Before(std::size_t a, std::size_t b) const {
+    const Column column = *sortColumn_;
+    if (Info(column).numeric) {
+        const auto x = NumberOf(rows_[a], column);
+        const auto y = NumberOf(rows_[b], column);
+        if (!x || !y)
+            return x.has_value() && !y.has_value();
+        return ascending_ ? *x < *y : *y < *x;
+    }
+    const int order = CompareText(CellText(rows_[a], column), CellText(rows_[b], column));
+    return ascending_ ? order < 0 : order > 0;
+}
+
+} // namespace lumetra::catalogue

@@ -1,0 +1,52 @@
+#pragma once
+// The catalogue as a table: every row read so far, and which of them show in what order. Rows
+// are kept in the order they arrive (file order); the view is the list of row ids that pass the
+// text search and the range filters, sorted by one column. The window shows this model through a
+// Qt item model and forwards the search, the ranges and the header clicks to it.
+
+#include "CatalogueColumns.h"
+#include "CatalogueRow.h"
+#include "RangeFilter.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumetra::catalogue {
+
+class CatalogueModel {
+  public:
+    void Clear();
+    // Adds rows at the end of the view when they pass the filters, unsorted; Resort() puts them
+    // in place. Returns how many joined the view.
+    std::size_t Append(std::vector<CatalogueRow> rows);
+
+    // Every word of the text (any letter case) must occur in one of the text columns.
+    void SetSearch(const std::string& text);
+    void SetRanges(std::vector<Range> ranges);
+    // Sorts the view: numbers numerically with undefined values last, texts ignoring ASCII
+    // letter case; equal rows keep file order. No column: file order.
+    void SortBy(std::optional<Column> column, bool ascending);
+    void Resort();
+
+    std::size_t RowCount() const { return rows_.size(); }
+    const CatalogueRow& Row(std::size_t id) const { return rows_[id]; }
+    const std::vector<std::size_t>& View() const { return view_; }
+    std::optional<Column> SortColumn() const { return sortColumn_; }
+    bool Ascending() const { return ascending_; }
+
+  private:
+    bool Matches(std::size_t id) const;
+    void Refilter();
+    bool Before(std::size_t a, std::size_t b) const;
+
+    std::vector<CatalogueRow> rows_;
+    std::vector<std::string> searchText_; // per row: its text columns, folded, for the search
+    std::vector<std::size_t> view_;
+    std::vector<std::string> words_;
+    std::vector<Range> ranges_;
+    std::optional<Column> sortColumn_;
+    bool ascending_ = true;
+};
+
+} // namespace lumetra::catalogue

@@ -1,0 +1,96 @@
+#include "CatalogueRow.h"
+
+#include "CatalogueTexts.h"
+#include "data/Errors.h"
+#include "data/IesReader.h"
+#include "data/Loading.h"
+#include "data/TextEncoding.h"
+#include "eulumdat/PhotometryFile.h"
+#include "properties/SummaryRows.h"
+#include "compliance/FullSummaryJson.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <new>
+#include <string_view>
+
+namespace lumetra::catalogue {
+
+namespace {
+
+// A keyword's value, trimmed and readable.
+std::string Keyword(const char* keyword, const std::string& headerText) {
+    std::string value = HeaderKeyword(keyword, headerText);
+    const auto first = value.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    value = value.substr(first, value.find_last_not_of(" \t") + 1 - first);
+    return ToUtf8(value);
+}
+
+void Describe(const TextLines& headerLines, CatalogueRow& row) {
+    const std::string headerText = HeaderText(headerLines);
+    row.manufacturer = Keyword("[MANUFAC]", headerText);
+    row.catalogueNumber = Keyword("[LUMCAT]", headerText);
+    row.luminaire = Keyword("[LUMINAIRE]", headerText);
+    row.lamp = Keyword("[LAMP]", headerText);
+}
+
+CatalogueRow Failed(CatalogueRow row, std::string why) {
+    row.status = RowStatus::Fails;
+    row.statusText = std::move(why);
+    return row;
+}
+
+// A file larger than the catalogue reads is refused by its size alone; anything else that
+// cannot be read is left to the loader, which opens regular files only.
+std::string Refusal(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxCatalogueFileBytes)
+        return Text(TextId::TooLarge);
+    return {};
+}
+
+// The reader's message on one line: its line breaks become blanks.
+std::string OneLine(const std::string& message) {
+    std::string line = ToUtf8(message);
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
+}
+
+} // namespace
+
+CatalogueRow LoadCatalogueRow(const RowRequest& request) {
+    CatalogueRow row;
+    row.file = request.relative;
+    if (std::string refusal = Refusal(request.path); !refusal.empty())
+        return Failed(std::move(row), std::move(refusal));
+    tIES record;
+    LuminaireFacts facts;
+    TextLines fileLines;
+    TextLines headerLines;
+    std::string message;
+    const Notifier notify = [&message](const std::string& text) { message = text; };
+    try {
+        LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
+    } catch (const LumetraError& error) {
+        return Failed(std::move(row), ToUtf8(error.what()));
+    } catch (const std::bad_alloc&) {
+        return Failed(std::move(row), Text(TextId::OutOfMemory));
+    }
+    row.format = ToUtf8(properties::FormatText(request.path, headerLines));
+    Describe(headerLines, row);
+    if (!summary::HasPhotometricData(record))
+        return Failed(std::move(row), Text(TextId::NoPhotometricData));
+    row.summary = summary::Summarize(record, facts);
+    row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
+    row.statusText = OneLine(message);
+    if (request.withJson)
+        row.summaryJson = compliance::FullSummaryJson(record, facts, row.summary,
+                                                      compliance::ComplianceOf(record, facts));
+    return row;
+}
+
+} // namespace lumetra::catalogue

@@ -1,0 +1,46 @@
+#pragma once
+// One catalogue row: what a photometric file says about its luminaire and its photometric
+// summary, or why it could not be read.
+
+#include "summary/ExtendedJson.h"
+#include "summary/PhotometricSummary.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lumetra::catalogue {
+
+enum class RowStatus {
+    Clean,         // loaded without a word from the reader
+    ReaderMessage, // loaded, but the reader reported a message (statusText); figures as read
+    Fails          // not loaded, or nothing to summarise; statusText says why
+};
+
+struct CatalogueRow {
+    std::string file;   // path relative to the catalogued folder, as its bytes
+    std::string format; // "EULUMDAT", an IES version line, or empty when not loaded
+    // Description fields as UTF-8.
+    std::string manufacturer;
+    std::string catalogueNumber;
+    std::string luminaire;
+    std::string lamp;
+    RowStatus status = RowStatus::Fails;
+    std::string statusText; // the reader's message or the failure, UTF-8; empty when clean
+    summary::PhotometricSummary summary;
+    Json summaryJson; // `summary --json` for the file; null unless asked for, or when it fails
+};
+
+// Files larger than this are listed as failing instead of read: one huge file must not hold up
+// a folder of thousands (the viewer still opens it).
+inline constexpr std::uintmax_t kMaxCatalogueFileBytes = 32u * 1024u * 1024u;
+
+struct RowRequest {
+    std::string path;     // the file's name to open, as bytes
+    std::string relative; // its name in the catalogue
+    bool withJson = false;
+};
+
+// Loads and summarises one file as `lumetra-cli summary` does. Never throws for a bad file.
+CatalogueRow LoadCatalogueRow(const RowRequest& request);
+
+} // namespace lumetra::catalogue

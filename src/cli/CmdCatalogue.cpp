@@ -1,0 +1,117 @@
+// lumetra-cli catalogue: one row per photometric file of a folder, as tab-separated text, CSV or
+// JSON, read on every core and written in file order.
+
+#include "CommandOptions.h"
+#include "Commands.h"
+#include "ProgressLine.h"
+#include "catalogue/CatalogueExport.h"
+#include "catalogue/CatalogueScan.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+#include <functional>
+
+namespace lumetra::cli {
+
+namespace {
+
+constexpr const char* kCatalogueUsage =
+    "Usage: lumetra-cli catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]";
+constexpr unsigned kMostJobs = 256;
+
+using Format = CatalogueOptions::Format;
+using Sink = std::function<void(const std::string&)>;
+
+std::optional<QString> ReadJobs(const QCommandLineParser& parser, CatalogueOptions& options) {
+    if (!parser.isSet("jobs"))
+        return std::nullopt;
+    const auto jobs = WholeNumber(parser.value("jobs"));
+    if (!jobs || *jobs < 1 || *jobs > kMostJobs)
+        return QString("--jobs takes a whole number from 1 to %1.").arg(kMostJobs);
+    options.jobs = static_cast<unsigned>(*jobs);
+    return std::nullopt;
+}
+
+void AddCatalogueOptions(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption({"r", "recursive"}, "Include subfolders."));
+    parser.addOption(QCommandLineOption("csv", "CSV."));
+    parser.addOption(QCommandLineOption("json", "JSON."));
+    parser.addOption(QCommandLineOption({"o", "output"}, "Output file.", "file"));
+    parser.addOption(QCommandLineOption("jobs", "Threads.", "n"));
+}
+
+// The rows one by one through the sink, in the chosen format.
+void WriteRows(const CatalogueOptions& options, const std::vector<catalogue::RowRequest>& files,
+               const Sink& sink) {
+    using namespace catalogue;
+    ProgressLine progress;
+    std::size_t done = 0;
+    if (options.format == Format::Json)
+        sink("[");
+    else
+        sink(options.format == Format::Csv ? CsvHeader() : TsvHeader());
+    ScanCatalogue(files, {options.jobs, 0, nullptr}, [&](CatalogueRow&& row) {
+        if (options.format == Format::Json)
+            sink((done == 0 ? "\n" : ",\n") + RowJson(row).dump());
+        else
+            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row));
+        progress.Show(++done, files.size());
+    });
+    progress.Clear();
+    if (options.format == Format::Json)
+        sink(done == 0 ? "]\n" : "\n]\n");
+}
+
+int WriteToFile(const CatalogueOptions& options, const std::vector<catalogue::RowRequest>& files) {
+    QSaveFile file(options.output);
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail("Cannot write " + options.output + ": " + file.errorString());
+    WriteRows(options, files, [&file](const std::string& text) {
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    });
+    if (!file.commit()) // also when a write failed on the way
+        return Fail("Cannot write " + options.output + ": " + file.errorString());
+    return 0;
+}
+
+} // namespace
+
+Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddCatalogueOptions(parser);
+    if (!parser.parse(QStringList{"lumetra-cli catalogue"} + arguments))
+        return Refused<CatalogueOptions>(parser.errorText(), kCatalogueUsage);
+    if (parser.positionalArguments().size() != 1)
+        return Refused<CatalogueOptions>("catalogue takes exactly one folder.", kCatalogueUsage);
+    if (parser.isSet("csv") && parser.isSet("json"))
+        return Refused<CatalogueOptions>("Choose --csv or --json, not both.", kCatalogueUsage);
+    CatalogueOptions options;
+    options.folder = parser.positionalArguments().front();
+    options.output = parser.value("o");
+    options.recursive = parser.isSet("recursive");
+    options.format = parser.isSet("csv")    ? Format::Csv
+                     : parser.isSet("json") ? Format::Json
+                                            : Format::Tsv;
+    if (const auto error = ReadJobs(parser, options))
+        return Refused<CatalogueOptions>(*error, kCatalogueUsage);
+    return {options, {}};
+}
+
+int RunCatalogue(const QStringList& arguments) {
+    const Parsed<CatalogueOptions> parsed = ParseCatalogueOptions(arguments);
+    if (!parsed.options)
+        return Fail(parsed.error) + 1; // a usage error exits with 2
+    const CatalogueOptions& options = *parsed.options;
+    if (!QFileInfo(options.folder).isDir())
+        return Fail("Not a folder: " + options.folder);
+    const auto files = catalogue::CatalogueFiles(QFile::encodeName(options.folder).toStdString(),
+                                                 options.recursive, options.format == Format::Json);
+    if (!options.output.isEmpty())
+        return WriteToFile(options, files);
+    WriteRows(options, files,
+              [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); });
+    return std::fflush(stdout) == 0 ? 0 : Fail("Cannot write the catalogue to stdout");
+}
+
+} // namespace lumetra::cli

@@ -1,0 +1,147 @@
+// The one-page PDF of a comparison: the files in their colours, both diagrams, the figures with
+// their differences (those beyond the tolerance in bold red) and the largest intensity difference.
+
+#include "ComparePicture.h"
+#include "compare/ComparisonText.h"
+#include "data/Errors.h"
+#include "diagrams/DiagramData.h"
+#include "surface/QPainterSurface.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace lumetra::compare {
+
+namespace {
+
+constexpr qreal kMarginMm = 12;
+constexpr qreal kGap = 10;
+constexpr qreal kRowHeight = 10.5;
+constexpr qreal kCaptionShare = 0.27;
+
+QFont PageFont(qreal points, bool bold = false) {
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+qreal DrawFiles(QPainter& painter, const QRectF& page, const QStringList& files) {
+    painter.setFont(PageFont(13, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(page.left(), page.top(), page.width(), 18),
+                     QCoreApplication::translate("Compare", "Comparison"));
+    painter.setFont(PageFont(8));
+    qreal y = page.top() + 22;
+    for (qsizetype i = 0; i < files.size(); ++i, y += kRowHeight) {
+        painter.setPen(
+            QPainterSurface::ToQColor(diagrams::SeriesColor(static_cast<std::size_t>(i))));
+        const QString text = QString::number(i + 1) + "  " + QFileInfo(files[i]).fileName();
+        painter.drawText(QRectF(page.left(), y, page.width(), kRowHeight), Qt::AlignVCenter, text);
+    }
+    return y - page.top();
+}
+
+qreal DrawDiagrams(QPainter& painter, const QRectF& page, const CompareDrawing& drawing) {
+    const int half = static_cast<int>(page.width() / 2);
+    const int height = static_cast<int>(page.width() * 0.42);
+    const QPoint origin(static_cast<int>(page.left()), static_cast<int>(page.top()));
+    PaintDiagram(painter, QRect(origin, QSize(half, height)), drawing, true);
+    PaintDiagram(painter, QRect(origin + QPoint(half, 0), QSize(half, height)), drawing, false);
+    return height;
+}
+
+void DrawCells(QPainter& painter, const QRectF& row, const FigureTextRow& text) {
+    const qreal captionWidth = row.width() * kCaptionShare;
+    const qsizetype cells = static_cast<qsizetype>(text.Values.size() + text.Differences.size());
+    const qreal width = (row.width() - captionWidth) / static_cast<qreal>(std::max<qsizetype>(cells, 1));
+    painter.drawText(QRectF(row.left(), row.top(), captionWidth, row.height()), Qt::AlignVCenter,
+                     QString::fromStdString(text.Caption));
+    qreal x = row.left() + captionWidth;
+    for (const std::string& value : text.Values) {
+        painter.drawText(QRectF(x, row.top(), width - 3, row.height()),
+                         Qt::AlignVCenter | Qt::AlignRight, QString::fromStdString(value));
+        x += width;
+    }
+    for (std::size_t i = 0; i < text.Differences.size(); ++i) {
+        painter.setPen(text.Beyond[i] ? QColor(180, 0, 0) : Qt::black);
+        painter.setFont(PageFont(6.5, text.Beyond[i]));
+        painter.drawText(QRectF(x, row.top(), width - 3, row.height()),
+                         Qt::AlignVCenter | Qt::AlignRight,
+                         QString::fromStdString(text.Differences[i]));
+        painter.setPen(Qt::black);
+        painter.setFont(PageFont(6.5));
+        x += width;
+    }
+}
+
+qreal DrawFigures(QPainter& painter, const QRectF& page, const Comparison& comparison) {
+    painter.setFont(PageFont(6.5));
+    qreal y = page.top();
+    for (std::size_t i = 0; i < comparison.Figures.size(); ++i, y += kRowHeight) {
+        const QRectF row(page.left(), y, page.width(), kRowHeight);
+        if (i % 2 == 1)
+            painter.fillRect(row, QColor(242, 242, 242));
+        DrawCells(painter, row, FigureTextOf(comparison.Figures[i]));
+    }
+    return y - page.top();
+}
+
+void DrawLargest(QPainter& painter, const QRectF& page, const Comparison& comparison) {
+    painter.setFont(PageFont(8));
+    const bool typeC = summary::IsTypeC(comparison.Summaries.front().Type);
+    QString text;
+    if (!LargestOverall(comparison))
+        text = QString::fromStdString(NotComparedText(comparison.Unit));
+    else
+        text = QCoreApplication::translate("Compare", "Largest intensity difference, %1:")
+                   .arg(QString::fromStdString(
+                       ComparedWhereText(comparison.SharedGrid, comparison.Thinned)));
+    for (std::size_t i = 1; i < comparison.Largest.size(); ++i)
+        if (comparison.Largest[i])
+            text += QString("\n%1 - 1: %2")
+                        .arg(i + 1)
+                        .arg(QString::fromStdString(
+                            LargestText(*comparison.Largest[i], comparison.Unit, typeC)));
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+void DrawPage(QPainter& painter, QRectF page, const QStringList& files,
+              const Comparison& comparison, const CompareDrawing& drawing) {
+    page.setTop(page.top() + DrawFiles(painter, page, files) + kGap);
+    page.setTop(page.top() + DrawDiagrams(painter, page, drawing) + kGap);
+    page.setTop(page.top() + DrawFigures(painter, page, comparison) + kGap);
+    DrawLargest(painter, page, comparison);
+}
+
+} // namespace
+
+void WriteComparePdf(const QString& pdfName, const QStringList& files, const Comparison& comparison,
+                     const CompareDrawing& drawing, QPageSize::PageSizeId pageSize) {
+    QSaveFile file(pdfName);
+    if (comparison.Summaries.empty() || !file.open(QIODevice::WriteOnly))
+        throw LumetraError(("Cannot write " + pdfName + ": " + file.errorString()).toStdString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(pageSize));
+        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                              QPageLayout::Millimeter);
+        writer.setResolution(72); // one unit is one point
+        writer.setTitle(QCoreApplication::translate("Compare", "Comparison"));
+        writer.setCreator("Lumetra");
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw LumetraError(("Cannot write " + pdfName).toStdString());
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawPage(painter, QRectF(0, 0, writer.width(), writer.height()), files, comparison,
+                 drawing);
+        painter.end();
+    }
+    if (!file.commit())
+        throw LumetraError(("Cannot write " + pdfName + ": " + file.errorString()).toStdString());
+}
+
+} // namespace lumetra::compare

@@ -1,0 +1,91 @@
+#include "catalogue/CatalogueRow.h"
+
+#include "catalogue/CatalogueScan.h"
+#include "eulumdat/PhotometryFile.h"
+#include "summary/SummaryJson.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+
+namespace lumetra::catalogue {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The summary JSON of a file loaded straight through the loader, as `summary --json` builds it.
+std::optional<Json> DirectSummary(const std::string& path, bool& message) {
+    tIES record;
+    LuminaireFacts facts;
+    TextLines lines;
+    TextLines header;
+    message = false;
+    try {
+        LoadPhotometryFile(
+            path, record, lines, header, [&](const std::string&) { message = true; }, facts);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (!summary::HasPhotometricData(record))
+        return std::nullopt;
+    return summary::SummaryJson(record, facts, summary::Summarize(record, facts));
+}
+
+// Every sample: a row that loads carries exactly the summary of the file, and its status says
+// whether the reader spoke; a file that cannot be summarised fails with a reason.
+TEST(CatalogueRow, EverySampleRowEqualsItsSummary) {
+    int summarised = 0;
+    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR}) {
+        for (const RowRequest& request : CatalogueFiles(folder, false, true)) {
+            SCOPED_TRACE(request.path);
+            const CatalogueRow row = LoadCatalogueRow(request);
+            bool message = false;
+            const auto expected = DirectSummary(request.path, message);
+            EXPECT_EQ(row.file, fs::path(request.path).filename().string());
+            if (!expected) {
+                EXPECT_EQ(row.status, RowStatus::Fails);
+                EXPECT_FALSE(row.statusText.empty());
+                continue;
+            }
+            ++summarised;
+            EXPECT_EQ(row.status, message ? RowStatus::ReaderMessage : RowStatus::Clean);
+            EXPECT_EQ(row.summaryJson, *expected);
+            EXPECT_EQ(row.summaryJson.dump(), expected->dump()); // to the last digit written
+        }
+    }
+    EXPECT_GT(summarised, 50);
+}
+
+TEST(CatalogueRow, DescriptionFieldsComeFromTheHeaderKeywords) {
+    const CatalogueRow row = LoadCatalogueRow(
+        {std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_quadrant_more_crlf.ies", "x.ies"});
+    EXPECT_EQ(row.manufacturer, "RAB LIGHTING INC.");
+    EXPECT_EQ(row.catalogueNumber, "PRT70/480, PRT70/480/D10");
+    EXPECT_EQ(row.format, "IESNA:LM-63-2002");
+    EXPECT_TRUE(row.summaryJson.is_null()); // not asked for
+    EXPECT_TRUE(row.summary.Flux.has_value());
+}
+
+TEST(CatalogueRow, FilesThatCannotBeReadFailWithTheirReason) {
+    const test::TempFolder folder;
+    const std::string empty = folder.Write("empty.ies", "");
+    const std::string garbage = folder.Write("garbage.ldt", "not\na\nluminaire\n");
+    const std::string large = folder.Write("large.ies", "");
+    fs::resize_file(large, kMaxCatalogueFileBytes + 1); // sparse: costs no disk
+    const std::string pipe = (folder.path() / "pipe.ies").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string missing = (folder.path() / "missing.ies").string();
+    for (const std::string& path : {empty, garbage, large, pipe, missing}) {
+        SCOPED_TRACE(path);
+        const CatalogueRow row = LoadCatalogueRow({path, "f", true});
+        EXPECT_EQ(row.status, RowStatus::Fails);
+        EXPECT_FALSE(row.statusText.empty());
+        EXPECT_TRUE(row.summaryJson.is_null());
+    }
+    EXPECT_NE(LoadCatalogueRow({large, "f"}).statusText.find("32 MB"), std::string::npos);
+}
+
+} // namespace
+} // namespace lumetra::catalogue
