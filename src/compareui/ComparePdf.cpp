@@ -47,40 +47,62 @@ qreal DrawFiles(QPainter& painter, const QRectF& page, const QStringList& files)
 
 qreal DrawDiagrams(QPainter& painter, const QRectF& page, const CompareDrawing& drawing) {
     const int half = static_cast<int>(page.width() / 2);
-    const int height = static_cast<int>(page.width() * 0.42);
+    const int height = static_cast<int>(page.width() * 0.5);
     const QPoint origin(static_cast<int>(page.left()), static_cast<int>(page.top()));
     PaintDiagram(painter, QRect(origin, QSize(half, height)), drawing, true);
     PaintDiagram(painter, QRect(origin + QPoint(half, 0), QSize(half, height)), drawing, false);
     return height;
 }
 
+// A difference takes more room than a value: it carries its per cent too.
+constexpr qreal kDifferenceWeight = 1.8;
+
+void DrawCell(QPainter& painter, const QRectF& cell, const std::string& text, bool beyond) {
+    painter.setPen(beyond ? QColor(180, 0, 0) : Qt::black);
+    painter.setFont(PageFont(6.5, beyond));
+    painter.drawText(cell.adjusted(0, 0, -3, 0), Qt::AlignVCenter | Qt::AlignRight,
+                     QString::fromStdString(text));
+}
+
 void DrawCells(QPainter& painter, const QRectF& row, const FigureTextRow& text) {
     const qreal captionWidth = row.width() * kCaptionShare;
-    const qsizetype cells = static_cast<qsizetype>(text.Values.size() + text.Differences.size());
-    const qreal width = (row.width() - captionWidth) / static_cast<qreal>(std::max<qsizetype>(cells, 1));
+    const qreal weights = static_cast<qreal>(text.Values.size()) +
+                          kDifferenceWeight * static_cast<qreal>(text.Differences.size());
+    const qreal unit = (row.width() - captionWidth) / std::max<qreal>(weights, 1);
+    painter.setPen(Qt::black);
+    painter.setFont(PageFont(6.5));
     painter.drawText(QRectF(row.left(), row.top(), captionWidth, row.height()), Qt::AlignVCenter,
                      QString::fromStdString(text.Caption));
     qreal x = row.left() + captionWidth;
     for (const std::string& value : text.Values) {
-        painter.drawText(QRectF(x, row.top(), width - 3, row.height()),
-                         Qt::AlignVCenter | Qt::AlignRight, QString::fromStdString(value));
-        x += width;
+        DrawCell(painter, QRectF(x, row.top(), unit, row.height()), value, false);
+        x += unit;
     }
     for (std::size_t i = 0; i < text.Differences.size(); ++i) {
-        painter.setPen(text.Beyond[i] ? QColor(180, 0, 0) : Qt::black);
-        painter.setFont(PageFont(6.5, text.Beyond[i]));
-        painter.drawText(QRectF(x, row.top(), width - 3, row.height()),
-                         Qt::AlignVCenter | Qt::AlignRight,
-                         QString::fromStdString(text.Differences[i]));
-        painter.setPen(Qt::black);
-        painter.setFont(PageFont(6.5));
+        const qreal width = unit * kDifferenceWeight;
+        DrawCell(painter, QRectF(x, row.top(), width, row.height()), text.Differences[i],
+                 text.Beyond[i]);
         x += width;
     }
 }
 
+// Column titles: the files' numbers, then "2 - 1" and so on.
+FigureTextRow HeaderRow(std::size_t files) {
+    FigureTextRow header;
+    for (std::size_t i = 0; i < files; ++i)
+        header.Values.push_back(std::to_string(i + 1));
+    for (std::size_t i = 1; i < files; ++i) {
+        header.Differences.push_back(std::to_string(i + 1) + " \u2212 1");
+        header.Beyond.push_back(false);
+    }
+    return header;
+}
+
 qreal DrawFigures(QPainter& painter, const QRectF& page, const Comparison& comparison) {
-    painter.setFont(PageFont(6.5));
     qreal y = page.top();
+    DrawCells(painter, QRectF(page.left(), y, page.width(), kRowHeight),
+              HeaderRow(comparison.Summaries.size()));
+    y += kRowHeight;
     for (std::size_t i = 0; i < comparison.Figures.size(); ++i, y += kRowHeight) {
         const QRectF row(page.left(), y, page.width(), kRowHeight);
         if (i % 2 == 1)
@@ -92,6 +114,7 @@ qreal DrawFigures(QPainter& painter, const QRectF& page, const Comparison& compa
 
 void DrawLargest(QPainter& painter, const QRectF& page, const Comparison& comparison) {
     painter.setFont(PageFont(8));
+    painter.setPen(Qt::black);
     const bool typeC = summary::IsTypeC(comparison.Summaries.front().Type);
     QString text;
     if (!LargestOverall(comparison))

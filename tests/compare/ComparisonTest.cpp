@@ -6,6 +6,8 @@
 #include "data/Loading.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/SummaryRecords.h"
+#include "support/TempFolder.h"
+#include "writing/Writing.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +171,34 @@ TEST(Compare, AtMostFourFilesAndTheLargestOfThem) {
     ASSERT_TRUE(LargestOverall(c));
     EXPECT_EQ(LargestOverall(c)->File, 3u);
     EXPECT_TRUE(Near(LargestOverall(c)->Value, 0.3L * 1500, 1e-9L));
+}
+
+} // namespace
+
+namespace {
+
+using namespace lumetra;
+using namespace lumetra::compare;
+
+// An IES file and its EULUMDAT conversion differ by no more than the writers' round trip: one
+// part in a billion of the largest intensity, and the same in every flux.
+TEST(Compare, AnIesFileAndItsEulumdatConversionAgree) {
+    const test::TempFolder folder;
+    for (const char* name :
+         {"lm1995_pendant_more_crlf.ies", "lm2002_roadway_quadrant_more_crlf.ies",
+          "lm1995_bilateral_c90_c270.ies", "lm1986_spotlight_axial.ies"}) {
+        SCOPED_TRACE(name);
+        const std::string ies = std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
+        const std::string ldt = (folder.path() / (std::string(name) + ".ldt")).string();
+        writing::ConvertFile(ies, ldt, {});
+        const Luminaire files[] = {LoadSample(ies), LoadSample(ldt)};
+        const Comparison c = Compare(files, IntensityUnit::Candela);
+        ASSERT_TRUE(LargestOverall(c));
+        const long double peak = *c.Summaries[0].MaxIntensity;
+        EXPECT_LE(std::fabs(LargestOverall(c)->Value), 1e-9L * peak);
+        for (const char* key : {"Flux", "DownwardFlux", "LampFlux", "LightOutputRatio"})
+            EXPECT_LE(std::fabs(*Row(c, key).ToFirst[1].Percent), 1e-7L) << key;
+    }
 }
 
 } // namespace
