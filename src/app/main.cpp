@@ -4,6 +4,7 @@
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
 #include "data/ProgramData.h"
+#include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
 #include "ui/IlluminanceWindow.h"
 #include "ui/MessageBox.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     lumetra::LinkProperties(mainWindow, properties);
     lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
     lumetra::LinkDiagrams(mainWindow, diagrams);
+    lumetra::CatalogueWindow catalogue;
+    lumetra::LinkCatalogue(mainWindow, catalogue);
     lumetra::TIlluminanceWindow illuminance;
     lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);

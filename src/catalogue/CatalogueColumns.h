@@ -33,7 +33,7 @@ enum class Column {
     DownwardFraction,
     Symmetry,
     PhotometricType,
-    BugRating,     // "B1-U0-G2"
+    BugRating,      // "B1-U0-G2"
     MaxLuminance65, // the largest luminance at gamma 65 over C0..C315
     Status,
 };

@@ -1,7 +1,9 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
-#include "compliance/FullSummaryJson.h"
+#include "compliance/BugRating.h"
+#include "compliance/ComplianceJson.h"
+#include "compliance/LuminanceTable.h"
 #include "data/Errors.h"
 #include "data/FileReading.h"
 #include "data/IesReader.h"
@@ -10,9 +12,6 @@
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
-#include "compliance/BugRating.h"
-#include "compliance/ComplianceJson.h"
-#include "compliance/LuminanceTable.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -68,8 +67,8 @@ std::string OneLine(const std::string& message) {
 void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow& row) {
     const compliance::BugRating rating = compliance::RateBug(record, facts);
     row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
-    row.maxLuminance65 =
-        compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts), kCatalogueLuminanceGamma);
+    row.maxLuminance65 = compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts),
+                                                kCatalogueLuminanceGamma);
 }
 
 // Why the figures of a file the reader flagged are no results, on one line.

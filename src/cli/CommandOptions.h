@@ -118,6 +118,7 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+
 // catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
 struct CatalogueOptions {
     enum class Format { Tsv, Csv, Json };
@@ -128,6 +129,7 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
 // diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
 // [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
 struct DiagramCommandOptions {
@@ -151,5 +153,22 @@ struct IlluminanceCliOptions {
     bool json = false;
 };
 Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
+
+// convert IN -o OUT | convert FOLDER -o OUTFOLDER --to ies|ldt, with [--ies-version 2002|2019]
+// [--lumens L] [--multiply K] [--rotate 90|180|270] [--force] [--lenient] [--jobs N]. Whether IN
+// is a folder is settled when the command runs; here only the arguments are read.
+struct ConvertOptions {
+    QString input;
+    QString output;
+    QString to; // "ies", "ldt" or empty
+    bool iesVersion2019 = false;
+    std::optional<double> lumens;
+    double multiply = 1;
+    int rotate = 0;
+    bool force = false;
+    bool lenient = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

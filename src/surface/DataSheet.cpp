@@ -2,6 +2,7 @@
 
 #include "FileNameText.h"
 #include "LightPatternPicture.h"
+#include "compliance/ComplianceText.h"
 #include "data/GlobalMax.h"
 #include "data/TextEncoding.h"
 #include "gonio/GoniogramView.h"
@@ -69,8 +70,11 @@ DataSheetContent MakeDataSheet(const QString& fileName, const std::string& descr
     sheet.view = SheetView(record);
     sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
     AddLightPattern(record, controls, sheet);
-    if (summary::HasPhotometricData(record))
+    if (summary::HasPhotometricData(record)) {
         sheet.summary = properties::SummaryFigureRows(summary::Summarize(record, facts), format);
+        for (auto& line : compliance::SheetLines(compliance::ComplianceOf(record, facts), facts))
+            sheet.summary.emplace_back(std::move(line.first), std::move(line.second));
+    }
     return sheet;
 }
 

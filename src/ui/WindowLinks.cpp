@@ -1,5 +1,6 @@
 #include "WindowLinks.h"
 
+#include "CatalogueWindow.h"
 #include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "IlluminanceWindow.h"
@@ -38,6 +39,9 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
                    &TDiagramsWindow::FileLoadFailed);
 }
 
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
+    ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
+    ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
 void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance,
                      const ViewerModel& viewer) {
     illuminance.SetSource([&viewer](TIlluminanceWindow& window, const QString& fileName) {

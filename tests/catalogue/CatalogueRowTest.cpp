@@ -1,8 +1,9 @@
 #include "catalogue/CatalogueRow.h"
 
 #include "catalogue/CatalogueScan.h"
-#include "eulumdat/PhotometryFile.h"
+#include "compliance/Compliance.h"
 #include "compliance/ComplianceJson.h"
+#include "eulumdat/PhotometryFile.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
