@@ -60,8 +60,9 @@ void ComparePlane(const tArrEx& a, long double scaleA, const tArrEx& b, long dou
 void CompareIntensities(const Loaded& source, const SourceFile& read, const Loaded& written,
                         bool sameAngles) {
     const tIES& s = read.Format == PhotometricFormat::Ies ? read.Record : source.record;
-    const long double scaleS =
-        read.Format == PhotometricFormat::Ies ? s.CandelaMultiplier * source.facts.BallastFactor : 1;
+    const long double scaleS = read.Format == PhotometricFormat::Ies
+                                   ? s.CandelaMultiplier * source.facts.BallastFactor
+                                   : 1;
     const long double scaleW = written.record.CandelaMultiplier * written.facts.BallastFactor;
     long double largest = 0;
     for (const tArrEx& plane : s.Candela)
@@ -96,9 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                               : TargetFormat::Eulumdat;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string input = fuzz::WriteInputFile(bytes, ldt ? "input.ldt" : "input.ies");
-    const std::string output = fuzz::WriteInputFile("", format == TargetFormat::Eulumdat
-                                                            ? "written.ldt"
-                                                            : "written.ies");
+    const std::string output =
+        fuzz::WriteInputFile("", format == TargetFormat::Eulumdat ? "written.ldt" : "written.ies");
     SourceFile source;
     Written written;
     try {
@@ -108,13 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(refused.what()[0] != '\0', "a refusal says why");
         return 0;
     }
-    fuzz::WriteInputFile(written.Bytes, format == TargetFormat::Eulumdat ? "written.ldt" : "written.ies");
+    fuzz::WriteInputFile(written.Bytes,
+                         format == TargetFormat::Eulumdat ? "written.ldt" : "written.ies");
     const Loaded result = Load(output);
     FUZZ_CHECK(source.Record.VerticalAngles == result.record.VerticalAngles,
                "the same vertical angles");
     const Loaded original = ldt ? Load(input) : Loaded{};
-    CompareIntensities(original, source, result,
-                       !ldt && format != TargetFormat::Eulumdat);
+    CompareIntensities(original, source, result, !ldt && format != TargetFormat::Eulumdat);
     const Written again = WriteAs(ReadSourceFile(output, Reading::Strict), format, {}, output);
     FUZZ_CHECK(again.Bytes == written.Bytes, "writing the written file again changes nothing");
     return 0;

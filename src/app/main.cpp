@@ -4,8 +4,10 @@
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
 #include "data/ProgramData.h"
-#include "ui/MessageBox.h"
+#include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
+#include "ui/IlluminanceWindow.h"
+#include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
@@ -33,6 +35,10 @@ int main(int argc, char* argv[]) {
     lumetra::LinkProperties(mainWindow, properties);
     lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
     lumetra::LinkDiagrams(mainWindow, diagrams);
+    lumetra::CatalogueWindow catalogue;
+    lumetra::LinkCatalogue(mainWindow, catalogue);
+    lumetra::TIlluminanceWindow illuminance;
+    lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     mainWindow.ShowAtStart();

@@ -25,8 +25,8 @@ std::string NativeName(const QString& name) {
 
 writing::ConvertOptions CoreOptions(const ConvertOptions& options) {
     writing::ConvertOptions core;
-    core.Version = options.iesVersion2019 ? writing::IesVersion::Lm63_2019
-                                          : writing::IesVersion::Lm63_2002;
+    core.Version =
+        options.iesVersion2019 ? writing::IesVersion::Lm63_2019 : writing::IesVersion::Lm63_2002;
     if (options.lumens)
         core.Adjust.Lumens = *options.lumens;
     core.Adjust.Multiply = options.multiply;
@@ -72,7 +72,8 @@ int ConvertSingleFile(const ConvertOptions& options) {
     if (!core.Format)
         return Fail("The output must end in .ies or .ldt (or match --to): " + options.output) + 1;
     writing::Written written;
-    const QString error = ConvertOne(NativeName(options.input), NativeName(options.output), core, written);
+    const QString error =
+        ConvertOne(NativeName(options.input), NativeName(options.output), core, written);
     if (!error.isEmpty())
         return Fail(error);
     PrintNotes(options.input, written);
@@ -105,7 +106,8 @@ QString Summary(std::size_t written, const QStringList& failures) {
 int ConvertFolder(const ConvertOptions& options) {
     if (options.to.isEmpty())
         return Fail("Converting a folder needs --to ies or --to ldt.") + 1;
-    const ConvertPlan plan = PlanFolderConversion(options.input, options.output, "." + options.to.toStdString());
+    const ConvertPlan plan =
+        PlanFolderConversion(options.input, options.output, "." + options.to.toStdString());
     if (!plan.unreadable.isEmpty())
         return Fail("Cannot list the folder " + plan.unreadable.join(", ")) + 1;
     MakeOutputFolders(plan);
@@ -115,8 +117,9 @@ int ConvertFolder(const ConvertOptions& options) {
     const auto work = [&](std::size_t i) {
         const ConvertJob& job = plan.jobs[i];
         Outcome outcome;
-        outcome.error = !job.refusal.isEmpty() ? job.refusal
-                                               : ConvertOne(job.input, job.output, core, outcome.written);
+        outcome.error = !job.refusal.isEmpty()
+                            ? job.refusal
+                            : ConvertOne(job.input, job.output, core, outcome.written);
         return outcome;
     };
     const auto consume = [&](std::size_t i, Outcome outcome) {

@@ -37,7 +37,8 @@ ConvertPlan PlanFolderConversion(const QString& inputFolder, const QString& outp
         ConvertJob job;
         job.input = paths.nativeFiles[i];
         job.shown = paths.files[static_cast<qsizetype>(i)];
-        job.output = OutputFor(fs::path(job.input).lexically_normal().string(), from, to, extension);
+        job.output =
+            OutputFor(fs::path(job.input).lexically_normal().string(), from, to, extension);
         const auto [at, added] = taken.emplace(job.output, job.shown);
         if (!added)
             job.refusal = "its output " + QFile::decodeName(job.output.c_str()) +

@@ -10,10 +10,10 @@
 namespace lumetra::cli {
 
 struct ConvertJob {
-    std::string input;  // by the bytes of its name
+    std::string input; // by the bytes of its name
     std::string output;
-    QString shown;      // the input as the report names it
-    QString refusal;    // set when the job is refused before it runs
+    QString shown;   // the input as the report names it
+    QString refusal; // set when the job is refused before it runs
 };
 
 struct ConvertPlan {

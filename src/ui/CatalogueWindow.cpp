@@ -1,9 +1,9 @@
 #include "CatalogueWindow.h"
 
+#include "surface/FileNameText.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
-#include "surface/FileNameText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -122,6 +122,14 @@ void CatalogueWindow::ConnectControls() {
             &CatalogueWindow::SelectionChanged);
     connect(&poll_, &QTimer::timeout, this, &CatalogueWindow::TakeRows);
     poll_.setInterval(kPollMilliseconds);
+}
+
+void CatalogueWindow::Open(const QString& folder) {
+    if (folder != folder_ || (model_->Model().RowCount() == 0 && Filled()))
+        ShowFolder(folder);
+    show();
+    raise();
+    activateWindow();
 }
 
 void CatalogueWindow::ShowFolder(const QString& folder) {

@@ -25,6 +25,8 @@ class CatalogueWindow : public QWidget {
     explicit CatalogueWindow(QWidget* parent = nullptr);
     ~CatalogueWindow() override;
 
+    // Shows the window over the folder, reading it when it is another folder than the one shown.
+    void Open(const QString& folder);
     // Catalogues the folder (and its subfolders when the box is ticked), from scratch.
     void ShowFolder(const QString& folder);
     QString Folder() const { return folder_; }

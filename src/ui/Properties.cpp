@@ -4,6 +4,7 @@
 #include "IntensityTableModel.h"
 #include "KeepOnScreen.h"
 #include "LineNumberedText.h"
+#include "SavePhotometryDialog.h"
 #include "TableCopy.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
@@ -46,6 +47,9 @@ void TPropertiesWindow::ConnectHandlers() {
     ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &TPropertiesWindow::CopyIntensities);
     ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this,
                    &TPropertiesWindow::SaveIntensitiesAs);
+    ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
+        SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
+    });
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &TPropertiesWindow::KeywordClicked);
     InstallTableCopy(*TableSummary);

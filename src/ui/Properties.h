@@ -39,6 +39,7 @@ class TPropertiesWindow : public QWidget {
     QTableView* TableIntensities;
     QPushButton* ButtonCopy;
     QPushButton* ButtonSaveAs;
+    QPushButton* ButtonSavePhotometry; // the file itself as IES or EULUMDAT
     TLineNumberedText* TextFile;
     TComplianceTab* TabCompliance; // the BUG rating and the luminance table
 

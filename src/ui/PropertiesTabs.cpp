@@ -91,10 +91,12 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     TableIntensities->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ButtonCopy = new QPushButton("Copy", tab);
     ButtonSaveAs = new QPushButton("Save As...", tab);
+    ButtonSavePhotometry = new QPushButton(tr("Save Photometry As..."), tab);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LabelMultiplier, 1);
     buttons->addWidget(ButtonCopy);
     buttons->addWidget(ButtonSaveAs);
+    buttons->addWidget(ButtonSavePhotometry);
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(buttons);
     layout->addWidget(TableIntensities);

@@ -32,6 +32,8 @@ TMainWindow::TMainWindow(ViewerModel& viewer, WindowSettings* settings, QWidget*
     BuildGonioMenu();
     BuildPropertiesAccess();
     BuildDiagramsAccess();
+    BuildCatalogueAccess();
+    BuildIlluminanceAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });

@@ -82,8 +82,14 @@ class TMainWindow : public QWidget {
     QAction* ActionProperties;
     // "Diagrams..." (Ctrl+D) in the same menus: the Diagrams window.
     QAction* ActionDiagrams;
+    // "Catalogue..." (Ctrl+F) in the file list's context menu: the Catalogue window over the
+    // folder shown.
+    QAction* ActionCatalogue;
+    // "Illuminance..." (Ctrl+L) in the same menus: the Illuminance window.
+    QAction* ActionIlluminance;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
+    QAction* ActionSavePhotometry; // the goniogram's and the description's menus
 
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
@@ -167,6 +173,10 @@ class TMainWindow : public QWidget {
     void propertiesWanted();
     // The user asked for the Diagrams window.
     void diagramsWanted();
+    // The user asked for the Catalogue window over this folder.
+    void catalogueWanted(const QString& folder);
+    // The user asked for the Illuminance window.
+    void illuminanceWanted();
     // What the main window asks of the render window: a pass of the selected plane, showing it
     // (which renders), bringing it to the front, and dropping the picture of a file no longer
     // loaded.
@@ -205,6 +215,8 @@ class TMainWindow : public QWidget {
     void BuildGonioMenu();
     void BuildPropertiesAccess();
     void BuildDiagramsAccess();
+    void BuildCatalogueAccess();
+    void BuildIlluminanceAccess();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.

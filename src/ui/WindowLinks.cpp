@@ -1,7 +1,9 @@
 #include "WindowLinks.h"
 
+#include "CatalogueWindow.h"
 #include "DiagramsWindow.h"
 #include "GuardedConnect.h"
+#include "IlluminanceWindow.h"
 #include "Properties.h"
 #include "Uies.h"
 #include "UiesRender.h"
@@ -35,6 +37,20 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
                    &TDiagramsWindow::FileLoadFailed);
+}
+
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
+    ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
+    ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
+void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance,
+                     const ViewerModel& viewer) {
+    illuminance.SetSource([&viewer](TIlluminanceWindow& window, const QString& fileName) {
+        window.ShowRecord(fileName, viewer.Record(), viewer.Facts());
+    });
+    ConnectGuarded(&main, &TMainWindow::illuminanceWanted, &illuminance, &TIlluminanceWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &illuminance, &TIlluminanceWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &illuminance,
+                   &TIlluminanceWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

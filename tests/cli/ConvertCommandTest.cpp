@@ -105,7 +105,8 @@ TEST_F(ConvertCommand, AFolderKeepsItsPathsAndSumsUpWhatFailed) {
     fs::copy_file(Sample("lm2002_typeb_full_73x73.ies"), in / "typeb.ies");
     std::ofstream(in / "broken.ies") << "nothing here";
     const fs::path out = dir_ / "out";
-    const auto run = RunCli({"convert", in.string(), "-o", out.string(), "--to", "ldt", "--jobs", "2"});
+    const auto run =
+        RunCli({"convert", in.string(), "-o", out.string(), "--to", "ldt", "--jobs", "2"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(fs::exists(out / "sub" / "batwing.ldt"));
     EXPECT_TRUE(fs::exists(out / "wall.ldt"));

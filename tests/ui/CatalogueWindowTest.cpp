@@ -4,10 +4,14 @@
 
 #include "ui/CatalogueWindow.h"
 
+#include "UiFixture.h"
+#include "ui/WindowLinks.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -99,3 +103,28 @@ TEST_F(CatalogueWindowTest, SelectionCompareCopyAndSave) {
 
 } // namespace
 } // namespace lumetra
+
+namespace lumetra::test {
+namespace {
+
+class CatalogueLink : public UiFixture {};
+
+// Ctrl+F opens the catalogue over the main window's folder; a row selected there is selected
+// (and loaded) in the main window.
+TEST_F(CatalogueLink, CtrlFOpensTheFolderAndARowSelectsItsFile) {
+    CatalogueWindow catalogue;
+    LinkCatalogue(*main, catalogue);
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(catalogue.isVisible());
+    EXPECT_EQ(QDir(catalogue.Folder()), QDir(folder.path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return catalogue.Filled(); }, 10000));
+    ASSERT_EQ(catalogue.Model()->rowCount(), 3);
+    EXPECT_TRUE(main->FileListBox1->actions().contains(main->ActionCatalogue));
+    catalogue.Table()->selectRow(2);
+    EXPECT_EQ(QFileInfo(main->SelectedFileName()).fileName(),
+              QString::fromStdString(catalogue.Model()->RowAt(2).file));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+} // namespace
+} // namespace lumetra::test
