@@ -5,6 +5,7 @@
 
 #include "UiFixture.h"
 #include "compliance/Compliance.h"
+#include "compliance/ComplianceText.h"
 #include "eulumdat/PhotometryFile.h"
 
 namespace lumetra::test {
@@ -19,7 +20,7 @@ Loaded LoadRoad() {
     Loaded loaded;
     TextLines lines, header;
     LoadPhotometryFile(
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies", loaded.record, lines,
+        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", loaded.record, lines,
         header, [](const std::string&) {}, loaded.facts);
     return loaded;
 }
@@ -32,6 +33,7 @@ TEST(ComplianceTab, ShowsTheCoreFiguresAndFollowsTheFrontChoice) {
     ASSERT_TRUE(own.Bug.Figures);
     EXPECT_EQ(tab.LabelRating->text().toStdString(), own.Bug.Figures->Rating);
     EXPECT_TRUE(tab.LabelConvention->text().contains("C0, street side by the IES convention"));
+    ASSERT_TRUE(own.Luminance.MaxAt);
     const auto& at = *own.Luminance.MaxAt;
     EXPECT_TRUE(tab.TableLuminance->item(static_cast<int>(at.Plane), static_cast<int>(at.Gamma))
                     ->font()
