@@ -3,6 +3,8 @@
 #include "CommandLine.h"
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
+#include "compareui/CompareLinks.h"
+#include "compareui/CompareWindow.h"
 #include "data/ProgramData.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
@@ -26,12 +28,15 @@ int main(int argc, char* argv[]) {
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::ProgramData data;      // the one program-wide data set, used in place
     lumetra::ViewerModel viewer(data);
+    // Outlives the main window, whose file list marks the files it pins.
+    lumetra::compare::TCompareWindow compareWindow;
     lumetra::TMainWindow mainWindow(viewer, &settings);
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
+    lumetra::compare::LinkCompare(mainWindow, compareWindow);
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.
     if (!path.isEmpty())
