@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets for a number of seconds each:
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      (default: 60 seconds, every target)
-# TARGET is load, goniogram, render, check or ldt. Builds the targets into build-fuzz with clang
+# TARGET is load, goniogram, render, check, ldt or write. Builds the targets into build-fuzz with clang
 # when needed. Each target starts from the IES and EULUMDAT sample files and the broken-file
 # corpus, plus what its earlier runs in this build folder found. Exits non-zero when any target reports a finding;
 # the input that caused it is saved under build-fuzz/findings/<target>/.
@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check ldt)
-usage="usage: $0 [SECONDS] [load|goniogram|render|check|ldt...]"
+[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check ldt write)
+usage="usage: $0 [SECONDS] [load|goniogram|render|check|ldt|write...]"
 case "$seconds" in '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;; esac
 for target in "${targets[@]}"; do
   [ -f "fuzz/fuzz_$target.cpp" ] || { echo "unknown fuzz target: $target" >&2; exit 2; }

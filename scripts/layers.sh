@@ -24,6 +24,7 @@ writing      core   data eulumdat summary
 viewer       core   data eulumdat gonio render properties summary
 surface      qt     core
 ui           qt     core viewer surface
+compareui    qt     core surface ui
 app          qt     core viewer surface ui
 cli          qt     core surface
 TABLE

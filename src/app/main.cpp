@@ -6,6 +6,9 @@
 #include "compareui/CompareLinks.h"
 #include "compareui/CompareWindow.h"
 #include "data/ProgramData.h"
+#include "ui/CatalogueWindow.h"
+#include "ui/DiagramsWindow.h"
+#include "ui/IlluminanceWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
@@ -34,6 +37,12 @@ int main(int argc, char* argv[]) {
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
+    lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
+    lumetra::LinkDiagrams(mainWindow, diagrams);
+    lumetra::CatalogueWindow catalogue;
+    lumetra::LinkCatalogue(mainWindow, catalogue);
+    lumetra::TIlluminanceWindow illuminance;
+    lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     lumetra::compare::LinkCompare(mainWindow, compareWindow);

@@ -17,6 +17,8 @@ using properties::kNone;
 using properties::kPercent;
 using properties::kWatt;
 using summary::AnglePair;
+
+constexpr properties::Unit kLuminance{"cd/m²", 0};
 using summary::Figure;
 
 constexpr std::array<ColumnInfo, kColumnCount> kColumns{{
@@ -41,6 +43,8 @@ constexpr std::array<ColumnInfo, kColumnCount> kColumns{{
     {Column::DownwardFraction, "Downward flux (%)", "down", true, kPercent},
     {Column::Symmetry, "Symmetry", "", false, kNone},
     {Column::PhotometricType, "Photometric type", "", false, kNone},
+    {Column::BugRating, "BUG rating", "", false, kNone},
+    {Column::MaxLuminance65, "Max. luminance at 65° (cd/m²)", "lum65", true, kLuminance},
     {Column::Status, "Status", "", false, kNone},
 }};
 
@@ -122,6 +126,8 @@ const ColumnInfo& Info(Column column) {
 std::optional<long double> NumberOf(const CatalogueRow& row, Column column) {
     if (row.status == RowStatus::Fails || !Info(column).numeric)
         return std::nullopt;
+    if (column == Column::MaxLuminance65)
+        return row.maxLuminance65;
     return SummaryNumber(row.summary, column);
 }
 
@@ -136,6 +142,8 @@ std::string CellText(const CatalogueRow& row, Column column) {
         return summarised ? row.summary.Symmetry : std::string();
     if (column == Column::PhotometricType)
         return summarised ? summary::TypeName(row.summary.Type) : std::string();
+    if (column == Column::BugRating)
+        return summarised ? row.bugRating : std::string();
     return DescriptionText(row, column);
 }
 

@@ -33,6 +33,8 @@ enum class Column {
     DownwardFraction,
     Symmetry,
     PhotometricType,
+    BugRating,      // "B1-U0-G2"
+    MaxLuminance65, // the largest luminance at gamma 65 over C0..C315
     Status,
 };
 inline constexpr std::size_t kColumnCount = static_cast<std::size_t>(Column::Status) + 1;

@@ -82,9 +82,13 @@ void CatalogueModel::Resort() {
                      [this](std::size_t a, std::size_t b) { return Before(a, b); });
 }
 
-bool CatalogueModel::Matches(std::size_t id) const {
-    const CatalogueRow& row = rows_[id];
-    const std::string& text = searchText_[id];
+std::size_t CatalogueModel::Matching(const std::vector<CatalogueRow>& rows) const {
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(),
+                      [this](const auto& row) { return Matches(row, SearchText(row)); }));
+}
+
+bool CatalogueModel::Matches(const CatalogueRow& row, const std::string& text) const {
     for (const std::string& word : words_)
         if (text.find(word) == std::string::npos)
             return false;

@@ -20,6 +20,8 @@ class CatalogueModel {
     // Adds rows at the end of the view when they pass the filters, unsorted; Resort() puts them
     // in place. Returns how many joined the view.
     std::size_t Append(std::vector<CatalogueRow> rows);
+    // How many of the rows Append would add to the view.
+    std::size_t Matching(const std::vector<CatalogueRow>& rows) const;
 
     // Every word of the text (any letter case) must occur in one of the text columns.
     void SetSearch(const std::string& text);
@@ -36,7 +38,8 @@ class CatalogueModel {
     bool Ascending() const { return ascending_; }
 
   private:
-    bool Matches(std::size_t id) const;
+    bool Matches(const CatalogueRow& row, const std::string& searchText) const;
+    bool Matches(std::size_t id) const { return Matches(rows_[id], searchText_[id]); }
     void Refilter();
     bool Before(std::size_t a, std::size_t b) const;
 

@@ -1,13 +1,17 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
+#include "compliance/BugRating.h"
+#include "compliance/ComplianceJson.h"
+#include "compliance/LuminanceTable.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
-#include "compliance/FullSummaryJson.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -60,6 +64,25 @@ std::string OneLine(const std::string& message) {
     return line;
 }
 
+void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow& row) {
+    const compliance::BugRating rating = compliance::RateBug(record, facts);
+    row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
+    row.maxLuminance65 = compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts),
+                                                kCatalogueLuminanceGamma);
+}
+
+// Why the figures of a file the reader flagged are no results, on one line.
+std::string NotSignificant(const std::string& path, const std::string& message) {
+    FileReader reader;
+    const bool read = reader.Read(path) == FileRead::Whole;
+    const ReadingVerdict verdict =
+        JudgeReading(path, true, message, read ? reader.bytes() : std::string_view());
+    std::string text;
+    for (const std::string& line : VerdictLines(verdict))
+        text += (text.empty() ? "" : "; ") + line;
+    return ToUtf8(text);
+}
+
 } // namespace
 
 CatalogueRow LoadCatalogueRow(const RowRequest& request) {
@@ -73,8 +96,10 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     TextLines headerLines;
     std::string message;
     const Notifier notify = [&message](const std::string& text) { message = text; };
+    bool parseError = false;
     try {
-        LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
+        parseError =
+            LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
     } catch (const LumetraError& error) {
         return Failed(std::move(row), ToUtf8(error.what()));
     } catch (const std::bad_alloc&) {
@@ -82,14 +107,16 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     }
     row.format = ToUtf8(properties::FormatText(request.path, headerLines));
     Describe(headerLines, row);
+    if (parseError) // the figures of a file that did not read completely are no results
+        return Failed(std::move(row), NotSignificant(request.path, message));
     if (!summary::HasPhotometricData(record))
         return Failed(std::move(row), Text(TextId::NoPhotometricData));
     row.summary = summary::Summarize(record, facts);
+    AddCompliance(record, facts, row);
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = OneLine(message);
     if (request.withJson)
-        row.summaryJson = compliance::FullSummaryJson(record, facts, row.summary,
-                                                      compliance::ComplianceOf(record, facts));
+        row.summaryJson = compliance::SummaryJson(record, facts, row.summary);
     return row;
 }
 

@@ -6,6 +6,7 @@
 #include "summary/PhotometricSummary.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lumetra::catalogue {
@@ -27,11 +28,16 @@ struct CatalogueRow {
     RowStatus status = RowStatus::Fails;
     std::string statusText; // the reader's message or the failure, UTF-8; empty when clean
     summary::PhotometricSummary summary;
+    std::string bugRating;                     // "B1-U0-G2", or why there is none
+    std::optional<long double> maxLuminance65; // cd/m², the largest over the planes at gamma 65
     Json summaryJson; // `summary --json` for the file; null unless asked for, or when it fails
 };
 
 // Files larger than this are listed as failing instead of read: one huge file must not hold up
 // a folder of thousands (the viewer still opens it).
+// The gamma of the catalogue's luminance column: where indoor glare limits are usually checked.
+inline constexpr int kCatalogueLuminanceGamma = 65;
+
 inline constexpr std::uintmax_t kMaxCatalogueFileBytes = 32u * 1024u * 1024u;
 
 struct RowRequest {

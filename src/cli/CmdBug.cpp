@@ -13,7 +13,7 @@ namespace lumetra::cli {
 int RunBug(const QStringList& arguments) {
     const Parsed<BugOptions> parsed = ParseBugOptions(arguments);
     if (!parsed.options)
-        return Fail(parsed.error) + 1; // a usage error exits with 2
+        return FailUsage(parsed.error);
     tIES record;
     LuminaireFacts facts;
     if (!LoadRecord(parsed.options->input, record, facts))

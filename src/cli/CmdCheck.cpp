@@ -8,6 +8,7 @@
 #include "ProgressLine.h"
 #include "data/FileReading.h"
 #include "data/Validation.h"
+#include "eulumdat/OtherFormat.h"
 #include "eulumdat/PhotometryFile.h"
 
 #include <cstdio>
@@ -34,8 +35,13 @@ std::optional<std::vector<Finding>> CheckFile(const std::string& nativePath, Fil
     case FileRead::Unreadable:
         return std::nullopt;
     }
-    return IsEulumdatFileName(nativePath) ? ValidateEulumdat(reader.bytes())
-                                          : ValidateIes(reader.bytes());
+    std::vector<Finding> findings = IsEulumdatFileName(nativePath)
+                                        ? ValidateEulumdat(reader.bytes())
+                                        : ValidateIes(reader.bytes());
+    // Named first: it explains the faults that follow from reading the wrong format.
+    if (auto note = OtherFormatNoteOfBytes(nativePath, reader.bytes()))
+        findings.insert(findings.begin(), Finding{Severity::Error, 1, std::move(*note)});
+    return findings;
 }
 
 void Write(std::FILE* out, const std::string& text) {

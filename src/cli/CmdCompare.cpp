@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonText.h"
-#include "compliance/FullSummaryJson.h"
+#include "compliance/ComplianceJson.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -66,12 +66,8 @@ Json ComparisonJson(const Comparison& c, const std::vector<compare::Luminaire>& 
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
         names.push_back(files[i].toStdString());
-        {
-            const compare::Luminaire& l = luminaires[index];
-            summaries.push_back(
-                compliance::FullSummaryJson(l.Record, l.Facts, c.Summaries[index],
-                                            compliance::ComplianceOf(l.Record, l.Facts)));
-        }
+        summaries.push_back(compliance::SummaryJson(luminaires[index].Record,
+                                                    luminaires[index].Facts, c.Summaries[index]));
         if (i > 0)
             differences.push_back(
                 Json{{"File", files[i].toStdString()},

@@ -6,6 +6,7 @@
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "surface/DataSheet.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QLocale>
 
@@ -16,21 +17,21 @@ int RunSheet(const QStringList& arguments) {
     if (!parsed.options)
         return FailUsage(parsed.error);
     const SheetOptions& options = *parsed.options;
-    tIES record;
-    LuminaireFacts facts;
-    TextLines headerLines;
-    if (!LoadRecord(options.input, record, facts, headerLines))
+    const std::optional<LoadedFile> file = LoadForFigures(options.input);
+    if (!file)
         return 1;
-    const std::string description =
-        BuildDescription(HeaderText(DecodeReadableLines(headerLines).lines));
+    const std::string description = BuildDescription(
+        HeaderText(DecodeReadableLines(file->headerLines, options.encoding).lines));
     try {
-        const DataSheetContent sheet =
-            MakeDataSheet(options.input, description, record, facts, RenderControls{});
+        DataSheetContent sheet = MakeDataSheet(options.input, description, file->record,
+                                               file->facts, RenderControls{}, LocaleNumberFormat());
+        MarkNotSignificant(sheet, VerdictLines(file->verdict));
         WriteDataSheet(options.output, sheet, SheetPageSize(QLocale().measurementSystem()));
-        return 0;
     } catch (const LumetraError& failure) {
         return Fail(ErrorText(failure));
     }
+    PrintVerdict(file->verdict);
+    return file->verdict.complete ? 0 : kExitReaderMessage;
 }
 
 } // namespace lumetra::cli

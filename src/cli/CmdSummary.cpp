@@ -1,12 +1,15 @@
-// lumetra-cli summary: the photometric summary of a file, as text or as one JSON object.
+// lumetra-cli summary: the photometric summary of a file with its compliance figures, as text or
+// as one JSON object.
 
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "compliance/Compliance.h"
+#include "compliance/ComplianceJson.h"
 #include "compliance/ComplianceText.h"
-#include "compliance/FullSummaryJson.h"
+#include "properties/SummaryRows.h"
 #include "summary/PhotometricSummary.h"
-#include "summary/SummaryText.h"
+#include "summary/SummaryJson.h"
+#include "surface/LocaleNumbers.h"
 
 #include <iostream>
 #include <string>
@@ -17,14 +20,34 @@ namespace {
 
 using summary::PhotometricSummary;
 
+// The summary's keys, every figure null (a file that did not read completely has none), with
+// ParseError and Notes (the verdict's lines) added.
+Json NotSignificantJson(const LoadedFile& file) {
+    Json json = summary::SummaryJson(file.record, file.facts, PhotometricSummary{});
+    json["PhotometricType"] = nullptr;
+    json["Symmetry"] = nullptr;
+    json["BUG"] = nullptr;
+    json["Luminance"] = nullptr;
+    json["ParseError"] = true;
+    json["Notes"] = VerdictLines(file.verdict);
+    return json;
+}
+
 void PrintText(const PhotometricSummary& s, const compliance::ComplianceFigures& figures,
                const LuminaireFacts& facts) {
-    for (const auto& [caption, value] : summary::SummaryLines(s))
+    for (const auto& [caption, value] : properties::SummaryFigureRows(s, LocaleNumberFormat()))
         std::cout << caption << ": " << value << '\n';
     for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts))
         std::cout << caption << ": " << value << '\n';
     for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance))
         std::cout << caption << ": " << value << '\n';
+}
+
+int PrintNotSignificant(const LoadedFile& file, bool json) {
+    PrintVerdict(file.verdict);
+    if (json)
+        std::cout << NotSignificantJson(file).dump() << '\n';
+    return kExitReaderMessage;
 }
 
 } // namespace
@@ -33,18 +56,21 @@ int RunSummary(const QStringList& arguments) {
     const Parsed<SummaryOptions> parsed = ParseSummaryOptions(arguments);
     if (!parsed.options)
         return FailUsage(parsed.error);
-    tIES record;
-    LuminaireFacts facts;
-    if (!LoadRecord(parsed.options->input, record, facts))
+    const std::optional<LoadedFile> file = LoadForFigures(parsed.options->input);
+    if (!file)
         return 1;
-    if (!summary::HasPhotometricData(record))
+    if (!file->verdict.complete)
+        return PrintNotSignificant(*file, parsed.options->json);
+    if (!summary::HasPhotometricData(file->record))
         return Fail("The file holds no photometric data");
-    const PhotometricSummary s = summary::Summarize(record, facts);
-    const compliance::ComplianceFigures figures = compliance::ComplianceOf(record, facts);
+    const PhotometricSummary s = summary::Summarize(file->record, file->facts);
+    const compliance::ComplianceFigures figures =
+        compliance::ComplianceOf(file->record, file->facts);
+    // The same object as every catalogue row and compared summary carry.
     if (parsed.options->json)
-        std::cout << compliance::FullSummaryJson(record, facts, s, figures).dump() << '\n';
+        std::cout << compliance::SummaryJson(file->record, file->facts, s).dump() << '\n';
     else
-        PrintText(s, figures, facts);
+        PrintText(s, figures, file->facts);
     return 0;
 }
 

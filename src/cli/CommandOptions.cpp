@@ -1,6 +1,7 @@
 #include "CommandOptions.h"
 
 #include "compare/Comparison.h"
+#include "data/ReadableText.h"
 #include "surface/ExportRules.h"
 
 #include <QFileInfo>
@@ -50,7 +51,7 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 }
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
-constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf";
+constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]";
 constexpr const char* kCompareUsage =
     "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
 
@@ -100,6 +101,15 @@ std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QSt
     return std::nullopt;
 }
 
+std::optional<QString> ParseEncoding(const QCommandLineParser& parser, std::string& encoding) {
+    if (!parser.isSet("encoding"))
+        return std::nullopt;
+    encoding = KnownEncodingName(parser.value("encoding").toStdString());
+    if (encoding.empty())
+        return "Unknown encoding '" + parser.value("encoding") + "'.";
+    return std::nullopt;
+}
+
 Parsed<SummaryOptions> ParseSummaryOptions(const QStringList& arguments) {
     QStringList files = arguments;
     const bool json = files.removeAll("--json") > 0;
@@ -119,6 +129,9 @@ Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments) {
     const auto count = static_cast<std::size_t>(options.inputs.size());
     if (optionLeft || count < 2 || count > compare::kMaxComparedFiles)
         return {std::nullopt, kCompareUsage};
+    return {options, {}};
+}
+
 Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption("front", "Front centre in degrees.", "degrees"));
@@ -140,9 +153,12 @@ Parsed<BugOptions> ParseBugOptions(const QStringList& arguments) {
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
+    parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
     SheetOptions options;
     if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
                                                    options.input, options.output))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    if (const auto error = ParseEncoding(parser, options.encoding))
         return Refused<SheetOptions>(*error, kSheetUsage);
     const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
     if (!choice.target)
@@ -150,5 +166,86 @@ Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
     options.output = choice.target->fileName;
     return {options, {}};
 }
+
+    namespace {
+
+    constexpr const char* kConvertUsage =
+        "Usage: lumetra-cli convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
+        "       lumetra-cli convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]";
+
+    // A finite positive number, or none.
+    std::optional<double> PositiveNumber(const QString& text) {
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (!ok || !std::isfinite(value) || value <= 0)
+            return std::nullopt;
+        return value;
+    }
+
+    void AddConvertOptions(QCommandLineParser& parser) {
+        parser.addOption(QCommandLineOption({"o", "output"}, "Output file or folder.", "path"));
+        parser.addOption(QCommandLineOption("to", "Format of a folder's files.", "ies|ldt"));
+        parser.addOption(QCommandLineOption("ies-version", "IES version.", "2002|2019"));
+        parser.addOption(QCommandLineOption("lumens", "Lamp flux to scale to.", "lm"));
+        parser.addOption(QCommandLineOption("multiply", "Factor for the intensities.", "k"));
+        parser.addOption(QCommandLineOption("rotate", "Turn of the C-planes.", "degrees"));
+        parser.addOption(QCommandLineOption("force", "Replace existing output files."));
+        parser.addOption(QCommandLineOption("lenient", "Read tabs as blanks."));
+        parser.addOption(QCommandLineOption("jobs", "Files converted at once.", "n"));
+    }
+
+    // The numeric options; returns what is wrong.
+    std::optional<QString> ReadConvertNumbers(const QCommandLineParser& parser,
+                                              ConvertOptions& options) {
+        if (parser.isSet("lumens") && !(options.lumens = PositiveNumber(parser.value("lumens"))))
+            return "--lumens takes a positive number of lumens: " + parser.value("lumens");
+        if (parser.isSet("multiply")) {
+            const auto factor = PositiveNumber(parser.value("multiply"));
+            if (!factor)
+                return "--multiply takes a positive factor: " + parser.value("multiply");
+            options.multiply = *factor;
+        }
+        if (parser.isSet("rotate")) {
+            const auto degrees = IntNumber(parser.value("rotate"));
+            if (!degrees || (*degrees != 90 && *degrees != 180 && *degrees != 270))
+                return "--rotate takes 90, 180 or 270: " + parser.value("rotate");
+            options.rotate = *degrees;
+        }
+        if (parser.isSet("jobs")) {
+            const auto jobs = IntNumber(parser.value("jobs"));
+            if (!jobs || *jobs < 1 || *jobs > 256)
+                return "--jobs takes a number from 1 to 256: " + parser.value("jobs");
+            options.jobs = static_cast<unsigned>(*jobs);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> ReadConvertChoices(const QCommandLineParser& parser,
+                                              ConvertOptions& options) {
+        options.to = parser.value("to").toLower();
+        if (parser.isSet("to") && options.to != "ies" && options.to != "ldt")
+            return "--to takes ies or ldt: " + parser.value("to");
+        const QString version = parser.value("ies-version");
+        if (parser.isSet("ies-version") && version != "2002" && version != "2019")
+            return "--ies-version takes 2002 or 2019: " + version;
+        options.iesVersion2019 = version == "2019";
+        options.force = parser.isSet("force");
+        options.lenient = parser.isSet("lenient");
+        return ReadConvertNumbers(parser, options);
+    }
+
+    } // namespace
+
+    Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments) {
+        QCommandLineParser parser;
+        AddConvertOptions(parser);
+        ConvertOptions options;
+        if (const auto error = ParseInputAndOutputName(parser, "convert", arguments, {"ies", "ldt"},
+                                                       options.input, options.output))
+            return Refused<ConvertOptions>(*error, kConvertUsage);
+        if (const auto error = ReadConvertChoices(parser, options))
+            return Refused<ConvertOptions>(*error, kConvertUsage);
+        return {options, {}};
+    }
 
 } // namespace lumetra::cli

@@ -4,14 +4,15 @@
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
 #include "compare/IntensityUnit.h"
-#include "render/RenderBars.h"
 #include "diagrams/Diagram.h"
-#include "surface/ExportRules.h"
 #include "illuminance/IlluminanceRequest.h"
+#include "render/RenderBars.h"
+#include "surface/ExportRules.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace lumetra::cli {
 
@@ -33,6 +34,9 @@ std::optional<int> IntNumber(const QString& text);
 // Parses the arguments with the parser's options, then takes exactly one input file and the
 // output file of -o, whose suffix (any letter case) must be one of the given ones. Returns what
 // is wrong, without the usage line.
+// The iconv name of --encoding's value (empty when not given), or what is wrong with it.
+std::optional<QString> ParseEncoding(const QCommandLineParser& parser, std::string& encoding);
+
 std::optional<QString> ParseInputAndOutput(QCommandLineParser& parser, const QString& command,
                                            const QStringList& arguments,
                                            const QStringList& suffixes, QString& input,
@@ -81,12 +85,31 @@ struct BugOptions {
 };
 Parsed<BugOptions> ParseBugOptions(const QStringList& arguments);
 
-// sheet FILE -o OUT.pdf; ".pdf" is added to an output name without an extension.
+// sheet FILE -o OUT.pdf [--encoding NAME]; ".pdf" is added to an output name without an
+// extension.
 struct SheetOptions {
     QString input;
     QString output;
+    std::string encoding; // the header's encoding as iconv names it; empty: guessed
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
+
+// convert IN -o OUT | convert FOLDER -o OUTFOLDER --to ies|ldt, with [--ies-version 2002|2019]
+// [--lumens L] [--multiply K] [--rotate 90|180|270] [--force] [--lenient] [--jobs N]. Whether IN
+// is a folder is settled when the command runs; here only the arguments are read.
+struct ConvertOptions {
+    QString input;
+    QString output;
+    QString to; // "ies", "ldt" or empty
+    bool iesVersion2019 = false;
+    std::optional<double> lumens;
+    double multiply = 1;
+    int rotate = 0;
+    bool force = false;
+    bool lenient = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments);
 
 // compare A B [C D] [--json] [--unit cd|cdklm]; options may stand anywhere.
 struct CompareOptions {
@@ -95,6 +118,7 @@ struct CompareOptions {
     compare::IntensityUnit unit = compare::IntensityUnit::Candela;
 };
 Parsed<CompareOptions> ParseCompareOptions(const QStringList& arguments);
+
 // catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
 struct CatalogueOptions {
     enum class Format { Tsv, Csv, Json };
@@ -105,6 +129,7 @@ struct CatalogueOptions {
     unsigned jobs = 0; // 0: every core
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
+
 // diagram FILE --kind K -o OUT.png|svg|pdf [--planes A,B] [--unit cd|cdklm] [--log]
 // [--lit-half] [--step N] [--size W[xH]] [--view AZ,EL]
 struct DiagramCommandOptions {
@@ -112,16 +137,38 @@ struct DiagramCommandOptions {
     ExportTarget output;
     QSize size{1000, 800};
     diagrams::DiagramRequest request;
+};
 Parsed<DiagramCommandOptions> ParseDiagramOptions(const QStringList& arguments);
 
 // "0,90" as plane choices: a number or "H"-number is a type C plane pair or a type A or B
 // vertical line at that H; "V"-number a type A or B horizontal line at that V. At most four.
 std::optional<std::vector<diagrams::PlaneChoice>> PlaneList(const QString& text);
+
 // illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json] [-o OUT]; lengths in
 // metres, S / D a whole number; OUT ends in .png, .svg, .pdf or .csv.
 struct IlluminanceCliOptions {
+    QString input;
     QString output; // empty: no file
     illuminance::IlluminanceRequest request;
+    bool json = false;
+};
 Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
+
+// convert IN -o OUT | convert FOLDER -o OUTFOLDER --to ies|ldt, with [--ies-version 2002|2019]
+// [--lumens L] [--multiply K] [--rotate 90|180|270] [--force] [--lenient] [--jobs N]. Whether IN
+// is a folder is settled when the command runs; here only the arguments are read.
+struct ConvertOptions {
+    QString input;
+    QString output;
+    QString to; // "ies", "ldt" or empty
+    bool iesVersion2019 = false;
+    std::optional<double> lumens;
+    double multiply = 1;
+    int rotate = 0;
+    bool force = false;
+    bool lenient = false;
+    unsigned jobs = 0; // 0: every core
+};
+Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli

@@ -6,10 +6,12 @@
 #include "data/Notifier.h"
 #include "data/Photometry.h"
 #include "data/ProgramData.h"
+#include "eulumdat/ReadingVerdict.h"
 
 #include <QStringList>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace lumetra::cli {
@@ -27,6 +29,7 @@ int RunCatalogue(const QStringList& arguments);
 int RunDiagram(const QStringList& arguments);
 int RunIlluminance(const QStringList& arguments);
 int RunBug(const QStringList& arguments);
+int RunConvert(const QStringList& arguments);
 
 // Prints a subcommand's error on stderr and returns exit code 1.
 int Fail(const QString& message);
@@ -54,6 +57,21 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
 // The same into a whole data set, the parse-error flag included; each reader's message also goes
 // to notify when one is given.
 bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& notify = {});
+
+// A file loaded for its figures, with the verdict on its reading.
+struct LoadedFile {
+    tIES record;
+    LuminaireFacts facts;
+    TextLines headerLines;
+    ReadingVerdict verdict;
+};
+
+// Loads a file as LoadRecord does and judges its reading; none when it fails to load (the error
+// printed).
+std::optional<LoadedFile> LoadForFigures(const QString& fileName);
+
+// The verdict's lines after the reader's own message, on stderr.
+void PrintVerdict(const ReadingVerdict& verdict);
 
 // The reader's message as a terminal line: its carriage returns become line feeds.
 void PrintReaderMessage(const std::string& text);

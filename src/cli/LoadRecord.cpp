@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
 #include "surface/FileNameText.h"
@@ -78,6 +79,39 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
 bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& notify) {
     return LoadInto(fileName, data.Photometry, data.Luminaire, data.FileLines, data.HeaderLines,
                     data.ParseError, notify);
+}
+
+std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
+    LoadedFile file;
+    std::string message;
+    const Notifier notify = [&message](const std::string& text) {
+        PrintReaderMessage(text);
+        if (message.empty())
+            message = text;
+    };
+    const std::string nativeName = QFile::encodeName(fileName).toStdString();
+    TextLines fileLines;
+    bool parseError = false;
+    try {
+        parseError = LoadPhotometryFile(nativeName, file.record, fileLines, file.headerLines,
+                                        notify, file.facts);
+    } catch (const LumetraError& error) {
+        Fail(ErrorText(error));
+        return std::nullopt;
+    }
+    // Only a flagged file is read again, for check's finding on it.
+    FileReader reader;
+    const bool read = parseError && reader.Read(nativeName) == FileRead::Whole;
+    file.verdict =
+        JudgeReading(nativeName, parseError, message, read ? reader.bytes() : std::string_view());
+    return file;
+}
+
+void PrintVerdict(const ReadingVerdict& verdict) {
+    std::vector<std::string> lines = VerdictLines(verdict);
+    for (const std::string& line : lines)
+        if (line != verdict.readerLine) // the reader's message is on stderr already
+            std::fprintf(stderr, "%s\n", ToUtf8(line).c_str());
 }
 
 } // namespace lumetra::cli

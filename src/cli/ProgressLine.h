@@ -1,6 +1,7 @@
 #pragma once
-// A line on stderr that counts the files checked so far. It is drawn only when stderr is a
-// terminal, so that pipes and logs never receive it, and at most ten times a second.
+// A line on stderr that counts the files done so far ("Checking: 3 of 10 files"). It is drawn only
+// when stderr is a terminal, so that pipes and logs never receive it, and at most ten times a
+// second.
 
 #include <QElapsedTimer>
 #include <cstddef>
@@ -9,7 +10,8 @@ namespace lumetra::cli {
 
 class ProgressLine {
   public:
-    ProgressLine();
+    // verb starts the line: "Checking", "Converting".
+    explicit ProgressLine(const char* verb = "Checking");
     ~ProgressLine() { Clear(); }
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
@@ -19,6 +21,7 @@ class ProgressLine {
     void Clear();
 
   private:
+    const char* verb_;
     bool terminal_ = false;
     int shownWidth_ = 0;
     QElapsedTimer sinceShown_;

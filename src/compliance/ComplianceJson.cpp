@@ -1,6 +1,7 @@
 #include "ComplianceJson.h"
 
 #include "ComplianceText.h"
+#include "summary/SummaryJson.h"
 #include "summary/SummaryText.h"
 
 namespace lumetra::compliance {
@@ -85,6 +86,14 @@ Json LuminanceJson(const LuminanceTable& table) {
                 {"Gammas", AnglesJson(kLuminanceGammas)},
                 {"Luminance", available ? ValuesJson(table) : Json(nullptr)},
                 {"Max", Optional(table.Max)}};
+}
+
+Json SummaryJson(const tIES& record, const LuminaireFacts& facts,
+                 const summary::PhotometricSummary& s) {
+    Json json = summary::SummaryJson(record, facts, s);
+    json["BUG"] = BugJson(RateBug(record, facts));
+    json["Luminance"] = LuminanceJson(LuminanceTableOf(record, facts));
+    return json;
 }
 
 } // namespace lumetra::compliance

@@ -1,10 +1,11 @@
 #pragma once
 // The compliance figures as JSON: the object `BUG` (also all of `lumetra-cli bug --json`) and the
-// object `Luminance` of `lumetra-cli summary --json`.
+// object `Luminance`, and the whole of `lumetra-cli summary --json` that carries both.
 
+#include "BugRating.h"
+#include "LuminanceTable.h"
 #include "summary/ExtendedJson.h"
-#include "compliance/BugRating.h"
-#include "compliance/LuminanceTable.h"
+#include "summary/PhotometricSummary.h"
 
 namespace lumetra::compliance {
 
@@ -13,5 +14,10 @@ Json BugJson(const BugRating& rating);
 
 // Types A and B: every member null but PhotometricType, Planes and Gammas.
 Json LuminanceJson(const LuminanceTable& table);
+
+// summary::SummaryJson with the keys BUG and Luminance added: what `lumetra-cli summary --json`
+// prints and every catalogue row carries (the summary cannot include this library).
+Json SummaryJson(const tIES& record, const LuminaireFacts& facts,
+                 const summary::PhotometricSummary& s);
 
 } // namespace lumetra::compliance

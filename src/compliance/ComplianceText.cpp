@@ -121,4 +121,24 @@ std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table) {
     return lines;
 }
 
+std::vector<CaptionedLine> SheetLines(const ComplianceFigures& figures,
+                                      const LuminaireFacts& facts) {
+    std::vector<CaptionedLine> lines;
+    if (const auto& f = figures.Bug.Figures) {
+        lines.emplace_back("BUG rating", f->Rating + " (front " + FrontText(*f, facts) + ")");
+        lines.emplace_back("BUG forward, back, uplight", PlainNumber(f->Forward) + ", " +
+                                                             PlainNumber(f->Back) + ", " +
+                                                             NumberText(f->Uplight, "lm"));
+        if (!f->UplightDataComplete)
+            lines.emplace_back("BUG note", Message(ComplianceMessage::UplightIncomplete));
+    }
+    const LuminanceTable& table = figures.Luminance;
+    if (table.Max && table.MaxAt)
+        lines.emplace_back("Maximum luminance (gamma 45-85)",
+                           NumberText(*table.Max, "cd/m²") + " at C" +
+                               std::to_string(kLuminancePlanes[table.MaxAt->Plane]) + ", gamma " +
+                               std::to_string(kLuminanceGammas[table.MaxAt->Gamma]) + " degrees");
+    return lines;
+}
+
 } // namespace lumetra::compliance

@@ -3,8 +3,7 @@
 // translated: the messages, the zones' descriptions, and the captioned lines that
 // `lumetra-cli summary` and `lumetra-cli bug` print and the data sheet tabulates.
 
-#include "BugRating.h"
-#include "LuminanceTable.h"
+#include "Compliance.h"
 
 #include <string>
 #include <utility>
@@ -43,5 +42,10 @@ using CaptionedLine = std::pair<std::string, std::string>;
 
 std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts);
 std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table);
+
+// The few lines a one-page data sheet has room for, only for figures that exist: the rating with
+// its front, forward, back and uplight lumens, the uplight note, the maximum luminance.
+std::vector<CaptionedLine> SheetLines(const ComplianceFigures& figures,
+                                      const LuminaireFacts& facts);
 
 } // namespace lumetra::compliance

@@ -69,6 +69,18 @@ long double IntensityAt(const tIES& record, const LuminaireFacts& facts, long do
     return AtGamma(grid.Grid, summary::ProfileAtPlaneAngle(grid.Grid, c), gamma);
 }
 
+std::optional<long double> MaxAtGamma(const LuminanceTable& table, int gamma) {
+    std::optional<long double> best;
+    for (std::size_t g = 0; g < kLuminanceGammas.size(); ++g) {
+        if (kLuminanceGammas[g] != gamma)
+            continue;
+        for (const LuminanceRow& row : table.Values)
+            if (row[g] && (!best || *row[g] > *best))
+                best = row[g];
+    }
+    return best;
+}
+
 LuminanceTable LuminanceTableOf(const tIES& record, const LuminaireFacts& facts) {
     LuminanceTable table;
     table.Type = KindOf(facts.PhotometricType);

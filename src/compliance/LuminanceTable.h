@@ -34,6 +34,10 @@ struct LuminanceTable {
 
 LuminanceTable LuminanceTableOf(const tIES& record, const LuminaireFacts& facts);
 
+// The largest value over the planes at one of kLuminanceGammas (65 for the catalogue's column);
+// none when no plane has a value there.
+std::optional<long double> MaxAtGamma(const LuminanceTable& table, int gamma);
+
 // The interpolant of a type C record at (C, gamma), in candela.
 long double IntensityAt(const tIES& record, const LuminaireFacts& facts, long double c,
                         long double gamma);

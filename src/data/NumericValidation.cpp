@@ -43,7 +43,8 @@ struct Number {
 std::string NotANumberMessage(std::string_view token, const char* expected) {
     std::string message = "Token " + Quoted(token) + " is not a number (expected " + expected + ")";
     if (token.find('\t') != std::string_view::npos)
-        message += "; a tab does not separate numbers";
+        message += "; a tab does not separate numbers (lumetra-cli convert --lenient reads it "
+                   "as a blank and writes the file out clean)";
     return message;
 }
 

@@ -1,7 +1,9 @@
 #include "ReadableText.h"
 
+#include "EncodingPlausibility.h"
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iconv.h>
 #include <initializer_list>
@@ -72,21 +74,6 @@ std::optional<std::string> ReadableDecode(std::string_view bytes, const std::str
     if (!text || !IsValidUtf8(*text) || HoldsC1Control(*text))
         return std::nullopt;
     return text;
-}
-
-// The code points of valid UTF-8.
-std::u32string CodePoints(const std::string& utf8) {
-    std::u32string points;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        auto point = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
-            point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
-        points.push_back(point);
-        i += length;
-    }
-    return points;
 }
 
 // Letters of the alphabets that single-byte encodings hold, ª µ º included; the punctuation,
@@ -165,9 +152,8 @@ std::string DecodeLegacy(std::string_view bytes, const std::string& encoding) {
     return ToUtf8(bytes);
 }
 
-} // namespace
-
-std::string ChooseLegacyEncoding(std::string_view bytes) {
+// The detector's way, kept for the texts it tells well.
+std::string DetectorChoice(std::string_view bytes) {
     std::string guess = DetectEncoding(bytes);
     const std::optional<std::string> text =
         IsLegacyEncodingName(guess) ? ReadableDecode(bytes, guess) : std::nullopt;
@@ -182,6 +168,43 @@ std::string ChooseLegacyEncoding(std::string_view bytes) {
     return ChooseEastAsianEncoding(bytes).value_or(single);
 }
 
+// How plausible the bytes read in the encoding are; Latin-1 always reads, as the fallback does.
+double PlausibilityIn(std::string_view bytes, const std::string& encoding) {
+    if (encoding == kLatin1)
+        return DecodingPlausibility(bytes, encoding, ToUtf8(bytes));
+    const std::optional<std::string> text = ReadableDecode(bytes, encoding);
+    return text ? DecodingPlausibility(bytes, encoding, *text) : -2;
+}
+
+// Past this, the detector has text enough, and judging costs time for nothing.
+constexpr std::size_t kJudgedBytes = 16 * 1024;
+
+// How much more plausible another encoding must be to overrule the detector's way: enough that
+// ties and a character or two of doubt keep its answer.
+constexpr double kOverrule = 0.25;
+
+} // namespace
+
+std::string ChooseLegacyEncoding(std::string_view bytes) {
+    std::string choice = DetectorChoice(bytes);
+    const std::string_view judged = bytes.substr(0, kJudgedBytes);
+    // A guess outside the encodings photometric files use (KOI8-R, ISO-8859-6, ...) gives way to
+    // one of them that reads as well.
+    bool tieWins = choice != kLatin1 &&
+                   std::find(std::begin(kPlausibleEncodings), std::end(kPlausibleEncodings),
+                             choice) == std::end(kPlausibleEncodings);
+    double best = PlausibilityIn(judged, choice) + (tieWins ? 0 : kOverrule);
+    for (const char* encoding : kPlausibleEncodings) {
+        const double plausibility = PlausibilityIn(judged, encoding);
+        if (plausibility > 0 && (plausibility > best || (tieWins && plausibility == best))) {
+            tieWins = false;
+            best = plausibility;
+            choice = encoding;
+        }
+    }
+    return choice;
+}
+
 ReadableText DecodeReadableText(std::string_view bytes) {
     if (IsValidUtf8(bytes))
         return {std::string(bytes), kUtf8};
@@ -190,16 +213,42 @@ ReadableText DecodeReadableText(std::string_view bytes) {
 }
 
 ReadableLines DecodeReadableLines(const TextLines& lines) {
+    return DecodeReadableLines(lines, {});
+}
+
+ReadableLines DecodeReadableLines(const TextLines& lines, const std::string& encoding) {
     std::string undecided;
     for (const std::string& line : lines)
         if (!IsValidUtf8(line))
             undecided.append(line).push_back('\n');
     ReadableLines result;
-    result.encoding = undecided.empty() ? kUtf8 : ChooseLegacyEncoding(undecided);
+    result.encoding = undecided.empty()  ? kUtf8
+                      : encoding.empty() ? ChooseLegacyEncoding(undecided)
+                                         : encoding;
     result.lines.reserve(lines.size());
     for (const std::string& line : lines)
         result.lines.push_back(IsValidUtf8(line) ? line : DecodeLegacy(line, result.encoding));
     return result;
+}
+
+} // namespace lumetra
+
+namespace lumetra {
+
+std::string KnownEncodingName(const std::string& name) {
+    std::string upper;
+    for (const char c : name)
+        upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (upper.empty())
+        return {};
+    for (const EncodingChoice& choice : kEncodingChoices)
+        if (upper == choice.name)
+            return choice.name;
+    const iconv_t converter = iconv_open(kUtf8, upper.c_str());
+    if (reinterpret_cast<std::intptr_t>(converter) == -1)
+        return {};
+    iconv_close(converter);
+    return upper;
 }
 
 } // namespace lumetra

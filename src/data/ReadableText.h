@@ -36,4 +36,35 @@ struct ReadableLines {
 // more text than any single line.
 ReadableLines DecodeReadableLines(const TextLines& lines);
 
+// The same with the encoding a person chose for the file; an empty name chooses as above. Lines
+// that are valid UTF-8 stay; a line that does not convert in the chosen encoding is read as
+// Latin-1.
+ReadableLines DecodeReadableLines(const TextLines& lines, const std::string& encoding);
+
+// The encodings offered to choose from, with the names a person knows them by.
+struct EncodingChoice {
+    const char* name;  // as iconv knows it
+    const char* label; // for the menu
+};
+inline constexpr EncodingChoice kEncodingChoices[] = {
+    {"UTF-8", "Unicode (UTF-8)"},
+    {"WINDOWS-1252", "Western (Windows-1252)"},
+    {"ISO-8859-1", "Western (ISO-8859-1)"},
+    {"WINDOWS-1250", "Central European (Windows-1250)"},
+    {"ISO-8859-2", "Central European (ISO-8859-2)"},
+    {"WINDOWS-1251", "Cyrillic (Windows-1251)"},
+    {"KOI8-R", "Cyrillic (KOI8-R)"},
+    {"WINDOWS-1253", "Greek (Windows-1253)"},
+    {"WINDOWS-1254", "Turkish (Windows-1254)"},
+    {"GB18030", "Chinese Simplified (GBK, GB18030)"},
+    {"BIG5", "Chinese Traditional (Big5)"},
+    {"SHIFT_JIS", "Japanese (Shift-JIS)"},
+    {"EUC-JP", "Japanese (EUC-JP)"},
+    {"UHC", "Korean (EUC-KR, UHC)"},
+};
+
+// The iconv name of a name a person typed ("windows-1251", "cp1251", "gbk", "sjis", ...), or an
+// empty string when iconv does not know it.
+std::string KnownEncodingName(const std::string& name);
+
 } // namespace lumetra

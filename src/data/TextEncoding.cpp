@@ -59,4 +59,19 @@ std::string ToUtf8(std::string_view bytes) {
     return out;
 }
 
+// The code points of valid UTF-8.
+std::u32string CodePoints(const std::string& utf8) {
+    std::u32string points;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        auto point = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        points.push_back(point);
+        i += length;
+    }
+    return points;
+}
+
 } // namespace lumetra

@@ -6,6 +6,7 @@
 #include "Frame.h"
 #include "IsocandelaDiagram.h"
 #include "PolarDiagram.h"
+#include "SolidDiagram.h"
 #include "gonio/CanvasLock.h"
 
 #include <cmath>
@@ -61,6 +62,18 @@ void DrawIsocandela(DrawingSurface& surface, const Box& picture, const DiagramDa
                                     : IsocandelaAxes{texts::kPlaneAxisAB, texts::kVerticalAxisAB};
     const IntensityMap map = SampleIntensity(data, UsableUnit(data, request.unit));
     DrawIsocandelaDiagram(surface, picture, map, axes, options);
+}
+
+void DrawSolid(DrawingSurface& surface, const Box& picture, const DiagramData& data,
+               const DiagramRequest& request, const DiagramOptions& options,
+               const SolidMesh* solid) {
+    const SolidView view{request.azimuth, request.elevation, request.zoom};
+    if (solid) {
+        DrawSolidDiagram(surface, picture, *solid, view, options);
+        return;
+    }
+    DrawSolidDiagram(surface, picture, BuildSolid(data, UsableUnit(data, request.unit)), view,
+                     options);
 }
 
 // What the caption calls the picture: the isocandela chart names its projection.
@@ -130,7 +143,7 @@ std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
 }
 
 void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData& data,
-                 const DiagramRequest& request) {
+                 const DiagramRequest& request, const SolidMesh* solid) {
     CanvasLock lock(surface);
     const std::vector<Series> series = RequestSeries(data, request);
     const DiagramOptions options = OptionsOf(data, request, series);
@@ -144,6 +157,9 @@ void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData&
         return;
     case DiagramKind::Isocandela:
         DrawIsocandela(surface, picture, data, request, options);
+        return;
+    case DiagramKind::Solid:
+        DrawSolid(surface, picture, data, request, options, solid);
         return;
     default:
         DrawPolarDiagram(surface, picture, series, options);

@@ -9,13 +9,15 @@
 //  3. PolarDiagram, CartesianDiagram: the drawings of series; Frame (white picture, legend,
 //     caption), Labels (measured, kept inside, never overlapping), RoundScale (round values)
 //     and CurveClip are their parts.
-//  4. Contours (marching squares) and IsocandelaDiagram: lines of equal intensity over the
-//     whole sphere; Solid: the photometric solid projected and shaded on the surface.
+//  4. IntensityMap and IsocandelaDiagram: lines of equal intensity over the whole sphere,
+//     traced by the shared contour library (src/contours); Solid: the photometric solid
+//     projected and shaded on the surface.
 //  5. This header: one request (kind, planes, unit, ...) drawn for one file.
 // Core texts are in DiagramTexts.h. No Qt.
 
 #include "DiagramData.h"
 #include "DiagramTypes.h"
+#include "SolidDiagram.h"
 
 #include <string>
 #include <vector>
@@ -38,6 +40,7 @@ struct DiagramRequest {
     double textScale = 1;
     double azimuth = 35;   // solid: the view's turn about the vertical axis, degrees
     double elevation = 20; // solid: the view's height above the horizontal, degrees
+    double zoom = 1;       // solid: 1 shows the whole solid
     std::string caption;
 };
 
@@ -52,8 +55,9 @@ std::vector<Series> RequestSeries(const DiagramData& data, const DiagramRequest&
 std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
                            const DiagramRequest& request);
 
-// The whole picture for one file.
+// The whole picture for one file. A solid is drawn from the mesh given, built for the request's
+// unit, or else from one built here: a window turning the solid builds it once.
 void DrawDiagram(DrawingSurface& surface, const Box& picture, const DiagramData& data,
-                 const DiagramRequest& request);
+                 const DiagramRequest& request, const SolidMesh* solid = nullptr);
 
 } // namespace lumetra::diagrams

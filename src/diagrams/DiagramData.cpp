@@ -69,6 +69,21 @@ double DiagramData::Intensity(double plane, double vertical) const {
     return Finite((1 - at.Fraction) * profile[at.Lower] + at.Fraction * profile[at.Upper]);
 }
 
+std::vector<double> DiagramData::ColumnAt(double plane,
+                                          const std::vector<double>& verticals) const {
+    std::vector<double> column(verticals.size(), 0.0);
+    if (!hasData_)
+        return column;
+    const tArrEx profile = ProfileAt(plane);
+    for (std::size_t i = 0; i < verticals.size(); ++i) {
+        const summary::Bracket at = summary::BracketOn(grid_.Grid.Verticals.Angles, verticals[i]);
+        if (at.Inside)
+            column[i] =
+                Finite((1 - at.Fraction) * profile[at.Lower] + at.Fraction * profile[at.Upper]);
+    }
+    return column;
+}
+
 std::vector<PlaneChoice> DiagramData::DefaultPlanes() const {
     if (typeC_)
         return {{0, false}, {90, false}};

@@ -43,6 +43,9 @@ class DiagramData {
     double Intensity(double plane, double vertical) const;
     // The interpolant along the grid's vertical angles at one plane angle, in cd.
     tArrEx ProfileAt(double plane) const;
+    // The intensities in cd at one plane angle and many vertical angles (0 outside the grid):
+    // one profile, then a bracket per angle.
+    std::vector<double> ColumnAt(double plane, const std::vector<double>& verticals) const;
 
     // The C0-C180 and C90-C270 pairs, or the horizontal and the vertical line through the axis.
     std::vector<PlaneChoice> DefaultPlanes() const;

@@ -16,6 +16,7 @@ inline constexpr const char* kHorizontalLine = "Horizontal at V %1";
 inline constexpr const char* kVerticalLine = "Vertical at H %1";
 inline constexpr const char* kNoData = "No photometric data";
 inline constexpr const char* kTooFewAngles = "Too few angles for lines of equal intensity";
+inline constexpr const char* kSolidPeak = "Peak";
 inline constexpr const char* kPolar = "Polar";
 inline constexpr const char* kCartesian = "Cartesian";
 inline constexpr const char* kIsocandela = "Isocandela";

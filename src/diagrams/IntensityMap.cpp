@@ -23,28 +23,24 @@ double At(const Range& range, std::size_t i, std::size_t count) {
     return range.from + Step(range, count) * static_cast<double>(i);
 }
 
-// The grid's values in cd at each (plane, vertical) pair: one interpolated profile per plane,
-// then the vertical brackets, so the cost is columns x (verticals + rows).
-ContourGrid Sample(const DiagramData& data, const Range& planes, const Range& verticals,
-                   double factor) {
-    ContourGrid grid{kMapColumns, kMapRows, std::vector<double>(kMapColumns * kMapRows, 0.0)};
-    const tArrEx& angles = data.Grid().Verticals.Angles;
+// The grid's values at each (plane, vertical) pair: one interpolated profile per plane, so the
+// cost is columns x (verticals + rows).
+SampleGrid Sample(const DiagramData& data, const Range& planes, const Range& verticals,
+                  double factor) {
+    SampleGrid grid{kMapColumns, kMapRows, std::vector<double>(kMapColumns * kMapRows, 0.0)};
+    std::vector<double> rows(kMapRows);
+    for (std::size_t r = 0; r < kMapRows; ++r)
+        rows[r] = At(verticals, r, kMapRows);
     for (std::size_t c = 0; c < kMapColumns; ++c) {
-        const tArrEx profile = data.ProfileAt(At(planes, c, kMapColumns));
-        for (std::size_t r = 0; r < kMapRows; ++r) {
-            const auto at = summary::BracketOn(angles, At(verticals, r, kMapRows));
-            if (!at.Inside)
-                continue;
-            const long double value =
-                (1 - at.Fraction) * profile[at.Lower] + at.Fraction * profile[at.Upper];
-            grid.values[r * kMapColumns + c] = std::isfinite(value) ? factor * double(value) : 0.0;
-        }
+        const std::vector<double> column = data.ColumnAt(At(planes, c, kMapColumns), rows);
+        for (std::size_t r = 0; r < kMapRows; ++r)
+            grid.values[r * kMapColumns + c] = factor * column[r];
     }
     return grid;
 }
 
 // The part of an axis where some sample reaches the share of the peak, widened to tens.
-Range LitRange(const ContourGrid& grid, const Range& axis, bool columns, double threshold) {
+Range LitRange(const SampleGrid& grid, const Range& axis, bool columns, double threshold) {
     const std::size_t count = columns ? grid.columns : grid.rows;
     std::size_t first = count;
     std::size_t last = 0;
@@ -64,7 +60,7 @@ Range LitRange(const ContourGrid& grid, const Range& axis, bool columns, double 
     return lit.to > lit.from ? lit : axis;
 }
 
-double Peak(const ContourGrid& grid) {
+double Peak(const SampleGrid& grid) {
     double peak = 0;
     for (const double value : grid.values)
         peak = std::max(peak, value);
@@ -94,7 +90,7 @@ IntensityMap SampleIntensity(const DiagramData& data, IntensityUnit unit) {
     const double factor = data.UnitFactor(unit);
     Range planes = data.TypeC() ? Range{0, 360} : AxisOf(data.Grid().Planes.Angles);
     Range verticals = AxisOf(data.Grid().Verticals.Angles);
-    const ContourGrid whole = Sample(data, planes, verticals, factor);
+    const SampleGrid whole = Sample(data, planes, verticals, factor);
     const double threshold = kLitShare * Peak(whole);
     if (!data.TypeC())
         planes = LitRange(whole, planes, true, threshold);

@@ -4,13 +4,23 @@
 // The vertical range (and for types A and B also the horizontal one) is cut to where the light
 // is, in steps of 10 degrees, so a narrow beam fills the picture.
 
-#include "Contours.h"
 #include "DiagramData.h"
+
+#include <vector>
 
 namespace lumetra::diagrams {
 
+// Samples by column (plane angle) and row (vertical angle), row after row.
+struct SampleGrid {
+    std::size_t columns = 0;
+    std::size_t rows = 0;
+    std::vector<double> values; // values[row * columns + column], in the unit
+
+    double At(std::size_t column, std::size_t row) const { return values[row * columns + column]; }
+};
+
 struct IntensityMap {
-    ContourGrid grid; // values in the unit; column = plane angle, row = vertical angle
+    SampleGrid grid;
     double xFrom = 0, xTo = 360;
     double yFrom = 0, yTo = 180;
     double peak = 0;

@@ -4,6 +4,7 @@
 #include "Frame.h"
 #include "Labels.h"
 #include "RoundScale.h"
+#include "contours/Contours.h"
 #include "gonio/Pixels.h"
 
 #include <algorithm>
@@ -87,23 +88,42 @@ void DrawAxes(DrawingSurface& surface, LabelPlacer& labels, const Chart& chart, 
     surface.Rectangle(chart.left, chart.top, chart.right + 1, chart.bottom + 1);
 }
 
-void DrawLine(DrawingSurface& surface, const Chart& chart, const ContourLine& line) {
+using Line = std::vector<contours::Point>;
+
+void DrawLine(DrawingSurface& surface, const Chart& chart, const Line& line) {
     for (std::size_t i = 0; i < line.size(); ++i)
         i == 0 ? surface.MoveTo(chart.X(line[i].x), chart.Y(line[i].y))
                : surface.LineTo(chart.X(line[i].x), chart.Y(line[i].y));
 }
 
+// The lines of a level in grid units (column, row), closed ones ending where they began.
+std::vector<Line> LevelLines(const SampleGrid& grid, double level) {
+    std::vector<double> xs(grid.columns);
+    std::vector<double> ys(grid.rows);
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        xs[i] = static_cast<double>(i);
+    for (std::size_t i = 0; i < ys.size(); ++i)
+        ys[i] = static_cast<double>(i);
+    std::vector<Line> lines;
+    for (contours::ContourLine& line : contours::Contours({xs, ys, grid.values}, level)) {
+        if (line.closed && !line.points.empty())
+            line.points.push_back(line.points.front());
+        lines.push_back(std::move(line.points));
+    }
+    return lines;
+}
+
 // One label on each of the longest lines of a level, at the first free spot along it.
-void LabelLevel(LabelPlacer& labels, const Chart& chart, std::vector<ContourLine> lines,
+void LabelLevel(LabelPlacer& labels, const Chart& chart, std::vector<Line> lines,
                 const std::string& text) {
     std::sort(lines.begin(), lines.end(),
-              [](const ContourLine& a, const ContourLine& b) { return a.size() > b.size(); });
+              [](const Line& a, const Line& b) { return a.size() > b.size(); });
     int placed = 0;
-    for (const ContourLine& line : lines) {
+    for (const Line& line : lines) {
         if (placed == kLabelsPerLevel || line.size() < 8)
             return;
         for (const double spot : kLabelSpots) {
-            const ContourPoint& p = line[static_cast<std::size_t>(spot * double(line.size() - 1))];
+            const contours::Point& p = line[static_cast<std::size_t>(spot * double(line.size() - 1))];
             if (labels.Place(text, chart.X(p.x), chart.Y(p.y), HAlign::Centre, VAlign::Middle,
                              true)) {
                 ++placed;
@@ -146,11 +166,11 @@ void DrawIsocandelaDiagram(DrawingSurface& surface, const Box& picture, const In
                  HAlign::Centre, VAlign::Bottom);
     DrawAxes(surface, labels, chart, std::max(1, frame.lineWidth / 2));
     const std::vector<double> levels = IsocandelaLevels(map.peak);
-    std::vector<std::vector<ContourLine>> lines;
+    std::vector<std::vector<Line>> lines;
     for (std::size_t i = 0; i < levels.size(); ++i) {
-        lines.push_back(ContourLines(map.grid, levels[i]));
+        lines.push_back(LevelLines(map.grid, levels[i]));
         surface.pen = Pen{LevelColor(i, levels.size()), frame.lineWidth, PenStyle::Solid};
-        for (const ContourLine& line : lines.back())
+        for (const Line& line : lines.back())
             DrawLine(surface, chart, line);
     }
     // Labels after every line, brightest first, so lines never cross a label's box.

@@ -27,11 +27,13 @@ struct EulumdatLampSet {
     long double NumberOfLamps = 0; // negative in files of absolute photometry
     std::string LampType;          // verbatim
     long double TotalFlux = 0;     // lm
+    std::string ColourTemperature; // verbatim, "3000 K", "WW", ...
+    std::string ColourRendering;   // verbatim, "Ra 80", "1B", ...
     long double Wattage = 0;       // W, ballast included
 };
 
 // The lines of a file that the program uses, as the file gives them. Text lines keep their
-// blanks; the lines nobody uses (type indicator, steps, direct ratios, ...) are not kept.
+// blanks; the lines nobody uses (type indicator, steps, tilt, ...) are not kept.
 struct EulumdatFile {
     std::string CompanyIdentification;
     int Isym = 0;
@@ -41,12 +43,16 @@ struct EulumdatFile {
     std::string LuminaireName;
     std::string LuminaireNumber;
     // Sizes in mm; absent when the line is not a number, since nothing depends on them.
+    std::optional<long double> LuminaireDimensions[3]; // length or diameter, width (0: round),
+                                                       // height
     std::optional<long double> LuminousAreaLength;
     std::optional<long double> LuminousAreaWidth;      // 0 for a round area
     std::optional<long double> LuminousAreaHeights[4]; // at C0, C90, C180, C270
     std::optional<long double> DownwardFluxFraction;   // %, absent when not a number
     std::optional<long double> LightOutputRatio;       // %, absent when not a number
     long double ConversionFactor = 1;
+    // Direct ratios for room indices 0.6, 0.8, 1.00, 1.25, 1.50, 2.00, 2.50, 3.00, 4.00, 5.00.
+    std::optional<long double> DirectRatios[10];
     std::vector<EulumdatLampSet> LampSets; // at least one
     tArrEx CAngles;                        // all Mc, as listed
     tArrEx GammaAngles;                    // Ng

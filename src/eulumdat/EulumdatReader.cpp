@@ -33,7 +33,8 @@ void ReadIdentification(LineCursor& cursor, EulumdatFile& file) {
 
 // Sizes describe the luminaire for people; a line that is no number leaves its size absent.
 void ReadSizes(LineCursor& cursor, EulumdatFile& file) {
-    cursor.Skip(3, "luminaire dimensions");
+    for (auto& size : file.LuminaireDimensions)
+        size = cursor.OptionalNumber("luminaire dimensions");
     file.LuminousAreaLength = cursor.OptionalNumber("length of the luminous area");
     file.LuminousAreaWidth = cursor.OptionalNumber("width of the luminous area");
     for (auto& height : file.LuminousAreaHeights)
@@ -51,11 +52,13 @@ void ReadLampSets(LineCursor& cursor, EulumdatFile& file) {
         set.NumberOfLamps = cursor.Number("number of lamps");
         set.LampType = cursor.Text("lamp type");
         set.TotalFlux = cursor.Number("total luminous flux of the lamps");
-        cursor.Skip(2, "colour temperature and colour rendering");
+        set.ColourTemperature = cursor.Text("colour temperature and colour rendering");
+        set.ColourRendering = cursor.Text("colour temperature and colour rendering");
         set.Wattage = cursor.Number("wattage");
         file.LampSets.push_back(std::move(set));
     }
-    cursor.Skip(10, "direct ratios");
+    for (auto& ratio : file.DirectRatios)
+        ratio = cursor.OptionalNumber("direct ratios");
 }
 
 void ReadList(LineCursor& cursor, tArrEx& list, std::size_t count, const char* what,

@@ -1,7 +1,10 @@
 #include "PhotometryFile.h"
 
+#include "EulumdatError.h"
 #include "EulumdatLoading.h"
+#include "OtherFormat.h"
 #include "data/AsciiCase.h"
+#include "data/FileReading.h"
 #include "data/Loading.h"
 
 namespace lumetra {
@@ -30,11 +33,41 @@ bool IsPhotometricFileName(std::string_view fileName) {
     return HasExtension(fileName, ".ies") || IsEulumdatFileName(fileName);
 }
 
+namespace {
+
+// An IES file that fails to read is read again only to tell whether it is EULUMDAT data.
+std::optional<std::string> OtherFormatOfFile(const std::string& fileName) {
+    FileReader reader;
+    if (reader.Read(fileName) != FileRead::Whole)
+        return std::nullopt;
+    return OtherFormatNoteOfBytes(fileName, reader.bytes());
+}
+
+bool LoadIesNamingOtherFormat(const std::string& fileName, tIES& record, TextLines& fileLines,
+                              TextLines& headerLines, const Notifier& notify,
+                              LuminaireFacts& facts) {
+    try {
+        return LoadPhotometry(fileName, record, fileLines, headerLines, notify, facts);
+    } catch (const LumetraError& error) {
+        if (const auto note = OtherFormatOfFile(fileName))
+            throw LumetraError(std::string(error.what()) + ". " + *note);
+        throw;
+    }
+}
+
+} // namespace
+
 bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fileLines,
                         TextLines& headerLines, const Notifier& notify, LuminaireFacts& facts) {
     if (!IsEulumdatFileName(fileName))
-        return LoadPhotometry(fileName, record, fileLines, headerLines, notify, facts);
-    LoadEulumdat(fileName, record, fileLines, headerLines, facts);
+        return LoadIesNamingOtherFormat(fileName, record, fileLines, headerLines, notify, facts);
+    try {
+        LoadEulumdat(fileName, record, fileLines, headerLines, facts);
+    } catch (const EulumdatError& error) {
+        if (const auto note = OtherFormatNote(fileName, fileLines))
+            throw EulumdatError(error.line(), error.reason() + ". " + *note);
+        throw;
+    }
     return false;
 }
 

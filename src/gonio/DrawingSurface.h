@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lumetra {
 
@@ -39,6 +40,13 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// A corner of a polygon, in pixels.
+struct SurfacePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const SurfacePoint&) const = default;
+};
+
 // The box a text takes: its advance and its character cell's height, in pixels.
 struct TextExtent {
     int width = 0;
@@ -67,6 +75,16 @@ class DrawingSurface {
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
+    // A closed polygon filled with the brush and outlined with the pen. A surface that cannot
+    // fill draws the outline alone.
+    virtual void Polygon(const std::vector<SurfacePoint>& corners) {
+        if (corners.empty())
+            return;
+        MoveTo(corners.front().x, corners.front().y);
+        for (std::size_t i = 1; i < corners.size(); ++i)
+            LineTo(corners[i].x, corners[i].y);
+        LineTo(corners.front().x, corners.front().y);
+    }
     // The box TextOut would fill with the current font; labels are laid out with it so they
     // neither overlap nor leave the picture.
     virtual TextExtent MeasureText(const std::string& text) const {

@@ -31,12 +31,12 @@ void TrimZeros(std::string& digits, int keep) {
         digits.pop_back();
 }
 
-std::string Grouped(const std::string& integer) {
+std::string Grouped(const std::string& integer, const std::string& separator) {
     std::string grouped;
     const std::size_t n = integer.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
-            grouped += ' ';
+            grouped += separator;
         grouped += integer[i];
     }
     return grouped;
@@ -45,7 +45,7 @@ std::string Grouped(const std::string& integer) {
 } // namespace
 
 std::string FigureText(std::optional<long double> value, const Unit& unit,
-                       const std::string& separator) {
+                       const NumberFormat& format) {
     if (!value || !std::isfinite(*value))
         return "n/a";
     const long double magnitude = std::fabs(*value);
@@ -62,10 +62,10 @@ std::string FigureText(std::optional<long double> value, const Unit& unit,
         return (*value < 0 ? "-" : "") + digits + (unit.name[0] ? " " : "") + unit.name;
     TrimZeros(digits, unit.decimals);
     const auto point = digits.find('.');
-    std::string shown = Grouped(digits.substr(0, point));
+    std::string shown = Grouped(digits.substr(0, point), format.groupSeparator);
     if (point != std::string::npos)
-        shown += separator + digits.substr(point + 1);
-    const bool negative = *value < 0 && shown.find_first_not_of("0 .") != std::string::npos;
+        shown += format.decimalPoint + digits.substr(point + 1);
+    const bool negative = *value < 0 && digits.find_first_not_of("0.") != std::string::npos;
     shown = (negative ? "-" : "") + shown;
     if (std::strcmp(unit.name, "°") == 0 || unit.name[0] == '\0')
         return shown + unit.name;

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace lumetra::properties {
 
@@ -29,10 +30,25 @@ inline constexpr Unit kWatt{"W", 1};
 inline constexpr Unit kEfficacy{"lm/W", 1};
 inline constexpr Unit kNone{"", 0};
 
-// The value in the unit, its integer part grouped by thousands with blanks; "n/a" for none and
-// for values that are not finite. separator is the decimal separator.
+// How a locale writes numbers: the decimal separator and the sign between groups of three
+// digits (empty: no grouping). Built from the locale at the window's or the command's edge; the
+// default is the blank-grouped form with a point.
+struct NumberFormat {
+    std::string decimalPoint = ".";
+    std::string groupSeparator = " ";
+
+    NumberFormat() = default;
+    NumberFormat(std::string point, std::string group = " ")
+        : decimalPoint(std::move(point)), groupSeparator(std::move(group)) {}
+    NumberFormat(const char* point) : decimalPoint(point) {}
+};
+
+// The one form in which figures are shown to people (the Properties window, the command line's
+// text, the data sheet, the catalogue and the comparison): the value in the unit with sensible
+// digits, its integer part grouped by thousands; "n/a" for none and for values that are not
+// finite. JSON keeps full precision instead.
 std::string FigureText(std::optional<long double> value, const Unit& unit,
-                       const std::string& separator = ".");
+                       const NumberFormat& format = {});
 
 // A number as stored: up to 15 significant digits, no trailing zeros, no grouping.
 std::string StoredNumberText(long double value, const std::string& separator = ".");

@@ -2,6 +2,7 @@
 
 #include "FigureText.h"
 #include "LuminousOpening.h"
+#include "RowWriter.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryText.h"
@@ -10,28 +11,7 @@ namespace lumetra::properties {
 
 namespace {
 
-using summary::Figure;
 using summary::PhotometricSummary;
-
-class RowWriter {
-  public:
-    explicit RowWriter(std::string separator) : separator_(std::move(separator)) {}
-    void Text(std::string caption, std::string value) {
-        rows_.emplace_back(std::move(caption), std::move(value));
-    }
-    void Value(std::string caption, const Figure& figure, const Unit& unit, long double k = 1) {
-        Text(std::move(caption),
-             FigureText(figure ? Figure(*figure * k) : figure, unit, separator_));
-    }
-    std::string Shown(const Figure& figure, const Unit& unit) const {
-        return FigureText(figure, unit, separator_);
-    }
-    std::vector<CaptionedValue> Rows() && { return std::move(rows_); }
-
-  private:
-    std::string separator_;
-    std::vector<CaptionedValue> rows_;
-};
 
 std::string TypeText(PhotometricKind type) {
     const std::string name = summary::TypeName(type);
@@ -48,16 +28,23 @@ void WriteLamps(RowWriter& rows, const LuminaireFacts& facts) {
     rows.Value("Input watts", facts.InputWatts, kWatt);
 }
 
+// Round sides are given as negative sizes; a person reads a circle by its diameter.
 void WriteOpening(RowWriter& rows, const tIES& record, const LuminaireFacts& facts) {
     const std::string units = UnitsName(record.UnitsType);
     const Unit length{units.c_str(), 0};
-    rows.Text("Luminous opening", OpeningShape(facts.Width, facts.Length, facts.Height));
-    rows.Value("Width", facts.Width, length);
-    rows.Value("Length", facts.Length, length);
-    rows.Value("Height", facts.Height, length);
+    const std::string shape = OpeningShape(facts.Width, facts.Length, facts.Height);
+    rows.Text("Luminous opening", shape);
+    const bool round = facts.Width < 0 && facts.Width == facts.Length;
+    if (round) {
+        rows.Value("Diameter", -facts.Width, length);
+    } else {
+        rows.Value("Width", facts.Width < 0 ? -facts.Width : facts.Width, length);
+        rows.Value("Length", facts.Length < 0 ? -facts.Length : facts.Length, length);
+    }
+    rows.Value("Height", facts.Height < 0 ? -facts.Height : facts.Height, length);
 }
 
-void WriteFlux(RowWriter& rows, const PhotometricSummary& s) {
+void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s) {
     rows.Value("Luminous flux", s.Flux, kLumen);
     rows.Value("Downward flux", s.DownwardFlux, kLumen);
     rows.Value("Upward flux", s.UpwardFlux, kLumen);
@@ -67,6 +54,10 @@ void WriteFlux(RowWriter& rows, const PhotometricSummary& s) {
                    kLumen);
     rows.Value("Lamp flux", s.LampFlux, kLumen);
     rows.Value("Light output ratio", s.LightOutputRatio, kPercent, 100);
+}
+
+void WriteFlux(RowWriter& rows, const PhotometricSummary& s) {
+    WriteOwnFlux(rows, s);
     rows.Value("Efficacy", s.Efficacy, kEfficacy);
 }
 
@@ -88,6 +79,18 @@ void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
 
 } // namespace
 
+std::vector<CaptionedValue> SummaryFigureRows(const PhotometricSummary& s,
+                                              const NumberFormat& format) {
+    RowWriter rows(format);
+    rows.Text("Photometric type", TypeText(s.Type));
+    rows.Text("Symmetry", s.Symmetry.empty() ? "n/a" : s.Symmetry);
+    WriteOwnFlux(rows, s);
+    rows.Value("Input watts", s.InputWatts, kWatt);
+    rows.Value("Efficacy", s.Efficacy, kEfficacy);
+    WriteAngles(rows, s);
+    return std::move(rows).Rows();
+}
+
 std::string FormatText(const std::string& fileName, const TextLines& headerLines) {
     if (IsEulumdatFileName(fileName))
         return "EULUMDAT";
@@ -97,20 +100,44 @@ std::string FormatText(const std::string& fileName, const TextLines& headerLines
 
 std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,
                                         const LuminaireFacts& facts, const TextLines& headerLines,
-                                        const std::string& separator) {
+                                        const NumberFormat& format) {
     const PhotometricSummary s = summary::Summarize(record, facts);
-    RowWriter rows(separator);
+    RowWriter rows(format);
     rows.Text("Format", FormatText(fileName, headerLines));
     rows.Text("Photometric type", TypeText(s.Type));
     rows.Text("Symmetry", s.Symmetry.empty() ? "n/a" : s.Symmetry);
     rows.Text("Angles", std::to_string(record.VerticalAngles.size()) + " vertical \u00d7 " +
                             std::to_string(record.HorizontalAngles.size()) + " horizontal");
-    rows.Text("Candela multiplier", StoredNumberText(record.CandelaMultiplier, separator));
+    rows.Text("Candela multiplier",
+              StoredNumberText(record.CandelaMultiplier, format.decimalPoint));
     WriteLamps(rows, facts);
     WriteFlux(rows, s);
     WriteAngles(rows, s);
     WriteOpening(rows, record, facts);
     return std::move(rows).Rows();
+}
+
+} // namespace lumetra::properties
+
+namespace lumetra::properties {
+
+std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,
+                                        const LuminaireFacts& facts, const TextLines& headerLines,
+                                        const ReadingVerdict& verdict, const NumberFormat& format) {
+    if (verdict.complete)
+        return SummaryRows(fileName, record, facts, headerLines, format);
+    std::vector<CaptionedValue> rows{
+        {"Format", FormatText(fileName, headerLines)},
+        {"Figures", kNotSignificantText},
+    };
+    if (!verdict.readerLine.empty())
+        rows.emplace_back("Reader", verdict.readerLine);
+    if (verdict.finding)
+        rows.emplace_back("Check", "Line " + std::to_string(verdict.finding->line) + ": " +
+                                       verdict.finding->message);
+    if (verdict.other)
+        rows.emplace_back("Content", *verdict.other);
+    return rows;
 }
 
 } // namespace lumetra::properties

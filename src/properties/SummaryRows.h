@@ -2,16 +2,18 @@
 // The Summary tab's rows: the figures of the photometric summary with their units, the
 // luminaire's numbers (lamps, input watts, luminous opening) and the file's format.
 
+#include "FigureText.h"
+#include "RowWriter.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "eulumdat/ReadingVerdict.h"
+#include "summary/PhotometricSummary.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace lumetra::properties {
-
-using CaptionedValue = std::pair<std::string, std::string>;
 
 // "EULUMDAT" for an EULUMDAT file; else an IES file's version line ("IESNA:LM-63-2002") or,
 // for a file without one, "LM-63-1986 (no version line)".
@@ -20,6 +22,20 @@ std::string FormatText(const std::string& fileName, const TextLines& headerLines
 // Every row of the tab, in the order shown. headerLines are decoded for reading.
 std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,
                                         const LuminaireFacts& facts, const TextLines& headerLines,
-                                        const std::string& separator = ".");
+                                        const NumberFormat& format = {});
+
+// The same for a file as read: a file that did not read completely shows its format, counts
+// and the verdict's lines ("Figures": "not significant: ...", "Reader", "Check", "Content") in
+// place of every figure.
+std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,
+                                        const LuminaireFacts& facts, const TextLines& headerLines,
+                                        const ReadingVerdict& verdict,
+                                        const NumberFormat& format = {});
+
+// The summary's figures as the command line's text and the data sheet show them: type,
+// symmetry, flux, zonal flux, lamp flux, ratio, watts, efficacy, maximum intensity, beam and
+// field angles, stated ratios.
+std::vector<CaptionedValue> SummaryFigureRows(const summary::PhotometricSummary& s,
+                                              const NumberFormat& format = {});
 
 } // namespace lumetra::properties

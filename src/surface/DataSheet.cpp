@@ -2,9 +2,11 @@
 
 #include "FileNameText.h"
 #include "LightPatternPicture.h"
+#include "compliance/ComplianceText.h"
 #include "data/GlobalMax.h"
 #include "data/TextEncoding.h"
 #include "gonio/GoniogramView.h"
+#include "properties/SummaryRows.h"
 #include "render/LightPattern.h"
 #include "summary/PhotometricSummary.h"
 
@@ -59,7 +61,8 @@ void AddLightPattern(const tIES& record, const RenderControls& controls, DataShe
 
 DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
                                const tIES& record, const LuminaireFacts& facts,
-                               const RenderControls& controls) {
+                               const RenderControls& controls,
+                               const properties::NumberFormat& format) {
     DataSheetContent sheet;
     sheet.title = QFileInfo(fileName).fileName();
     sheet.description = DescriptionLines(description);
@@ -67,9 +70,20 @@ DataSheetContent MakeDataSheet(const QString& fileName, const std::string& descr
     sheet.view = SheetView(record);
     sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
     AddLightPattern(record, controls, sheet);
-    if (summary::HasPhotometricData(record))
-        sheet.summary = summary::SummaryLines(summary::Summarize(record, facts));
+    if (summary::HasPhotometricData(record)) {
+        sheet.summary = properties::SummaryFigureRows(summary::Summarize(record, facts), format);
+        for (auto& line : compliance::SheetLines(compliance::ComplianceOf(record, facts), facts))
+            sheet.summary.emplace_back(std::move(line.first), std::move(line.second));
+    }
     return sheet;
+}
+
+void MarkNotSignificant(DataSheetContent& sheet, const std::vector<std::string>& verdictLines) {
+    if (verdictLines.empty())
+        return;
+    sheet.summary.clear();
+    for (const std::string& line : verdictLines)
+        sheet.notSignificant << QString::fromStdString(ToUtf8(line));
 }
 
 QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system) {

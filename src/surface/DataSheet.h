@@ -7,8 +7,9 @@
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 #include "gonio/Goniogram.h"
+#include "properties/FigureText.h"
+#include "properties/RowWriter.h"
 #include "render/RenderBars.h"
-#include "summary/SummaryText.h"
 
 #include <QImage>
 #include <QLocale>
@@ -27,15 +28,23 @@ struct DataSheetContent {
     QString goniogramCaption;
     QImage lightPattern; // null when the pattern could not be rendered
     QString lightPatternCaption;
-    std::vector<summary::SummaryLine> summary; // empty without photometric data
+    std::vector<properties::CaptionedValue> summary; // empty without photometric data
+    // In place of the summary for a file that did not read completely: why its figures are no
+    // results (the reading verdict's lines).
+    QStringList notSignificant;
 };
 
 // Everything the sheet shows of a loaded record. description is the viewer's six-line
 // description, lines ended by carriage returns; the light pattern of plane 0 is rendered with
 // the controls given. A pattern that cannot be rendered is named in its caption, not fatal.
+// Figures are written in format.
 DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
                                const tIES& record, const LuminaireFacts& facts,
-                               const RenderControls& controls);
+                               const RenderControls& controls,
+                               const properties::NumberFormat& format = {});
+
+// Puts the verdict's lines in place of the summary; nothing changes for a complete reading.
+void MarkNotSignificant(DataSheetContent& sheet, const std::vector<std::string>& verdictLines);
 
 // Letter where the locale measures in US units, A4 everywhere else.
 QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system);

@@ -84,7 +84,7 @@ qreal DrawPictures(QPainter& painter, const QRectF& space, const DataSheetConten
                             sheet.lightPatternCaption, caption);
 }
 
-void DrawSummaryRow(QPainter& painter, const QRectF& row, const summary::SummaryLine& line,
+void DrawSummaryRow(QPainter& painter, const QRectF& row, const properties::CaptionedValue& line,
                     bool striped) {
     if (striped)
         painter.fillRect(row, kStripeColor);
@@ -101,6 +101,11 @@ void DrawSummary(QPainter& painter, QRectF space, const DataSheetContent& sheet)
     painter.setPen(Qt::black);
     space.setTop(space.top() +
                  DrawLine(painter, space, "Photometric summary", SheetFont(11, true)) + 3);
+    if (!sheet.notSignificant.isEmpty()) {
+        for (const QString& line : sheet.notSignificant)
+            space.setTop(space.top() + DrawLine(painter, space, line, SheetFont(9)) + 2);
+        return;
+    }
     if (sheet.summary.empty()) {
         DrawLine(painter, space, "The file holds no photometric data.", SheetFont(9));
         return;

@@ -51,15 +51,17 @@ void WritePdf(QSaveFile& file, QSize picture, const diagrams::DiagramData& data,
 } // namespace
 
 void PaintDiagram(QPainter& painter, QSize picture, const diagrams::DiagramData& data,
-                  const diagrams::DiagramRequest& request) {
+                  const diagrams::DiagramRequest& request, const diagrams::SolidMesh* solid) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     QPainterSurface surface(painter);
-    diagrams::DrawDiagram(surface, {0, 0, picture.width(), picture.height()}, data, request);
+    diagrams::DrawDiagram(surface, {0, 0, picture.width(), picture.height()}, data, request,
+                          solid);
 }
 
 QImage DiagramImage(QSize picture, const diagrams::DiagramData& data,
-                    const diagrams::DiagramRequest& request, qreal devicePixelRatio) {
+                    const diagrams::DiagramRequest& request, qreal devicePixelRatio,
+                    const diagrams::SolidMesh* solid) {
     const QSize pixels = (QSizeF(picture) * devicePixelRatio).toSize();
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
@@ -68,7 +70,7 @@ QImage DiagramImage(QSize picture, const diagrams::DiagramData& data,
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintDiagram(painter, picture, data, request);
+    PaintDiagram(painter, picture, data, request, solid);
     return image;
 }
 

@@ -16,12 +16,15 @@ namespace lumetra {
 
 // The diagram on the painter's area (0, 0)-(picture), under its current transform.
 void PaintDiagram(QPainter& painter, QSize picture, const diagrams::DiagramData& data,
-                  const diagrams::DiagramRequest& request);
+                  const diagrams::DiagramRequest& request,
+                  const diagrams::SolidMesh* solid = nullptr);
 
 // picture is in device-independent pixels; the image holds devicePixelRatio times as many, so
 // text and lines stay sharp on dense screens. Throws LumetraError when it cannot be allocated.
+// A solid is drawn from the mesh given, when there is one.
 QImage DiagramImage(QSize picture, const diagrams::DiagramData& data,
-                    const diagrams::DiagramRequest& request, qreal devicePixelRatio = 1);
+                    const diagrams::DiagramRequest& request, qreal devicePixelRatio = 1,
+                    const diagrams::SolidMesh* solid = nullptr);
 
 // Writes the picture (PNG, SVG or PDF of picture's size in pixels at 96 per inch) to a
 // temporary file beside the target and renames it, so a failure never leaves half a file.

@@ -362,18 +362,18 @@ std::optional<QPointF> PlotToPlane(const QRectF& plot, const IlluminancePanel& p
                    map.v0 + (plot.bottom() - at.y()) / plot.height() * (map.v1 - map.v0));
 }
 
+QRectF PanelArea(QSize picture, std::size_t count, std::size_t k) {
+    const qreal width =
+        static_cast<qreal>(picture.width()) / static_cast<qreal>(std::max<std::size_t>(count, 1));
+    return QRectF(static_cast<qreal>(k) * width, 0, width, picture.height()).adjusted(8, 4, -8, -4);
+}
+
 void PaintIlluminance(QPainter& painter, QSize picture,
                       const std::vector<IlluminancePanel>& panels) {
     painter.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (panels.empty())
-        return;
-    const qreal width = static_cast<qreal>(picture.width()) / static_cast<qreal>(panels.size());
     for (std::size_t k = 0; k < panels.size(); ++k)
-        PaintPanel(painter,
-                   QRectF(static_cast<qreal>(k) * width, 0, width, picture.height())
-                       .adjusted(8, 4, -8, -4),
-                   panels[k]);
+        PaintPanel(painter, PanelArea(picture, panels.size(), k), panels[k]);
 }
 
 QImage IlluminanceImage(QSize picture, const std::vector<IlluminancePanel>& panels) {

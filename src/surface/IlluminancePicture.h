@@ -51,6 +51,9 @@ QRectF PlotRect(const QRectF& area, const IlluminancePanel& panel);
 // The (u, v) under a point of the plot, or none outside it.
 std::optional<QPointF> PlotToPlane(const QRectF& plot, const IlluminancePanel& panel, QPointF at);
 
+// The area of panel k of `count` side by side in a picture.
+QRectF PanelArea(QSize picture, std::size_t count, std::size_t k);
+
 // The panels side by side on white.
 void PaintIlluminance(QPainter& painter, QSize picture,
                       const std::vector<IlluminancePanel>& panels);

@@ -225,6 +225,19 @@ void QPainterSurface::FlushPolyline() {
     polyline_.clear();
 }
 
+void QPainterSurface::Polygon(const std::vector<SurfacePoint>& corners) {
+    if (corners.size() < 3)
+        return;
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const SurfacePoint& corner : corners)
+        polygon << QPoint(corner.x, corner.y);
+    Paint([&](QPainter& painter) {
+        ApplyPenAndBrush(painter);
+        painter.drawPolygon(polygon);
+    });
+}
+
 TextExtent QPainterSurface::MeasureText(const std::string& text) const {
     const QFontMetrics metrics(ToQFont(font));
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -47,6 +47,7 @@ class QPainterSurface : public DrawingSurface {
     void Lock() override;
     void Unlock() override;
     TextExtent MeasureText(const std::string& text) const override;
+    void Polygon(const std::vector<SurfacePoint>& corners) override;
 
     // A surface colour as Qt's, with the button-face sentinel resolved from the palette.
     static QColor ToQColor(Color color);

@@ -2,7 +2,10 @@
 
 #include "GuardedConnect.h"
 #include "IntensityTableModel.h"
+#include "KeepOnScreen.h"
 #include "LineNumberedText.h"
+#include "SavePhotometryDialog.h"
+#include "TableCopy.h"
 #include "WindowSettings.h"
 #include "data/Errors.h"
 #include "properties/IntensityTable.h"
@@ -44,8 +47,12 @@ void TPropertiesWindow::ConnectHandlers() {
     ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &TPropertiesWindow::CopyIntensities);
     ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this,
                    &TPropertiesWindow::SaveIntensitiesAs);
+    ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
+        SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
+    });
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &TPropertiesWindow::KeywordClicked);
+    InstallTableCopy(*TableSummary);
     connect(Tabs, &QTabWidget::currentChanged, this,
             [this](int index) { rules_.ChooseTab(index); });
 }
@@ -56,6 +63,7 @@ void TPropertiesWindow::Open() {
         // A faulty value is reported and ends the reading; the window opens all the same.
         Guarded(this, [this] { ApplySettings(settings_->ReadProperties()); });
     }
+    KeepOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -37,6 +37,7 @@ class TPropertiesWindow : public QWidget {
     QTableView* TableIntensities;
     QPushButton* ButtonCopy;
     QPushButton* ButtonSaveAs;
+    QPushButton* ButtonSavePhotometry; // the file itself as IES or EULUMDAT
     TLineNumberedText* TextFile;
 
     // Shows the window (placed from the settings the first time) and brings it to the front.

@@ -3,6 +3,7 @@
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
+#include "SummaryFacts.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
@@ -87,10 +88,12 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     TableIntensities->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ButtonCopy = new QPushButton("Copy", tab);
     ButtonSaveAs = new QPushButton("Save As...", tab);
+    ButtonSavePhotometry = new QPushButton(tr("Save Photometry As..."), tab);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LabelMultiplier, 1);
     buttons->addWidget(ButtonCopy);
     buttons->addWidget(ButtonSaveAs);
+    buttons->addWidget(ButtonSavePhotometry);
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(buttons);
     layout->addWidget(TableIntensities);
@@ -116,10 +119,7 @@ void TPropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
     if (rules_.Failed())
         return;
-    const TextLines header = DecodeReadableLines(viewer_.HeaderLines()).lines;
-    const std::string separator = DecimalSeparator();
-    for (const auto& [caption, value] : properties::SummaryRows(
-             rules_.FileBytes(), viewer_.Record(), viewer_.Facts(), header, separator))
+    for (const auto& [caption, value] : SummaryTabRows(viewer_, rules_.FileBytes()))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
 }

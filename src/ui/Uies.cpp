@@ -31,6 +31,9 @@ TMainWindow::TMainWindow(ViewerModel& viewer, WindowSettings* settings, QWidget*
     SetCanvas(nullptr);
     BuildGonioMenu();
     BuildPropertiesAccess();
+    BuildDiagramsAccess();
+    BuildCatalogueAccess();
+    BuildIlluminanceAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });

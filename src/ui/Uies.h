@@ -80,8 +80,16 @@ class TMainWindow : public QWidget {
     QAction* ActionCopyGoniogram;
     // "Properties..." in the goniogram's menu and in the description's menu.
     QAction* ActionProperties;
+    // "Diagrams..." (Ctrl+D) in the same menus: the Diagrams window.
+    QAction* ActionDiagrams;
+    // "Catalogue..." (Ctrl+F) in the file list's context menu: the Catalogue window over the
+    // folder shown.
+    QAction* ActionCatalogue;
+    // "Illuminance..." (Ctrl+L) in the same menus: the Illuminance window.
+    QAction* ActionIlluminance;
     QMenu* DescriptionMenu;
     QAction* ActionSaveDataSheet;
+    QAction* ActionSavePhotometry; // the goniogram's and the description's menus
 
     // Handlers. Each one named after its control and event runs as that event's handler.
     void FormCreate();
@@ -163,6 +171,12 @@ class TMainWindow : public QWidget {
     void fileLoadFailed(const QString& fileName);
     // The user asked for the properties window.
     void propertiesWanted();
+    // The user asked for the Diagrams window.
+    void diagramsWanted();
+    // The user asked for the Catalogue window over this folder.
+    void catalogueWanted(const QString& folder);
+    // The user asked for the Illuminance window.
+    void illuminanceWanted();
     // What the main window asks of the render window: a pass of the selected plane, showing it
     // (which renders), bringing it to the front, and dropping the picture of a file no longer
     // loaded.
@@ -200,6 +214,9 @@ class TMainWindow : public QWidget {
     GonioView CurrentView() const;
     void BuildGonioMenu();
     void BuildPropertiesAccess();
+    void BuildDiagramsAccess();
+    void BuildCatalogueAccess();
+    void BuildIlluminanceAccess();
     void ShowGonioMenu(const QPoint& globalPos);
     void ShowGonioToolTip(const QPoint& pos, const QPoint& globalPos);
     // Accessible names and descriptions, renewed when the file, plane, view or folder changes.

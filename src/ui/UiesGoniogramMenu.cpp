@@ -4,6 +4,7 @@
 #include "ExportDialogs.h"
 #include "GuardedConnect.h"
 #include "KeyboardAccess.h"
+#include "SavePhotometryDialog.h"
 #include "Uies.h"
 #include "gonio/PointValue.h"
 #include "surface/FileNameText.h"
@@ -23,9 +24,13 @@ void TMainWindow::BuildGonioMenu() {
     ActionCopyGoniogram = GonioMenu->addAction("Copy Goniogram");
     GonioMenu->addSeparator();
     ActionSaveDataSheet = GonioMenu->addAction("Save Data Sheet As...");
+    ActionSavePhotometry = GonioMenu->addAction(tr("Save Photometry As..."));
     ConnectGuarded(ActionSaveGoniogram, &QAction::triggered, this, &TMainWindow::SaveGoniogramAs);
     ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &TMainWindow::CopyGoniogram);
     ConnectGuarded(ActionSaveDataSheet, &QAction::triggered, this, &TMainWindow::SaveDataSheetAs);
+    ConnectGuarded(ActionSavePhotometry, &QAction::triggered, this, [this] {
+        SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
+    });
     connect(PaintBox1, &TPaintBox::contextMenuWanted, this, &TMainWindow::ShowGonioMenu);
     AddContextMenuKeys(PaintBox1, [this](const QPoint& globalPos) { ShowGonioMenu(globalPos); });
     connect(PaintBox1, &TPaintBox::toolTipWanted, this, &TMainWindow::ShowGonioToolTip);
@@ -49,6 +54,7 @@ void TMainWindow::UpdateGonioMenu() {
     ActionSaveGoniogram->setEnabled(loaded);
     ActionCopyGoniogram->setEnabled(loaded);
     ActionSaveDataSheet->setEnabled(loaded);
+    ActionSavePhotometry->setEnabled(loaded);
 }
 
 void TMainWindow::SaveGoniogramAs() {

@@ -18,6 +18,7 @@ void TMainWindow::BuildPropertiesAccess() {
     GonioMenu->addAction(ActionProperties);
     DescriptionMenu = new QMenu(this);
     DescriptionMenu->addAction(ActionProperties);
+    DescriptionMenu->addAction(ActionSavePhotometry);
     PanelTop->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PanelTop, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { DescriptionMenu->popup(PanelTop->mapToGlobal(pos)); });

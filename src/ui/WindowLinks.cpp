@@ -1,6 +1,9 @@
 #include "WindowLinks.h"
 
+#include "CatalogueWindow.h"
+#include "DiagramsWindow.h"
 #include "GuardedConnect.h"
+#include "IlluminanceWindow.h"
 #include "Properties.h"
 #include "Uies.h"
 #include "UiesRender.h"
@@ -21,10 +24,33 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+    // Above the main window, as the render window is; still a window of its own.
+    properties.setParent(&main, properties.windowFlags() | Qt::Window);
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
+}
+
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
+    ConnectGuarded(&main, &TMainWindow::diagramsWanted, &diagrams, &TDiagramsWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
+                   &TDiagramsWindow::FileLoadFailed);
+}
+
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
+    ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
+    ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
+void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance,
+                     const ViewerModel& viewer) {
+    illuminance.SetSource([&viewer](TIlluminanceWindow& window, const QString& fileName) {
+        window.ShowRecord(fileName, viewer.Record(), viewer.Facts());
+    });
+    ConnectGuarded(&main, &TMainWindow::illuminanceWanted, &illuminance, &TIlluminanceWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &illuminance, &TIlluminanceWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &illuminance,
+                   &TIlluminanceWindow::FileLoadFailed);
 }
 
 } // namespace lumetra

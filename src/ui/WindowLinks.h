@@ -14,4 +14,18 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render);
 class TPropertiesWindow;
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
 
+// The Diagrams window opens when the main window asks and follows its loads.
+class TDiagramsWindow;
+void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams);
+
+// The Catalogue window opens over the main window's folder when it asks; a row selected there
+// selects (and so loads) that file in the main window.
+class CatalogueWindow;
+void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue);
+// The Illuminance window opens when the main window asks and follows its loads, reading the
+// loaded record from the viewer model when it shows.
+class TIlluminanceWindow;
+class ViewerModel;
+void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance, const ViewerModel& viewer);
+
 } // namespace lumetra

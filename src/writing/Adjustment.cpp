@@ -71,6 +71,8 @@ void Adjust(SourceFile& source, const Adjustment& adjustment) {
         ScaleToLumens(source, *adjustment.Lumens);
     source.IntensityScale *= adjustment.Multiply;
     source.Multiply *= adjustment.Multiply;
+    if (!Positive(source.IntensityScale) || !std::isfinite(CandelaPerStoredValue(source)))
+        throw LumetraError(texts::kValueTooLarge);
     if (adjustment.Rotate % 360 != 0)
         Turn(source, adjustment.Rotate);
 }

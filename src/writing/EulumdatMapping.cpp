@@ -42,8 +42,11 @@ std::string Number(long double value) {
 
 // Values as read, or computed when a factor other than 1 scales them.
 void AppendNumbers(TextLines& lines, const tArrEx& values, long double factor = 1) {
-    for (const long double value : values)
+    for (const long double value : values) {
+        if (!std::isfinite(value * factor))
+            throw LumetraError(texts::kValueTooLarge);
         lines.push_back(factor == 1 ? FormatNumber(value) : FormatComputed(value * factor));
+    }
 }
 
 // C-angles, gamma angles and the stored planes, the planes' values multiplied by factor.

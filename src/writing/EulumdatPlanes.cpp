@@ -1,6 +1,7 @@
 #include "EulumdatPlanes.h"
 
 #include "NumberFormat.h"
+#include "eulumdat/StoredPlanes.h"
 #include "summary/SymmetryCompletion.h"
 
 #include <algorithm>
@@ -17,7 +18,10 @@ bool NearlyEqual(long double a, long double b) {
     return std::fabs(a - b) <= 1e-9L * std::max(1.0L, std::fabs(b));
 }
 
+// An angle in [0, 360) stays as read; one outside is brought in and tidied.
 long double IntoCircle(long double angle) {
+    if (angle >= 0 && angle < 360)
+        return angle;
     long double c = std::fmod(angle, 360.0L);
     c = TidyAngle(c < 0 ? c + 360 : c);
     return c >= 360 ? 0 : c;
@@ -38,7 +42,7 @@ tArrEx Circle(const tArrEx& h, long double (*image)(long double)) {
     tArrEx c;
     for (const long double a : h) {
         c.push_back(IntoCircle(a));
-        c.push_back(IntoCircle(image(a)));
+        c.push_back(IntoCircle(TidyAngle(image(a))));
     }
     std::sort(c.begin(), c.end());
     c.erase(std::unique(c.begin(), c.end()), c.end());
@@ -80,6 +84,22 @@ EulumdatPlanes WholeTurn(const tIES& record) {
     return result;
 }
 
+// The listed C-angles of the planes the reader takes as stored, in the file's order, must be the
+// planes' own; a set of angles that only looks symmetric (duplicates, angles out of order or
+// outside the range) is written as a whole turn instead.
+bool ReadsBackAsStored(const EulumdatPlanes& planes, const tIES& record) {
+    const std::size_t mc = planes.CAngles.size();
+    if (mc == 0 || StoredPlaneCount(planes.Isym, mc) != planes.Stored.size())
+        return false;
+    const auto indices = StoredPlaneIndices(planes.Isym, mc);
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        const long double c = planes.CAngles[indices[k]];
+        if (IesHorizontalAngle(planes.Isym, c) != record.HorizontalAngles[planes.Stored[k]])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 long double CommonStep(const tArrEx& angles) {
@@ -114,8 +134,10 @@ EulumdatPlanes EulumdatPlanesOf(const tIES& record) {
         planes.CAngles = Circle(h, [](long double a) { return 180 - a; });
         planes.Stored = ByAngle(h, true);
     } else {
-        planes = WholeTurn(record);
+        planes.Isym = 0;
     }
+    if (planes.Isym == 0 || !ReadsBackAsStored(planes, record))
+        planes = WholeTurn(record);
     return planes;
 }
 

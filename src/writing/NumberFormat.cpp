@@ -36,8 +36,11 @@ template <typename Real> std::string Shortest(Real value) {
     return {buffer.data(), result.ptr};
 }
 
+// A double holds the value's magnitude without overflow or loss to a subnormal.
 bool FitsDouble(long double value) {
-    return std::fabs(value) <= std::numeric_limits<double>::max();
+    const long double magnitude = std::fabs(value);
+    return magnitude <= std::numeric_limits<double>::max() &&
+           magnitude >= std::numeric_limits<double>::min();
 }
 
 } // namespace

@@ -27,6 +27,7 @@ inline constexpr const char* kTryLenient =
 inline constexpr const char* kUnknownTarget =
     "Cannot tell the format to write from the name %s: use .ies or .ldt";
 inline constexpr const char* kOutputIsInput = "%s is the input file; it is never replaced";
+inline constexpr const char* kValueTooLarge = "A value of the file is too large to be written";
 inline constexpr const char* kNoData = "The file holds no intensities to write";
 
 // Notes: what a conversion could not carry.

@@ -107,6 +107,7 @@ TEST(CatalogueModel, AppendedRowsJoinTheViewOnlyWhenTheyMatch) {
     std::vector<CatalogueRow> rows;
     rows.push_back(Row("a.ies", "Spot", 1, 1, 1));
     rows.push_back(Row("b.ies", "Flood", 1, 1, 1));
+    EXPECT_EQ(model.Matching(rows), 1U);
     EXPECT_EQ(model.Append(std::move(rows)), 1U);
     EXPECT_EQ(model.RowCount(), 2U);
     model.SetSearch("");

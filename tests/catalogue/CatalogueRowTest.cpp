@@ -1,8 +1,9 @@
 #include "catalogue/CatalogueRow.h"
 
 #include "catalogue/CatalogueScan.h"
+#include "compliance/Compliance.h"
+#include "compliance/ComplianceJson.h"
 #include "eulumdat/PhotometryFile.h"
-#include "summary/SummaryJson.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -23,14 +24,16 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
     TextLines header;
     message = false;
     try {
-        LoadPhotometryFile(
-            path, record, lines, header, [&](const std::string&) { message = true; }, facts);
+        // A file the reader flagged has no figures: its row fails with the reason.
+        if (LoadPhotometryFile(
+                path, record, lines, header, [&](const std::string&) { message = true; }, facts))
+            return std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;
     }
     if (!summary::HasPhotometricData(record))
         return std::nullopt;
-    return summary::SummaryJson(record, facts, summary::Summarize(record, facts));
+    return compliance::SummaryJson(record, facts, summary::Summarize(record, facts));
 }
 
 // Every sample: a row that loads carries exactly the summary of the file, and its status says
@@ -66,6 +69,18 @@ TEST(CatalogueRow, DescriptionFieldsComeFromTheHeaderKeywords) {
     EXPECT_EQ(row.format, "IESNA:LM-63-2002");
     EXPECT_TRUE(row.summaryJson.is_null()); // not asked for
     EXPECT_TRUE(row.summary.Flux.has_value());
+}
+
+TEST(CatalogueRow, AFileThatDidNotReadCompletelyFailsWithTheVerdict) {
+    const CatalogueRow row = LoadCatalogueRow(
+        {std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies", "x.ies", true});
+    EXPECT_EQ(row.status, RowStatus::Fails);
+    EXPECT_EQ(row.statusText.rfind("not significant: the file did not read completely; Error! "
+                                   "Line 21; Line 21: error: Token",
+                                   0),
+              0u)
+        << row.statusText;
+    EXPECT_TRUE(row.summaryJson.is_null());
 }
 
 TEST(CatalogueRow, FilesThatCannotBeReadFailWithTheirReason) {

@@ -95,7 +95,8 @@ TEST(CommandOptions, SheetRefusesWhatItCannotWriteWithItsUsage) {
         const auto parsed = ParseSheetOptions(row.arguments);
         EXPECT_FALSE(parsed.options) << row.arguments.join(' ').toStdString();
         EXPECT_TRUE(parsed.error.contains(row.error)) << parsed.error.toStdString();
-        EXPECT_TRUE(parsed.error.endsWith("\nUsage: lumetra-cli sheet FILE -o OUT.pdf"));
+        EXPECT_TRUE(
+            parsed.error.endsWith("\nUsage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]"));
     }
 }
 
@@ -109,6 +110,14 @@ TEST(CommandOptions, SheetAddsPdfToAnOutputNameWithoutOne) {
         EXPECT_EQ(parsed.options->input, "in.ies");
         EXPECT_EQ(parsed.options->output, row.written);
     }
+}
+
+TEST(CommandOptions, SheetTakesAnEncodingIconvKnows) {
+    const auto parsed = ParseSheetOptions({"in.ies", "-o", "x.pdf", "--encoding", "windows-1251"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->encoding, "WINDOWS-1251");
+    EXPECT_EQ(ParseSheetOptions({"in.ies", "-o", "x.pdf"}).options->encoding, "");
+    EXPECT_FALSE(ParseSheetOptions({"in.ies", "-o", "x.pdf", "--encoding", "x-none"}).options);
 }
 
 TEST(CommandOptions, SummaryTakesOneFileAndJsonAnywhere) {

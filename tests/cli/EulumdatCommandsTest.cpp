@@ -26,7 +26,7 @@ TEST_F(EulumdatCommands, ExitCodesOutputsAndFindings) {
         {{"info", fluorescent}, 0, "\"Test:  RPT-FL-001\\rManufacturer:  Osram"},
         {{"gonio", fluorescent, "-o", png, "--plane", "6"}, 0, ""},
         {{"render", ldt + "isym1_19_batwing.ldt", "-o", png}, 0, ""},
-        {{"summary", fluorescent}, 0, "Lamp flux: 8100 lm\nLight output ratio: 40.2807 %"},
+        {{"summary", fluorescent}, 0, "Lamp flux: 8100 lm\nLight output ratio: 40.3 %"},
         {{"check", ldt + "isym1_19_batwing.ldt"},
          0,
          ":23: warning: The intensities give a light output ratio of 291.6 %, the file "

@@ -227,11 +227,36 @@ TEST_F(InfoCommand, OversizedGridExitsWithAnError) {
     EXPECT_NE(run.err.find("candela values"), std::string::npos) << run.err;
 }
 
-TEST_F(InfoCommand, MissingFileArgumentIsAUsageError) {
-    const CliRun run = RunCli({"info"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.out.empty());
-    EXPECT_NE(run.err.find("info FILE"), std::string::npos) << run.err;
+// Every subcommand refuses arguments it cannot take with the same exit status and its usage.
+TEST_F(InfoCommand, EveryUsageErrorExitsWithTwo) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* usage;
+    } rows[] = {
+        {{"info"}, "Usage: lumetra-cli info FILE"},
+        {{"gonio", "a.ies"}, "Usage: lumetra-cli gonio"},
+        {{"render", "a.ies", "-o", "x.png", "--zoom", "z"}, "Usage: lumetra-cli render"},
+        {{"check"}, "Usage: lumetra-cli check"},
+        {{"summary", "a.ies", "b.ies"}, "Usage: lumetra-cli summary"},
+        {{"sheet", "a.ies"}, "Usage: lumetra-cli sheet"},
+        {{"frobnicate"}, "Unknown command 'frobnicate'"},
+        {{}, "Usage: lumetra-cli COMMAND"},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunCli(row.arguments);
+        EXPECT_EQ(run.exitCode, 2) << row.usage;
+        EXPECT_TRUE(run.out.empty()) << row.usage;
+        EXPECT_NE(run.err.find(row.usage), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(InfoCommand, VersionNamesTheProgram) {
+    for (const char* option : {"--version"}) {
+        const CliRun run = RunCli({option});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.rfind("lumetra-cli ", 0), 0u) << run.out;
+        EXPECT_GT(run.out.size(), std::string("lumetra-cli \n").size()) << run.out;
+    }
 }
 
 TEST_F(InfoCommand, HelpListsEverySubcommand) {

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "cli/ExtendedJson.h"
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -21,8 +22,9 @@ class SheetCommand : public lumetra::test::CliTest {
         return lumetra::test::ReadWholeFile(text);
     }
     // The value of "caption: value" in the text summary.
-    std::string SummaryValue(const std::string& sample, const std::string& caption) const {
-        const auto run = RunCli({"summary", sample});
+    std::string SummaryValue(const std::string& sample, const std::string& caption,
+                             const std::string& locale) const {
+        const auto run = RunCli({"summary", sample}, locale);
         const auto at = run.out.find(caption + ": ");
         EXPECT_NE(at, std::string::npos) << run.out;
         const auto from = at + caption.size() + 2;
@@ -40,7 +42,6 @@ TEST_F(SheetCommand, OnePageWithTheLuminaireAndItsFluxOnTheLocalePaper) {
     for (int line = 0; line < 3; ++line)
         std::getline(description, luminaire, '\r');
     ASSERT_FALSE(luminaire.empty());
-    const std::string flux = SummaryValue(sample, "Luminous flux");
     const struct {
         const char* locale;
         const char* pageSize;
@@ -49,6 +50,7 @@ TEST_F(SheetCommand, OnePageWithTheLuminaireAndItsFluxOnTheLocalePaper) {
                 {"LC_ALL=en_US.UTF-8", "612 x 792 pts (letter)"}};
     for (const auto& row : rows) {
         const std::string pdf = (dir_ / "sheet").string(); // ".pdf" is added
+        const std::string flux = SummaryValue(sample, "Luminous flux", row.locale);
         const auto run = RunCli({"sheet", sample, "-o", pdf}, row.locale);
         ASSERT_EQ(run.exitCode, 0) << row.locale << run.err;
         const std::string properties = Poppler("pdfinfo", pdf + ".pdf");
@@ -71,6 +73,9 @@ TEST_F(SheetCommand, NamesAndFoldersItCannotUseAreErrors) {
         {{"sheet", sample, "-o", (dir_ / "sheet.png").string()}, 2, "Choose a name ending in .pdf"},
         {{"sheet", sample, "-o", (dir_ / "no/such/folder/sheet.pdf").string()}, 1, "Cannot write"},
         {{"sheet", sample}, 2, "Missing the output file"},
+        {{"sheet", sample, "-o", (dir_ / "x.pdf").string(), "--encoding", "klingon"},
+         2,
+         "Unknown encoding 'klingon'"},
         {{"sheet", (dir_ / "missing.ies").string(), "-o", (dir_ / "x.pdf").string()},
          1,
          "Cannot open file"},
@@ -81,6 +86,33 @@ TEST_F(SheetCommand, NamesAndFoldersItCannotUseAreErrors) {
         EXPECT_NE(run.err.find(row.inErr), std::string::npos) << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir_ / "sheet.png"));
+}
+
+TEST_F(SheetCommand, AFileThatDidNotReadCompletelySaysSoInPlaceOfItsSummary) {
+    const std::string flagged =
+        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies";
+    const std::string pdf = (dir_ / "flagged.pdf").string();
+    const auto run = RunCli({"sheet", flagged, "-o", pdf});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    EXPECT_NE(run.err.find("not significant"), std::string::npos) << run.err;
+    const std::string text = Poppler("pdftotext", pdf);
+    EXPECT_NE(text.find("not significant: the file did not read completely"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("Luminous flux"), std::string::npos) << text;
+}
+
+TEST_F(SheetCommand, TheChosenEncodingReadsTheHeader) {
+    const std::string file = (dir_ / "cyrillic.ies").string();
+    std::ofstream(file) << "IESNA:LM-63-2002\n[TEST] 1\n[MANUFAC] \xD1\xE2\xE5\xF2\n"
+                           "TILT=NONE\n1 1000 1 2 1 1 1 0 0 0\n1 1 10\n0 90\n0\n100 50\n";
+    const auto read = [&](const std::vector<std::string>& encoding) {
+        std::vector<std::string> arguments{"sheet", file, "-o", (dir_ / "c.pdf").string()};
+        arguments.insert(arguments.end(), encoding.begin(), encoding.end());
+        EXPECT_EQ(RunCli(arguments).exitCode, 0);
+        return Poppler("pdftotext", (dir_ / "c.pdf").string());
+    };
+    EXPECT_NE(read({"--encoding", "windows-1251"}).find("Свет"), std::string::npos);
+    EXPECT_NE(read({"--encoding", "ISO-8859-1"}).find("Ñâåò"), std::string::npos);
 }
 
 } // namespace

@@ -69,4 +69,38 @@ TEST_F(SummaryCommand, ExitCodesMessagesAndJsonKeys) {
     EXPECT_EQ(json["Luminance"]["Planes"].size(), 8u);
 }
 
+// The reader flagged the file: its figures are no results, and nothing says they are.
+TEST_F(SummaryCommand, AFileThatDidNotReadCompletelyHasNoFigures) {
+    const std::string flagged =
+        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies";
+    const auto text = RunCli({"summary", flagged});
+    EXPECT_EQ(text.exitCode, 3);
+    EXPECT_EQ(text.out, "");
+    for (const char* expected : {"Line 21", "not significant: the file did not read completely",
+                                 "Line 21: error: Token '174.408695"})
+        EXPECT_NE(text.err.find(expected), std::string::npos) << text.err;
+
+    const auto run = RunCli({"summary", "--json", flagged});
+    EXPECT_EQ(run.exitCode, 3);
+    const Json json = Json::parse(run.out);
+    EXPECT_EQ(json["ParseError"], true);
+    EXPECT_EQ(json["Notes"][0], "not significant: the file did not read completely");
+    for (const char* key : {"Flux", "MaxIntensity", "PhotometricType", "Symmetry"})
+        EXPECT_TRUE(json[key].is_null()) << key;
+    EXPECT_TRUE(json["ZonalFlux"]["0-90"].is_null() && json["BeamAngle"]["C0-C180"].is_null());
+}
+
+TEST_F(SummaryCommand, TextIsWrittenInTheOneNumberFormatJsonInFullPrecision) {
+    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies";
+    const auto text = RunCli({"summary", sample}, "LC_ALL=C");
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    for (const char* line : {"Luminous flux: 9155 lm\n", "Light output ratio: 100.0 %\n",
+                             "Zonal flux 0-30°: 2293 lm\n", "Beam angle (C0-C180): 60.3°\n",
+                             "Maximum intensity: 5892 cd at C 275.0°, gamma 67.5°\n"})
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+    const Json json = Json::parse(RunCli({"summary", "--json", sample}, "LC_ALL=C").out);
+    EXPECT_GT(json["Flux"].get<double>(), 9154.5);
+    EXPECT_NE(json["Flux"].get<double>(), 9155.0); // not rounded
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "data/ReadableText.h"
 
+#include "data/EncodingPlausibility.h"
 #include "data/Loading.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,59 @@ TEST(ReadableText, ShortShiftJisSamplesDecodeAsJapanese) {
         ASSERT_GT(decoded.lines.size(), 4u) << sample;
         EXPECT_EQ(decoded.lines[4], line);
     }
+}
+
+// The bytes behind the mojibake that people reported: "ÎÎÎ ÌÀÐÒÈÍÈ ÐÓÑ" is Windows-1251 read as
+// Latin-1, "8´ç" GBK read as Windows-1252. Too short for the detector alone.
+TEST(ReadableText, ShortHeadersReadInTheirScriptsMostPlausibleEncoding) {
+    struct Row {
+        std::string bytes;
+        std::string text;
+        std::string encoding;
+    };
+    const std::vector<Row> rows{
+        {"[MANUFAC] \xCE\xCE\xCE \xCC\xC0\xD0\xD2\xC8\xCD\xC8 \xD0\xD3\xD1",
+         "[MANUFAC] ООО МАРТИНИ РУС", "WINDOWS-1251"},
+        {"[LUMINAIRE] LED 8\xB4\xE7 NC CDL", "[LUMINAIRE] LED 8寸 NC CDL", "GB18030"},
+        {"[LUMCAT] \xB5\xC6\xBE\xDF 12W", "[LUMCAT] 灯具 12W", "GB18030"},
+        {"[LUMINAIRE] \xB9\xA4\xBF\xF3\xB5\xC6", "[LUMINAIRE] 工矿灯", "GB18030"},
+        {"[TEST] 120\xB0 \xB1 5\xB0", "[TEST] 120° ± 5°", "WINDOWS-1252"},
+        {"[LUMINAIRE] \x8F\xC6\x96\xBE\x8A\xED\x8B\xEF", "[LUMINAIRE] 照明器具", "SHIFT_JIS"},
+    };
+    for (const Row& row : rows) {
+        const ReadableText decoded = DecodeReadableText(row.bytes);
+        EXPECT_EQ(decoded.text, row.text) << row.encoding;
+        EXPECT_EQ(decoded.encoding, row.encoding) << row.text;
+    }
+}
+
+TEST(ReadableText, PlausibilityFavoursWordsOfOneScriptAndCase) {
+    const std::string cyrillic = "\xCC\xEE\xE4\xF3\xEB\xFC"; // "Модуль"
+    EXPECT_GT(DecodingPlausibility(cyrillic, "WINDOWS-1251", "Модуль"), 0.9);
+    EXPECT_LT(DecodingPlausibility(cyrillic, "WINDOWS-1252", "Ìîäóëü"), 0);
+    EXPECT_LT(DecodingPlausibility("M\xFCller", "WINDOWS-1251", "Mьller"), 0);
+    EXPECT_GT(DecodingPlausibility("M\xFCller", "WINDOWS-1252", "Müller"), 0.9);
+    EXPECT_EQ(DecodingPlausibility("plain", "WINDOWS-1252", "plain"), 0);
+}
+
+TEST(ReadableText, AChosenEncodingOverridesTheGuessForLinesThatAreNotUtf8) {
+    const TextLines lines{"[TEST] 90\xC2\xB0", "[LAMP] \xCB\xE0\xEC\xEF\xE0"};
+    const ReadableLines latin = DecodeReadableLines(lines, "WINDOWS-1252");
+    EXPECT_EQ(latin.encoding, "WINDOWS-1252");
+    EXPECT_EQ(latin.lines, (TextLines{"[TEST] 90°", "[LAMP] Ëàìïà"}));
+    EXPECT_EQ(DecodeReadableLines(lines, "").lines[1], "[LAMP] Лампа");
+    // Bytes that do not convert in the chosen encoding are read as Latin-1.
+    EXPECT_EQ(DecodeReadableLines({"\x81\x20"}, "SHIFT_JIS").lines[0], "\xC2\x81 ");
+}
+
+TEST(ReadableText, EncodingNamesAsPeopleTypeThem) {
+    for (const auto& [typed, known] :
+         {std::pair{"windows-1251", "WINDOWS-1251"}, std::pair{"gb18030", "GB18030"},
+          std::pair{"cp1252", "CP1252"}, std::pair{"utf-8", "UTF-8"}, std::pair{"klingon", ""},
+          std::pair{"", ""}})
+        EXPECT_EQ(KnownEncodingName(typed), known) << typed;
+    for (const EncodingChoice& choice : kEncodingChoices)
+        EXPECT_EQ(KnownEncodingName(choice.name), choice.name);
 }
 
 } // namespace

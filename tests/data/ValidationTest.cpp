@@ -190,6 +190,7 @@ TEST(Validation, TokensThatDoNotConvertAreErrorsNamingTheToken) {
     file = IesFile{};
     file.candela = {"100\t50 10 100", "40 5"};
     EXPECT_THAT(Check(file), Contains(IsError(9, "a tab does not separate numbers")));
+    EXPECT_THAT(Check(file), Contains(IsError(9, "convert --lenient")));
 }
 
 TEST(Validation, ControlCharactersAndLongTokensAreQuotedReadably) {

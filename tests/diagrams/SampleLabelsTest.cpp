@@ -53,5 +53,9 @@ TEST(SampleLabels, Isocandela) {
     ExpectCleanLabels(DiagramKind::Isocandela);
 }
 
+TEST(SampleLabels, Solid) {
+    ExpectCleanLabels(DiagramKind::Solid);
+}
+
 } // namespace
 } // namespace lumetra::diagrams

@@ -40,6 +40,22 @@ TEST(FigureText, ShowsUnitsAndSensibleDigits) {
             << (row.value ? static_cast<double>(*row.value) : -1.0);
 }
 
+TEST(FigureText, GroupsAndDecimalsAsTheLocaleWritesThem) {
+    const struct {
+        NumberFormat format;
+        const char* shown;
+    } rows[] = {
+        {NumberFormat(".", ","), "2,241,610.5 cd"},
+        {NumberFormat(",", "."), "2.241.610,5 cd"},
+        {NumberFormat(".", ""), "2241610.5 cd"},
+        {NumberFormat(",", "\u202f"), "2\u202f241\u202f610,5 cd"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FigureText(2241610.5L, Unit{"cd", 1}, row.format), row.shown);
+    EXPECT_EQ(FigureText(-1234.6L, kLumen, NumberFormat(".", ",")), "-1,235 lm");
+    EXPECT_EQ(FigureText(-0.0001L, kLumen, NumberFormat(",", ".")), "-0,0001 lm");
+}
+
 TEST(FigureText, StoredNumbersKeepTheirDigits) {
     EXPECT_EQ(StoredNumberText(0.1L), "0.1");
     EXPECT_EQ(StoredNumberText(12345.678L, ","), "12345,678");

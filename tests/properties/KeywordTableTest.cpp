@@ -116,7 +116,8 @@ TEST(SummaryRows, NameTheFormatAndTheOpeningOfASample) {
     };
     EXPECT_EQ(value("Format"), "IES:LM-63-2019");
     EXPECT_EQ(value("Luminous opening"), "Circular");
-    EXPECT_EQ(value("Width"), "-0.2 feet");
+    EXPECT_EQ(value("Diameter"), "0.2 feet"); // not "Width -0.2 feet"
+    EXPECT_EQ(value("Width"), "missing");
     EXPECT_EQ(value("Lamps"), "1, absolute photometry");
     EXPECT_EQ(value("Input watts"), "25.0 W");
     EXPECT_EQ(value("Photometric type"), "C");

@@ -107,5 +107,23 @@ TEST_F(PropertiesWindowTest, TextTabMarksTheLineTheReaderReported) {
     EXPECT_EQ(properties->TextFile->extraSelections().size(), 1);
 }
 
+TEST_F(PropertiesWindowTest, AFlaggedFileShowsWhyItHasNoFiguresAndCtrlCCopiesTheTable) {
+    properties->Open();
+    properties->SetOpenTab("Summary");
+    WriteFile("spoiled.ies", Grid3x2("1 1000 2 3 2 x 1 0 0 0"));
+    Select("spoiled.ies");
+    EXPECT_EQ(Cell(properties->TableSummary, 1, 0), "Figures");
+    EXPECT_EQ(Cell(properties->TableSummary, 1, 1),
+              "not significant: the file did not read completely");
+    EXPECT_EQ(Cell(properties->TableSummary, 2, 1), "Error! Line 4");
+    EXPECT_TRUE(Cell(properties->TableSummary, 3, 1).startsWith("Line 4: "))
+        << Cell(properties->TableSummary, 3, 1).toStdString();
+    properties->TableSummary->setFocus();
+    QTest::keyClick(properties->TableSummary, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        "Format\tIESNA:LM-63-2002\nFigures\tnot significant: the file did not read completely\n"))
+        << QGuiApplication::clipboard()->text().toStdString();
+}
+
 } // namespace
 } // namespace lumetra::test

@@ -1,7 +1,8 @@
 // Numbers as the writers put them: shortest, positional, and read back exactly.
 
-#include "data/NumericText.h"
 #include "writing/NumberFormat.h"
+
+#include "data/NumericText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,15 @@ TEST(FormatNumber, WritesTheShortestDecimalThatReadsBackExactly) {
         const char* read;
         const char* written;
     } cases[] = {
-        {"1234.5", "1234.5"},   {"0.1", "0.1"},     {"-0", "0"},         {"1E-5", "0.00001"},
-        {"100.000", "100"},     {"-.5", "-0.5"},    {"1e20", "100000000000000000000"},
-        {"2.4", "2.4"},         {"0.0153", "0.0153"},
+        {"1234.5", "1234.5"},
+        {"0.1", "0.1"},
+        {"-0", "0"},
+        {"1E-5", "0.00001"},
+        {"100.000", "100"},
+        {"-.5", "-0.5"},
+        {"1e20", "100000000000000000000"},
+        {"2.4", "2.4"},
+        {"0.0153", "0.0153"},
         // More digits than a double holds: kept, since the record holds them.
         {"0.12345678901234567891", "0.12345678901234567891"},
     };

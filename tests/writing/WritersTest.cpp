@@ -1,11 +1,11 @@
 // The rules of the written text: IES lines and keywords, the EULUMDAT mapping's figures, scaling,
 // the lenient reading and where files go.
 
-#include "support/TempFolder.h"
 #include "data/Loading.h"
 #include "data/TextLines.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
+#include "support/TempFolder.h"
 #include "writing/Writing.h"
 
 #include <filesystem>
@@ -35,9 +35,18 @@ IesDocument SmallDocument() {
 
 TEST(WriteIes, AddsTheRequiredKeywordsItLacksAtTheTopInOrder) {
     const TextLines lines = SplitIntoLines(WriteIes(SmallDocument(), IesVersion::Lm63_2002));
-    const TextLines expected = {"IESNA:LM-63-2002", "[TEST]", "[TESTLAB]", "[ISSUEDATE]",
-                                "[MANUFAC] Maker", "[LUMINAIRE] Lamp", "TILT=NONE",
-                                "1 -1 1 3 1 1 2 0 0 0", "1 1 0", "0 45 90", "0", "100 50 0"};
+    const TextLines expected = {"IESNA:LM-63-2002",
+                                "[TEST]",
+                                "[TESTLAB]",
+                                "[ISSUEDATE]",
+                                "[MANUFAC] Maker",
+                                "[LUMINAIRE] Lamp",
+                                "TILT=NONE",
+                                "1 -1 1 3 1 1 2 0 0 0",
+                                "1 1 0",
+                                "0 45 90",
+                                "0",
+                                "100 50 0"};
     EXPECT_EQ(lines, expected);
 }
 
@@ -97,13 +106,14 @@ TEST(WriteAs, IesToIesKeepsEveryKeywordLineInOrderAndLabelsBecomeOther) {
 }
 
 TEST(WriteAs, IesToEulumdatStatesTheSummarysRatiosAndTheTargetsName) {
-    const SourceFile source = ReadSourceFile(Sample("lm1995_bilateral_90_270.ies"), Reading::Strict);
+    const SourceFile source =
+        ReadSourceFile(Sample("lm1995_bilateral_90_270.ies"), Reading::Strict);
     const TextLines lines =
         SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, {}, "/some/folder/out.ldt").Bytes);
     EXPECT_EQ(lines[2], "3"); // Isym from 90..270 symmetric about 180
     EXPECT_EQ(lines[10], "out.ldt");
-    EXPECT_EQ(lines[23], "1");  // conversion factor
-    EXPECT_EQ(lines[25], "1");  // one lamp set
+    EXPECT_EQ(lines[23], "1"); // conversion factor
+    EXPECT_EQ(lines[25], "1"); // one lamp set
     const std::size_t mc = std::stoul(lines[3]);
     const std::size_t ng = std::stoul(lines[5]);
     EXPECT_EQ(lines.size(), 26 + 6 + 10 + mc + ng + (mc / 2 + 1) * ng);
@@ -160,8 +170,8 @@ TEST(Adjust, AbsolutePhotometryIsScaledToTheComputedFlux) {
     EXPECT_FALSE(StatedLampFlux(source));
     Adjustment adjustment;
     adjustment.Lumens = 1000;
-    const Written written = WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Ies2002,
-                                    adjustment, "x.ies");
+    const Written written =
+        WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Ies2002, adjustment, "x.ies");
     const std::string out = folder.Write("out.ies", written.Bytes);
     tIES record;
     TextLines lines, header;
@@ -179,7 +189,8 @@ TEST(WriteAs, EulumdatScaledToLumensKeepsItsRelativeValuesAndChangesTheFlux) {
     adjustment.Lumens = 8000;
     const SourceFile source =
         ReadSourceFile(LdtSample("ldt_isym4_24x19_fluorescent_two_lamps.ldt"), Reading::Strict);
-    const TextLines before = SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, {}, "a.ldt").Bytes);
+    const TextLines before =
+        SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, {}, "a.ldt").Bytes);
     const TextLines after =
         SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, adjustment, "a.ldt").Bytes);
     ASSERT_EQ(before.size(), after.size());
@@ -216,8 +227,9 @@ TEST(WriteFileAtomically, AFailureNamesTheFileAndTheReason) {
 
 TEST(ConvertFile, NeverReplacesTheInputAndNeedsAKnownExtension) {
     test::TempFolder folder;
-    const std::string input = folder.Write("in.ies", "IESNA:LM-63-2002\r\nTILT=NONE\r\n"
-                                                     "1 1000 1 1 1 1 2 0 0 0\r\n1 1 0\r\n0\r\n0\r\n5\r\n");
+    const std::string input =
+        folder.Write("in.ies", "IESNA:LM-63-2002\r\nTILT=NONE\r\n"
+                               "1 1000 1 1 1 1 2 0 0 0\r\n1 1 0\r\n0\r\n0\r\n5\r\n");
     ConvertOptions options;
     options.Output = Existing::Replace;
     EXPECT_THROW(ConvertFile(input, input, options), LumetraError);

@@ -1,0 +1,96 @@
+// The catalogue of a folder of 10,000 files, copies of the IES and EULUMDAT samples taken in turn
+// under new names: listing the folder, reading and summarising every file on every core through
+// the ordered job runner, and writing each row as CSV and JSON (as `lumetra-cli catalogue` does),
+// the text thrown away. Wall-clock time: the goal is a complete folder within 2 s on two cores.
+//
+// Two folders, as for check_bench: every sample (three quarters of its bytes in the two samples
+// of more than a megabyte), and the samples of at most 100 KB, closer to a maker's catalogue.
+
+#include "batch/OrderedJobs.h"
+#include "catalogue/CatalogueExport.h"
+#include "catalogue/CatalogueScan.h"
+#include "support/TempFolder.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace lumetra::catalogue;
+
+constexpr std::size_t kFiles = 10'000;
+constexpr std::uintmax_t kCatalogueSampleBytes = 100'000;
+
+std::vector<fs::path> Samples(std::uintmax_t maxBytes) {
+    std::vector<fs::path> samples;
+    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if ((entry.path().extension() == ".ies" || entry.path().extension() == ".ldt") &&
+                entry.file_size() <= maxBytes)
+                samples.push_back(entry.path());
+    std::sort(samples.begin(), samples.end());
+    if (samples.empty())
+        throw std::runtime_error("no samples found");
+    return samples;
+}
+
+// A folder that lives for the whole run and is removed at its end.
+struct SampleFolder {
+    lumetra::test::TempFolder folder;
+
+    explicit SampleFolder(std::uintmax_t maxSampleBytes) {
+        const std::vector<fs::path> samples = Samples(maxSampleBytes);
+        for (std::size_t i = 0; i < kFiles; ++i) {
+            const fs::path& sample = samples[i % samples.size()];
+            fs::copy_file(sample, folder.path() /
+                                      ("file" + std::to_string(i) + sample.extension().string()));
+        }
+    }
+};
+
+void CatalogueOnce(benchmark::State& state, const SampleFolder& folder) {
+    std::size_t rows = 0;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const auto files = CatalogueFiles(folder.folder.path().string(), false, true);
+        rows = ScanCatalogue(files, {}, [&bytes](CatalogueRow&& row) {
+            bytes += CsvLine(row).size() + RowJson(row).dump().size();
+        });
+    }
+    if (rows != kFiles)
+        state.SkipWithError("not every file became a row");
+    benchmark::DoNotOptimize(bytes);
+    state.counters["jobs"] = lumetra::batch::DefaultJobs();
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kFiles));
+}
+
+void BM_CatalogueTenThousandFiles(benchmark::State& state) {
+    static const SampleFolder folder(UINTMAX_MAX);
+    CatalogueOnce(state, folder);
+}
+
+void BM_CatalogueTenThousandCatalogueFiles(benchmark::State& state) {
+    static const SampleFolder folder(kCatalogueSampleBytes);
+    CatalogueOnce(state, folder);
+}
+
+BENCHMARK(BM_CatalogueTenThousandFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_CatalogueTenThousandCatalogueFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace

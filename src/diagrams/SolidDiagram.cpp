@@ -1,0 +1,196 @@
+#include "SolidDiagram.h"
+
+#include "DiagramTexts.h"
+#include "Frame.h"
+#include "Labels.h"
+#include "RoundScale.h"
+#include "gonio/Pixels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace lumetra::diagrams {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+constexpr std::size_t kPlaneSteps = 72; // every 5 degrees around
+constexpr std::size_t kVerticalSteps = 72;
+constexpr double kAxisReach = 1.2; // the marked axes run a little beyond the brightest direction
+constexpr Color kAxisColor = Rgb(60, 60, 60);
+
+double Dot(const Vector3& a, const Vector3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vector3 Cross(const Vector3& a, const Vector3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+Vector3 Minus(const Vector3& a, const Vector3& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+Vector3 Scaled(const Vector3& a, double factor) {
+    return {a.x * factor, a.y * factor, a.z * factor};
+}
+
+// The view as a camera: right and up on the screen, and towards the viewer.
+struct Camera {
+    Vector3 right, up, toward;
+    double scale = 1;
+    double cx = 0, cy = 0;
+
+    SurfacePoint Screen(const Vector3& p) const {
+        return {Rnd(cx + scale * Dot(p, right)), Rnd(cy - scale * Dot(p, up))};
+    }
+    double Depth(const Vector3& p) const { return Dot(p, toward); }
+};
+
+Camera CameraFor(const SolidView& view, const Box& area) {
+    const double az = view.azimuth * kDegree;
+    const double el = std::clamp(view.elevation, -90.0, 90.0) * kDegree;
+    Camera camera;
+    camera.toward = {std::cos(el) * std::cos(az), std::cos(el) * std::sin(az), std::sin(el)};
+    camera.right = {-std::sin(az), std::cos(az), 0};
+    camera.up = Cross(camera.toward, camera.right);
+    camera.scale = std::clamp(view.zoom, 0.1, 20.0) * std::min(area.width, area.height) / 2.0 /
+                   (kAxisReach + 0.15);
+    camera.cx = area.left + area.width / 2.0;
+    camera.cy = area.top + area.height / 2.0;
+    return camera;
+}
+
+struct Quad {
+    std::size_t corner[4];
+    double depth = 0;
+};
+
+Color Shaded(const Vector3& normal, const Camera& camera) {
+    const double length = std::sqrt(Dot(normal, normal));
+    if (length == 0)
+        return Rgb(200, 120, 40);
+    // A light from the viewer's upper left, a little in front.
+    const Vector3 light = Scaled(
+        {camera.toward.x * 0.6 + camera.up.x * 0.6 - camera.right.x * 0.5,
+         camera.toward.y * 0.6 + camera.up.y * 0.6 - camera.right.y * 0.5,
+         camera.toward.z * 0.6 + camera.up.z * 0.6 - camera.right.z * 0.5},
+        1 / std::sqrt(0.36 + 0.36 + 0.25));
+    const double lit = std::fabs(Dot(normal, light)) / length;
+    const double level = 0.3 + 0.7 * lit;
+    return Rgb(static_cast<unsigned>(250 * level), static_cast<unsigned>(165 * level),
+               static_cast<unsigned>(60 * level));
+}
+
+std::vector<Quad> SortedQuads(const SolidMesh& mesh, const Camera& camera) {
+    std::vector<Quad> quads;
+    quads.reserve(mesh.columns * mesh.rows);
+    for (std::size_t r = 0; r + 1 < mesh.rows; ++r)
+        for (std::size_t c = 0; c + 1 < mesh.columns; ++c) {
+            Quad quad{{r * mesh.columns + c, r * mesh.columns + c + 1,
+                       (r + 1) * mesh.columns + c + 1, (r + 1) * mesh.columns + c},
+                      0};
+            for (const std::size_t i : quad.corner)
+                quad.depth += camera.Depth(mesh.points[i]);
+            quads.push_back(quad);
+        }
+    std::sort(quads.begin(), quads.end(),
+              [](const Quad& a, const Quad& b) { return a.depth < b.depth; });
+    return quads;
+}
+
+void DrawQuads(DrawingSurface& surface, const SolidMesh& mesh, const Camera& camera) {
+    std::vector<SurfacePoint> corners(4);
+    for (const Quad& quad : SortedQuads(mesh, camera)) {
+        const Vector3* p[4];
+        for (int i = 0; i < 4; ++i) {
+            p[i] = &mesh.points[quad.corner[i]];
+            corners[static_cast<std::size_t>(i)] = camera.Screen(*p[i]);
+        }
+        const Vector3 normal = Cross(Minus(*p[2], *p[0]), Minus(*p[3], *p[1]));
+        const Color colour = Shaded(normal, camera);
+        surface.pen = Pen{colour, 1, PenStyle::Solid};
+        surface.brush = Brush{colour, BrushStyle::Solid};
+        surface.Polygon(corners);
+    }
+}
+
+// An axis from the centre beyond the solid, with its label at the tip.
+void DrawAxis(DrawingSurface& surface, LabelPlacer& labels, const Camera& camera,
+              const Vector3& direction, const std::string& name, int width) {
+    const SurfacePoint centre = camera.Screen({0, 0, 0});
+    const SurfacePoint tip = camera.Screen(Scaled(direction, kAxisReach));
+    surface.pen = Pen{kAxisColor, width, PenStyle::Dash};
+    surface.MoveTo(centre.x, centre.y);
+    surface.LineTo(tip.x, tip.y);
+    const HAlign h = tip.x > centre.x + 2 ? HAlign::Left
+                                          : (tip.x < centre.x - 2 ? HAlign::Right : HAlign::Centre);
+    const VAlign v = tip.y > centre.y + 2 ? VAlign::Top
+                                          : (tip.y < centre.y - 2 ? VAlign::Bottom : VAlign::Middle);
+    labels.Place(name, tip.x, tip.y, h, v, true);
+}
+
+} // namespace
+
+Vector3 Direction(bool typeC, double plane, double vertical) {
+    const double p = plane * kDegree;
+    const double v = vertical * kDegree;
+    if (typeC) // gamma from the downward axis, C from C0 towards C90
+        return {std::sin(v) * std::cos(p), std::sin(v) * std::sin(p), -std::cos(v)};
+    // H about the vertical axis, V above the horizontal, the beam along x.
+    return {std::cos(v) * std::cos(p), std::cos(v) * std::sin(p), std::sin(v)};
+}
+
+SolidMesh BuildSolid(const DiagramData& data, IntensityUnit unit) {
+    SolidMesh mesh;
+    mesh.typeC = data.TypeC();
+    if (!data.HasData())
+        return mesh;
+    const double planeFrom = mesh.typeC ? 0 : -180;
+    const double verticalFrom = mesh.typeC ? 0 : -90;
+    mesh.columns = kPlaneSteps + 1;
+    mesh.rows = kVerticalSteps + 1;
+    std::vector<double> verticals(mesh.rows);
+    for (std::size_t r = 0; r < mesh.rows; ++r)
+        verticals[r] = verticalFrom + 180.0 * double(r) / double(kVerticalSteps);
+    std::vector<double> values(mesh.columns * mesh.rows, 0.0);
+    const double factor = data.UnitFactor(unit);
+    for (std::size_t c = 0; c < mesh.columns; ++c) {
+        const double plane = planeFrom + 360.0 * double(c) / double(kPlaneSteps);
+        const std::vector<double> column = data.ColumnAt(plane, verticals);
+        for (std::size_t r = 0; r < mesh.rows; ++r) {
+            values[r * mesh.columns + c] = std::max(0.0, column[r] * factor);
+            mesh.peak = std::max(mesh.peak, values[r * mesh.columns + c]);
+        }
+    }
+    mesh.points.resize(values.size());
+    const double scale = mesh.peak > 0 ? 1 / mesh.peak : 0;
+    for (std::size_t r = 0; r < mesh.rows; ++r)
+        for (std::size_t c = 0; c < mesh.columns; ++c) {
+            const double plane = planeFrom + 360.0 * double(c) / double(kPlaneSteps);
+            mesh.points[r * mesh.columns + c] = Scaled(Direction(mesh.typeC, plane, verticals[r]),
+                                                       values[r * mesh.columns + c] * scale);
+        }
+    return mesh;
+}
+
+void DrawSolidDiagram(DrawingSurface& surface, const Box& picture, const SolidMesh& mesh,
+                      const SolidView& view, const DiagramOptions& options) {
+    LabelPlacer labels(surface, picture);
+    const Frame frame = DrawFrame(surface, labels, picture, {}, options);
+    const Camera camera = CameraFor(view, frame.drawing);
+    const std::string peak = std::string(texts::kSolidPeak) + " " +
+                             ValueText(mesh.peak) + " " + options.unit;
+    labels.Place(peak, frame.drawing.left, frame.drawing.top, HAlign::Left, VAlign::Top);
+    DrawQuads(surface, mesh, camera);
+    const int width = std::max(1, frame.lineWidth);
+    const std::string plane0 = mesh.typeC ? "C0" : "H0";
+    DrawAxis(surface, labels, camera, Direction(mesh.typeC, 0, mesh.typeC ? 90 : 0), plane0, width);
+    DrawAxis(surface, labels, camera, Direction(mesh.typeC, 90, mesh.typeC ? 90 : 0),
+             mesh.typeC ? "C90" : "H90", width);
+    DrawAxis(surface, labels, camera, {0, 0, -1}, mesh.typeC ? "\u03b3 0\u00b0" : "V -90\u00b0",
+             width);
+}
+
+} // namespace lumetra::diagrams

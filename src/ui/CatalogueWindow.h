@@ -1,0 +1,89 @@
+#pragma once
+// The Catalogue window: every photometric file of a folder as one row of a table, filled in the
+// background with a progress bar, searched, range-filtered and sorted by the core's model
+// (src/catalogue) through CatalogueTableModel. It shows and forwards; the main window connects
+// fileChosen to its own selection and the comparison connects compareWanted.
+
+#include "CatalogueTableModel.h"
+#include "catalogue/BackgroundScan.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace lumetra {
+
+class CatalogueWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CatalogueWindow(QWidget* parent = nullptr);
+    ~CatalogueWindow() override;
+
+    // Shows the window over the folder, reading it when it is another folder than the one shown.
+    void Open(const QString& folder);
+    // Catalogues the folder (and its subfolders when the box is ticked), from scratch.
+    void ShowFolder(const QString& folder);
+    QString Folder() const { return folder_; }
+    // F5: reads the folder again, picking up files that changed or appeared.
+    void Refresh();
+    // Whether the background reading is done.
+    bool Filled() const { return !scan_; }
+
+    // "Copy": the selected rows as tab-separated text with a header line.
+    void CopySelection();
+    // "Save As...": the rows shown, as CSV, to a file the user picks.
+    void SaveAs();
+    // Writes the rows shown as CSV; returns the error, empty on success.
+    QString WriteCsv(const QString& fileName) const;
+
+    CatalogueTableModel* Model() const { return model_; }
+    QTableView* Table() const { return table_; }
+    QLineEdit* SearchBox() const { return search_; }
+    QLineEdit* RangeBox() const { return ranges_; }
+    QCheckBox* SubfolderBox() const { return subfolders_; }
+    QPushButton* CompareButton() const { return compare_; }
+    QProgressBar* Progress() const { return progress_; }
+
+  signals:
+    // One row is selected: the full name of its file.
+    void fileChosen(const QString& fileName);
+    // Two rows are selected and "Compare" pressed: their files, in table order.
+    void compareWanted(const QString& first, const QString& second);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    QWidget* BuildFilterBar();
+    QWidget* BuildButtonBar();
+    void ConnectControls();
+    void TakeRows();
+    void ShowCounts();
+    void ApplyRanges();
+    void SelectionChanged();
+    void CompareSelected();
+    std::vector<int> SelectedRows() const;
+    QString FullName(int row) const;
+
+    QString folder_;
+    CatalogueTableModel* model_;
+    QTableView* table_;
+    QLineEdit* search_;
+    QLineEdit* ranges_;
+    QLabel* rangeError_;
+    QCheckBox* subfolders_;
+    QProgressBar* progress_;
+    QLabel* counts_;
+    QPushButton* compare_;
+    QTimer poll_;
+    std::unique_ptr<catalogue::BackgroundScan> scan_;
+};
+
+} // namespace lumetra
