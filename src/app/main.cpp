@@ -8,6 +8,7 @@
 #include "data/ProgramData.h"
 #include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
+#include "ui/GuardedConnect.h"
 #include "ui/IlluminanceWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
@@ -46,6 +47,10 @@ int main(int argc, char* argv[]) {
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
     lumetra::compare::LinkCompare(mainWindow, compareWindow);
+    lumetra::ConnectGuarded(&catalogue, &lumetra::CatalogueWindow::compareWanted, &compareWindow,
+                            [&compareWindow](const QString& first, const QString& second) {
+                                lumetra::compare::CompareTwo(compareWindow, first, second);
+                            });
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.
     if (!path.isEmpty())
