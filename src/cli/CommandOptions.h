@@ -154,21 +154,5 @@ struct IlluminanceCliOptions {
 };
 Parsed<IlluminanceCliOptions> ParseIlluminanceOptions(const QStringList& arguments);
 
-// convert IN -o OUT | convert FOLDER -o OUTFOLDER --to ies|ldt, with [--ies-version 2002|2019]
-// [--lumens L] [--multiply K] [--rotate 90|180|270] [--force] [--lenient] [--jobs N]. Whether IN
-// is a folder is settled when the command runs; here only the arguments are read.
-struct ConvertOptions {
-    QString input;
-    QString output;
-    QString to; // "ies", "ldt" or empty
-    bool iesVersion2019 = false;
-    std::optional<double> lumens;
-    double multiply = 1;
-    int rotate = 0;
-    bool force = false;
-    bool lenient = false;
-    unsigned jobs = 0; // 0: every core
-};
-Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments);
 
 } // namespace lumetra::cli
