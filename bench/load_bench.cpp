@@ -1,6 +1,11 @@
 // Loading an IES file end to end (read, split into lines, tokenise, convert), for the largest
 // sample and for generated files of about 260,000 and 2,600,000 candela values. Time per value
 // should stay flat as files grow: the reader is meant to be linear in the size of the file.
+//
+// Each file is also read by a renderer-style float parser, the baseline the loader is measured
+// against (goal: at least three times its speed): the file read whole, commas to blanks, the TILT
+// line found, then strtod per token into float. Both sides include reading the file; the
+// baseline keeps no header, checks no counts and rounds every value to float.
 
 #include "data/Loading.h"
 #include "support/LoadOutcome.h"
@@ -10,8 +15,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -62,6 +70,51 @@ const GeneratedFiles& Generated() {
     return files;
 }
 
+// The file's bytes, read whole as the loader reads them: one open, one size, one read.
+std::string ReadBytes(const std::string& fileName) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+                                                               std::fclose);
+    std::string bytes;
+    if (!file)
+        return bytes;
+    bytes.resize(std::filesystem::file_size(fileName));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    return bytes;
+}
+
+// Every number after the TILT line, as float.
+void ReferenceParse(const std::string& fileName, std::vector<float>& values) {
+    values.clear();
+    std::string text = ReadBytes(fileName);
+    for (char& c : text)
+        c = c == ',' ? ' ' : c;
+    const auto tilt = text.find("TILT=");
+    const auto lineEnd = text.find('\n', tilt == std::string::npos ? 0 : tilt);
+    if (tilt == std::string::npos || lineEnd == std::string::npos)
+        return;
+    const char* p = text.c_str() + lineEnd + 1;
+    for (char* end = nullptr;; p = end) {
+        const double value = std::strtod(p, &end);
+        if (end == p)
+            break;
+        values.push_back(static_cast<float>(value));
+    }
+}
+
+void ReferenceFile(benchmark::State& state, const std::string& fileName) {
+    std::vector<float> values;
+    for (auto _ : state) {
+        ReferenceParse(fileName, values);
+        benchmark::DoNotOptimize(values.data());
+        benchmark::ClobberMemory();
+    }
+    if (values.empty())
+        state.SkipWithError("the baseline found no numbers");
+    state.counters["values"] = static_cast<double>(values.size());
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(fileName)));
+}
+
 void LoadFile(benchmark::State& state, const std::string& fileName) {
     tIES record;
     TextLines fileLines;
@@ -81,8 +134,24 @@ void LoadFile(benchmark::State& state, const std::string& fileName) {
                             static_cast<std::int64_t>(std::filesystem::file_size(fileName)));
 }
 
+std::string LargestSample() {
+    return std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies";
+}
+
 void BM_LoadLargestSample(benchmark::State& state) {
-    LoadFile(state, std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies");
+    LoadFile(state, LargestSample());
+}
+
+void BM_BaselineLargestSample(benchmark::State& state) {
+    ReferenceFile(state, LargestSample());
+}
+
+void BM_BaselineGenerated260k(benchmark::State& state) {
+    ReferenceFile(state, Generated().values260k);
+}
+
+void BM_BaselineGenerated2600k(benchmark::State& state) {
+    ReferenceFile(state, Generated().values2600k);
 }
 
 void BM_LoadGenerated260k(benchmark::State& state) {
@@ -102,6 +171,19 @@ BENCHMARK(BM_LoadGenerated260k)
     ->Repetitions(7)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_LoadGenerated2600k)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+
+BENCHMARK(BM_BaselineLargestSample)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_BaselineGenerated260k)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_BaselineGenerated2600k)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly();

@@ -18,27 +18,16 @@ namespace {
 
 constexpr const char* kCatalogueUsage =
     "Usage: lumetra-cli catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]";
-constexpr unsigned kMostJobs = 256;
 
 using Format = CatalogueOptions::Format;
 using Sink = std::function<void(const std::string&)>;
-
-std::optional<QString> ReadJobs(const QCommandLineParser& parser, CatalogueOptions& options) {
-    if (!parser.isSet("jobs"))
-        return std::nullopt;
-    const auto jobs = WholeNumber(parser.value("jobs"));
-    if (!jobs || *jobs < 1 || *jobs > kMostJobs)
-        return QString("--jobs takes a whole number from 1 to %1.").arg(kMostJobs);
-    options.jobs = static_cast<unsigned>(*jobs);
-    return std::nullopt;
-}
 
 void AddCatalogueOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption({"r", "recursive"}, "Include subfolders."));
     parser.addOption(QCommandLineOption("csv", "CSV."));
     parser.addOption(QCommandLineOption("json", "JSON."));
     parser.addOption(QCommandLineOption({"o", "output"}, "Output file.", "file"));
-    parser.addOption(QCommandLineOption("jobs", "Threads.", "n"));
+    AddJobsOption(parser);
 }
 
 // The rows one by one through the sink, in the chosen format.
@@ -93,7 +82,7 @@ Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments) {
     options.format = parser.isSet("csv")    ? Format::Csv
                      : parser.isSet("json") ? Format::Json
                                             : Format::Tsv;
-    if (const auto error = ReadJobs(parser, options))
+    if (const auto error = ParseJobs(parser, options.jobs))
         return Refused<CatalogueOptions>(*error, kCatalogueUsage);
     return {options, {}};
 }

@@ -23,6 +23,32 @@ std::optional<int> IntNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+std::optional<unsigned> JobsNumber(const QString& text) {
+    const auto jobs = WholeNumber(text);
+    if (!jobs || *jobs < 1 || *jobs > kMostJobs)
+        return std::nullopt;
+    return static_cast<unsigned>(*jobs);
+}
+
+QString JobsError(const QString& text) {
+    return QString("--jobs takes a whole number from 1 to %1: %2").arg(kMostJobs).arg(text);
+}
+
+void AddJobsOption(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption(kJobsOption, "Files worked on at once.", "n"));
+}
+
+std::optional<QString> ParseJobs(const QCommandLineParser& parser, unsigned& jobs) {
+    if (!parser.isSet(kJobsOption))
+        return std::nullopt;
+    const QString text = parser.value(kJobsOption);
+    const auto number = JobsNumber(text);
+    if (!number)
+        return JobsError(text);
+    jobs = *number;
+    return std::nullopt;
+}
+
 namespace {
 
 // "-o OUT.png or -o OUT.svg" and ".png or .svg" from {"png", "svg"}.
@@ -167,85 +193,79 @@ Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
     return {options, {}};
 }
 
-    namespace {
+namespace {
 
-    constexpr const char* kConvertUsage =
-        "Usage: lumetra-cli convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
-        "       lumetra-cli convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]";
+constexpr const char* kConvertUsage =
+    "Usage: lumetra-cli convert IN -o OUT.ies|OUT.ldt [OPTIONS]\n"
+    "       lumetra-cli convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]";
 
-    // A finite positive number, or none.
-    std::optional<double> PositiveNumber(const QString& text) {
-        bool ok = false;
-        const double value = text.toDouble(&ok);
-        if (!ok || !std::isfinite(value) || value <= 0)
-            return std::nullopt;
-        return value;
-    }
-
-    void AddConvertOptions(QCommandLineParser& parser) {
-        parser.addOption(QCommandLineOption({"o", "output"}, "Output file or folder.", "path"));
-        parser.addOption(QCommandLineOption("to", "Format of a folder's files.", "ies|ldt"));
-        parser.addOption(QCommandLineOption("ies-version", "IES version.", "2002|2019"));
-        parser.addOption(QCommandLineOption("lumens", "Lamp flux to scale to.", "lm"));
-        parser.addOption(QCommandLineOption("multiply", "Factor for the intensities.", "k"));
-        parser.addOption(QCommandLineOption("rotate", "Turn of the C-planes.", "degrees"));
-        parser.addOption(QCommandLineOption("force", "Replace existing output files."));
-        parser.addOption(QCommandLineOption("lenient", "Read tabs as blanks."));
-        parser.addOption(QCommandLineOption("jobs", "Files converted at once.", "n"));
-    }
-
-    // The numeric options; returns what is wrong.
-    std::optional<QString> ReadConvertNumbers(const QCommandLineParser& parser,
-                                              ConvertOptions& options) {
-        if (parser.isSet("lumens") && !(options.lumens = PositiveNumber(parser.value("lumens"))))
-            return "--lumens takes a positive number of lumens: " + parser.value("lumens");
-        if (parser.isSet("multiply")) {
-            const auto factor = PositiveNumber(parser.value("multiply"));
-            if (!factor)
-                return "--multiply takes a positive factor: " + parser.value("multiply");
-            options.multiply = *factor;
-        }
-        if (parser.isSet("rotate")) {
-            const auto degrees = IntNumber(parser.value("rotate"));
-            if (!degrees || (*degrees != 90 && *degrees != 180 && *degrees != 270))
-                return "--rotate takes 90, 180 or 270: " + parser.value("rotate");
-            options.rotate = *degrees;
-        }
-        if (parser.isSet("jobs")) {
-            const auto jobs = IntNumber(parser.value("jobs"));
-            if (!jobs || *jobs < 1 || *jobs > 256)
-                return "--jobs takes a number from 1 to 256: " + parser.value("jobs");
-            options.jobs = static_cast<unsigned>(*jobs);
-        }
+// A finite positive number, or none.
+std::optional<double> PositiveNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value <= 0)
         return std::nullopt;
-    }
+    return value;
+}
 
-    std::optional<QString> ReadConvertChoices(const QCommandLineParser& parser,
-                                              ConvertOptions& options) {
-        options.to = parser.value("to").toLower();
-        if (parser.isSet("to") && options.to != "ies" && options.to != "ldt")
-            return "--to takes ies or ldt: " + parser.value("to");
-        const QString version = parser.value("ies-version");
-        if (parser.isSet("ies-version") && version != "2002" && version != "2019")
-            return "--ies-version takes 2002 or 2019: " + version;
-        options.iesVersion2019 = version == "2019";
-        options.force = parser.isSet("force");
-        options.lenient = parser.isSet("lenient");
-        return ReadConvertNumbers(parser, options);
-    }
+void AddConvertOptions(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption({"o", "output"}, "Output file or folder.", "path"));
+    parser.addOption(QCommandLineOption("to", "Format of a folder's files.", "ies|ldt"));
+    parser.addOption(QCommandLineOption("ies-version", "IES version.", "2002|2019"));
+    parser.addOption(QCommandLineOption("lumens", "Lamp flux to scale to.", "lm"));
+    parser.addOption(QCommandLineOption("multiply", "Factor for the intensities.", "k"));
+    parser.addOption(QCommandLineOption("rotate", "Turn of the C-planes.", "degrees"));
+    parser.addOption(QCommandLineOption("force", "Replace existing output files."));
+    parser.addOption(QCommandLineOption("lenient", "Read tabs as blanks."));
+    AddJobsOption(parser);
+}
 
-    } // namespace
-
-    Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments) {
-        QCommandLineParser parser;
-        AddConvertOptions(parser);
-        ConvertOptions options;
-        if (const auto error = ParseInputAndOutputName(parser, "convert", arguments, {"ies", "ldt"},
-                                                       options.input, options.output))
-            return Refused<ConvertOptions>(*error, kConvertUsage);
-        if (const auto error = ReadConvertChoices(parser, options))
-            return Refused<ConvertOptions>(*error, kConvertUsage);
-        return {options, {}};
+// The numeric options; returns what is wrong.
+std::optional<QString> ReadConvertNumbers(const QCommandLineParser& parser,
+                                          ConvertOptions& options) {
+    if (parser.isSet("lumens") && !(options.lumens = PositiveNumber(parser.value("lumens"))))
+        return "--lumens takes a positive number of lumens: " + parser.value("lumens");
+    if (parser.isSet("multiply")) {
+        const auto factor = PositiveNumber(parser.value("multiply"));
+        if (!factor)
+            return "--multiply takes a positive factor: " + parser.value("multiply");
+        options.multiply = *factor;
     }
+    if (parser.isSet("rotate")) {
+        const auto degrees = IntNumber(parser.value("rotate"));
+        if (!degrees || (*degrees != 90 && *degrees != 180 && *degrees != 270))
+            return "--rotate takes 90, 180 or 270: " + parser.value("rotate");
+        options.rotate = *degrees;
+    }
+    return ParseJobs(parser, options.jobs);
+}
+
+std::optional<QString> ReadConvertChoices(const QCommandLineParser& parser,
+                                          ConvertOptions& options) {
+    options.to = parser.value("to").toLower();
+    if (parser.isSet("to") && options.to != "ies" && options.to != "ldt")
+        return "--to takes ies or ldt: " + parser.value("to");
+    const QString version = parser.value("ies-version");
+    if (parser.isSet("ies-version") && version != "2002" && version != "2019")
+        return "--ies-version takes 2002 or 2019: " + version;
+    options.iesVersion2019 = version == "2019";
+    options.force = parser.isSet("force");
+    options.lenient = parser.isSet("lenient");
+    return ReadConvertNumbers(parser, options);
+}
+
+} // namespace
+
+Parsed<ConvertOptions> ParseConvertOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddConvertOptions(parser);
+    ConvertOptions options;
+    if (const auto error = ParseInputAndOutputName(parser, "convert", arguments, {"ies", "ldt"},
+                                                   options.input, options.output))
+        return Refused<ConvertOptions>(*error, kConvertUsage);
+    if (const auto error = ReadConvertChoices(parser, options))
+        return Refused<ConvertOptions>(*error, kConvertUsage);
+    return {options, {}};
+}
 
 } // namespace lumetra::cli

@@ -31,6 +31,18 @@ std::optional<long long> WholeNumber(const QString& text);
 // The same, only when it fits an int.
 std::optional<int> IntNumber(const QString& text);
 
+// --jobs N, the same for every batch command: how many files are worked on at once, 1 to
+// kMostJobs; 0 (every core) when the option is not given.
+inline constexpr unsigned kMostJobs = 256;
+inline constexpr const char* kJobsOption = "jobs";
+// The value of --jobs, or none when it is not a whole number from 1 to kMostJobs.
+std::optional<unsigned> JobsNumber(const QString& text);
+// What is wrong with a --jobs value that JobsNumber refused.
+QString JobsError(const QString& text);
+// Adds --jobs to a subcommand's parser, and reads it into jobs; returns what is wrong.
+void AddJobsOption(QCommandLineParser& parser);
+std::optional<QString> ParseJobs(const QCommandLineParser& parser, unsigned& jobs);
+
 // Parses the arguments with the parser's options, then takes exactly one input file and the
 // output file of -o, whose suffix (any letter case) must be one of the given ones. Returns what
 // is wrong, without the usage line.
@@ -62,13 +74,15 @@ struct RenderOptions {
 };
 Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments);
 
-// check [--json] PATH...; none for a usage error.
+// check [--json] [--jobs N] PATH...; refused with the usage line (after what is wrong with
+// --jobs's value).
 struct CheckOptions {
     bool json = false;
     bool help = false;
+    unsigned jobs = 0; // 0: every core
     QStringList paths;
 };
-std::optional<CheckOptions> ParseCheckArguments(const QStringList& arguments);
+Parsed<CheckOptions> ParseCheckArguments(const QStringList& arguments);
 
 // summary FILE [--json]; --json may stand anywhere. Refused with the usage line alone.
 struct SummaryOptions {

@@ -120,7 +120,7 @@ TEST_F(CheckCommand, UsageErrorsExitWithTwo) {
          std::vector<std::vector<std::string>>{{}, {"--json"}, {"--bogus", In()}}) {
         const CliRun run = Check(arguments);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_THAT(run.err, HasSubstr("Usage: lumetra-cli check [--json] PATH..."));
+        EXPECT_THAT(run.err, HasSubstr("Usage: lumetra-cli check [--json] [--jobs N] PATH..."));
         EXPECT_EQ(run.out, "");
     }
 }
@@ -128,7 +128,7 @@ TEST_F(CheckCommand, UsageErrorsExitWithTwo) {
 TEST_F(CheckCommand, HelpExitsWithZero) {
     const CliRun run = Check({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_THAT(run.out, HasSubstr("Usage: lumetra-cli check [--json] PATH..."));
+    EXPECT_THAT(run.out, HasSubstr("Usage: lumetra-cli check [--json] [--jobs N] PATH..."));
 }
 
 TEST_F(CheckCommand, CleanFileIsOkAndExitsWithZero) {

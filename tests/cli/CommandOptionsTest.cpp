@@ -147,6 +147,7 @@ TEST(CommandOptions, CheckTakesOptionsBeforeThePathsUntilADoubleDash) {
         QStringList arguments;
         bool valid, json, help;
         QStringList paths;
+        unsigned jobs = 0;
     };
     const Row rows[] = {
         {{}, false, false, false, {}},
@@ -155,16 +156,53 @@ TEST(CommandOptions, CheckTakesOptionsBeforeThePathsUntilADoubleDash) {
         {{"--help"}, true, false, true, {}},
         {{"--json", "a", "b"}, true, true, false, {"a", "b"}},
         {{"--", "--json"}, true, false, false, {"--json"}},
+        {{"--jobs", "3", "a"}, true, false, false, {"a"}, 3},
+        {{"--jobs=256", "--json", "a"}, true, true, false, {"a"}, 256},
+        {{"a", "--jobs", "2"}, true, false, false, {"a", "--jobs", "2"}},
+        {{"--jobs", "0", "a"}, false, false, false, {}},
+        {{"--jobs=257", "a"}, false, false, false, {}},
+        {{"--jobs", "two", "a"}, false, false, false, {}},
+        {{"a", "--jobs"}, true, false, false, {"a", "--jobs"}},
+        {{"--jobs"}, false, false, false, {}},
     };
     for (const Row& row : rows) {
-        const auto options = ParseCheckArguments(row.arguments);
+        const auto parsed = ParseCheckArguments(row.arguments);
+        const auto& options = parsed.options;
         ASSERT_EQ(options.has_value(), row.valid) << row.arguments.join(' ').toStdString();
-        if (!options)
+        if (!options) {
+            EXPECT_TRUE(parsed.error.contains("Usage: lumetra-cli check"));
             continue;
+        }
         EXPECT_EQ(options->json, row.json);
         EXPECT_EQ(options->help, row.help);
         EXPECT_EQ(options->paths, row.paths);
+        EXPECT_EQ(options->jobs, row.jobs);
     }
+}
+
+// Every batch command reads --jobs through one function, so they agree on what they take.
+TEST(CommandOptions, JobsIsAWholeNumberFromOneToTheMost) {
+    const struct {
+        const char* text;
+        std::optional<unsigned> jobs;
+    } rows[] = {
+        {"1", 1u},
+        {"2", 2u},
+        {"256", 256u},
+        {"0", std::nullopt},
+        {"257", std::nullopt},
+        {"-1", std::nullopt},
+        {"1.5", std::nullopt},
+        {"", std::nullopt},
+        {"4x", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(JobsNumber(row.text), row.jobs) << row.text;
+    EXPECT_EQ(JobsError("0"), "--jobs takes a whole number from 1 to 256: 0");
+    for (const QStringList& arguments :
+         {QStringList{"--jobs", "0", "a"}, QStringList{"--jobs=x", "a"}})
+        EXPECT_TRUE(ParseCheckArguments(arguments).error.startsWith("--jobs takes a whole number"));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ TEST(ConvertOptions, RefusesWhatItCannotDoWithItsUsage) {
         {{"in.ies", "-o", "x.ldt", "--rotate", "45"}, "--rotate takes 90, 180 or 270"},
         {{"in.ies", "-o", "x.ldt", "--ies-version", "1995"}, "--ies-version takes 2002 or 2019"},
         {{"in", "-o", "out", "--to", "xml"}, "--to takes ies or ldt"},
-        {{"in", "-o", "out", "--jobs", "0"}, "--jobs takes a number from 1 to 256"},
+        {{"in", "-o", "out", "--jobs", "0"}, "--jobs takes a whole number from 1 to 256: 0"},
     };
     for (const auto& row : rows) {
         const auto parsed = ParseConvertOptions(row.arguments);
