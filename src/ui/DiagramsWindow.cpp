@@ -6,7 +6,6 @@
 #include "surface/DiagramExport.h"
 #include "viewer/ViewerModel.h"
 
-#include <QDir>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "MessageBox.h"
 
 #include <QObject>
-#include <type_traits>
 #include <QWidget>
+#include <type_traits>
 
 namespace lumetra {
 
