@@ -25,7 +25,7 @@ viewer       core   data eulumdat gonio render properties summary
 surface      qt     core
 ui           qt     core viewer surface
 compareui    qt     core surface ui
-app          qt     core viewer surface ui
+app          qt     core viewer surface ui compareui
 cli          qt     core surface
 TABLE
 

@@ -3,9 +3,12 @@
 #include "CommandLine.h"
 #include "LumetraApplication.h"
 #include "SettingsFile.h"
+#include "compareui/CompareLinks.h"
+#include "compareui/CompareWindow.h"
 #include "data/ProgramData.h"
 #include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
+#include "ui/GuardedConnect.h"
 #include "ui/IlluminanceWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
@@ -29,6 +32,8 @@ int main(int argc, char* argv[]) {
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
     lumetra::ProgramData data;      // the one program-wide data set, used in place
     lumetra::ViewerModel viewer(data);
+    // Outlives the main window, whose file list marks the files it pins.
+    lumetra::compare::TCompareWindow compareWindow;
     lumetra::TMainWindow mainWindow(viewer, &settings);
     // Destroyed after the render window, so its section follows "Render" in a new file.
     lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
@@ -41,6 +46,11 @@ int main(int argc, char* argv[]) {
     lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
+    lumetra::compare::LinkCompare(mainWindow, compareWindow);
+    lumetra::ConnectGuarded(&catalogue, &lumetra::CatalogueWindow::compareWanted, &compareWindow,
+                            [&compareWindow](const QString& first, const QString& second) {
+                                lumetra::compare::CompareTwo(compareWindow, first, second);
+                            });
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.
     if (!path.isEmpty())

@@ -123,7 +123,8 @@ void LabelLevel(LabelPlacer& labels, const Chart& chart, std::vector<Line> lines
         if (placed == kLabelsPerLevel || line.size() < 8)
             return;
         for (const double spot : kLabelSpots) {
-            const contours::Point& p = line[static_cast<std::size_t>(spot * double(line.size() - 1))];
+            const contours::Point& p =
+                line[static_cast<std::size_t>(spot * double(line.size() - 1))];
             if (labels.Place(text, chart.X(p.x), chart.Y(p.y), HAlign::Centre, VAlign::Middle,
                              true)) {
                 ++placed;

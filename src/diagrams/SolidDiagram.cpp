@@ -48,17 +48,35 @@ struct Camera {
     double Depth(const Vector3& p) const { return Dot(p, toward); }
 };
 
-Camera CameraFor(const SolidView& view, const Box& area) {
+// The axes marked on the solid: C0 (H0), C90 (H90) and the downward axis.
+std::vector<Vector3> MarkedAxes(bool typeC) {
+    return {Direction(typeC, 0, typeC ? 90 : 0), Direction(typeC, 90, typeC ? 90 : 0), {0, 0, -1}};
+}
+
+// The view turned as asked, scaled and centred so the solid and the marked axes fill the area.
+Camera CameraFor(const SolidMesh& mesh, const SolidView& view, const Box& area) {
     const double az = view.azimuth * kDegree;
     const double el = std::clamp(view.elevation, -90.0, 90.0) * kDegree;
     Camera camera;
     camera.toward = {std::cos(el) * std::cos(az), std::cos(el) * std::sin(az), std::sin(el)};
     camera.right = {-std::sin(az), std::cos(az), 0};
     camera.up = Cross(camera.toward, camera.right);
-    camera.scale = std::clamp(view.zoom, 0.1, 20.0) * std::min(area.width, area.height) / 2.0 /
-                   (kAxisReach + 0.15);
-    camera.cx = area.left + area.width / 2.0;
-    camera.cy = area.top + area.height / 2.0;
+    double left = 0, right = 0, bottom = 0, top = 0;
+    const auto widen = [&](const Vector3& p) {
+        left = std::min(left, Dot(p, camera.right));
+        right = std::max(right, Dot(p, camera.right));
+        bottom = std::min(bottom, Dot(p, camera.up));
+        top = std::max(top, Dot(p, camera.up));
+    };
+    for (const Vector3& p : mesh.points)
+        widen(p);
+    for (const Vector3& axis : MarkedAxes(mesh.typeC))
+        widen(Scaled(axis, kAxisReach));
+    const double fit = std::min(area.width / std::max(right - left, 1e-9),
+                                area.height / std::max(top - bottom, 1e-9));
+    camera.scale = 0.85 * fit * std::clamp(view.zoom, 0.1, 20.0);
+    camera.cx = area.left + area.width / 2.0 - camera.scale * (left + right) / 2;
+    camera.cy = area.top + area.height / 2.0 + camera.scale * (bottom + top) / 2;
     return camera;
 }
 
@@ -72,11 +90,10 @@ Color Shaded(const Vector3& normal, const Camera& camera) {
     if (length == 0)
         return Rgb(200, 120, 40);
     // A light from the viewer's upper left, a little in front.
-    const Vector3 light = Scaled(
-        {camera.toward.x * 0.6 + camera.up.x * 0.6 - camera.right.x * 0.5,
-         camera.toward.y * 0.6 + camera.up.y * 0.6 - camera.right.y * 0.5,
-         camera.toward.z * 0.6 + camera.up.z * 0.6 - camera.right.z * 0.5},
-        1 / std::sqrt(0.36 + 0.36 + 0.25));
+    const Vector3 light = Scaled({camera.toward.x * 0.6 + camera.up.x * 0.6 - camera.right.x * 0.5,
+                                  camera.toward.y * 0.6 + camera.up.y * 0.6 - camera.right.y * 0.5,
+                                  camera.toward.z * 0.6 + camera.up.z * 0.6 - camera.right.z * 0.5},
+                                 1 / std::sqrt(0.36 + 0.36 + 0.25));
     const double lit = std::fabs(Dot(normal, light)) / length;
     const double level = 0.3 + 0.7 * lit;
     return Rgb(static_cast<unsigned>(250 * level), static_cast<unsigned>(165 * level),
@@ -126,8 +143,9 @@ void DrawAxis(DrawingSurface& surface, LabelPlacer& labels, const Camera& camera
     surface.LineTo(tip.x, tip.y);
     const HAlign h = tip.x > centre.x + 2 ? HAlign::Left
                                           : (tip.x < centre.x - 2 ? HAlign::Right : HAlign::Centre);
-    const VAlign v = tip.y > centre.y + 2 ? VAlign::Top
-                                          : (tip.y < centre.y - 2 ? VAlign::Bottom : VAlign::Middle);
+    const VAlign v = tip.y > centre.y + 2
+                         ? VAlign::Top
+                         : (tip.y < centre.y - 2 ? VAlign::Bottom : VAlign::Middle);
     labels.Place(name, tip.x, tip.y, h, v, true);
 }
 
@@ -179,18 +197,17 @@ void DrawSolidDiagram(DrawingSurface& surface, const Box& picture, const SolidMe
                       const SolidView& view, const DiagramOptions& options) {
     LabelPlacer labels(surface, picture);
     const Frame frame = DrawFrame(surface, labels, picture, {}, options);
-    const Camera camera = CameraFor(view, frame.drawing);
-    const std::string peak = std::string(texts::kSolidPeak) + " " +
-                             ValueText(mesh.peak) + " " + options.unit;
+    const Camera camera = CameraFor(mesh, view, frame.drawing);
+    const std::string peak =
+        std::string(texts::kSolidPeak) + " " + ValueText(mesh.peak) + " " + options.unit;
     labels.Place(peak, frame.drawing.left, frame.drawing.top, HAlign::Left, VAlign::Top);
     DrawQuads(surface, mesh, camera);
     const int width = std::max(1, frame.lineWidth);
-    const std::string plane0 = mesh.typeC ? "C0" : "H0";
-    DrawAxis(surface, labels, camera, Direction(mesh.typeC, 0, mesh.typeC ? 90 : 0), plane0, width);
-    DrawAxis(surface, labels, camera, Direction(mesh.typeC, 90, mesh.typeC ? 90 : 0),
-             mesh.typeC ? "C90" : "H90", width);
-    DrawAxis(surface, labels, camera, {0, 0, -1}, mesh.typeC ? "\u03b3 0\u00b0" : "V -90\u00b0",
-             width);
+    const std::vector<Vector3> axes = MarkedAxes(mesh.typeC);
+    const char* const names[] = {mesh.typeC ? "C0" : "H0", mesh.typeC ? "C90" : "H90",
+                                 mesh.typeC ? "\u03b3 0\u00b0" : "V -90\u00b0"};
+    for (std::size_t i = 0; i < axes.size(); ++i)
+        DrawAxis(surface, labels, camera, axes[i], names[i], width);
 }
 
 } // namespace lumetra::diagrams

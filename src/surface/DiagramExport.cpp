@@ -55,8 +55,7 @@ void PaintDiagram(QPainter& painter, QSize picture, const diagrams::DiagramData&
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     QPainterSurface surface(painter);
-    diagrams::DrawDiagram(surface, {0, 0, picture.width(), picture.height()}, data, request,
-                          solid);
+    diagrams::DrawDiagram(surface, {0, 0, picture.width(), picture.height()}, data, request, solid);
 }
 
 QImage DiagramImage(QSize picture, const diagrams::DiagramData& data,

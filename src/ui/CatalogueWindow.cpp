@@ -1,9 +1,9 @@
 #include "CatalogueWindow.h"
 
-#include "surface/FileNameText.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
+#include "surface/FileNameText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -22,10 +22,9 @@ TDiagramView::TDiagramView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TDiagramView::Show(const diagrams::DiagramData* data,
-                        const diagrams::DiagramRequest& request,
+void TDiagramView::Show(const diagrams::DiagramData* shown, const diagrams::DiagramRequest& request,
                         const diagrams::SolidMesh* solid) {
-    data_ = data;
+    data_ = shown;
     request_ = request;
     solid_ = solid;
     picture_ = QImage();
@@ -77,8 +76,8 @@ void TDiagramView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint moved = event->position().toPoint() - dragFrom_;
     dragFrom_ = event->position().toPoint();
     const diagrams::SolidView view{request_.azimuth, request_.elevation, request_.zoom};
-    SetView(diagrams::Turned(view, -moved.x() * diagrams::kDragTurn,
-                             moved.y() * diagrams::kDragTurn));
+    SetView(
+        diagrams::Turned(view, -moved.x() * diagrams::kDragTurn, moved.y() * diagrams::kDragTurn));
 }
 
 void TDiagramView::wheelEvent(QWheelEvent* event) {

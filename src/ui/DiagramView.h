@@ -17,7 +17,7 @@ class TDiagramView : public QWidget {
 
     // What to draw; data may be null (nothing loaded). The data and the mesh must outlive the
     // next call. The picture is drawn again at the next paint.
-    void Show(const diagrams::DiagramData* data, const diagrams::DiagramRequest& request,
+    void Show(const diagrams::DiagramData* shown, const diagrams::DiagramRequest& request,
               const diagrams::SolidMesh* solid);
     const diagrams::DiagramRequest& Request() const { return request_; }
     // The picture as last drawn, at the widget's size and density.

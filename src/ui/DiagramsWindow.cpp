@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -58,8 +59,8 @@ QWidget* TDiagramsWindow::BuildControls() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    ComboKind = Combo({tr("Polar"), tr("Cartesian"), tr("Isocandela"), tr("Photometric solid")},
-                      bar);
+    ComboKind =
+        Combo({tr("Polar"), tr("Cartesian"), tr("Isocandela"), tr("Photometric solid")}, bar);
     AddLabelled(row, tr("&Kind:"), ComboKind);
     ComboFirstPlane = new QComboBox(bar);
     AddLabelled(row, tr("&Planes:"), ComboFirstPlane);
@@ -73,9 +74,9 @@ QWidget* TDiagramsWindow::BuildControls() {
     CheckLitHalf = new QCheckBox(tr("Lit &half only"), bar);
     ButtonExport = new QPushButton(tr("&Export..."), bar);
     ButtonCopy = new QPushButton(tr("&Copy"), bar);
-    for (QWidget* control : {static_cast<QWidget*>(CheckLog), static_cast<QWidget*>(CheckLitHalf),
-                             static_cast<QWidget*>(ButtonExport),
-                             static_cast<QWidget*>(ButtonCopy)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(CheckLog), static_cast<QWidget*>(CheckLitHalf),
+          static_cast<QWidget*>(ButtonExport), static_cast<QWidget*>(ButtonCopy)})
         row->addWidget(control);
     row->addStretch(1);
     return bar;
@@ -83,9 +84,9 @@ QWidget* TDiagramsWindow::BuildControls() {
 
 void TDiagramsWindow::ConnectHandlers() {
     for (QComboBox* combo : {ComboKind, ComboFirstPlane, ComboSecondPlane, ComboUnit, ComboStep})
-        ConnectGuarded(combo, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+        ConnectGuarded(combo, &QComboBox::currentIndexChanged, this, [this](int) { Redraw(); });
     for (QCheckBox* check : {CheckLog, CheckLitHalf})
-        ConnectGuarded(check, &QCheckBox::toggled, this, [this] { Redraw(); });
+        ConnectGuarded(check, &QCheckBox::toggled, this, [this](bool) { Redraw(); });
     ConnectGuarded(ButtonExport, &QPushButton::clicked, this, &TDiagramsWindow::ExportAs);
     ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &TDiagramsWindow::Copy);
 }
@@ -133,7 +134,8 @@ void TDiagramsWindow::Clear() {
     planes_.clear();
     setWindowTitle(tr("Diagrams"));
     View->Show(nullptr, Request(), nullptr);
-    for (QWidget* control : {static_cast<QWidget*>(ButtonExport), static_cast<QWidget*>(ButtonCopy)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(ButtonExport), static_cast<QWidget*>(ButtonCopy)})
         control->setEnabled(false);
 }
 
@@ -178,8 +180,8 @@ diagrams::DiagramRequest TDiagramsWindow::Request() const {
     request.logarithmic = CheckLog->isChecked();
     request.litHalfOnly = CheckLitHalf->isChecked();
     if (data_)
-        request.caption = diagrams::DiagramCaption(
-            QFileInfo(fileName_).fileName().toStdString(), *data_, request);
+        request.caption = diagrams::DiagramCaption(QFileInfo(fileName_).fileName().toStdString(),
+                                                   *data_, request);
     return request;
 }
 

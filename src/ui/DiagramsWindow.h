@@ -4,6 +4,7 @@
 // main window's loads, keeps its own copy of the record so a failed load never leaves it
 // half-drawn, and exports the picture (PNG at a chosen size, SVG, PDF) or copies it.
 
+#include "diagrams/Diagram.h"
 #include "diagrams/DiagramChoices.h"
 
 #include <QWidget>

@@ -177,6 +177,12 @@ std::string TFileListBox::SelectedPath() const {
     return name.empty() ? name : Joined(directory_, name);
 }
 
+std::string TFileListBox::PathAt(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= model_->Names().size())
+        return {};
+    return Joined(directory_, std::string(model_->Names()[static_cast<std::size_t>(row)]));
+}
+
 void TFileListBox::Refill() {
     {
         const QSignalBlocker quiet(this);

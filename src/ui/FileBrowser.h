@@ -69,6 +69,8 @@ class TFileListBox : public QListView {
     QString FileName() const;
     // The same by its bytes, to open the file.
     std::string SelectedPath() const;
+    // Full name of the entry in that row, by its bytes; empty outside the list.
+    std::string PathAt(int row) const;
     void Refill();
     // Selects the entry of that name, as a click does; false when the list shows no such entry.
     bool SelectFile(const QString& name);

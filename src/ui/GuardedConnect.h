@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <type_traits>
 
 namespace lumetra {
 
@@ -18,11 +19,16 @@ void ConnectGuarded(Sender* sender, Signal signal, Window* window,
     });
 }
 
-// The handler is any callable; it receives the signal's arguments.
+// The handler is any callable; it receives the signal's arguments when it takes them.
 template <typename Sender, typename Signal, typename Handler>
 void ConnectGuarded(Sender* sender, Signal signal, QWidget* window, Handler handler) {
     QObject::connect(sender, signal, window, [window, handler](auto&&... arguments) {
-        Guarded(window, [&] { handler(arguments...); });
+        Guarded(window, [&] {
+            if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
+                handler(arguments...);
+            else
+                handler();
+        });
     });
 }
 

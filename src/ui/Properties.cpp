@@ -92,6 +92,7 @@ void TPropertiesWindow::Refresh() {
     ShowSummary();
     ShowKeywords();
     ShowIntensities();
+    ShowCompliance();
     ShowText();
     // Shown, not chosen: the user's choice stays for the next good load.
     const QSignalBlocker shownNotChosen(Tabs);

@@ -1,6 +1,7 @@
 #pragma once
-// The Properties window: everything the loaded file says, in four tabs: the photometric
-// summary, every header keyword, the stored intensity table and the file's text. It follows the
+// The Properties window: everything the loaded file says, in five tabs: the photometric
+// summary, every header keyword, the stored intensity table, the compliance figures (BUG rating,
+// luminance table) and the file's text. It follows the
 // main window's loads, shows a failed load with the file's text, and fills its tabs only while
 // it shows. The rules of what it shows are in src/properties.
 
@@ -18,6 +19,7 @@
 namespace lumetra {
 
 class IntensityTableModel;
+class TComplianceTab;
 class TLineNumberedText;
 class ViewerModel;
 
@@ -39,6 +41,7 @@ class TPropertiesWindow : public QWidget {
     QPushButton* ButtonSaveAs;
     QPushButton* ButtonSavePhotometry; // the file itself as IES or EULUMDAT
     TLineNumberedText* TextFile;
+    TComplianceTab* TabCompliance; // the BUG rating and the luminance table
 
     // Shows the window (placed from the settings the first time) and brings it to the front.
     void Open();
@@ -75,6 +78,7 @@ class TPropertiesWindow : public QWidget {
     void ShowKeywords();
     void ShowIntensities();
     void ShowText();
+    void ShowCompliance();
     void WriteSettings();
 
     const ViewerModel& viewer_;

@@ -1,5 +1,6 @@
 // The Properties window's tabs: how each is built and filled from the loaded file.
 
+#include "ComplianceTab.h"
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
@@ -74,6 +75,8 @@ void TPropertiesWindow::BuildTabs() {
     Tabs->addTab(TableSummary, "Summary");
     Tabs->addTab(TableKeywords, "Keywords");
     Tabs->addTab(BuildIntensityTab(), "Intensities");
+    TabCompliance = new TComplianceTab;
+    Tabs->addTab(TabCompliance, tr("Compliance"));
     Tabs->addTab(TextFile, "Text");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelFile);
@@ -155,6 +158,11 @@ void TPropertiesWindow::ShowIntensities() {
     if (const auto max = intensities_->MaxCell())
         TableIntensities->scrollTo(
             intensities_->index(static_cast<int>(max->row), static_cast<int>(max->column)));
+}
+
+void TPropertiesWindow::ShowCompliance() {
+    const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
+    TabCompliance->Show(shown ? &viewer_.Record() : nullptr, &viewer_.Facts());
 }
 
 // The file is read afresh: the IES reader keeps only the numbers of what it read.

@@ -37,7 +37,8 @@ TSavePhotometryDialog::TSavePhotometryDialog(const QString& sourceFile, QWidget*
     BuildControls();
     const QFileInfo source(sourceFile);
     EditFile->setText(source.dir().filePath(source.completeBaseName() + tr("-converted") + ".ies"));
-    connect(ComboFormat, &QComboBox::currentIndexChanged, this, &TSavePhotometryDialog::FormatChosen);
+    connect(ComboFormat, &QComboBox::currentIndexChanged, this,
+            &TSavePhotometryDialog::FormatChosen);
     connect(EditFile, &QLineEdit::textEdited, this, &TSavePhotometryDialog::NameEdited);
     connect(ButtonBrowse, &QPushButton::clicked, this, &TSavePhotometryDialog::Browse);
     connect(CheckLumens, &QCheckBox::toggled, SpinLumens, &QWidget::setEnabled);
@@ -49,8 +50,8 @@ void TSavePhotometryDialog::BuildControls() {
     EditFile = new QLineEdit(this);
     ButtonBrowse = new QPushButton(tr("Browse..."), this);
     ComboFormat = new QComboBox(this);
-    ComboFormat->addItems({tr("IES LM-63-2002 (*.ies)"), tr("IES LM-63-2019 (*.ies)"),
-                           tr("EULUMDAT (*.ldt)")});
+    ComboFormat->addItems(
+        {tr("IES LM-63-2002 (*.ies)"), tr("IES LM-63-2019 (*.ies)"), tr("EULUMDAT (*.ldt)")});
     CheckLumens = new QCheckBox(tr("Scale to a lamp flux of"), this);
     SpinLumens = new QDoubleSpinBox(this);
     SpinLumens->setRange(0.001, 1e9);
@@ -95,9 +96,9 @@ void TSavePhotometryDialog::Browse() {
     for (int i = 0; i < ComboFormat->count(); ++i)
         filters << ComboFormat->itemText(i);
     QString filter = ComboFormat->currentText();
-    const QString name = QFileDialog::getSaveFileName(this, windowTitle(), EditFile->text(),
-                                                      filters.join(";;"), &filter,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString name =
+        QFileDialog::getSaveFileName(this, windowTitle(), EditFile->text(), filters.join(";;"),
+                                     &filter, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty())
         return;
     const QSignalBlocker quiet(ComboFormat);

@@ -42,6 +42,8 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
 void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
     ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
     ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
+}
+
 void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance,
                      const ViewerModel& viewer) {
     illuminance.SetSource([&viewer](TIlluminanceWindow& window, const QString& fileName) {

@@ -1,12 +1,10 @@
+#include "DiagramSamples.h"
 #include "diagrams/DiagramChoices.h"
 #include "diagrams/SolidDiagram.h"
-
-#include "DiagramSamples.h"
 #include "support/Records.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace lumetra::diagrams {
@@ -38,8 +36,7 @@ TEST(Solid, DirectionsFollowTheTypesAxes) {
         {true, 90, 90, {0, 1, 0}}, // C90
         {true, 0, 180, {0, 0, 1}}, // straight up
         {false, 0, 0, {1, 0, 0}},  // the beam axis of types A and B
-        {false, 90, 0, {0, 1, 0}},
-        {false, 0, 90, {0, 0, 1}},
+        {false, 90, 0, {0, 1, 0}}, {false, 0, 90, {0, 0, 1}},
     };
     for (const Case& c : cases) {
         const Vector3 d = Direction(c.typeC, c.plane, c.vertical);
@@ -59,7 +56,7 @@ TEST(Solid, EachPointLiesAtItsIntensityOverThePeak) {
     EXPECT_EQ(mesh.peak, 400);
     ASSERT_EQ(mesh.points.size(), mesh.columns * mesh.rows);
     for (std::size_t c = 0; c < mesh.columns; c += 7) {
-        const Vector3& down = mesh.points[c];                               // gamma 0
+        const Vector3& down = mesh.points[c];                                  // gamma 0
         const Vector3& side = mesh.points[(mesh.rows / 2) * mesh.columns + c]; // gamma 90
         EXPECT_NEAR(down.z, -1, 1e-12);
         EXPECT_NEAR(std::hypot(side.x, side.y), 0.25, 1e-12);

@@ -1,7 +1,8 @@
 // The summary's rows in the one number format, and a file that did not read completely.
 
-#include "properties/RowsText.h"
 #include "properties/SummaryRows.h"
+
+#include "properties/RowsText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 // The Diagrams window's wiring: opened from the main window, following its loads, its controls
 // reaching the picture, the solid turning from the keyboard, exports and the clipboard.
 
+#include "ui/DiagramsWindow.h"
+
 #include "UiFixture.h"
 #include "ui/DiagramView.h"
-#include "ui/DiagramsWindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -50,7 +51,7 @@ TEST_F(DiagramsWindowTest, OpensFromCtrlDAndFollowsTheSelection) {
 }
 
 TEST_F(DiagramsWindowTest, ControlsReachTheRequest) {
-    Select(kManyPlanes);
+    Select(kFivePlanes);
     diagrams->Open();
     diagrams->ComboKind->setCurrentIndex(1);
     diagrams->CheckLog->setChecked(true);
@@ -61,7 +62,7 @@ TEST_F(DiagramsWindowTest, ControlsReachTheRequest) {
     EXPECT_TRUE(request.logarithmic);
     EXPECT_EQ(request.unit, diagrams::IntensityUnit::CandelaPerKilolumen);
     EXPECT_EQ(request.planes.size(), 1u);
-    EXPECT_TRUE(QString::fromStdString(request.caption).contains(kManyPlanes));
+    EXPECT_TRUE(QString::fromStdString(request.caption).contains(kFivePlanes));
     EXPECT_FALSE(diagrams->CheckLitHalf->isEnabled()); // a polar choice
 }
 
