@@ -7,8 +7,8 @@ namespace {
 class PropertiesSettingsTest : public SettingsFixture {};
 
 TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
-    const QByteArray viewer = "; kept as written\r\n[Viewer]\r\nWidth=750\r\n";
-    WriteSettings(viewer);
+    const QByteArray viewerSection = "; kept as written\r\n[Viewer]\r\nWidth=750\r\n";
+    WriteSettings(viewerSection);
     Start();
     {
         TPropertiesWindow window(main->Viewer(), settings.get());
@@ -17,7 +17,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
         window.SetOpenTab("Intensities");
         window.close();
     }
-    EXPECT_TRUE(SettingsText().startsWith(viewer));
+    EXPECT_TRUE(SettingsText().startsWith(viewerSection));
     EXPECT_EQ(Stored("Properties", "Tab"), "Intensities");
     EXPECT_EQ(Stored("Viewer", "Width"), "750");
 

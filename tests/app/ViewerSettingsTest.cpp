@@ -187,7 +187,8 @@ TEST_F(ViewerSettingsTest, FarOutValuesAreKeptWithinWhatTheScreenCanShow) {
     WriteSettings("[Viewer]\nWidth=2147483647\nHeight=2147483647\nLeft=-2147483648\n"
                   "Top=2147483647\n");
     settings = std::make_unique<SettingsFile>(settingsName);
-    main = std::make_unique<TMainWindow>(settings.get());
+    viewer = std::make_unique<ViewerModel>(data);
+    main = std::make_unique<TMainWindow>(*viewer, settings.get());
     // As applied, before the platform places the window.
     const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
     EXPECT_EQ(main->geometry(), QRect(-32768, 32767, 2 * desktop.width(), 2 * desktop.height()));
