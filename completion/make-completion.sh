@@ -44,7 +44,7 @@ $cases
     *) return ;;
     esac
     if [[ \$prev == -o ]]; then
-        compopt -o filenames
+        compopt -o filenames 2>/dev/null
         COMPREPLY=(\$(compgen -f -- "\$cur"))
         return
     fi
@@ -52,7 +52,7 @@ $cases
         COMPREPLY=(\$(compgen -W "\$options" -- "\$cur"))
         return
     fi
-    compopt -o filenames
+    compopt -o filenames 2>/dev/null
     local IFS=\$'\\n'
     COMPREPLY=(\$(compgen -d -- "\$cur")
         \$(compgen -f -X '!*.@([iI][eE][sS]|[lL][dD][tT])' -- "\$cur"))

@@ -4,7 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTableWidget>
 
 namespace lumetra {
@@ -16,6 +16,25 @@ std::string CellText(const QTableWidget& table, int row, int column) {
     return item ? item->text().toStdString() : std::string();
 }
 
+// The view copies only its current cell on the copy keys, ahead of any shortcut; the filter sees
+// the key first and copies the whole table instead.
+class WholeTableCopy : public QObject {
+  public:
+    explicit WholeTableCopy(QTableWidget& table) : QObject(&table), table_(table) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return QObject::eventFilter(watched, event);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(TableText(table_)));
+        return true;
+    }
+
+  private:
+    QTableWidget& table_;
+};
+
 } // namespace
 
 std::string TableText(const QTableWidget& table) {
@@ -26,11 +45,7 @@ std::string TableText(const QTableWidget& table) {
 }
 
 void InstallTableCopy(QTableWidget& table) {
-    auto* copy = new QShortcut(QKeySequence::Copy, &table);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(copy, &QShortcut::activated, &table, [&table] {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(TableText(table)));
-    });
+    table.installEventFilter(new WholeTableCopy(table));
 }
 
 } // namespace lumetra
