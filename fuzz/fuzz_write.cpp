@@ -59,8 +59,8 @@ void ComparePlane(const tArrEx& a, long double scaleA, const tArrEx& b, long dou
 
 void CompareIntensities(const Loaded& source, const SourceFile& read, const Loaded& written,
                         bool sameAngles) {
-    const tIES& s = read.Format == PhotometricFormat::Ies ? read.Record : source.record;
-    const long double scaleS = read.Format == PhotometricFormat::Ies
+    const tIES& s = read.Format == writing::PhotometricFormat::Ies ? read.Record : source.record;
+    const long double scaleS = read.Format == writing::PhotometricFormat::Ies
                                    ? s.CandelaMultiplier * source.facts.BallastFactor
                                    : 1;
     const long double scaleW = written.record.CandelaMultiplier * written.facts.BallastFactor;
