@@ -74,9 +74,11 @@ IntensityComparison::IntensityComparison(std::span<const Luminaire> files,
     if (factors.empty())
         return;
     std::vector<summary::SummaryGrid> grids;
+    grids.reserve(files.size());
     for (const Luminaire& file : files)
         grids.push_back(summary::SummaryGridOf(file.Record, file.Facts));
     std::vector<const summary::IntensityGrid*> pointers;
+    pointers.reserve(grids.size());
     for (const summary::SummaryGrid& grid : grids)
         pointers.push_back(&grid.Grid);
     angles_ = AnglesToCompare(pointers);

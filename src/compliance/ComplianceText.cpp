@@ -15,8 +15,8 @@ constexpr const char* kMessages[] = {
     "the luminous opening's dimensions give no known shape",
     "the luminous area has length 0",
     "the luminous opening shows no area at these angles",
-    "no uplight data: the file stops below gamma 180 with light at its last angle, so light above "
-    "it is counted as 0 and the uplight rating may be too low",
+    ("no uplight data: the file stops below gamma 180 with light at its last angle, so light above "
+     "it is counted as 0 and the uplight rating may be too low"),
 };
 
 constexpr const char* kZoneDescriptions[kBugZoneCount] = {

@@ -223,6 +223,7 @@ void DrawLabels(QPainter& painter, const std::vector<Isolux>& lines, const QRect
         requests.push_back(std::move(request));
     }
     std::vector<contours::Box> free;
+    free.reserve(static_cast<std::size_t>(keepFree.size()));
     for (const QRectF& rect : keepFree)
         free.push_back(BoxOf(rect));
     for (const contours::PlacedLabel& label : contours::PlaceLabels(requests, BoxOf(plot), free)) {

@@ -19,16 +19,16 @@ void ConnectGuarded(Sender* sender, Signal signal, Window* window,
     });
 }
 
-// The handler is any callable; it receives the signal's arguments when it takes them.
-template <typename Sender, typename Signal, typename Handler>
-void ConnectGuarded(Sender* sender, Signal signal, QWidget* window, Handler handler) {
-    QObject::connect(sender, signal, window, [window, handler](auto&&... arguments) {
-        Guarded(window, [&] {
-            if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
-                handler(arguments...);
-            else
-                handler();
-        });
+// The handler is any callable taking the signal's arguments or none. The slot takes exactly the
+// signal's arguments, so Qt never calls it with fewer.
+template <typename Sender, typename Object, typename... SignalArguments, typename Handler>
+requires(!std::is_member_function_pointer_v<Handler>) void ConnectGuarded(
+    Sender* sender, void (Object::*signal)(SignalArguments...), QWidget* window, Handler handler) {
+    QObject::connect(sender, signal, window, [window, handler](SignalArguments... arguments) {
+        if constexpr (std::is_invocable_v<const Handler&, SignalArguments...>)
+            Guarded(window, [&] { handler(arguments...); });
+        else
+            Guarded(window, [&] { handler(); });
     });
 }
 

@@ -295,7 +295,7 @@ void TMainWindow::TrackBarDegreeChange() {
 
 QString AboutText() {
     const QStringList lines = {
-        "Lumetra version " LUMETRA_VERSION,
+        QStringLiteral("Lumetra version ") + QStringLiteral(LUMETRA_VERSION),
         "Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:",
         "automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams",
         "at the same time.",

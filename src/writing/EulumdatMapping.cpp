@@ -204,7 +204,7 @@ std::string KeptLine(const std::string& line, LineKind kind) {
         return Cut(line, kTextLength);
     if (kind == LineKind::LampText)
         return Cut(line, kLampTextLength);
-    const std::string trimmed = Trimmed(line);
+    std::string trimmed = Trimmed(line);
     long double value = 0;
     if (IsPlainNumber(trimmed) || !ConvertLineNumber(trimmed, value))
         return trimmed;
