@@ -122,7 +122,7 @@ int ConvertFolder(const ConvertOptions& options) {
                             : ConvertOne(job.input, job.output, core, outcome.written);
         return outcome;
     };
-    const auto consume = [&](std::size_t i, Outcome outcome) {
+    const auto consume = [&](std::size_t i, const Outcome& outcome) {
         progress.Clear();
         if (!outcome.error.isEmpty()) {
             failures.push_back(plan.jobs[i].shown + ": " + outcome.error);
