@@ -27,9 +27,8 @@ void ShowListMenu(TFileListBox& list, TCompareWindow& compare, const QPoint& pos
     pin->setEnabled(!file.empty());
     QAction* open = menu.addAction(TCompareWindow::tr("Compare Window"));
     const QAction* chosen = menu.exec(list.viewport()->mapToGlobal(pos));
-    if (chosen == pin && compare.TogglePin(file))
-        compare.Open();
-    else if (chosen == open)
+    const bool pinnedNow = chosen == pin && compare.TogglePin(file);
+    if (pinnedNow || chosen == open)
         compare.Open();
 }
 
