@@ -39,6 +39,7 @@ class WholeTableCopy : public QObject {
 
 std::string TableText(const QTableWidget& table) {
     std::vector<properties::CaptionedValue> rows;
+    rows.reserve(static_cast<std::size_t>(table.rowCount()));
     for (int row = 0; row < table.rowCount(); ++row)
         rows.emplace_back(CellText(table, row, 0), CellText(table, row, 1));
     return properties::RowsText(rows);
