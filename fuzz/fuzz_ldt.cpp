@@ -12,6 +12,7 @@
 #include "eulumdat/Eulumdat.h"
 #include "eulumdat/EulumdatError.h"
 #include "eulumdat/EulumdatRecord.h"
+#include "eulumdat/OtherFormat.h"
 #include "eulumdat/PhotometryFile.h"
 
 #include <algorithm>
@@ -24,6 +25,8 @@
 namespace {
 
 using namespace lumetra;
+
+constexpr std::string_view kInputName = "input.ldt";
 
 struct LdtLoad {
     tIES record;
@@ -38,8 +41,11 @@ LdtLoad FromMemory(const TextLines& lines) {
     try {
         EulumdatToRecord(ReadEulumdat(lines), load.record, load.headerLines, load.facts);
     } catch (const EulumdatError& error) {
-        load.error = error.what();
         load.errorLine = error.line();
+        // The viewer names IES text that came under an EULUMDAT name for what it is.
+        const auto note = OtherFormatNote(kInputName, lines);
+        load.error = note ? EulumdatError(error.line(), error.reason() + ". " + *note).what()
+                          : std::string(error.what());
     }
     return load;
 }
@@ -48,8 +54,8 @@ LdtLoad FromFile(std::string_view bytes) {
     LdtLoad load;
     TextLines fileLines;
     try {
-        LoadPhotometryFile(fuzz::WriteInputFile(bytes, "input.ldt"), load.record, fileLines,
-                           load.headerLines, nullptr, load.facts);
+        LoadPhotometryFile(fuzz::WriteInputFile(bytes, std::string(kInputName)), load.record,
+                           fileLines, load.headerLines, nullptr, load.facts);
     } catch (const LumetraError& error) {
         load.error = error.what();
     }
