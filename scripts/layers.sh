@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 read -r -d '' LAYERS <<'TABLE' || true
 data         core
 batch        core
+language     core
 contours     core   data
 eulumdat     core   data
 gonio        core   data
@@ -22,11 +23,12 @@ illuminance  core   data eulumdat summary contours
 diagrams     core   data eulumdat gonio render summary contours
 writing      core   data eulumdat summary
 viewer       core   data eulumdat gonio render properties summary
+translate    qt     core
 surface      qt     core
-ui           qt     core viewer surface
+ui           qt     core viewer surface translate
 compareui    qt     core surface ui
-app          qt     core viewer surface ui compareui
-cli          qt     core surface
+app          qt     core viewer surface ui compareui translate
+cli          qt     core surface translate
 TABLE
 
 declare -A kind allowed
