@@ -17,6 +17,37 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric (m, lx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial (ft, fc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new choice takes effect the next time Lumetra starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>

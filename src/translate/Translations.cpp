@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
+#include <memory>
+#include <vector>
 
 // Outside any namespace, as the resource's registration function is.
 static void RegisterTranslationResources() {
@@ -14,33 +15,44 @@ namespace lumetra {
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The translators installed for the language spoken now.
+std::vector<std::unique_ptr<QTranslator>>& Installed() {
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    return installed;
 }
 
-// Installs one translator owned by the application; false when the file cannot be loaded.
+void RemoveInstalled() {
+    for (const auto& translator : Installed())
+        QCoreApplication::removeTranslator(translator.get());
+    Installed().clear();
+}
+
+// Installs one translator; false when its file cannot be loaded.
 bool InstallTranslator(const QString& fileName, const QString& folder) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(fileName, folder)) {
-        delete translator;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(fileName, folder) ||
+        !QCoreApplication::installTranslator(translator.get()))
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    Installed().push_back(std::move(translator));
+    return true;
 }
 
 } // namespace
 
 bool InstallTranslations(std::string_view language) {
-    if (language == "en" || QCoreApplication::instance() == nullptr)
+    if (QCoreApplication::instance() == nullptr)
         return false;
+    RemoveInstalled();
+    if (language == "en")
+        return true;
     RegisterTranslationResources();
-    const QString name = Text(language);
+    const QString name =
+        QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size()));
     if (!InstallTranslator(QStringLiteral("lumetra_") + name, QStringLiteral(":/i18n")))
         return false;
     // Qt's own texts (Cancel, Yes, the file dialog) come with Qt; without them, English stays.
     InstallTranslator(QStringLiteral("qtbase_") + name,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QLocale::setDefault(QLocale(name));
     return true;
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 // Speaking the user's language: installs the translations of Lumetra's own texts and of Qt's
-// (the standard buttons and dialogs) for one of the languages Lumetra ships, and makes that
-// language's number format the default for QLocale. English installs nothing, so every text
-// stays the source text.
+// (the standard buttons and dialogs) for one of the languages Lumetra ships. English installs
+// nothing, so every text stays the source text. Numbers keep following the locale (QLocale),
+// whatever the language.
 
 #include <QString>
 #include <string_view>
 
 namespace lumetra {
 
-// Installs the translators for `language` (one of kLanguages) into the running application.
-// Returns false, installing nothing, when Lumetra's translation for it is missing.
+// Installs the translators for `language` (one of kLanguages) into the running application, in
+// place of those of a language installed before. Returns false, leaving English, when Lumetra's
+// translation for it is missing.
 bool InstallTranslations(std::string_view language);
 
 // The language's own name for itself, as a menu of languages lists it ("Deutsch", "中文(简体)").
