@@ -19,7 +19,7 @@ properties   core   data eulumdat summary
 compare      core   data eulumdat properties summary
 catalogue    core   data eulumdat properties summary batch compliance
 compliance   core   data eulumdat summary
-illuminance  core   data eulumdat summary contours
+illuminance  core   data eulumdat summary contours language
 diagrams     core   data eulumdat gonio render summary contours
 writing      core   data eulumdat summary
 viewer       core   data eulumdat gonio render properties summary

@@ -7,6 +7,8 @@
 // shows every text exactly as the English program does. Intensities stay in candela whatever the
 // units.
 
+#include "UnitSystem.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -36,8 +38,6 @@ std::string_view ChooseLanguage(const LocaleEnvironment& environment, std::strin
 // The language a locale name ("de_AT.UTF-8@euro", "zh_CN", "C") asks for, if Lumetra has it;
 // empty otherwise.
 std::string_view LanguageOfLocale(std::string_view localeName);
-
-enum class UnitSystem { Metric, Imperial };
 
 inline constexpr std::string_view kMetricSetting = "metric";
 inline constexpr std::string_view kImperialSetting = "imperial";
