@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
+#include <string>
 #include <vector>
 
 // Outside any namespace, as the resource's registration function is.
@@ -54,6 +55,11 @@ bool InstallTranslations(std::string_view language) {
     InstallTranslator(QStringLiteral("qtbase_") + name,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
+}
+
+QString TranslatedText(const char* context, std::string_view text) {
+    const std::string source(text); // translate() wants a terminated string
+    return QCoreApplication::translate(context, source.c_str());
 }
 
 QString LanguageName(std::string_view language) {

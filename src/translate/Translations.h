@@ -14,6 +14,9 @@ namespace lumetra {
 // translation for it is missing.
 bool InstallTranslations(std::string_view language);
 
+// A core text marked with LUMETRA_TR_NOOP(context, text), in the language spoken now.
+QString TranslatedText(const char* context, std::string_view text);
+
 // The language's own name for itself, as a menu of languages lists it ("Deutsch", "中文(简体)").
 QString LanguageName(std::string_view language);
 
