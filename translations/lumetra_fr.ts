@@ -5,38 +5,38 @@
     <name>Compare</name>
     <message>
         <source>Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>Largest intensity difference, %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart d&apos;intensité maximal, %1 :</translation>
     </message>
     <message>
         <source>Beyond the tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors tolérance</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>System units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités du système</translation>
     </message>
     <message>
         <source>Metric (m, lx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrique (m, lx)</translation>
     </message>
     <message>
         <source>Imperial (ft, fc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial (ft, fc)</translation>
     </message>
     <message>
         <source>The new choice takes effect the next time Lumetra starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau choix prendra effet au prochain démarrage de Lumetra.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -44,610 +44,611 @@
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la photométrie sous</translation>
     </message>
     <message>
         <source>%1 exists already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>Saved, but: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré, mais : %1</translation>
     </message>
 </context>
 <context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
     </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
     <message>
         <source>Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue</translation>
     </message>
     <message>
         <source>Catalogue rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes du catalogue</translation>
     </message>
     <message>
         <source>Search manufacturer, luminaire, lamp, file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher fabricant, luminaire, lampe, fichier...</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Ranges, e.g. flux 2,500-3,500; beam &lt; 30; efficacy &gt; 120</source>
-        <translation type="unfinished"></translation>
+        <translation>Plages, p. ex. flux 2500-3500; beam &lt; 30; efficacy &gt; 120</translation>
     </message>
     <message>
         <source>Columns: flux, lampflux, lor, watts, efficacy, cd, beam, beam0, beam90, field, field0, field90, down.
 Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes : flux, lampflux, lor, watts, efficacy, cd, beam, beam0, beam90, field, field0, field90, down.
+Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot;;&quot;.</translation>
     </message>
     <message>
         <source>Ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Plages</translation>
     </message>
     <message>
         <source>&amp;Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-&amp;dossiers</translation>
     </message>
     <message>
         <source>Files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers lus</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>Read the folder again (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire le dossier (F5)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Co&amp;mpare</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer</translation>
     </message>
     <message>
         <source>Compare the two selected files</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les deux fichiers sélectionnés</translation>
     </message>
     <message>
         <source>Catalogue - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue - %1</translation>
     </message>
     <message>
         <source>%1 of %2 files read, %3 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers lus sur %2, %3 affichés</translation>
     </message>
     <message>
         <source>%1 files, %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers, %2 affichés</translation>
     </message>
     <message>
         <source>Save Catalogue As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le catalogue sous</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classement BUG (IES TM-15-11, addendum A)</translation>
     </message>
     <message>
         <source>Street side by the file&apos;s format (IES C0, EULUMDAT C90)</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté rue selon le format du fichier (IES C0, EULUMDAT C90)</translation>
     </message>
     <message>
         <source>Street side centred on C%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté rue centré sur C%1</translation>
     </message>
     <message>
         <source>&amp;Front:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avant :</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
     <message>
         <source>Lumens (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumens (lm)</translation>
     </message>
     <message>
         <source>Luminance (cd/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminance (cd/m²)</translation>
     </message>
     <message>
         <source>C%1</source>
-        <translation type="unfinished"></translation>
+        <translation>C%1</translation>
     </message>
     <message>
         <source>γ %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>γ %1°</translation>
     </message>
     <message>
         <source>No file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier chargé</translation>
     </message>
     <message>
         <source>Not rated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classé</translation>
     </message>
     <message>
         <source>Front: %1. Glare by the %2 table (G%3 asymmetric, G%4 symmetric).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant : %1. Éblouissement selon le tableau %2 (G%3 asymétrique, G%4 symétrique).</translation>
     </message>
     <message>
         <source>Note: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : %1.</translation>
     </message>
     <message>
         <source>Luminous opening: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface lumineuse : %1</translation>
     </message>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n/d</translation>
     </message>
     <message>
         <source>Maximum luminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminance maximale</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TDiagramView</name>
     <message>
         <source>No photometric file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier photométrique chargé</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TDiagramsWindow</name>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammes</translation>
     </message>
     <message>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaire</translation>
     </message>
     <message>
         <source>Cartesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartésien</translation>
     </message>
     <message>
         <source>Isocandela</source>
-        <translation type="unfinished"></translation>
+        <translation>Isocandela</translation>
     </message>
     <message>
         <source>Photometric solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Solide photométrique</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;Planes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plans :</translation>
     </message>
     <message>
         <source>&amp;and:</source>
-        <translation type="unfinished"></translation>
+        <translation>e&amp;t :</translation>
     </message>
     <message>
         <source>cd</source>
-        <translation type="unfinished"></translation>
+        <translation>cd</translation>
     </message>
     <message>
         <source>cd/klm</source>
-        <translation type="unfinished"></translation>
+        <translation>cd/klm</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité :</translation>
     </message>
     <message>
         <source>Angle &amp;labels:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libellés d&apos;angle :</translation>
     </message>
     <message>
         <source>L&amp;ogarithmic</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ogarithmique</translation>
     </message>
     <message>
         <source>Lit &amp;half only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moitié éclairée seule</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter...</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Diagrams - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammes - %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>cd/klm needs a lamp flux; this file gives none (absolute photometry), so intensities are in cd.</source>
-        <translation type="unfinished"></translation>
+        <translation>cd/klm nécessite un flux de lampe ; ce fichier n&apos;en indique aucun (photométrie absolue), les intensités sont donc en cd.</translation>
     </message>
     <message>
         <source>Diagram Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du diagramme</translation>
     </message>
     <message>
         <source>Export Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le diagramme</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TIlluminanceWindow</name>
     <message>
         <source>Illuminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairement</translation>
     </message>
     <message>
         <source>Metres and lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Mètres et lux</translation>
     </message>
     <message>
         <source>Feet and foot-candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieds et foot-candles</translation>
     </message>
     <message>
         <source>&amp;Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités :</translation>
     </message>
     <message>
         <source>Mounting &amp;height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur de montage :</translation>
     </message>
     <message>
         <source>Area &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille de la zone :</translation>
     </message>
     <message>
         <source>Grid s&amp;tep:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas de grille :</translation>
     </message>
     <message>
         <source>&amp;Wall along C0 at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mur le long de C0 à :</translation>
     </message>
     <message>
         <source>Save &amp;Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;&amp;image sous...</translation>
     </message>
     <message>
         <source>Save &amp;Grid as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la &amp;grille en CSV...</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;E max: %2 %3 at (%4, %5) %6&lt;br&gt;E min: %7 %3&lt;br&gt;E average: %8 %3&lt;br&gt;Uniformity (min/avg): %9</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;E max : %2 %3 en (%4, %5) %6&lt;br&gt;E min : %7 %3&lt;br&gt;E moy : %8 %3&lt;br&gt;Uniformité (min/moy) : %9</translation>
     </message>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n/d</translation>
     </message>
     <message>
         <source>No file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Mur</translation>
     </message>
     <message>
         <source>E max</source>
-        <translation type="unfinished"></translation>
+        <translation>E max</translation>
     </message>
     <message>
         <source>E min</source>
-        <translation type="unfinished"></translation>
+        <translation>E min</translation>
     </message>
     <message>
         <source>E average</source>
-        <translation type="unfinished"></translation>
+        <translation>E moy</translation>
     </message>
     <message>
         <source>Min/avg</source>
-        <translation type="unfinished"></translation>
+        <translation>Min/moy</translation>
     </message>
     <message>
         <source>Floor, %1 %2 below the luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol, %1 %2 sous le luminaire</translation>
     </message>
     <message>
         <source>luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>luminaire</translation>
     </message>
     <message>
         <source>Wall at x = %1 %2, facing the luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mur à x = %1 %2, face au luminaire</translation>
     </message>
     <message>
         <source>%1 = %2, %3 = %4 %5: %6 %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, %3 = %4 %5 : %6 %7</translation>
     </message>
     <message>
         <source>Illuminance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairement de %1</translation>
     </message>
     <message>
         <source>Save Illuminance Picture As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image d&apos;éclairement sous</translation>
     </message>
     <message>
         <source>Save Illuminance Grid As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille d&apos;éclairement sous</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
         <source>Catalogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue...</translation>
     </message>
     <message>
         <source>Diagrams...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammes...</translation>
     </message>
     <message>
         <source>Save Photometry As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la photométrie sous...</translation>
     </message>
     <message>
         <source>Illuminance...</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairement...</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TPropertiesWindow</name>
     <message>
         <source>Compliance</source>
-        <translation type="unfinished"></translation>
+        <translation>Conformité</translation>
     </message>
     <message>
         <source>Save Photometry As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la photométrie sous...</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TSavePhotometryDialog</name>
     <message>
         <source>Save Photometry As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la photométrie sous</translation>
     </message>
     <message>
         <source>-converted</source>
-        <translation type="unfinished"></translation>
+        <translation>-converti</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>IES LM-63-2002 (*.ies)</source>
-        <translation type="unfinished"></translation>
+        <translation>IES LM-63-2002 (*.ies)</translation>
     </message>
     <message>
         <source>IES LM-63-2019 (*.ies)</source>
-        <translation type="unfinished"></translation>
+        <translation>IES LM-63-2019 (*.ies)</translation>
     </message>
     <message>
         <source>EULUMDAT (*.ldt)</source>
-        <translation type="unfinished"></translation>
+        <translation>EULUMDAT (*.ldt)</translation>
     </message>
     <message>
         <source>Scale to a lamp flux of</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à l&apos;échelle sur un flux de lampe de</translation>
     </message>
     <message>
         <source> lm</source>
-        <translation type="unfinished"></translation>
+        <translation> lm</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat :</translation>
     </message>
     <message>
         <source>&amp;Multiply intensities by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Multiplier les intensités par :</translation>
     </message>
     <message>
         <source>&amp;Turn C-planes by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tourner les plans C de :</translation>
     </message>
 </context>
 <context>
     <name>lumetra::TZoneDiagram</name>
     <message>
         <source>BUG zone diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme des zones BUG</translation>
     </message>
     <message>
         <source>front →</source>
-        <translation type="unfinished"></translation>
+        <translation>avant →</translation>
     </message>
     <message>
         <source>← back</source>
-        <translation type="unfinished"></translation>
+        <translation>← arrière</translation>
     </message>
 </context>
 <context>
     <name>lumetra::compare::DiagramView</name>
     <message>
         <source>Polar diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme polaire</translation>
     </message>
     <message>
         <source>Cartesian diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme cartésien</translation>
     </message>
 </context>
 <context>
     <name>lumetra::compare::PinnedFileDelegate</name>
     <message>
         <source> (pinned)</source>
-        <translation type="unfinished"></translation>
+        <translation> (épinglé)</translation>
     </message>
 </context>
 <context>
     <name>lumetra::compare::TCompareWindow</name>
     <message>
         <source>Unpin from Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Désépingler de la comparaison</translation>
     </message>
     <message>
         <source>Compare with Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la sélection</translation>
     </message>
     <message>
         <source>Compare Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre de comparaison</translation>
     </message>
     <message>
         <source>Compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer...</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>&amp;Curves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Courbes</translation>
     </message>
     <message>
         <source>&amp;Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeurs</translation>
     </message>
     <message>
         <source>&amp;Intensities</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intensités</translation>
     </message>
     <message>
         <source>cd</source>
-        <translation type="unfinished"></translation>
+        <translation>cd</translation>
     </message>
     <message>
         <source>cd/klm (per 1,000 lm of lamp flux)</source>
-        <translation type="unfinished"></translation>
+        <translation>cd/klm (pour 1000 lm de flux de lampe)</translation>
     </message>
     <message>
         <source>Export &amp;Pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les i&amp;mages...</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Plane:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan :</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité :</translation>
     </message>
     <message>
         <source>&amp;Against the first file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;r rapport au premier fichier :</translation>
     </message>
     <message>
         <source>Export Comparison Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les images de comparaison</translation>
     </message>
     <message>
         <source>comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>comparaison</translation>
     </message>
     <message>
         <source>Export Comparison as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la comparaison en PDF</translation>
     </message>
     <message>
         <source> (pinned)</source>
-        <translation type="unfinished"></translation>
+        <translation> (épinglé)</translation>
     </message>
     <message>
         <source>Pin a file with &lt;i&gt;Compare with Selected&lt;/i&gt; in the file list, then select another file to compare it with the pinned one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Épinglez un fichier dans la liste des fichiers avec &lt;i&gt;Comparer avec la sélection&lt;/i&gt;, puis sélectionnez un autre fichier pour le comparer au fichier épinglé.</translation>
     </message>
     <message>
         <source>%1 − 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − 1</translation>
     </message>
     <message>
         <source>Largest difference, %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart maximal, %1 : %2</translation>
     </message>
 </context>
 </TS>
