@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Largest intensity difference, %1:</source>
-        <translation>Écart d&apos;intensité maximal, %1 :</translation>
+        <translation>Écart d&apos;intensité maximal, %1&#xa0;:</translation>
     </message>
     <message>
         <source>Beyond the tolerance</source>
@@ -55,11 +55,11 @@
     </message>
     <message>
         <source>%1 exists already. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer ?</translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Saved, but: %1</source>
-        <translation>Enregistré, mais : %1</translation>
+        <translation>Enregistré, mais&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -94,8 +94,8 @@
     <message>
         <source>Columns: flux, lampflux, lor, watts, efficacy, cd, beam, beam0, beam90, field, field0, field90, down.
 Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.</source>
-        <translation>Colonnes : flux, lampflux, lor, watts, efficacy, cd, beam, beam0, beam90, field, field0, field90, down.
-Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot;;&quot;.</translation>
+        <translation>Colonnes&#xa0;: flux, lampflux, lor, watts, efficacy, cd, beam, beam0, beam90, field, field0, field90, down.
+Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot;;&quot;.</translation>
     </message>
     <message>
         <source>Ranges</source>
@@ -155,7 +155,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;Front:</source>
-        <translation>&amp;Avant :</translation>
+        <translation>&amp;Avant&#xa0;:</translation>
     </message>
     <message>
         <source>Zone</source>
@@ -206,15 +206,15 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>Front: %1. Glare by the %2 table (G%3 asymmetric, G%4 symmetric).</source>
-        <translation>Avant : %1. Éblouissement selon le tableau %2 (G%3 asymétrique, G%4 symétrique).</translation>
+        <translation>Avant&#xa0;: %1. Éblouissement selon le tableau %2 (G%3 asymétrique, G%4 symétrique).</translation>
     </message>
     <message>
         <source>Note: %1.</source>
-        <translation>Remarque : %1.</translation>
+        <translation>Remarque&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Luminous opening: %1</source>
-        <translation>Surface lumineuse : %1</translation>
+        <translation>Surface lumineuse&#xa0;: %1</translation>
     </message>
     <message>
         <source>n/a</source>
@@ -256,15 +256,15 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>T&amp;ype :</translation>
+        <translation>T&amp;ype&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Planes:</source>
-        <translation>&amp;Plans :</translation>
+        <translation>&amp;Plans&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;and:</source>
-        <translation>e&amp;t :</translation>
+        <translation>e&amp;t&#xa0;:</translation>
     </message>
     <message>
         <source>cd</source>
@@ -276,11 +276,11 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation>&amp;Unité :</translation>
+        <translation>&amp;Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Angle &amp;labels:</source>
-        <translation>&amp;Libellés d&apos;angle :</translation>
+        <translation>&amp;Libellés d&apos;angle&#xa0;:</translation>
     </message>
     <message>
         <source>L&amp;ogarithmic</source>
@@ -308,7 +308,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>cd/klm needs a lamp flux; this file gives none (absolute photometry), so intensities are in cd.</source>
-        <translation>cd/klm nécessite un flux de lampe ; ce fichier n&apos;en indique aucun (photométrie absolue), les intensités sont donc en cd.</translation>
+        <translation>cd/klm nécessite un flux de lampe&#xa0;; ce fichier n&apos;en indique aucun (photométrie absolue), les intensités sont donc en cd.</translation>
     </message>
     <message>
         <source>Diagram Size</source>
@@ -335,23 +335,23 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;Units:</source>
-        <translation>&amp;Unités :</translation>
+        <translation>&amp;Unités&#xa0;:</translation>
     </message>
     <message>
         <source>Mounting &amp;height:</source>
-        <translation>&amp;Hauteur de montage :</translation>
+        <translation>&amp;Hauteur de montage&#xa0;:</translation>
     </message>
     <message>
         <source>Area &amp;size:</source>
-        <translation>&amp;Taille de la zone :</translation>
+        <translation>&amp;Taille de la zone&#xa0;:</translation>
     </message>
     <message>
         <source>Grid s&amp;tep:</source>
-        <translation>&amp;Pas de grille :</translation>
+        <translation>&amp;Pas de grille&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Wall along C0 at:</source>
-        <translation>&amp;Mur le long de C0 à :</translation>
+        <translation>&amp;Mur le long de C0 à&#xa0;:</translation>
     </message>
     <message>
         <source>Save &amp;Picture As...</source>
@@ -363,7 +363,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;E max: %2 %3 at (%4, %5) %6&lt;br&gt;E min: %7 %3&lt;br&gt;E average: %8 %3&lt;br&gt;Uniformity (min/avg): %9</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;E max : %2 %3 en (%4, %5) %6&lt;br&gt;E min : %7 %3&lt;br&gt;E moy : %8 %3&lt;br&gt;Uniformité (min/moy) : %9</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;E max&#xa0;: %2 %3 en (%4, %5) %6&lt;br&gt;E min&#xa0;: %7 %3&lt;br&gt;E moy&#xa0;: %8 %3&lt;br&gt;Uniformité (min/moy)&#xa0;: %9</translation>
     </message>
     <message>
         <source>n/a</source>
@@ -411,7 +411,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>%1 = %2, %3 = %4 %5: %6 %7</source>
-        <translation>%1 = %2, %3 = %4 %5 : %6 %7</translation>
+        <translation>%1 = %2, %3 = %4 %5&#xa0;: %6 %7</translation>
     </message>
     <message>
         <source>Illuminance of %1</source>
@@ -512,19 +512,19 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;Fichier :</translation>
+        <translation>&amp;Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation>F&amp;ormat :</translation>
+        <translation>F&amp;ormat&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Multiply intensities by:</source>
-        <translation>&amp;Multiplier les intensités par :</translation>
+        <translation>&amp;Multiplier les intensités par&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Turn C-planes by:</source>
-        <translation>&amp;Tourner les plans C de :</translation>
+        <translation>&amp;Tourner les plans C de&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -612,15 +612,15 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>&amp;Plane:</source>
-        <translation>&amp;Plan :</translation>
+        <translation>&amp;Plan&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation>&amp;Unité :</translation>
+        <translation>&amp;Unité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Against the first file:</source>
-        <translation>Pa&amp;r rapport au premier fichier :</translation>
+        <translation>Pa&amp;r rapport au premier fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Export Comparison Pictures</source>
@@ -648,7 +648,7 @@ Plages : a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &quot
     </message>
     <message>
         <source>Largest difference, %1: %2</source>
-        <translation>Écart maximal, %1 : %2</translation>
+        <translation>Écart maximal, %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
