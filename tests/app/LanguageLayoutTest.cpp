@@ -51,10 +51,22 @@ std::map<int, QString> CutTexts(const QWidget& window) {
     return cut;
 }
 
-std::vector<QRect> ChildPlaces(const QWidget& window) {
-    std::vector<QRect> places;
-    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        places.push_back(child->geometry());
+// "class x,y wxh" for each visible widget of the window (not of windows it owns), in the order
+// they were made.
+std::vector<std::string> ChildPlaces(const QWidget& window) {
+    std::vector<std::string> places;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->window() != &window)
+            continue;
+        const QRect r = child->geometry();
+        places.push_back(QString("%1 %2,%3 %4x%5")
+                             .arg(child->metaObject()->className())
+                             .arg(r.x())
+                             .arg(r.y())
+                             .arg(r.width())
+                             .arg(r.height())
+                             .toStdString());
+    }
     return places;
 }
 
@@ -92,7 +104,7 @@ TEST_F(LanguageLayout, NoTextIsCutAndTheMainWindowKeepsItsPlaces) {
     std::vector<std::map<int, QString>> englishCuts;
     for (const QWidget* window : Windows())
         englishCuts.push_back(CutTexts(*window));
-    const std::vector<QRect> englishPlaces = ChildPlaces(*main);
+    const std::vector<std::string> englishPlaces = ChildPlaces(*main);
     for (const std::string_view language : kLanguages) {
         StartIn(language);
         const std::vector<const QWidget*> windows = Windows();
