@@ -20,7 +20,7 @@ catalogue    core   data eulumdat properties summary batch compliance
 compliance   core   data eulumdat summary
 illuminance  core   data eulumdat summary contours
 diagrams     core   data eulumdat gonio render summary contours
-writing      core   data eulumdat summary
+writing      core   data eulumdat properties summary
 viewer       core   data eulumdat gonio render properties summary
 surface      qt     core
 ui           qt     core viewer surface

@@ -9,6 +9,7 @@
 #include "writing/Writing.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace lumetra::writing {
@@ -117,6 +118,41 @@ TEST(WriteAs, IesToEulumdatStatesTheSummarysRatiosAndTheTargetsName) {
     const std::size_t mc = std::stoul(lines[3]);
     const std::size_t ng = std::stoul(lines[5]);
     EXPECT_EQ(lines.size(), 26 + 6 + 10 + mc + ng + (mc / 2 + 1) * ng);
+}
+
+// The header text an IES file's EULUMDAT copy cannot hold is named in a note, never dropped
+// silently; text that fits gives no note.
+TEST(WriteAs, IesToEulumdatNamesTheHeaderTextItCutsOrLeavesOut) {
+    const std::string longText(90, 'x');
+    const struct {
+        const char* name;
+        std::string header;
+        std::vector<std::string> notes;
+    } cases[] = {
+        {"everything fits", "[TEST] T\n[TESTLAB]\n[MANUFAC] M\n[LUMINAIRE] L\n[LAMP] LED\n", {}},
+        {"a luminaire name over 78 characters",
+         "[LUMINAIRE] " + longText + "\n",
+         {"EULUMDAT text lines hold 78 characters (lamp types 40) and no continuation lines: "
+          "[LUMINAIRE] cut"}},
+        {"continuation lines and a long lamp",
+         "[LUMINAIRE] L\n[MORE] second line\n[LAMP] " + longText.substr(0, 41) + "\n",
+         {"EULUMDAT text lines hold 78 characters (lamp types 40) and no continuation lines: "
+          "[LUMINAIRE], [LAMP] cut"}},
+        {"keywords without a line, and a mapped one given twice",
+         "[TEST] T\n[TESTLAB] Lab\n[_ABSOLUTELUMENS] 9217\n[TEST] again\n[_EMPTY]\n",
+         {"EULUMDAT has no line for [TESTLAB], [_ABSOLUTELUMENS], [TEST]: left out"}},
+    };
+    const test::TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = (folder.path() / "in.ies").string();
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            << "IESNA:LM-63-2002\n"
+            << c.header << "TILT=NONE\n1 1000 1 3 1 1 2 0 0 0\n1 1 10\n0 45 90\n0\n100 50 0\n";
+        const Written written =
+            WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Eulumdat, {}, "x.ldt");
+        EXPECT_EQ(written.Notes, c.notes);
+    }
 }
 
 TEST(WriteAs, TypeBCannotBecomeEulumdat) {
