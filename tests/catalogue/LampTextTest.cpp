@@ -1,7 +1,8 @@
 // The Lamp cell of EULUMDAT files: every lamp set, and what a set states when its type is blank.
 
-#include "catalogue/CatalogueRow.h"
 #include "catalogue/LampText.h"
+
+#include "catalogue/CatalogueRow.h"
 
 #include <gtest/gtest.h>
 
@@ -57,8 +58,8 @@ TEST(CatalogueRow, EulumdatLampCellComesFromTheLampSets) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        const CatalogueRow row = LoadCatalogueRow(
-            {std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + c.file, c.file});
+        const CatalogueRow row =
+            LoadCatalogueRow({std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + c.file, c.file});
         EXPECT_EQ(row.lamp, c.lamp);
     }
 }
