@@ -29,6 +29,9 @@ class SettingsFile : public WindowSettings {
     void WriteProperties(const PropertiesSection& section) override;
     SectionRead<CatalogueSection> ReadCatalogue() override;
     void WriteCatalogue(const CatalogueSection& section) override;
+    // Faulty or missing keys read as empty: the language follows the locale then.
+    LanguageSection ReadLanguage() override;
+    void WriteLanguage(const LanguageSection& section) override;
 
   private:
     QString fileName_;
