@@ -1,5 +1,6 @@
 #include "CatalogueWindow.h"
 
+#include "KeepOnScreen.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
@@ -127,7 +128,7 @@ void CatalogueWindow::ConnectControls() {
 void CatalogueWindow::Open(const QString& folder) {
     if (folder != folder_ || (model_->Model().RowCount() == 0 && Filled()))
         ShowFolder(folder);
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
 }
