@@ -1,6 +1,10 @@
 #include "SectionKeys.h"
 
 #include "IntegerText.h"
+#include "data/Errors.h"
+
+#include <QLocale>
+#include <cmath>
 
 namespace lumetra {
 
@@ -27,6 +31,25 @@ std::optional<int> SectionReader::OptionalInteger(const QString& key) {
 
 bool SectionReader::Flag(const QString& key, bool defaultDown) {
     return (Integer(key, defaultDown ? 1 : 0) & 0xFF) != 0;
+}
+
+long double SectionReader::Decimal(const QString& key, long double defaultValue) {
+    const std::optional<QString> text = file_.ReadOptional(section_, key);
+    long double value = defaultValue;
+    if (text) {
+        bool ok = false;
+        const double read = QLocale::c().toDouble(text->trimmed(), &ok);
+        if (!ok || !std::isfinite(read))
+            throw LumetraError(FormatMessage("'%s' is not a valid number", text->toStdString()));
+        value = read;
+    }
+    ++keysRead_;
+    return value;
+}
+
+void SectionWriter::Decimal(const QString& key, long double value) {
+    Text(key,
+         QLocale::c().toString(static_cast<double>(value), 'g', QLocale::FloatingPointShortest));
 }
 
 } // namespace lumetra

@@ -1,6 +1,7 @@
 #pragma once
 // One section of the settings file, key by key: text, integers (IntegerFromText's forms on
-// reading, plain decimal on writing) and flags (1 or 0; on reading only the lowest 8 bits count).
+// reading, plain decimal on writing), flags (1 or 0; on reading only the lowest 8 bits count) and
+// decimal numbers (with a point, whatever the locale).
 
 #include "IniFile.h"
 
@@ -20,6 +21,8 @@ class SectionReader {
     // None when the key is missing.
     std::optional<int> OptionalInteger(const QString& key);
     bool Flag(const QString& key, bool defaultDown);
+    // A finite decimal number with a point ("2.5"); anything else throws.
+    long double Decimal(const QString& key, long double defaultValue);
     int KeysRead() const { return keysRead_; }
 
   private:
@@ -35,6 +38,8 @@ class SectionWriter {
     void Text(const QString& key, const QString& text) { file_.WriteString(section_, key, text); }
     void Integer(const QString& key, int value) { Text(key, QString::number(value)); }
     void Flag(const QString& key, bool down) { Text(key, down ? "1" : "0"); }
+    // The shortest text that reads back as the same double.
+    void Decimal(const QString& key, long double value);
 
   private:
     IniFile& file_;

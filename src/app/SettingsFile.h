@@ -1,7 +1,8 @@
 #pragma once
 // ies.ini beside the executable: the main window's placement, folder and toggles in the section
 // "Viewer", the render window's place and controls in the section "Render", the properties
-// window's place and tab in the section "Properties".
+// window's place and tab in the section "Properties", the illuminance window's place and inputs in
+// the section "Illuminance".
 
 #include "ui/WindowSettings.h"
 
@@ -26,6 +27,8 @@ class SettingsFile : public WindowSettings {
     void WriteRender(const RenderSection& section) override;
     SectionRead<PropertiesSection> ReadProperties() override;
     void WriteProperties(const PropertiesSection& section) override;
+    SectionRead<IlluminanceSection> ReadIlluminance() override;
+    void WriteIlluminance(const IlluminanceSection& section) override;
 
   private:
     QString fileName_;

@@ -2,11 +2,13 @@
 // What the windows keep between runs, as plain values, and where they keep it. The main window
 // reads its section while it is created and writes it when it closes; the render window reads
 // its section while it is created and writes it when it is destroyed; the properties window reads
-// its section when it first opens and writes it when it closes. The store (the settings file in
-// src/app) knows no window, and the windows know no file. Errors are thrown with the text the
+// its section when it first opens and writes it when it closes, and so does the illuminance
+// window. The store (the settings file in src/app) knows no window, and the windows know no
+// file. Errors are thrown with the text the
 // user sees.
 
 #include "data/Errors.h"
+#include "illuminance/IlluminanceModel.h"
 #include "render/RenderBars.h"
 
 #include <QSize>
@@ -52,6 +54,16 @@ struct PropertiesSection {
     QString tab; // the open tab's caption; empty or unknown keeps the open one
 };
 
+// The illuminance window: the section "Illuminance". Its fields start at the model's defaults
+// (illuminance::IlluminanceInputs), so a missing key keeps the default the window shows anyway.
+struct IlluminanceSection {
+    std::optional<int> width; // none: the size it has
+    std::optional<int> height;
+    std::optional<int> left; // none: centred
+    std::optional<int> top;
+    illuminance::IlluminanceInputs inputs;
+};
+
 // A section as read: its values, and how many of its keys, in the order a window applies them,
 // were read before a faulty one ended the reading, with that key's error.
 template <typename Section> struct SectionRead {
@@ -86,6 +98,8 @@ class WindowSettings {
     virtual void WriteRender(const RenderSection& section) = 0;
     virtual SectionRead<PropertiesSection> ReadProperties() { return {}; }
     virtual void WriteProperties(const PropertiesSection& /*section*/) {}
+    virtual SectionRead<IlluminanceSection> ReadIlluminance() { return {}; }
+    virtual void WriteIlluminance(const IlluminanceSection& /*section*/) {}
 };
 
 } // namespace lumetra
