@@ -29,6 +29,9 @@ class SettingsFile : public WindowSettings {
     void WriteProperties(const PropertiesSection& section) override;
     SectionRead<IlluminanceSection> ReadIlluminance() override;
     void WriteIlluminance(const IlluminanceSection& section) override;
+    // Faulty or missing keys read as empty: the language follows the locale then.
+    LanguageSection ReadLanguage() override;
+    void WriteLanguage(const LanguageSection& section) override;
 
   private:
     QString fileName_;

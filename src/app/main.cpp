@@ -10,6 +10,7 @@
 #include "ui/DiagramsWindow.h"
 #include "ui/GuardedConnect.h"
 #include "ui/IlluminanceWindow.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
@@ -30,7 +31,8 @@ int main(int argc, char* argv[]) {
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     const QString path = lumetra::PathFromCommandLine(app); // may print and end the program
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
-    lumetra::ProgramData data;      // the one program-wide data set, used in place
+    lumetra::SpeakChosenLanguage(settings); // before any window builds its texts
+    lumetra::ProgramData data;              // the one program-wide data set, used in place
     lumetra::ViewerModel viewer(data);
     // Outlives the main window, whose file list marks the files it pins.
     lumetra::compare::TCompareWindow compareWindow;
@@ -51,6 +53,7 @@ int main(int argc, char* argv[]) {
                             [&compareWindow](const QString& first, const QString& second) {
                                 lumetra::compare::CompareTwo(compareWindow, first, second);
                             });
+    lumetra::AddLanguageMenus(*mainWindow.DescriptionMenu, settings);
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.
     if (!path.isEmpty())

@@ -1,6 +1,8 @@
 // lumetra-cli: the viewer's core without windows.
 
 #include "Commands.h"
+#include "language/LanguageChoice.h"
+#include "translate/Translations.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -232,6 +234,8 @@ int main(int argc, char* argv[]) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     UsePrivateRuntimeFolder();
     QGuiApplication app(argc, argv);
+    lumetra::InstallTranslations(
+        lumetra::ChooseLanguage(lumetra::LocaleEnvironment::OfProcess(), {}));
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
