@@ -2,6 +2,7 @@
 
 #include "ZoneDiagram.h"
 #include "compliance/ComplianceText.h"
+#include "translate/Translations.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,8 +20,9 @@ using namespace compliance;
 constexpr int kFrontChoices[] = {0, 90, 180, 270};
 constexpr qreal kRatingScale = 2.2;
 
+// The compliance layer's texts in the language spoken; numbers pass through unchanged.
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return TranslatedText("Compliance", text);
 }
 
 QTableWidget* ReadOnlyTable(int rows, int columns) {
@@ -169,7 +171,7 @@ void TComplianceTab::ShowBug(const BugRating& rating) {
 void TComplianceTab::ShowZones(const BugFigures* f) {
     for (std::size_t z = 0; z < kBugZoneCount; ++z) {
         const int row = static_cast<int>(z);
-        TableZones->setItem(row, 0, Cell(ZoneDescription(BugZone(z)), Qt::AlignLeft));
+        TableZones->setItem(row, 0, Cell(Text(ZoneDescription(BugZone(z))), Qt::AlignLeft));
         TableZones->setItem(row, 1, Cell(f ? Text(PlainNumber(f->Zones[z])) : QString()));
     }
     Diagram->SetZones(f ? std::optional<ZoneFlux>(f->Zones) : std::nullopt);
