@@ -159,6 +159,21 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>Text&amp;kodierung</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatisch (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -458,6 +473,18 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Photometry As...</source>
         <translation>Photometrie speichern unter...</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>Die Einheit der angezeigten, kopierten und gespeicherten Werte</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Textkodierung</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,21 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>&amp;Encodage du texte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatique (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -458,6 +473,18 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Photometry As...</source>
         <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>L’unité des valeurs affichées, copiées et enregistrées</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Encodage du texte</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumetra {
 
@@ -95,6 +96,10 @@ class WindowSettings {
     virtual void WriteProperties(const PropertiesSection& /*section*/) {}
     virtual LanguageSection ReadLanguage() { return {}; }
     virtual void WriteLanguage(const LanguageSection& /*section*/) {}
+    // The section "Encodings": the header encodings chosen per file, most recent first, each
+    // "ENCODING /path/of/the/file" (EncodingChoices' entries).
+    virtual std::vector<std::string> ReadEncodings() { return {}; }
+    virtual void WriteEncodings(const std::vector<std::string>& /*entries*/) {}
 };
 
 } // namespace lumetra
