@@ -577,27 +577,6 @@ verwenden kann, endet das Programm mit Status 2.</translation>
       bei summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Schreibt ein einseitiges PDF-Datenblatt von FILE: Name und sechszeilige
-      Beschreibung, die LVK von Ebene 0 mit dem orthogonalen Paar, das
-      Lichtmuster (Helligkeit 15, Zoom 9500, Radiosity aus) und die
-      photometrische Zusammenfassung. Das Seitenformat ist Letter, wo das
-      Gebietsschema US-Einheiten verwendet, sonst A4. An einen Namen ohne
-      Endung wird &quot;.pdf&quot; angehängt. --encoding liest den Kopf in NAME
-      (windows-1251, gbk, big5, shift_jis, euc-kr, ...) statt in der vermuteten
-      Kodierung. Bei einer nicht vollständig gelesenen Datei steht dies auf der
-      Seite anstelle der Zusammenfassung, und der Exit-Status ist 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -787,6 +766,52 @@ Aufrufzeile auf stderr aus.
     <message>
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Unbekannter Befehl &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Schreibt ein PDF-Datenblatt von FILE für einen Bericht: Name, Hersteller,
+      Katalognummer und Leuchte; das Polar- und das kartesische Diagramm der
+      Ebenen C0-C180 und C90-C270 (cd/klm bei EULUMDAT-Dateien); das
+      Lichtmuster von Ebene 0 (Helligkeit 15, Zoom 9500, Radiosity aus); die
+      photometrische Zusammenfassung, den Zonenlichtstrom, die leuchtende
+      Fläche, Abmessungen und Lampenbestückungen einer EULUMDAT-Datei, die
+      BUG-Klassifizierung und die größte Leuchtdichte; eine Fußzeile mit dem
+      Änderungsdatum der Datei, dem Datum des Blatts und der Programmversion.
+      Was auf der ersten Seite keinen Platz hat, steht auf einer zweiten. Das
+      Papier ist Letter, wo das Gebietsschema US-Einheiten verwendet, sonst A4.
+      An einen Namen ohne Endung wird &quot;.pdf&quot; angehängt. --encoding liest den
+      Kopf in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) statt in
+      der vermuteten Kodierung. Bei einer nicht vollständig gelesenen Datei
+      steht dies auf dem Blatt anstelle der Werte, und der Exit-Status ist 3.
+      Mit einem FOLDER erhält jede *.ies- und *.ldt-Datei darunter ihr Blatt
+      unter OUTFOLDER, am selben relativen Pfad mit der Endung .pdf;
+      vorhandene Blätter bleiben erhalten, außer mit --force. Auf einem
+      Terminal zeigt eine Zeile den Fortschritt, dann &quot;N written, M failed:
+      reasons&quot;. Exit-Status 0, wenn jedes Blatt geschrieben wurde, 1, wenn
+      eines fehlschlug, sonst 3, wenn eine Datei nicht vollständig gelesen
+      wurde.</translation>
     </message>
 </context>
 <context>

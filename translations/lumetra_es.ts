@@ -575,28 +575,6 @@ usar hacen que termine con el estado 2.</translation>
       de salida como en summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Escribe una hoja de datos PDF de una página de FILE: su nombre y la
-      descripción de seis líneas, la curva fotométrica del plano 0 con el par
-      ortogonal, el patrón de luz (brillo 15, zoom 9500, radiosidad
-      desactivada) y el resumen fotométrico. La página es Letter donde la
-      configuración regional usa unidades de EE. UU., y A4 en otro caso. Se
-      añade &quot;.pdf&quot; a un nombre sin extensión. --encoding lee la cabecera en la
-      codificación NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) en
-      lugar de la codificación deducida. Para un archivo que no se leyó por
-      completo, la página lo indica en lugar del resumen, y el estado de
-      salida es 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -786,6 +764,52 @@ de uso en stderr.
     <message>
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Comando desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Escribe una ficha técnica PDF de FILE para un informe: su nombre, el
+      fabricante, la referencia de catálogo y la luminaria; los diagramas
+      polar y cartesiano de los planos C0-C180 y C90-C270 (cd/klm en los
+      archivos EULUMDAT); el patrón de luz del plano 0 (brillo 15, zoom 9500,
+      radiosidad desactivada); el resumen fotométrico, el flujo por zonas, la
+      superficie luminosa, las dimensiones y los juegos de lámparas de un
+      archivo EULUMDAT, la clasificación BUG y la luminancia máxima; un pie de
+      página con la fecha de modificación del archivo, la fecha de la ficha y
+      la versión del programa. Una segunda página recoge lo que no cabe en la
+      primera. El papel es Letter donde la configuración regional usa
+      unidades de EE. UU., A4 en los demás casos. Se añade &quot;.pdf&quot; a un nombre
+      sin extensión. --encoding lee la cabecera en NAME (windows-1251, gbk,
+      big5, shift_jis, euc-kr, ...) en lugar de la codificación supuesta. Para
+      un archivo que no se leyó por completo, la ficha lo indica en lugar de
+      los valores y el estado de salida es 3. Con una FOLDER, cada archivo
+      *.ies y *.ldt que contiene recibe su ficha bajo OUTFOLDER, en la misma
+      ruta relativa con la extensión .pdf; las fichas existentes se conservan
+      salvo con --force. En un terminal se muestra una línea de progreso y
+      después &quot;N written, M failed: reasons&quot;. Estado de salida 0 cuando se
+      escribieron todas las fichas, 1 cuando alguna falló, si no 3 cuando un
+      archivo no se leyó por completo.</translation>
     </message>
 </context>
 <context>

@@ -577,28 +577,6 @@ utiliser la font sortir avec le statut 2.</translation>
       JSON). Statut de sortie comme pour summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Écrit une fiche technique PDF d&apos;une page pour FILE&#xa0;: son nom et sa
-      description en six lignes, la courbe photométrique du plan 0 avec la
-      paire orthogonale, la tache lumineuse (luminosité 15, zoom 9500,
-      radiosité désactivée) et le résumé photométrique. La page est au format
-      Letter là où les paramètres régionaux utilisent les unités américaines,
-      A4 sinon. &quot;.pdf&quot; est ajouté à un nom sans extension. --encoding lit
-      l&apos;en-tête dans l&apos;encodage NAME (windows-1251, gbk, big5, shift_jis,
-      euc-kr, ...) au lieu de l&apos;encodage deviné. Pour un fichier qui n&apos;a pas
-      été lu entièrement, la page l&apos;indique à la place du résumé, et le statut
-      de sortie est 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -788,6 +766,52 @@ d&apos;utilisation sur stderr.
     <message>
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Écrit une fiche technique PDF de FILE pour un rapport : son nom, le
+      fabricant, la référence catalogue et le luminaire ; les diagrammes
+      polaire et cartésien des plans C0-C180 et C90-C270 (cd/klm pour les
+      fichiers EULUMDAT) ; la répartition lumineuse du plan 0 (luminosité 15,
+      zoom 9500, radiosité désactivée) ; le résumé photométrique, le flux par
+      zones, la surface lumineuse, les dimensions et les jeux de lampes d&apos;un
+      fichier EULUMDAT, la classification BUG et la luminance maximale ; un
+      pied de page avec la date de modification du fichier, la date de la
+      fiche et la version du programme. Une deuxième page reçoit ce qui ne
+      tient pas sur la première. Le papier est Letter là où la langue mesure
+      en unités américaines, A4 ailleurs. &quot;.pdf&quot; est ajouté à un nom sans
+      extension. --encoding lit l&apos;en-tête dans NAME (windows-1251, gbk, big5,
+      shift_jis, euc-kr, ...) au lieu de l&apos;encodage deviné. Pour un fichier
+      qui n&apos;a pas été lu entièrement, la fiche le dit à la place des valeurs,
+      et le code de sortie est 3. Avec un FOLDER, chaque fichier *.ies et
+      *.ldt qu&apos;il contient reçoit sa fiche sous OUTFOLDER, au même chemin
+      relatif avec l&apos;extension .pdf ; les fiches existantes sont conservées
+      sauf avec --force. Une ligne de progression s&apos;affiche sur un terminal,
+      puis &quot;N written, M failed: reasons&quot;. Code de sortie 0 quand chaque fiche
+      a été écrite, 1 quand l&apos;une a échoué, sinon 3 quand un fichier n&apos;a pas
+      été lu entièrement.</translation>
     </message>
 </context>
 <context>

@@ -551,24 +551,6 @@ as IES. Arguments that a command cannot use exit with status 2.</source>
       summary。</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      写出 FILE 的单页 PDF 数据表：文件名及六行描述、平面 0 的配光曲线及正交平面
-      对、光斑（明亮度 15、缩放 9500、关闭辐射度）以及光度摘要。区域设置使用美制
-      单位时页面为 Letter，否则为 A4。没有扩展名的文件名会加上 &quot;.pdf&quot;。
-      --encoding 以 NAME 编码（windows-1251, gbk, big5, shift_jis, euc-kr, ...）
-      读取文件头，而不使用猜测的编码。对于未完整读取的文件，页面上会在摘要位置说
-      明这一点，退出状态为 3。</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -732,6 +714,45 @@ stderr.
     <message>
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>未知命令“%1”。</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      为报告写出 FILE 的 PDF 数据表：文件名、制造商、目录编号和灯具；
+      C0-C180 与 C90-C270 平面的极坐标图和直角坐标图（EULUMDAT 文件用
+      cd/klm）；平面 0 的光斑（亮度 15，缩放 9500，光能传递关闭）；光度
+      摘要、分区光通量、发光面、EULUMDAT 文件的尺寸和灯组、BUG 等级和最大
+      亮度；页脚写明文件的修改日期、数据表的日期和程序版本。第一页放不下的
+      内容放在第二页。在使用美国单位的区域设置下纸张为 Letter，否则为 A4。
+      没有扩展名的名称会加上 &quot;.pdf&quot;。--encoding 以 NAME（windows-1251、gbk、
+      big5、shift_jis、euc-kr 等）读取文件头，而不用猜测的编码。对于未能完整
+      读取的文件，数据表在数值的位置说明这一点，退出状态为 3。
+      给出 FOLDER 时，其下每个 *.ies 和 *.ldt 文件都在 OUTFOLDER 下相同的
+      相对路径得到扩展名为 .pdf 的数据表；除非给出 --force，已有的数据表
+      保持不变。在终端上显示一行进度，然后是 &quot;N written, M failed:
+      reasons&quot;。每个数据表都写出时退出状态为 0，有失败时为 1，否则有文件
+      未能完整读取时为 3。</translation>
     </message>
 </context>
 <context>
