@@ -26,8 +26,9 @@ EncodingMenu::EncodingMenu(std::function<void(const std::string&)> chosen, QWidg
 }
 
 void EncodingMenu::ShowChoice(const std::string& encoding, const std::string& guessed) {
-    automatic_->setText(guessed.empty() ? tr("Automatic")
-                                        : tr("Automatic (%1)").arg(QString::fromStdString(guessed)));
+    automatic_->setText(guessed.empty()
+                            ? tr("Automatic")
+                            : tr("Automatic (%1)").arg(QString::fromStdString(guessed)));
     for (QAction* action : actions())
         if (!action->isSeparator())
             action->setChecked(action->data().toString().toStdString() == encoding);

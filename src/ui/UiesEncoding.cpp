@@ -11,9 +11,8 @@ namespace lumetra {
 void TMainWindow::BuildEncodingMenu() {
     MenuEncoding = new EncodingMenu(
         [this](const std::string& encoding) {
-            Guarded(this, [this, &encoding] {
-                ChooseHeaderEncoding(QString::fromStdString(encoding));
-            });
+            Guarded(this,
+                    [this, &encoding] { ChooseHeaderEncoding(QString::fromStdString(encoding)); });
         },
         this);
     DescriptionMenu->addSeparator();
