@@ -29,7 +29,7 @@ TEST_F(CatalogueSettingsTest, SortWidthsAndPlaceComeBackInASectionOfTheirOwn) {
     {
         CatalogueWindow window(settings.get());
         window.Open(samples);
-        window.setGeometry(40, 50, 700, 500); // inside the test screen, where windows are kept
+        window.setGeometry(40, 50, 700, 500);
         window.Table()->sortByColumn(6, Qt::DescendingOrder); // luminous flux
         window.Table()->horizontalHeader()->resizeSection(0, 333);
         window.close();
