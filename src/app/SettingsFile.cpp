@@ -3,8 +3,10 @@
 #include "IniFile.h"
 #include "SectionKeys.h"
 #include "SettingsLocation.h"
+#include "viewer/EncodingChoices.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace lumetra {
 
@@ -13,6 +15,7 @@ namespace {
 const QString kViewer = QStringLiteral("Viewer");
 const QString kRender = QStringLiteral("Render");
 const QString kProperties = QStringLiteral("Properties");
+const QString kEncodings = QStringLiteral("Encodings");
 const QString kCatalogue = QStringLiteral("Catalogue");
 const QString kIlluminance = QStringLiteral("Illuminance");
 const QString kImperial = QStringLiteral("imperial");
@@ -105,6 +108,35 @@ void SettingsFile::WriteLanguage(const LanguageSection& language) {
     SectionWriter keys(file, kViewer);
     keys.Text("Language", language.language);
     keys.Text("Units", language.units);
+}
+
+// "Count" entries "File1", "File2", ...; a faulty count reads as none.
+std::vector<std::string> SettingsFile::ReadEncodings() {
+    std::vector<std::string> entries;
+    const IniFile file(fileName_);
+    SectionReader keys(file, kEncodings);
+    int count = 0;
+    try {
+        count =
+            std::clamp(keys.Integer("Count", 0), 0, static_cast<int>(EncodingChoices::kMostFiles));
+    } catch (const LumetraError&) {
+        return entries;
+    }
+    for (int i = 1; i <= count; ++i)
+        entries.push_back(keys.Text("File" + QString::number(i), {}).toStdString());
+    return entries;
+}
+
+// Written only when the choices changed, so a run that chose none leaves the file as it was.
+// Entries beyond the count that an earlier, longer list left are not read again.
+void SettingsFile::WriteEncodings(const std::vector<std::string>& entries) {
+    if (entries == ReadEncodings())
+        return;
+    IniFile file(fileName_);
+    SectionWriter keys(file, kEncodings);
+    keys.Integer("Count", static_cast<int>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.Text("File" + QString::number(i + 1), QString::fromStdString(entries[i]));
 }
 
 SectionRead<RenderSection> SettingsFile::ReadRender() {

@@ -35,6 +35,8 @@ class SettingsFile : public WindowSettings {
     // Faulty or missing keys read as empty: the language follows the locale then.
     LanguageSection ReadLanguage() override;
     void WriteLanguage(const LanguageSection& section) override;
+    std::vector<std::string> ReadEncodings() override;
+    void WriteEncodings(const std::vector<std::string>& entries) override;
 
   private:
     QString fileName_;

@@ -57,7 +57,9 @@ void AddBugRows(const compliance::BugRating& rating, const LuminaireFacts& facts
     if (!rating.Figures)
         return;
     const compliance::BugFigures& bug = *rating.Figures;
-    const auto lumens = [&f](long double value) { return FigureText(value, properties::kLumen, f); };
+    const auto lumens = [&f](long double value) {
+        return FigureText(value, properties::kLumen, f);
+    };
     rows.emplace_back(SheetText(kBugRating).toStdString(), bug.Rating);
     rows.emplace_back(SheetText(kBugFront).toStdString(), compliance::FrontText(bug, facts));
     rows.emplace_back(SheetText(kForward).toStdString(), lumens(bug.Forward));
@@ -69,9 +71,8 @@ void AddBugRows(const compliance::BugRating& rating, const LuminaireFacts& facts
                  FigureText(bug.Zones[z], properties::kNone, f);
     rows.emplace_back(SheetText(kBugZones).toStdString(), zones + " lm");
     if (!bug.UplightDataComplete)
-        rows.emplace_back(
-            SheetText(kBugNote).toStdString(),
-            compliance::Message(compliance::ComplianceMessage::UplightIncomplete));
+        rows.emplace_back(SheetText(kBugNote).toStdString(),
+                          compliance::Message(compliance::ComplianceMessage::UplightIncomplete));
 }
 
 void AddLuminanceRow(const compliance::LuminanceTable& table, const properties::NumberFormat& f,
@@ -79,12 +80,11 @@ void AddLuminanceRow(const compliance::LuminanceTable& table, const properties::
     if (!table.Max || !table.MaxAt)
         return;
     const properties::Unit luminance{"cd/m\u00b2", 0};
-    const QString at =
-        SheetText(kAtPlane)
-            .arg(Text(FigureText(*table.Max, luminance, f)))
-            .arg(compliance::kLuminancePlanes[table.MaxAt->Plane])
-            .arg(Text(FigureText(compliance::kLuminanceGammas[table.MaxAt->Gamma],
-                                 properties::kDegree, f)));
+    const QString at = SheetText(kAtPlane)
+                           .arg(Text(FigureText(*table.Max, luminance, f)))
+                           .arg(compliance::kLuminancePlanes[table.MaxAt->Plane])
+                           .arg(Text(FigureText(compliance::kLuminanceGammas[table.MaxAt->Gamma],
+                                                properties::kDegree, f)));
     rows.emplace_back(SheetText(kMaxLuminance).toStdString(), at.toStdString());
 }
 

@@ -2,7 +2,6 @@
 
 #include "ExportDialogs.h"
 #include "SummaryFacts.h"
-#include "data/ReadableText.h"
 #include "eulumdat/EulumdatLoading.h"
 #include "surface/DataSheet.h"
 #include "surface/FileNameText.h"
@@ -34,7 +33,7 @@ void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer) {
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     DataSheetInput input;
     input.fileName = FileNameText(viewer.SelectedFile());
-    input.headerLines = DecodeReadableLines(viewer.HeaderLines()).lines;
+    input.headerLines = viewer.ReadableHeader();
     input.record = &viewer.Record();
     input.facts = &viewer.Facts();
     input.eulumdat = EulumdatLinesOf(viewer.SelectedFile());

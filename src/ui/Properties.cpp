@@ -80,6 +80,10 @@ void TPropertiesWindow::FileLoadFailed(const QString& fileName) {
     Follow(fileName, true);
 }
 
+void TPropertiesWindow::HeaderEncodingChanged() {
+    Follow(fileName_, rules_.Failed());
+}
+
 // The name is kept as the file system gives it, so a later refresh reads the same file even
 // when the main window's selection has moved on.
 void TPropertiesWindow::Follow(const QString& fileName, bool failed) {

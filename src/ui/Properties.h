@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 
 namespace lumetra {
 
+class EncodingMenu;
 class IntensityTableModel;
 class TComplianceTab;
 class TLineNumberedText;
@@ -35,7 +37,9 @@ class TPropertiesWindow : public QWidget {
                                QWidget* parent = nullptr);
     ~TPropertiesWindow() override;
 
-    QLabel* LabelFile; // the file's name and what its load said
+    QLabel* LabelFile;           // the file's name and what its load said
+    QToolButton* ButtonEncoding; // "Text Encoding": the header read in another encoding
+    EncodingMenu* MenuEncoding;
     QTabWidget* Tabs;
     QTableWidget* TableSummary;
     QTableWidget* TableKeywords;
@@ -53,7 +57,14 @@ class TPropertiesWindow : public QWidget {
     // The main window loaded a file, or failed to.
     void FileLoaded(const QString& fileName);
     void FileLoadFailed(const QString& fileName);
+    // The header is read in another encoding: the tabs that show its text follow.
+    void HeaderEncodingChanged();
 
+  signals:
+    // The user chose the header's encoding ("" for the guess) in the window's menu.
+    void encodingChosen(const QString& encoding);
+
+  public:
     void CopyIntensities();
     void SaveIntensitiesAs();
     // Writes the intensity table as CSV; throws LumetraError when the file cannot be written.
@@ -75,6 +86,7 @@ class TPropertiesWindow : public QWidget {
   private:
     void BuildTabs();
     QWidget* BuildIntensityTab();
+    QLayout* BuildFileRow();
     void ConnectHandlers();
     void Follow(const QString& fileName, bool failed);
     void Refresh();

@@ -1,6 +1,7 @@
 // The Properties window's tabs: how each is built and filled from the loaded file.
 
 #include "ComplianceTab.h"
+#include "EncodingMenu.h"
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
@@ -80,8 +81,27 @@ void TPropertiesWindow::BuildTabs() {
     Tabs->addTab(TabCompliance, tr("Compliance"));
     Tabs->addTab(TextFile, "Text");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LabelFile);
+    layout->addLayout(BuildFileRow());
     layout->addWidget(Tabs);
+}
+
+QLayout* TPropertiesWindow::BuildFileRow() {
+    MenuEncoding = new EncodingMenu(
+        [this](const std::string& encoding) {
+            emit encodingChosen(QString::fromStdString(encoding));
+        },
+        this);
+    ButtonEncoding = new QToolButton(this);
+    ButtonEncoding->setText(tr("Text Encoding"));
+    ButtonEncoding->setMenu(MenuEncoding);
+    ButtonEncoding->setPopupMode(QToolButton::InstantPopup);
+    connect(MenuEncoding, &QMenu::aboutToShow, this, [this] {
+        MenuEncoding->ShowChoice(viewer_.HeaderEncoding(), viewer_.GuessedEncoding());
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(LabelFile, 1);
+    row->addWidget(ButtonEncoding, 0, Qt::AlignTop);
+    return row;
 }
 
 QWidget* TPropertiesWindow::BuildIntensityTab() {
@@ -136,7 +156,7 @@ void TPropertiesWindow::ShowKeywords() {
     TableKeywords->setRowCount(0);
     if (rules_.Failed())
         return;
-    const auto rows = properties::KeywordTable(DecodeReadableLines(viewer_.HeaderLines()).lines);
+    const auto rows = properties::KeywordTable(viewer_.ReadableHeader());
     for (const properties::KeywordRow& row : rows) {
         AddRow(*TableKeywords, Text(row.keyword), Text(row.value));
         if (row.url.empty())

@@ -2,7 +2,6 @@
 
 #include "data/FileReading.h"
 #include "data/Loading.h"
-#include "data/ReadableText.h"
 #include "eulumdat/Eulumdat.h"
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/ReadingVerdict.h"
@@ -43,7 +42,7 @@ ReadingVerdict LoadedVerdict(const ViewerModel& viewer, const std::string& fileB
 std::vector<properties::CaptionedValue> SummaryTabRows(const ViewerModel& viewer,
                                                        const std::string& fileBytes) {
     const properties::NumberFormat format = LocaleNumberFormat();
-    const TextLines header = DecodeReadableLines(viewer.HeaderLines()).lines;
+    const TextLines header = viewer.ReadableHeader();
     const ReadingVerdict verdict = LoadedVerdict(viewer, fileBytes);
     auto rows = properties::SummaryRows(fileBytes, viewer.Record(), viewer.Facts(), header, verdict,
                                         format);

@@ -31,6 +31,7 @@ TMainWindow::TMainWindow(ViewerModel& viewer, WindowSettings* settings, QWidget*
     SetCanvas(nullptr);
     BuildGonioMenu();
     BuildPropertiesAccess();
+    BuildEncodingMenu();
     BuildDiagramsAccess();
     BuildCatalogueAccess();
     BuildIlluminanceAccess();
@@ -107,6 +108,8 @@ void TMainWindow::FormCreate() {
     ShowGrid();
     DirectoryListBox1->SetDirectory(QDir::currentPath());
     if (settings_)
+        viewer_.Encodings().Restore(settings_->ReadEncodings());
+    if (settings_)
         ApplySettings(settings_->ReadViewer());
 }
 
@@ -147,6 +150,8 @@ void TMainWindow::FormClose() {
         viewer_.ReleaseFileLines(); // once: a close that failed has released them already
     if (settings_)
         settings_->WriteViewer(SettingsToStore());
+    if (settings_)
+        settings_->WriteEncodings(viewer_.Encodings().Entries());
 }
 
 void TMainWindow::FormResize() {

@@ -38,6 +38,7 @@
 namespace lumetra {
 
 class DrawingSurface;
+class EncodingMenu;
 class TMainWindow;
 
 extern TMainWindow* MainWindow;
@@ -88,6 +89,7 @@ class TMainWindow : public QWidget {
     // "Illuminance..." (Ctrl+L) in the same menus: the Illuminance window.
     QAction* ActionIlluminance;
     QMenu* DescriptionMenu;
+    EncodingMenu* MenuEncoding; // "Text Encoding" in the description's menu
     QAction* ActionSaveDataSheet;
     QAction* ActionSavePhotometry; // the goniogram's and the description's menus
 
@@ -164,6 +166,10 @@ class TMainWindow : public QWidget {
     void RenderFinished(const QString& timeText);
     void RenderWindowShown(bool shown);
 
+    // Reads the selected file's header in this encoding from now on ("" guesses), here and in
+    // the windows that show its text.
+    void ChooseHeaderEncoding(const QString& encoding);
+
   signals:
     // A file was read into the program's data and drawn.
     void fileLoaded(const QString& fileName);
@@ -184,6 +190,8 @@ class TMainWindow : public QWidget {
     void renderWindowWanted();
     void renderWindowToFront();
     void pictureOutdated();
+    // The selected file's header is read in another encoding.
+    void headerEncodingChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -214,6 +222,7 @@ class TMainWindow : public QWidget {
     GonioView CurrentView() const;
     void BuildGonioMenu();
     void BuildPropertiesAccess();
+    void BuildEncodingMenu();
     void BuildDiagramsAccess();
     void BuildCatalogueAccess();
     void BuildIlluminanceAccess();

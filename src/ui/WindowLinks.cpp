@@ -30,6 +30,10 @@ void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
                    &TPropertiesWindow::FileLoadFailed);
+    ConnectGuarded(&properties, &TPropertiesWindow::encodingChosen, &main,
+                   &TMainWindow::ChooseHeaderEncoding);
+    ConnectGuarded(&main, &TMainWindow::headerEncodingChanged, &properties,
+                   &TPropertiesWindow::HeaderEncodingChanged);
 }
 
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {

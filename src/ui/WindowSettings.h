@@ -126,6 +126,10 @@ class WindowSettings {
     virtual void WriteIlluminance(const IlluminanceSection& /*section*/) {}
     virtual LanguageSection ReadLanguage() { return {}; }
     virtual void WriteLanguage(const LanguageSection& /*section*/) {}
+    // The section "Encodings": the header encodings chosen per file, most recent first, each
+    // "ENCODING /path/of/the/file" (EncodingChoices' entries).
+    virtual std::vector<std::string> ReadEncodings() { return {}; }
+    virtual void WriteEncodings(const std::vector<std::string>& /*entries*/) {}
 };
 
 } // namespace lumetra

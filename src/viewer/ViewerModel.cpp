@@ -117,7 +117,15 @@ bool ViewerModel::AutoRenderDue(bool found) const {
 std::string ViewerModel::Description() const {
     if (nothingLoaded_)
         return {};
-    return BuildDescription(HeaderText(DecodeReadableLines(data_.HeaderLines).lines));
+    return BuildDescription(HeaderText(ReadableHeader()));
+}
+
+TextLines ViewerModel::ReadableHeader() const {
+    return DecodeReadableLines(data_.HeaderLines, HeaderEncoding()).lines;
+}
+
+std::string ViewerModel::GuessedEncoding() const {
+    return DecodeReadableLines(data_.HeaderLines).encoding;
 }
 
 bool ViewerModel::MovePlane(int position) {

@@ -16,6 +16,7 @@
 // uses the core (data, eulumdat, gonio, render: the bars' ranges and the goniogram's view live
 // there) and the standard library; src/ui uses it, lumetra-cli does not.
 
+#include "EncodingChoices.h"
 #include "FileStamp.h"
 #include "data/Notifier.h"
 #include "data/ProgramData.h"
@@ -103,6 +104,19 @@ class ViewerModel {
     // encoding decoded for reading), lines ended by carriage returns; empty while nothing is
     // loaded.
     std::string Description() const;
+    // The header's lines decoded for reading: in the encoding a person chose for the selected
+    // file, else as guessed.
+    TextLines ReadableHeader() const;
+    // The encoding chosen for the selected file ("" for the guess), and what the guess reads the
+    // header as.
+    const std::string& HeaderEncoding() const { return encodings_.For(selected_); }
+    std::string GuessedEncoding() const;
+    // Chooses the header's encoding for the selected file, remembered per file ("" guesses).
+    void ChooseHeaderEncoding(const std::string& encoding) {
+        encodings_.Choose(selected_, encoding);
+    }
+    // Every file's choice, as the settings keep them.
+    EncodingChoices& Encodings() { return encodings_; }
 
     const PlaneSelector& Selector() const { return selector_; }
     int Plane() const { return selector_.position; }
@@ -162,6 +176,7 @@ class ViewerModel {
     std::string selected_;
     std::string loadMessage_;
     std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read
+    EncodingChoices encodings_;
     bool nothingLoaded_ = false;
     bool loadFailed_ = false;
     PlaneSelector selector_;

@@ -85,5 +85,19 @@ TEST_F(SettingsSectionsTest, WritingStoresIntegersInDecimalAndFlagsAsOneOrZero) 
     EXPECT_EQ(properties.top, 6);
 }
 
+TEST_F(SettingsSectionsTest, EncodingChoicesAreKeptInTheirOwnSectionOnlyOnceThereAreSome) {
+    settings.WriteEncodings({});
+    EXPECT_FALSE(QFile::exists(settings.FileName())) << "no choice, no file";
+    const std::vector<std::string> entries{"WINDOWS-1251 /a b/x.ies", "GB18030 /y.ldt"};
+    settings.WriteEncodings(entries);
+    EXPECT_EQ(Stored("Encodings", "Count"), "2");
+    EXPECT_EQ(Stored("Encodings", "File1"), "WINDOWS-1251 /a b/x.ies");
+    EXPECT_EQ(settings.ReadEncodings(), entries);
+    settings.WriteEncodings({entries[1]});
+    EXPECT_EQ(settings.ReadEncodings(), std::vector<std::string>{entries[1]});
+    Write("[Encodings]\nCount=x\nFile1=UHC /z.ies\n");
+    EXPECT_TRUE(settings.ReadEncodings().empty()) << "a faulty count reads as none";
+}
+
 } // namespace
 } // namespace lumetra::test

@@ -1,10 +1,11 @@
 // The data sheet's content: the title block from the header, the diagrams in the file's unit, the
 // tables a report quotes with units, the figures a file lacks left out, the footer; and its pages.
 
+#include "surface/DataSheet.h"
+
 #include "eulumdat/EulumdatLoading.h"
 #include "eulumdat/PhotometryFile.h"
 #include "support/TempFolder.h"
-#include "surface/DataSheet.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -122,11 +123,10 @@ TEST(DataSheet, TheTitleBlockAndFooterNameTheLuminaireTheFileAndTheProgram) {
     const Loaded file = Load(Ldt("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"));
     const DataSheetContent sheet = MakeDataSheet(InputOf(file));
     EXPECT_EQ(sheet.title, "ldt_isym3_144x47_two_lamp_sets_crlf.ldt");
-    const std::vector<properties::CaptionedValue> identity{
-        {"Manufacturer", "TEST"},
-        {"Catalogue number", "-"},
-        {"Luminaire", "TEST /123 DEMOLAMPSET"},
-        {"Lamp", "LED 1"}};
+    const std::vector<properties::CaptionedValue> identity{{"Manufacturer", "TEST"},
+                                                           {"Catalogue number", "-"},
+                                                           {"Luminaire", "TEST /123 DEMOLAMPSET"},
+                                                           {"Lamp", "LED 1"}};
     EXPECT_EQ(sheet.identity, identity);
     EXPECT_EQ(sheet.footerSource,
               "Source: ldt_isym3_144x47_two_lamp_sets_crlf.ldt, modified 2030-01-02 03:04");
@@ -156,8 +156,7 @@ TEST(DataSheet, AFileWithoutIntensitiesSaysSoAndDrawsNoDiagram) {
     EXPECT_FALSE(sheet.diagrams);
     ASSERT_FALSE(sheet.tables.empty());
     EXPECT_EQ(sheet.tables.front().note, "The file holds no photometric data.");
-    EXPECT_EQ(sheet.lightPatternCaption,
-              "Light pattern: the file holds no intensities to render");
+    EXPECT_EQ(sheet.lightPatternCaption, "Light pattern: the file holds no intensities to render");
 }
 
 TEST(DataSheet, TablesTooLongForOnePageGoOnASecondAndTheFileIsReplacedWhole) {

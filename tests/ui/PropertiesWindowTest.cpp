@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "ui/EncodingMenu.h"
 #include "ui/LineNumberedText.h"
 #include "ui/Properties.h"
 
@@ -122,6 +123,41 @@ TEST_F(PropertiesWindowTest, EulumdatIntensitiesShowInCdPerKilolumenOrInCandelaA
     EXPECT_TRUE(properties->LabelMultiplier->text().startsWith("Values as stored"));
     Select(name);
     EXPECT_EQ(properties->ComboUnit->currentText(), "cd");
+}
+
+// The entry of an encoding in a "Text Encoding" menu; null when there is none.
+QAction* EncodingEntry(QMenu& menu, const QString& encoding) {
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator() && action->data().toString() == encoding)
+            return action;
+    return nullptr;
+}
+
+TEST_F(PropertiesWindowTest, TheTextEncodingChosenInEitherMenuReadsTheHeaderForThatFile) {
+    // "Свет" in Windows-1251: a short header the guess may read otherwise.
+    WriteFile("cyrillic.ies", "IESNA:LM-63-2002\r\n[TEST] 1\r\n[MANUFAC] \xD1\xE2\xE5\xF2\r\n"
+                              "TILT=NONE\r\n1 1000 1 2 1 1 1 0 0 0\r\n1 1 10\r\n0 90\r\n0\r\n"
+                              "100 50\r\n");
+    Select("cyrillic.ies");
+    properties->Open();
+    const auto manufacturer = [this] { return Cell(properties->TableKeywords, 1, 1); };
+    ASSERT_NE(EncodingEntry(*main->MenuEncoding, "WINDOWS-1251"), nullptr);
+    EncodingEntry(*main->MenuEncoding, "WINDOWS-1251")->trigger();
+    EXPECT_TRUE(main->Description().contains("\u0421\u0432\u0435\u0442"));
+    EXPECT_EQ(manufacturer(), "\u0421\u0432\u0435\u0442");
+    EXPECT_EQ(main->Viewer().HeaderEncoding(), "WINDOWS-1251");
+
+    EncodingEntry(*properties->MenuEncoding, "ISO-8859-1")->trigger();
+    EXPECT_EQ(manufacturer(), "\u00d1\u00e2\u00e5\u00f2");
+    EXPECT_TRUE(main->Description().contains("\u00d1\u00e2\u00e5\u00f2"));
+    // Another file reads as guessed; coming back keeps the choice made for this one.
+    Select(kMoreSample);
+    EXPECT_EQ(main->Viewer().HeaderEncoding(), "");
+    Select("cyrillic.ies");
+    EXPECT_EQ(main->Viewer().HeaderEncoding(), "ISO-8859-1");
+    EncodingEntry(*properties->MenuEncoding, "")->trigger(); // Automatic
+    EXPECT_EQ(main->Viewer().HeaderEncoding(), "");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 TEST_F(PropertiesWindowTest, TextTabMarksTheLineTheReaderReported) {
