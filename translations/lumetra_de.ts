@@ -904,6 +904,21 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>Text&amp;kodierung</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatisch (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1215,6 +1230,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Unit</source>
         <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Textkodierung</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,21 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>&amp;Codificación del texto</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automática (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1213,6 +1228,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Unit</source>
         <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Codificación del texto</translation>
     </message>
 </context>
 <context>

@@ -904,6 +904,21 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>&amp;Encodage du texte</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatique (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1215,6 +1230,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Unit</source>
         <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Encodage du texte</translation>
     </message>
 </context>
 <context>

@@ -844,6 +844,21 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     </message>
 </context>
 <context>
+    <name>lumetra::EncodingMenu</name>
+    <message>
+        <source>Text &amp;Encoding</source>
+        <translation>文本编码(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>自动 (%1)</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1155,6 +1170,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Unit</source>
         <translation>单位</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>文本编码</translation>
     </message>
 </context>
 <context>
