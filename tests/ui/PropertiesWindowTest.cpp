@@ -40,7 +40,7 @@ class PropertiesWindowTest : public UiFixture {
 };
 
 TEST_F(PropertiesWindowTest, OpensFromCtrlIAndTheGoniogramMenu) {
-    EXPECT_TRUE(main->GonioMenu->actions().contains(main->ActionProperties));
+    EXPECT_TRUE(main->PanelImage->Menu->actions().contains(main->ActionProperties));
     EXPECT_TRUE(main->DescriptionMenu->actions().contains(main->ActionProperties));
     QTest::keyClick(main.get(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_TRUE(properties->isVisible());
