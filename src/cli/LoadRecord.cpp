@@ -89,7 +89,7 @@ std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
         if (message.empty())
             message = text;
     };
-    const std::string nativeName = QFile::encodeName(fileName).toStdString();
+    const std::string nativeName = FileNameBytes(fileName);
     TextLines fileLines;
     bool parseError = false;
     try {

@@ -35,10 +35,10 @@ const char* const kHelp =
     "      written although the reader reported a message about the file (printed\n"
     "      on stderr).\n"
     "\n"
-    "  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]\n"
+    "  render FILE -o OUT.png [--plane N] [--brightness {b-range}] [--zoom {z-range}]\n"
     "         [--radiosity]\n"
     "      Renders the light pattern as the render window does (defaults: plane 0,\n"
-    "      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as\n"
+    "      brightness {b}, zoom {z}, radiosity off) and writes the 300 x 300 picture as\n"
     "      an 8-bit grey PNG. Values outside a bar's range are clamped to it.\n"
     "      Exit status as for gonio.\n"
     "\n"
@@ -95,7 +95,7 @@ const char* const kHelp =
     "  sheet FILE -o OUT.pdf [--encoding NAME]\n"
     "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
     "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
-    "      pattern (brightness 15, zoom 9500, radiosity off) and the photometric\n"
+    "      pattern (brightness {b}, zoom {z-shown}, radiosity off) and the photometric\n"
     "      summary. The page is Letter where the locale measures in US units, A4\n"
     "      otherwise. \".pdf\" is added to a name without an extension. --encoding\n"
     "      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)\n"
@@ -234,9 +234,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
+    const std::string help = lumetra::cli::WithBarFacts(kHelp);
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
-        std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? 2 : 0;
+        std::fputs(help.c_str(), arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? lumetra::cli::kExitUsage : 0;
     }
     if (arguments.front() == "--version") {
         std::puts("lumetra-cli " LUMETRA_VERSION);
@@ -246,6 +247,7 @@ int main(int argc, char* argv[]) {
     for (const Subcommand& subcommand : kSubcommands)
         if (command == subcommand.name)
             return subcommand.run(arguments);
-    std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(), kHelp);
-    return 2;
+    std::fprintf(stderr, "Unknown command '%s'.\n\n%s", command.toLocal8Bit().constData(),
+                 help.c_str());
+    return lumetra::cli::kExitUsage;
 }

@@ -2,11 +2,11 @@
 
 #include "DataSheet.h"
 #include "GoniogramExport.h"
+#include "PictureFile.h"
 #include "data/Errors.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 namespace lumetra {
@@ -131,20 +131,10 @@ void DrawSheet(QPainter& painter, QRectF page, const DataSheetContent& sheet) {
 
 void WriteDataSheet(const QString& pdfName, const DataSheetContent& sheet,
                     QPageSize::PageSizeId pageSize) {
-    QPdfWriter writer(pdfName);
-    writer.setPageSize(QPageSize(pageSize));
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
-    writer.setResolution(72); // one unit is one point
-    writer.setTitle("Data sheet of " + sheet.title);
-    writer.setCreator("Lumetra");
-    QPainter painter;
-    if (sheet.record == nullptr || !painter.begin(&writer))
-        throw LumetraError(("Cannot write " + pdfName).toStdString());
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
-    if (!painter.end())
-        throw LumetraError(("Cannot write " + pdfName).toStdString());
+    if (sheet.record == nullptr)
+        CannotWrite(pdfName);
+    WritePdfPage(pdfName, {pageSize, kMarginMm, "Data sheet of " + sheet.title},
+                 [&](QPainter& painter, QRectF area) { DrawSheet(painter, area, sheet); });
 }
 
 } // namespace lumetra

@@ -149,7 +149,8 @@ void TPropertiesWindow::ShowKeywords() {
 
 void TPropertiesWindow::ShowIntensities() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
-    intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint());
+    intensities_->Show(shown ? &viewer_.Record() : nullptr,
+                       QString::fromStdString(DecimalSeparator()));
     const std::string separator = DecimalSeparator();
     LabelMultiplier->setText(shown ? Text(properties::MultiplierNote(viewer_.Record(), separator))
                                    : QString("No intensities."));

@@ -8,6 +8,7 @@
 #include "render/LightPattern.h"
 #include "surface/FileNameText.h"
 #include "surface/LightPatternPicture.h"
+#include "surface/PictureFile.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -278,8 +279,7 @@ void TRenderWindow::SavePicture(const QString& fileName, std::optional<QSize> si
     const QImage& picture = Image1->Picture();
     const QSize written = size ? ClampedExportSize(*size) : picture.size();
     const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
-    if (!PictureForExport(picture, written).save(target.fileName, format))
-        throw LumetraError(("Cannot write " + target.fileName).toStdString());
+    WriteImageFile(target.fileName, PictureForExport(picture, written), format);
 }
 
 void TRenderWindow::CopyPicture() {
