@@ -2,8 +2,8 @@
 // difference. Meant to stay under 10 ms: once on one grid (the largest sample against a scaled
 // copy of itself), once on the union of two grids (the largest sample against a half-degree one).
 
+#include "BenchSample.h"
 #include "compare/Comparison.h"
-#include "data/Loading.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -13,11 +13,8 @@ namespace {
 using lumetra::compare::Luminaire;
 
 Luminaire Sample(const char* name) {
-    Luminaire file;
-    lumetra::TextLines lines, header;
-    lumetra::LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, file.Record, lines,
-                            header, nullptr, file.Facts);
-    return file;
+    auto sample = lumetra::bench::LoadSample(name);
+    return {std::move(sample.Record), sample.Facts};
 }
 
 void Run(benchmark::State& state, const Luminaire (&files)[2]) {
@@ -27,7 +24,7 @@ void Run(benchmark::State& state, const Luminaire (&files)[2]) {
 }
 
 void BM_CompareOnOneGrid(benchmark::State& state) {
-    const Luminaire first = Sample("lm1995_263x361_crlf.ies");
+    const Luminaire first = Sample(lumetra::bench::kLargestSample);
     Luminaire scaled = first;
     scaled.Record.CandelaMultiplier *= 1.1L;
     const Luminaire files[2] = {first, scaled};
@@ -36,7 +33,7 @@ void BM_CompareOnOneGrid(benchmark::State& state) {
 BENCHMARK(BM_CompareOnOneGrid)->Unit(benchmark::kMillisecond);
 
 void BM_CompareOnTheUnionOfTwoGrids(benchmark::State& state) {
-    const Luminaire files[2] = {Sample("lm1995_263x361_crlf.ies"),
+    const Luminaire files[2] = {Sample(lumetra::bench::kLargestSample),
                                 Sample("lm2002_181x73_half_degree.ies")};
     Run(state, files);
 }

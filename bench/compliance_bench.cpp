@@ -1,8 +1,8 @@
 // The BUG rating and the luminance table of the largest sample (263 x 361 values, full turn):
 // ten exact zone integrals and 72 luminance values. Meant to stay within 2 ms.
 
+#include "BenchSample.h"
 #include "compliance/Compliance.h"
-#include "data/Loading.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -10,13 +10,9 @@
 namespace {
 
 void BM_ComplianceOfLargestSample(benchmark::State& state) {
-    lumetra::tIES record;
-    lumetra::TextLines lines, header;
-    lumetra::LuminaireFacts facts;
-    lumetra::LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies", record,
-                            lines, header, nullptr, facts);
+    const auto sample = lumetra::bench::LoadSample(lumetra::bench::kLargestSample);
     for (auto _ : state)
-        benchmark::DoNotOptimize(lumetra::compliance::ComplianceOf(record, facts));
+        benchmark::DoNotOptimize(lumetra::compliance::ComplianceOf(sample.Record, sample.Facts));
 }
 BENCHMARK(BM_ComplianceOfLargestSample)->Unit(benchmark::kMillisecond);
 

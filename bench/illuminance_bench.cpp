@@ -2,7 +2,7 @@
 // turn), each node interpolated exactly as the summary does. It is meant to stay under 5 ms, so
 // that the window redraws while the height changes.
 
-#include "eulumdat/PhotometryFile.h"
+#include "BenchSample.h"
 #include "illuminance/Illuminance.h"
 
 #include <benchmark/benchmark.h>
@@ -12,13 +12,9 @@
 namespace {
 
 void BM_FloorGrid201(benchmark::State& state, const char* sample) {
-    lumetra::tIES record;
-    lumetra::TextLines lines, header;
-    lumetra::LuminaireFacts facts;
-    lumetra::LoadPhotometryFile(std::string(LUMETRA_SAMPLES_DIR) + "/" + sample, record, lines,
-                                header, nullptr, facts);
+    const auto loaded = lumetra::bench::LoadSample(sample);
     const auto intensity = std::get<lumetra::summary::IntensityGrid>(
-        lumetra::illuminance::TypeCIntensity(record, facts));
+        lumetra::illuminance::TypeCIntensity(loaded.Record, loaded.Facts));
     const lumetra::illuminance::IlluminanceRequest request{3, 20, 0.1L, {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(lumetra::illuminance::Calculate(intensity, request));

@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 read -r -d '' LAYERS <<'TABLE' || true
 data         core
 batch        core
+language     core
 contours     core   data
 eulumdat     core   data
 gonio        core   data
@@ -18,15 +19,16 @@ properties   core   data eulumdat summary
 compare      core   data eulumdat properties summary
 catalogue    core   data eulumdat properties summary batch compliance
 compliance   core   data eulumdat summary
-illuminance  core   data eulumdat summary contours
+illuminance  core   data eulumdat summary contours language
 diagrams     core   data eulumdat gonio render summary contours
 writing      core   data eulumdat summary
 viewer       core   data eulumdat gonio render properties summary
+translate    qt     core
 surface      qt     core
-ui           qt     core viewer surface
+ui           qt     core viewer surface translate
 compareui    qt     core surface ui
-app          qt     core viewer surface ui compareui
-cli          qt     core surface
+app          qt     core viewer surface ui compareui translate
+cli          qt     core surface translate
 TABLE
 
 declare -A kind allowed

@@ -1,13 +1,21 @@
 #include "LumetraApplication.h"
 
+#include "language/LanguageChoice.h"
+#include "translate/Translations.h"
 #include "ui/DesignFont.h"
 #include "ui/MessageBox.h"
+#include "ui/WindowSettings.h"
 
 namespace lumetra {
 
 void NameApplication() {
     QCoreApplication::setApplicationName(kApplicationTitle);
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
+}
+
+void SpeakChosenLanguage(WindowSettings& settings) {
+    const std::string setting = settings.ReadLanguage().language.toStdString();
+    InstallTranslations(ChooseLanguage(LocaleEnvironment::OfProcess(), setting));
 }
 
 LumetraApplication::LumetraApplication(int& argc, char** argv) : QApplication(argc, argv) {

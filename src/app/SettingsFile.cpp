@@ -69,6 +69,22 @@ void SettingsFile::WriteViewer(const ViewerSection& viewer) {
     keys.Flag("Ortho", viewer.ortho);
 }
 
+LanguageSection SettingsFile::ReadLanguage() {
+    return ReadSection<LanguageSection>(fileName_, kViewer,
+                                        [](SectionReader& keys, LanguageSection& language) {
+                                            language.language = keys.Text("Language", {});
+                                            language.units = keys.Text("Units", {});
+                                        })
+        .values;
+}
+
+void SettingsFile::WriteLanguage(const LanguageSection& language) {
+    IniFile file(fileName_);
+    SectionWriter keys(file, kViewer);
+    keys.Text("Language", language.language);
+    keys.Text("Units", language.units);
+}
+
 SectionRead<RenderSection> SettingsFile::ReadRender() {
     return ReadSection<RenderSection>(
         fileName_, kRender, [](SectionReader& keys, RenderSection& render) {

@@ -26,6 +26,9 @@ class SettingsFile : public WindowSettings {
     void WriteRender(const RenderSection& section) override;
     SectionRead<PropertiesSection> ReadProperties() override;
     void WriteProperties(const PropertiesSection& section) override;
+    // Faulty or missing keys read as empty: the language follows the locale then.
+    LanguageSection ReadLanguage() override;
+    void WriteLanguage(const LanguageSection& section) override;
 
   private:
     QString fileName_;

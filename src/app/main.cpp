@@ -6,10 +6,13 @@
 #include "compareui/CompareLinks.h"
 #include "compareui/CompareWindow.h"
 #include "data/ProgramData.h"
+#include "language/LanguageChoice.h"
+#include "translate/Translations.h"
 #include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
 #include "ui/GuardedConnect.h"
 #include "ui/IlluminanceWindow.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MessageBox.h"
 #include "ui/Properties.h"
 #include "ui/Uies.h"
@@ -24,13 +27,16 @@ int main(int argc, char* argv[]) {
     if (lumetra::AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication core(argc, argv); // help and version need no display
         lumetra::NameApplication();
+        lumetra::InstallTranslations(
+            lumetra::ChooseLanguage(lumetra::LocaleEnvironment::OfProcess(), {}));
         lumetra::PathFromCommandLine(core); // prints and ends the program
     }
     lumetra::LumetraApplication app(argc, argv);
     lumetra::LumetraApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
     const QString path = lumetra::PathFromCommandLine(app); // may print and end the program
     lumetra::SettingsFile settings; // outlives both windows: the render window writes as it goes
-    lumetra::ProgramData data;      // the one program-wide data set, used in place
+    lumetra::SpeakChosenLanguage(settings); // before any window builds its texts
+    lumetra::ProgramData data;              // the one program-wide data set, used in place
     lumetra::ViewerModel viewer(data);
     // Outlives the main window, whose file list marks the files it pins.
     lumetra::compare::TCompareWindow compareWindow;
@@ -51,6 +57,7 @@ int main(int argc, char* argv[]) {
                             [&compareWindow](const QString& first, const QString& second) {
                                 lumetra::compare::CompareTwo(compareWindow, first, second);
                             });
+    lumetra::AddLanguageMenus(*mainWindow.DescriptionMenu, settings);
     mainWindow.ShowAtStart();
     // Opened in the shown window, so a file that cannot be opened is reported over it.
     if (!path.isEmpty())

@@ -17,8 +17,6 @@
 #include <QImage>
 #include <cstdio>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace lumetra::cli {
 
@@ -48,22 +46,7 @@ std::optional<int> BarPosition(const QString& text, const BarRange& bar) {
     return ClampToBar(*value, bar);
 }
 
-void Replace(std::string& text, std::string_view marker, const QString& value) {
-    const std::string shown = value.toStdString();
-    for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1))
-        text.replace(at, marker.size(), shown);
-}
-
 } // namespace
-
-std::string WithBarFacts(std::string text) {
-    Replace(text, "{b-range}", RangeText(kBrightnessBar));
-    Replace(text, "{z-range}", RangeText(kZoomBar));
-    Replace(text, "{b}", QString::number(kBrightnessBar.initial));
-    Replace(text, "{z}", QString::number(kZoomBar.initial));
-    Replace(text, "{z-shown}", QString::number(ZoomCaption(kZoomBar.initial)));
-    return text;
-}
 
 Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -40,10 +40,6 @@ inline constexpr int kExitUsage = 2;
 // Prints what is wrong with the arguments, usage line included, and returns kExitUsage.
 int FailUsage(const QString& message);
 
-// The text with the render bars' facts put in: "{b-range}" and "{z-range}" ("1..100"), "{b}" and
-// "{z}" (the starting positions), "{z-shown}" (the zoom the render window shows at its start).
-std::string WithBarFacts(std::string text);
-
 // The error's text, decoded for printing.
 QString ErrorText(const std::exception& error);
 

@@ -3,10 +3,11 @@
 // works in metres and lux.
 
 #include "Illuminance.h"
+#include "language/UnitSystem.h"
 
 namespace lumetra::illuminance {
 
-enum class UnitSystem { Metric, Imperial };
+using lumetra::UnitSystem;
 
 inline constexpr long double kMetresPerFoot = 0.3048L;
 // One foot-candle is one lumen per square foot.

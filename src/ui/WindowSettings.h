@@ -52,6 +52,13 @@ struct PropertiesSection {
     QString tab; // the open tab's caption; empty or unknown keeps the open one
 };
 
+// The language and units the program speaks: the keys "Language" and "Units" of the section
+// "Viewer". Empty or "auto" follows the locale; they take effect when the program starts.
+struct LanguageSection {
+    QString language; // "en", "de", "fr", "es", "zh_CN"
+    QString units;    // "metric" or "imperial"
+};
+
 // A section as read: its values, and how many of its keys, in the order a window applies them,
 // were read before a faulty one ended the reading, with that key's error.
 template <typename Section> struct SectionRead {
@@ -86,6 +93,8 @@ class WindowSettings {
     virtual void WriteRender(const RenderSection& section) = 0;
     virtual SectionRead<PropertiesSection> ReadProperties() { return {}; }
     virtual void WriteProperties(const PropertiesSection& /*section*/) {}
+    virtual LanguageSection ReadLanguage() { return {}; }
+    virtual void WriteLanguage(const LanguageSection& /*section*/) {}
 };
 
 } // namespace lumetra
