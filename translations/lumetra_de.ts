@@ -406,6 +406,20 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Katalog...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Photometrie speichern unter...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -680,16 +694,8 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Katalog...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagramme...</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Photometrie speichern unter...</translation>
     </message>
     <message>
         <source>Illuminance...</source>

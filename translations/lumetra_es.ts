@@ -406,6 +406,20 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Catálogo...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Guardar fotometría como...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -680,16 +694,8 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Catálogo...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagramas...</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Guardar fotometría como...</translation>
     </message>
     <message>
         <source>Illuminance...</source>

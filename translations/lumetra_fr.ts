@@ -406,6 +406,20 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Catalogue...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -680,16 +694,8 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Catalogue...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagrammes...</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Enregistrer la photométrie sous...</translation>
     </message>
     <message>
         <source>Illuminance...</source>

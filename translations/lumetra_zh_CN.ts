@@ -406,6 +406,20 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>目录...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>光度数据另存为...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -680,16 +694,8 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>目录...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>图表...</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>光度数据另存为...</translation>
     </message>
     <message>
         <source>Illuminance...</source>
