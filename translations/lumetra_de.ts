@@ -420,6 +420,17 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     </message>
 </context>
 <context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Konformität</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Photometrie speichern unter...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -700,17 +711,6 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Illuminance...</source>
         <translation>Beleuchtungsstärke...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Konformität</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Photometrie speichern unter...</translation>
     </message>
 </context>
 <context>

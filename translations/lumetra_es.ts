@@ -420,6 +420,17 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     </message>
 </context>
 <context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformidad</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Guardar fotometría como...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -700,17 +711,6 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Illuminance...</source>
         <translation>Iluminancia...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Conformidad</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Guardar fotometría como...</translation>
     </message>
 </context>
 <context>

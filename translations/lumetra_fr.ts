@@ -420,6 +420,17 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     </message>
 </context>
 <context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformité</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -700,17 +711,6 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Illuminance...</source>
         <translation>Éclairement...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Conformité</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Enregistrer la photométrie sous...</translation>
     </message>
 </context>
 <context>

@@ -420,6 +420,17 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     </message>
 </context>
 <context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>合规性</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>光度数据另存为...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -700,17 +711,6 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Illuminance...</source>
         <translation>照度...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>合规性</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>光度数据另存为...</translation>
     </message>
 </context>
 <context>

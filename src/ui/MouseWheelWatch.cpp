@@ -30,12 +30,12 @@ void MouseWheelWatch::Count(const QWheelEvent& event) {
 
 int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     int state = 0;
-    state |= modifiers.testFlag(Qt::ShiftModifier) ? ssShift : 0;
-    state |= modifiers.testFlag(Qt::AltModifier) ? ssAlt : 0;
-    state |= modifiers.testFlag(Qt::ControlModifier) ? ssCtrl : 0;
-    state |= buttons.testFlag(Qt::LeftButton) ? ssLeft : 0;
-    state |= buttons.testFlag(Qt::RightButton) ? ssRight : 0;
-    state |= buttons.testFlag(Qt::MiddleButton) ? ssMiddle : 0;
+    state |= modifiers.testFlag(Qt::ShiftModifier) ? kShiftKey : 0;
+    state |= modifiers.testFlag(Qt::AltModifier) ? kAltKey : 0;
+    state |= modifiers.testFlag(Qt::ControlModifier) ? kCtrlKey : 0;
+    state |= buttons.testFlag(Qt::LeftButton) ? kLeftButton : 0;
+    state |= buttons.testFlag(Qt::RightButton) ? kRightButton : 0;
+    state |= buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0;
     return state;
 }
 

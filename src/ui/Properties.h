@@ -20,16 +20,16 @@ namespace lumetra {
 
 class IntensityTableModel;
 class TComplianceTab;
-class TLineNumberedText;
+class LineNumberedText;
 class ViewerModel;
 
-class TPropertiesWindow : public QWidget {
+class PropertiesWindow : public QWidget {
     Q_OBJECT
   public:
     // The model and the settings, when given, must outlive the window.
-    explicit TPropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
+    explicit PropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
                                QWidget* parent = nullptr);
-    ~TPropertiesWindow() override;
+    ~PropertiesWindow() override;
 
     QLabel* LabelFile; // the file's name and what its load said
     QTabWidget* Tabs;
@@ -40,7 +40,7 @@ class TPropertiesWindow : public QWidget {
     QPushButton* ButtonCopy;
     QPushButton* ButtonSaveAs;
     QPushButton* ButtonSavePhotometry; // the file itself as IES or EULUMDAT
-    TLineNumberedText* TextFile;
+    LineNumberedText* TextFile;
     TComplianceTab* TabCompliance; // the BUG rating and the luminance table
 
     // Shows the window (placed from the settings the first time) and brings it to the front.

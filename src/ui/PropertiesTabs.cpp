@@ -64,14 +64,14 @@ QString OneLine(const std::string& message) {
 
 } // namespace
 
-void TPropertiesWindow::BuildTabs() {
+void PropertiesWindow::BuildTabs() {
     LabelFile = new QLabel(this);
     LabelFile->setWordWrap(true);
     LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Tabs = new QTabWidget(this);
     TableSummary = TwoColumnTable("Property", "Value");
     TableKeywords = TwoColumnTable("Keyword", "Value");
-    TextFile = new TLineNumberedText;
+    TextFile = new LineNumberedText;
     Tabs->addTab(TableSummary, "Summary");
     Tabs->addTab(TableKeywords, "Keywords");
     Tabs->addTab(BuildIntensityTab(), "Intensities");
@@ -83,7 +83,7 @@ void TPropertiesWindow::BuildTabs() {
     layout->addWidget(Tabs);
 }
 
-QWidget* TPropertiesWindow::BuildIntensityTab() {
+QWidget* PropertiesWindow::BuildIntensityTab() {
     auto* tab = new QWidget;
     LabelMultiplier = new QLabel(tab);
     TableIntensities = new QTableView(tab);
@@ -103,7 +103,7 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     return tab;
 }
 
-void TPropertiesWindow::ShowStatus() {
+void PropertiesWindow::ShowStatus() {
     if (fileName_.isEmpty()) {
         LabelFile->setText("No file loaded.");
         return;
@@ -118,7 +118,7 @@ void TPropertiesWindow::ShowStatus() {
     LabelFile->setToolTip(fileName_);
 }
 
-void TPropertiesWindow::ShowSummary() {
+void PropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
     if (rules_.Failed())
         return;
@@ -127,7 +127,7 @@ void TPropertiesWindow::ShowSummary() {
     TableSummary->resizeColumnToContents(0);
 }
 
-void TPropertiesWindow::ShowKeywords() {
+void PropertiesWindow::ShowKeywords() {
     TableKeywords->setRowCount(0);
     if (rules_.Failed())
         return;
@@ -147,7 +147,7 @@ void TPropertiesWindow::ShowKeywords() {
     TableKeywords->resizeColumnToContents(0);
 }
 
-void TPropertiesWindow::ShowIntensities() {
+void PropertiesWindow::ShowIntensities() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     intensities_->Show(shown ? &viewer_.Record() : nullptr,
                        QString::fromStdString(DecimalSeparator()));
@@ -161,13 +161,13 @@ void TPropertiesWindow::ShowIntensities() {
             intensities_->index(static_cast<int>(max->row), static_cast<int>(max->column)));
 }
 
-void TPropertiesWindow::ShowCompliance() {
+void PropertiesWindow::ShowCompliance() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     TabCompliance->Show(shown ? &viewer_.Record() : nullptr, &viewer_.Facts());
 }
 
 // The file is read afresh: the IES reader keeps only the numbers of what it read.
-void TPropertiesWindow::ShowText() {
+void PropertiesWindow::ShowText() {
     try {
         const properties::ShownText shown = properties::TextToShow(ReadFileLines(
             rules_.FileBytes(), IsEulumdatFileName(rules_.FileBytes()) ? "EULUMDAT" : "IES"));

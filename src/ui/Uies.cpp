@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 namespace lumetra {
 
@@ -59,8 +60,8 @@ void TMainWindow::ConnectHandlers() {
                    &TMainWindow::FormRefresh);
 }
 
-// A toggle's state reaches the model however it changes, the settings included; only a click
-// runs its handler.
+// A toggle's state reaches the model whenever the user changes it; only a click runs its handler.
+// What the model changes itself the buttons show through ShowToggles.
 void TMainWindow::ConnectToggles() {
     connect(SpeedButtonUpdate, &QToolButton::toggled, this,
             [this](bool down) { viewer_.SetAutoUpdate(down); });
@@ -73,6 +74,17 @@ void TMainWindow::ConnectToggles() {
     ConnectGuarded(SpeedButtonFit, &QToolButton::clicked, this, &TMainWindow::SpeedButtonFitClick);
     ConnectGuarded(SpeedButtonOrtho, &QToolButton::clicked, this,
                    &TMainWindow::SpeedButtonOrthoClick);
+}
+
+// The buttons show the model's toggles without announcing a change back to it.
+void TMainWindow::ShowToggles() {
+    for (const auto& [button, down] :
+         {std::pair{SpeedButtonUpdate, viewer_.AutoUpdate()},
+          std::pair{SpeedButtonFit, viewer_.Fit()}, std::pair{SpeedButtonOrtho, viewer_.Ortho()}}) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(down);
+    }
+    DescribeControls();
 }
 
 void TMainWindow::FormCreate() {
@@ -210,7 +222,8 @@ void TMainWindow::PaintBox1Click() {
 void TMainWindow::PaintBox1MouseDown(Qt::MouseButtons held) {
     if (!(held & Qt::MiddleButton))
         return;
-    SpeedButtonFit->setChecked(!SpeedButtonFit->isChecked());
+    viewer_.SetFit(!viewer_.Fit());
+    ShowToggles();
     SpeedButtonFitClick();
 }
 

@@ -151,7 +151,8 @@ void TMainWindow::BuildWindowAccess() {
             [this](const QPoint& pos) { DescriptionMenu->popup(PanelTop->mapToGlobal(pos)); });
 }
 
-// The default place centres the window at the size just applied.
+// The default place centres the window at the size just applied; the toggles go to the model,
+// which the buttons then show.
 void TMainWindow::ApplySettings(const SectionRead<ViewerSection>& read) {
     const ViewerSection& viewer = read.values;
     KeysRead keys(read.keysRead);
@@ -168,13 +169,14 @@ void TMainWindow::ApplySettings(const SectionRead<ViewerSection>& read) {
         SetWindowTop(*this, viewer.top.value_or(
                                 CentredStart(ScreenSize().height(), OuterSize(*this).height())));
     if (keys.Next())
-        SpeedButtonUpdate->setChecked(viewer.autoUpdate);
+        viewer_.SetAutoUpdate(viewer.autoUpdate);
     if (keys.Next())
-        SpeedButtonOrtho->setChecked(viewer.ortho);
+        viewer_.SetOrtho(viewer.ortho);
     if (keys.Next())
-        SpeedButtonFit->setChecked(viewer.fit);
+        viewer_.SetFit(viewer.fit);
     if (keys.Next())
         startState = StartState(viewer.state, startState);
+    ShowToggles();
     ThrowReadError(read);
 }
 

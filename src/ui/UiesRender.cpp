@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 namespace lumetra {
 
@@ -134,15 +135,50 @@ void TRenderWindow::CreateBars() {
 }
 
 void TRenderWindow::BrightnessChange(int position) {
-    Label2->setText(QString::number(position));
-    Label2->adjustSize();
     viewer_.SetBrightness(position);
+    ShowCaptions();
 }
 
 void TRenderWindow::ZoomChange(int position) {
-    LabelZoom->setText(QString::number(ZoomCaption(position)));
-    LabelZoom->adjustSize();
     viewer_.SetZoom(position);
+    ShowCaptions();
+}
+
+// A position the bar would not take is kept inside its range; one the model holds already leaves
+// the pending render as it is, as a bar that does not move announces nothing.
+void TRenderWindow::MoveBrightness(int position) {
+    const int kept = ClampToBar(position, kBrightnessBar);
+    if (kept != viewer_.Controls().brightness)
+        viewer_.SetBrightness(kept);
+}
+
+void TRenderWindow::MoveZoom(int position) {
+    const int kept = ClampToBar(position, kZoomBar);
+    if (kept != viewer_.Controls().zoom)
+        viewer_.SetZoom(kept);
+}
+
+// The bars, their captions and the box show the model's controls without announcing a change
+// back to it.
+void TRenderWindow::ShowControls() {
+    const RenderControls& controls = viewer_.Controls();
+    {
+        const QSignalBlocker quietBrightness(TrackBar2);
+        const QSignalBlocker quietZoom(TrackBarZoom);
+        const QSignalBlocker quietBox(CheckBoxRadiosity);
+        TrackBar2->setValue(controls.brightness);
+        TrackBarZoom->setValue(controls.zoom);
+        CheckBoxRadiosity->setChecked(controls.radiosity);
+    }
+    ShowCaptions();
+}
+
+// The bars' captions: the brightness position and the zoom as the window shows it.
+void TRenderWindow::ShowCaptions() {
+    Label2->setText(QString::number(viewer_.Controls().brightness));
+    Label2->adjustSize();
+    LabelZoom->setText(QString::number(ZoomCaption(viewer_.Controls().zoom)));
+    LabelZoom->adjustSize();
 }
 
 void TRenderWindow::FormCreate() {
@@ -179,12 +215,14 @@ void TRenderWindow::Button1Click() {
 }
 
 void TRenderWindow::Button2Click() {
-    TrackBar2->setValue(kBrightnessBar.initial);
+    MoveBrightness(kBrightnessBar.initial);
+    ShowControls();
     FormShow();
 }
 
 void TRenderWindow::ButtonResetZoomClick() {
-    TrackBarZoom->setValue(kZoomBar.initial);
+    MoveZoom(kZoomBar.initial);
+    ShowControls();
     FormShow();
 }
 

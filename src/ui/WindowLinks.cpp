@@ -23,13 +23,13 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     QObject::connect(&main, &TMainWindow::pictureOutdated, &render, &TRenderWindow::ClearPicture);
 }
 
-void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+void LinkProperties(TMainWindow& main, PropertiesWindow& properties) {
     // Above the main window, as the render window is; still a window of its own.
     properties.setParent(&main, properties.windowFlags() | Qt::Window);
-    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
-    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &PropertiesWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &PropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
-                   &TPropertiesWindow::FileLoadFailed);
+                   &PropertiesWindow::FileLoadFailed);
 }
 
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {

@@ -23,7 +23,7 @@ class PropertiesWindowTest : public UiFixture {
         UiFixture::SetUp();
         ASSERT_TRUE(QFile::copy(SamplePath(kMoreSample), folder.filePath(kMoreSample)));
         main->FileListBox1->Refill();
-        properties = std::make_unique<TPropertiesWindow>(main->Viewer());
+        properties = std::make_unique<PropertiesWindow>(main->Viewer());
         LinkProperties(*main, *properties);
     }
     void TearDown() override {
@@ -36,7 +36,7 @@ class PropertiesWindowTest : public UiFixture {
         return item ? item->text() : "<none>";
     }
 
-    std::unique_ptr<TPropertiesWindow> properties;
+    std::unique_ptr<PropertiesWindow> properties;
 };
 
 TEST_F(PropertiesWindowTest, OpensFromCtrlIAndTheGoniogramMenu) {

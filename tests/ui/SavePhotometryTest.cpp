@@ -21,7 +21,7 @@ TEST_F(SavePhotometryTest, OfferedByTheGoniogramTheDescriptionAndTheProperties) 
     Select(kFivePlanes);
     main->PanelImage->UpdateMenu();
     EXPECT_TRUE(main->PanelImage->ActionSavePhotometry->isEnabled());
-    TPropertiesWindow properties(main->Viewer());
+    PropertiesWindow properties(main->Viewer());
     EXPECT_EQ(properties.ButtonSavePhotometry->text(), "Save Photometry As...");
 }
 
