@@ -27,7 +27,7 @@
 namespace lumetra {
 
 PropertiesWindow::PropertiesWindow(const ViewerModel& viewer, WindowSettings* settings,
-                                     QWidget* parent)
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window), viewer_(viewer), settings_(settings),
       intensities_(new IntensityTableModel(this)) {
     setWindowTitle("Properties");
@@ -45,8 +45,7 @@ PropertiesWindow::~PropertiesWindow() {
 
 void PropertiesWindow::ConnectHandlers() {
     ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &PropertiesWindow::CopyIntensities);
-    ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this,
-                   &PropertiesWindow::SaveIntensitiesAs);
+    ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this, &PropertiesWindow::SaveIntensitiesAs);
     ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
         SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
     });

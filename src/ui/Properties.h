@@ -28,7 +28,7 @@ class PropertiesWindow : public QWidget {
   public:
     // The model and the settings, when given, must outlive the window.
     explicit PropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
-                               QWidget* parent = nullptr);
+                              QWidget* parent = nullptr);
     ~PropertiesWindow() override;
 
     QLabel* LabelFile; // the file's name and what its load said
