@@ -10,6 +10,7 @@
 #include "data/Errors.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/SymmetryCompletion.h"
+#include "writing/EulumdatPlanes.h"
 #include "writing/Writing.h"
 
 #include <algorithm>
@@ -36,14 +37,15 @@ Loaded Load(const std::string& fileName) {
     return loaded;
 }
 
+// The completed planes by the C-angle each is written at (the writer's own rule for bringing an
+// angle into [0, 360)), each angle once: a later plane at the same angle is one EULUMDAT cannot
+// hold, and the writer keeps the first as this does.
 std::map<long double, const tArrEx*> PlanesModulo360(const tIES& record) {
-    const auto whole = summary::CompletedPlanes(record.HorizontalAngles,
-                                                summary::ClassifySymmetry(record.HorizontalAngles));
+    const tArrEx& h = record.HorizontalAngles;
+    const auto whole = summary::CompletedPlanes(h, summary::ClassifySymmetry(h));
     std::map<long double, const tArrEx*> planes;
-    for (std::size_t i = 0; i < whole.Angles.size(); ++i) {
-        long double angle = std::fmod(whole.Angles[i], 360.0L);
-        planes.emplace(angle < 0 ? angle + 360 : angle, &record.Candela[whole.Source[i]]);
-    }
+    for (std::size_t i = 0; i < whole.Angles.size(); ++i)
+        planes.emplace(CompletedCAngle(h, whole, i), &record.Candela[whole.Source[i]]);
     return planes;
 }
 
@@ -57,12 +59,12 @@ void ComparePlane(const tArrEx& a, long double scaleA, const tArrEx& b, long dou
     }
 }
 
-void CompareIntensities(const Loaded& source, const SourceFile& read, const Loaded& written,
-                        bool sameAngles) {
-    const tIES& s = read.Format == writing::PhotometricFormat::Ies ? read.Record : source.record;
-    const long double scaleS = read.Format == writing::PhotometricFormat::Ies
-                                   ? s.CandelaMultiplier * source.facts.BallastFactor
-                                   : 1;
+// The source's intensities in cd are its stored values times the writing reading's factor (the
+// multiplier and ballast factor of an IES file, the lamp flux of an EULUMDAT one, whose record
+// the writing reading keeps in cd/klm); the written file's as the viewer loads it.
+void CompareIntensities(const SourceFile& source, const Loaded& written, bool sameAngles) {
+    const tIES& s = source.Record;
+    const long double scaleS = CandelaPerStoredValue(source);
     const long double scaleW = written.record.CandelaMultiplier * written.facts.BallastFactor;
     long double largest = 0;
     for (const tArrEx& plane : s.Candela)
@@ -113,8 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Loaded result = Load(output);
     FUZZ_CHECK(source.Record.VerticalAngles == result.record.VerticalAngles,
                "the same vertical angles");
-    const Loaded original = ldt ? Load(input) : Loaded{};
-    CompareIntensities(original, source, result, !ldt && format != TargetFormat::Eulumdat);
+    CompareIntensities(source, result, !ldt && format != TargetFormat::Eulumdat);
     const Written again = WriteAs(ReadSourceFile(output, Reading::Strict), format, {}, output);
     FUZZ_CHECK(again.Bytes == written.Bytes, "writing the written file again changes nothing");
     return 0;

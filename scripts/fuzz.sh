@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets for a number of seconds each:
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      (default: 60 seconds, every target)
-# TARGET is load, goniogram, render, check, ldt or write. Builds the targets into build-fuzz with clang
-# when needed. Each target starts from the IES and EULUMDAT sample files and the broken-file
-# corpus, plus what its earlier runs in this build folder found. Exits non-zero when any target reports a finding;
-# the input that caused it is saved under build-fuzz/findings/<target>/.
+# TARGET is load, goniogram, render, check, ldt or write. Builds the targets into build-fuzz with
+# clang when needed. Each target starts from the IES and EULUMDAT sample files, the broken-file
+# corpus and the inputs of fixed findings (fuzz/regressions), plus what its earlier runs in this
+# build folder found. Exits non-zero when any target reports a finding; the input that caused it
+# is saved under build-fuzz/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-# "write" (load -> write -> load) is run by name only until the round-trip faults it finds in
-# seconds on mutated EULUMDAT input are fixed; CI runs the others.
-[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check ldt)
+[ ${#targets[@]} -eq 0 ] && targets=(load goniogram render check ldt write)
 usage="usage: $0 [SECONDS] [load|goniogram|render|check|ldt|write...]"
 case "$seconds" in '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;; esac
 for target in "${targets[@]}"; do
@@ -30,7 +29,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
-seeds=(tests/data/broken)
+# fuzz/regressions holds inputs that once made a target fail: every run tries them first.
+seeds=(tests/data/broken fuzz/regressions)
 if [ -d "$samples" ]; then
   seeds+=("$samples")
 else

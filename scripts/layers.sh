@@ -21,7 +21,7 @@ catalogue    core   data eulumdat properties summary batch compliance
 compliance   core   data eulumdat summary
 illuminance  core   data eulumdat summary contours language
 diagrams     core   data eulumdat gonio render summary contours
-writing      core   data eulumdat summary
+writing      core   data eulumdat properties summary
 viewer       core   data eulumdat gonio render properties summary
 translate    qt     core
 surface      qt     core

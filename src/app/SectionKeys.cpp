@@ -2,6 +2,8 @@
 
 #include "IntegerText.h"
 
+#include <QStringList>
+
 namespace lumetra {
 
 QString SectionReader::Text(const QString& key, const QString& defaultText) {
@@ -27,6 +29,23 @@ std::optional<int> SectionReader::OptionalInteger(const QString& key) {
 
 bool SectionReader::Flag(const QString& key, bool defaultDown) {
     return (Integer(key, defaultDown ? 1 : 0) & 0xFF) != 0;
+}
+
+std::vector<int> SectionReader::IntegerList(const QString& key) {
+    const QString text = file_.ReadString(section_, key, QString());
+    std::vector<int> values;
+    if (!text.trimmed().isEmpty())
+        for (const QString& item : text.split(','))
+            values.push_back(IntegerFromText(item.trimmed()));
+    ++keysRead_;
+    return values;
+}
+
+void SectionWriter::IntegerList(const QString& key, const std::vector<int>& values) {
+    QStringList items;
+    for (const int value : values)
+        items << QString::number(value);
+    Text(key, items.join(','));
 }
 
 } // namespace lumetra

@@ -1,12 +1,14 @@
 #pragma once
 // One section of the settings file, key by key: text, integers (IntegerFromText's forms on
-// reading, plain decimal on writing) and flags (1 or 0; on reading only the lowest 8 bits count).
+// reading, plain decimal on writing), flags (1 or 0; on reading only the lowest 8 bits count) and
+// lists of integers ("120,80,95").
 
 #include "IniFile.h"
 
 #include <QString>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace lumetra {
 
@@ -20,6 +22,8 @@ class SectionReader {
     // None when the key is missing.
     std::optional<int> OptionalInteger(const QString& key);
     bool Flag(const QString& key, bool defaultDown);
+    // Integers separated by commas; empty when the key is missing or blank.
+    std::vector<int> IntegerList(const QString& key);
     int KeysRead() const { return keysRead_; }
 
   private:
@@ -35,6 +39,7 @@ class SectionWriter {
     void Text(const QString& key, const QString& text) { file_.WriteString(section_, key, text); }
     void Integer(const QString& key, int value) { Text(key, QString::number(value)); }
     void Flag(const QString& key, bool down) { Text(key, down ? "1" : "0"); }
+    void IntegerList(const QString& key, const std::vector<int>& values);
 
   private:
     IniFile& file_;

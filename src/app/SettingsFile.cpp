@@ -13,6 +13,7 @@ namespace {
 const QString kViewer = QStringLiteral("Viewer");
 const QString kRender = QStringLiteral("Render");
 const QString kProperties = QStringLiteral("Properties");
+const QString kCatalogue = QStringLiteral("Catalogue");
 
 // Reads a section's keys in the order fill asks for them; a faulty value ends the reading with
 // its error, and the keys before it stay read.
@@ -125,6 +126,33 @@ void SettingsFile::WriteProperties(const PropertiesSection& window) {
     keys.Integer("Width", window.width.value_or(0));
     keys.Integer("Height", window.height.value_or(0));
     keys.Text("Tab", window.tab);
+}
+
+SectionRead<CatalogueSection> SettingsFile::ReadCatalogue() {
+    return ReadSection<CatalogueSection>(
+        fileName_, kCatalogue, [](SectionReader& keys, CatalogueSection& window) {
+            window.width = keys.OptionalInteger("Width");
+            window.height = keys.OptionalInteger("Height");
+            window.left = keys.OptionalInteger("Left");
+            window.top = keys.OptionalInteger("Top");
+            window.subfolders = keys.Flag("Subfolders", window.subfolders);
+            window.sortColumn = keys.Integer("SortColumn", window.sortColumn);
+            window.descending = keys.Flag("SortDescending", window.descending);
+            window.columnWidths = keys.IntegerList("ColumnWidths");
+        });
+}
+
+void SettingsFile::WriteCatalogue(const CatalogueSection& window) {
+    IniFile file(fileName_);
+    SectionWriter keys(file, kCatalogue);
+    keys.Integer("Left", window.left.value_or(0));
+    keys.Integer("Top", window.top.value_or(0));
+    keys.Integer("Width", window.width.value_or(0));
+    keys.Integer("Height", window.height.value_or(0));
+    keys.Flag("Subfolders", window.subfolders);
+    keys.Integer("SortColumn", window.sortColumn);
+    keys.Flag("SortDescending", window.descending);
+    keys.IntegerList("ColumnWidths", window.columnWidths);
 }
 
 } // namespace lumetra

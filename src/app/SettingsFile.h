@@ -1,7 +1,8 @@
 #pragma once
 // ies.ini beside the executable: the main window's placement, folder and toggles in the section
 // "Viewer", the render window's place and controls in the section "Render", the properties
-// window's place and tab in the section "Properties".
+// window's place and tab in the section "Properties", the catalogue window's place, sort and
+// column widths in the section "Catalogue".
 
 #include "ui/WindowSettings.h"
 
@@ -26,6 +27,8 @@ class SettingsFile : public WindowSettings {
     void WriteRender(const RenderSection& section) override;
     SectionRead<PropertiesSection> ReadProperties() override;
     void WriteProperties(const PropertiesSection& section) override;
+    SectionRead<CatalogueSection> ReadCatalogue() override;
+    void WriteCatalogue(const CatalogueSection& section) override;
     // Faulty or missing keys read as empty: the language follows the locale then.
     LanguageSection ReadLanguage() override;
     void WriteLanguage(const LanguageSection& section) override;

@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     lumetra::LinkProperties(mainWindow, properties);
     lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
     lumetra::LinkDiagrams(mainWindow, diagrams);
-    lumetra::CatalogueWindow catalogue;
+    lumetra::CatalogueWindow catalogue(&settings);
     lumetra::LinkCatalogue(mainWindow, catalogue);
     lumetra::TIlluminanceWindow illuminance;
     lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());

@@ -6,6 +6,7 @@
 //   CatalogueRow     one file loaded as the viewer loads it and summarised as `lumetra-cli
 //                    summary` does (its JSON built by the same function); files over a size
 //                    bound and files that fail become rows with their reason
+//   LampText         an EULUMDAT file's Lamp cell from all its lamp sets
 //   CatalogueColumns the columns: headers with units, numbers in displayed units, cell texts
 //                    through the Properties window's figure formatting
 //   RangeFilter      "flux 2,500-3,500; beam < 30" parsed into ranges on numeric columns

@@ -1,6 +1,7 @@
 #include "CatalogueRow.h"
 
 #include "CatalogueTexts.h"
+#include "LampText.h"
 #include "compliance/BugRating.h"
 #include "compliance/ComplianceJson.h"
 #include "compliance/LuminanceTable.h"
@@ -10,6 +11,7 @@
 #include "data/IesReader.h"
 #include "data/Loading.h"
 #include "data/TextEncoding.h"
+#include "eulumdat/Eulumdat.h"
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
@@ -28,12 +30,25 @@ std::string Keyword(const char* keyword, const std::string& headerText) {
     return ToUtf8(TrimBlanks(HeaderKeyword(keyword, headerText)));
 }
 
-void Describe(const TextLines& headerLines, CatalogueRow& row) {
+// Every lamp set of an EULUMDAT file, or the header's one lamp line when they cannot be read.
+std::string EulumdatLamp(const TextLines& fileLines, std::string headerLamp) {
+    try {
+        std::string sets = LampSetsText(ReadEulumdatHead(fileLines).LampSets);
+        return sets.empty() ? headerLamp : ToUtf8(sets);
+    } catch (const LumetraError&) {
+        return headerLamp;
+    }
+}
+
+void Describe(const std::string& path, const TextLines& fileLines, const TextLines& headerLines,
+              CatalogueRow& row) {
     const std::string headerText = HeaderText(headerLines);
     row.manufacturer = Keyword("[MANUFAC]", headerText);
     row.catalogueNumber = Keyword("[LUMCAT]", headerText);
     row.luminaire = Keyword("[LUMINAIRE]", headerText);
     row.lamp = Keyword("[LAMP]", headerText);
+    if (IsEulumdatFileName(path))
+        row.lamp = EulumdatLamp(fileLines, std::move(row.lamp));
 }
 
 CatalogueRow Failed(CatalogueRow row, std::string why) {
@@ -102,7 +117,7 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
         return Failed(std::move(row), Text(TextId::OutOfMemory));
     }
     row.format = ToUtf8(properties::FormatText(request.path, headerLines));
-    Describe(headerLines, row);
+    Describe(request.path, fileLines, headerLines, row);
     if (parseError) // the figures of a file that did not read completely are no results
         return Failed(std::move(row), NotSignificant(request.path, message));
     if (!summary::HasPhotometricData(record))

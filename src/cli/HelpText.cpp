@@ -98,14 +98,26 @@ const char* const kParagraphs[] = {
     QT_TRANSLATE_NOOP(
         "lumetra-cli",
         "  sheet FILE -o OUT.pdf [--encoding NAME]\n"
-        "      Writes a one-page PDF data sheet of FILE: its name and six-line\n"
-        "      description, the goniogram of plane 0 with the orthogonal pair, the light\n"
-        "      pattern (brightness 15, zoom 9500, radiosity off) and the photometric\n"
-        "      summary. The page is Letter where the locale measures in US units, A4\n"
-        "      otherwise. \".pdf\" is added to a name without an extension. --encoding\n"
-        "      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)\n"
-        "      instead of the guessed encoding. For a file that did not read completely\n"
-        "      the page says so in place of the summary, and the exit status is 3."),
+        "  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]\n"
+        "      Writes a PDF data sheet of FILE for a report: its name, manufacturer,\n"
+        "      catalogue number and luminaire; the polar and cartesian diagrams of the\n"
+        "      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern\n"
+        "      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric\n"
+        "      summary, the zonal flux, the luminous opening, an EULUMDAT file's\n"
+        "      dimensions and lamp sets, the BUG rating and the maximum luminance; a\n"
+        "      footer with the file's modification date, the sheet's date and the\n"
+        "      program's version. A second page holds what the first has no room for.\n"
+        "      The paper is Letter where the locale measures in US units, A4 otherwise.\n"
+        "      \".pdf\" is added to a name without an extension. --encoding reads the\n"
+        "      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead\n"
+        "      of the guessed encoding. For a file that did not read completely the\n"
+        "      sheet says so in place of the figures, and the exit status is 3.\n"
+        "      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below\n"
+        "      OUTFOLDER, at the same relative path with the extension .pdf; existing\n"
+        "      sheets are kept unless --force is given. A progress line shows on a\n"
+        "      terminal, then \"N written, M failed: reasons\". Exit status 0 when every\n"
+        "      sheet was written, 1 when any failed, else 3 when any file did not read\n"
+        "      completely."),
     QT_TRANSLATE_NOOP(
         "lumetra-cli",
         "  compare A B [C D] [--json] [--unit cd|cdklm]\n"

@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     UsePrivateRuntimeFolder();
     QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
     lumetra::InstallTranslations(
         lumetra::ChooseLanguage(lumetra::LocaleEnvironment::OfProcess(), {}));
     QStringList arguments = QGuiApplication::arguments();

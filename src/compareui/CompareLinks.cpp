@@ -4,6 +4,7 @@
 #include "PinnedFileDelegate.h"
 #include "surface/FileNameText.h"
 #include "ui/GuardedConnect.h"
+#include "ui/KeepOnScreen.h"
 #include "ui/Uies.h"
 
 #include <QFile>
@@ -47,6 +48,7 @@ void LinkFileList(TFileListBox& list, TCompareWindow& compare) {
 } // namespace
 
 void LinkCompare(TMainWindow& main, TCompareWindow& compare) {
+    KeepAboveWithoutOwning(compare, main); // it outlives the main window, whose list marks its pins
     LinkFileList(*main.FileListBox1, compare);
     const auto follow = [&main, &compare](const QString&) {
         compare.FollowSelection(main.Viewer().SelectedFile());

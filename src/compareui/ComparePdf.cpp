@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 
 namespace lumetra::compare {
 
@@ -145,11 +146,11 @@ void WriteComparePdf(const QString& pdfName, const QStringList& files, const Com
                      const CompareDrawing& drawing, QPageSize::PageSizeId pageSize) {
     if (comparison.Summaries.empty())
         CannotWrite(pdfName);
-    WritePdfPage(pdfName,
-                 {pageSize, kMarginMm, QCoreApplication::translate("Compare", "Comparison")},
-                 [&](QPainter& painter, QRectF area) {
-                     DrawPage(painter, area, files, comparison, drawing);
-                 });
+    WritePdf(pdfName, {pageSize, kMarginMm, QCoreApplication::translate("Compare", "Comparison")},
+             [&](QPdfWriter& writer, QPainter& painter) {
+                 DrawPage(painter, QRectF(0, 0, writer.width(), writer.height()), files, comparison,
+                          drawing);
+             });
 }
 
 } // namespace lumetra::compare

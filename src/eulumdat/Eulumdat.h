@@ -63,4 +63,9 @@ struct EulumdatFile {
 // Reads the lines of a file (line 1 first). Throws EulumdatError naming the line at fault.
 EulumdatFile ReadEulumdat(const TextLines& lines);
 
+// Reads the lines up to the lamp sets only (as ReadEulumdat reads them), for a caller that needs
+// no angles and intensities: the result has no C- and gamma angles and no intensities. Throws
+// EulumdatError as ReadEulumdat does for those lines.
+EulumdatFile ReadEulumdatHead(const TextLines& lines);
+
 } // namespace lumetra

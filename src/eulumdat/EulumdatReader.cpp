@@ -81,14 +81,25 @@ void ReadIntensities(LineCursor& cursor, EulumdatFile& file) {
         ReadList(cursor, plane, file.Ng, "luminous intensity", "luminous intensities");
 }
 
+void ReadHead(LineCursor& cursor, EulumdatFile& file) {
+    ReadIdentification(cursor, file);
+    ReadSizes(cursor, file);
+    ReadLampSets(cursor, file);
+}
+
 } // namespace
+
+EulumdatFile ReadEulumdatHead(const TextLines& lines) {
+    LineCursor cursor(lines);
+    EulumdatFile file;
+    ReadHead(cursor, file);
+    return file;
+}
 
 EulumdatFile ReadEulumdat(const TextLines& lines) {
     LineCursor cursor(lines);
     EulumdatFile file;
-    ReadIdentification(cursor, file);
-    ReadSizes(cursor, file);
-    ReadLampSets(cursor, file);
+    ReadHead(cursor, file);
     ReadList(cursor, file.CAngles, file.Mc, "C-angle", "C-angles");
     ReadList(cursor, file.GammaAngles, file.Ng, "gamma angle", "gamma angles");
     ReadIntensities(cursor, file);

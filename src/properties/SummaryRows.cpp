@@ -57,9 +57,10 @@ void Write(RowWriter& rows, const std::array<summary::FigureRow, N>& table,
         Write(rows, row, s);
 }
 
-void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s) {
+void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s,
+                  ZonalRows zonal = ZonalRows::Included) {
     Write(rows, summary::kFluxRows, s);
-    for (std::size_t z = 0; z < summary::kZones.size(); ++z)
+    for (std::size_t z = 0; zonal == ZonalRows::Included && z < summary::kZones.size(); ++z)
         rows.Value(std::string(summary::kZonalFluxCaption) + summary::kZones[z].Name + "\u00b0",
                    s.ZonalFlux[z], kLumen);
     Write(rows, summary::kLampRows, s);
@@ -92,14 +93,21 @@ void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
 } // namespace
 
 std::vector<CaptionedValue> SummaryFigureRows(const PhotometricSummary& s,
-                                              const NumberFormat& format) {
+                                              const NumberFormat& format, ZonalRows zonal) {
     RowWriter rows(format);
     rows.Text(summary::kTypeRow.caption, TypeText(s.Type));
     rows.Text(summary::kSymmetryRow.caption, s.Symmetry.empty() ? "n/a" : s.Symmetry);
-    WriteOwnFlux(rows, s);
+    WriteOwnFlux(rows, s, zonal);
     Write(rows, summary::kInputWattsRow, s);
     Write(rows, summary::kEfficacyRow, s);
     WriteAngles(rows, s);
+    return std::move(rows).Rows();
+}
+
+std::vector<CaptionedValue> OpeningRows(const tIES& record, const LuminaireFacts& facts,
+                                        const NumberFormat& format) {
+    RowWriter rows(format);
+    WriteOpening(rows, record, facts);
     return std::move(rows).Rows();
 }
 

@@ -44,21 +44,21 @@ void WriteSvgFile(const QString& fileName, QSize picture, const QString& title,
     });
 }
 
-void WritePdfPage(const QString& pdfName, const PdfPage& page,
-                  const std::function<void(QPainter& painter, QRectF area)>& draw) {
+void WritePdf(const QString& pdfName, const PdfPages& pages,
+              const std::function<void(QPdfWriter& writer, QPainter& painter)>& draw) {
     WriteAtomically(pdfName, [&](QSaveFile& file) {
         QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(page.size));
-        const qreal margin = page.marginMm;
+        writer.setPageSize(QPageSize(pages.size));
+        const qreal margin = pages.marginMm;
         writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
         writer.setResolution(72); // one unit is one point
-        writer.setTitle(page.title);
-        writer.setCreator("Lumetra");
+        writer.setTitle(pages.title);
+        writer.setCreator(pages.creator);
         QPainter painter;
         if (!painter.begin(&writer))
             CannotWrite(pdfName);
         painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter, QRectF(0, 0, writer.width(), writer.height()));
+        draw(writer, painter);
         if (!painter.end())
             CannotWrite(pdfName);
     });

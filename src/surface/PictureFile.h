@@ -4,7 +4,6 @@
 // once the whole document is in it, so a failed write leaves the file that was there as it was.
 
 #include <QPageSize>
-#include <QRectF>
 #include <QSaveFile>
 #include <QSize>
 #include <QString>
@@ -12,6 +11,7 @@
 
 class QImage;
 class QPainter;
+class QPdfWriter;
 class QSvgGenerator;
 
 namespace lumetra {
@@ -30,14 +30,15 @@ void WriteImageFile(const QString& fileName, const QImage& image, const char* fo
 void WriteSvgFile(const QString& fileName, QSize picture, const QString& title,
                   const std::function<void(QSvgGenerator& svg)>& draw);
 
-// A PDF of one page of that size with equal margins in millimetres, one unit a point; draw
-// paints the area inside the margins, which starts at (0, 0).
-struct PdfPage {
+// A PDF on pages of that size with equal margins in millimetres, one unit a point; draw paints
+// it, the area inside the margins starting at (0, 0), and turns the pages itself.
+struct PdfPages {
     QPageSize::PageSizeId size;
     qreal marginMm;
     QString title;
+    QString creator = "Lumetra";
 };
-void WritePdfPage(const QString& pdfName, const PdfPage& page,
-                  const std::function<void(QPainter& painter, QRectF area)>& draw);
+void WritePdf(const QString& pdfName, const PdfPages& pages,
+              const std::function<void(QPdfWriter& writer, QPainter& painter)>& draw);
 
 } // namespace lumetra

@@ -40,8 +40,8 @@ QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
         return info.numeric ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    if (role == Qt::ToolTipRole && info.column != Column::Status)
-        return {};
+    if (role == Qt::ToolTipRole && info.numeric)
+        return {}; // a text column's tooltip shows what a narrow column cuts off
     const auto& row = RowAt(index.row());
     if (info.column == Column::Status) // the status's words are the core's, to be translated
         return QCoreApplication::translate("Catalogue", catalogue::StatusText(row).c_str());

@@ -1,5 +1,7 @@
 #include "CatalogueWindow.h"
 
+#include "GuardedConnect.h"
+#include "KeepOnScreen.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
@@ -26,15 +28,19 @@ constexpr int kPollMilliseconds = 100; // rows join the table ten times a second
 
 } // namespace
 
-CatalogueWindow::CatalogueWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(new CatalogueTableModel(this)) {
+CatalogueWindow::CatalogueWindow(WindowSettings* settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(new CatalogueTableModel(this)), settings_(settings) {
     setWindowTitle(tr("Catalogue"));
     resize(1100, 600);
     BuildControls();
     ConnectControls();
 }
 
-CatalogueWindow::~CatalogueWindow() = default;
+// A window still open at shutdown keeps its settings as a closed one does.
+CatalogueWindow::~CatalogueWindow() {
+    if (isVisible())
+        Guarded(this, [this] { WriteSettings(); });
+}
 
 void CatalogueWindow::BuildControls() {
     table_ = new QTableView(this);
@@ -125,9 +131,13 @@ void CatalogueWindow::ConnectControls() {
 }
 
 void CatalogueWindow::Open(const QString& folder) {
+    if (!placed_ && settings_) {
+        placed_ = true; // once: a faulty section is reported once, not at every opening
+        Guarded(this, [this] { ApplySettings(settings_->ReadCatalogue()); });
+    }
     if (folder != folder_ || (model_->Model().RowCount() == 0 && Filled()))
         ShowFolder(folder);
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
 }
@@ -157,6 +167,8 @@ void CatalogueWindow::TakeRows() {
         return;
     const bool finished = scan_->Finished(); // before taking, so that no row is left behind
     model_->Append(scan_->TakeRows());
+    if (!fitted_ && model_->rowCount() > 0)
+        FitColumns();
     progress_->setValue(static_cast<int>(model_->Model().RowCount()));
     if (finished) {
         scan_.reset();
@@ -245,6 +257,7 @@ void CatalogueWindow::SaveAs() {
 void CatalogueWindow::closeEvent(QCloseEvent* event) {
     scan_.reset(); // no reading goes on behind a closed window
     poll_.stop();
+    Guarded(this, [this] { WriteSettings(); });
     QWidget::closeEvent(event);
 }
 

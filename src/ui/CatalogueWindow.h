@@ -2,9 +2,12 @@
 // The Catalogue window: every photometric file of a folder as one row of a table, filled in the
 // background with a progress bar, searched, range-filtered and sorted by the core's model
 // (src/catalogue) through CatalogueTableModel. It shows and forwards; the main window connects
-// fileChosen to its own selection and the comparison connects compareWanted.
+// fileChosen to its own selection and the comparison connects compareWanted. Its place, the
+// Subfolders box, the sort and the column widths come back from the settings' "Catalogue" section
+// when it first opens; columns without a stored width are fitted to their contents.
 
 #include "CatalogueTableModel.h"
+#include "WindowSettings.h"
 #include "catalogue/BackgroundScan.h"
 
 #include <QCheckBox>
@@ -22,7 +25,8 @@ namespace lumetra {
 class CatalogueWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit CatalogueWindow(QWidget* parent = nullptr);
+    // settings may be null: the window then keeps nothing between runs.
+    explicit CatalogueWindow(WindowSettings* settings = nullptr, QWidget* parent = nullptr);
     ~CatalogueWindow() override;
 
     // Shows the window over the folder, reading it when it is another folder than the one shown.
@@ -50,6 +54,11 @@ class CatalogueWindow : public QWidget {
     QPushButton* CompareButton() const { return compare_; }
     QProgressBar* Progress() const { return progress_; }
 
+    // The section as it stands, and a section read applied (the keys the reading got through;
+    // then its error, if any, is thrown).
+    CatalogueSection SettingsToStore() const;
+    void ApplySettings(const SectionRead<CatalogueSection>& read);
+
   signals:
     // One row is selected: the full name of its file.
     void fileChosen(const QString& fileName);
@@ -71,6 +80,10 @@ class CatalogueWindow : public QWidget {
     void CompareSelected();
     std::vector<int> SelectedRows() const;
     QString FullName(int row) const;
+    void ApplySort(int column, bool descending);
+    void ApplyColumnWidths(const std::vector<int>& widths);
+    void FitColumns();
+    void WriteSettings();
 
     QString folder_;
     CatalogueTableModel* model_;
@@ -84,6 +97,10 @@ class CatalogueWindow : public QWidget {
     QPushButton* compare_;
     QTimer poll_;
     std::unique_ptr<catalogue::BackgroundScan> scan_;
+    WindowSettings* settings_;
+    bool placed_ = false;      // the settings were applied
+    bool fitted_ = false;      // the columns were fitted to their first rows
+    std::vector<bool> stored_; // per column: its width came from the settings
 };
 
 } // namespace lumetra

@@ -3,6 +3,7 @@
 #include "DiagramView.h"
 #include "ExportDialogs.h"
 #include "GuardedConnect.h"
+#include "KeepOnScreen.h"
 #include "surface/DiagramExport.h"
 #include "viewer/ViewerModel.h"
 
@@ -92,7 +93,7 @@ void TDiagramsWindow::ConnectHandlers() {
 }
 
 void TDiagramsWindow::Open() {
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (stale_)

@@ -2,6 +2,7 @@
 
 #include "ExportDialogs.h"
 #include "IlluminanceView.h"
+#include "KeepOnScreen.h"
 #include "MessageBox.h"
 #include "illuminance/GridCsv.h"
 #include "surface/IlluminancePicture.h"
@@ -94,7 +95,7 @@ void TIlluminanceWindow::ConnectHandlers() {
 }
 
 void TIlluminanceWindow::Open() {
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (stale_)

@@ -49,6 +49,7 @@ void PropertiesWindow::ConnectHandlers() {
     ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
         SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
     });
+    ConnectGuarded(ComboUnit, &QComboBox::currentIndexChanged, this, &PropertiesWindow::ChooseUnit);
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &PropertiesWindow::KeywordClicked);
     InstallTableCopy(*TableSummary);
@@ -62,8 +63,7 @@ void PropertiesWindow::Open() {
         // A faulty value is reported and ends the reading; the window opens all the same.
         Guarded(this, [this] { ApplySettings(settings_->ReadProperties()); });
     }
-    KeepOnScreen(*this);
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (rules_.OpenRefreshes())
@@ -100,8 +100,8 @@ void PropertiesWindow::Refresh() {
 
 void PropertiesWindow::CopyIntensities() {
     const std::string separator = DecimalSeparator();
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(properties::TabSeparatedText(viewer_.Record(), separator)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(
+        properties::TabSeparatedText(viewer_.Record(), separator, ShownFactor())));
 }
 
 void PropertiesWindow::SaveIntensitiesAs() {
@@ -115,7 +115,7 @@ void PropertiesWindow::SaveIntensitiesAs() {
 
 void PropertiesWindow::SaveIntensities(const QString& fileName) {
     QSaveFile file(fileName);
-    const std::string text = properties::CsvText(viewer_.Record());
+    const std::string text = properties::CsvText(viewer_.Record(), ShownFactor());
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||

@@ -1,10 +1,13 @@
-// The main window: its creation, showing and closing, and loading the selected file.
+// The main window: its creation, showing and closing, and loading the selected file; a change on
+// disk, a click on the selected file and F5 read it again when it changed, and a load that finds
+// nothing, or fails, leaves no trace of the file shown before it.
 
 #include "Uies.h"
 
 #include "GuardedConnect.h"
 #include "MessageBox.h"
 #include "MouseWheelWatch.h"
+#include "SelectedFileWatch.h"
 #include "data/TextEncoding.h"
 #include "surface/FileNameText.h"
 #include "viewer/AccessibleText.h"
@@ -58,6 +61,18 @@ void TMainWindow::ConnectHandlers() {
                    &TMainWindow::RunWheelHandlers);
     ConnectGuarded(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
                    &TMainWindow::FormRefresh);
+    ConnectFileWatch();
+}
+
+// A change on disk of the file shown reads it again, as a click on it does.
+void TMainWindow::ConnectFileWatch() {
+    auto* watch = new SelectedFileWatch(this);
+    const auto watchSelected = [this, watch] {
+        watch->Watch(FileNameText(viewer_.SelectedFile()));
+    };
+    connect(this, &TMainWindow::fileLoaded, watch, watchSelected);
+    connect(this, &TMainWindow::fileLoadFailed, watch, watchSelected);
+    ConnectGuarded(watch, &SelectedFileWatch::changed, this, &TMainWindow::FileListBox1Click);
 }
 
 // A toggle's state reaches the model whenever the user changes it; only a click runs its handler.

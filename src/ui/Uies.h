@@ -168,6 +168,7 @@ class TMainWindow : public QWidget {
     QAction* WindowAction(const QString& text, QKeyCombination key);
     void ConnectHandlers();
     void ConnectToggles();
+    void ConnectFileWatch();
     void ShowToggles();
     void ShowPlaneSelector(const PlaneSelector& selector);
     bool LoadSelectedFile();

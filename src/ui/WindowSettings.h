@@ -1,10 +1,10 @@
 #pragma once
 // What the windows keep between runs, as plain values, and where they keep it. The main window
 // reads its section while it is created and writes it when it closes; the render window reads
-// its section while it is created and writes it when it is destroyed; the properties window reads
-// its section when it first opens and writes it when it closes. The store (the settings file in
-// src/app) knows no window, and the windows know no file. Errors are thrown with the text the
-// user sees.
+// its section while it is created and writes it when it is destroyed; the properties and
+// catalogue windows read their sections when they first open and write them when they close. The
+// store (the settings file in src/app) knows no window, and the windows know no file. Errors are
+// thrown with the text the user sees.
 
 #include "data/Errors.h"
 #include "render/RenderBars.h"
@@ -13,6 +13,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumetra {
 
@@ -50,6 +51,21 @@ struct PropertiesSection {
     std::optional<int> left; // none: centred
     std::optional<int> top;
     QString tab; // the open tab's caption; empty or unknown keeps the open one
+};
+
+// The Catalogue window: the section "Catalogue". Its members' starting values are the window's
+// defaults, here and nowhere else.
+struct CatalogueSection {
+    std::optional<int> width; // none: the designed size
+    std::optional<int> height;
+    std::optional<int> left; // none: where the window system puts it
+    std::optional<int> top;
+    bool subfolders = false;
+    int sortColumn = -1; // -1: the files' order; else a column's number, File being 0
+    bool descending = false;
+    // Pixels, column by column; a column without one (or with 0) is fitted to its header and its
+    // first rows once they are read.
+    std::vector<int> columnWidths;
 };
 
 // The language and units the program speaks: the keys "Language" and "Units" of the section
@@ -93,6 +109,8 @@ class WindowSettings {
     virtual void WriteRender(const RenderSection& section) = 0;
     virtual SectionRead<PropertiesSection> ReadProperties() { return {}; }
     virtual void WriteProperties(const PropertiesSection& /*section*/) {}
+    virtual SectionRead<CatalogueSection> ReadCatalogue() { return {}; }
+    virtual void WriteCatalogue(const CatalogueSection& /*section*/) {}
     virtual LanguageSection ReadLanguage() { return {}; }
     virtual void WriteLanguage(const LanguageSection& /*section*/) {}
 };

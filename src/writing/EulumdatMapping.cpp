@@ -11,8 +11,10 @@
 #include "data/TextLines.h"
 #include "eulumdat/LineCursor.h"
 #include "eulumdat/StoredPlanes.h"
+#include "properties/KeywordTable.h"
 #include "summary/PhotometricSummary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumetra::writing {
@@ -113,8 +115,65 @@ IesFigures FiguresOf(const SourceFile& source) {
     return figures;
 }
 
+// The header keywords EULUMDAT has a line for, and how many characters the line holds.
+struct MappedKeyword {
+    const char* keyword;
+    std::size_t length;
+};
+constexpr MappedKeyword kMappedKeywords[] = {
+    {"[MANUFAC]", kTextLength}, {"[TEST]", kTextLength},      {"[LUMINAIRE]", kTextLength},
+    {"[LUMCAT]", kTextLength},  {"[ISSUEDATE]", kTextLength}, {"[LAMP]", kLampTextLength},
+};
+
+std::string Written(const std::string& headerText, const MappedKeyword& mapped) {
+    return Cut(Trimmed(HeaderKeyword(mapped.keyword, headerText)), mapped.length);
+}
+
 std::string Described(const std::string& headerText, const char* keyword) {
-    return Cut(Trimmed(HeaderKeyword(keyword, headerText)), kTextLength);
+    return Written(headerText, {keyword, kTextLength});
+}
+
+std::string UpperAscii(std::string text) {
+    for (char& c : text)
+        c = AsciiUpper(c);
+    return text;
+}
+
+const MappedKeyword* MappedKeywordOf(const std::string& keyword) {
+    for (const MappedKeyword& mapped : kMappedKeywords)
+        if (UpperAscii(keyword) == mapped.keyword)
+            return &mapped;
+    return nullptr;
+}
+
+void AddName(std::string& list, const std::string& name) {
+    if (list.find(name) == std::string::npos)
+        list += (list.empty() ? "" : ", ") + name;
+}
+
+// What of the header EULUMDAT cannot hold, said rather than dropped silently: a mapped keyword
+// whose text was cut (too long, continued on [MORE] lines, or given twice) and every other
+// keyword line or text line with a value.
+void NoteHeaderLeftOut(const TextLines& headerLines, std::vector<std::string>& notes) {
+    const std::string headerText = HeaderText(headerLines);
+    std::string cut;
+    std::string leftOut;
+    std::vector<const MappedKeyword*> seen;
+    for (const properties::KeywordRow& row : properties::KeywordTable(headerLines)) {
+        const MappedKeyword* mapped = MappedKeywordOf(row.keyword);
+        const bool first = mapped && std::find(seen.begin(), seen.end(), mapped) == seen.end();
+        seen.push_back(mapped);
+        if (first && row.value != Written(headerText, *mapped))
+            AddName(cut, mapped->keyword);
+        else if (!first && !row.value.empty())
+            AddName(leftOut, mapped                ? std::string(mapped->keyword)
+                             : row.keyword.empty() ? std::string(texts::kLinesWithoutKeyword)
+                                                   : row.keyword);
+    }
+    if (!cut.empty())
+        notes.push_back(FormatMessage(texts::kTextCut, cut));
+    if (!leftOut.empty())
+        notes.push_back(FormatMessage(texts::kKeywordsLeftOut, leftOut));
 }
 
 long double Millimetres(const SourceFile& source, long double size) {
@@ -163,6 +222,7 @@ TextLines FromIes(const SourceFile& source, const std::string& targetName,
             FormatMessage(texts::kEulumdatTypeC, Number(source.Facts.PhotometricType)));
     if (!source.Ies.Tilt.empty())
         notes.emplace_back(texts::kTiltDropped);
+    NoteHeaderLeftOut(source.Ies.HeaderLines, notes);
     const EulumdatPlanes planes = CheckedPlanes(source.Record, notes);
     const IesFigures figures = FiguresOf(source);
     const std::string headerText = HeaderText(source.Ies.HeaderLines);

@@ -18,15 +18,6 @@ bool NearlyEqual(long double a, long double b) {
     return std::fabs(a - b) <= 1e-9L * std::max(1.0L, std::fabs(b));
 }
 
-// An angle in [0, 360) stays as read; one outside is brought in and tidied.
-long double IntoCircle(long double angle) {
-    if (angle >= 0 && angle < 360)
-        return angle;
-    long double c = std::fmod(angle, 360.0L);
-    c = TidyAngle(c < 0 ? c + 360 : c);
-    return c >= 360 ? 0 : c;
-}
-
 // Record planes ordered by horizontal angle (stably), ascending or descending.
 std::vector<std::size_t> ByAngle(const tArrEx& h, bool descending) {
     std::vector<std::size_t> order(h.size());
@@ -41,8 +32,8 @@ std::vector<std::size_t> ByAngle(const tArrEx& h, bool descending) {
 tArrEx Circle(const tArrEx& h, long double (*image)(long double)) {
     tArrEx c;
     for (const long double a : h) {
-        c.push_back(IntoCircle(a));
-        c.push_back(IntoCircle(TidyAngle(image(a))));
+        c.push_back(CAngleOf(a));
+        c.push_back(CAngleOf(TidyAngle(image(a))));
     }
     std::sort(c.begin(), c.end());
     c.erase(std::unique(c.begin(), c.end()), c.end());
@@ -68,7 +59,7 @@ EulumdatPlanes WholeTurn(const tIES& record) {
     const auto whole = summary::CompletedPlanes(h, summary::ClassifySymmetry(h));
     std::vector<std::pair<long double, std::size_t>> planes;
     for (std::size_t i = 0; i < whole.Angles.size(); ++i)
-        planes.emplace_back(IntoCircle(whole.Angles[i]), whole.Source[i]);
+        planes.emplace_back(CompletedCAngle(h, whole, i), whole.Source[i]);
     std::stable_sort(planes.begin(), planes.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     EulumdatPlanes result;
@@ -102,6 +93,22 @@ bool ReadsBackAsStored(const EulumdatPlanes& planes, const tIES& record) {
 
 } // namespace
 
+long double CAngleOf(long double angle) {
+    if (angle >= 0 && angle < 360)
+        return angle;
+    long double c = std::fmod(angle, 360.0L);
+    c = TidyAngle(c < 0 ? c + 360 : c);
+    return c >= 360 ? 0 : c;
+}
+
+long double CompletedCAngle(const tArrEx& horizontalAngles, const summary::AngleAxis& completed,
+                            std::size_t i) {
+    const long double stored = horizontalAngles[completed.Source[i]];
+    const bool isStored =
+        summary::IntoTurn(stored, horizontalAngles.front()) == completed.Angles[i];
+    return CAngleOf(isStored ? stored : completed.Angles[i]);
+}
+
 long double CommonStep(const tArrEx& angles) {
     if (angles.size() < 2)
         return 0;
@@ -118,7 +125,7 @@ EulumdatPlanes EulumdatPlanesOf(const tIES& record) {
     EulumdatPlanes planes;
     if (form == SymmetryForm::Axial) {
         planes.Isym = 1;
-        planes.CAngles = {IntoCircle(h.front())};
+        planes.CAngles = {CAngleOf(h.front())};
         planes.Stored = {0};
     } else if (form == SymmetryForm::Quadrant) {
         planes.Isym = 4;

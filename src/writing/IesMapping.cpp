@@ -4,6 +4,7 @@
 #include "data/AsciiCase.h"
 #include "data/IesReader.h"
 #include "data/VersionLine.h"
+#include "eulumdat/LineCursor.h"
 
 #include <cmath>
 
@@ -54,6 +55,7 @@ IesDocument FromIes(const SourceFile& source, IesVersion version) {
     n.LumensPerLamp =
         source.LampFlux ? *source.LampFlux / facts.NumberOfLamps : source.Record.LampLumens;
     n.Multiplier = source.Record.CandelaMultiplier * source.IntensityScale;
+    n.Computed = source.IntensityScale != 1 || source.LampFlux.has_value();
     n.PhotometricType = facts.PhotometricType;
     n.UnitsType = source.Record.UnitsType;
     n.Width = facts.Width;
@@ -101,7 +103,9 @@ void AddLdtOnlyKeywords(const SourceFile& source, TextLines& lines) {
         lines.push_back(Keyword("[_LUMINOUSHEIGHTS]", JoinedLines(source, 18, 4, " ") + " mm"));
     lines.push_back(Keyword("[_LDT_DFF]", LdtLine(source, 22)));
     lines.push_back(Keyword("[_LDT_LORL]", LdtLine(source, 23)));
-    if (LdtLine(source, 25) != "0" && !LdtLine(source, 25).empty())
+    long double tilt = 0; // "0", "0.0" and a blank line all say the luminaire was not tilted
+    const std::string tiltLine = LdtLine(source, 25);
+    if (!tiltLine.empty() && !(ConvertLineNumber(tiltLine, tilt) && tilt == 0))
         lines.push_back(Keyword("[_LDT_TILT]", LdtLine(source, 25)));
     const std::size_t sets = source.Eulumdat.File.LampSets.size();
     const std::string colour = JoinedLines(source, 30, 2, " / ");
@@ -128,6 +132,7 @@ void FillLdtNumbers(const SourceFile& source, IesNumbers& n) {
     n.Lamps = lamps == 0 ? 1 : lamps;
     n.LumensPerLamp = absolute ? -1 : source.LampFlux.value_or(flux) / n.Lamps;
     n.Multiplier = source.IntensityScale;
+    n.Computed = true; // lumens per lamp is a quotient
     n.UnitsType = 2;
     n.Width = source.Facts.Width;
     n.Length = source.Facts.Length;

@@ -29,10 +29,16 @@ class LineWriter {
     }
     // The values as records of at most ten numbers and, for 2002, at most 254 characters.
     void Numbers(const tArrEx& values, std::string (*format)(long double) = FormatNumber) {
+        std::vector<std::string> texts;
+        texts.reserve(values.size());
+        for (const long double value : values)
+            texts.push_back(format(value));
+        NumberTexts(texts);
+    }
+    void NumberTexts(const std::vector<std::string>& numbers) {
         std::string line;
         std::size_t count = 0;
-        for (const long double value : values) {
-            const std::string number = format(value);
+        for (const std::string& number : numbers) {
             if (limited_ && number.size() > kLineText2002)
                 throw LumetraError(texts::kLineTooLong);
             const bool full = count == kNumbersPerLine ||
@@ -89,10 +95,12 @@ void WriteTilt(LineWriter& out, const tArrEx& values) {
 
 void WriteNumbers(LineWriter& out, const IesDocument& document) {
     const IesNumbers& n = document.Numbers;
-    out.Numbers({n.Lamps, n.LumensPerLamp, n.Multiplier,
-                 static_cast<long double>(document.VerticalAngles.size()),
-                 static_cast<long double>(document.HorizontalAngles.size()), n.PhotometricType,
-                 static_cast<long double>(n.UnitsType), n.Width, n.Length, n.Height});
+    const auto computed = n.Computed ? FormatComputed : FormatNumber;
+    out.NumberTexts({FormatNumber(n.Lamps), computed(n.LumensPerLamp), computed(n.Multiplier),
+                     std::to_string(document.VerticalAngles.size()),
+                     std::to_string(document.HorizontalAngles.size()),
+                     FormatNumber(n.PhotometricType), std::to_string(n.UnitsType),
+                     FormatNumber(n.Width), FormatNumber(n.Length), FormatNumber(n.Height)});
     out.Numbers({n.BallastFactor, n.SecondValue, n.InputWatts});
     out.Numbers(document.VerticalAngles);
     out.Numbers(document.HorizontalAngles);

@@ -25,6 +25,10 @@ struct IesNumbers {
     long double BallastFactor = 1;
     long double SecondValue = 1; // future use (2002) or file generation type (2019)
     long double InputWatts = 0;
+    // Lumens per lamp and the multiplier were computed (scaled, or divided among the lamps)
+    // rather than read: written as the nearest double, 0.30120481927710843 rather than twenty
+    // digits of a long double.
+    bool Computed = false;
 };
 
 struct IesDocument {

@@ -33,6 +33,10 @@ inline constexpr const char* kNoData = "The file holds no intensities to write";
 // Notes: what a conversion could not carry.
 inline constexpr const char* kTiltDropped =
     "The TILT=INCLUDE data cannot be carried by EULUMDAT and was left out";
+inline constexpr const char* kTextCut =
+    "EULUMDAT text lines hold 78 characters (lamp types 40) and no continuation lines: %s cut";
+inline constexpr const char* kKeywordsLeftOut = "EULUMDAT has no line for %s: left out";
+inline constexpr const char* kLinesWithoutKeyword = "header lines without a keyword";
 inline constexpr const char* kC360Dropped =
     "The C360 plane differs from C0; EULUMDAT keeps only C0";
 

@@ -81,6 +81,13 @@ TEST(EulumdatPlanesOf, SymmetryCAnglesAndStoredOrder) {
          {4, 3, 2, 1, 0}},
         {"C90-C270 not symmetric", {90, 100, 270}, 0, {80, 90, 100, 270}, {1, 0, 1, 2}},
         {"whole turn, 360 equal to 0", {0, 90, 180, 270, 360}, 0, {0, 90, 180, 270}, {0, 1, 2, 3}},
+        // The completion turns the second angle to 360.0200000000001 (from the first); the plane
+        // keeps its own angle, not that one brought back into the circle and rounded to 0.02.
+        {"whole turn from a later angle keeps every stored angle exactly",
+         {0.03L, 0.0200000000001L},
+         0,
+         {0.0200000000001L, 0.03L},
+         {1, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,7 +8,9 @@
 #include "support/TempFolder.h"
 #include "writing/Writing.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace lumetra::writing {
@@ -119,6 +121,71 @@ TEST(WriteAs, IesToEulumdatStatesTheSummarysRatiosAndTheTargetsName) {
     EXPECT_EQ(lines.size(), 26 + 6 + 10 + mc + ng + (mc / 2 + 1) * ng);
 }
 
+// The header text an IES file's EULUMDAT copy cannot hold is named in a note, never dropped
+// silently; text that fits gives no note.
+TEST(WriteAs, IesToEulumdatNamesTheHeaderTextItCutsOrLeavesOut) {
+    const std::string longText(90, 'x');
+    const struct {
+        const char* name;
+        std::string header;
+        std::vector<std::string> notes;
+    } cases[] = {
+        {"everything fits", "[TEST] T\n[TESTLAB]\n[MANUFAC] M\n[LUMINAIRE] L\n[LAMP] LED\n", {}},
+        {"a luminaire name over 78 characters",
+         "[LUMINAIRE] " + longText + "\n",
+         {"EULUMDAT text lines hold 78 characters (lamp types 40) and no continuation lines: "
+          "[LUMINAIRE] cut"}},
+        {"continuation lines and a long lamp",
+         "[LUMINAIRE] L\n[MORE] second line\n[LAMP] " + longText.substr(0, 41) + "\n",
+         {"EULUMDAT text lines hold 78 characters (lamp types 40) and no continuation lines: "
+          "[LUMINAIRE], [LAMP] cut"}},
+        {"keywords without a line, and a mapped one given twice",
+         "[TEST] T\n[TESTLAB] Lab\n[_ABSOLUTELUMENS] 9217\n[TEST] again\n[_EMPTY]\n",
+         {"EULUMDAT has no line for [TESTLAB], [_ABSOLUTELUMENS], [TEST]: left out"}},
+    };
+    const test::TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = (folder.path() / "in.ies").string();
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            << "IESNA:LM-63-2002\n"
+            << c.header << "TILT=NONE\n1 1000 1 3 1 1 2 0 0 0\n1 1 10\n0 45 90\n0\n100 50 0\n";
+        const Written written =
+            WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Eulumdat, {}, "x.ldt");
+        EXPECT_EQ(written.Notes, c.notes);
+    }
+}
+
+TEST(WriteAs, EulumdatToIesKeepsWhatIesHasNoFieldForInKeywordsOfItsOwn) {
+    const struct {
+        const char* file;
+        std::vector<std::string> present;
+        std::vector<std::string> absent; // keywords, as a line starts
+    } cases[] = {
+        {"ldt_isym1_37_three_lamp_sets.ldt",
+         {"[LAMP] Single Lamp", "[_LUMINAIRESIZE] 120 0 120 mm", "[_LDT_COLOUR] 3000 / 100",
+          "[_LDT_LAMPSET] 2; Double Lamp; 1200; 3000; 100; 30",
+          "[_LDT_LAMPSET] 1; Single Alternative Lamp; 500; 5000; 90; 15"},
+         {"[_LDT_TILT]", "[_LUMINOUSHEIGHTS]"}}, // a tilt written "0.0" is no tilt
+        {"ldt_isym3_72x91_street_empty_direct_ratios.ldt", {}, {"[_LDT_TILT]"}}, // " 0"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const TextLines lines =
+            SplitIntoLines(WriteAs(ReadSourceFile(LdtSample(c.file), Reading::Strict),
+                                   TargetFormat::Ies2002, {}, "x.ies")
+                               .Bytes);
+        for (const std::string& line : c.present)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+        for (const std::string& keyword : c.absent)
+            EXPECT_EQ(
+                std::find_if(lines.begin(), lines.end(),
+                             [&](const std::string& line) { return line.rfind(keyword, 0) == 0; }),
+                lines.end())
+                << keyword;
+    }
+}
+
 TEST(WriteAs, TypeBCannotBecomeEulumdat) {
     const SourceFile source =
         ReadSourceFile(Sample("lm2002_typeb_flood_quadrant_crlf.ies"), Reading::Strict);
@@ -159,6 +226,33 @@ TEST(Adjust, LumensScaleTheStatedFluxAndTheIntensities) {
     EXPECT_EQ(*StatedLampFlux(source), 2 * stated);
     EXPECT_DOUBLE_EQ(static_cast<double>(source.IntensityScale), 6.0);
     EXPECT_EQ(source.Multiply, 3);
+}
+
+// A scaled multiplier and a divided lamp flux are computed, not read: the double's shortest
+// digits, not twenty digits of a long double.
+TEST(WriteAs, ComputedFiguresOfTheIesNumbersLineAreWrittenAsTheNearestDouble) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::optional<long double> lumens;
+        const char* numbers; // the line after TILT
+    } cases[] = {
+        {"scaled to 10,000 lm of 33,200", LdtSample("ldt_isym3_52x25_road_uneven_c_planes.ldt"),
+         10000, "1 10000 0.30120481927710846 25 27 1 2 -0.472 -0.472 0.14"},
+        {"three sets of 2,200 lm scaled to 1,000 lm", LdtSample("ldt_isym1_37_three_lamp_sets.ldt"),
+         1000, "4 250 0.45454545454545453 37 1 1 2 0 0 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Adjustment adjustment;
+        adjustment.Lumens = c.lumens;
+        const TextLines lines = SplitIntoLines(WriteAs(ReadSourceFile(c.file, Reading::Strict),
+                                                       TargetFormat::Ies2002, adjustment, "x.ies")
+                                                   .Bytes);
+        const auto tilt = std::find(lines.begin(), lines.end(), "TILT=NONE");
+        ASSERT_NE(tilt, lines.end());
+        EXPECT_EQ(*(tilt + 1), c.numbers);
+    }
 }
 
 TEST(Adjust, AbsolutePhotometryIsScaledToTheComputedFlux) {
