@@ -5,131 +5,131 @@
     <name>Catalogue</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalognummer</translation>
     </message>
     <message>
         <source>Luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe</translation>
     </message>
     <message>
         <source>Luminous flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtstrom (lm)</translation>
     </message>
     <message>
         <source>Lamp flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampenlichtstrom (lm)</translation>
     </message>
     <message>
         <source>Light output ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebswirkungsgrad (%)</translation>
     </message>
     <message>
         <source>Input power (W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlussleistung (W)</translation>
     </message>
     <message>
         <source>Efficacy (lm/W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtausbeute (lm/W)</translation>
     </message>
     <message>
         <source>Maximum intensity (cd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Lichtstärke (cd)</translation>
     </message>
     <message>
         <source>Beam (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertswinkel (°)</translation>
     </message>
     <message>
         <source>Beam C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertswinkel C0-C180 (°)</translation>
     </message>
     <message>
         <source>Beam C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertswinkel C90-C270 (°)</translation>
     </message>
     <message>
         <source>Field (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehntelwertswinkel (°)</translation>
     </message>
     <message>
         <source>Field C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehntelwertswinkel C0-C180 (°)</translation>
     </message>
     <message>
         <source>Field C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehntelwertswinkel C90-C270 (°)</translation>
     </message>
     <message>
         <source>Downward flux (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtstrom nach unten (%)</translation>
     </message>
     <message>
         <source>Symmetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Symmetrie</translation>
     </message>
     <message>
         <source>Photometric type</source>
-        <translation type="unfinished"></translation>
+        <translation>Photometrischer Typ</translation>
     </message>
     <message>
         <source>BUG rating</source>
-        <translation type="unfinished"></translation>
+        <translation>BUG-Klassifizierung</translation>
     </message>
     <message>
         <source>Max. luminance at 65° (cd/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Leuchtdichte bei 65° (cd/m²)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Larger than 32 MB: not read for the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Größer als 32 MB: für den Katalog nicht gelesen</translation>
     </message>
     <message>
         <source>Not enough memory to read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher, um die Datei zu lesen</translation>
     </message>
     <message>
         <source>The file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine photometrischen Daten</translation>
     </message>
     <message>
         <source>Loads cleanly</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt fehlerfrei</translation>
     </message>
     <message>
         <source>Reader&apos;s message: </source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung des Einlesens: </translation>
     </message>
     <message>
         <source>Fails: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlschlag: </translation>
     </message>
     <message>
         <source>Unknown column</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Spalte</translation>
     </message>
     <message>
         <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet wird ein Bereich wie 2500-3500, &lt;30 oder &gt;120</translation>
     </message>
 </context>
 <context>
@@ -162,83 +162,83 @@
     <name>Compliance</name>
     <message>
         <source>needs type C photometry</source>
-        <translation type="unfinished"></translation>
+        <translation>erfordert Photometrie vom Typ C</translation>
     </message>
     <message>
         <source>the file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine photometrischen Daten</translation>
     </message>
     <message>
         <source>the intensities give no finite flux</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lichtstärken ergeben keinen endlichen Lichtstrom</translation>
     </message>
     <message>
         <source>the luminous opening is a point</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lichtaustrittsfläche ist ein Punkt</translation>
     </message>
     <message>
         <source>the luminous opening&apos;s dimensions give no known shape</source>
-        <translation type="unfinished"></translation>
+        <translation>die Abmessungen der Lichtaustrittsfläche ergeben keine bekannte Form</translation>
     </message>
     <message>
         <source>the luminous area has length 0</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lichtaustrittsfläche hat die Länge 0</translation>
     </message>
     <message>
         <source>the luminous opening shows no area at these angles</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lichtaustrittsfläche zeigt unter diesen Winkeln keine Fläche</translation>
     </message>
     <message>
         <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Daten für Licht nach oben: Die Datei endet unterhalb von Gamma 180 mit Licht bei ihrem letzten Winkel, daher wird Licht darüber als 0 gezählt und die Uplight-Klasse ist möglicherweise zu niedrig</translation>
     </message>
     <message>
         <source>front low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>vorn niedrig, 0-30 Grad</translation>
     </message>
     <message>
         <source>front medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>vorn mittel, 30-60 Grad</translation>
     </message>
     <message>
         <source>front high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>vorn hoch, 60-80 Grad</translation>
     </message>
     <message>
         <source>front very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>vorn sehr hoch, 80-90 Grad</translation>
     </message>
     <message>
         <source>back low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>hinten niedrig, 0-30 Grad</translation>
     </message>
     <message>
         <source>back medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>hinten mittel, 30-60 Grad</translation>
     </message>
     <message>
         <source>back high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>hinten hoch, 60-80 Grad</translation>
     </message>
     <message>
         <source>back very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>hinten sehr hoch, 80-90 Grad</translation>
     </message>
     <message>
         <source>uplight low, 90-100 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>nach oben niedrig, 90-100 Grad</translation>
     </message>
     <message>
         <source>uplight high, 100-180 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>nach oben hoch, 100-180 Grad</translation>
     </message>
     <message>
         <source>quadrilateral-symmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>quadrantensymmetrisch</translation>
     </message>
     <message>
         <source>asymmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>asymmetrisch</translation>
     </message>
 </context>
 <context>
@@ -287,87 +287,87 @@
     <name>Properties</name>
     <message>
         <source>Direct ratios</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktanteile</translation>
     </message>
     <message>
         <source>Luminaire dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchtenabmessungen</translation>
     </message>
     <message>
         <source>Luminous area</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtaustrittsfläche</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckig</translation>
     </message>
     <message>
         <source>Rectangular with luminous sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckig mit leuchtenden Seiten</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisförmig</translation>
     </message>
     <message>
         <source>Ellipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipse</translation>
     </message>
     <message>
         <source>Vertical cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Zylinder</translation>
     </message>
     <message>
         <source>Vertical ellipsoidal cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler elliptischer Zylinder</translation>
     </message>
     <message>
         <source>Sphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugel</translation>
     </message>
     <message>
         <source>Ellipsoidal spheroid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipsoid</translation>
     </message>
     <message>
         <source>Horizontal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler Zylinder entlang der photometrischen Horizontalen</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler elliptischer Zylinder entlang der photometrischen Horizontalen</translation>
     </message>
     <message>
         <source>Horizontal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler Zylinder senkrecht zur photometrischen Horizontalen</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler elliptischer Zylinder senkrecht zur photometrischen Horizontalen</translation>
     </message>
     <message>
         <source>Vertical circle facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Kreis, zur photometrischen Horizontalen gewandt</translation>
     </message>
     <message>
         <source>Vertical ellipse facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikale Ellipse, zur photometrischen Horizontalen gewandt</translation>
     </message>
     <message>
         <source>Vertical circle facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Kreis, senkrecht zur photometrischen Horizontalen gewandt</translation>
     </message>
     <message>
         <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikale Ellipse, senkrecht zur photometrischen Horizontalen gewandt</translation>
     </message>
     <message>
         <source>Not an LM-63 shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine LM-63-Form</translation>
     </message>
 </context>
 <context>
@@ -577,27 +577,6 @@ verwenden kann, endet das Programm mit Status 2.</translation>
       bei summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Schreibt ein einseitiges PDF-Datenblatt von FILE: Name und sechszeilige
-      Beschreibung, die LVK von Ebene 0 mit dem orthogonalen Paar, das
-      Lichtmuster (Helligkeit 15, Zoom 9500, Radiosity aus) und die
-      photometrische Zusammenfassung. Das Seitenformat ist Letter, wo das
-      Gebietsschema US-Einheiten verwendet, sonst A4. An einen Namen ohne
-      Endung wird &quot;.pdf&quot; angehängt. --encoding liest den Kopf in NAME
-      (windows-1251, gbk, big5, shift_jis, euc-kr, ...) statt in der vermuteten
-      Kodierung. Bei einer nicht vollständig gelesenen Datei steht dies auf der
-      Seite anstelle der Zusammenfassung, und der Exit-Status ist 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -788,6 +767,52 @@ Aufrufzeile auf stderr aus.
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Unbekannter Befehl &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Schreibt ein PDF-Datenblatt von FILE für einen Bericht: Name, Hersteller,
+      Katalognummer und Leuchte; die Polar- und kartesischen Diagramme der
+      Ebenen C0-C180 und C90-C270 (cd/klm bei EULUMDAT-Dateien); das Lichtmuster
+      der Ebene 0 (Helligkeit 15, Zoom 9500, Radiosity aus); die photometrische
+      Zusammenfassung, den zonalen Lichtstrom, die Lichtaustrittsfläche, bei
+      EULUMDAT-Dateien Abmessungen und Lampenbestückungen, die BUG-
+      Klassifizierung und die maximale Leuchtdichte; eine Fußzeile mit dem
+      Änderungsdatum der Datei, dem Datum des Datenblatts und der
+      Programmversion. Eine zweite Seite enthält, wofür die erste keinen Platz
+      hat. Das Papierformat ist Letter, wenn das Gebietsschema US-Einheiten
+      verwendet, sonst A4. An einen Namen ohne Endung wird &quot;.pdf&quot; angehängt.
+      --encoding liest den Header in NAME (windows-1251, gbk, big5, shift_jis,
+      euc-kr, ...) statt in der erkannten Kodierung. Bei einer nicht vollständig
+      gelesenen Datei steht dies im Datenblatt anstelle der Werte, und der
+      Exit-Status ist 3.
+      Mit einem FOLDER erhält jede *.ies- und *.ldt-Datei darunter ihr
+      Datenblatt unter OUTFOLDER, im selben relativen Pfad mit der Endung .pdf;
+      vorhandene Datenblätter bleiben erhalten, außer mit --force. Auf einem
+      Terminal erscheint eine Fortschrittszeile, dann &quot;N written, M failed:
+      reasons&quot;. Exit-Status 0, wenn jedes Datenblatt geschrieben wurde, 1, wenn
+      eines fehlschlug, sonst 3, wenn eine Datei nicht vollständig gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -902,6 +927,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Save Photometry As...</source>
         <translation>Photometrie speichern unter...</translation>
     </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>Die Einheit der angezeigten, kopierten und gespeicherten Werte</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TComplianceTab</name>
@@ -968,6 +1001,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Maximum luminance</source>
         <translation>Maximale Leuchtdichte</translation>
+    </message>
+    <message>
+        <source>BUG zones (IES TM-15-11, Addendum A)</source>
+        <translation>BUG-Zonen (IES TM-15-11, Addendum A)</translation>
     </message>
 </context>
 <context>

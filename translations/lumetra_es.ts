@@ -5,131 +5,131 @@
     <name>Catalogue</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricante</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de catálogo</translation>
     </message>
     <message>
         <source>Luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminaria</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lámpara</translation>
     </message>
     <message>
         <source>Luminous flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo luminoso (lm)</translation>
     </message>
     <message>
         <source>Lamp flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de lámpara (lm)</translation>
     </message>
     <message>
         <source>Light output ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendimiento (%)</translation>
     </message>
     <message>
         <source>Input power (W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de entrada (W)</translation>
     </message>
     <message>
         <source>Efficacy (lm/W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficacia luminosa (lm/W)</translation>
     </message>
     <message>
         <source>Maximum intensity (cd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad máx. (cd)</translation>
     </message>
     <message>
         <source>Beam (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura (°)</translation>
     </message>
     <message>
         <source>Beam C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura C0-C180 (°)</translation>
     </message>
     <message>
         <source>Beam C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura C90-C270 (°)</translation>
     </message>
     <message>
         <source>Field (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo (°)</translation>
     </message>
     <message>
         <source>Field C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo C0-C180 (°)</translation>
     </message>
     <message>
         <source>Field C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo C90-C270 (°)</translation>
     </message>
     <message>
         <source>Downward flux (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo hacia abajo (%)</translation>
     </message>
     <message>
         <source>Symmetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Simetría</translation>
     </message>
     <message>
         <source>Photometric type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo fotométrico</translation>
     </message>
     <message>
         <source>BUG rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificación BUG</translation>
     </message>
     <message>
         <source>Max. luminance at 65° (cd/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminancia máx. a 65° (cd/m²)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Larger than 32 MB: not read for the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Más de 32 MB: no se lee para el catálogo</translation>
     </message>
     <message>
         <source>Not enough memory to read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para leer el archivo</translation>
     </message>
     <message>
         <source>The file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene datos fotométricos</translation>
     </message>
     <message>
         <source>Loads cleanly</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga sin problemas</translation>
     </message>
     <message>
         <source>Reader&apos;s message: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de lectura: </translation>
     </message>
     <message>
         <source>Fails: </source>
-        <translation type="unfinished"></translation>
+        <translation>Falla: </translation>
     </message>
     <message>
         <source>Unknown column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna desconocida</translation>
     </message>
     <message>
         <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esperaba un rango como 2500-3500, &lt;30 o &gt;120</translation>
     </message>
 </context>
 <context>
@@ -162,83 +162,83 @@
     <name>Compliance</name>
     <message>
         <source>needs type C photometry</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere fotometría de tipo C</translation>
     </message>
     <message>
         <source>the file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no contiene datos fotométricos</translation>
     </message>
     <message>
         <source>the intensities give no finite flux</source>
-        <translation type="unfinished"></translation>
+        <translation>las intensidades no dan un flujo finito</translation>
     </message>
     <message>
         <source>the luminous opening is a point</source>
-        <translation type="unfinished"></translation>
+        <translation>la superficie luminosa es un punto</translation>
     </message>
     <message>
         <source>the luminous opening&apos;s dimensions give no known shape</source>
-        <translation type="unfinished"></translation>
+        <translation>las dimensiones de la superficie luminosa no dan ninguna forma conocida</translation>
     </message>
     <message>
         <source>the luminous area has length 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la superficie luminosa tiene longitud 0</translation>
     </message>
     <message>
         <source>the luminous opening shows no area at these angles</source>
-        <translation type="unfinished"></translation>
+        <translation>la superficie luminosa no muestra área en estos ángulos</translation>
     </message>
     <message>
         <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
-        <translation type="unfinished"></translation>
+        <translation>sin datos de luz ascendente: el archivo termina por debajo de gamma 180 con luz en su último ángulo, por lo que la luz por encima se cuenta como 0 y la clase de luz ascendente puede ser demasiado baja</translation>
     </message>
     <message>
         <source>front low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>frontal baja, 0-30 grados</translation>
     </message>
     <message>
         <source>front medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>frontal media, 30-60 grados</translation>
     </message>
     <message>
         <source>front high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>frontal alta, 60-80 grados</translation>
     </message>
     <message>
         <source>front very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>frontal muy alta, 80-90 grados</translation>
     </message>
     <message>
         <source>back low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>trasera baja, 0-30 grados</translation>
     </message>
     <message>
         <source>back medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>trasera media, 30-60 grados</translation>
     </message>
     <message>
         <source>back high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>trasera alta, 60-80 grados</translation>
     </message>
     <message>
         <source>back very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>trasera muy alta, 80-90 grados</translation>
     </message>
     <message>
         <source>uplight low, 90-100 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>ascendente baja, 90-100 grados</translation>
     </message>
     <message>
         <source>uplight high, 100-180 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>ascendente alta, 100-180 grados</translation>
     </message>
     <message>
         <source>quadrilateral-symmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>simétrica por cuadrantes</translation>
     </message>
     <message>
         <source>asymmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>asimétrica</translation>
     </message>
 </context>
 <context>
@@ -287,87 +287,87 @@
     <name>Properties</name>
     <message>
         <source>Direct ratios</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores directos</translation>
     </message>
     <message>
         <source>Luminaire dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones de la luminaria</translation>
     </message>
     <message>
         <source>Luminous area</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie luminosa</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular</translation>
     </message>
     <message>
         <source>Rectangular with luminous sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular con lados luminosos</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Circular</translation>
     </message>
     <message>
         <source>Ellipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Elipse</translation>
     </message>
     <message>
         <source>Vertical cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro vertical</translation>
     </message>
     <message>
         <source>Vertical ellipsoidal cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro elíptico vertical</translation>
     </message>
     <message>
         <source>Sphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Esfera</translation>
     </message>
     <message>
         <source>Ellipsoidal spheroid</source>
-        <translation type="unfinished"></translation>
+        <translation>Elipsoide</translation>
     </message>
     <message>
         <source>Horizontal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro horizontal a lo largo de la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro elíptico horizontal a lo largo de la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Horizontal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro horizontal perpendicular a la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cilindro elíptico horizontal perpendicular a la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Vertical circle facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo vertical orientado hacia la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Vertical ellipse facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Elipse vertical orientada hacia la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Vertical circle facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo vertical orientado perpendicularmente a la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Elipse vertical orientada perpendicularmente a la horizontal fotométrica</translation>
     </message>
     <message>
         <source>Not an LM-63 shape</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una forma LM-63</translation>
     </message>
 </context>
 <context>
@@ -575,28 +575,6 @@ usar hacen que termine con el estado 2.</translation>
       de salida como en summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Escribe una hoja de datos PDF de una página de FILE: su nombre y la
-      descripción de seis líneas, la curva fotométrica del plano 0 con el par
-      ortogonal, el patrón de luz (brillo 15, zoom 9500, radiosidad
-      desactivada) y el resumen fotométrico. La página es Letter donde la
-      configuración regional usa unidades de EE. UU., y A4 en otro caso. Se
-      añade &quot;.pdf&quot; a un nombre sin extensión. --encoding lee la cabecera en la
-      codificación NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) en
-      lugar de la codificación deducida. Para un archivo que no se leyó por
-      completo, la página lo indica en lugar del resumen, y el estado de
-      salida es 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -787,6 +765,52 @@ de uso en stderr.
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Comando desconocido «%1».</translation>
     </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Escribe una hoja de datos PDF de FILE para un informe: su nombre,
+      fabricante, número de catálogo y luminaria; los diagramas polares y
+      cartesianos de los planos C0-C180 y C90-C270 (cd/klm para archivos
+      EULUMDAT); el patrón de luz del plano 0 (brillo 15, zoom 9500, radiosidad
+      desactivada); el resumen fotométrico, el flujo zonal, la superficie
+      luminosa, las dimensiones y conjuntos de lámparas de un archivo EULUMDAT,
+      la clasificación BUG y la luminancia máxima; un pie de página con la
+      fecha de modificación del archivo, la fecha de la hoja y la versión del
+      programa. Una segunda página recoge lo que no cabe en la primera.
+      El papel es Letter cuando la configuración regional usa unidades de
+      EE. UU., y A4 en otro caso. Se añade &quot;.pdf&quot; a un nombre sin extensión.
+      --encoding lee la cabecera en NAME (windows-1251, gbk, big5, shift_jis,
+      euc-kr, ...) en lugar de la codificación detectada. Para un archivo que
+      no se leyó por completo, la hoja lo indica en lugar de los valores, y el
+      estado de salida es 3.
+      Con una carpeta FOLDER, cada archivo *.ies y *.ldt que contenga obtiene
+      su hoja bajo OUTFOLDER, en la misma ruta relativa con la extensión .pdf;
+      las hojas existentes se conservan salvo con --force. En un terminal se
+      muestra una línea de progreso y luego &quot;N written, M failed: reasons&quot;.
+      Estado de salida 0 si se escribieron todas las hojas, 1 si alguna falló,
+      si no, 3 si algún archivo no se leyó por completo.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -901,6 +925,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Save Photometry As...</source>
         <translation>Guardar fotometría como...</translation>
     </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>La unidad de los valores mostrados, copiados y guardados</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TComplianceTab</name>
@@ -967,6 +999,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Maximum luminance</source>
         <translation>Luminancia máxima</translation>
+    </message>
+    <message>
+        <source>BUG zones (IES TM-15-11, Addendum A)</source>
+        <translation>Zonas BUG (IES TM-15-11, adenda A)</translation>
     </message>
 </context>
 <context>

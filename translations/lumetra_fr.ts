@@ -5,131 +5,131 @@
     <name>Catalogue</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricant</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence catalogue</translation>
     </message>
     <message>
         <source>Luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminaire</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe</translation>
     </message>
     <message>
         <source>Luminous flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux lumineux (lm)</translation>
     </message>
     <message>
         <source>Lamp flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de lampe (lm)</translation>
     </message>
     <message>
         <source>Light output ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement lumineux (%)</translation>
     </message>
     <message>
         <source>Input power (W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance absorbée (W)</translation>
     </message>
     <message>
         <source>Efficacy (lm/W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficacité lumineuse (lm/W)</translation>
     </message>
     <message>
         <source>Maximum intensity (cd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité max. (cd)</translation>
     </message>
     <message>
         <source>Beam (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture (°)</translation>
     </message>
     <message>
         <source>Beam C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture C0-C180 (°)</translation>
     </message>
     <message>
         <source>Beam C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture C90-C270 (°)</translation>
     </message>
     <message>
         <source>Field (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ (°)</translation>
     </message>
     <message>
         <source>Field C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ C0-C180 (°)</translation>
     </message>
     <message>
         <source>Field C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ C90-C270 (°)</translation>
     </message>
     <message>
         <source>Downward flux (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux vers le bas (%)</translation>
     </message>
     <message>
         <source>Symmetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Symétrie</translation>
     </message>
     <message>
         <source>Photometric type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type photométrique</translation>
     </message>
     <message>
         <source>BUG rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Classement BUG</translation>
     </message>
     <message>
         <source>Max. luminance at 65° (cd/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminance max. à 65° (cd/m²)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Larger than 32 MB: not read for the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de 32 MB&#xa0;: non lu pour le catalogue</translation>
     </message>
     <message>
         <source>Not enough memory to read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour lire le fichier</translation>
     </message>
     <message>
         <source>The file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune donnée photométrique</translation>
     </message>
     <message>
         <source>Loads cleanly</source>
-        <translation type="unfinished"></translation>
+        <translation>Se charge proprement</translation>
     </message>
     <message>
         <source>Reader&apos;s message: </source>
-        <translation type="unfinished"></translation>
+        <translation>Message de lecture&#xa0;: </translation>
     </message>
     <message>
         <source>Fails: </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: </translation>
     </message>
     <message>
         <source>Unknown column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne inconnue</translation>
     </message>
     <message>
         <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage attendue, par exemple 2500-3500, &lt;30 ou &gt;120</translation>
     </message>
 </context>
 <context>
@@ -162,83 +162,83 @@
     <name>Compliance</name>
     <message>
         <source>needs type C photometry</source>
-        <translation type="unfinished"></translation>
+        <translation>nécessite une photométrie de type C</translation>
     </message>
     <message>
         <source>the file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient aucune donnée photométrique</translation>
     </message>
     <message>
         <source>the intensities give no finite flux</source>
-        <translation type="unfinished"></translation>
+        <translation>les intensités ne donnent pas de flux fini</translation>
     </message>
     <message>
         <source>the luminous opening is a point</source>
-        <translation type="unfinished"></translation>
+        <translation>la surface lumineuse est un point</translation>
     </message>
     <message>
         <source>the luminous opening&apos;s dimensions give no known shape</source>
-        <translation type="unfinished"></translation>
+        <translation>les dimensions de la surface lumineuse ne donnent aucune forme connue</translation>
     </message>
     <message>
         <source>the luminous area has length 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la surface lumineuse a une longueur nulle</translation>
     </message>
     <message>
         <source>the luminous opening shows no area at these angles</source>
-        <translation type="unfinished"></translation>
+        <translation>la surface lumineuse ne présente aucune aire sous ces angles</translation>
     </message>
     <message>
         <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de données de lumière montante&#xa0;: le fichier s&apos;arrête avant gamma 180 avec de la lumière à son dernier angle, la lumière au-delà est donc comptée comme 0 et la classe de lumière montante peut être trop basse</translation>
     </message>
     <message>
         <source>front low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>avant bas, 0-30 degrés</translation>
     </message>
     <message>
         <source>front medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>avant moyen, 30-60 degrés</translation>
     </message>
     <message>
         <source>front high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>avant haut, 60-80 degrés</translation>
     </message>
     <message>
         <source>front very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>avant très haut, 80-90 degrés</translation>
     </message>
     <message>
         <source>back low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière bas, 0-30 degrés</translation>
     </message>
     <message>
         <source>back medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière moyen, 30-60 degrés</translation>
     </message>
     <message>
         <source>back high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière haut, 60-80 degrés</translation>
     </message>
     <message>
         <source>back very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>arrière très haut, 80-90 degrés</translation>
     </message>
     <message>
         <source>uplight low, 90-100 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>montant bas, 90-100 degrés</translation>
     </message>
     <message>
         <source>uplight high, 100-180 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>montant haut, 100-180 degrés</translation>
     </message>
     <message>
         <source>quadrilateral-symmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>symétrique par quadrants</translation>
     </message>
     <message>
         <source>asymmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>asymétrique</translation>
     </message>
 </context>
 <context>
@@ -287,87 +287,87 @@
     <name>Properties</name>
     <message>
         <source>Direct ratios</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteurs directs</translation>
     </message>
     <message>
         <source>Luminaire dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions du luminaire</translation>
     </message>
     <message>
         <source>Luminous area</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface lumineuse</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangulaire</translation>
     </message>
     <message>
         <source>Rectangular with luminous sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangulaire à côtés lumineux</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Circulaire</translation>
     </message>
     <message>
         <source>Ellipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipse</translation>
     </message>
     <message>
         <source>Vertical cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre vertical</translation>
     </message>
     <message>
         <source>Vertical ellipsoidal cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre elliptique vertical</translation>
     </message>
     <message>
         <source>Sphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Sphère</translation>
     </message>
     <message>
         <source>Ellipsoidal spheroid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipsoïde</translation>
     </message>
     <message>
         <source>Horizontal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre horizontal le long de l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre elliptique horizontal le long de l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Horizontal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre horizontal perpendiculaire à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindre elliptique horizontal perpendiculaire à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Vertical circle facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cercle vertical face à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Vertical ellipse facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipse verticale face à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Vertical circle facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cercle vertical orienté perpendiculairement à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipse verticale orientée perpendiculairement à l&apos;horizontale photométrique</translation>
     </message>
     <message>
         <source>Not an LM-63 shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une forme LM-63</translation>
     </message>
 </context>
 <context>
@@ -577,28 +577,6 @@ utiliser la font sortir avec le statut 2.</translation>
       JSON). Statut de sortie comme pour summary.</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Écrit une fiche technique PDF d&apos;une page pour FILE&#xa0;: son nom et sa
-      description en six lignes, la courbe photométrique du plan 0 avec la
-      paire orthogonale, la tache lumineuse (luminosité 15, zoom 9500,
-      radiosité désactivée) et le résumé photométrique. La page est au format
-      Letter là où les paramètres régionaux utilisent les unités américaines,
-      A4 sinon. &quot;.pdf&quot; est ajouté à un nom sans extension. --encoding lit
-      l&apos;en-tête dans l&apos;encodage NAME (windows-1251, gbk, big5, shift_jis,
-      euc-kr, ...) au lieu de l&apos;encodage deviné. Pour un fichier qui n&apos;a pas
-      été lu entièrement, la page l&apos;indique à la place du résumé, et le statut
-      de sortie est 3.</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -789,6 +767,52 @@ d&apos;utilisation sur stderr.
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Écrit une fiche technique PDF de FILE pour un rapport&#xa0;: son nom, le
+      fabricant, la référence catalogue et le luminaire&#xa0;; les diagrammes
+      polaires et cartésiens des plans C0-C180 et C90-C270 (cd/klm pour les
+      fichiers EULUMDAT)&#xa0;; la tache lumineuse du plan 0 (luminosité 15, zoom
+      9500, radiosité désactivée)&#xa0;; le résumé photométrique, le flux par
+      zones, la surface lumineuse, les dimensions et les jeux de lampes d&apos;un
+      fichier EULUMDAT, le classement BUG et la luminance maximale&#xa0;; un pied
+      de page avec la date de modification du fichier, la date de la fiche et
+      la version du programme. Une seconde page reçoit ce qui ne tient pas sur
+      la première. Le papier est au format Letter si les paramètres régionaux
+      utilisent les unités US, A4 sinon. &quot;.pdf&quot; est ajouté à un nom sans
+      extension. --encoding lit l&apos;en-tête dans l&apos;encodage NAME (windows-1251,
+      gbk, big5, shift_jis, euc-kr, ...) au lieu de l&apos;encodage deviné. Pour un
+      fichier qui n&apos;a pas été lu entièrement, la fiche l&apos;indique à la place
+      des valeurs, et le statut de sortie est 3.
+      Avec un FOLDER, chaque fichier *.ies et *.ldt qu&apos;il contient obtient sa
+      fiche sous OUTFOLDER, au même chemin relatif avec l&apos;extension .pdf&#xa0;; les
+      fiches existantes sont conservées sauf avec --force. Une ligne de
+      progression s&apos;affiche sur un terminal, puis &quot;N written, M failed:
+      reasons&quot;. Statut de sortie 0 si chaque fiche a été écrite, 1 si l&apos;une a
+      échoué, sinon 3 si un fichier n&apos;a pas été lu entièrement.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -903,6 +927,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Save Photometry As...</source>
         <translation>Enregistrer la photométrie sous...</translation>
     </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>L&apos;unité des valeurs affichées, copiées et enregistrées</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TComplianceTab</name>
@@ -969,6 +1001,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Maximum luminance</source>
         <translation>Luminance maximale</translation>
+    </message>
+    <message>
+        <source>BUG zones (IES TM-15-11, Addendum A)</source>
+        <translation>Zones BUG (IES TM-15-11, addendum A)</translation>
     </message>
 </context>
 <context>

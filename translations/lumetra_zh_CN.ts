@@ -5,131 +5,131 @@
     <name>Catalogue</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>制造商</translation>
     </message>
     <message>
         <source>Catalogue number</source>
-        <translation type="unfinished"></translation>
+        <translation>目录编号</translation>
     </message>
     <message>
         <source>Luminaire</source>
-        <translation type="unfinished"></translation>
+        <translation>灯具</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>光源</translation>
     </message>
     <message>
         <source>Luminous flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>光通量 (lm)</translation>
     </message>
     <message>
         <source>Lamp flux (lm)</source>
-        <translation type="unfinished"></translation>
+        <translation>光源光通量 (lm)</translation>
     </message>
     <message>
         <source>Light output ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>灯具效率 (%)</translation>
     </message>
     <message>
         <source>Input power (W)</source>
-        <translation type="unfinished"></translation>
+        <translation>输入功率 (W)</translation>
     </message>
     <message>
         <source>Efficacy (lm/W)</source>
-        <translation type="unfinished"></translation>
+        <translation>光效 (lm/W)</translation>
     </message>
     <message>
         <source>Maximum intensity (cd)</source>
-        <translation type="unfinished"></translation>
+        <translation>最大光强 (cd)</translation>
     </message>
     <message>
         <source>Beam (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>光束角 (°)</translation>
     </message>
     <message>
         <source>Beam C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>光束角 C0-C180 (°)</translation>
     </message>
     <message>
         <source>Beam C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>光束角 C90-C270 (°)</translation>
     </message>
     <message>
         <source>Field (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>场角 (°)</translation>
     </message>
     <message>
         <source>Field C0-C180 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>场角 C0-C180 (°)</translation>
     </message>
     <message>
         <source>Field C90-C270 (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>场角 C90-C270 (°)</translation>
     </message>
     <message>
         <source>Downward flux (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>向下光通量 (%)</translation>
     </message>
     <message>
         <source>Symmetry</source>
-        <translation type="unfinished"></translation>
+        <translation>对称性</translation>
     </message>
     <message>
         <source>Photometric type</source>
-        <translation type="unfinished"></translation>
+        <translation>光度类型</translation>
     </message>
     <message>
         <source>BUG rating</source>
-        <translation type="unfinished"></translation>
+        <translation>BUG 评级</translation>
     </message>
     <message>
         <source>Max. luminance at 65° (cd/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>65° 处最大亮度 (cd/m²)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Larger than 32 MB: not read for the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>大于 32 MB：未为目录读取</translation>
     </message>
     <message>
         <source>Not enough memory to read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>内存不足，无法读取文件</translation>
     </message>
     <message>
         <source>The file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不含光度数据</translation>
     </message>
     <message>
         <source>Loads cleanly</source>
-        <translation type="unfinished"></translation>
+        <translation>正常加载</translation>
     </message>
     <message>
         <source>Reader&apos;s message: </source>
-        <translation type="unfinished"></translation>
+        <translation>读取消息：</translation>
     </message>
     <message>
         <source>Fails: </source>
-        <translation type="unfinished"></translation>
+        <translation>失败：</translation>
     </message>
     <message>
         <source>Unknown column</source>
-        <translation type="unfinished"></translation>
+        <translation>未知列</translation>
     </message>
     <message>
         <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
-        <translation type="unfinished"></translation>
+        <translation>应为范围，例如 2500-3500、&lt;30 或 &gt;120</translation>
     </message>
 </context>
 <context>
@@ -162,83 +162,83 @@
     <name>Compliance</name>
     <message>
         <source>needs type C photometry</source>
-        <translation type="unfinished"></translation>
+        <translation>需要 C 型光度数据</translation>
     </message>
     <message>
         <source>the file holds no photometric data</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不含光度数据</translation>
     </message>
     <message>
         <source>the intensities give no finite flux</source>
-        <translation type="unfinished"></translation>
+        <translation>光强无法得出有限的光通量</translation>
     </message>
     <message>
         <source>the luminous opening is a point</source>
-        <translation type="unfinished"></translation>
+        <translation>发光面是一个点</translation>
     </message>
     <message>
         <source>the luminous opening&apos;s dimensions give no known shape</source>
-        <translation type="unfinished"></translation>
+        <translation>发光面的尺寸不对应任何已知形状</translation>
     </message>
     <message>
         <source>the luminous area has length 0</source>
-        <translation type="unfinished"></translation>
+        <translation>发光面的长度为 0</translation>
     </message>
     <message>
         <source>the luminous opening shows no area at these angles</source>
-        <translation type="unfinished"></translation>
+        <translation>在这些角度下发光面没有可见面积</translation>
     </message>
     <message>
         <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
-        <translation type="unfinished"></translation>
+        <translation>无上射光数据：文件在 gamma 180 以下结束，且最后一个角度处仍有光，因此其上方的光计为 0，上射光评级可能偏低</translation>
     </message>
     <message>
         <source>front low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>前方低，0-30 度</translation>
     </message>
     <message>
         <source>front medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>前方中，30-60 度</translation>
     </message>
     <message>
         <source>front high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>前方高，60-80 度</translation>
     </message>
     <message>
         <source>front very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>前方极高，80-90 度</translation>
     </message>
     <message>
         <source>back low, 0-30 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>后方低，0-30 度</translation>
     </message>
     <message>
         <source>back medium, 30-60 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>后方中，30-60 度</translation>
     </message>
     <message>
         <source>back high, 60-80 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>后方高，60-80 度</translation>
     </message>
     <message>
         <source>back very high, 80-90 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>后方极高，80-90 度</translation>
     </message>
     <message>
         <source>uplight low, 90-100 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>上射低，90-100 度</translation>
     </message>
     <message>
         <source>uplight high, 100-180 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>上射高，100-180 度</translation>
     </message>
     <message>
         <source>quadrilateral-symmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>四象限对称</translation>
     </message>
     <message>
         <source>asymmetric</source>
-        <translation type="unfinished"></translation>
+        <translation>非对称</translation>
     </message>
 </context>
 <context>
@@ -287,87 +287,87 @@
     <name>Properties</name>
     <message>
         <source>Direct ratios</source>
-        <translation type="unfinished"></translation>
+        <translation>直射比</translation>
     </message>
     <message>
         <source>Luminaire dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>灯具尺寸</translation>
     </message>
     <message>
         <source>Luminous area</source>
-        <translation type="unfinished"></translation>
+        <translation>发光面</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>点</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>矩形</translation>
     </message>
     <message>
         <source>Rectangular with luminous sides</source>
-        <translation type="unfinished"></translation>
+        <translation>带发光侧面的矩形</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>圆形</translation>
     </message>
     <message>
         <source>Ellipse</source>
-        <translation type="unfinished"></translation>
+        <translation>椭圆</translation>
     </message>
     <message>
         <source>Vertical cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>竖直圆柱</translation>
     </message>
     <message>
         <source>Vertical ellipsoidal cylinder</source>
-        <translation type="unfinished"></translation>
+        <translation>竖直椭圆柱</translation>
     </message>
     <message>
         <source>Sphere</source>
-        <translation type="unfinished"></translation>
+        <translation>球体</translation>
     </message>
     <message>
         <source>Ellipsoidal spheroid</source>
-        <translation type="unfinished"></translation>
+        <translation>椭球体</translation>
     </message>
     <message>
         <source>Horizontal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>沿光度水平方向的水平圆柱</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>沿光度水平方向的水平椭圆柱</translation>
     </message>
     <message>
         <source>Horizontal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直于光度水平方向的水平圆柱</translation>
     </message>
     <message>
         <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直于光度水平方向的水平椭圆柱</translation>
     </message>
     <message>
         <source>Vertical circle facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>朝向光度水平方向的竖直圆</translation>
     </message>
     <message>
         <source>Vertical ellipse facing photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>朝向光度水平方向的竖直椭圆</translation>
     </message>
     <message>
         <source>Vertical circle facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>朝向与光度水平方向垂直的竖直圆</translation>
     </message>
     <message>
         <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>朝向与光度水平方向垂直的竖直椭圆</translation>
     </message>
     <message>
         <source>Not an LM-63 shape</source>
-        <translation type="unfinished"></translation>
+        <translation>非 LM-63 形状</translation>
     </message>
 </context>
 <context>
@@ -551,24 +551,6 @@ as IES. Arguments that a command cannot use exit with status 2.</source>
       summary。</translation>
     </message>
     <message>
-        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
-      Writes a one-page PDF data sheet of FILE: its name and six-line
-      description, the goniogram of plane 0 with the orthogonal pair, the light
-      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
-      summary. The page is Letter where the locale measures in US units, A4
-      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
-      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
-      instead of the guessed encoding. For a file that did not read completely
-      the page says so in place of the summary, and the exit status is 3.</source>
-        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
-      写出 FILE 的单页 PDF 数据表：文件名及六行描述、平面 0 的配光曲线及正交平面
-      对、光斑（明亮度 15、缩放 9500、关闭辐射度）以及光度摘要。区域设置使用美制
-      单位时页面为 Letter，否则为 A4。没有扩展名的文件名会加上 &quot;.pdf&quot;。
-      --encoding 以 NAME 编码（windows-1251, gbk, big5, shift_jis, euc-kr, ...）
-      读取文件头，而不使用猜测的编码。对于未完整读取的文件，页面上会在摘要位置说
-      明这一点，退出状态为 3。</translation>
-    </message>
-    <message>
         <source>  compare A B [C D] [--json] [--unit cd|cdklm]
       Compares two to four files with the first one: the photometric summary of
       each side by side with the difference to the first file, absolute and in
@@ -733,6 +715,44 @@ stderr.
         <source>Unknown command &apos;%1&apos;.</source>
         <translation>未知命令“%1”。</translation>
     </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      Writes a PDF data sheet of FILE for a report: its name, manufacturer,
+      catalogue number and luminaire; the polar and cartesian diagrams of the
+      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
+      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
+      dimensions and lamp sets, the BUG rating and the maximum luminance; a
+      footer with the file&apos;s modification date, the sheet&apos;s date and the
+      program&apos;s version. A second page holds what the first has no room for.
+      The paper is Letter where the locale measures in US units, A4 otherwise.
+      &quot;.pdf&quot; is added to a name without an extension. --encoding reads the
+      header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) instead
+      of the guessed encoding. For a file that did not read completely the
+      sheet says so in place of the figures, and the exit status is 3.
+      With a FOLDER, every *.ies and *.ldt file below it gets its sheet below
+      OUTFOLDER, at the same relative path with the extension .pdf; existing
+      sheets are kept unless --force is given. A progress line shows on a
+      terminal, then &quot;N written, M failed: reasons&quot;. Exit status 0 when every
+      sheet was written, 1 when any failed, else 3 when any file did not read
+      completely.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+  sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
+      为报告写出 FILE 的 PDF 数据表：文件名、制造商、目录编号和灯具；C0-C180
+      和 C90-C270 平面的极坐标和直角坐标曲线（EULUMDAT 文件为 cd/klm）；平面 0
+      的光斑（明亮度 15、缩放 9500、关闭辐射度）；光度摘要、分区光通量、发光
+      面、EULUMDAT 文件的尺寸和光源组、BUG 评级以及最大亮度；页脚包含文件的修
+      改日期、数据表的日期和程序版本。第一页放不下的内容放在第二页。
+      区域设置使用美制单位时纸张为 Letter，否则为 A4。没有扩展名的名称会添加
+      &quot;.pdf&quot;。--encoding 按 NAME（windows-1251、gbk、big5、shift_jis、euc-kr
+      等）而非推测的编码读取文件头。对于未完整读取的文件，数据表在数值处注明
+      这一点，退出状态为 3。
+      使用 FOLDER 时，其下的每个 *.ies 和 *.ldt 文件在 OUTFOLDER 下的相同相对路
+      径处生成数据表，扩展名为 .pdf；除非指定 --force，否则保留已有的数据表。
+      在终端上显示进度行，然后输出 &quot;N written, M failed: reasons&quot;。每个数据表
+      都已写入时退出状态为 0，有任何失败时为 1，否则有文件未完整读取时为 3。</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -847,6 +867,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Save Photometry As...</source>
         <translation>光度数据另存为...</translation>
     </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>所显示、复制和保存的数值的单位</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TComplianceTab</name>
@@ -913,6 +941,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Maximum luminance</source>
         <translation>最大亮度</translation>
+    </message>
+    <message>
+        <source>BUG zones (IES TM-15-11, Addendum A)</source>
+        <translation>BUG 分区 (IES TM-15-11, 附录 A)</translation>
     </message>
 </context>
 <context>

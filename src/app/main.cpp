@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     lumetra::LinkDiagrams(mainWindow, diagrams);
     lumetra::CatalogueWindow catalogue(&settings);
     lumetra::LinkCatalogue(mainWindow, catalogue);
-    lumetra::TIlluminanceWindow illuminance;
+    lumetra::TIlluminanceWindow illuminance(&settings);
     lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);
