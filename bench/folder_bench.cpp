@@ -54,7 +54,7 @@ struct Windows {
     lumetra::ProgramData data;
     lumetra::ViewerModel viewer{data};
     lumetra::TMainWindow main{viewer};
-    lumetra::TPropertiesWindow properties;
+    lumetra::PropertiesWindow properties;
     lumetra::TRenderWindow render;
 };
 

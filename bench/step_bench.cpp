@@ -55,7 +55,7 @@ struct Windows {
     lumetra::ProgramData data;
     lumetra::ViewerModel viewer{data};
     lumetra::TMainWindow main{viewer};
-    lumetra::TPropertiesWindow properties;
+    lumetra::PropertiesWindow properties;
     lumetra::TRenderWindow render;
 };
 

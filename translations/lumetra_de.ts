@@ -919,6 +919,43 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Katalog...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Photometrie speichern unter...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Konformität</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Textkodierung</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>Die Einheit der angezeigten, kopierten und gespeicherten Werte</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Photometrie speichern unter...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1197,43 +1234,12 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Katalog...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagramme...</translation>
     </message>
     <message>
-        <source>Save Photometry As...</source>
-        <translation>Photometrie speichern unter...</translation>
-    </message>
-    <message>
         <source>Illuminance...</source>
         <translation>Beleuchtungsstärke...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Konformität</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Photometrie speichern unter...</translation>
-    </message>
-    <message>
-        <source>The unit of the values shown, copied and saved</source>
-        <translation>Die Einheit der angezeigten, kopierten und gespeicherten Werte</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Einheit</translation>
-    </message>
-    <message>
-        <source>Text Encoding</source>
-        <translation>Textkodierung</translation>
     </message>
 </context>
 <context>

@@ -917,6 +917,43 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Catálogo...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Guardar fotometría como...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformidad</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Codificación del texto</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>La unidad de los valores mostrados, copiados y guardados</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Guardar fotometría como...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1195,43 +1232,12 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Catálogo...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagramas...</translation>
     </message>
     <message>
-        <source>Save Photometry As...</source>
-        <translation>Guardar fotometría como...</translation>
-    </message>
-    <message>
         <source>Illuminance...</source>
         <translation>Iluminancia...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Conformidad</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Guardar fotometría como...</translation>
-    </message>
-    <message>
-        <source>The unit of the values shown, copied and saved</source>
-        <translation>La unidad de los valores mostrados, copiados y guardados</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Unidad</translation>
-    </message>
-    <message>
-        <source>Text Encoding</source>
-        <translation>Codificación del texto</translation>
     </message>
 </context>
 <context>

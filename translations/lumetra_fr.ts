@@ -919,6 +919,43 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>Catalogue...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformité</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>Encodage du texte</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>L&apos;unité des valeurs affichées, copiées et enregistrées</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1197,43 +1234,12 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>Catalogue...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>Diagrammes...</translation>
     </message>
     <message>
-        <source>Save Photometry As...</source>
-        <translation>Enregistrer la photométrie sous...</translation>
-    </message>
-    <message>
         <source>Illuminance...</source>
         <translation>Éclairement...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>Conformité</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>Enregistrer la photométrie sous...</translation>
-    </message>
-    <message>
-        <source>The unit of the values shown, copied and saved</source>
-        <translation>L&apos;unité des valeurs affichées, copiées et enregistrées</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Unité</translation>
-    </message>
-    <message>
-        <source>Text Encoding</source>
-        <translation>Encodage du texte</translation>
     </message>
 </context>
 <context>

@@ -859,6 +859,43 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     </message>
 </context>
 <context>
+    <name>lumetra::FileBrowserPanel</name>
+    <message>
+        <source>Catalogue...</source>
+        <translation>目录...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GoniogramPanel</name>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>光度数据另存为...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PropertiesWindow</name>
+    <message>
+        <source>Compliance</source>
+        <translation>合规性</translation>
+    </message>
+    <message>
+        <source>Text Encoding</source>
+        <translation>文本编码</translation>
+    </message>
+    <message>
+        <source>The unit of the values shown, copied and saved</source>
+        <translation>所显示、复制和保存的数值的单位</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Save Photometry As...</source>
+        <translation>光度数据另存为...</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TComplianceTab</name>
     <message>
         <source>BUG rating (IES TM-15-11, Addendum A)</source>
@@ -1137,43 +1174,12 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
 <context>
     <name>lumetra::TMainWindow</name>
     <message>
-        <source>Catalogue...</source>
-        <translation>目录...</translation>
-    </message>
-    <message>
         <source>Diagrams...</source>
         <translation>图表...</translation>
     </message>
     <message>
-        <source>Save Photometry As...</source>
-        <translation>光度数据另存为...</translation>
-    </message>
-    <message>
         <source>Illuminance...</source>
         <translation>照度...</translation>
-    </message>
-</context>
-<context>
-    <name>lumetra::TPropertiesWindow</name>
-    <message>
-        <source>Compliance</source>
-        <translation>合规性</translation>
-    </message>
-    <message>
-        <source>Save Photometry As...</source>
-        <translation>光度数据另存为...</translation>
-    </message>
-    <message>
-        <source>The unit of the values shown, copied and saved</source>
-        <translation>所显示、复制和保存的数值的单位</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>单位</translation>
-    </message>
-    <message>
-        <source>Text Encoding</source>
-        <translation>文本编码</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     lumetra::compare::TCompareWindow compareWindow;
     lumetra::TMainWindow mainWindow(viewer, &settings);
     // Destroyed after the render window, so its section follows "Render" in a new file.
-    lumetra::TPropertiesWindow properties(mainWindow.Viewer(), &settings);
+    lumetra::PropertiesWindow properties(mainWindow.Viewer(), &settings);
     lumetra::LinkProperties(mainWindow, properties);
     lumetra::TDiagramsWindow diagrams(mainWindow.Viewer());
     lumetra::LinkDiagrams(mainWindow, diagrams);

@@ -5,6 +5,7 @@
 #include "compliance/BugRating.h"
 #include "compliance/ComplianceJson.h"
 #include "compliance/LuminanceTable.h"
+#include "data/AsciiCase.h"
 #include "data/Errors.h"
 #include "data/FileReading.h"
 #include "data/IesReader.h"
@@ -26,12 +27,7 @@ namespace {
 
 // A keyword's value, trimmed and readable.
 std::string Keyword(const char* keyword, const std::string& headerText) {
-    std::string value = HeaderKeyword(keyword, headerText);
-    const auto first = value.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    value = value.substr(first, value.find_last_not_of(" \t") + 1 - first);
-    return ToUtf8(value);
+    return ToUtf8(TrimBlanks(HeaderKeyword(keyword, headerText)));
 }
 
 // Every lamp set of an EULUMDAT file, or the header's one lamp line when they cannot be read.

@@ -6,6 +6,7 @@
 #include "ProgressLine.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
+#include "surface/FileNameText.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -94,8 +95,8 @@ int RunCatalogue(const QStringList& arguments) {
     const CatalogueOptions& options = *parsed.options;
     if (!QFileInfo(options.folder).isDir())
         return Fail("Not a folder: " + options.folder);
-    const auto files = catalogue::CatalogueFiles(QFile::encodeName(options.folder).toStdString(),
-                                                 options.recursive, options.format == Format::Json);
+    const auto files = catalogue::CatalogueFiles(FileNameBytes(options.folder), options.recursive,
+                                                 options.format == Format::Json);
     if (!options.output.isEmpty())
         return WriteToFile(options, files);
     WriteRows(options, files,

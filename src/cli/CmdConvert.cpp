@@ -6,6 +6,7 @@
 #include "ConvertPlan.h"
 #include "ProgressLine.h"
 #include "batch/OrderedJobs.h"
+#include "surface/FileNameText.h"
 #include "writing/Writing.h"
 
 #include <QFile>
@@ -18,10 +19,6 @@ namespace lumetra::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string NativeName(const QString& name) {
-    return QFile::encodeName(name).toStdString();
-}
 
 writing::ConvertOptions CoreOptions(const ConvertOptions& options) {
     writing::ConvertOptions core;
@@ -46,7 +43,7 @@ QString ConvertOne(const std::string& input, const std::string& output,
                    const writing::ConvertOptions& options, writing::Written& written) {
     std::error_code error;
     if (options.Output == writing::Existing::Keep && fs::exists(output, error))
-        return QFile::decodeName(output.c_str()) + " exists already; --force replaces it";
+        return FileNameText(output) + " exists already; --force replaces it";
     try {
         written = writing::ConvertFile(input, output, options);
         return {};
@@ -57,7 +54,7 @@ QString ConvertOne(const std::string& input, const std::string& output,
 
 std::optional<writing::TargetFormat> FileTarget(const ConvertOptions& options,
                                                 writing::IesVersion version) {
-    const auto byName = writing::TargetFormatOf(NativeName(options.output), version);
+    const auto byName = writing::TargetFormatOf(FileNameBytes(options.output), version);
     if (options.to.isEmpty())
         return byName;
     const auto byOption = writing::TargetFormatOf("x." + options.to.toStdString(), version);
@@ -73,7 +70,7 @@ int ConvertSingleFile(const ConvertOptions& options) {
         return Fail("The output must end in .ies or .ldt (or match --to): " + options.output) + 1;
     writing::Written written;
     const QString error =
-        ConvertOne(NativeName(options.input), NativeName(options.output), core, written);
+        ConvertOne(FileNameBytes(options.input), FileNameBytes(options.output), core, written);
     if (!error.isEmpty())
         return Fail(error);
     PrintNotes(options.input, written);

@@ -23,7 +23,6 @@ namespace lumetra::cli {
 
 namespace {
 
-constexpr int kLargestSize = 4096; // 64 MB of image at most
 constexpr const char* kUsage =
     "Usage: lumetra-cli gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]";
 
@@ -42,15 +41,15 @@ Parsed<GonioOptions> ParseGonioOptions(const QStringList& arguments) {
     if (const auto error = ParseInputAndOutput(parser, "gonio", arguments, {"png", "svg"},
                                                options.input, options.output))
         return Refused<GonioOptions>(*error, kUsage);
-    const auto planeIndex = IntNumber(parser.value(plane));
+    const auto planeIndex = PlaneIndex(parser.value(plane));
     if (!planeIndex)
-        return Refused<GonioOptions>(
-            "--plane takes a whole number, not '" + parser.value(plane) + "'.", kUsage);
+        return Refused<GonioOptions>(PlaneIndexError(parser.value(plane)), kUsage);
     options.plane = *planeIndex;
     const auto pixels = IntNumber(parser.value(size));
-    if (!pixels || *pixels < 1 || *pixels > kLargestSize)
-        return Refused<GonioOptions>(QString("--size takes a whole number from 1 to %1, not '%2'.")
-                                         .arg(kLargestSize)
+    if (!pixels || *pixels < kSmallestExportSide || *pixels > kLargestExportSide)
+        return Refused<GonioOptions>(QString("--size takes a whole number from %1 to %2, not '%3'.")
+                                         .arg(kSmallestExportSide)
+                                         .arg(kLargestExportSide)
                                          .arg(parser.value(size)),
                                      kUsage);
     options.size = *pixels;
@@ -60,23 +59,6 @@ Parsed<GonioOptions> ParseGonioOptions(const QStringList& arguments) {
 }
 
 namespace {
-
-// A record with no planes has only position 0, where the window draws the bare grid.
-std::optional<QString> PlaneError(const GonioOptions& options, const tIES& record) {
-    const int planes = static_cast<int>(record.Candela.size());
-    if (options.plane == 0 && planes == 0)
-        return std::nullopt;
-    if (options.plane >= 0 && options.plane < planes)
-        return std::nullopt;
-    if (planes == 0)
-        return QString("Plane %1 is out of range: %2 has no planes.")
-            .arg(options.plane)
-            .arg(options.input);
-    return QString("Plane %1 is out of range: %2 has planes 0 to %3.")
-        .arg(options.plane)
-        .arg(options.input)
-        .arg(planes - 1);
-}
 
 // Without fit, the curves are scaled to the peak of every plane, as after a load in the window.
 GonioView ViewOf(const GonioOptions& options, const tIES& record) {
@@ -99,7 +81,7 @@ int RunGonio(const QStringList& arguments) {
     bool readerMessage = false;
     if (!LoadRecord(options.input, record, &readerMessage))
         return 1;
-    if (const auto error = PlaneError(options, record))
+    if (const auto error = PlaneRangeError(options.plane, record, options.input))
         return Fail(*error);
 
     const GonioView view = ViewOf(options, record);

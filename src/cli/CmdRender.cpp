@@ -9,13 +9,12 @@
 #include "render/LightPattern.h"
 #include "render/RenderBars.h"
 #include "surface/LightPatternPicture.h"
+#include "surface/PictureFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <cstdio>
 #include <optional>
 
@@ -63,11 +62,10 @@ Parsed<RenderOptions> ParseRenderOptions(const QStringList& arguments) {
     if (const auto error = ParseInputAndOutput(parser, "render", arguments, {"png"}, options.input,
                                                options.output))
         return Refused<RenderOptions>(*error, Usage());
-    const auto planeIndex = WholeNumber(parser.value(plane));
-    if (!planeIndex || *planeIndex < 0 || *planeIndex > 65535)
-        return Refused<RenderOptions>(
-            "--plane takes a plane index, not '" + parser.value(plane) + "'.", Usage());
-    options.plane = static_cast<int>(*planeIndex);
+    const auto planeIndex = PlaneIndex(parser.value(plane));
+    if (!planeIndex)
+        return Refused<RenderOptions>(PlaneIndexError(parser.value(plane)), Usage());
+    options.plane = *planeIndex;
     const auto brightnessPosition = BarPosition(parser.value(brightness), kBrightnessBar);
     if (!brightnessPosition)
         return Refused<RenderOptions>(
@@ -89,28 +87,7 @@ std::optional<QString> RecordError(const RenderOptions& options, const tIES& rec
     if (record.VerticalAngles.empty() || record.HorizontalAngles.empty())
         return QString("Nothing to render: %1 has no vertical angles or no planes.")
             .arg(options.input);
-    const int planes = static_cast<int>(record.HorizontalAngles.size());
-    if (options.plane >= planes)
-        return QString("Plane %1 is out of range: %2 has planes 0 to %3.")
-            .arg(options.plane)
-            .arg(options.input)
-            .arg(planes - 1);
-    return std::nullopt;
-}
-
-// Replaces the file only once the whole picture is written.
-std::optional<QString> WritePng(const QImage& picture, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return "Cannot write " + fileName + ": " + file.errorString();
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return "Cannot write " + fileName + ": " + writer.errorString();
-    }
-    if (!file.commit())
-        return "Cannot write " + fileName + ": " + file.errorString();
-    return std::nullopt;
+    return PlaneRangeError(options.plane, record, options.input);
 }
 
 } // namespace
@@ -132,11 +109,10 @@ int RunRender(const QStringList& arguments) {
     try {
         RenderLightPattern(record, RenderSettingsOf(options.plane, options.controls), nullptr,
                            grid);
+        WriteImageFile(options.output, PictureOf(grid), "PNG");
     } catch (const LumetraError& error) {
         return Fail(ErrorText(error));
     }
-    if (const auto error = WritePng(PictureOf(grid), options.output))
-        return Fail(*error);
     return readerMessage ? kExitReaderMessage : 0;
 }
 

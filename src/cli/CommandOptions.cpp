@@ -23,6 +23,32 @@ std::optional<int> IntNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+std::optional<int> PlaneIndex(const QString& text) {
+    constexpr long long kMostPlanes = 65535;
+    const auto index = WholeNumber(text);
+    if (!index || *index < 0 || *index > kMostPlanes)
+        return std::nullopt;
+    return static_cast<int>(*index);
+}
+
+QString PlaneIndexError(const QString& text) {
+    return "--plane takes a plane index, not '" + text + "'.";
+}
+
+std::optional<QString> PlaneRangeError(int plane, const tIES& record, const QString& fileName) {
+    // A file that read only in part may hold fewer rows of values than angles.
+    const int planes =
+        static_cast<int>(std::min(record.HorizontalAngles.size(), record.Candela.size()));
+    if (plane < planes || (plane == 0 && planes == 0))
+        return std::nullopt;
+    if (planes == 0)
+        return QString("Plane %1 is out of range: %2 has no planes.").arg(plane).arg(fileName);
+    return QString("Plane %1 is out of range: %2 has planes 0 to %3.")
+        .arg(plane)
+        .arg(fileName)
+        .arg(planes - 1);
+}
+
 std::optional<unsigned> JobsNumber(const QString& text) {
     const auto jobs = WholeNumber(text);
     if (!jobs || *jobs < 1 || *jobs > kMostJobs)

@@ -4,6 +4,7 @@
 // function here, its Run function to Commands.h and its row to the table in main.cpp.
 
 #include "compare/IntensityUnit.h"
+#include "data/Photometry.h"
 #include "diagrams/Diagram.h"
 #include "illuminance/IlluminanceRequest.h"
 #include "render/RenderBars.h"
@@ -30,6 +31,15 @@ template <typename Options> Parsed<Options> Refused(const QString& error, const 
 std::optional<long long> WholeNumber(const QString& text);
 // The same, only when it fits an int.
 std::optional<int> IntNumber(const QString& text);
+
+// --plane N, the same for gonio and render: a plane index from 0 to 65535, the most planes a file
+// holds; none for anything else.
+std::optional<int> PlaneIndex(const QString& text);
+// What is wrong with a --plane value that PlaneIndex refused.
+QString PlaneIndexError(const QString& text);
+// What is wrong with a plane that the record does not hold, or none; position 0 of a record
+// without planes is the bare grid, as in the main window.
+std::optional<QString> PlaneRangeError(int plane, const tIES& record, const QString& fileName);
 
 // --jobs N, the same for every batch command: how many files are worked on at once, 1 to
 // kMostJobs; 0 (every core) when the option is not given.

@@ -1,6 +1,7 @@
 #include "ConvertPlan.h"
 
 #include "CheckPaths.h"
+#include "surface/FileNameText.h"
 
 #include <QFile>
 #include <filesystem>
@@ -11,10 +12,6 @@ namespace lumetra::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string NativeName(const QString& name) {
-    return QFile::encodeName(name).toStdString();
-}
 
 std::string OutputFor(const std::string& input, const fs::path& inputFolder,
                       const fs::path& outputFolder, const std::string& extension) {
@@ -30,8 +27,8 @@ ConvertPlan PlanFolderConversion(const QString& inputFolder, const QString& outp
     const CheckPaths paths = CollectCheckPaths({inputFolder});
     ConvertPlan plan;
     plan.unreadable = paths.unreadable;
-    const fs::path from = fs::path(NativeName(inputFolder)).lexically_normal();
-    const fs::path to = fs::path(NativeName(outputFolder)).lexically_normal();
+    const fs::path from = fs::path(FileNameBytes(inputFolder)).lexically_normal();
+    const fs::path to = fs::path(FileNameBytes(outputFolder)).lexically_normal();
     std::map<std::string, QString> taken; // output name -> the input that has it
     for (std::size_t i = 0; i < paths.nativeFiles.size(); ++i) {
         ConvertJob job;
@@ -41,8 +38,8 @@ ConvertPlan PlanFolderConversion(const QString& inputFolder, const QString& outp
             OutputFor(fs::path(job.input).lexically_normal().string(), from, to, extension);
         const auto [at, added] = taken.emplace(job.output, job.shown);
         if (!added)
-            job.refusal = "its output " + QFile::decodeName(job.output.c_str()) +
-                          " is also the output of " + at->second;
+            job.refusal =
+                "its output " + FileNameText(job.output) + " is also the output of " + at->second;
         plan.jobs.push_back(std::move(job));
     }
     return plan;

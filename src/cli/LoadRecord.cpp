@@ -107,7 +107,7 @@ LoadedFile LoadJudged(const std::string& nativeName, const Notifier& notify, std
 std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
     std::string message;
     try {
-        return LoadJudged(QFile::encodeName(fileName).toStdString(), PrintReaderMessage, message);
+        return LoadJudged(FileNameBytes(fileName), PrintReaderMessage, message);
     } catch (const LumetraError& error) {
         Fail(ErrorText(error));
         return std::nullopt;

@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     if (arguments.isEmpty() || arguments.front() == "--help" || arguments.front() == "-h") {
         std::fputs(lumetra::cli::HelpText().c_str(), arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? 2 : 0;
+        return arguments.isEmpty() ? lumetra::cli::kExitUsage : 0;
     }
     if (arguments.front() == "--version") {
         std::puts("lumetra-cli " LUMETRA_VERSION);
@@ -74,5 +74,5 @@ int main(int argc, char* argv[]) {
     const QString unknown = QCoreApplication::translate("lumetra-cli", "Unknown command '%1'.");
     std::fprintf(stderr, "%s\n\n%s", unknown.arg(command).toLocal8Bit().constData(),
                  lumetra::cli::HelpText().c_str());
-    return 2;
+    return lumetra::cli::kExitUsage;
 }

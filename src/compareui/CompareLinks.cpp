@@ -2,6 +2,7 @@
 
 #include "CompareWindow.h"
 #include "PinnedFileDelegate.h"
+#include "surface/FileNameText.h"
 #include "ui/GuardedConnect.h"
 #include "ui/KeepOnScreen.h"
 #include "ui/Uies.h"
@@ -55,14 +56,13 @@ void LinkCompare(TMainWindow& main, TCompareWindow& compare) {
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &compare, follow);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &compare, follow);
     QAction* open = new QAction(TCompareWindow::tr("Compare..."), &compare);
-    main.GonioMenu->addSeparator();
-    main.GonioMenu->addAction(open);
+    main.PanelImage->Menu->addSeparator();
+    main.PanelImage->Menu->addAction(open);
     QObject::connect(open, &QAction::triggered, &compare, &TCompareWindow::Open);
 }
 
 void CompareTwo(TCompareWindow& compare, const QString& first, const QString& second) {
-    compare.CompareFiles(
-        {QFile::encodeName(first).toStdString(), QFile::encodeName(second).toStdString()});
+    compare.CompareFiles({FileNameBytes(first), FileNameBytes(second)});
 }
 
 } // namespace lumetra::compare

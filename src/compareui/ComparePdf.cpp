@@ -5,13 +5,13 @@
 #include "compare/ComparisonText.h"
 #include "data/Errors.h"
 #include "diagrams/DiagramData.h"
+#include "surface/PictureFile.h"
 #include "surface/QPainterSurface.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace lumetra::compare {
 
@@ -144,27 +144,13 @@ void DrawPage(QPainter& painter, QRectF page, const QStringList& files,
 
 void WriteComparePdf(const QString& pdfName, const QStringList& files, const Comparison& comparison,
                      const CompareDrawing& drawing, QPageSize::PageSizeId pageSize) {
-    QSaveFile file(pdfName);
-    if (comparison.Summaries.empty() || !file.open(QIODevice::WriteOnly))
-        throw LumetraError(("Cannot write " + pdfName + ": " + file.errorString()).toStdString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(pageSize));
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                              QPageLayout::Millimeter);
-        writer.setResolution(72); // one unit is one point
-        writer.setTitle(QCoreApplication::translate("Compare", "Comparison"));
-        writer.setCreator("Lumetra");
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw LumetraError(("Cannot write " + pdfName).toStdString());
-        painter.setRenderHint(QPainter::Antialiasing);
-        DrawPage(painter, QRectF(0, 0, writer.width(), writer.height()), files, comparison,
-                 drawing);
-        painter.end();
-    }
-    if (!file.commit())
-        throw LumetraError(("Cannot write " + pdfName + ": " + file.errorString()).toStdString());
+    if (comparison.Summaries.empty())
+        CannotWrite(pdfName);
+    WritePdf(pdfName, {pageSize, kMarginMm, QCoreApplication::translate("Compare", "Comparison")},
+             [&](QPdfWriter& writer, QPainter& painter) {
+                 DrawPage(painter, QRectF(0, 0, writer.width(), writer.height()), files, comparison,
+                          drawing);
+             });
 }
 
 } // namespace lumetra::compare

@@ -5,12 +5,12 @@
 #include "diagrams/CartesianDiagram.h"
 #include "diagrams/DiagramTexts.h"
 #include "diagrams/PolarDiagram.h"
+#include "surface/PictureFile.h"
 #include "surface/QPainterSurface.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace lumetra::compare {
@@ -25,22 +25,6 @@ diagrams::DiagramOptions OptionsOf(const CompareDrawing& drawing, bool polar) {
         options.angleAxis =
             drawing.typeC ? diagrams::texts::kGammaAxis : diagrams::texts::kAcrossBeamAxis;
     return options;
-}
-
-[[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-    throw LumetraError(
-        ("Cannot write " + fileName + (reason.isEmpty() ? "" : ": " + reason)).toStdString());
-}
-
-// Opens a file that takes the target's name only when committed whole.
-void Open(QSaveFile& file) {
-    if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(file.fileName(), file.errorString());
-}
-
-void Commit(QSaveFile& file) {
-    if (!file.commit())
-        CannotWrite(file.fileName(), file.errorString());
 }
 
 void PaintBoth(QPainter& painter, QSize size, const CompareDrawing& drawing) {
@@ -74,27 +58,20 @@ QImage DiagramImage(QSize size, const CompareDrawing& drawing, bool polar) {
 }
 
 void ExportComparePicture(const ExportTarget& target, const CompareDrawing& drawing) {
-    QSaveFile file(target.fileName);
-    Open(file);
     const QSize size = kComparePictureSize;
     if (target.format == ExportFormat::Svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle("Comparison");
-        QPainter painter(&svg);
-        PaintBoth(painter, size, drawing);
-    } else {
-        QImage image(size, QImage::Format_RGB32);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PaintBoth(painter, size, drawing);
-        painter.end();
-        if (!image.save(&file, target.format == ExportFormat::Jpeg ? "JPEG" : "PNG"))
-            CannotWrite(target.fileName, {});
+        WriteSvgFile(target.fileName, size, "Comparison", [&](QSvgGenerator& svg) {
+            QPainter painter(&svg);
+            PaintBoth(painter, size, drawing);
+        });
+        return;
     }
-    Commit(file);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintBoth(painter, size, drawing);
+    painter.end();
+    WriteImageFile(target.fileName, image, target.format == ExportFormat::Jpeg ? "JPEG" : "PNG");
 }
 
 } // namespace lumetra::compare

@@ -4,6 +4,7 @@
 // Blanks are spaces and tabs, wherever a line's value is trimmed.
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace lumetra {
@@ -20,6 +21,17 @@ inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return AsciiLower(x) == AsciiLower(y);
            });
+}
+
+inline bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+inline std::string AsciiUpperText(std::string_view s) {
+    std::string upper(s);
+    std::transform(upper.begin(), upper.end(), upper.begin(), AsciiUpper);
+    return upper;
 }
 
 inline constexpr std::string_view kBlanks = " \t";

@@ -4,6 +4,7 @@
 #include "DescriptionKeywords.h"
 #include "IesReader.h"
 #include "Photometry.h"
+#include "VersionLine.h"
 
 #include <algorithm>
 #include <array>
@@ -34,24 +35,16 @@ bool IsAsciiLetter(char c) {
     return IsAsciiLower(c) || (c >= 'A' && c <= 'Z');
 }
 
-std::string AsciiUpperText(std::string_view s) {
-    std::string upper(s);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return AsciiUpper(c); });
-    return upper;
-}
-
 template <std::size_t N>
 bool Contains(const std::array<std::string_view, N>& list, std::string_view s) {
     return std::find(list.begin(), list.end(), s) != list.end();
 }
 
-// Trailing blanks are invisible and harmless, so they do not make a version line unknown; a file
-// of 1986 has none, and its first line is free text that may start with anything but "IES".
+// Trailing blanks are invisible and harmless, so they do not make a version line unknown.
 VersionLine ClassifyVersionLine(std::string_view firstLine) {
     if (Contains(kVersionLines, TrimTrailingBlanks(firstLine)))
         return VersionLine::Known;
-    const std::string_view start = TrimLeadingBlanks(firstLine);
-    if (start.size() >= 3 && AsciiUpperText(start.substr(0, 3)) == "IES")
+    if (IsVersionLine(firstLine))
         return VersionLine::Unknown;
     return VersionLine::Missing;
 }

@@ -4,6 +4,7 @@
 #include "data/AsciiCase.h"
 #include "data/IesReader.h"
 #include "data/TextLines.h"
+#include "data/VersionLine.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,16 +13,9 @@ namespace lumetra {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The line as a number, or none when it holds anything else.
 std::optional<double> NumberLine(const std::string& line) {
-    const std::string_view text = Trimmed(line);
+    const std::string_view text = TrimBlanks(line);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
@@ -33,15 +27,6 @@ bool WholeNumberIn(const std::string& line, double least, double most) {
     const std::optional<double> value = NumberLine(line);
     return value && *value == static_cast<double>(static_cast<long long>(*value)) &&
            *value >= least && *value <= most;
-}
-
-bool StartsIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (AsciiLower(text[i]) != AsciiLower(prefix[i]))
-            return false;
-    return true;
 }
 
 } // namespace
@@ -56,8 +41,7 @@ bool HasEulumdatLayout(const TextLines& lines) {
 }
 
 bool HasIesLayout(const TextLines& lines) {
-    if (!lines.empty() && (StartsIgnoringCase(Trimmed(lines.front()), "IESNA") ||
-                           StartsIgnoringCase(Trimmed(lines.front()), "IES:LM-63")))
+    if (!lines.empty() && IsVersionLine(lines.front()))
         return true;
     return FindTiltLine(lines) < lines.size();
 }

@@ -9,26 +9,23 @@
 //   ReportedLine     the file line that a reader's message names
 // The window (src/ui/Properties*) lays these out; nothing here knows about widgets.
 
+#include "summary/SummaryFigures.h"
+
 #include <optional>
 #include <string>
 #include <utility>
 
 namespace lumetra::properties {
 
-// How many decimals a quantity shows at least: flux and intensity none, percentages, angles,
-// watts and efficacy one. Small values get more so that three significant digits show.
-struct Unit {
-    const char* name; // "lm", "%", "°", ...; "°" follows the number without a blank
-    int decimals;
-};
-
-inline constexpr Unit kLumen{"lm", 0};
-inline constexpr Unit kCandela{"cd", 0};
-inline constexpr Unit kPercent{"%", 1};
-inline constexpr Unit kDegree{"°", 1};
-inline constexpr Unit kWatt{"W", 1};
-inline constexpr Unit kEfficacy{"lm/W", 1};
-inline constexpr Unit kNone{"", 0};
+// The units and their least decimals are the summary's (summary/SummaryFigures.h).
+using summary::kCandela;
+using summary::kDegree;
+using summary::kEfficacy;
+using summary::kLumen;
+using summary::kNone;
+using summary::kPercent;
+using summary::kWatt;
+using summary::Unit;
 
 // How a locale writes numbers: the decimal separator and the sign between groups of three
 // digits (empty: no grouping). Built from the locale at the window's or the command's edge; the

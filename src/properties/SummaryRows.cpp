@@ -3,8 +3,10 @@
 #include "FigureText.h"
 #include "LuminousOpening.h"
 #include "RowWriter.h"
+#include "data/VersionLine.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
+#include "summary/SummaryFigures.h"
 #include "summary/SummaryText.h"
 
 namespace lumetra::properties {
@@ -25,7 +27,7 @@ void WriteLamps(RowWriter& rows, const LuminaireFacts& facts) {
     else
         rows.Text("Lamps", lamps + " \u00d7 " + rows.Shown(facts.LumensPerLamp, kLumen));
     rows.Value("Ballast factor", facts.BallastFactor, kNone);
-    rows.Value("Input watts", facts.InputWatts, kWatt);
+    rows.Value(summary::kInputWattsRow.caption, facts.InputWatts, summary::kInputWattsRow.unit);
 }
 
 // Round sides are given as negative sizes; a person reads a circle by its diameter.
@@ -44,38 +46,48 @@ void WriteOpening(RowWriter& rows, const tIES& record, const LuminaireFacts& fac
     rows.Value("Height", facts.Height < 0 ? -facts.Height : facts.Height, length);
 }
 
+void Write(RowWriter& rows, const summary::FigureRow& row, const PhotometricSummary& s) {
+    rows.Value(row.caption, s.*row.value, row.unit, row.shown);
+}
+
+template <std::size_t N>
+void Write(RowWriter& rows, const std::array<summary::FigureRow, N>& table,
+           const PhotometricSummary& s) {
+    for (const summary::FigureRow& row : table)
+        Write(rows, row, s);
+}
+
 void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s,
                   ZonalRows zonal = ZonalRows::Included) {
-    rows.Value("Luminous flux", s.Flux, kLumen);
-    rows.Value("Downward flux", s.DownwardFlux, kLumen);
-    rows.Value("Upward flux", s.UpwardFlux, kLumen);
-    rows.Value("Downward flux fraction", s.DownwardFluxFraction, kPercent, 100);
+    Write(rows, summary::kFluxRows, s);
     for (std::size_t z = 0; zonal == ZonalRows::Included && z < summary::kZones.size(); ++z)
-        rows.Value(std::string("Zonal flux ") + summary::kZones[z].Name + "\u00b0", s.ZonalFlux[z],
-                   kLumen);
-    rows.Value("Lamp flux", s.LampFlux, kLumen);
-    rows.Value("Light output ratio", s.LightOutputRatio, kPercent, 100);
+        rows.Value(std::string(summary::kZonalFluxCaption) + summary::kZones[z].Name + "\u00b0",
+                   s.ZonalFlux[z], kLumen);
+    Write(rows, summary::kLampRows, s);
 }
 
 void WriteFlux(RowWriter& rows, const PhotometricSummary& s) {
     WriteOwnFlux(rows, s);
-    rows.Value("Efficacy", s.Efficacy, kEfficacy);
+    Write(rows, summary::kEfficacyRow, s);
+}
+
+// "1 234 cd at C 90.0°, gamma 45.0°"
+std::string PeakText(const RowWriter& rows, const PhotometricSummary& s) {
+    const auto& [peak, c, gamma] = summary::kPeakRows;
+    return rows.Shown(s.*peak.value, peak.unit) + " " + c.caption + " " +
+           rows.Shown(s.*c.value, c.unit) + ", " + gamma.caption + " " +
+           rows.Shown(s.*gamma.value, gamma.unit);
 }
 
 void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
-    rows.Text("Maximum intensity", rows.Shown(s.MaxIntensity, kCandela) + " at C " +
-                                       rows.Shown(s.MaxIntensityC, kDegree) + ", gamma " +
-                                       rows.Shown(s.MaxIntensityGamma, kDegree));
+    rows.Text(summary::kPeakRows[0].caption, PeakText(rows, s));
     const auto names = summary::AngleLineNames(s.Type);
     for (std::size_t i = 0; i < 2; ++i) {
         const std::string line = std::string(" (") + names[i] + ")";
-        rows.Value("Beam angle" + line, s.BeamAngle[i], kDegree);
-        rows.Value("Field angle" + line, s.FieldAngle[i], kDegree);
-        rows.Value("Beam angle CIE" + line, s.BeamAngleCIE[i], kDegree);
-        rows.Value("Field angle CIE" + line, s.FieldAngleCIE[i], kDegree);
+        for (const summary::AngleRow& row : summary::kAngleRows)
+            rows.Value(row.caption + line, (s.*row.value)[i], kDegree);
     }
-    rows.Value("Stated light output ratio", s.StatedLightOutputRatio, kPercent, 100);
-    rows.Value("Stated downward flux fraction", s.StatedDownwardFluxFraction, kPercent, 100);
+    Write(rows, summary::kStatedRows, s);
 }
 
 } // namespace
@@ -83,11 +95,11 @@ void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
 std::vector<CaptionedValue> SummaryFigureRows(const PhotometricSummary& s,
                                               const NumberFormat& format, ZonalRows zonal) {
     RowWriter rows(format);
-    rows.Text("Photometric type", TypeText(s.Type));
-    rows.Text("Symmetry", s.Symmetry.empty() ? "n/a" : s.Symmetry);
+    rows.Text(summary::kTypeRow.caption, TypeText(s.Type));
+    rows.Text(summary::kSymmetryRow.caption, s.Symmetry.empty() ? "n/a" : s.Symmetry);
     WriteOwnFlux(rows, s, zonal);
-    rows.Value("Input watts", s.InputWatts, kWatt);
-    rows.Value("Efficacy", s.Efficacy, kEfficacy);
+    Write(rows, summary::kInputWattsRow, s);
+    Write(rows, summary::kEfficacyRow, s);
     WriteAngles(rows, s);
     return std::move(rows).Rows();
 }
@@ -102,7 +114,7 @@ std::vector<CaptionedValue> OpeningRows(const tIES& record, const LuminaireFacts
 std::string FormatText(const std::string& fileName, const TextLines& headerLines) {
     if (IsEulumdatFileName(fileName))
         return "EULUMDAT";
-    const bool versioned = !headerLines.empty() && headerLines.front().rfind("IES", 0) == 0;
+    const bool versioned = !headerLines.empty() && IsVersionLine(headerLines.front());
     return versioned ? headerLines.front() : "LM-63-1986 (no version line)";
 }
 
@@ -112,8 +124,8 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
     const PhotometricSummary s = summary::Summarize(record, facts);
     RowWriter rows(format);
     rows.Text("Format", FormatText(fileName, headerLines));
-    rows.Text("Photometric type", TypeText(s.Type));
-    rows.Text("Symmetry", s.Symmetry.empty() ? "n/a" : s.Symmetry);
+    rows.Text(summary::kTypeRow.caption, TypeText(s.Type));
+    rows.Text(summary::kSymmetryRow.caption, s.Symmetry.empty() ? "n/a" : s.Symmetry);
     rows.Text("Angles", std::to_string(record.VerticalAngles.size()) + " vertical \u00d7 " +
                             std::to_string(record.HorizontalAngles.size()) + " horizontal");
     rows.Text("Candela multiplier",

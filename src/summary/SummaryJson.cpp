@@ -1,5 +1,6 @@
 #include "SummaryJson.h"
 
+#include "SummaryFigures.h"
 #include "SummaryText.h"
 
 #include <string>
@@ -21,31 +22,27 @@ Json TypeJson(PhotometricKind type) {
     return name.empty() ? Json(nullptr) : Json(name);
 }
 
+template <std::size_t N>
+void PutFigures(Json& json, const std::array<FigureRow, N>& rows, const PhotometricSummary& s) {
+    for (const FigureRow& row : rows)
+        json[row.key] = FigureJson(s.*row.value);
+}
+
 Json FiguresJson(const PhotometricSummary& s) {
     const auto names = AngleLineNames(s.Type);
+    Json json{{kTypeRow.key, TypeJson(s.Type)}, {kSymmetryRow.key, s.Symmetry}};
+    PutFigures(json, kFluxRows, s);
     Json zonal = Json::object();
     for (std::size_t z = 0; z < kZones.size(); ++z)
         zonal[kZones[z].Name] = FigureJson(s.ZonalFlux[z]);
-    return Json{{"PhotometricType", TypeJson(s.Type)},
-                {"Symmetry", s.Symmetry},
-                {"Flux", FigureJson(s.Flux)},
-                {"DownwardFlux", FigureJson(s.DownwardFlux)},
-                {"UpwardFlux", FigureJson(s.UpwardFlux)},
-                {"DownwardFluxFraction", FigureJson(s.DownwardFluxFraction)},
-                {"ZonalFlux", std::move(zonal)},
-                {"LampFlux", FigureJson(s.LampFlux)},
-                {"LightOutputRatio", FigureJson(s.LightOutputRatio)},
-                {"InputWatts", FigureJson(s.InputWatts)},
-                {"Efficacy", FigureJson(s.Efficacy)},
-                {"MaxIntensity", FigureJson(s.MaxIntensity)},
-                {"MaxIntensityC", FigureJson(s.MaxIntensityC)},
-                {"MaxIntensityGamma", FigureJson(s.MaxIntensityGamma)},
-                {"BeamAngle", PairJson(s.BeamAngle, names)},
-                {"FieldAngle", PairJson(s.FieldAngle, names)},
-                {"BeamAngleCIE", PairJson(s.BeamAngleCIE, names)},
-                {"FieldAngleCIE", PairJson(s.FieldAngleCIE, names)},
-                {"StatedLightOutputRatio", FigureJson(s.StatedLightOutputRatio)},
-                {"StatedDownwardFluxFraction", FigureJson(s.StatedDownwardFluxFraction)}};
+    json[kZonalFluxKey] = std::move(zonal);
+    PutFigures(json, kLampRows, s);
+    PutFigures(json, std::array{kInputWattsRow, kEfficacyRow}, s);
+    PutFigures(json, kPeakRows, s);
+    for (const AngleRow& row : kAngleRows)
+        json[row.key] = PairJson(s.*row.value, names);
+    PutFigures(json, kStatedRows, s);
+    return json;
 }
 
 } // namespace

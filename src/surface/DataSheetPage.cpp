@@ -5,12 +5,12 @@
 #include "DataSheet.h"
 #include "DataSheetTexts.h"
 #include "DiagramExport.h"
+#include "PictureFile.h"
 #include "data/Errors.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -353,13 +353,6 @@ void DrawFooter(QPainter& painter, const PageFrame& frame, const DataSheetConten
                      SheetText(kPage).arg(page + 1).arg(pages));
 }
 
-[[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-    QString text = "Cannot write " + fileName;
-    if (!reason.isEmpty())
-        text += ": " + reason;
-    throw LumetraError(text.toStdString());
-}
-
 int DrawPages(QPdfWriter& writer, QPainter& painter, const DataSheetContent& sheet) {
     const QRectF area(0, 0, writer.width(), writer.height());
     const qreal footer = 2 * QFontMetricsF(SmallFont(), &writer).height() + 8;
@@ -386,28 +379,12 @@ int DrawPages(QPdfWriter& writer, QPainter& painter, const DataSheetContent& she
 
 int WriteDataSheet(const QString& pdfName, const DataSheetContent& sheet,
                    QPageSize::PageSizeId pageSize) {
-    QSaveFile file(pdfName);
-    if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(pdfName, file.errorString());
     int pages = 0;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(pageSize));
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                              QPageLayout::Millimeter);
-        writer.setResolution(72); // one unit is one point
-        writer.setTitle(SheetText(kPdfTitle).arg(sheet.title));
-        writer.setCreator(sheet.footerMade.section(", ", -1));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            CannotWrite(pdfName, {});
-        painter.setRenderHint(QPainter::Antialiasing);
+    const PdfPages layout{pageSize, kMarginMm, SheetText(kPdfTitle).arg(sheet.title),
+                          sheet.footerMade.section(", ", -1)};
+    WritePdf(pdfName, layout, [&](QPdfWriter& writer, QPainter& painter) {
         pages = DrawPages(writer, painter, sheet);
-        if (!painter.end())
-            CannotWrite(pdfName, {});
-    }
-    if (!file.commit())
-        CannotWrite(pdfName, file.errorString());
+    });
     return pages;
 }
 

@@ -1,5 +1,6 @@
 #include "DiagramExport.h"
 
+#include "PictureFile.h"
 #include "QPainterSurface.h"
 #include "data/Errors.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 // PDF pages measure pixels at the usual screen resolution, so a picture prints at its size.
 constexpr int kPdfResolution = 96;
-
-[[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-    QString text = "Cannot write " + fileName;
-    if (!reason.isEmpty())
-        text += ": " + reason;
-    throw LumetraError(text.toStdString());
-}
 
 void WriteSvg(QSaveFile& file, QSize picture, const diagrams::DiagramData& data,
               const diagrams::DiagramRequest& request, const QString& title) {
@@ -75,20 +69,17 @@ QImage DiagramImage(QSize picture, const diagrams::DiagramData& data,
 
 void ExportDiagram(const ExportTarget& target, QSize picture, const diagrams::DiagramData& data,
                    const diagrams::DiagramRequest& request, const QString& title) {
-    QSaveFile file(target.fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(target.fileName, file.errorString());
-    if (target.format == ExportFormat::Svg) {
-        WriteSvg(file, picture, data, request, title);
-    } else if (target.format == ExportFormat::Pdf) {
-        WritePdf(file, picture, data, request, title);
-    } else {
-        const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
-        if (!DiagramImage(picture, data, request).save(&file, format))
-            CannotWrite(target.fileName, file.errorString());
-    }
-    if (!file.commit())
-        CannotWrite(target.fileName, file.errorString());
+    WriteAtomically(target.fileName, [&](QSaveFile& file) {
+        if (target.format == ExportFormat::Svg) {
+            WriteSvg(file, picture, data, request, title);
+        } else if (target.format == ExportFormat::Pdf) {
+            WritePdf(file, picture, data, request, title);
+        } else {
+            const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
+            if (!DiagramImage(picture, data, request).save(&file, format))
+                CannotWrite(target.fileName, file.errorString());
+        }
+    });
 }
 
 } // namespace lumetra

@@ -1,10 +1,10 @@
 #include "GoniogramExport.h"
 
+#include "PictureFile.h"
 #include "QPainterSurface.h"
 #include "data/Errors.h"
 #include "gonio/CanvasLock.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -62,30 +62,6 @@ int Overhang(int side, const tIES& record, const GonioView& view) {
         {0, -drawn.left(), -drawn.top(), drawn.right() + 1 - side, drawn.bottom() + 1 - side});
 }
 
-[[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-    QString text = "Cannot write " + fileName;
-    if (!reason.isEmpty())
-        text += ": " + reason;
-    throw LumetraError(text.toStdString());
-}
-
-// The drawing runs while the file is open; drawn decides how the painter is begun and ended.
-template <typename Draw>
-void WriteSvg(const QString& fileName, QSize picture, const QString& title, Draw&& drawn) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        CannotWrite(fileName, file.errorString());
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(picture);
-    svg.setViewBox(QRect(QPoint(0, 0), picture));
-    svg.setTitle(title);
-    drawn(svg);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        CannotWrite(fileName, file.errorString());
-}
-
 } // namespace
 
 // The paint area's own layout, run on the picture less the overhang on every side, gives the
@@ -129,21 +105,20 @@ QImage GoniogramImage(QSize picture, const tIES& record, const GonioView& view) 
 void ExportGoniogram(const ExportTarget& target, QSize picture, const tIES& record,
                      const GonioView& view, const QString& title) {
     if (target.format == ExportFormat::Svg) {
-        WriteSvg(target.fileName, picture, title, [&](QSvgGenerator& svg) {
+        WriteSvgFile(target.fileName, picture, title, [&](QSvgGenerator& svg) {
             QPainter painter(&svg);
             PaintGoniogram(painter, picture, record, view);
         });
         return;
     }
     const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
-    if (!GoniogramImage(picture, record, view).save(target.fileName, format))
-        CannotWrite(target.fileName, {});
+    WriteImageFile(target.fileName, GoniogramImage(picture, record, view), format);
 }
 
 void ExportGoniogramAsShown(const QString& fileName, int size, const tIES& record,
                             const GonioView& view, const QString& title) {
     if (QFileInfo(fileName).suffix().compare("svg", Qt::CaseInsensitive) == 0) {
-        WriteSvg(fileName, QSize(size, size), title, [&](QSvgGenerator& svg) {
+        WriteSvgFile(fileName, QSize(size, size), title, [&](QSvgGenerator& svg) {
             QPainterSurface surface(&svg);
             DrawGoniogram(surface, size, record, view);
         });
@@ -155,8 +130,7 @@ void ExportGoniogramAsShown(const QString& fileName, int size, const tIES& recor
                            " pixels");
     QPainterSurface surface(&image);
     DrawGoniogram(surface, size, record, view);
-    if (!image.save(fileName, "PNG"))
-        CannotWrite(fileName, {});
+    WriteImageFile(fileName, image, "PNG");
 }
 
 } // namespace lumetra

@@ -1,5 +1,6 @@
 #include "IlluminancePicture.h"
 
+#include "PictureFile.h"
 #include "contours/Contours.h"
 #include "contours/LabelPlacement.h"
 #include "contours/RoundLevels.h"
@@ -433,11 +434,6 @@ void PaintPanel(QPainter& painter, const QRectF& area, const IlluminancePanel& p
     DrawLegend(painter, layout, levels, panel);
 }
 
-[[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-    throw LumetraError(
-        ("Cannot write " + fileName + (reason.isEmpty() ? "" : ": " + reason)).toStdString());
-}
-
 } // namespace
 
 std::vector<IlluminancePanel> ResultPanels(const illuminance::IlluminanceResult& result,
@@ -504,44 +500,36 @@ QSize IlluminanceExportSize(std::size_t panels) {
 void ExportIlluminance(const ExportTarget& target, const std::vector<IlluminancePanel>& panels,
                        const QString& title) {
     const QSize picture = IlluminanceExportSize(panels.size());
-    QSaveFile file(target.fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(target.fileName, file.errorString());
     if (target.format == ExportFormat::Svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(picture);
-        svg.setViewBox(QRect(QPoint(0, 0), picture));
-        svg.setTitle(title);
-        QPainter painter(&svg);
-        PaintIlluminance(painter, picture, panels);
+        WriteSvgFile(target.fileName, picture, title, [&](QSvgGenerator& svg) {
+            QPainter painter(&svg);
+            PaintIlluminance(painter, picture, panels);
+        });
     } else if (target.format == ExportFormat::Pdf) {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator("Lumetra");
-        pdf.setResolution(72); // one unit is one point
-        pdf.setPageSize(QPageSize(QSizeF(picture), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            CannotWrite(target.fileName, {});
-        PaintIlluminance(painter, picture, panels);
-        painter.end();
-    } else if (!IlluminanceImage(picture, panels).save(&file, "PNG")) {
-        file.cancelWriting();
-        CannotWrite(target.fileName, {});
+        WriteAtomically(target.fileName, [&](QSaveFile& file) {
+            QPdfWriter pdf(&file);
+            pdf.setTitle(title);
+            pdf.setCreator("Lumetra");
+            pdf.setResolution(72); // one unit is one point
+            pdf.setPageSize(QPageSize(QSizeF(picture), QPageSize::Point));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter painter;
+            if (!painter.begin(&pdf))
+                CannotWrite(target.fileName);
+            PaintIlluminance(painter, picture, panels);
+            painter.end();
+        });
+    } else {
+        WriteImageFile(target.fileName, IlluminanceImage(picture, panels), "PNG");
     }
-    if (!file.commit())
-        CannotWrite(target.fileName, file.errorString());
 }
 
 void ExportText(const QString& fileName, const std::string& text) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit())
-        CannotWrite(fileName, file.errorString());
+    WriteAtomically(fileName, [&](QSaveFile& file) {
+        if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()))
+            CannotWrite(fileName, file.errorString());
+    });
 }
 
 } // namespace lumetra

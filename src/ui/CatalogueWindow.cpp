@@ -206,7 +206,7 @@ std::vector<int> CatalogueWindow::SelectedRows() const {
 }
 
 QString CatalogueWindow::FullName(int row) const {
-    return QDir(folder_).filePath(QFile::decodeName(model_->RowAt(row).file.c_str()));
+    return QDir(folder_).filePath(FileNameText(model_->RowAt(row).file));
 }
 
 void CatalogueWindow::SelectionChanged() {

@@ -13,35 +13,35 @@ const QColor kMarkedLine(255, 220, 150);
 // The margin paints what the text tells it.
 class NumberMargin : public QWidget {
   public:
-    explicit NumberMargin(TLineNumberedText* text) : QWidget(text), text_(text) {}
+    explicit NumberMargin(LineNumberedText* text) : QWidget(text), text_(text) {}
     QSize sizeHint() const override { return {text_->NumberMarginWidth(), 0}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override { text_->PaintNumbers(event); }
 
   private:
-    TLineNumberedText* text_;
+    LineNumberedText* text_;
 };
 
 } // namespace
 
-TLineNumberedText::TLineNumberedText(QWidget* parent)
+LineNumberedText::LineNumberedText(QWidget* parent)
     : QPlainTextEdit(parent), margin_(new NumberMargin(this)) {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     connect(this, &QPlainTextEdit::blockCountChanged, this,
             [this] { setViewportMargins(NumberMarginWidth(), 0, 0, 0); });
-    connect(this, &QPlainTextEdit::updateRequest, this, &TLineNumberedText::ScrollMargin);
+    connect(this, &QPlainTextEdit::updateRequest, this, &LineNumberedText::ScrollMargin);
     setViewportMargins(NumberMarginWidth(), 0, 0, 0);
 }
 
-int TLineNumberedText::NumberMarginWidth() const {
+int LineNumberedText::NumberMarginWidth() const {
     const auto digits = static_cast<int>(QString::number(std::max(1, blockCount())).size());
     return 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
-void TLineNumberedText::MarkLine(int line) {
+void LineNumberedText::MarkLine(int line) {
     markedLine_ = line;
     QList<QTextEdit::ExtraSelection> marks;
     const QTextBlock block = document()->findBlockByNumber(line - 1);
@@ -57,20 +57,20 @@ void TLineNumberedText::MarkLine(int line) {
     setExtraSelections(marks);
 }
 
-void TLineNumberedText::resizeEvent(QResizeEvent* event) {
+void LineNumberedText::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     const QRect area = contentsRect();
     margin_->setGeometry(area.left(), area.top(), NumberMarginWidth(), area.height());
 }
 
-void TLineNumberedText::ScrollMargin(const QRect& rect, int dy) {
+void LineNumberedText::ScrollMargin(const QRect& rect, int dy) {
     if (dy != 0)
         margin_->scroll(0, dy);
     else
         margin_->update(0, rect.y(), margin_->width(), rect.height());
 }
 
-void TLineNumberedText::PaintNumbers(QPaintEvent* event) {
+void LineNumberedText::PaintNumbers(QPaintEvent* event) {
     QPainter painter(margin_);
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
     QTextBlock block = firstVisibleBlock();

@@ -5,10 +5,10 @@
 
 namespace lumetra {
 
-class TLineNumberedText : public QPlainTextEdit {
+class LineNumberedText : public QPlainTextEdit {
     Q_OBJECT
   public:
-    explicit TLineNumberedText(QWidget* parent = nullptr);
+    explicit LineNumberedText(QWidget* parent = nullptr);
 
     // Marks the line (1-based) and scrolls it into the middle; 0 marks none.
     void MarkLine(int line);

@@ -26,8 +26,8 @@
 
 namespace lumetra {
 
-TPropertiesWindow::TPropertiesWindow(const ViewerModel& viewer, WindowSettings* settings,
-                                     QWidget* parent)
+PropertiesWindow::PropertiesWindow(const ViewerModel& viewer, WindowSettings* settings,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window), viewer_(viewer), settings_(settings),
       intensities_(new IntensityTableModel(this)) {
     setWindowTitle("Properties");
@@ -38,28 +38,26 @@ TPropertiesWindow::TPropertiesWindow(const ViewerModel& viewer, WindowSettings* 
 }
 
 // A window still open at shutdown keeps its place as a closed one does.
-TPropertiesWindow::~TPropertiesWindow() {
+PropertiesWindow::~PropertiesWindow() {
     if (isVisible())
         Guarded(this, [this] { WriteSettings(); });
 }
 
-void TPropertiesWindow::ConnectHandlers() {
-    ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &TPropertiesWindow::CopyIntensities);
-    ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this,
-                   &TPropertiesWindow::SaveIntensitiesAs);
+void PropertiesWindow::ConnectHandlers() {
+    ConnectGuarded(ButtonCopy, &QPushButton::clicked, this, &PropertiesWindow::CopyIntensities);
+    ConnectGuarded(ButtonSaveAs, &QPushButton::clicked, this, &PropertiesWindow::SaveIntensitiesAs);
     ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
         SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
     });
-    ConnectGuarded(ComboUnit, &QComboBox::currentIndexChanged, this,
-                   &TPropertiesWindow::ChooseUnit);
+    ConnectGuarded(ComboUnit, &QComboBox::currentIndexChanged, this, &PropertiesWindow::ChooseUnit);
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
-                   &TPropertiesWindow::KeywordClicked);
+                   &PropertiesWindow::KeywordClicked);
     InstallTableCopy(*TableSummary);
     connect(Tabs, &QTabWidget::currentChanged, this,
             [this](int index) { rules_.ChooseTab(index); });
 }
 
-void TPropertiesWindow::Open() {
+void PropertiesWindow::Open() {
     if (!placed_ && settings_) {
         placed_ = true; // once: a faulty section is reported once, not at every opening
         // A faulty value is reported and ends the reading; the window opens all the same.
@@ -72,27 +70,27 @@ void TPropertiesWindow::Open() {
         Refresh();
 }
 
-void TPropertiesWindow::FileLoaded(const QString& fileName) {
+void PropertiesWindow::FileLoaded(const QString& fileName) {
     Follow(fileName, false);
 }
 
-void TPropertiesWindow::FileLoadFailed(const QString& fileName) {
+void PropertiesWindow::FileLoadFailed(const QString& fileName) {
     Follow(fileName, true);
 }
 
-void TPropertiesWindow::HeaderEncodingChanged() {
+void PropertiesWindow::HeaderEncodingChanged() {
     Follow(fileName_, rules_.Failed());
 }
 
 // The name is kept as the file system gives it, so a later refresh reads the same file even
 // when the main window's selection has moved on.
-void TPropertiesWindow::Follow(const QString& fileName, bool failed) {
+void PropertiesWindow::Follow(const QString& fileName, bool failed) {
     fileName_ = fileName;
     if (rules_.Follow(viewer_.SelectedFile(), failed, isVisible()))
         Refresh();
 }
 
-void TPropertiesWindow::Refresh() {
+void PropertiesWindow::Refresh() {
     ShowStatus();
     ShowSummary();
     ShowKeywords();
@@ -104,13 +102,13 @@ void TPropertiesWindow::Refresh() {
     Tabs->setCurrentIndex(rules_.Refreshed(Tabs->indexOf(TextFile)));
 }
 
-void TPropertiesWindow::CopyIntensities() {
+void PropertiesWindow::CopyIntensities() {
     const std::string separator = DecimalSeparator();
     QGuiApplication::clipboard()->setText(QString::fromStdString(
         properties::TabSeparatedText(viewer_.Record(), separator, ShownFactor())));
 }
 
-void TPropertiesWindow::SaveIntensitiesAs() {
+void PropertiesWindow::SaveIntensitiesAs() {
     const QFileInfo file(fileName_);
     const QString target = QFileDialog::getSaveFileName(
         this, "Save Intensities As", file.dir().filePath(file.completeBaseName() + ".csv"),
@@ -119,7 +117,7 @@ void TPropertiesWindow::SaveIntensitiesAs() {
         SaveIntensities(target);
 }
 
-void TPropertiesWindow::SaveIntensities(const QString& fileName) {
+void PropertiesWindow::SaveIntensities(const QString& fileName) {
     QSaveFile file(fileName);
     const std::string text = properties::CsvText(viewer_.Record(), ShownFactor());
     if (!file.open(QIODevice::WriteOnly) ||
@@ -129,29 +127,29 @@ void TPropertiesWindow::SaveIntensities(const QString& fileName) {
         throw LumetraError(FormatMessage("Unable to write to %s", fileName.toStdString()));
 }
 
-void TPropertiesWindow::KeywordClicked(int row, int column) {
+void PropertiesWindow::KeywordClicked(int row, int column) {
     const QTableWidgetItem* item = TableKeywords->item(row, column);
     const QString url = item ? item->data(Qt::UserRole).toString() : QString();
     if (!url.isEmpty())
         QDesktopServices::openUrl(QUrl(url));
 }
 
-QString TPropertiesWindow::OpenTab() const {
+QString PropertiesWindow::OpenTab() const {
     return Tabs->tabText(rules_.ChosenTab());
 }
 
-void TPropertiesWindow::SetOpenTab(const QString& caption) {
+void PropertiesWindow::SetOpenTab(const QString& caption) {
     for (int i = 0; i < Tabs->count(); ++i)
         if (Tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0)
             Tabs->setCurrentIndex(i);
 }
 
-void TPropertiesWindow::closeEvent(QCloseEvent* event) {
+void PropertiesWindow::closeEvent(QCloseEvent* event) {
     Guarded(this, [this] { WriteSettings(); });
     event->accept();
 }
 
-void TPropertiesWindow::WriteSettings() {
+void PropertiesWindow::WriteSettings() {
     if (settings_)
         settings_->WriteProperties(SettingsToStore());
 }

@@ -26,16 +26,16 @@ namespace lumetra {
 class EncodingMenu;
 class IntensityTableModel;
 class TComplianceTab;
-class TLineNumberedText;
+class LineNumberedText;
 class ViewerModel;
 
-class TPropertiesWindow : public QWidget {
+class PropertiesWindow : public QWidget {
     Q_OBJECT
   public:
     // The model and the settings, when given, must outlive the window.
-    explicit TPropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
-                               QWidget* parent = nullptr);
-    ~TPropertiesWindow() override;
+    explicit PropertiesWindow(const ViewerModel& viewer, WindowSettings* settings = nullptr,
+                              QWidget* parent = nullptr);
+    ~PropertiesWindow() override;
 
     QLabel* LabelFile;           // the file's name and what its load said
     QToolButton* ButtonEncoding; // "Text Encoding": the header read in another encoding
@@ -49,7 +49,7 @@ class TPropertiesWindow : public QWidget {
     QPushButton* ButtonCopy;
     QPushButton* ButtonSaveAs;
     QPushButton* ButtonSavePhotometry; // the file itself as IES or EULUMDAT
-    TLineNumberedText* TextFile;
+    LineNumberedText* TextFile;
     TComplianceTab* TabCompliance; // the BUG rating and the luminance table
 
     // Shows the window (placed from the settings the first time) and brings it to the front.

@@ -7,7 +7,7 @@
 
 namespace lumetra {
 
-void TPropertiesWindow::ApplySettings(const SectionRead<PropertiesSection>& read) {
+void PropertiesWindow::ApplySettings(const SectionRead<PropertiesSection>& read) {
     const PropertiesSection& window = read.values;
     KeysRead keys(read.keysRead);
     if (keys.Next())
@@ -25,7 +25,7 @@ void TPropertiesWindow::ApplySettings(const SectionRead<PropertiesSection>& read
     ThrowReadError(read);
 }
 
-PropertiesSection TPropertiesWindow::SettingsToStore() const {
+PropertiesSection PropertiesWindow::SettingsToStore() const {
     const QRect bounds = NormalBounds(*this);
     return {bounds.width(), bounds.height(), bounds.x(), bounds.y(), OpenTab()};
 }

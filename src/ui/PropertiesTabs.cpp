@@ -66,14 +66,14 @@ QString OneLine(const std::string& message) {
 
 } // namespace
 
-void TPropertiesWindow::BuildTabs() {
+void PropertiesWindow::BuildTabs() {
     LabelFile = new QLabel(this);
     LabelFile->setWordWrap(true);
     LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Tabs = new QTabWidget(this);
     TableSummary = TwoColumnTable("Property", "Value");
     TableKeywords = TwoColumnTable("Keyword", "Value");
-    TextFile = new TLineNumberedText;
+    TextFile = new LineNumberedText;
     Tabs->addTab(TableSummary, "Summary");
     Tabs->addTab(TableKeywords, "Keywords");
     Tabs->addTab(BuildIntensityTab(), "Intensities");
@@ -85,7 +85,7 @@ void TPropertiesWindow::BuildTabs() {
     layout->addWidget(Tabs);
 }
 
-QLayout* TPropertiesWindow::BuildFileRow() {
+QLayout* PropertiesWindow::BuildFileRow() {
     MenuEncoding = new EncodingMenu(
         [this](const std::string& encoding) {
             emit encodingChosen(QString::fromStdString(encoding));
@@ -104,7 +104,7 @@ QLayout* TPropertiesWindow::BuildFileRow() {
     return row;
 }
 
-QWidget* TPropertiesWindow::BuildIntensityTab() {
+QWidget* PropertiesWindow::BuildIntensityTab() {
     auto* tab = new QWidget;
     LabelMultiplier = new QLabel(tab);
     TableIntensities = new QTableView(tab);
@@ -128,7 +128,7 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     return tab;
 }
 
-void TPropertiesWindow::ShowStatus() {
+void PropertiesWindow::ShowStatus() {
     if (fileName_.isEmpty()) {
         LabelFile->setText("No file loaded.");
         return;
@@ -143,7 +143,7 @@ void TPropertiesWindow::ShowStatus() {
     LabelFile->setToolTip(fileName_);
 }
 
-void TPropertiesWindow::ShowSummary() {
+void PropertiesWindow::ShowSummary() {
     TableSummary->setRowCount(0);
     if (rules_.Failed())
         return;
@@ -152,7 +152,7 @@ void TPropertiesWindow::ShowSummary() {
     TableSummary->resizeColumnToContents(0);
 }
 
-void TPropertiesWindow::ShowKeywords() {
+void PropertiesWindow::ShowKeywords() {
     TableKeywords->setRowCount(0);
     if (rules_.Failed())
         return;
@@ -173,7 +173,7 @@ void TPropertiesWindow::ShowKeywords() {
 }
 
 // The unit is the user's last choice when the file offers it, else the first the file offers.
-void TPropertiesWindow::ShowIntensities() {
+void PropertiesWindow::ShowIntensities() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     units_ = properties::TableUnits(viewer_.Facts());
     const auto chosen =
@@ -188,8 +188,8 @@ void TPropertiesWindow::ShowIntensities() {
             static_cast<int>(std::find(units_.begin(), units_.end(), unit_) - units_.begin()));
     }
     ComboUnit->setVisible(shown && unit_ != properties::TableUnit::AsStored);
-    intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint(),
-                       ShownFactor());
+    intensities_->Show(shown ? &viewer_.Record() : nullptr,
+                       QString::fromStdString(DecimalSeparator()), ShownFactor());
     LabelMultiplier->setText(shown ? Text(properties::TableNote(viewer_.Record(), viewer_.Facts(),
                                                                 unit_, DecimalSeparator()))
                                    : QString("No intensities."));
@@ -200,24 +200,24 @@ void TPropertiesWindow::ShowIntensities() {
             intensities_->index(static_cast<int>(max->row), static_cast<int>(max->column)));
 }
 
-void TPropertiesWindow::ChooseUnit(int index) {
+void PropertiesWindow::ChooseUnit(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= units_.size())
         return;
     chosenUnit_ = units_[static_cast<std::size_t>(index)];
     ShowIntensities();
 }
 
-long double TPropertiesWindow::ShownFactor() const {
+long double PropertiesWindow::ShownFactor() const {
     return properties::TableFactor(viewer_.Facts(), unit_);
 }
 
-void TPropertiesWindow::ShowCompliance() {
+void PropertiesWindow::ShowCompliance() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     TabCompliance->Show(shown ? &viewer_.Record() : nullptr, &viewer_.Facts());
 }
 
 // The file is read afresh: the IES reader keeps only the numbers of what it read.
-void TPropertiesWindow::ShowText() {
+void PropertiesWindow::ShowText() {
     try {
         const properties::ShownText shown = properties::TextToShow(ReadFileLines(
             rules_.FileBytes(), IsEulumdatFileName(rules_.FileBytes()) ? "EULUMDAT" : "IES"));

@@ -1,6 +1,7 @@
 #include "SavePhotometryDialog.h"
 
 #include "MessageBox.h"
+#include "surface/FileNameText.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,7 +122,7 @@ PhotometrySaveRequest TSavePhotometryDialog::Request() const {
 }
 
 void SavePhotometryAs(QWidget* parent, const std::string& sourceFile, bool readerFlagged) {
-    TSavePhotometryDialog dialog(QFile::decodeName(sourceFile.c_str()), parent);
+    TSavePhotometryDialog dialog(FileNameText(sourceFile), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PhotometrySaveRequest request = dialog.Request();
@@ -137,8 +138,8 @@ void SavePhotometryAs(QWidget* parent, const std::string& sourceFile, bool reade
             return;
         options.Output = writing::Existing::Replace;
     }
-    const writing::Written written = writing::ConvertFile(
-        sourceFile, QFile::encodeName(request.fileName).toStdString(), options);
+    const writing::Written written =
+        writing::ConvertFile(sourceFile, FileNameBytes(request.fileName), options);
     for (const std::string& note : written.Notes)
         ShowMessage(parent, QObject::tr("Saved, but: %1").arg(QString::fromStdString(note)));
 }

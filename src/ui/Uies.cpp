@@ -1,19 +1,22 @@
+// The main window: its creation, showing and closing, and loading the selected file; a change on
+// disk, a click on the selected file and F5 read it again when it changed, and a load that finds
+// nothing, or fails, leaves no trace of the file shown before it.
+
 #include "Uies.h"
 
 #include "GuardedConnect.h"
 #include "MessageBox.h"
-#include "WindowSettings.h"
+#include "MouseWheelWatch.h"
+#include "SelectedFileWatch.h"
 #include "data/TextEncoding.h"
-#include "gonio/Goniogram.h"
 #include "surface/FileNameText.h"
-#include "surface/QPainterSurface.h"
+#include "viewer/AccessibleText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QEvent>
-#include <QFileInfo>
-#include <QLocale>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 namespace lumetra {
 
@@ -26,20 +29,13 @@ TMainWindow::TMainWindow(ViewerModel& viewer, WindowSettings* settings, QWidget*
     setWindowTitle(kApplicationTitle);
     setMinimumSize(500, 190);
     setGeometry(QRect(QPoint(286, 213), kMainWindowSize)); // kept until the settings move it
-    setAcceptDrops(true);
     BuildControls();
-    SetCanvas(nullptr);
-    BuildGonioMenu();
-    BuildPropertiesAccess();
+    BuildWindowAccess();
     BuildEncodingMenu();
-    BuildDiagramsAccess();
-    BuildCatalogueAccess();
-    BuildIlluminanceAccess();
     ConnectHandlers();
     // An error ends the creation handler where it stands; the window is created all the same.
     Guarded(this, [this] { FormCreate(); });
     NameControls();
-    ConnectDescriptions(); // after the handlers, so the texts see what a change left
 }
 
 TMainWindow::~TMainWindow() {
@@ -50,26 +46,38 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::ConnectHandlers() {
-    // A drive opens at the folder last visited on it, as drives keep a current folder each.
-    ConnectGuarded(DriveComboBox1, &TDriveComboBox::driveChosen, this, [this](const QString& root) {
-        const QString last = lastFolderOnDrive_.value(root);
-        DirectoryListBox1->SetDirectory(!last.isEmpty() && QFileInfo(last).isDir() ? last : root);
-    });
-    connect(DirectoryListBox1, &TDirectoryListBox::directoryChanged, this,
-            [this](const QString& folder) {
-                DriveComboBox1->ShowDriveOf(folder);
-                lastFolderOnDrive_.insert(DriveComboBox1->currentData().toString(), folder);
-                FileListBox1->SetDirectory(DirectoryListBox1->DirectoryPath());
-            });
-    ConnectGuarded(FileListBox1, &TFileListBox::changed, this, &TMainWindow::FileListBox1DblClick);
+    ConnectGuarded(PanelDirFileDrive, &FileBrowserPanel::selectionChanged, this,
+                   &TMainWindow::FileListBox1DblClick);
+    ConnectGuarded(PanelDirFileDrive, &FileBrowserPanel::fileClicked, this,
+                   &TMainWindow::FileListBox1Click);
+    connect(PanelDirFileDrive, &FileBrowserPanel::catalogueWanted, this,
+            &TMainWindow::catalogueWanted);
+    PanelDirFileDrive->TakeDropsOn(this);
     ConnectGuarded(ButtonRender, &QPushButton::clicked, this, &TMainWindow::ButtonRenderClick);
     ConnectToggles();
-    ConnectPaintBox();
-    ConnectFileChecks();
+    ConnectGuarded(PaintBox1, &TPaintBox::clicked, this, &TMainWindow::PaintBox1Click);
+    ConnectGuarded(PaintBox1, &TPaintBox::mouseDown, this,
+                   [this](Qt::MouseButton, Qt::MouseButtons held) { PaintBox1MouseDown(held); });
+    ConnectGuarded(new MouseWheelWatch(this), &MouseWheelWatch::turned, this,
+                   &TMainWindow::RunWheelHandlers);
+    ConnectGuarded(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+                   &TMainWindow::FormRefresh);
+    ConnectFileWatch();
 }
 
-// A toggle's state reaches the model however it changes, the settings included; only a click
-// runs its handler.
+// A change on disk of the file shown reads it again, as a click on it does.
+void TMainWindow::ConnectFileWatch() {
+    auto* watch = new SelectedFileWatch(this);
+    const auto watchSelected = [this, watch] {
+        watch->Watch(FileNameText(viewer_.SelectedFile()));
+    };
+    connect(this, &TMainWindow::fileLoaded, watch, watchSelected);
+    connect(this, &TMainWindow::fileLoadFailed, watch, watchSelected);
+    ConnectGuarded(watch, &SelectedFileWatch::changed, this, &TMainWindow::FileListBox1Click);
+}
+
+// A toggle's state reaches the model whenever the user changes it; only a click runs its handler.
+// What the model changes itself the buttons show through ShowToggles.
 void TMainWindow::ConnectToggles() {
     connect(SpeedButtonUpdate, &QToolButton::toggled, this,
             [this](bool down) { viewer_.SetAutoUpdate(down); });
@@ -84,27 +92,20 @@ void TMainWindow::ConnectToggles() {
                    &TMainWindow::SpeedButtonOrthoClick);
 }
 
-void TMainWindow::ConnectPaintBox() {
-    connect(PaintBox1, &TPaintBox::painting, this, &TMainWindow::PaintGoniogram);
-    ConnectGuarded(PaintBox1, &TPaintBox::clicked, this, &TMainWindow::PaintBox1Click);
-    ConnectGuarded(PaintBox1, &TPaintBox::mouseDown, this,
-                   [this](Qt::MouseButton, Qt::MouseButtons held) { PaintBox1MouseDown(held); });
-}
-
-// An error while painting would come back with every repaint, so a box for it would never stop
-// opening; the paint keeps what it drew, and the handlers that draw outside a paint report such
-// errors.
-void TMainWindow::PaintGoniogram() {
-    try {
-        PaintBox1Paint();
-    } catch (const std::exception&) {
-        painting_ = false;
+// The buttons show the model's toggles without announcing a change back to it.
+void TMainWindow::ShowToggles() {
+    for (const auto& [button, down] :
+         {std::pair{SpeedButtonUpdate, viewer_.AutoUpdate()},
+          std::pair{SpeedButtonFit, viewer_.Fit()}, std::pair{SpeedButtonOrtho, viewer_.Ortho()}}) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(down);
     }
+    DescribeControls();
 }
 
 void TMainWindow::FormCreate() {
     viewer_.Start();
-    CreatePlaneSelector();
+    BuildPlaneSelector();
     ShowGrid();
     DirectoryListBox1->SetDirectory(QDir::currentPath());
     if (settings_)
@@ -122,24 +123,6 @@ void TMainWindow::ShowAtStart() {
         show();
 }
 
-void TMainWindow::CreatePlaneSelector() {
-    TrackBarDegree = new TTrackBarDegree(PanelDegree);
-    ConnectGuarded(TrackBarDegree, &QSlider::valueChanged, this,
-                   &TMainWindow::TrackBarDegreeChange);
-    ConnectGuarded(TrackBarDegree, &TTrackBar::keyUp, this, &TMainWindow::TrackBarDegreeRelease);
-    ConnectGuarded(TrackBarDegree, &TTrackBar::leftReleased, this,
-                   &TMainWindow::TrackBarDegreeRelease);
-    TrackBarDegree->setRange(0, 0);
-    TrackBarDegree->setValue(0);
-    TrackBarDegree->setGeometry(60, 2, 193, 25);
-    TrackBarDegree->setAutoFillBackground(true); // covers "axially symmetric" while shown
-    TrackBarDegree->setEnabled(false);
-    setTabOrder(ButtonRender, DriveComboBox1);
-    setTabOrder(DriveComboBox1, TrackBarDegree);
-    setTabOrder(TrackBarDegree, DirectoryListBox1);
-    setTabOrder(DirectoryListBox1, FileListBox1);
-}
-
 void TMainWindow::FormShow() {
     ApplyRenderButtonRule();
     FormResize();
@@ -152,11 +135,6 @@ void TMainWindow::FormClose() {
         settings_->WriteViewer(SettingsToStore());
     if (settings_)
         settings_->WriteEncodings(viewer_.Encodings().Entries());
-}
-
-void TMainWindow::FormResize() {
-    const PaintAreaBounds bounds = PaintAreaLayout(PanelImage->width(), PanelImage->height());
-    PaintBox1->setGeometry(bounds.left, bounds.top, bounds.size, bounds.size);
 }
 
 void TMainWindow::showEvent(QShowEvent* event) {
@@ -182,42 +160,6 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
     QApplication::quit(); // closing the main window ends the program, render window or not
 }
 
-bool TMainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PanelImage && event->type() == QEvent::Resize)
-        Guarded(this, [this] { FormResize(); });
-    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
-        HandleWheel(*static_cast<QWheelEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-QString TMainWindow::SelectedFileName() const {
-    return FileListBox1->FileName();
-}
-
-void TMainWindow::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
-    canvas_ = canvas ? std::move(canvas) : std::make_unique<QPainterSurface>(&PaintBox1->Image());
-}
-
-void TMainWindow::ShowGrid() {
-    PaintBox1->PrepareImage();
-    lumetra::ShowGrid(*canvas_, PaintBox1->width(), PaintBox1->height());
-    if (!painting_)
-        PaintBox1->update();
-}
-
-GonioView TMainWindow::CurrentView() const {
-    return viewer_.View(DecimalSeparator());
-}
-
-void TMainWindow::DrawIES() {
-    PaintBox1->PrepareImage();
-    lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), viewer_.Record(),
-                     CurrentView());
-    if (!painting_)
-        PaintBox1->update();
-}
-
 void TMainWindow::FileListBox1DblClick() {
     ShowPlaneSelector(viewer_.BeginSelection(FileListBox1->SelectedPath()));
     ShowGrid();
@@ -230,6 +172,43 @@ void TMainWindow::FileListBox1DblClick() {
         FileListBox1->RefillKeepingSelection(); // the list was out of date
     if (viewer_.AutoRenderDue(found))
         emit renderWanted();
+}
+
+void TMainWindow::FileListBox1Click() {
+    if (viewer_.SelectedFileChanged())
+        FileListBox1DblClick();
+}
+
+// A selected file that changed is read first: one that is gone refills the list itself.
+void TMainWindow::FormRefresh() {
+    DirectoryListBox1->Refresh();
+    if (viewer_.SelectedFileChanged())
+        FileListBox1DblClick();
+    FileListBox1->RefillKeepingSelection();
+}
+
+// The window shows what the load left whether it succeeded or not; the error goes on to the
+// application's report, and a load that finds nothing, or fails, leaves no trace of the file
+// shown before it.
+bool TMainWindow::LoadSelectedFile() {
+    try {
+        const bool found = viewer_.LoadSelection([this](const std::string& text) {
+            ShowMessage(this, QString::fromStdString(ToUtf8(text)));
+        });
+        ShowLoadState();
+        return found;
+    } catch (const std::exception&) {
+        ShowLoadState();
+        emit fileLoadFailed(SelectedFileName()); // the properties window shows what went wrong
+        throw;
+    }
+}
+
+void TMainWindow::ShowLoadState() {
+    ShowPlaneSelector(viewer_.Selector());
+    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
+    if (viewer_.NothingLoaded())
+        emit pictureOutdated();
 }
 
 // Setting the position runs the selector's change path when it moves.
@@ -256,14 +235,6 @@ void TMainWindow::SetDescription(const QString& text) {
     Label1->adjustSize();
 }
 
-void TMainWindow::PaintBox1Paint() {
-    painting_ = true;
-    ShowGrid();
-    if (viewer_.DrawsCurves())
-        DrawIES();
-    painting_ = false;
-}
-
 void TMainWindow::PaintBox1Click() {
     ShowMessage(this, AboutText());
 }
@@ -271,7 +242,8 @@ void TMainWindow::PaintBox1Click() {
 void TMainWindow::PaintBox1MouseDown(Qt::MouseButtons held) {
     if (!(held & Qt::MiddleButton))
         return;
-    SpeedButtonFit->setChecked(!SpeedButtonFit->isChecked());
+    viewer_.SetFit(!viewer_.Fit());
+    ShowToggles();
     SpeedButtonFitClick();
 }
 
@@ -296,6 +268,32 @@ void TMainWindow::TrackBarDegreeChange() {
         DrawIES();
     }
     viewer_.PlaneDrawn(position);
+}
+
+// Toggles show glyphs only: their names are their hints. Controls with captions keep them; the
+// panels name their own controls.
+void TMainWindow::NameControls() {
+    ProgressBarRender->setAccessibleName("Rendering progress");
+    for (QToolButton* toggle : {SpeedButtonUpdate, SpeedButtonFit, SpeedButtonOrtho})
+        toggle->setAccessibleName(toggle->toolTip());
+    if (TrackBarDegree)
+        TrackBarDegree->setAccessibleDescription("Selects the C plane the goniogram shows");
+    DescribeControls();
+    // After the handlers, so the texts see what a change left.
+    const auto describe = [this] { DescribeControls(); };
+    connect(FileListBox1, &TFileListBox::changed, this, describe);
+    connect(this, &TMainWindow::fileLoaded, this, describe);
+    connect(SpeedButtonFit, &QToolButton::toggled, this, describe);
+    connect(SpeedButtonOrtho, &QToolButton::toggled, this, describe);
+    if (TrackBarDegree)
+        connect(TrackBarDegree, &QSlider::valueChanged, this, describe);
+}
+
+void TMainWindow::DescribeControls() {
+    PanelImage->Describe(SelectedFileName());
+    if (TrackBarDegree)
+        TrackBarDegree->setAccessibleName(QString::fromStdString(
+            PlaneSelectorName(viewer_.Record(), viewer_.Plane(), DecimalSeparator())));
 }
 
 QString AboutText() {

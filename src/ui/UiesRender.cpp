@@ -8,6 +8,7 @@
 #include "render/LightPattern.h"
 #include "surface/FileNameText.h"
 #include "surface/LightPatternPicture.h"
+#include "surface/PictureFile.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 namespace lumetra {
 
@@ -133,15 +135,50 @@ void TRenderWindow::CreateBars() {
 }
 
 void TRenderWindow::BrightnessChange(int position) {
-    Label2->setText(QString::number(position));
-    Label2->adjustSize();
     viewer_.SetBrightness(position);
+    ShowCaptions();
 }
 
 void TRenderWindow::ZoomChange(int position) {
-    LabelZoom->setText(QString::number(ZoomCaption(position)));
-    LabelZoom->adjustSize();
     viewer_.SetZoom(position);
+    ShowCaptions();
+}
+
+// A position the bar would not take is kept inside its range; one the model holds already leaves
+// the pending render as it is, as a bar that does not move announces nothing.
+void TRenderWindow::MoveBrightness(int position) {
+    const int kept = ClampToBar(position, kBrightnessBar);
+    if (kept != viewer_.Controls().brightness)
+        viewer_.SetBrightness(kept);
+}
+
+void TRenderWindow::MoveZoom(int position) {
+    const int kept = ClampToBar(position, kZoomBar);
+    if (kept != viewer_.Controls().zoom)
+        viewer_.SetZoom(kept);
+}
+
+// The bars, their captions and the box show the model's controls without announcing a change
+// back to it.
+void TRenderWindow::ShowControls() {
+    const RenderControls& controls = viewer_.Controls();
+    {
+        const QSignalBlocker quietBrightness(TrackBar2);
+        const QSignalBlocker quietZoom(TrackBarZoom);
+        const QSignalBlocker quietBox(CheckBoxRadiosity);
+        TrackBar2->setValue(controls.brightness);
+        TrackBarZoom->setValue(controls.zoom);
+        CheckBoxRadiosity->setChecked(controls.radiosity);
+    }
+    ShowCaptions();
+}
+
+// The bars' captions: the brightness position and the zoom as the window shows it.
+void TRenderWindow::ShowCaptions() {
+    Label2->setText(QString::number(viewer_.Controls().brightness));
+    Label2->adjustSize();
+    LabelZoom->setText(QString::number(ZoomCaption(viewer_.Controls().zoom)));
+    LabelZoom->adjustSize();
 }
 
 void TRenderWindow::FormCreate() {
@@ -178,12 +215,14 @@ void TRenderWindow::Button1Click() {
 }
 
 void TRenderWindow::Button2Click() {
-    TrackBar2->setValue(kBrightnessBar.initial);
+    MoveBrightness(kBrightnessBar.initial);
+    ShowControls();
     FormShow();
 }
 
 void TRenderWindow::ButtonResetZoomClick() {
-    TrackBarZoom->setValue(kZoomBar.initial);
+    MoveZoom(kZoomBar.initial);
+    ShowControls();
     FormShow();
 }
 
@@ -278,8 +317,7 @@ void TRenderWindow::SavePicture(const QString& fileName, std::optional<QSize> si
     const QImage& picture = Image1->Picture();
     const QSize written = size ? ClampedExportSize(*size) : picture.size();
     const char* format = target.format == ExportFormat::Jpeg ? "JPEG" : "PNG";
-    if (!PictureForExport(picture, written).save(target.fileName, format))
-        throw LumetraError(("Cannot write " + target.fileName).toStdString());
+    WriteImageFile(target.fileName, PictureForExport(picture, written), format);
 }
 
 void TRenderWindow::CopyPicture() {

@@ -102,6 +102,10 @@ class TRenderWindow : public QWidget {
     void CreateBars();
     void BrightnessChange(int position);
     void ZoomChange(int position);
+    void MoveBrightness(int position);
+    void MoveZoom(int position);
+    void ShowControls();
+    void ShowCaptions();
     void RenderIfPending();
     void RenderPicture(const RenderSettings& settings);
     // Accessible names and descriptions: the bars' follow their positions, the picture's its pass.

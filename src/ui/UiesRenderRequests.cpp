@@ -97,35 +97,13 @@ void TMainWindow::RenderWindowShown(bool shown) {
     ApplyRenderButtonRule();
 }
 
-// Runs the wheel handlers once per message of the vertical wheel, one notch handler per whole
-// notch, and leaves the event to its target.
-void TMainWindow::HandleWheel(const QWheelEvent& event) {
-    if (event.timestamp() != 0 && event.timestamp() == lastWheelTimestamp_)
-        return;
-    lastWheelTimestamp_ = event.timestamp();
-    const WheelTurn turn = wheelNotches_.Add(event.angleDelta().y());
-    const int shiftState = ShiftState(event.modifiers(), event.buttons());
-    if (turn.message)
-        Guarded(this, [&] { RunWheelHandlers(shiftState, turn); });
-}
-
+// One notch handler per whole notch of a wheel message, after the message's own handler.
 void TMainWindow::RunWheelHandlers(int shiftState, const WheelTurn& turn) {
     FormMouseWheel(shiftState);
     for (int notch = 0; notch < turn.towardUser; ++notch)
         FormMouseWheelDown(shiftState);
     for (int notch = 0; notch < turn.awayFromUser; ++notch)
         FormMouseWheelUp(shiftState);
-}
-
-int ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
-    int state = 0;
-    state |= modifiers.testFlag(Qt::ShiftModifier) ? ssShift : 0;
-    state |= modifiers.testFlag(Qt::AltModifier) ? ssAlt : 0;
-    state |= modifiers.testFlag(Qt::ControlModifier) ? ssCtrl : 0;
-    state |= buttons.testFlag(Qt::LeftButton) ? ssLeft : 0;
-    state |= buttons.testFlag(Qt::RightButton) ? ssRight : 0;
-    state |= buttons.testFlag(Qt::MiddleButton) ? ssMiddle : 0;
-    return state;
 }
 
 } // namespace lumetra

@@ -1,6 +1,7 @@
 // The render window's section of the settings: applied while the window is created, taken when
 // it is destroyed.
 
+#include "GuardedConnect.h"
 #include "UiesRender.h"
 #include "WindowBounds.h"
 #include "WindowSettings.h"
@@ -16,13 +17,18 @@ void TRenderWindow::ApplySettings(const SectionRead<RenderSection>& read) {
     if (keys.Next())
         SetWindowTop(*this, render.top.value_or(
                                 CentredStart(ScreenSize().height(), OuterSize(*this).height())));
-    // The bars keep their positions inside their ranges themselves.
+    // The model takes the positions inside the bars' ranges; a change of the box counts as its
+    // click.
+    const bool radiosity = viewer_.Controls().radiosity;
     if (keys.Next())
-        TrackBar2->setValue(render.brightness);
+        MoveBrightness(render.brightness);
     if (keys.Next())
-        TrackBarZoom->setValue(render.zoom);
+        MoveZoom(render.zoom);
     if (keys.Next())
-        CheckBoxRadiosity->setChecked(render.radiosity);
+        viewer_.SetRadiosity(render.radiosity);
+    ShowControls();
+    if (viewer_.Controls().radiosity != radiosity)
+        Guarded(this, [this] { CheckBoxRadiosityClick(); });
     ThrowReadError(read);
 }
 

@@ -24,16 +24,16 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     QObject::connect(&main, &TMainWindow::pictureOutdated, &render, &TRenderWindow::ClearPicture);
 }
 
-void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
+void LinkProperties(TMainWindow& main, PropertiesWindow& properties) {
     KeepAbove(properties, main);
-    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
-    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
+    ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &PropertiesWindow::Open);
+    ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &PropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
-                   &TPropertiesWindow::FileLoadFailed);
-    ConnectGuarded(&properties, &TPropertiesWindow::encodingChosen, &main,
+                   &PropertiesWindow::FileLoadFailed);
+    ConnectGuarded(&properties, &PropertiesWindow::encodingChosen, &main,
                    &TMainWindow::ChooseHeaderEncoding);
     ConnectGuarded(&main, &TMainWindow::headerEncodingChanged, &properties,
-                   &TPropertiesWindow::HeaderEncodingChanged);
+                   &PropertiesWindow::HeaderEncodingChanged);
 }
 
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {

@@ -11,8 +11,8 @@ class TRenderWindow;
 void LinkWindows(TMainWindow& main, TRenderWindow& render);
 
 // The properties window opens when the main window asks and follows its loads.
-class TPropertiesWindow;
-void LinkProperties(TMainWindow& main, TPropertiesWindow& properties);
+class PropertiesWindow;
+void LinkProperties(TMainWindow& main, PropertiesWindow& properties);
 
 // The Diagrams window opens when the main window asks and follows its loads.
 class TDiagramsWindow;

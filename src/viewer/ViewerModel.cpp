@@ -138,7 +138,7 @@ bool ViewerModel::ReleaseRenders() const {
 }
 
 std::optional<int> ViewerModel::WheelStep(int shiftState, int step) const {
-    if (!selector_.enabled || shiftState != ssShift)
+    if (!selector_.enabled || shiftState != kShiftKey)
         return std::nullopt;
     const int position = selector_.position;
     if ((step > 0 && position >= selector_.maximum) || (step < 0 && position <= 0))

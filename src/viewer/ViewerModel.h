@@ -29,7 +29,14 @@
 namespace lumetra {
 
 // Modifier set of a wheel or mouse event: Shift 1, Alt 2, Ctrl 4, left 8, right 16, middle 32.
-enum ShiftStateBits { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+enum ShiftStateBits {
+    kShiftKey = 1,
+    kAltKey = 2,
+    kCtrlKey = 4,
+    kLeftButton = 8,
+    kRightButton = 16,
+    kMiddleButton = 32
+};
 
 // The plane selector as it is to be shown. Its minimum is always 0.
 struct PlaneSelector {
@@ -130,7 +137,7 @@ class ViewerModel {
     // A Shift-wheel step of one plane (+1 toward the user, -1 away): the new position, or none.
     std::optional<int> WheelStep(int shiftState, int step) const;
     // The wheel turned with the middle button alone held says "Click!".
-    static bool WheelSaysClick(int shiftState) { return shiftState == ssMiddle; }
+    static bool WheelSaysClick(int shiftState) { return shiftState == kMiddleButton; }
     // The decision of the Render button, a switch of automatic update and a Shift-wheel step.
     RenderAction RenderRequest() const;
 

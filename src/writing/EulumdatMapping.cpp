@@ -26,10 +26,7 @@ constexpr std::size_t kLampTextLength = 40;
 constexpr std::size_t kMostCPlanes = 65535;
 
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+    return std::string(TrimBlanks(text));
 }
 
 std::string Cut(std::string text, std::size_t length) {

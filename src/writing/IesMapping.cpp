@@ -3,6 +3,7 @@
 #include "Adjustment.h"
 #include "data/AsciiCase.h"
 #include "data/IesReader.h"
+#include "data/VersionLine.h"
 #include "eulumdat/LineCursor.h"
 
 #include <cmath>
@@ -12,17 +13,7 @@ namespace lumetra::writing {
 namespace {
 
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-bool IsVersionLine(const std::string& line) {
-    std::string lower;
-    for (const char c : line.substr(0, 5))
-        lower += AsciiLower(c);
-    return lower == "iesna" || lower.rfind("ies:", 0) == 0;
+    return std::string(TrimBlanks(text));
 }
 
 std::string Trimmed(std::string_view text);

@@ -19,33 +19,6 @@ constexpr std::size_t kNumbersPerLine = 10;
 
 constexpr std::array<const char*, 4> kRequired{"[TEST]", "[TESTLAB]", "[ISSUEDATE]", "[MANUFAC]"};
 
-bool StartsWithKeyword(const std::string& line, std::string_view keyword) {
-    if (line.size() < keyword.size())
-        return false;
-    for (std::size_t i = 0; i < keyword.size(); ++i)
-        if (AsciiLower(line[i]) != AsciiLower(keyword[i]))
-            return false;
-    return true;
-}
-
-std::string TrimmedEnd(std::string text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.pop_back();
-    return text;
-}
-
-std::string TrimmedStart(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-std::string AsciiUpper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 class LineWriter {
   public:
     explicit LineWriter(IesVersion version) : limited_(version == IesVersion::Lm63_2002) {}
@@ -88,8 +61,8 @@ class LineWriter {
             std::size_t cut = line.rfind(' ', kLineText2002);
             if (cut == std::string::npos || cut <= 7)
                 cut = kLineText2002;
-            Line(TrimmedEnd(line.substr(0, cut)));
-            line = "[MORE] " + TrimmedStart(line.substr(cut));
+            Line(TrimTrailingBlanks(std::string_view(line).substr(0, cut)));
+            line = "[MORE] " + std::string(TrimLeadingBlanks(std::string_view(line).substr(cut)));
         }
         Line(line);
     }
@@ -101,7 +74,7 @@ class LineWriter {
 };
 
 std::string TiltLine(const IesDocument& document, IesVersion version) {
-    const std::string upper = AsciiUpper(document.Tilt);
+    const std::string upper = AsciiUpperText(document.Tilt);
     if (upper == "NONE" || upper == "INCLUDE")
         return "TILT=" + upper;
     if (version == IesVersion::Lm63_2019)
@@ -140,9 +113,10 @@ void WriteNumbers(LineWriter& out, const IesDocument& document) {
 TextLines WithRequiredKeywords(const TextLines& keywordLines) {
     TextLines lines;
     for (const char* keyword : kRequired) {
-        const bool present = std::any_of(
-            keywordLines.begin(), keywordLines.end(),
-            [keyword](const std::string& line) { return StartsWithKeyword(line, keyword); });
+        const bool present = std::any_of(keywordLines.begin(), keywordLines.end(),
+                                         [keyword](const std::string& line) {
+                                             return StartsWithIgnoringAsciiCase(line, keyword);
+                                         });
         if (!present)
             lines.emplace_back(keyword);
     }

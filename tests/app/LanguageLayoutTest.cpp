@@ -85,7 +85,7 @@ class LanguageLayout : public SettingsFixture {
         main.reset();
         ASSERT_TRUE(InstallTranslations(language)) << language;
         Start();
-        properties = std::make_unique<TPropertiesWindow>(main->Viewer(), settings.get());
+        properties = std::make_unique<PropertiesWindow>(main->Viewer(), settings.get());
         LinkProperties(*main, *properties);
         main->OpenPath(LUMETRA_SAMPLES_DIR "/lm2002_roadway_quadrant_more_crlf.ies");
         properties->Open();
@@ -96,7 +96,7 @@ class LanguageLayout : public SettingsFixture {
         return {main.get(), render.get(), properties.get()};
     }
 
-    std::unique_ptr<TPropertiesWindow> properties;
+    std::unique_ptr<PropertiesWindow> properties;
 };
 
 TEST_F(LanguageLayout, NoTextIsCutAndTheMainWindowKeepsItsPlaces) {

@@ -11,7 +11,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
     WriteSettings(viewerSection);
     Start();
     {
-        TPropertiesWindow window(main->Viewer(), settings.get());
+        PropertiesWindow window(main->Viewer(), settings.get());
         window.Open();
         window.setGeometry(120, 90, 610, 430);
         window.SetOpenTab("Intensities");
@@ -21,7 +21,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
     EXPECT_EQ(Stored("Properties", "Tab"), "Intensities");
     EXPECT_EQ(Stored("Viewer", "Width"), "750");
 
-    TPropertiesWindow again(main->Viewer(), settings.get());
+    PropertiesWindow again(main->Viewer(), settings.get());
     again.Open();
     EXPECT_EQ(again.geometry(), QRect(120, 90, 610, 430));
     EXPECT_EQ(again.OpenTab(), "Intensities");
@@ -31,7 +31,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
 TEST_F(PropertiesSettingsTest, AFaultyValueIsReportedAndTheWindowStillOpens) {
     WriteSettings("[Properties]\r\nWidth=wide\r\nTab=Text\r\n");
     Start();
-    TPropertiesWindow window(main->Viewer(), settings.get());
+    PropertiesWindow window(main->Viewer(), settings.get());
     window.Open();
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(messages.size(), 1);

@@ -12,7 +12,7 @@ TEST_F(RenderSettingsTest, BarsKeepStoredPositionsInsideTheirRanges) {
     Start();
     EXPECT_EQ(TrackBar2->value(), 100);
     EXPECT_EQ(TrackBarZoom->value(), 1);
-    EXPECT_EQ(render->Label2->text(), "100") << "set through the bar's change handler";
+    EXPECT_EQ(render->Label2->text(), "100") << "the caption shows the kept position";
     EXPECT_TRUE(render->CheckBoxRadiosity->isChecked());
     Finish();
     EXPECT_EQ(Stored("Render", "Brightness"), "100");

@@ -19,11 +19,12 @@ TEST(CommandOptions, GonioRefusesWhatItCannotDrawWithItsUsage) {
         {{"-o", "x.png"}, "gonio takes exactly one input file."},
         {{"a.ies", "b.ies", "-o", "x.png"}, "gonio takes exactly one input file."},
         {{"in.ies", "-o", "x.jpg"}, "The output file must end in .png or .svg: x.jpg"},
-        {{"in.ies", "-o", "x.png", "--size", "0"}, "--size takes a whole number from 1 to 4096"},
+        {{"in.ies", "-o", "x.png", "--size", "15"}, "--size takes a whole number from 16 to 4096"},
         {{"in.ies", "-o", "x.png", "--size", "5000"}, "not '5000'"},
         {{"in.ies", "-o", "x.png", "--size", "big"}, "not 'big'"},
-        {{"in.ies", "-o", "x.png", "--plane", "2.5"}, "--plane takes a whole number, not '2.5'."},
-        {{"in.ies", "-o", "x.png", "--plane", "99999999999"}, "--plane takes a whole number"},
+        {{"in.ies", "-o", "x.png", "--plane", "2.5"}, "--plane takes a plane index, not '2.5'."},
+        {{"in.ies", "-o", "x.png", "--plane", "-1"}, "--plane takes a plane index, not '-1'."},
+        {{"in.ies", "-o", "x.png", "--plane", "99999999999"}, "--plane takes a plane index"},
         {{"in.ies", "-o", "x.png", "--zoom"}, "Unknown option 'zoom'."},
     };
     for (const RefusedRow& row : rows) {

@@ -119,7 +119,7 @@ TEST_F(CatalogueLink, CtrlFOpensTheFolderAndARowSelectsItsFile) {
     EXPECT_EQ(QDir(catalogue.Folder()), QDir(folder.path()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return catalogue.Filled(); }, 10000));
     ASSERT_EQ(catalogue.Model()->rowCount(), 3);
-    EXPECT_TRUE(main->FileListBox1->actions().contains(main->ActionCatalogue));
+    EXPECT_TRUE(main->FileListBox1->actions().contains(main->PanelDirFileDrive->ActionCatalogue));
     catalogue.Table()->selectRow(2);
     EXPECT_EQ(QFileInfo(main->SelectedFileName()).fileName(),
               QString::fromStdString(catalogue.Model()->RowAt(2).file));

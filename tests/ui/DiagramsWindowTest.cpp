@@ -34,7 +34,7 @@ class DiagramsWindowTest : public UiFixture {
 };
 
 TEST_F(DiagramsWindowTest, OpensFromCtrlDAndFollowsTheSelection) {
-    EXPECT_TRUE(main->GonioMenu->actions().contains(main->ActionDiagrams));
+    EXPECT_TRUE(main->PanelImage->Menu->actions().contains(main->ActionDiagrams));
     Select(kFivePlanes); // loaded while the window is closed: read when it opens
     QTest::keyClick(main.get(), Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(diagrams->isVisible());

@@ -27,8 +27,8 @@ TEST_F(KeyboardAndReaderTest, MenuKeysOpenTheContextMenusAtTheCentreAndEscCloses
         QMenu* menu; // null: the key closes the window
         QWidget* area;
     } const rows[] = {
-        {main.get(), Qt::SHIFT | Qt::Key_F10, main->GonioMenu, main->PaintBox1},
-        {main.get(), QKeyCombination(Qt::Key_Menu), main->GonioMenu, main->PaintBox1},
+        {main.get(), Qt::SHIFT | Qt::Key_F10, main->PanelImage->Menu, main->PaintBox1},
+        {main.get(), QKeyCombination(Qt::Key_Menu), main->PanelImage->Menu, main->PaintBox1},
         {render.get(), Qt::SHIFT | Qt::Key_F10, render->PictureMenu, render->Image1},
         {render.get(), QKeyCombination(Qt::Key_Menu), render->PictureMenu, render->Image1},
         {render.get(), QKeyCombination(Qt::Key_Escape), nullptr, nullptr},

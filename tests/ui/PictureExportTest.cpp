@@ -18,35 +18,35 @@ std::string NumberTextOf(long double value) {
 }
 
 TEST_F(PictureExportTest, MenusAreDisabledUntilSomethingIsShown) {
-    main->UpdateGonioMenu();
+    main->PanelImage->UpdateMenu();
     render->UpdatePictureMenu();
-    EXPECT_FALSE(main->ActionSaveGoniogram->isEnabled());
-    EXPECT_FALSE(main->ActionCopyGoniogram->isEnabled());
-    EXPECT_FALSE(main->ActionSaveDataSheet->isEnabled());
+    EXPECT_FALSE(main->PanelImage->ActionSaveGoniogram->isEnabled());
+    EXPECT_FALSE(main->PanelImage->ActionCopyGoniogram->isEnabled());
+    EXPECT_FALSE(main->PanelImage->ActionSaveDataSheet->isEnabled());
     EXPECT_FALSE(render->ActionSavePicture->isEnabled());
     EXPECT_FALSE(render->ActionCopyPicture->isEnabled());
 
     Select(kFivePlanes);
     render->show();
-    main->UpdateGonioMenu();
+    main->PanelImage->UpdateMenu();
     render->UpdatePictureMenu();
-    EXPECT_TRUE(main->ActionSaveGoniogram->isEnabled());
-    EXPECT_TRUE(main->ActionCopyGoniogram->isEnabled());
-    EXPECT_TRUE(main->ActionSaveDataSheet->isEnabled());
+    EXPECT_TRUE(main->PanelImage->ActionSaveGoniogram->isEnabled());
+    EXPECT_TRUE(main->PanelImage->ActionCopyGoniogram->isEnabled());
+    EXPECT_TRUE(main->PanelImage->ActionSaveDataSheet->isEnabled());
     EXPECT_TRUE(render->ActionSavePicture->isEnabled());
     EXPECT_TRUE(render->ActionCopyPicture->isEnabled());
-    EXPECT_EQ(main->ActionSaveGoniogram->text(), "Save Goniogram As...");
+    EXPECT_EQ(main->PanelImage->ActionSaveGoniogram->text(), "Save Goniogram As...");
     EXPECT_EQ(render->ActionCopyPicture->text(), "Copy Picture");
 }
 
 TEST_F(PictureExportTest, SavedPicturesReadBackAtTheirSize) {
     Select(kFivePlanes);
     render->show();
-    main->SaveGoniogram(folder.filePath("gonio"));
+    main->PanelImage->Save(folder.filePath("gonio"));
     EXPECT_EQ(QImage(folder.filePath("gonio.png")).size(), QSize(1000, 1000));
-    main->SaveGoniogram(folder.filePath("gonio.SVG"), QSize(500, 400));
+    main->PanelImage->Save(folder.filePath("gonio.SVG"), QSize(500, 400));
     EXPECT_EQ(QSvgRenderer(folder.filePath("gonio.SVG")).viewBox(), QRect(0, 0, 500, 400));
-    EXPECT_THROW(main->SaveGoniogram(folder.filePath("gonio.ies")), LumetraError);
+    EXPECT_THROW(main->PanelImage->Save(folder.filePath("gonio.ies")), LumetraError);
 
     SaveDataSheet(folder.filePath("sheet.pdf"), main->Viewer());
     QFile sheet(folder.filePath("sheet.pdf"));
@@ -64,31 +64,31 @@ TEST_F(PictureExportTest, FailedSaveIsReportedNeverDropped) {
     Select(kFivePlanes);
     render->show();
     const QString nowhere = folder.filePath("missing-folder/x.png");
-    EXPECT_THROW(main->SaveGoniogram(nowhere), LumetraError);
+    EXPECT_THROW(main->PanelImage->Save(nowhere), LumetraError);
     EXPECT_THROW(render->SavePicture(nowhere), LumetraError);
-    EXPECT_THROW(main->SaveGoniogram(folder.filePath("missing-folder/x.svg")), LumetraError);
+    EXPECT_THROW(main->PanelImage->Save(folder.filePath("missing-folder/x.svg")), LumetraError);
 }
 
 TEST_F(PictureExportTest, CopyPutsTheImageOnTheClipboard) {
     Select(kFivePlanes);
-    main->CopyGoniogram();
+    main->PanelImage->Copy();
     const int side = main->PaintBox1->width();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(side, side));
 }
 
 TEST_F(PictureExportTest, ToolTipReadsThePlaneAndAngleUnderThePointer) {
-    EXPECT_TRUE(main->GonioToolTip(QPoint(10, 10)).isEmpty()) << "nothing loaded";
+    EXPECT_TRUE(main->PanelImage->ToolTip(QPoint(10, 10)).isEmpty()) << "nothing loaded";
     Select(kFivePlanes); // quadrant data: plane 0 is its own opposite
     const int side = main->PaintBox1->width();
     const int c = side / 2;
     const QString c0 =
         QString("C 0°  γ 0°  %1 cd")
             .arg(QString::fromStdString(NumberTextOf(data.Photometry.Candela[0][0])));
-    EXPECT_EQ(main->GonioToolTip(QPoint(c, c + 20)), c0) << "straight down";
-    EXPECT_TRUE(main->GonioToolTip(QPoint(c + 20, c)).startsWith("C 0°  γ 90°  "));
-    EXPECT_TRUE(main->GonioToolTip(QPoint(c - 20, c)).startsWith("C 0°  γ 90°  "));
+    EXPECT_EQ(main->PanelImage->ToolTip(QPoint(c, c + 20)), c0) << "straight down";
+    EXPECT_TRUE(main->PanelImage->ToolTip(QPoint(c + 20, c)).startsWith("C 0°  γ 90°  "));
+    EXPECT_TRUE(main->PanelImage->ToolTip(QPoint(c - 20, c)).startsWith("C 0°  γ 90°  "));
     TrackBarDegree->setValue(4);
-    EXPECT_TRUE(main->GonioToolTip(QPoint(c - 20, c + 20)).startsWith("C 90°  γ 45°  "));
+    EXPECT_TRUE(main->PanelImage->ToolTip(QPoint(c - 20, c + 20)).startsWith("C 90°  γ 45°  "));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ class PropertiesWindowTest : public UiFixture {
         UiFixture::SetUp();
         ASSERT_TRUE(QFile::copy(SamplePath(kMoreSample), folder.filePath(kMoreSample)));
         main->FileListBox1->Refill();
-        properties = std::make_unique<TPropertiesWindow>(main->Viewer());
+        properties = std::make_unique<PropertiesWindow>(main->Viewer());
         LinkProperties(*main, *properties);
     }
     void TearDown() override {
@@ -37,11 +37,11 @@ class PropertiesWindowTest : public UiFixture {
         return item ? item->text() : "<none>";
     }
 
-    std::unique_ptr<TPropertiesWindow> properties;
+    std::unique_ptr<PropertiesWindow> properties;
 };
 
 TEST_F(PropertiesWindowTest, OpensFromCtrlIAndTheGoniogramMenu) {
-    EXPECT_TRUE(main->GonioMenu->actions().contains(main->ActionProperties));
+    EXPECT_TRUE(main->PanelImage->Menu->actions().contains(main->ActionProperties));
     EXPECT_TRUE(main->DescriptionMenu->actions().contains(main->ActionProperties));
     QTest::keyClick(main.get(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_TRUE(properties->isVisible());

@@ -14,14 +14,14 @@ namespace {
 class SavePhotometryTest : public UiFixture {};
 
 TEST_F(SavePhotometryTest, OfferedByTheGoniogramTheDescriptionAndTheProperties) {
-    EXPECT_TRUE(main->GonioMenu->actions().contains(main->ActionSavePhotometry));
-    EXPECT_TRUE(main->DescriptionMenu->actions().contains(main->ActionSavePhotometry));
-    main->UpdateGonioMenu();
-    EXPECT_FALSE(main->ActionSavePhotometry->isEnabled()); // nothing loaded yet
+    EXPECT_TRUE(main->PanelImage->Menu->actions().contains(main->PanelImage->ActionSavePhotometry));
+    EXPECT_TRUE(main->DescriptionMenu->actions().contains(main->PanelImage->ActionSavePhotometry));
+    main->PanelImage->UpdateMenu();
+    EXPECT_FALSE(main->PanelImage->ActionSavePhotometry->isEnabled()); // nothing loaded yet
     Select(kFivePlanes);
-    main->UpdateGonioMenu();
-    EXPECT_TRUE(main->ActionSavePhotometry->isEnabled());
-    TPropertiesWindow properties(main->Viewer());
+    main->PanelImage->UpdateMenu();
+    EXPECT_TRUE(main->PanelImage->ActionSavePhotometry->isEnabled());
+    PropertiesWindow properties(main->Viewer());
     EXPECT_EQ(properties.ButtonSavePhotometry->text(), "Save Photometry As...");
 }
 
@@ -56,7 +56,7 @@ TEST_F(SavePhotometryTest, TheSavedFileOpensInTheViewerWithTheSamePlanes) {
         dialog->ComboFormat->setCurrentIndex(2);
         dialog->Buttons->button(QDialogButtonBox::Save)->click();
     });
-    main->ActionSavePhotometry->trigger();
+    main->PanelImage->ActionSavePhotometry->trigger();
     ASSERT_TRUE(QFileInfo::exists(target)) << messages.join('\n').toStdString();
     const tIES source = main->Viewer().Record();
     main->FileListBox1->Refill();

@@ -31,7 +31,7 @@ TEST_F(ScreenDensityTest, GoniogramIsDrawnAtFullDensityWithTheCallsOfOneHundredP
         main->SpeedButtonOrtho->setChecked(ortho);
         auto recorder = std::make_unique<RecordingSurface>();
         const RecordingSurface& seen = *recorder;
-        main->SetCanvas(std::move(recorder));
+        main->PanelImage->SetCanvas(std::move(recorder));
         main->PaintBox1->repaint();
         RecordingSurface expected;
         ShowGrid(expected, 287, 287);
@@ -39,7 +39,7 @@ TEST_F(ScreenDensityTest, GoniogramIsDrawnAtFullDensityWithTheCallsOfOneHundredP
                 main->Viewer().View(QLocale().decimalPoint().toStdString()));
         EXPECT_EQ(seen.calls, expected.calls) << "ortho " << ortho;
     }
-    main->SetCanvas(nullptr);
+    main->PanelImage->SetCanvas(nullptr);
 }
 
 // A device pixel overlaps one or two picture pixels on each axis.

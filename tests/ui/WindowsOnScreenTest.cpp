@@ -19,7 +19,7 @@ namespace {
 using WindowsOnScreenTest = UiFixture;
 
 TEST_F(WindowsOnScreenTest, EveryWindowOpensInsideTheScreenAndAboveTheMainWindow) {
-    TPropertiesWindow properties(main->Viewer());
+    PropertiesWindow properties(main->Viewer());
     LinkProperties(*main, properties);
     TDiagramsWindow diagrams(main->Viewer());
     LinkDiagrams(*main, diagrams);

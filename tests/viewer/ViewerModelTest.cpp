@@ -99,21 +99,21 @@ TEST_F(ViewerModelTest, WheelStepsOnePlaneWithShiftAloneWithinTheRange) {
         std::optional<int> next;
     };
     const Row rows[] = {
-        {ssShift, 3, +1, 4},
-        {ssShift, 4, +1, std::nullopt},
-        {ssShift, 1, -1, 0},
-        {ssShift, 0, -1, std::nullopt},
+        {kShiftKey, 3, +1, 4},
+        {kShiftKey, 4, +1, std::nullopt},
+        {kShiftKey, 1, -1, 0},
+        {kShiftKey, 0, -1, std::nullopt},
         {0, 2, +1, std::nullopt},
-        {ssCtrl, 2, +1, std::nullopt},
-        {ssShift | ssLeft, 2, +1, std::nullopt},
+        {kCtrlKey, 2, +1, std::nullopt},
+        {kShiftKey | kLeftButton, 2, +1, std::nullopt},
     };
     for (const Row& row : rows) {
         Load(kFivePlanes, row.position);
         EXPECT_EQ(model.WheelStep(row.shiftState, row.step), row.next)
             << "state " << row.shiftState << " at " << row.position << " step " << row.step;
     }
-    EXPECT_TRUE(ViewerModel::WheelSaysClick(ssMiddle));
-    EXPECT_FALSE(ViewerModel::WheelSaysClick(ssMiddle | ssShift));
+    EXPECT_TRUE(ViewerModel::WheelSaysClick(kMiddleButton));
+    EXPECT_FALSE(ViewerModel::WheelSaysClick(kMiddleButton | kShiftKey));
 }
 
 TEST_F(ViewerModelTest, LoadSetsUpTheSelectorFromThePlaneCount) {
