@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light output ratio (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficacy (lm/W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum intensity (cd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downward flux (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. luminance at 65° (cd/m²)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than 32 MB: not read for the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads cleanly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reader&apos;s message: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fails: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Viewer of photometric files: the goniogram and the light pattern.</source>
+        <translation>Betrachter für Photometriedateien: Lichtstärkeverteilungskurve und Lichtmuster.</translation>
+    </message>
+    <message>
+        <source>A file to load, selected in its folder, or a folder to browse.</source>
+        <translation>Eine zu ladende Datei, in ihrem Ordner ausgewählt, oder ein zu durchsuchender Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>Compare</name>
     <message>
         <source>Comparison</source>
@@ -14,6 +156,100 @@
     <message>
         <source>Beyond the tolerance</source>
         <translation>Außerhalb der Toleranz</translation>
+    </message>
+</context>
+<context>
+    <name>Compliance</name>
+    <message>
+        <source>needs type C photometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the intensities give no finite flux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening is a point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening&apos;s dimensions give no known shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous area has length 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening shows no area at these angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quadrilateral-symmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asymmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialogs</name>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
     </message>
 </context>
 <context>
@@ -48,6 +284,93 @@
     </message>
 </context>
 <context>
+    <name>Properties</name>
+    <message>
+        <source>Direct ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular with luminous sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipsoidal cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipsoidal spheroid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an LM-63 shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>
@@ -63,10 +386,407 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Einstellungsdatei wurde geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>
         <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra-cli</name>
+    <message>
+        <source>Usage: lumetra-cli COMMAND [OPTIONS]</source>
+        <translation>Aufruf: lumetra-cli COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other
+as IES. Arguments that a command cannot use exit with status 2.</source>
+        <translation>Eine FILE, deren Name auf .ldt endet (Groß-/Kleinschreibung beliebig), wird als
+EULUMDAT gelesen, jede andere als IES. Bei Argumenten, die ein Befehl nicht
+verwenden kann, endet das Programm mit Status 2.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  info FILE
+      Loads FILE as the viewer does and prints one JSON object: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType, VerticalAngles,
+      HorizontalAngles, Candela (plane by plane), HeaderLines, Description,
+      GlobalMaxCandela, ParseError and Message (the reader&apos;s message, or null).
+      The reader&apos;s message also goes to stderr; the exit status stays 0.
+      A load that fails prints its error on stderr and exits 1.</source>
+        <translation>Befehle:
+  info FILE
+      Lädt FILE wie der Betrachter und gibt ein JSON-Objekt aus: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType,
+      VerticalAngles, HorizontalAngles, Candela (Ebene für Ebene), HeaderLines,
+      Description, GlobalMaxCandela, ParseError und Message (die Meldung des
+      Einlesens oder null). Die Meldung des Einlesens geht auch an stderr; der
+      Exit-Status bleibt 0. Schlägt das Laden fehl, wird der Fehler auf stderr
+      ausgegeben und der Exit-Status ist 1.</translation>
+    </message>
+    <message>
+        <source>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Draws the grid and goniogram of FILE on an S x S area (default 400) as the
+      main window does and writes it as PNG or SVG. --plane picks the C-plane
+      index (default 0), --fit scales to the drawn planes, --ortho adds the
+      orthogonal pair at plane 0.
+      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when
+      written although the reader reported a message about the file (printed
+      on stderr).</source>
+        <translation>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Zeichnet Raster und LVK von FILE wie das Hauptfenster auf einer Fläche
+      von S x S (Standard 400) und schreibt sie als PNG oder SVG. --plane wählt
+      den Index der C-Ebene (Standard 0), --fit skaliert auf die gezeichneten
+      Ebenen, --ortho fügt bei Ebene 0 das orthogonale Ebenenpaar hinzu.
+      Exit-Status: 0, wenn geschrieben, 1 bei einem Fehler, 2 bei einem
+      Aufruffehler, 3, wenn geschrieben, obwohl beim Einlesen eine Meldung zur
+      Datei ausgegeben wurde (auf stderr).</translation>
+    </message>
+    <message>
+        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Renders the light pattern as the render window does (defaults: plane 0,
+      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
+      Exit status as for gonio.</source>
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Berechnet das Lichtmuster wie das Renderfenster (Standard: Ebene 0,
+      Helligkeit 15, Zoom 500, Radiosity aus) und schreibt das Bild mit
+      300 x 300 Pixeln als 8-Bit-Graustufen-PNG. Werte außerhalb des Bereichs
+      eines Schiebereglers werden auf diesen begrenzt.
+      Exit-Status wie bei gonio.</translation>
+    </message>
+    <message>
+        <source>  check [--json] [--jobs N] PATH...
+      Checks IES and EULUMDAT files for what keeps the viewer from reading or
+      showing them as meant, and IES files for departures from LM-63. A PATH is a
+      file, or a folder searched with its subfolders for *.ies and *.ldt in any
+      letter case. Prints each finding as
+      FILE:LINE: error|warning: MESSAGE (FILE: ok for a file without findings),
+      then &quot;N files, E errors, W warnings&quot;; --json prints one JSON object
+      instead: files (path, errors, warnings, findings with severity, line and
+      message), unreadable (paths) and summary (files, errors, warnings).
+      The files are checked on N threads (--jobs, a whole number from 1 to 256,
+      default: every core); the report is the same for any N.
+      Errors: a token that is not a number; fewer numbers than the counts
+      declare; a count that is not a whole number from 1 to 65535; vertical
+      angles not strictly ascending; a grid over 4194304 values; no TILT line or
+      nothing after it; a file the viewer refuses (too large, too many lines).
+      Warnings: more numbers than the counts declare (ignored); horizontal angles
+      none of the LM-63 forms (one plane, 0-90, 0-180, 90-270, 0-360; for types
+      A and B 0-90, -90-90); a first vertical angle other than 0, 90 or -90;
+      negative candela values, or none above 0; TILT=INCLUDE or a tilt file
+      (tilt factors are not applied); a missing or unknown version line;
+      keywords in lower case or without brackets; a NUL byte (ends the text).
+      EULUMDAT files: the first fault that keeps the viewer from reading the file
+      is an error at its line; a light output ratio of the intensities that
+      differs from the stated one by more than 5 % of it is a warning.
+      A file whose content is plainly the other format (EULUMDAT data named
+      .ies, IES text named .ldt) is an error at line 1 that says so.
+      A repeating finding is listed ten times, then summed up. A progress line
+      goes to stderr when it is a terminal. Exit status: 0 without errors,
+      1 with errors, 2 for a usage error or an unreadable path.</source>
+        <translation>  check [--json] [--jobs N] PATH...
+      Prüft IES- und EULUMDAT-Dateien auf alles, was den Betrachter daran
+      hindert, sie zu lesen oder wie beabsichtigt anzuzeigen, und IES-Dateien
+      auf Abweichungen von LM-63. Ein PATH ist eine Datei oder ein Ordner, der
+      samt Unterordnern nach *.ies und *.ldt (Groß-/Kleinschreibung beliebig)
+      durchsucht wird. Gibt jeden Befund aus als
+      FILE:LINE: error|warning: MESSAGE (FILE: ok für eine Datei ohne Befund),
+      dann &quot;N files, E errors, W warnings&quot;; --json gibt stattdessen ein
+      JSON-Objekt aus: files (path, errors, warnings, findings mit severity,
+      line und message), unreadable (Pfade) und summary (files, errors,
+      warnings).
+      Die Dateien werden in N Threads geprüft (--jobs, eine ganze Zahl von 1
+      bis 256, Standard: alle Kerne); der Bericht ist für jedes N gleich.
+      Fehler: ein Eintrag, der keine Zahl ist; weniger Zahlen, als die Anzahlen
+      angeben; eine Anzahl, die keine ganze Zahl von 1 bis 65535 ist; vertikale
+      Winkel nicht streng aufsteigend; ein Raster mit über 4194304 Werten; keine
+      TILT-Zeile oder nichts danach; eine Datei, die der Betrachter ablehnt (zu
+      groß, zu viele Zeilen).
+      Warnungen: mehr Zahlen, als die Anzahlen angeben (ignoriert); horizontale
+      Winkel in keiner der LM-63-Formen (eine Ebene, 0-90, 0-180, 90-270,
+      0-360; für Typ A und B 0-90, -90-90); ein erster vertikaler Winkel außer
+      0, 90 oder -90; negative Candela-Werte oder keiner über 0; TILT=INCLUDE
+      oder eine Tilt-Datei (Tilt-Faktoren werden nicht angewendet); eine
+      fehlende oder unbekannte Versionszeile; Schlüsselwörter in
+      Kleinbuchstaben oder ohne eckige Klammern; ein NUL-Byte (beendet den
+      Text).
+      EULUMDAT-Dateien: der erste Mangel, der den Betrachter am Lesen der Datei
+      hindert, ist ein Fehler in seiner Zeile; ein aus den Lichtstärken
+      berechneter Betriebswirkungsgrad, der um mehr als 5 % vom angegebenen
+      abweicht, ist eine Warnung.
+      Eine Datei, deren Inhalt eindeutig das andere Format ist (EULUMDAT-Daten
+      namens .ies, IES-Text namens .ldt), ist ein Fehler in Zeile 1, der dies
+      meldet.
+      Ein sich wiederholender Befund wird zehnmal aufgeführt, dann
+      zusammengefasst. Eine Fortschrittszeile geht an stderr, wenn dies ein
+      Terminal ist. Exit-Status: 0 ohne Fehler, 1 mit Fehlern, 2 bei einem
+      Aufruffehler oder einem nicht lesbaren Pfad.</translation>
+    </message>
+    <message>
+        <source>  summary FILE [--json]
+      Prints the photometric summary of FILE: luminous flux (total, downward,
+      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,
+      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),
+      the BUG rating and the luminance table. Figures are written as the
+      Properties window writes them, in the locale&apos;s number format; --json prints
+      one JSON object with full precision, null where a value is not defined (the
+      last two under the keys BUG and Luminance). A file that fails to load or
+      holds no photometric data exits 1. A file that did not read completely has
+      no figures: the reader&apos;s message and why go to stderr (with --json every
+      figure is null, ParseError true and Notes the reasons); exit 3.</source>
+        <translation>  summary FILE [--json]
+      Gibt die photometrische Zusammenfassung von FILE aus: Lichtstrom (gesamt,
+      nach unten, nach oben, zonal), Lampenlichtstrom, Betriebswirkungsgrad,
+      Lichtausbeute, maximale Lichtstärke, Halbwertswinkel (50 %) und
+      Zehntelwertswinkel (10 %), auf das Maximum bezogen (IES) und auf die Mitte
+      bezogen (CIE), die BUG-Klassifizierung und die Leuchtdichtetabelle. Die
+      Werte werden wie im Eigenschaftenfenster im Zahlenformat des
+      Gebietsschemas ausgegeben; --json gibt ein JSON-Objekt mit voller
+      Genauigkeit aus, null, wo ein Wert nicht definiert ist (die letzten beiden
+      unter den Schlüsseln BUG und Luminance). Bei einer Datei, die nicht
+      geladen werden kann oder keine photometrischen Daten enthält, ist der
+      Exit-Status 1. Eine nicht vollständig gelesene Datei hat keine Werte: die
+      Meldung des Einlesens und der Grund gehen an stderr (mit --json ist jeder
+      Wert null, ParseError true und Notes enthält die Gründe); Exit-Status 3.</translation>
+    </message>
+    <message>
+        <source>  bug FILE [--front DEG] [--json]
+      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with
+      Addendum A): the lumens in its ten zones, the ratings and the glare table
+      used. The street side is centred on C0 for IES files and on C90 for
+      EULUMDAT files; --front DEG centres it on another C plane. Types A and B
+      need type C photometry and are not rated (null in JSON). Exit status as
+      for summary.</source>
+        <translation>  bug FILE [--front DEG] [--json]
+      Gibt die BUG-Klassifizierung von FILE aus (Rückwärtslicht, Aufwärtslicht,
+      Blendung; IES TM-15 mit Addendum A): die Lumen in ihren zehn Zonen, die
+      Klassen und die verwendete Blendungstabelle. Die Straßenseite ist bei
+      IES-Dateien auf C0 und bei EULUMDAT-Dateien auf C90 zentriert; --front DEG
+      zentriert sie auf eine andere C-Ebene. Typ A und B benötigen Photometrie
+      vom Typ C und werden nicht klassifiziert (null in JSON). Exit-Status wie
+      bei summary.</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Writes a one-page PDF data sheet of FILE: its name and six-line
+      description, the goniogram of plane 0 with the orthogonal pair, the light
+      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
+      summary. The page is Letter where the locale measures in US units, A4
+      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
+      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
+      instead of the guessed encoding. For a file that did not read completely
+      the page says so in place of the summary, and the exit status is 3.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Schreibt ein einseitiges PDF-Datenblatt von FILE: Name und sechszeilige
+      Beschreibung, die LVK von Ebene 0 mit dem orthogonalen Paar, das
+      Lichtmuster (Helligkeit 15, Zoom 9500, Radiosity aus) und die
+      photometrische Zusammenfassung. Das Seitenformat ist Letter, wo das
+      Gebietsschema US-Einheiten verwendet, sonst A4. An einen Namen ohne
+      Endung wird &quot;.pdf&quot; angehängt. --encoding liest den Kopf in NAME
+      (windows-1251, gbk, big5, shift_jis, euc-kr, ...) statt in der vermuteten
+      Kodierung. Bei einer nicht vollständig gelesenen Datei steht dies auf der
+      Seite anstelle der Zusammenfassung, und der Exit-Status ist 3.</translation>
+    </message>
+    <message>
+        <source>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compares two to four files with the first one: the photometric summary of
+      each side by side with the difference to the first file, absolute and in
+      per cent, marked beyond 5 % (2 degrees for angles); then where each file&apos;s
+      intensities differ most from the first one&apos;s (value, C, gamma; H and V for
+      types A and B), at the stored angles when the files share them, otherwise
+      on the union of their angles through the summary&apos;s interpolation.
+      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the
+      luminaire&apos;s flux for absolute photometry). --json prints one JSON object:
+      Files, Summaries (each as summary --json prints it), Differences (per
+      further file: File, Figures with Absolute, Percent and BeyondTolerance,
+      LargestIntensityDifference) and LargestIntensityDifference over all files
+      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when
+      the types differ. A file that fails to load or holds no data exits 1.</source>
+        <translation>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Vergleicht zwei bis vier Dateien mit der ersten: die photometrische
+      Zusammenfassung jeder Datei nebeneinander mit der Differenz zur ersten
+      Datei, absolut und in Prozent, markiert über 5 % (2 Grad bei Winkeln);
+      dann, wo die Lichtstärken jeder Datei am stärksten von denen der ersten
+      abweichen (Wert, C, gamma; H und V bei Typ A und B), an den gespeicherten
+      Winkeln, wenn die Dateien dieselben haben, sonst auf der Vereinigung ihrer
+      Winkel mit der Interpolation der Zusammenfassung.
+      --unit cdklm vergleicht Lichtstärken je 1000 lm Lampenlichtstrom (bei
+      absoluter Photometrie je 1000 lm Lichtstrom der Leuchte). --json gibt ein
+      JSON-Objekt aus: Files, Summaries (jeweils wie von summary --json
+      ausgegeben), Differences (je weitere Datei: File, Figures mit Absolute,
+      Percent und BeyondTolerance, LargestIntensityDifference) und
+      LargestIntensityDifference über alle Dateien (File, Value, First, Other,
+      C, Gamma, Unit, SharedGrid, Thinned), null, wenn die Typen verschieden
+      sind. Bei einer Datei, die nicht geladen werden kann oder keine Daten
+      enthält, ist der Exit-Status 1.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      Eine Zeile je *.ies- und *.ldt-Datei von FOLDER (mit --recursive auch
+      seiner Unterordner), nach Dateiname sortiert: Datei, Format, Hersteller,
+      Katalognummer, Leuchte, Lampe, Lichtstrom und Lampenlichtstrom,
+      Betriebswirkungsgrad, Anschlussleistung, Lichtausbeute, maximale
+      Lichtstärke, Halbwerts- und Zehntelwertswinkel (der breitere und jedes
+      Ebenenpaar), Anteil des nach unten gerichteten Lichtstroms, Symmetrie,
+      photometrischer Typ, BUG-Klassifizierung, maximale Leuchtdichte bei
+      65 Grad und Status (lädt fehlerfrei, die Meldung des Einlesens oder warum
+      das Laden fehlschlägt). Standardmäßig tabulatorgetrennt; --csv schreibt
+      CSV mit den Einheiten in den Spaltennamen; --json ein Array von Objekten
+      mit File (relativ zu FOLDER), Status (clean, message, fails), Message, den
+      Beschreibungsfeldern und jedem Schlüssel von summary --json.
+      Dateien über 32 MB werden als fehlerhaft aufgeführt und nicht gelesen. Die
+      Dateien werden in N Threads gelesen (--jobs, Standard: alle Kerne); die
+      Ausgabe ist für jedes N gleich.
+      -o schreibt FILE und ersetzt die Datei erst, wenn sie vollständig ist.
+      Exit-Status: 0, wenn geschrieben, 1 bei einem nicht lesbaren Ordner oder
+      einer nicht schreibbaren Datei, 2 bei einem Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Writes a labelled diagram of FILE on white with a caption naming the file:
+      polar or cartesian curves of up to four planes (type C: the pairs C and
+      C+180, default 0,90; types A and B: the vertical line at H = N, or &quot;V5&quot;
+      for the horizontal line at V = 5; default V0,0), isocandela lines over the
+      whole sphere, or the shaded photometric solid seen from azimuth AZ and
+      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of
+      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic
+      intensity axis (cartesian). --lit-half: only the half space that holds
+      the light (polar). --step: degrees between angle labels (default 30).
+      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.</source>
+        <translation>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Schreibt ein beschriftetes Diagramm von FILE auf weißem Grund mit einer
+      Bildunterschrift, die die Datei nennt: polare oder kartesische Kurven von
+      bis zu vier Ebenen (Typ C: die Paare C und C+180, Standard 0,90; Typ A
+      und B: die vertikale Linie bei H = N oder &quot;V5&quot; für die horizontale Linie
+      bei V = 5; Standard V0,0), Isocandela-Linien über die ganze Kugel oder den
+      schattierten Lichtverteilungskörper, gesehen aus Azimut AZ und Elevation
+      EL in Grad (Standard 35,20). --unit cdklm gibt cd je 1000 lm
+      Lampenlichtstrom an (cd bei absoluter Photometrie, mit einem Hinweis).
+      --log: logarithmische Lichtstärkeachse (cartesian). --lit-half: nur der
+      Halbraum, der das Licht enthält (polar). --step: Grad zwischen den
+      Winkelbeschriftungen (Standard 30). --size: Pixel, 16 bis 4096 je Seite
+      (Standard 1000x800); der Text wächst mit.</translation>
+    </message>
+    <message>
+        <source>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Computes the illuminance point by point on the floor H metres below the
+      luminaire (default 3), over a square of side S (default 10) centred below
+      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall
+      adds a wall at X metres along C0, facing the luminaire, from the floor up to
+      S. Prints E max, E min, E average, uniformity (min/avg) and where the
+      maximum is; --json prints one JSON object instead (Height, Size, Step, N,
+      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and
+      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or
+      the grid as CSV. Type A and B files are refused: the calculation needs type
+      C photometry (with --json the object holds null values). Exit status: 0
+      when done, 1 on an error, 2 for a usage error.</source>
+        <translation>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Berechnet die Beleuchtungsstärke punktweise auf dem Boden H Meter unter
+      der Leuchte (Standard 3), über ein unter ihr zentriertes Quadrat der
+      Seitenlänge S (Standard 10), in einem Raster der Weite D (Standard 0.5);
+      S / D muss eine ganze Zahl sein. --wall fügt bei X Metern entlang C0 eine
+      der Leuchte zugewandte Wand hinzu, vom Boden bis zur Höhe S. Gibt E max,
+      E min, E average, Gleichmäßigkeit (min/avg) und die Lage des Maximums
+      aus; --json gibt stattdessen ein JSON-Objekt aus (Height, Size, Step, N,
+      X, Y, E mit Zeilen nach aufsteigendem y, Max, Min, Avg, MinOverAvg, MaxAt
+      und Vertical für die Wand); -o schreibt das Isoluxbild (PNG, SVG, PDF)
+      oder das Raster als CSV. Dateien vom Typ A und B werden abgelehnt: die
+      Berechnung benötigt Photometrie vom Typ C (mit --json enthält das Objekt
+      null-Werte). Exit-Status: 0, wenn fertig, 1 bei einem Fehler, 2 bei einem
+      Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for
+      LM-63-2019) or EULUMDAT, by OUT&apos;s extension in any letter case. A FOLDER
+      is converted with its subfolders into OUTFOLDER, keeping the relative paths
+      (--jobs N files at once, default every core), with a progress line on a
+      terminal and a summary &quot;N written, M failed: reasons&quot; at the end.
+      --lumens L scales the intensities so that the stated lamp flux is L (for
+      absolute photometry, so that the computed flux is L); --multiply K
+      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes
+      C + angle). --lenient reads tabs in the numbers as blanks, so that a file
+      the viewer reads as zeros is written out clean. Files are written whole
+      or not at all; an existing output is replaced only with --force, the
+      input never. What the target format cannot hold is said as a note.
+      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage
+      error.</source>
+        <translation>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Schreibt IN (IES oder EULUMDAT) als IES LM-63-2002 (--ies-version 2019
+      für LM-63-2019) oder EULUMDAT, je nach Endung von OUT (Groß-/Klein-
+      schreibung beliebig). Ein FOLDER wird samt Unterordnern nach OUTFOLDER
+      konvertiert, wobei die relativen Pfade erhalten bleiben (--jobs N Dateien
+      gleichzeitig, Standard alle Kerne), mit einer Fortschrittszeile auf einem
+      Terminal und am Ende einer Zusammenfassung &quot;N written, M failed: reasons&quot;.
+      --lumens L skaliert die Lichtstärken so, dass der angegebene
+      Lampenlichtstrom L ist (bei absoluter Photometrie so, dass der berechnete
+      Lichtstrom L ist); --multiply K multipliziert sie mit K;
+      --rotate 90|180|270 dreht die C-Ebenen (C wird zu C + Winkel). --lenient
+      liest Tabulatoren in den Zahlen als Leerzeichen, sodass eine Datei, die
+      der Betrachter als Nullen liest, sauber geschrieben wird. Dateien werden
+      ganz oder gar nicht geschrieben; eine vorhandene Ausgabe wird nur mit
+      --force ersetzt, die Eingabe nie. Was das Zielformat nicht aufnehmen
+      kann, wird als Hinweis gemeldet.
+      Exit-Status: 0, wenn jede Datei geschrieben wurde, sonst 1, 2 bei einem
+      Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>  --help
+      Shows this text.</source>
+        <translation>  --help
+      Zeigt diesen Text an.</translation>
+    </message>
+    <message>
+        <source>  --version
+      Shows the version of lumetra-cli.</source>
+        <translation>  --version
+      Zeigt die Version von lumetra-cli an.</translation>
+    </message>
+    <message>
+        <source>Every command exits with 2 when its arguments are wrong, with the usage line on
+stderr.
+</source>
+        <translation>Jeder Befehl endet mit Status 2, wenn seine Argumente falsch sind, und gibt die
+Aufrufzeile auf stderr aus.
+</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Unbekannter Befehl &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -458,6 +1178,33 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Photometry As...</source>
         <translation>Photometrie speichern unter...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::TRenderWindow</name>
+    <message>
+        <source>Light pattern</source>
+        <translation>Lichtmuster</translation>
+    </message>
+    <message>
+        <source>No light pattern rendered yet</source>
+        <translation>Noch kein Lichtmuster berechnet</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Brightness: %1</source>
+        <translation>Helligkeit: %1</translation>
+    </message>
+    <message>
+        <source>Zoom: %1</source>
+        <translation>Zoom: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light output ratio (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficacy (lm/W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum intensity (cd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downward flux (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. luminance at 65° (cd/m²)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than 32 MB: not read for the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads cleanly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reader&apos;s message: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fails: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Viewer of photometric files: the goniogram and the light pattern.</source>
+        <translation>Visor de archivos fotométricos: la curva fotométrica y el patrón de luz.</translation>
+    </message>
+    <message>
+        <source>A file to load, selected in its folder, or a folder to browse.</source>
+        <translation>Un archivo que cargar, seleccionado en su carpeta, o una carpeta que explorar.</translation>
+    </message>
+</context>
+<context>
     <name>Compare</name>
     <message>
         <source>Comparison</source>
@@ -14,6 +156,100 @@
     <message>
         <source>Beyond the tolerance</source>
         <translation>Fuera de tolerancia</translation>
+    </message>
+</context>
+<context>
+    <name>Compliance</name>
+    <message>
+        <source>needs type C photometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the intensities give no finite flux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening is a point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening&apos;s dimensions give no known shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous area has length 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening shows no area at these angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quadrilateral-symmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asymmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialogs</name>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
     </message>
 </context>
 <context>
@@ -48,6 +284,93 @@
     </message>
 </context>
 <context>
+    <name>Properties</name>
+    <message>
+        <source>Direct ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular with luminous sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipsoidal cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipsoidal spheroid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an LM-63 shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>
@@ -63,10 +386,406 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se ha conservado como %2 y se ha escrito un nuevo archivo de configuración.</translation>
+    </message>
+</context>
+<context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>
         <translation>No se pudo leer el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra-cli</name>
+    <message>
+        <source>Usage: lumetra-cli COMMAND [OPTIONS]</source>
+        <translation>Uso: lumetra-cli COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other
+as IES. Arguments that a command cannot use exit with status 2.</source>
+        <translation>Un archivo FILE cuyo nombre termina en .ldt (en mayúsculas o minúsculas) se lee
+como EULUMDAT; cualquier otro, como IES. Los argumentos que un comando no puede
+usar hacen que termine con el estado 2.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  info FILE
+      Loads FILE as the viewer does and prints one JSON object: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType, VerticalAngles,
+      HorizontalAngles, Candela (plane by plane), HeaderLines, Description,
+      GlobalMaxCandela, ParseError and Message (the reader&apos;s message, or null).
+      The reader&apos;s message also goes to stderr; the exit status stays 0.
+      A load that fails prints its error on stderr and exits 1.</source>
+        <translation>Comandos:
+  info FILE
+      Carga FILE como lo hace el visor e imprime un objeto JSON: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType,
+      VerticalAngles, HorizontalAngles, Candela (plano por plano), HeaderLines,
+      Description, GlobalMaxCandela, ParseError y Message (el mensaje de
+      lectura, o null). El mensaje de lectura también va a stderr; el estado de
+      salida sigue siendo 0. Si la carga falla, imprime el error en stderr y
+      termina con 1.</translation>
+    </message>
+    <message>
+        <source>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Draws the grid and goniogram of FILE on an S x S area (default 400) as the
+      main window does and writes it as PNG or SVG. --plane picks the C-plane
+      index (default 0), --fit scales to the drawn planes, --ortho adds the
+      orthogonal pair at plane 0.
+      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when
+      written although the reader reported a message about the file (printed
+      on stderr).</source>
+        <translation>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Dibuja la cuadrícula y la curva fotométrica de FILE en un área de S x S
+      (400 por defecto) como la ventana principal y la escribe como PNG o SVG.
+      --plane elige el índice del plano C (0 por defecto), --fit escala a los
+      planos dibujados, --ortho añade el par ortogonal en el plano 0.
+      Estado de salida: 0 si se escribió, 1 ante un error, 2 ante un error de
+      uso, 3 si se escribió aunque la lectura informó de un mensaje sobre el
+      archivo (impreso en stderr).</translation>
+    </message>
+    <message>
+        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Renders the light pattern as the render window does (defaults: plane 0,
+      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
+      Exit status as for gonio.</source>
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Genera el patrón de luz como la ventana de renderizado (por defecto:
+      plano 0, brillo 15, zoom 500, radiosidad desactivada) y escribe la imagen
+      de 300 x 300 como PNG en escala de grises de 8 bits. Los valores fuera
+      del rango de una barra se limitan a él.
+      Estado de salida como en gonio.</translation>
+    </message>
+    <message>
+        <source>  check [--json] [--jobs N] PATH...
+      Checks IES and EULUMDAT files for what keeps the viewer from reading or
+      showing them as meant, and IES files for departures from LM-63. A PATH is a
+      file, or a folder searched with its subfolders for *.ies and *.ldt in any
+      letter case. Prints each finding as
+      FILE:LINE: error|warning: MESSAGE (FILE: ok for a file without findings),
+      then &quot;N files, E errors, W warnings&quot;; --json prints one JSON object
+      instead: files (path, errors, warnings, findings with severity, line and
+      message), unreadable (paths) and summary (files, errors, warnings).
+      The files are checked on N threads (--jobs, a whole number from 1 to 256,
+      default: every core); the report is the same for any N.
+      Errors: a token that is not a number; fewer numbers than the counts
+      declare; a count that is not a whole number from 1 to 65535; vertical
+      angles not strictly ascending; a grid over 4194304 values; no TILT line or
+      nothing after it; a file the viewer refuses (too large, too many lines).
+      Warnings: more numbers than the counts declare (ignored); horizontal angles
+      none of the LM-63 forms (one plane, 0-90, 0-180, 90-270, 0-360; for types
+      A and B 0-90, -90-90); a first vertical angle other than 0, 90 or -90;
+      negative candela values, or none above 0; TILT=INCLUDE or a tilt file
+      (tilt factors are not applied); a missing or unknown version line;
+      keywords in lower case or without brackets; a NUL byte (ends the text).
+      EULUMDAT files: the first fault that keeps the viewer from reading the file
+      is an error at its line; a light output ratio of the intensities that
+      differs from the stated one by more than 5 % of it is a warning.
+      A file whose content is plainly the other format (EULUMDAT data named
+      .ies, IES text named .ldt) is an error at line 1 that says so.
+      A repeating finding is listed ten times, then summed up. A progress line
+      goes to stderr when it is a terminal. Exit status: 0 without errors,
+      1 with errors, 2 for a usage error or an unreadable path.</source>
+        <translation>  check [--json] [--jobs N] PATH...
+      Comprueba en archivos IES y EULUMDAT lo que impide al visor leerlos o
+      mostrarlos como se pretende, y en archivos IES las desviaciones de LM-63.
+      Un PATH es un archivo, o una carpeta en la que se buscan, junto con sus
+      subcarpetas, *.ies y *.ldt en mayúsculas o minúsculas. Imprime cada
+      hallazgo como
+      FILE:LINE: error|warning: MESSAGE (FILE: ok si no hay hallazgos),
+      y luego &quot;N files, E errors, W warnings&quot;; --json imprime en su lugar un
+      objeto JSON: files (path, errors, warnings, findings con severity, line y
+      message), unreadable (rutas) y summary (files, errors, warnings).
+      Los archivos se comprueban en N hilos (--jobs, un número entero de 1 a
+      256, por defecto: todos los núcleos); el informe es el mismo para
+      cualquier N.
+      Errores: un elemento que no es un número; menos números de los que
+      declaran los recuentos; un recuento que no es un número entero de 1 a
+      65535; ángulos verticales no estrictamente ascendentes; una cuadrícula de
+      más de 4194304 valores; ninguna línea TILT o nada después de ella; un
+      archivo que el visor rechaza (demasiado grande, demasiadas líneas).
+      Advertencias: más números de los que declaran los recuentos (se
+      ignoran); ángulos horizontales que no siguen ninguna de las formas de
+      LM-63 (un plano, 0-90, 0-180, 90-270, 0-360; para los tipos A y B 0-90,
+      -90-90); un primer ángulo vertical distinto de 0, 90 o -90; valores de
+      candela negativos, o ninguno mayor que 0; TILT=INCLUDE o un archivo de
+      inclinación (los factores de inclinación no se aplican); una línea de
+      versión ausente o desconocida; palabras clave en minúsculas o sin
+      corchetes; un byte NUL (termina el texto).
+      Archivos EULUMDAT: el primer defecto que impide al visor leer el archivo
+      es un error en su línea; un rendimiento de la luminaria calculado a
+      partir de las intensidades que difiere del declarado en más de un 5 % es
+      una advertencia.
+      Un archivo cuyo contenido es claramente del otro formato (datos EULUMDAT
+      con nombre .ies, texto IES con nombre .ldt) es un error en la línea 1 que
+      lo indica.
+      Un hallazgo repetido se lista diez veces y después se resume. Una línea
+      de progreso va a stderr cuando es un terminal. Estado de salida: 0 sin
+      errores, 1 con errores, 2 ante un error de uso o una ruta ilegible.</translation>
+    </message>
+    <message>
+        <source>  summary FILE [--json]
+      Prints the photometric summary of FILE: luminous flux (total, downward,
+      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,
+      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),
+      the BUG rating and the luminance table. Figures are written as the
+      Properties window writes them, in the locale&apos;s number format; --json prints
+      one JSON object with full precision, null where a value is not defined (the
+      last two under the keys BUG and Luminance). A file that fails to load or
+      holds no photometric data exits 1. A file that did not read completely has
+      no figures: the reader&apos;s message and why go to stderr (with --json every
+      figure is null, ParseError true and Notes the reasons); exit 3.</source>
+        <translation>  summary FILE [--json]
+      Imprime el resumen fotométrico de FILE: flujo luminoso (total, hacia
+      abajo, hacia arriba, zonal), flujo de lámpara, rendimiento de la
+      luminaria, eficacia luminosa, intensidad máxima, ángulos de apertura
+      (50 %) y de campo (10 %), referidos al máximo (IES) y al centro (CIE), la
+      clasificación BUG y la tabla de luminancias. Los valores se escriben como
+      en la ventana Propiedades, en el formato numérico de la configuración
+      regional; --json imprime un objeto JSON con precisión completa, null
+      donde un valor no está definido (los dos últimos bajo las claves BUG y
+      Luminance). Un archivo que no se puede cargar o no contiene datos
+      fotométricos termina con 1. Un archivo que no se leyó por completo no
+      tiene valores: el mensaje de lectura y el motivo van a stderr (con --json
+      cada valor es null, ParseError true y Notes los motivos); termina con 3.</translation>
+    </message>
+    <message>
+        <source>  bug FILE [--front DEG] [--json]
+      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with
+      Addendum A): the lumens in its ten zones, the ratings and the glare table
+      used. The street side is centred on C0 for IES files and on C90 for
+      EULUMDAT files; --front DEG centres it on another C plane. Types A and B
+      need type C photometry and are not rated (null in JSON). Exit status as
+      for summary.</source>
+        <translation>  bug FILE [--front DEG] [--json]
+      Imprime la clasificación BUG de FILE (luz trasera, luz ascendente,
+      deslumbramiento; IES TM-15 con la adenda A): los lúmenes en sus diez
+      zonas, las clases y la tabla de deslumbramiento utilizada. El lado de
+      calzada se centra en C0 para archivos IES y en C90 para archivos
+      EULUMDAT; --front DEG lo centra en otro plano C. Los tipos A y B
+      necesitan fotometría de tipo C y no se clasifican (null en JSON). Estado
+      de salida como en summary.</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Writes a one-page PDF data sheet of FILE: its name and six-line
+      description, the goniogram of plane 0 with the orthogonal pair, the light
+      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
+      summary. The page is Letter where the locale measures in US units, A4
+      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
+      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
+      instead of the guessed encoding. For a file that did not read completely
+      the page says so in place of the summary, and the exit status is 3.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Escribe una hoja de datos PDF de una página de FILE: su nombre y la
+      descripción de seis líneas, la curva fotométrica del plano 0 con el par
+      ortogonal, el patrón de luz (brillo 15, zoom 9500, radiosidad
+      desactivada) y el resumen fotométrico. La página es Letter donde la
+      configuración regional usa unidades de EE. UU., y A4 en otro caso. Se
+      añade &quot;.pdf&quot; a un nombre sin extensión. --encoding lee la cabecera en la
+      codificación NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...) en
+      lugar de la codificación deducida. Para un archivo que no se leyó por
+      completo, la página lo indica en lugar del resumen, y el estado de
+      salida es 3.</translation>
+    </message>
+    <message>
+        <source>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compares two to four files with the first one: the photometric summary of
+      each side by side with the difference to the first file, absolute and in
+      per cent, marked beyond 5 % (2 degrees for angles); then where each file&apos;s
+      intensities differ most from the first one&apos;s (value, C, gamma; H and V for
+      types A and B), at the stored angles when the files share them, otherwise
+      on the union of their angles through the summary&apos;s interpolation.
+      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the
+      luminaire&apos;s flux for absolute photometry). --json prints one JSON object:
+      Files, Summaries (each as summary --json prints it), Differences (per
+      further file: File, Figures with Absolute, Percent and BeyondTolerance,
+      LargestIntensityDifference) and LargestIntensityDifference over all files
+      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when
+      the types differ. A file that fails to load or holds no data exits 1.</source>
+        <translation>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compara de dos a cuatro archivos con el primero: el resumen fotométrico
+      de cada uno, uno junto a otro, con la diferencia respecto al primer
+      archivo, absoluta y en porcentaje, marcada por encima del 5 % (2 grados
+      para ángulos); después, dónde difieren más las intensidades de cada
+      archivo de las del primero (valor, C, gamma; H y V para los tipos A y B),
+      en los ángulos almacenados cuando los archivos los comparten y, si no, en
+      la unión de sus ángulos mediante la interpolación del resumen.
+      --unit cdklm compara intensidades por cada 1000 lm de flujo de lámpara
+      (del flujo de la luminaria en fotometría absoluta). --json imprime un
+      objeto JSON: Files, Summaries (cada uno como lo imprime summary --json),
+      Differences (por cada archivo adicional: File, Figures con Absolute,
+      Percent y BeyondTolerance, LargestIntensityDifference) y
+      LargestIntensityDifference sobre todos los archivos (File, Value, First,
+      Other, C, Gamma, Unit, SharedGrid, Thinned), null cuando los tipos
+      difieren. Un archivo que no se puede cargar o no contiene datos termina
+      con 1.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      Una fila por cada archivo *.ies y *.ldt de FOLDER (y de sus subcarpetas
+      con --recursive), por orden de nombre de archivo: archivo, formato,
+      fabricante, número de catálogo, luminaria, lámpara, flujo luminoso y de
+      lámpara, rendimiento de la luminaria, potencia de entrada, eficacia
+      luminosa, intensidad máxima, ángulos de apertura y de campo (el más
+      ancho y cada par de planos), fracción de flujo hacia abajo, simetría,
+      tipo fotométrico, clasificación BUG, luminancia máxima a 65 grados y
+      estado (carga sin problemas, el mensaje de lectura o por qué falla).
+      Separado por tabulaciones por defecto; --csv escribe CSV con las
+      unidades en los nombres de columna; --json, una matriz de objetos con
+      File (relativo a FOLDER), Status (clean, message, fails), Message, los
+      campos de descripción y cada clave de summary --json.
+      Los archivos de más de 32 MB se listan como fallidos, sin leerlos. Los
+      archivos se leen en N hilos (--jobs, por defecto: todos los núcleos); la
+      salida es la misma para cualquier N.
+      -o escribe FILE y solo lo reemplaza una vez completo. Estado de salida:
+      0 si se escribió, 1 ante una carpeta que no se puede leer o un archivo
+      que no se puede escribir, 2 ante un error de uso.</translation>
+    </message>
+    <message>
+        <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Writes a labelled diagram of FILE on white with a caption naming the file:
+      polar or cartesian curves of up to four planes (type C: the pairs C and
+      C+180, default 0,90; types A and B: the vertical line at H = N, or &quot;V5&quot;
+      for the horizontal line at V = 5; default V0,0), isocandela lines over the
+      whole sphere, or the shaded photometric solid seen from azimuth AZ and
+      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of
+      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic
+      intensity axis (cartesian). --lit-half: only the half space that holds
+      the light (polar). --step: degrees between angle labels (default 30).
+      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.</source>
+        <translation>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Escribe un diagrama rotulado de FILE sobre fondo blanco con un pie que
+      nombra el archivo: curvas polares o cartesianas de hasta cuatro planos
+      (tipo C: los pares C y C+180, por defecto 0,90; tipos A y B: la línea
+      vertical en H = N, o &quot;V5&quot; para la línea horizontal en V = 5; por defecto
+      V0,0), líneas isocandela sobre toda la esfera, o el sólido fotométrico
+      sombreado visto desde el acimut AZ y la elevación EL en grados (por
+      defecto 35,20). --unit cdklm da cd por cada 1000 lm de flujo de lámpara
+      (cd en fotometría absoluta, con una nota). --log: eje de intensidad
+      logarítmico (cartesian). --lit-half: solo el semiespacio que contiene la
+      luz (polar). --step: grados entre las etiquetas de ángulo (por defecto
+      30). --size: píxeles, de 16 a 4096 por lado (por defecto 1000x800); el
+      texto crece con él.</translation>
+    </message>
+    <message>
+        <source>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Computes the illuminance point by point on the floor H metres below the
+      luminaire (default 3), over a square of side S (default 10) centred below
+      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall
+      adds a wall at X metres along C0, facing the luminaire, from the floor up to
+      S. Prints E max, E min, E average, uniformity (min/avg) and where the
+      maximum is; --json prints one JSON object instead (Height, Size, Step, N,
+      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and
+      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or
+      the grid as CSV. Type A and B files are refused: the calculation needs type
+      C photometry (with --json the object holds null values). Exit status: 0
+      when done, 1 on an error, 2 for a usage error.</source>
+        <translation>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Calcula la iluminancia punto por punto en el suelo, H metros por debajo
+      de la luminaria (por defecto 3), sobre un cuadrado de lado S (por defecto
+      10) centrado bajo ella, en una cuadrícula de paso D (por defecto 0.5);
+      S / D debe ser un número entero. --wall añade una pared a X metros a lo
+      largo de C0, frente a la luminaria, desde el suelo hasta una altura S.
+      Imprime E max, E min, E average, la uniformidad (min/avg) y dónde está
+      el máximo; --json imprime en su lugar un objeto JSON (Height, Size, Step,
+      N, X, Y, E con filas por y ascendente, Max, Min, Avg, MinOverAvg, MaxAt
+      y Vertical para la pared); -o escribe la imagen de isolux (PNG, SVG, PDF)
+      o la cuadrícula como CSV. Los archivos de tipo A y B se rechazan: el
+      cálculo necesita fotometría de tipo C (con --json el objeto contiene
+      valores null). Estado de salida: 0 al terminar, 1 ante un error, 2 ante
+      un error de uso.</translation>
+    </message>
+    <message>
+        <source>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for
+      LM-63-2019) or EULUMDAT, by OUT&apos;s extension in any letter case. A FOLDER
+      is converted with its subfolders into OUTFOLDER, keeping the relative paths
+      (--jobs N files at once, default every core), with a progress line on a
+      terminal and a summary &quot;N written, M failed: reasons&quot; at the end.
+      --lumens L scales the intensities so that the stated lamp flux is L (for
+      absolute photometry, so that the computed flux is L); --multiply K
+      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes
+      C + angle). --lenient reads tabs in the numbers as blanks, so that a file
+      the viewer reads as zeros is written out clean. Files are written whole
+      or not at all; an existing output is replaced only with --force, the
+      input never. What the target format cannot hold is said as a note.
+      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage
+      error.</source>
+        <translation>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Escribe IN (IES o EULUMDAT) como IES LM-63-2002 (--ies-version 2019 para
+      LM-63-2019) o EULUMDAT, según la extensión de OUT, en mayúsculas o
+      minúsculas. Una carpeta FOLDER se convierte con sus subcarpetas en
+      OUTFOLDER, conservando las rutas relativas (--jobs N archivos a la vez,
+      por defecto todos los núcleos), con una línea de progreso en un terminal
+      y un resumen &quot;N written, M failed: reasons&quot; al final.
+      --lumens L escala las intensidades para que el flujo de lámpara
+      declarado sea L (en fotometría absoluta, para que el flujo calculado sea
+      L); --multiply K las multiplica por K; --rotate 90|180|270 gira los
+      planos C (C pasa a ser C + ángulo). --lenient lee los tabuladores en los
+      números como espacios, de modo que un archivo que el visor lee como
+      ceros se escribe limpio. Los archivos se escriben completos o no se
+      escriben; una salida existente solo se reemplaza con --force, la entrada
+      nunca. Lo que el formato de destino no puede contener se indica con una
+      nota.
+      Estado de salida: 0 si se escribieron todos los archivos, 1 en caso
+      contrario, 2 ante un error de uso.</translation>
+    </message>
+    <message>
+        <source>  --help
+      Shows this text.</source>
+        <translation>  --help
+      Muestra este texto.</translation>
+    </message>
+    <message>
+        <source>  --version
+      Shows the version of lumetra-cli.</source>
+        <translation>  --version
+      Muestra la versión de lumetra-cli.</translation>
+    </message>
+    <message>
+        <source>Every command exits with 2 when its arguments are wrong, with the usage line on
+stderr.
+</source>
+        <translation>Todo comando termina con 2 cuando sus argumentos son incorrectos, con la línea
+de uso en stderr.
+</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Comando desconocido «%1».</translation>
     </message>
 </context>
 <context>
@@ -458,6 +1177,33 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Save Photometry As...</source>
         <translation>Guardar fotometría como...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::TRenderWindow</name>
+    <message>
+        <source>Light pattern</source>
+        <translation>Patrón de luz</translation>
+    </message>
+    <message>
+        <source>No light pattern rendered yet</source>
+        <translation>Aún no se ha generado ningún patrón de luz</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Brightness: %1</source>
+        <translation>Brillo: %1</translation>
+    </message>
+    <message>
+        <source>Zoom: %1</source>
+        <translation>Zoom: %1</translation>
     </message>
 </context>
 <context>

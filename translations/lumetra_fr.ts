@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light output ratio (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficacy (lm/W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum intensity (cd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downward flux (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. luminance at 65° (cd/m²)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than 32 MB: not read for the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads cleanly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reader&apos;s message: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fails: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Viewer of photometric files: the goniogram and the light pattern.</source>
+        <translation>Visionneuse de fichiers photométriques&#xa0;: la courbe photométrique et la tache lumineuse.</translation>
+    </message>
+    <message>
+        <source>A file to load, selected in its folder, or a folder to browse.</source>
+        <translation>Un fichier à charger, sélectionné dans son dossier, ou un dossier à parcourir.</translation>
+    </message>
+</context>
+<context>
     <name>Compare</name>
     <message>
         <source>Comparison</source>
@@ -14,6 +156,100 @@
     <message>
         <source>Beyond the tolerance</source>
         <translation>Hors tolérance</translation>
+    </message>
+</context>
+<context>
+    <name>Compliance</name>
+    <message>
+        <source>needs type C photometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the intensities give no finite flux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening is a point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening&apos;s dimensions give no known shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous area has length 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening shows no area at these angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quadrilateral-symmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asymmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialogs</name>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -48,6 +284,93 @@
     </message>
 </context>
 <context>
+    <name>Properties</name>
+    <message>
+        <source>Direct ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular with luminous sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipsoidal cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipsoidal spheroid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an LM-63 shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>
@@ -63,10 +386,408 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu. Il a été conservé sous le nom %2 et un nouveau fichier de paramètres a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>
         <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra-cli</name>
+    <message>
+        <source>Usage: lumetra-cli COMMAND [OPTIONS]</source>
+        <translation>Utilisation&#xa0;: lumetra-cli COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other
+as IES. Arguments that a command cannot use exit with status 2.</source>
+        <translation>Un FILE dont le nom se termine par .ldt (majuscules ou minuscules) est lu comme
+EULUMDAT, tout autre comme IES. Des arguments qu&apos;une commande ne peut pas
+utiliser la font sortir avec le statut 2.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  info FILE
+      Loads FILE as the viewer does and prints one JSON object: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType, VerticalAngles,
+      HorizontalAngles, Candela (plane by plane), HeaderLines, Description,
+      GlobalMaxCandela, ParseError and Message (the reader&apos;s message, or null).
+      The reader&apos;s message also goes to stderr; the exit status stays 0.
+      A load that fails prints its error on stderr and exits 1.</source>
+        <translation>Commandes&#xa0;:
+  info FILE
+      Charge FILE comme le fait la visionneuse et affiche un objet JSON&#xa0;:
+      LampLumens, CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType,
+      VerticalAngles, HorizontalAngles, Candela (plan par plan), HeaderLines,
+      Description, GlobalMaxCandela, ParseError et Message (le message de
+      lecture, ou null). Le message de lecture est aussi écrit sur stderr&#xa0;; le
+      statut de sortie reste 0. Un chargement qui échoue affiche son erreur sur
+      stderr et sort avec 1.</translation>
+    </message>
+    <message>
+        <source>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Draws the grid and goniogram of FILE on an S x S area (default 400) as the
+      main window does and writes it as PNG or SVG. --plane picks the C-plane
+      index (default 0), --fit scales to the drawn planes, --ortho adds the
+      orthogonal pair at plane 0.
+      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when
+      written although the reader reported a message about the file (printed
+      on stderr).</source>
+        <translation>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Dessine la grille et la courbe photométrique de FILE sur une zone de
+      S x S (400 par défaut) comme la fenêtre principale et l&apos;écrit en PNG ou
+      SVG. --plane choisit l&apos;indice du plan C (0 par défaut), --fit met à
+      l&apos;échelle des plans dessinés, --ortho ajoute la paire orthogonale au
+      plan 0.
+      Statut de sortie&#xa0;: 0 si écrit, 1 en cas d&apos;erreur, 2 pour une erreur
+      d&apos;utilisation, 3 si écrit alors que la lecture a signalé un message sur
+      le fichier (affiché sur stderr).</translation>
+    </message>
+    <message>
+        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Renders the light pattern as the render window does (defaults: plane 0,
+      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
+      Exit status as for gonio.</source>
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Calcule la tache lumineuse comme la fenêtre de rendu (par défaut&#xa0;: plan
+      0, luminosité 15, zoom 500, radiosité désactivée) et écrit l&apos;image de
+      300 x 300 en PNG 8 bits en niveaux de gris. Les valeurs hors de la plage
+      d&apos;un curseur y sont ramenées.
+      Statut de sortie comme pour gonio.</translation>
+    </message>
+    <message>
+        <source>  check [--json] [--jobs N] PATH...
+      Checks IES and EULUMDAT files for what keeps the viewer from reading or
+      showing them as meant, and IES files for departures from LM-63. A PATH is a
+      file, or a folder searched with its subfolders for *.ies and *.ldt in any
+      letter case. Prints each finding as
+      FILE:LINE: error|warning: MESSAGE (FILE: ok for a file without findings),
+      then &quot;N files, E errors, W warnings&quot;; --json prints one JSON object
+      instead: files (path, errors, warnings, findings with severity, line and
+      message), unreadable (paths) and summary (files, errors, warnings).
+      The files are checked on N threads (--jobs, a whole number from 1 to 256,
+      default: every core); the report is the same for any N.
+      Errors: a token that is not a number; fewer numbers than the counts
+      declare; a count that is not a whole number from 1 to 65535; vertical
+      angles not strictly ascending; a grid over 4194304 values; no TILT line or
+      nothing after it; a file the viewer refuses (too large, too many lines).
+      Warnings: more numbers than the counts declare (ignored); horizontal angles
+      none of the LM-63 forms (one plane, 0-90, 0-180, 90-270, 0-360; for types
+      A and B 0-90, -90-90); a first vertical angle other than 0, 90 or -90;
+      negative candela values, or none above 0; TILT=INCLUDE or a tilt file
+      (tilt factors are not applied); a missing or unknown version line;
+      keywords in lower case or without brackets; a NUL byte (ends the text).
+      EULUMDAT files: the first fault that keeps the viewer from reading the file
+      is an error at its line; a light output ratio of the intensities that
+      differs from the stated one by more than 5 % of it is a warning.
+      A file whose content is plainly the other format (EULUMDAT data named
+      .ies, IES text named .ldt) is an error at line 1 that says so.
+      A repeating finding is listed ten times, then summed up. A progress line
+      goes to stderr when it is a terminal. Exit status: 0 without errors,
+      1 with errors, 2 for a usage error or an unreadable path.</source>
+        <translation>  check [--json] [--jobs N] PATH...
+      Vérifie dans les fichiers IES et EULUMDAT ce qui empêche la visionneuse
+      de les lire ou de les afficher comme prévu, et dans les fichiers IES les
+      écarts par rapport à LM-63. Un PATH est un fichier, ou un dossier parcouru
+      avec ses sous-dossiers à la recherche de *.ies et *.ldt (majuscules ou
+      minuscules). Affiche chaque constat sous la forme
+      FILE:LINE: error|warning: MESSAGE (FILE: ok pour un fichier sans constat),
+      puis &quot;N files, E errors, W warnings&quot;&#xa0;; --json affiche à la place un objet
+      JSON&#xa0;: files (path, errors, warnings, findings avec severity, line et
+      message), unreadable (chemins) et summary (files, errors, warnings).
+      Les fichiers sont vérifiés sur N threads (--jobs, un entier de 1 à 256,
+      par défaut&#xa0;: tous les cœurs)&#xa0;; le rapport est le même quel que soit N.
+      Erreurs&#xa0;: un élément qui n&apos;est pas un nombre&#xa0;; moins de nombres que n&apos;en
+      annoncent les comptages&#xa0;; un comptage qui n&apos;est pas un entier de 1 à
+      65535&#xa0;; des angles verticaux pas strictement croissants&#xa0;; une grille de
+      plus de 4194304 valeurs&#xa0;; pas de ligne TILT ou rien après elle&#xa0;; un
+      fichier que la visionneuse refuse (trop grand, trop de lignes).
+      Avertissements&#xa0;: plus de nombres que n&apos;en annoncent les comptages
+      (ignorés)&#xa0;; des angles horizontaux ne correspondant à aucune des formes
+      LM-63 (un plan, 0-90, 0-180, 90-270, 0-360&#xa0;; pour les types A et B 0-90,
+      -90-90)&#xa0;; un premier angle vertical autre que 0, 90 ou -90&#xa0;; des valeurs
+      de candela négatives, ou aucune supérieure à 0&#xa0;; TILT=INCLUDE ou un
+      fichier tilt (les facteurs d&apos;inclinaison ne sont pas appliqués)&#xa0;; une
+      ligne de version absente ou inconnue&#xa0;; des mots-clés en minuscules ou
+      sans crochets&#xa0;; un octet NUL (termine le texte).
+      Fichiers EULUMDAT&#xa0;: le premier défaut qui empêche la visionneuse de lire
+      le fichier est une erreur à sa ligne&#xa0;; un rendement lumineux calculé à
+      partir des intensités qui s&apos;écarte de plus de 5 % de la valeur indiquée
+      est un avertissement.
+      Un fichier dont le contenu est manifestement l&apos;autre format (données
+      EULUMDAT nommées .ies, texte IES nommé .ldt) est une erreur à la ligne 1
+      qui le signale.
+      Un constat répété est listé dix fois, puis résumé. Une ligne de
+      progression est écrite sur stderr si c&apos;est un terminal. Statut de
+      sortie&#xa0;: 0 sans erreur, 1 avec erreurs, 2 pour une erreur d&apos;utilisation
+      ou un chemin illisible.</translation>
+    </message>
+    <message>
+        <source>  summary FILE [--json]
+      Prints the photometric summary of FILE: luminous flux (total, downward,
+      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,
+      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),
+      the BUG rating and the luminance table. Figures are written as the
+      Properties window writes them, in the locale&apos;s number format; --json prints
+      one JSON object with full precision, null where a value is not defined (the
+      last two under the keys BUG and Luminance). A file that fails to load or
+      holds no photometric data exits 1. A file that did not read completely has
+      no figures: the reader&apos;s message and why go to stderr (with --json every
+      figure is null, ParseError true and Notes the reasons); exit 3.</source>
+        <translation>  summary FILE [--json]
+      Affiche le résumé photométrique de FILE&#xa0;: flux lumineux (total, vers le
+      bas, vers le haut, par zones), flux de lampe, rendement lumineux,
+      efficacité lumineuse, intensité maximale, angles d&apos;ouverture (50 %) et de
+      champ (10 %), rapportés au maximum (IES) et au centre (CIE), le
+      classement BUG et le tableau des luminances. Les valeurs sont écrites
+      comme dans la fenêtre Propriétés, dans le format numérique des
+      paramètres régionaux&#xa0;; --json affiche un objet JSON en pleine précision,
+      null là où une valeur n&apos;est pas définie (les deux derniers sous les clés
+      BUG et Luminance). Un fichier qui ne se charge pas ou ne contient aucune
+      donnée photométrique sort avec 1. Un fichier qui n&apos;a pas été lu
+      entièrement n&apos;a pas de valeurs&#xa0;: le message de lecture et la raison vont
+      sur stderr (avec --json chaque valeur est null, ParseError true et Notes
+      les raisons)&#xa0;; sortie avec 3.</translation>
+    </message>
+    <message>
+        <source>  bug FILE [--front DEG] [--json]
+      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with
+      Addendum A): the lumens in its ten zones, the ratings and the glare table
+      used. The street side is centred on C0 for IES files and on C90 for
+      EULUMDAT files; --front DEG centres it on another C plane. Types A and B
+      need type C photometry and are not rated (null in JSON). Exit status as
+      for summary.</source>
+        <translation>  bug FILE [--front DEG] [--json]
+      Affiche le classement BUG de FILE (lumière arrière, lumière montante,
+      éblouissement&#xa0;; IES TM-15 avec l&apos;addendum A)&#xa0;: les lumens dans ses dix
+      zones, les classes et le tableau d&apos;éblouissement utilisé. Le côté rue est
+      centré sur C0 pour les fichiers IES et sur C90 pour les fichiers
+      EULUMDAT&#xa0;; --front DEG le centre sur un autre plan C. Les types A et B
+      nécessitent une photométrie de type C et ne sont pas classés (null en
+      JSON). Statut de sortie comme pour summary.</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Writes a one-page PDF data sheet of FILE: its name and six-line
+      description, the goniogram of plane 0 with the orthogonal pair, the light
+      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
+      summary. The page is Letter where the locale measures in US units, A4
+      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
+      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
+      instead of the guessed encoding. For a file that did not read completely
+      the page says so in place of the summary, and the exit status is 3.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Écrit une fiche technique PDF d&apos;une page pour FILE&#xa0;: son nom et sa
+      description en six lignes, la courbe photométrique du plan 0 avec la
+      paire orthogonale, la tache lumineuse (luminosité 15, zoom 9500,
+      radiosité désactivée) et le résumé photométrique. La page est au format
+      Letter là où les paramètres régionaux utilisent les unités américaines,
+      A4 sinon. &quot;.pdf&quot; est ajouté à un nom sans extension. --encoding lit
+      l&apos;en-tête dans l&apos;encodage NAME (windows-1251, gbk, big5, shift_jis,
+      euc-kr, ...) au lieu de l&apos;encodage deviné. Pour un fichier qui n&apos;a pas
+      été lu entièrement, la page l&apos;indique à la place du résumé, et le statut
+      de sortie est 3.</translation>
+    </message>
+    <message>
+        <source>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compares two to four files with the first one: the photometric summary of
+      each side by side with the difference to the first file, absolute and in
+      per cent, marked beyond 5 % (2 degrees for angles); then where each file&apos;s
+      intensities differ most from the first one&apos;s (value, C, gamma; H and V for
+      types A and B), at the stored angles when the files share them, otherwise
+      on the union of their angles through the summary&apos;s interpolation.
+      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the
+      luminaire&apos;s flux for absolute photometry). --json prints one JSON object:
+      Files, Summaries (each as summary --json prints it), Differences (per
+      further file: File, Figures with Absolute, Percent and BeyondTolerance,
+      LargestIntensityDifference) and LargestIntensityDifference over all files
+      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when
+      the types differ. A file that fails to load or holds no data exits 1.</source>
+        <translation>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compare deux à quatre fichiers avec le premier&#xa0;: le résumé photométrique
+      de chacun côte à côte avec l&apos;écart par rapport au premier fichier, en
+      absolu et en pour cent, signalé au-delà de 5 % (2 degrés pour les
+      angles)&#xa0;; puis l&apos;endroit où les intensités de chaque fichier s&apos;écartent
+      le plus de celles du premier (valeur, C, gamma&#xa0;; H et V pour les types A
+      et B), aux angles enregistrés lorsque les fichiers les partagent, sinon
+      sur la réunion de leurs angles au moyen de l&apos;interpolation du résumé.
+      --unit cdklm compare les intensités pour 1000 lm de flux de lampe (du
+      flux du luminaire pour une photométrie absolue). --json affiche un objet
+      JSON&#xa0;: Files, Summaries (chacun tel que summary --json l&apos;affiche),
+      Differences (par fichier supplémentaire&#xa0;: File, Figures avec Absolute,
+      Percent et BeyondTolerance, LargestIntensityDifference) et
+      LargestIntensityDifference sur l&apos;ensemble des fichiers (File, Value,
+      First, Other, C, Gamma, Unit, SharedGrid, Thinned), null lorsque les
+      types diffèrent. Un fichier qui ne se charge pas ou ne contient aucune
+      donnée sort avec 1.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      Une ligne par fichier *.ies et *.ldt de FOLDER (et de ses sous-dossiers
+      avec --recursive), dans l&apos;ordre des noms de fichier&#xa0;: fichier, format,
+      fabricant, référence catalogue, luminaire, lampe, flux lumineux et flux
+      de lampe, rendement lumineux, puissance absorbée, efficacité lumineuse,
+      intensité maximale, angles d&apos;ouverture et de champ (le plus large et
+      chaque paire de plans), fraction du flux vers le bas, symétrie, type
+      photométrique, classement BUG, luminance maximale à 65 degrés et état
+      (se charge proprement, le message de lecture, ou la raison de l&apos;échec).
+      Séparé par des tabulations par défaut&#xa0;; --csv écrit du CSV avec les
+      unités dans les noms de colonnes&#xa0;; --json un tableau d&apos;objets avec File
+      (relatif à FOLDER), Status (clean, message, fails), Message, les champs
+      de description et chaque clé de summary --json.
+      Les fichiers de plus de 32 MB sont listés en échec, sans être lus. Les
+      fichiers sont lus sur N threads (--jobs, par défaut&#xa0;: tous les cœurs)&#xa0;;
+      la sortie est la même quel que soit N.
+      -o écrit FILE, en ne le remplaçant qu&apos;une fois complet. Statut de
+      sortie&#xa0;: 0 si écrit, 1 pour un dossier illisible ou un fichier qui ne
+      peut pas être écrit, 2 pour une erreur d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Writes a labelled diagram of FILE on white with a caption naming the file:
+      polar or cartesian curves of up to four planes (type C: the pairs C and
+      C+180, default 0,90; types A and B: the vertical line at H = N, or &quot;V5&quot;
+      for the horizontal line at V = 5; default V0,0), isocandela lines over the
+      whole sphere, or the shaded photometric solid seen from azimuth AZ and
+      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of
+      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic
+      intensity axis (cartesian). --lit-half: only the half space that holds
+      the light (polar). --step: degrees between angle labels (default 30).
+      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.</source>
+        <translation>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Écrit un diagramme annoté de FILE sur fond blanc avec une légende
+      nommant le fichier&#xa0;: courbes polaires ou cartésiennes d&apos;au plus quatre
+      plans (type C&#xa0;: les paires C et C+180, 0,90 par défaut&#xa0;; types A et B&#xa0;:
+      la ligne verticale à H = N, ou &quot;V5&quot; pour la ligne horizontale à V = 5&#xa0;;
+      V0,0 par défaut), lignes isocandela sur toute la sphère, ou le solide
+      photométrique ombré vu depuis l&apos;azimut AZ et l&apos;élévation EL en degrés
+      (35,20 par défaut). --unit cdklm donne des cd pour 1000 lm de flux de
+      lampe (cd pour une photométrie absolue, avec une remarque). --log&#xa0;: axe
+      d&apos;intensité logarithmique (cartesian). --lit-half&#xa0;: seulement le
+      demi-espace qui contient la lumière (polar). --step&#xa0;: degrés entre les
+      libellés d&apos;angle (30 par défaut). --size&#xa0;: pixels, 16 à 4096 par côté
+      (1000x800 par défaut)&#xa0;; le texte grandit avec.</translation>
+    </message>
+    <message>
+        <source>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Computes the illuminance point by point on the floor H metres below the
+      luminaire (default 3), over a square of side S (default 10) centred below
+      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall
+      adds a wall at X metres along C0, facing the luminaire, from the floor up to
+      S. Prints E max, E min, E average, uniformity (min/avg) and where the
+      maximum is; --json prints one JSON object instead (Height, Size, Step, N,
+      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and
+      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or
+      the grid as CSV. Type A and B files are refused: the calculation needs type
+      C photometry (with --json the object holds null values). Exit status: 0
+      when done, 1 on an error, 2 for a usage error.</source>
+        <translation>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Calcule l&apos;éclairement point par point sur le sol à H mètres sous le
+      luminaire (3 par défaut), sur un carré de côté S (10 par défaut) centré
+      sous lui, sur une grille de pas D (0.5 par défaut)&#xa0;; S / D doit être un
+      entier. --wall ajoute un mur à X mètres le long de C0, face au
+      luminaire, du sol jusqu&apos;à une hauteur S. Affiche E max, E min,
+      E average, l&apos;uniformité (min/avg) et la position du maximum&#xa0;; --json
+      affiche à la place un objet JSON (Height, Size, Step, N, X, Y, E avec les
+      lignes par y croissant, Max, Min, Avg, MinOverAvg, MaxAt et Vertical pour
+      le mur)&#xa0;; -o écrit l&apos;image isolux (PNG, SVG, PDF) ou la grille en CSV.
+      Les fichiers de type A et B sont refusés&#xa0;: le calcul nécessite une
+      photométrie de type C (avec --json l&apos;objet contient des valeurs null).
+      Statut de sortie&#xa0;: 0 une fois terminé, 1 en cas d&apos;erreur, 2 pour une
+      erreur d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for
+      LM-63-2019) or EULUMDAT, by OUT&apos;s extension in any letter case. A FOLDER
+      is converted with its subfolders into OUTFOLDER, keeping the relative paths
+      (--jobs N files at once, default every core), with a progress line on a
+      terminal and a summary &quot;N written, M failed: reasons&quot; at the end.
+      --lumens L scales the intensities so that the stated lamp flux is L (for
+      absolute photometry, so that the computed flux is L); --multiply K
+      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes
+      C + angle). --lenient reads tabs in the numbers as blanks, so that a file
+      the viewer reads as zeros is written out clean. Files are written whole
+      or not at all; an existing output is replaced only with --force, the
+      input never. What the target format cannot hold is said as a note.
+      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage
+      error.</source>
+        <translation>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Écrit IN (IES ou EULUMDAT) en IES LM-63-2002 (--ies-version 2019 pour
+      LM-63-2019) ou en EULUMDAT, selon l&apos;extension de OUT (majuscules ou
+      minuscules). Un FOLDER est converti avec ses sous-dossiers dans
+      OUTFOLDER en conservant les chemins relatifs (--jobs N fichiers à la
+      fois, par défaut tous les cœurs), avec une ligne de progression sur un
+      terminal et un résumé &quot;N written, M failed: reasons&quot; à la fin.
+      --lumens L met les intensités à l&apos;échelle pour que le flux de lampe
+      indiqué soit L (pour une photométrie absolue, pour que le flux calculé
+      soit L)&#xa0;; --multiply K les multiplie par K&#xa0;; --rotate 90|180|270 fait
+      tourner les plans C (C devient C + angle). --lenient lit les tabulations
+      dans les nombres comme des espaces, de sorte qu&apos;un fichier que la
+      visionneuse lit comme des zéros est réécrit proprement. Les fichiers
+      sont écrits entièrement ou pas du tout&#xa0;; une sortie existante n&apos;est
+      remplacée qu&apos;avec --force, l&apos;entrée jamais. Ce que le format cible ne
+      peut pas contenir est signalé par une remarque.
+      Statut de sortie&#xa0;: 0 si chaque fichier a été écrit, 1 sinon, 2 pour une
+      erreur d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>  --help
+      Shows this text.</source>
+        <translation>  --help
+      Affiche ce texte.</translation>
+    </message>
+    <message>
+        <source>  --version
+      Shows the version of lumetra-cli.</source>
+        <translation>  --version
+      Affiche la version de lumetra-cli.</translation>
+    </message>
+    <message>
+        <source>Every command exits with 2 when its arguments are wrong, with the usage line on
+stderr.
+</source>
+        <translation>Chaque commande sort avec 2 lorsque ses arguments sont incorrects, avec la ligne
+d&apos;utilisation sur stderr.
+</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -458,6 +1179,33 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Photometry As...</source>
         <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::TRenderWindow</name>
+    <message>
+        <source>Light pattern</source>
+        <translation>Tache lumineuse</translation>
+    </message>
+    <message>
+        <source>No light pattern rendered yet</source>
+        <translation>Aucune tache lumineuse calculée pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Brightness: %1</source>
+        <translation>Luminosité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Zoom: %1</source>
+        <translation>Zoom&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lamp flux (lm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light output ratio (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficacy (lm/W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum intensity (cd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C0-C180 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field C90-C270 (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downward flux (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. luminance at 65° (cd/m²)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger than 32 MB: not read for the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads cleanly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reader&apos;s message: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fails: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected a range such as 2500-3500, &lt;30 or &gt;120</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Viewer of photometric files: the goniogram and the light pattern.</source>
+        <translation>光度文件查看器：配光曲线与光斑。</translation>
+    </message>
+    <message>
+        <source>A file to load, selected in its folder, or a folder to browse.</source>
+        <translation>要加载的文件（在其所在文件夹中选中），或要浏览的文件夹。</translation>
+    </message>
+</context>
+<context>
     <name>Compare</name>
     <message>
         <source>Comparison</source>
@@ -14,6 +156,100 @@
     <message>
         <source>Beyond the tolerance</source>
         <translation>超出容差</translation>
+    </message>
+</context>
+<context>
+    <name>Compliance</name>
+    <message>
+        <source>needs type C photometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no photometric data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the intensities give no finite flux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening is a point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening&apos;s dimensions give no known shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous area has length 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the luminous opening shows no area at these angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uplight data: the file stops below gamma 180 with light at its last angle, so light above it is counted as 0 and the uplight rating may be too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back low, 0-30 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back medium, 30-60 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back high, 60-80 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back very high, 80-90 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quadrilateral-symmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asymmetric</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialogs</name>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高度(&amp;H):</translation>
     </message>
 </context>
 <context>
@@ -48,6 +284,93 @@
     </message>
 </context>
 <context>
+    <name>Properties</name>
+    <message>
+        <source>Direct ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminaire dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminous area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular with luminous sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipsoidal cylinder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipsoidal spheroid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder along photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal ellipsoidal cylinder perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical circle facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical ellipse facing perpendicular to photometric horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an LM-63 shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Photometry As</source>
@@ -63,10 +386,352 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
+        <translation>无法读取设置文件 %1。该文件已保留为 %2，并已写入新的设置文件。</translation>
+    </message>
+</context>
+<context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>
         <translation>无法读取该文件。</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra-cli</name>
+    <message>
+        <source>Usage: lumetra-cli COMMAND [OPTIONS]</source>
+        <translation>用法: lumetra-cli COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>A FILE whose name ends in .ldt (any letter case) is read as EULUMDAT, any other
+as IES. Arguments that a command cannot use exit with status 2.</source>
+        <translation>名称以 .ldt 结尾（不区分大小写）的 FILE 按 EULUMDAT 读取，其他文件按 IES 读取。
+命令无法使用的参数会使程序以状态 2 退出。</translation>
+    </message>
+    <message>
+        <source>Commands:
+  info FILE
+      Loads FILE as the viewer does and prints one JSON object: LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType, VerticalAngles,
+      HorizontalAngles, Candela (plane by plane), HeaderLines, Description,
+      GlobalMaxCandela, ParseError and Message (the reader&apos;s message, or null).
+      The reader&apos;s message also goes to stderr; the exit status stays 0.
+      A load that fails prints its error on stderr and exits 1.</source>
+        <translation>命令：
+  info FILE
+      像查看器一样加载 FILE，并输出一个 JSON 对象：LampLumens,
+      CandelaMultiplier, VerticalCount, HorizontalCount, UnitsType,
+      VerticalAngles, HorizontalAngles, Candela（逐个平面）, HeaderLines,
+      Description, GlobalMaxCandela, ParseError 和 Message（读取消息，或
+      null）。读取消息同时输出到 stderr；退出状态仍为 0。加载失败时在 stderr 上
+      输出错误并以 1 退出。</translation>
+    </message>
+    <message>
+        <source>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      Draws the grid and goniogram of FILE on an S x S area (default 400) as the
+      main window does and writes it as PNG or SVG. --plane picks the C-plane
+      index (default 0), --fit scales to the drawn planes, --ortho adds the
+      orthogonal pair at plane 0.
+      Exit status: 0 when written, 1 on an error, 2 for a usage error, 3 when
+      written although the reader reported a message about the file (printed
+      on stderr).</source>
+        <translation>  gonio FILE -o OUT.png|OUT.svg [--plane N] [--fit] [--ortho] [--size S]
+      像主窗口一样在 S x S 的区域（默认 400）上绘制 FILE 的网格和配光曲线，并写
+      为 PNG 或 SVG。--plane 选择 C 平面的索引（默认 0），--fit 按所绘平面缩放，
+      --ortho 在平面 0 处添加正交平面对。
+      退出状态：0 表示已写入，1 表示出错，2 表示用法错误，3 表示虽已写入，但读取
+      时报告了有关该文件的消息（输出在 stderr 上）。</translation>
+    </message>
+    <message>
+        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      Renders the light pattern as the render window does (defaults: plane 0,
+      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
+      Exit status as for gonio.</source>
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+         [--radiosity]
+      像渲染窗口一样渲染光斑（默认：平面 0、明亮度 15、缩放 500、关闭辐射度），
+      并将 300 x 300 的图片写为 8 位灰度 PNG。超出滑块范围的值会被限制在该范围
+      内。
+      退出状态同 gonio。</translation>
+    </message>
+    <message>
+        <source>  check [--json] [--jobs N] PATH...
+      Checks IES and EULUMDAT files for what keeps the viewer from reading or
+      showing them as meant, and IES files for departures from LM-63. A PATH is a
+      file, or a folder searched with its subfolders for *.ies and *.ldt in any
+      letter case. Prints each finding as
+      FILE:LINE: error|warning: MESSAGE (FILE: ok for a file without findings),
+      then &quot;N files, E errors, W warnings&quot;; --json prints one JSON object
+      instead: files (path, errors, warnings, findings with severity, line and
+      message), unreadable (paths) and summary (files, errors, warnings).
+      The files are checked on N threads (--jobs, a whole number from 1 to 256,
+      default: every core); the report is the same for any N.
+      Errors: a token that is not a number; fewer numbers than the counts
+      declare; a count that is not a whole number from 1 to 65535; vertical
+      angles not strictly ascending; a grid over 4194304 values; no TILT line or
+      nothing after it; a file the viewer refuses (too large, too many lines).
+      Warnings: more numbers than the counts declare (ignored); horizontal angles
+      none of the LM-63 forms (one plane, 0-90, 0-180, 90-270, 0-360; for types
+      A and B 0-90, -90-90); a first vertical angle other than 0, 90 or -90;
+      negative candela values, or none above 0; TILT=INCLUDE or a tilt file
+      (tilt factors are not applied); a missing or unknown version line;
+      keywords in lower case or without brackets; a NUL byte (ends the text).
+      EULUMDAT files: the first fault that keeps the viewer from reading the file
+      is an error at its line; a light output ratio of the intensities that
+      differs from the stated one by more than 5 % of it is a warning.
+      A file whose content is plainly the other format (EULUMDAT data named
+      .ies, IES text named .ldt) is an error at line 1 that says so.
+      A repeating finding is listed ten times, then summed up. A progress line
+      goes to stderr when it is a terminal. Exit status: 0 without errors,
+      1 with errors, 2 for a usage error or an unreadable path.</source>
+        <translation>  check [--json] [--jobs N] PATH...
+      检查 IES 和 EULUMDAT 文件中妨碍查看器读取或按预期显示的问题，并检查 IES 文
+      件与 LM-63 的偏差。PATH 可以是文件，也可以是文件夹；文件夹连同其子文件夹一
+      起搜索 *.ies 和 *.ldt（不区分大小写）。每条检查结果的输出格式为
+      FILE:LINE: error|warning: MESSAGE（无检查结果的文件输出 FILE: ok），
+      然后输出 &quot;N files, E errors, W warnings&quot;；--json 改为输出一个 JSON 对象：
+      files（path, errors, warnings, 以及含 severity, line 和 message 的
+      findings）、unreadable（路径）和 summary（files, errors, warnings）。
+      文件在 N 个线程上检查（--jobs，1 到 256 的整数，默认：所有核心）；报告对任
+      何 N 都相同。
+      错误：不是数字的记号；数字少于计数声明的数量；计数不是 1 到 65535 的整数；
+      垂直角不严格递增；网格超过 4194304 个值；没有 TILT 行或其后没有内容；查看
+      器拒绝的文件（过大、行数过多）。
+      警告：数字多于计数声明的数量（多余部分被忽略）；水平角不符合任何 LM-63 形
+      式（单个平面、0-90、0-180、90-270、0-360；A 型和 B 型为 0-90、-90-90）；第
+      一个垂直角不是 0、90 或 -90；坎德拉值为负，或没有大于 0 的值；TILT=INCLUDE
+      或倾斜文件（不应用倾斜系数）；版本行缺失或未知；关键字为小写或没有方括号；
+      NUL 字节（结束文本）。
+      EULUMDAT 文件：妨碍查看器读取文件的第一个问题在其所在行报为错误；由光强计
+      算出的灯具效率与标称值相差超过标称值的 5 % 时报为警告。
+      内容明显属于另一种格式的文件（名为 .ies 的 EULUMDAT 数据、名为 .ldt 的 IES
+      文本）在第 1 行报为错误并说明这一点。
+      重复出现的检查结果列出十次，然后汇总。stderr 为终端时在其上输出进度行。退
+      出状态：0 表示无错误，1 表示有错误，2 表示用法错误或路径不可读。</translation>
+    </message>
+    <message>
+        <source>  summary FILE [--json]
+      Prints the photometric summary of FILE: luminous flux (total, downward,
+      upward, zonal), lamp flux, light output ratio, efficacy, maximum intensity,
+      beam (50 %) and field (10 %) angles, max-based (IES) and centre-based (CIE),
+      the BUG rating and the luminance table. Figures are written as the
+      Properties window writes them, in the locale&apos;s number format; --json prints
+      one JSON object with full precision, null where a value is not defined (the
+      last two under the keys BUG and Luminance). A file that fails to load or
+      holds no photometric data exits 1. A file that did not read completely has
+      no figures: the reader&apos;s message and why go to stderr (with --json every
+      figure is null, ParseError true and Notes the reasons); exit 3.</source>
+        <translation>  summary FILE [--json]
+      输出 FILE 的光度摘要：光通量（总计、向下、向上、分区）、光源光通量、灯具效
+      率、光效、最大光强、光束角（50 %）和场角（10 %）（分别以最大值为基准 (IES)
+      和以中心为基准 (CIE)）、BUG 评级以及亮度表。数值按属性窗口的方式、以区域设
+      置的数字格式输出；--json 输出一个全精度的 JSON 对象，未定义的值为 null（后
+      两项位于键 BUG 和 Luminance 下）。无法加载或不含光度数据的文件以 1 退出。
+      未完整读取的文件没有数值：读取消息及原因输出到 stderr（使用 --json 时每个
+      数值均为 null，ParseError 为 true，Notes 为原因）；以 3 退出。</translation>
+    </message>
+    <message>
+        <source>  bug FILE [--front DEG] [--json]
+      Prints the BUG rating of FILE (backlight, uplight, glare; IES TM-15 with
+      Addendum A): the lumens in its ten zones, the ratings and the glare table
+      used. The street side is centred on C0 for IES files and on C90 for
+      EULUMDAT files; --front DEG centres it on another C plane. Types A and B
+      need type C photometry and are not rated (null in JSON). Exit status as
+      for summary.</source>
+        <translation>  bug FILE [--front DEG] [--json]
+      输出 FILE 的 BUG 评级（背光、上射光、眩光；IES TM-15 及附录 A）：其十个区
+      域中的流明数、各项评级以及所用的眩光表。对于 IES 文件，街道侧以 C0 为中
+      心，对于 EULUMDAT 文件则以 C90 为中心；--front DEG 使其以另一个 C 平面为中
+      心。A 型和 B 型需要 C 型光度数据，不予评级（JSON 中为 null）。退出状态同
+      summary。</translation>
+    </message>
+    <message>
+        <source>  sheet FILE -o OUT.pdf [--encoding NAME]
+      Writes a one-page PDF data sheet of FILE: its name and six-line
+      description, the goniogram of plane 0 with the orthogonal pair, the light
+      pattern (brightness 15, zoom 9500, radiosity off) and the photometric
+      summary. The page is Letter where the locale measures in US units, A4
+      otherwise. &quot;.pdf&quot; is added to a name without an extension. --encoding
+      reads the header in NAME (windows-1251, gbk, big5, shift_jis, euc-kr, ...)
+      instead of the guessed encoding. For a file that did not read completely
+      the page says so in place of the summary, and the exit status is 3.</source>
+        <translation>  sheet FILE -o OUT.pdf [--encoding NAME]
+      写出 FILE 的单页 PDF 数据表：文件名及六行描述、平面 0 的配光曲线及正交平面
+      对、光斑（明亮度 15、缩放 9500、关闭辐射度）以及光度摘要。区域设置使用美制
+      单位时页面为 Letter，否则为 A4。没有扩展名的文件名会加上 &quot;.pdf&quot;。
+      --encoding 以 NAME 编码（windows-1251, gbk, big5, shift_jis, euc-kr, ...）
+      读取文件头，而不使用猜测的编码。对于未完整读取的文件，页面上会在摘要位置说
+      明这一点，退出状态为 3。</translation>
+    </message>
+    <message>
+        <source>  compare A B [C D] [--json] [--unit cd|cdklm]
+      Compares two to four files with the first one: the photometric summary of
+      each side by side with the difference to the first file, absolute and in
+      per cent, marked beyond 5 % (2 degrees for angles); then where each file&apos;s
+      intensities differ most from the first one&apos;s (value, C, gamma; H and V for
+      types A and B), at the stored angles when the files share them, otherwise
+      on the union of their angles through the summary&apos;s interpolation.
+      --unit cdklm compares intensities per 1,000 lm of lamp flux (of the
+      luminaire&apos;s flux for absolute photometry). --json prints one JSON object:
+      Files, Summaries (each as summary --json prints it), Differences (per
+      further file: File, Figures with Absolute, Percent and BeyondTolerance,
+      LargestIntensityDifference) and LargestIntensityDifference over all files
+      (File, Value, First, Other, C, Gamma, Unit, SharedGrid, Thinned), null when
+      the types differ. A file that fails to load or holds no data exits 1.</source>
+        <translation>  compare A B [C D] [--json] [--unit cd|cdklm]
+      将两到四个文件与第一个文件比较：并排列出每个文件的光度摘要及其与第一个文件
+      的差异（绝对值和百分比），超过 5 %（角度为 2 度）时加以标记；然后列出每个
+      文件的光强与第一个文件相差最大之处（数值、C、gamma；A 型和 B 型为 H 和
+      V）：各文件角度相同时取存储的角度，否则通过摘要的插值在其角度的并集上比
+      较。
+      --unit cdklm 按每 1000 lm 光源光通量比较光强（绝对光度测量时按灯具光通
+      量）。--json 输出一个 JSON 对象：Files、Summaries（每项与 summary --json
+      的输出相同）、Differences（每个后续文件：File、含 Absolute, Percent 和
+      BeyondTolerance 的 Figures、LargestIntensityDifference）以及所有文件中的
+      LargestIntensityDifference（File, Value, First, Other, C, Gamma, Unit,
+      SharedGrid, Thinned），类型不同时为 null。无法加载或不含数据的文件以 1 退
+      出。</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+      FOLDER（使用 --recursive 时包括其子文件夹）中的每个 *.ies 和 *.ldt 文件占
+      一行，按文件名排序：文件、格式、制造商、目录编号、灯具、光源、光通量和光源
+      光通量、灯具效率、输入功率、光效、最大光强、光束角和场角（较宽者及每个平面
+      对）、向下光通量比例、对称性、光度类型、BUG 评级、65 度处的最大亮度以及状
+      态（正常加载、读取消息或失败原因）。默认以制表符分隔；--csv 写出 CSV，列名
+      中带单位；--json 写出对象数组，包含 File（相对于 FOLDER）、Status（clean,
+      message, fails）、Message、描述字段以及 summary --json 的每个键。
+      超过 32 MB 的文件列为失败，不予读取。文件在 N 个线程上读取（--jobs，默认：
+      所有核心）；输出对任何 N 都相同。
+      -o 写出 FILE，仅在完整生成后才替换它。退出状态：0 表示已写入，1 表示文件夹
+      无法读取或文件无法写入，2 表示用法错误。</translation>
+    </message>
+    <message>
+        <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      Writes a labelled diagram of FILE on white with a caption naming the file:
+      polar or cartesian curves of up to four planes (type C: the pairs C and
+      C+180, default 0,90; types A and B: the vertical line at H = N, or &quot;V5&quot;
+      for the horizontal line at V = 5; default V0,0), isocandela lines over the
+      whole sphere, or the shaded photometric solid seen from azimuth AZ and
+      elevation EL degrees (default 35,20). --unit cdklm gives cd per 1000 lm of
+      lamp flux (cd for absolute photometry, with a note). --log: a logarithmic
+      intensity axis (cartesian). --lit-half: only the half space that holds
+      the light (polar). --step: degrees between angle labels (default 30).
+      --size: pixels, 16 to 4096 a side (default 1000x800); text grows with it.</source>
+        <translation>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
+          [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
+          [--size W[xH]] [--view AZ,EL]
+      在白色背景上写出 FILE 的带标注图表，并附有注明文件名的图注：最多四个平面的
+      极坐标或直角坐标曲线（C 型：C 与 C+180 平面对，默认 0,90；A 型和 B 型：
+      H = N 处的垂直线，或用 &quot;V5&quot; 表示 V = 5 处的水平线；默认 V0,0）、覆盖整个球
+      面的等光强线，或从方位角 AZ 和仰角 EL（单位为度，默认 35,20）观察的带阴影
+      配光立体图。--unit cdklm 给出每 1000 lm 光源光通量的 cd 值（绝对光度测量时
+      为 cd，并附注说明）。--log：对数光强轴（cartesian）。--lit-half：仅显示有
+      光的半空间（polar）。--step：角度标签之间的度数（默认 30）。--size：像素，
+      每边 16 到 4096（默认 1000x800）；文字随之放大。</translation>
+    </message>
+    <message>
+        <source>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      Computes the illuminance point by point on the floor H metres below the
+      luminaire (default 3), over a square of side S (default 10) centred below
+      it, on a grid of step D (default 0.5); S / D must be a whole number. --wall
+      adds a wall at X metres along C0, facing the luminaire, from the floor up to
+      S. Prints E max, E min, E average, uniformity (min/avg) and where the
+      maximum is; --json prints one JSON object instead (Height, Size, Step, N,
+      X, Y, E with rows by ascending y, Max, Min, Avg, MinOverAvg, MaxAt and
+      Vertical for the wall); -o writes the isolux picture (PNG, SVG, PDF) or
+      the grid as CSV. Type A and B files are refused: the calculation needs type
+      C photometry (with --json the object holds null values). Exit status: 0
+      when done, 1 on an error, 2 for a usage error.</source>
+        <translation>  illuminance FILE [--height H] [--size S] [--step D] [--wall X] [--json]
+              [-o OUT.png|OUT.svg|OUT.pdf|OUT.csv]
+      逐点计算灯具下方 H 米（默认 3）地面上的照度，范围为以灯具正下方为中心、边
+      长为 S（默认 10）的正方形，网格间距为 D（默认 0.5）；S / D 必须为整数。
+      --wall 在沿 C0 方向 X 米处添加一面面向灯具的墙，从地面一直到高度 S。输出
+      E max、E min、E average、均匀度 (min/avg) 以及最大值所在位置；--json 改为
+      输出一个 JSON 对象（Height, Size, Step, N, X, Y, E（按 y 升序排列各行）,
+      Max, Min, Avg, MinOverAvg, MaxAt，以及墙面的 Vertical）；-o 写出等照度图
+      （PNG、SVG、PDF）或 CSV 格式的网格。A 型和 B 型文件会被拒绝：计算需要 C 型
+      光度数据（使用 --json 时对象中为 null 值）。退出状态：0 表示完成，1 表示出
+      错，2 表示用法错误。</translation>
+    </message>
+    <message>
+        <source>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      Writes IN (IES or EULUMDAT) as IES LM-63-2002 (--ies-version 2019 for
+      LM-63-2019) or EULUMDAT, by OUT&apos;s extension in any letter case. A FOLDER
+      is converted with its subfolders into OUTFOLDER, keeping the relative paths
+      (--jobs N files at once, default every core), with a progress line on a
+      terminal and a summary &quot;N written, M failed: reasons&quot; at the end.
+      --lumens L scales the intensities so that the stated lamp flux is L (for
+      absolute photometry, so that the computed flux is L); --multiply K
+      multiplies them by K; --rotate 90|180|270 turns the C-planes (C becomes
+      C + angle). --lenient reads tabs in the numbers as blanks, so that a file
+      the viewer reads as zeros is written out clean. Files are written whole
+      or not at all; an existing output is replaced only with --force, the
+      input never. What the target format cannot hold is said as a note.
+      Exit status: 0 when every file was written, 1 otherwise, 2 for a usage
+      error.</source>
+        <translation>  convert IN -o OUT.ies|OUT.ldt [OPTIONS]
+  convert FOLDER -o OUTFOLDER --to ies|ldt [OPTIONS] [--jobs N]
+      根据 OUT 的扩展名（不区分大小写）将 IN（IES 或 EULUMDAT）写为
+      IES LM-63-2002（--ies-version 2019 为 LM-63-2019）或 EULUMDAT。FOLDER 连同
+      其子文件夹转换到 OUTFOLDER 中，保留相对路径（--jobs N 个文件同时处理，默认
+      为所有核心），在终端上显示进度行，并在最后输出摘要
+      &quot;N written, M failed: reasons&quot;。
+      --lumens L 缩放光强，使标称光源光通量为 L（绝对光度测量时使计算出的光通量
+      为 L）；--multiply K 将光强乘以 K；--rotate 90|180|270 旋转 C 平面（C 变为
+      C + 角度）。--lenient 将数字中的制表符读作空格，使查看器读作零的文件能被干
+      净地写出。文件要么完整写出，要么完全不写；已有的输出仅在使用 --force 时替
+      换，输入文件从不替换。目标格式无法容纳的内容会以注释说明。
+      退出状态：0 表示所有文件均已写入，否则为 1，2 表示用法错误。</translation>
+    </message>
+    <message>
+        <source>  --help
+      Shows this text.</source>
+        <translation>  --help
+      显示此文本。</translation>
+    </message>
+    <message>
+        <source>  --version
+      Shows the version of lumetra-cli.</source>
+        <translation>  --version
+      显示 lumetra-cli 的版本。</translation>
+    </message>
+    <message>
+        <source>Every command exits with 2 when its arguments are wrong, with the usage line on
+stderr.
+</source>
+        <translation>参数错误时，每个命令都以 2 退出，并在 stderr 上输出用法行。
+</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>未知命令“%1”。</translation>
     </message>
 </context>
 <context>
@@ -458,6 +1123,33 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Save Photometry As...</source>
         <translation>光度数据另存为...</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::TRenderWindow</name>
+    <message>
+        <source>Light pattern</source>
+        <translation>光斑</translation>
+    </message>
+    <message>
+        <source>No light pattern rendered yet</source>
+        <translation>尚未渲染光斑</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明亮度</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Brightness: %1</source>
+        <translation>明亮度: %1</translation>
+    </message>
+    <message>
+        <source>Zoom: %1</source>
+        <translation>缩放: %1</translation>
     </message>
 </context>
 <context>

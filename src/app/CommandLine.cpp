@@ -20,13 +20,15 @@ bool AsksForHelpOrVersion(int argc, const char* const* argv) {
 
 QString PathFromCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Viewer of photometric files: the goniogram and the light pattern."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Viewer of photometric files: the goniogram and the light "
+                       "pattern."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE | FOLDER"),
-        QStringLiteral("A file to load, selected in its folder, or a folder to browse."),
+        QCoreApplication::translate(
+            "CommandLine", "A file to load, selected in its folder, or a folder to browse."),
         QStringLiteral("[FILE | FOLDER]"));
     parser.process(application);
     const QStringList paths = parser.positionalArguments();

@@ -4,6 +4,7 @@
 #include "data/TextEncoding.h"
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -83,8 +84,9 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     text_.SetValue(Utf8(section), Utf8(key), Utf8(text));
     Save();
     if (!aside.isEmpty())
-        ShowMessage(nullptr, QStringLiteral("The settings file %1 could not be read. It has been "
-                                            "kept as %2 and a new settings file has been written.")
+        ShowMessage(nullptr, QCoreApplication::translate(
+                                 "Settings", "The settings file %1 could not be read. It has been "
+                                             "kept as %2 and a new settings file has been written.")
                                  .arg(fileName_, aside));
 }
 

@@ -1,8 +1,11 @@
 #include "SectionKeys.h"
 
 #include "IntegerText.h"
+#include "data/Errors.h"
 
+#include <QLocale>
 #include <QStringList>
+#include <cmath>
 
 namespace lumetra {
 
@@ -46,6 +49,25 @@ void SectionWriter::IntegerList(const QString& key, const std::vector<int>& valu
     for (const int value : values)
         items << QString::number(value);
     Text(key, items.join(','));
+}
+
+long double SectionReader::Decimal(const QString& key, long double defaultValue) {
+    const std::optional<QString> text = file_.ReadOptional(section_, key);
+    long double value = defaultValue;
+    if (text) {
+        bool ok = false;
+        const double read = QLocale::c().toDouble(text->trimmed(), &ok);
+        if (!ok || !std::isfinite(read))
+            throw LumetraError(FormatMessage("'%s' is not a valid number", text->toStdString()));
+        value = read;
+    }
+    ++keysRead_;
+    return value;
+}
+
+void SectionWriter::Decimal(const QString& key, long double value) {
+    Text(key,
+         QLocale::c().toString(static_cast<double>(value), 'g', QLocale::FloatingPointShortest));
 }
 
 } // namespace lumetra

@@ -1,7 +1,7 @@
 #pragma once
 // One section of the settings file, key by key: text, integers (IntegerFromText's forms on
-// reading, plain decimal on writing), flags (1 or 0; on reading only the lowest 8 bits count) and
-// lists of integers ("120,80,95").
+// reading, plain decimal on writing), flags (1 or 0; on reading only the lowest 8 bits count),
+// lists of integers ("120,80,95") and decimal numbers (with a point, whatever the locale).
 
 #include "IniFile.h"
 
@@ -24,6 +24,8 @@ class SectionReader {
     bool Flag(const QString& key, bool defaultDown);
     // Integers separated by commas; empty when the key is missing or blank.
     std::vector<int> IntegerList(const QString& key);
+    // A finite decimal number with a point ("2.5"); anything else throws.
+    long double Decimal(const QString& key, long double defaultValue);
     int KeysRead() const { return keysRead_; }
 
   private:
@@ -40,6 +42,8 @@ class SectionWriter {
     void Integer(const QString& key, int value) { Text(key, QString::number(value)); }
     void Flag(const QString& key, bool down) { Text(key, down ? "1" : "0"); }
     void IntegerList(const QString& key, const std::vector<int>& values);
+    // The shortest text that reads back as the same double.
+    void Decimal(const QString& key, long double value);
 
   private:
     IniFile& file_;

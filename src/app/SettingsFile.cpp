@@ -14,6 +14,27 @@ const QString kViewer = QStringLiteral("Viewer");
 const QString kRender = QStringLiteral("Render");
 const QString kProperties = QStringLiteral("Properties");
 const QString kCatalogue = QStringLiteral("Catalogue");
+const QString kIlluminance = QStringLiteral("Illuminance");
+const QString kImperial = QStringLiteral("imperial");
+const QString kMetric = QStringLiteral("metric");
+
+illuminance::UnitSystem UnitsNamed(const QString& name) {
+    if (name.compare(kImperial, Qt::CaseInsensitive) == 0)
+        return illuminance::UnitSystem::Imperial;
+    if (name.compare(kMetric, Qt::CaseInsensitive) == 0)
+        return illuminance::UnitSystem::Metric;
+    throw LumetraError(FormatMessage("'%s' is not metric or imperial", name.toStdString()));
+}
+
+void ReadInputs(SectionReader& keys, illuminance::IlluminanceInputs& inputs) {
+    const bool imperial = inputs.Units == illuminance::UnitSystem::Imperial;
+    inputs.Units = UnitsNamed(keys.Text("Units", imperial ? kImperial : kMetric));
+    inputs.Height = keys.Decimal("MountingHeight", inputs.Height);
+    inputs.Size = keys.Decimal("AreaSize", inputs.Size);
+    inputs.Step = keys.Decimal("GridStep", inputs.Step);
+    inputs.Wall = keys.Flag("Wall", inputs.Wall);
+    inputs.WallDistance = keys.Decimal("WallDistance", inputs.WallDistance);
+}
 
 // Reads a section's keys in the order fill asks for them; a faulty value ends the reading with
 // its error, and the keys before it stay read.
@@ -153,6 +174,33 @@ void SettingsFile::WriteCatalogue(const CatalogueSection& window) {
     keys.Integer("SortColumn", window.sortColumn);
     keys.Flag("SortDescending", window.descending);
     keys.IntegerList("ColumnWidths", window.columnWidths);
+}
+
+SectionRead<IlluminanceSection> SettingsFile::ReadIlluminance() {
+    return ReadSection<IlluminanceSection>(fileName_, kIlluminance,
+                                           [](SectionReader& keys, IlluminanceSection& window) {
+                                               window.width = keys.OptionalInteger("Width");
+                                               window.height = keys.OptionalInteger("Height");
+                                               window.left = keys.OptionalInteger("Left");
+                                               window.top = keys.OptionalInteger("Top");
+                                               ReadInputs(keys, window.inputs);
+                                           });
+}
+
+void SettingsFile::WriteIlluminance(const IlluminanceSection& window) {
+    IniFile file(fileName_);
+    SectionWriter keys(file, kIlluminance);
+    keys.Integer("Left", window.left.value_or(0));
+    keys.Integer("Top", window.top.value_or(0));
+    keys.Integer("Width", window.width.value_or(0));
+    keys.Integer("Height", window.height.value_or(0));
+    const illuminance::IlluminanceInputs& inputs = window.inputs;
+    keys.Text("Units", inputs.Units == illuminance::UnitSystem::Imperial ? kImperial : kMetric);
+    keys.Decimal("MountingHeight", inputs.Height);
+    keys.Decimal("AreaSize", inputs.Size);
+    keys.Decimal("GridStep", inputs.Step);
+    keys.Flag("Wall", inputs.Wall);
+    keys.Decimal("WallDistance", inputs.WallDistance);
 }
 
 } // namespace lumetra

@@ -2,7 +2,8 @@
 // ies.ini beside the executable: the main window's placement, folder and toggles in the section
 // "Viewer", the render window's place and controls in the section "Render", the properties
 // window's place and tab in the section "Properties", the catalogue window's place, sort and
-// column widths in the section "Catalogue".
+// column widths in the section "Catalogue", the illuminance window's place and inputs in the
+// section "Illuminance".
 
 #include "ui/WindowSettings.h"
 
@@ -29,6 +30,8 @@ class SettingsFile : public WindowSettings {
     void WriteProperties(const PropertiesSection& section) override;
     SectionRead<CatalogueSection> ReadCatalogue() override;
     void WriteCatalogue(const CatalogueSection& section) override;
+    SectionRead<IlluminanceSection> ReadIlluminance() override;
+    void WriteIlluminance(const IlluminanceSection& section) override;
     // Faulty or missing keys read as empty: the language follows the locale then.
     LanguageSection ReadLanguage() override;
     void WriteLanguage(const LanguageSection& section) override;

@@ -6,6 +6,8 @@
 #include "compareui/CompareLinks.h"
 #include "compareui/CompareWindow.h"
 #include "data/ProgramData.h"
+#include "language/LanguageChoice.h"
+#include "translate/Translations.h"
 #include "ui/CatalogueWindow.h"
 #include "ui/DiagramsWindow.h"
 #include "ui/GuardedConnect.h"
@@ -25,6 +27,8 @@ int main(int argc, char* argv[]) {
     if (lumetra::AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication core(argc, argv); // help and version need no display
         lumetra::NameApplication();
+        lumetra::InstallTranslations(
+            lumetra::ChooseLanguage(lumetra::LocaleEnvironment::OfProcess(), {}));
         lumetra::PathFromCommandLine(core); // prints and ends the program
     }
     lumetra::LumetraApplication app(argc, argv);
@@ -44,7 +48,7 @@ int main(int argc, char* argv[]) {
     lumetra::LinkDiagrams(mainWindow, diagrams);
     lumetra::CatalogueWindow catalogue(&settings);
     lumetra::LinkCatalogue(mainWindow, catalogue);
-    lumetra::TIlluminanceWindow illuminance;
+    lumetra::TIlluminanceWindow illuminance(&settings);
     lumetra::LinkIlluminance(mainWindow, illuminance, mainWindow.Viewer());
     lumetra::TRenderWindow renderWindow(mainWindow.Viewer(), &settings, &mainWindow);
     lumetra::LinkWindows(mainWindow, renderWindow);

@@ -1,6 +1,7 @@
 #include "CatalogueColumns.h"
 
 #include "CatalogueTexts.h"
+#include "data/Translatable.h"
 #include "summary/SummaryText.h"
 
 #include <algorithm>
@@ -21,31 +22,40 @@ using summary::AnglePair;
 constexpr properties::Unit kLuminance{"cd/m²", 0};
 using summary::Figure;
 
+// The headers are English in the files the catalogue writes; the window translates them.
 constexpr std::array<ColumnInfo, kColumnCount> kColumns{{
-    {Column::File, "File", "", false, kNone},
-    {Column::Format, "Format", "", false, kNone},
-    {Column::Manufacturer, "Manufacturer", "", false, kNone},
-    {Column::CatalogueNumber, "Catalogue number", "", false, kNone},
-    {Column::Luminaire, "Luminaire", "", false, kNone},
-    {Column::Lamp, "Lamp", "", false, kNone},
-    {Column::Flux, "Luminous flux (lm)", "flux", true, kLumen},
-    {Column::LampFlux, "Lamp flux (lm)", "lampflux", true, kLumen},
-    {Column::LightOutputRatio, "Light output ratio (%)", "lor", true, kPercent},
-    {Column::InputWatts, "Input power (W)", "watts", true, kWatt},
-    {Column::Efficacy, "Efficacy (lm/W)", "efficacy", true, kEfficacy},
-    {Column::MaxIntensity, "Maximum intensity (cd)", "cd", true, kCandela},
-    {Column::Beam, "Beam (°)", "beam", true, kDegree},
-    {Column::BeamFirst, "Beam C0-C180 (°)", "beam0", true, kDegree},
-    {Column::BeamSecond, "Beam C90-C270 (°)", "beam90", true, kDegree},
-    {Column::Field, "Field (°)", "field", true, kDegree},
-    {Column::FieldFirst, "Field C0-C180 (°)", "field0", true, kDegree},
-    {Column::FieldSecond, "Field C90-C270 (°)", "field90", true, kDegree},
-    {Column::DownwardFraction, "Downward flux (%)", "down", true, kPercent},
-    {Column::Symmetry, "Symmetry", "", false, kNone},
-    {Column::PhotometricType, "Photometric type", "", false, kNone},
-    {Column::BugRating, "BUG rating", "", false, kNone},
-    {Column::MaxLuminance65, "Max. luminance at 65° (cd/m²)", "lum65", true, kLuminance},
-    {Column::Status, "Status", "", false, kNone},
+    {Column::File, LUMETRA_TR_NOOP("Catalogue", "File"), "", false, kNone},
+    {Column::Format, LUMETRA_TR_NOOP("Catalogue", "Format"), "", false, kNone},
+    {Column::Manufacturer, LUMETRA_TR_NOOP("Catalogue", "Manufacturer"), "", false, kNone},
+    {Column::CatalogueNumber, LUMETRA_TR_NOOP("Catalogue", "Catalogue number"), "", false, kNone},
+    {Column::Luminaire, LUMETRA_TR_NOOP("Catalogue", "Luminaire"), "", false, kNone},
+    {Column::Lamp, LUMETRA_TR_NOOP("Catalogue", "Lamp"), "", false, kNone},
+    {Column::Flux, LUMETRA_TR_NOOP("Catalogue", "Luminous flux (lm)"), "flux", true, kLumen},
+    {Column::LampFlux, LUMETRA_TR_NOOP("Catalogue", "Lamp flux (lm)"), "lampflux", true, kLumen},
+    {Column::LightOutputRatio, LUMETRA_TR_NOOP("Catalogue", "Light output ratio (%)"), "lor", true,
+     kPercent},
+    {Column::InputWatts, LUMETRA_TR_NOOP("Catalogue", "Input power (W)"), "watts", true, kWatt},
+    {Column::Efficacy, LUMETRA_TR_NOOP("Catalogue", "Efficacy (lm/W)"), "efficacy", true,
+     kEfficacy},
+    {Column::MaxIntensity, LUMETRA_TR_NOOP("Catalogue", "Maximum intensity (cd)"), "cd", true,
+     kCandela},
+    {Column::Beam, LUMETRA_TR_NOOP("Catalogue", "Beam (°)"), "beam", true, kDegree},
+    {Column::BeamFirst, LUMETRA_TR_NOOP("Catalogue", "Beam C0-C180 (°)"), "beam0", true, kDegree},
+    {Column::BeamSecond, LUMETRA_TR_NOOP("Catalogue", "Beam C90-C270 (°)"), "beam90", true,
+     kDegree},
+    {Column::Field, LUMETRA_TR_NOOP("Catalogue", "Field (°)"), "field", true, kDegree},
+    {Column::FieldFirst, LUMETRA_TR_NOOP("Catalogue", "Field C0-C180 (°)"), "field0", true,
+     kDegree},
+    {Column::FieldSecond, LUMETRA_TR_NOOP("Catalogue", "Field C90-C270 (°)"), "field90", true,
+     kDegree},
+    {Column::DownwardFraction, LUMETRA_TR_NOOP("Catalogue", "Downward flux (%)"), "down", true,
+     kPercent},
+    {Column::Symmetry, LUMETRA_TR_NOOP("Catalogue", "Symmetry"), "", false, kNone},
+    {Column::PhotometricType, LUMETRA_TR_NOOP("Catalogue", "Photometric type"), "", false, kNone},
+    {Column::BugRating, LUMETRA_TR_NOOP("Catalogue", "BUG rating"), "", false, kNone},
+    {Column::MaxLuminance65, LUMETRA_TR_NOOP("Catalogue", "Max. luminance at 65° (cd/m²)"), "lum65",
+     true, kLuminance},
+    {Column::Status, LUMETRA_TR_NOOP("Catalogue", "Status"), "", false, kNone},
 }};
 
 // The wider of two angles; either alone when the other is undefined.

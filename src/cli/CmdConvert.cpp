@@ -85,24 +85,6 @@ struct Outcome {
     writing::Written written;
 };
 
-// Creates the output folders before any thread writes, so no two threads race to make one.
-void MakeOutputFolders(const ConvertPlan& plan) {
-    for (const ConvertJob& job : plan.jobs) {
-        std::error_code ignored; // a folder that cannot be made fails its files, with the reason
-        fs::create_directories(fs::path(job.output).parent_path(), ignored);
-    }
-}
-
-QString Summary(std::size_t written, const QStringList& failures) {
-    QString line = QString("%1 written, %2 failed").arg(written).arg(failures.size());
-    if (failures.isEmpty())
-        return line;
-    line += ": " + failures.front();
-    if (failures.size() > 1)
-        line += QString(" (and %1 more, listed above)").arg(failures.size() - 1);
-    return line;
-}
-
 int ConvertFolder(const ConvertOptions& options) {
     if (options.to.isEmpty())
         return Fail("Converting a folder needs --to ies or --to ldt.") + 1;
@@ -135,7 +117,7 @@ int ConvertFolder(const ConvertOptions& options) {
     batch::RunOrdered(plan.jobs.size(), work, consume, batch::JobOptions{options.jobs, 0, nullptr});
     progress.Clear();
     const std::size_t written = plan.jobs.size() - static_cast<std::size_t>(failures.size());
-    std::printf("%s\n", Summary(written, failures).toLocal8Bit().constData());
+    std::printf("%s\n", BatchSummary(written, failures).toLocal8Bit().constData());
     return failures.isEmpty() ? 0 : 1;
 }
 

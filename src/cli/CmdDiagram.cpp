@@ -4,6 +4,7 @@
 #include "CommandOptions.h"
 #include "Commands.h"
 #include "data/Errors.h"
+#include "summary/IntensityUnit.h"
 #include "surface/DiagramExport.h"
 
 #include <QCommandLineParser>
@@ -90,11 +91,10 @@ std::optional<QString> ReadRequest(const DiagramParser& p, DiagramCommandOptions
             return "--planes takes up to four angles such as 0,90 (\"V5\": the line at V 5).";
         request.planes = *planes;
     }
-    const QString unit = p.parser.value(p.unit).toLower();
-    if (unit != "cd" && unit != "cdklm")
+    const auto unit = summary::UnitNamed(p.parser.value(p.unit).toLower().toStdString());
+    if (!unit)
         return "--unit takes cd or cdklm.";
-    request.unit = unit == "cd" ? diagrams::IntensityUnit::Candela
-                                : diagrams::IntensityUnit::CandelaPerKilolumen;
+    request.unit = *unit;
     request.logarithmic = p.parser.isSet(p.log);
     request.litHalfOnly = p.parser.isSet(p.litHalf);
     const auto step = IntNumber(p.parser.value(p.step));

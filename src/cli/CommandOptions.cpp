@@ -77,7 +77,9 @@ std::optional<QString> ParseInputAndOutputName(QCommandLineParser& parser, const
 }
 
 constexpr const char* kSummaryUsage = "Usage: lumetra-cli summary FILE [--json]";
-constexpr const char* kSheetUsage = "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]";
+constexpr const char* kSheetUsage =
+    "Usage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]\n"
+    "       lumetra-cli sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]";
 constexpr const char* kCompareUsage =
     "Usage: lumetra-cli compare A B [C D] [--json] [--unit cd|cdklm]";
 
@@ -180,12 +182,20 @@ Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption({"o", "output"}, "Output PDF file.", "file"));
     parser.addOption(QCommandLineOption("encoding", "The header's text encoding.", "name"));
+    parser.addOption(QCommandLineOption("force", "Replace existing sheets."));
+    AddJobsOption(parser);
     SheetOptions options;
     if (const auto error = ParseInputAndOutputName(parser, "sheet", arguments, {"pdf"},
                                                    options.input, options.output))
         return Refused<SheetOptions>(*error, kSheetUsage);
     if (const auto error = ParseEncoding(parser, options.encoding))
         return Refused<SheetOptions>(*error, kSheetUsage);
+    if (const auto error = ParseJobs(parser, options.jobs))
+        return Refused<SheetOptions>(*error, kSheetUsage);
+    options.force = parser.isSet("force");
+    options.folder = QFileInfo(options.input).isDir();
+    if (options.folder)
+        return {options, {}};
     const ExportChoice choice = ChooseExportTarget(options.output, {}, {ExportFormat::Pdf});
     if (!choice.target)
         return Refused<SheetOptions>(choice.error, kSheetUsage);

@@ -100,11 +100,15 @@ struct BugOptions {
 Parsed<BugOptions> ParseBugOptions(const QStringList& arguments);
 
 // sheet FILE -o OUT.pdf [--encoding NAME]; ".pdf" is added to an output name without an
-// extension.
+// extension. sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]: one sheet per
+// photometric file below FOLDER.
 struct SheetOptions {
     QString input;
     QString output;
     std::string encoding; // the header's encoding as iconv names it; empty: guessed
+    bool folder = false;  // the input is a folder, the output one too
+    bool force = false;   // existing sheets below the output folder are replaced
+    unsigned jobs = 0;    // 0: every core
 };
 Parsed<SheetOptions> ParseSheetOptions(const QStringList& arguments);
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -69,6 +70,10 @@ struct LoadedFile {
 // Loads a file as LoadRecord does and judges its reading; none when it fails to load (the error
 // printed).
 std::optional<LoadedFile> LoadForFigures(const QString& fileName);
+
+// The same without a word on stderr, for work on many files at once: none, and the error, when
+// it does not load; the reader's message is in the verdict.
+std::unique_ptr<LoadedFile> LoadQuietly(const std::string& nativeName, QString& error);
 
 // The verdict's lines after the reader's own message, on stderr.
 void PrintVerdict(const ReadingVerdict& verdict);

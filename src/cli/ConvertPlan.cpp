@@ -48,4 +48,11 @@ ConvertPlan PlanFolderConversion(const QString& inputFolder, const QString& outp
     return plan;
 }
 
+void MakeOutputFolders(const ConvertPlan& plan) {
+    for (const ConvertJob& job : plan.jobs) {
+        std::error_code ignored;
+        fs::create_directories(fs::path(job.output).parent_path(), ignored);
+    }
+}
+
 } // namespace lumetra::cli

@@ -27,4 +27,8 @@ struct ConvertPlan {
 ConvertPlan PlanFolderConversion(const QString& inputFolder, const QString& outputFolder,
                                  const std::string& extension);
 
+// Creates the output folders before any thread writes, so no two threads race to make one; a
+// folder that cannot be made fails its files, with the reason.
+void MakeOutputFolders(const ConvertPlan& plan);
+
 } // namespace lumetra::cli

@@ -81,30 +81,48 @@ bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& noti
                     data.ParseError, notify);
 }
 
-std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
+namespace {
+
+// Loads and judges the file; throws LumetraError when it does not load.
+LoadedFile LoadJudged(const std::string& nativeName, const Notifier& notify, std::string& message) {
     LoadedFile file;
-    std::string message;
-    const Notifier notify = [&message](const std::string& text) {
-        PrintReaderMessage(text);
+    const Notifier first = [&notify, &message](const std::string& text) {
+        notify(text);
         if (message.empty())
             message = text;
     };
-    const std::string nativeName = QFile::encodeName(fileName).toStdString();
     TextLines fileLines;
-    bool parseError = false;
-    try {
-        parseError = LoadPhotometryFile(nativeName, file.record, fileLines, file.headerLines,
-                                        notify, file.facts);
-    } catch (const LumetraError& error) {
-        Fail(ErrorText(error));
-        return std::nullopt;
-    }
+    const bool parseError =
+        LoadPhotometryFile(nativeName, file.record, fileLines, file.headerLines, first, file.facts);
     // Only a flagged file is read again, for check's finding on it.
     FileReader reader;
     const bool read = parseError && reader.Read(nativeName) == FileRead::Whole;
     file.verdict =
         JudgeReading(nativeName, parseError, message, read ? reader.bytes() : std::string_view());
     return file;
+}
+
+} // namespace
+
+std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
+    std::string message;
+    try {
+        return LoadJudged(QFile::encodeName(fileName).toStdString(), PrintReaderMessage, message);
+    } catch (const LumetraError& error) {
+        Fail(ErrorText(error));
+        return std::nullopt;
+    }
+}
+
+std::unique_ptr<LoadedFile> LoadQuietly(const std::string& nativeName, QString& error) {
+    std::string message;
+    try {
+        return std::make_unique<LoadedFile>(LoadJudged(
+            nativeName, [](const std::string&) {}, message));
+    } catch (const LumetraError& failure) {
+        error = ErrorText(failure);
+        return nullptr;
+    }
 }
 
 void PrintVerdict(const ReadingVerdict& verdict) {

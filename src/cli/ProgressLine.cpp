@@ -28,4 +28,14 @@ void ProgressLine::Clear() {
     shownWidth_ = 0;
 }
 
+QString BatchSummary(std::size_t written, const QStringList& failures) {
+    QString line = QString("%1 written, %2 failed").arg(written).arg(failures.size());
+    if (failures.isEmpty())
+        return line;
+    line += ": " + failures.front();
+    if (failures.size() > 1)
+        line += QString(" (and %1 more, listed above)").arg(failures.size() - 1);
+    return line;
+}
+
 } // namespace lumetra::cli

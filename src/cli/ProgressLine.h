@@ -4,6 +4,7 @@
 // second.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <cstddef>
 
 namespace lumetra::cli {
@@ -26,5 +27,8 @@ class ProgressLine {
     int shownWidth_ = 0;
     QElapsedTimer sinceShown_;
 };
+
+// The last line of a batch: "9 written, 1 failed: a.ies: reason (and 2 more, listed above)".
+QString BatchSummary(std::size_t written, const QStringList& failures);
 
 } // namespace lumetra::cli

@@ -12,18 +12,6 @@ bool Positive(const summary::Figure& figure) {
 
 } // namespace
 
-const char* UnitName(IntensityUnit unit) {
-    return unit == IntensityUnit::Candela ? "cd" : "cd/klm";
-}
-
-std::optional<IntensityUnit> UnitNamed(const std::string& name) {
-    if (name == "cd")
-        return IntensityUnit::Candela;
-    if (name == "cdklm" || name == "cd/klm")
-        return IntensityUnit::CandelaPerKilolumen;
-    return std::nullopt;
-}
-
 std::optional<long double> UnitFactor(const summary::PhotometricSummary& s, IntensityUnit unit) {
     if (unit == IntensityUnit::Candela)
         return 1.0L;

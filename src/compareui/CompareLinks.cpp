@@ -3,6 +3,7 @@
 #include "CompareWindow.h"
 #include "PinnedFileDelegate.h"
 #include "ui/GuardedConnect.h"
+#include "ui/KeepOnScreen.h"
 #include "ui/Uies.h"
 
 #include <QFile>
@@ -46,6 +47,7 @@ void LinkFileList(TFileListBox& list, TCompareWindow& compare) {
 } // namespace
 
 void LinkCompare(TMainWindow& main, TCompareWindow& compare) {
+    KeepAboveWithoutOwning(compare, main); // it outlives the main window, whose list marks its pins
     LinkFileList(*main.FileListBox1, compare);
     const auto follow = [&main, &compare](const QString&) {
         compare.FollowSelection(main.Viewer().SelectedFile());

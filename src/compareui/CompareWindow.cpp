@@ -3,6 +3,7 @@
 #include "CompareCurves.h"
 #include "CompareIntensityModel.h"
 #include "DiagramView.h"
+#include "ui/KeepOnScreen.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -96,7 +97,7 @@ QWidget* TCompareWindow::BuildIntensitiesTab() {
 }
 
 void TCompareWindow::Open() {
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
 }

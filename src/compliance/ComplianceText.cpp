@@ -1,5 +1,7 @@
 #include "ComplianceText.h"
 
+#include "data/Translatable.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -7,24 +9,33 @@ namespace lumetra::compliance {
 
 namespace {
 
+// The messages and the zones' descriptions are English in the command line's text and JSON; the
+// windows translate them.
 constexpr const char* kMessages[] = {
-    "needs type C photometry",
-    "the file holds no photometric data",
-    "the intensities give no finite flux",
-    "the luminous opening is a point",
-    "the luminous opening's dimensions give no known shape",
-    "the luminous area has length 0",
-    "the luminous opening shows no area at these angles",
-    ("no uplight data: the file stops below gamma 180 with light at its last angle, so light above "
-     "it is counted as 0 and the uplight rating may be too low"),
+    LUMETRA_TR_NOOP("Compliance", "needs type C photometry"),
+    LUMETRA_TR_NOOP("Compliance", "the file holds no photometric data"),
+    LUMETRA_TR_NOOP("Compliance", "the intensities give no finite flux"),
+    LUMETRA_TR_NOOP("Compliance", "the luminous opening is a point"),
+    LUMETRA_TR_NOOP("Compliance", "the luminous opening's dimensions give no known shape"),
+    LUMETRA_TR_NOOP("Compliance", "the luminous area has length 0"),
+    LUMETRA_TR_NOOP("Compliance", "the luminous opening shows no area at these angles"),
+    LUMETRA_TR_NOOP("Compliance",
+                    "no uplight data: the file stops below gamma 180 with light at its last "
+                    "angle, so light above it is counted as 0 and the uplight rating may be too "
+                    "low"),
 };
 
 constexpr const char* kZoneDescriptions[kBugZoneCount] = {
-    "front low, 0-30 degrees",     "front medium, 30-60 degrees",
-    "front high, 60-80 degrees",   "front very high, 80-90 degrees",
-    "back low, 0-30 degrees",      "back medium, 30-60 degrees",
-    "back high, 60-80 degrees",    "back very high, 80-90 degrees",
-    "uplight low, 90-100 degrees", "uplight high, 100-180 degrees"};
+    LUMETRA_TR_NOOP("Compliance", "front low, 0-30 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "front medium, 30-60 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "front high, 60-80 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "front very high, 80-90 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "back low, 0-30 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "back medium, 30-60 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "back high, 60-80 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "back very high, 80-90 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "uplight low, 90-100 degrees"),
+    LUMETRA_TR_NOOP("Compliance", "uplight high, 100-180 degrees")};
 
 void AddZoneLines(const BugFigures& f, std::vector<CaptionedLine>& lines) {
     for (std::size_t z = 0; z < kBugZoneCount; ++z)
@@ -59,7 +70,8 @@ const char* GlareTableKey(GlareTable table) {
 }
 
 const char* GlareTableName(GlareTable table) {
-    return table == GlareTable::Symmetric ? "quadrilateral-symmetric" : "asymmetric";
+    return table == GlareTable::Symmetric ? LUMETRA_TR_NOOP("Compliance", "quadrilateral-symmetric")
+                                          : LUMETRA_TR_NOOP("Compliance", "asymmetric");
 }
 
 std::string FrontText(const BugFigures& figures, const LuminaireFacts& facts) {

@@ -9,7 +9,8 @@
 
 namespace lumetra::contours {
 
-// An axis-aligned box in picture coordinates (y down or up, it does not matter).
+// An axis-aligned box in picture coordinates (y down or up, it does not matter): a label's box
+// here and in the diagrams' own label placer (diagrams/Labels.h), so both test overlap alike.
 struct Box {
     double left = 0;
     double top = 0;

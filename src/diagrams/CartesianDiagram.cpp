@@ -100,16 +100,66 @@ void DrawHorizontalGrid(DrawingSurface& surface, LabelPlacer& labels, const Plot
                      VAlign::Middle);
 }
 
-void DrawLevels(DrawingSurface& surface, LabelPlacer& labels, const Plot& plot,
-                const std::vector<LevelMark>& levels, int width, int gap) {
+void DrawLevelLines(DrawingSurface& surface, const Plot& plot, const std::vector<LevelMark>& levels,
+                    int width) {
     for (const LevelMark& level : levels) {
         if (!(level.value > plot.scale.bottom && level.value <= plot.scale.top))
             continue;
         surface.pen = Pen{kLevelColor, std::max(1, width), PenStyle::Dot};
         surface.MoveTo(plot.left, plot.Y(level.value));
         surface.LineTo(plot.right, plot.Y(level.value));
-        labels.Place(level.label, plot.right - gap, plot.Y(level.value) - 1, HAlign::Right,
-                     VAlign::Bottom, true);
+    }
+}
+
+// Whether a curve passes through a box: each drawn segment is sampled finely enough that no
+// text-sized box slips between two samples.
+bool CurvesCross(const Plot& plot, const std::vector<Series>& series, const TextBox& box) {
+    const auto inside = [&box](double x, double y) {
+        return x >= box.left && x <= box.Right() && y >= box.top && y <= box.Bottom();
+    };
+    for (const Series& one : series)
+        for (const auto& piece : ClipToAngles(one.points, plot.range.from, plot.range.to))
+            for (std::size_t i = 1; i < piece.size(); ++i) {
+                const double x0 = plot.X(piece[i - 1].angle), y0 = plot.Y(piece[i - 1].value);
+                const double x1 = plot.X(piece[i].angle), y1 = plot.Y(piece[i].value);
+                const double length = std::hypot(x1 - x0, y1 - y0);
+                const int samples = 1 + static_cast<int>(length / 2);
+                for (int k = 0; k <= samples; ++k) {
+                    const double t = static_cast<double>(k) / samples;
+                    if (inside(x0 + t * (x1 - x0), y0 + t * (y1 - y0)))
+                        return true;
+                }
+            }
+    return false;
+}
+
+// A level's label above its line at the right end, else at the left end or the middle, the first
+// place no curve crosses; drawn after the curves on white, so that no curve runs through its
+// text.
+void LabelLevels(DrawingSurface& surface, LabelPlacer& labels, const Plot& plot,
+                 const std::vector<Series>& series, const std::vector<LevelMark>& levels, int gap) {
+    for (const LevelMark& level : levels) {
+        if (!(level.value > plot.scale.bottom && level.value <= plot.scale.top))
+            continue;
+        const TextExtent extent = surface.MeasureText(level.label);
+        const int bottom = plot.Y(level.value) - 1;
+        const struct {
+            int x;
+            HAlign align;
+            int left;
+        } places[] = {{plot.right - gap, HAlign::Right, plot.right - gap - extent.width},
+                      {plot.left + gap, HAlign::Left, plot.left + gap},
+                      {(plot.left + plot.right) / 2, HAlign::Centre,
+                       (plot.left + plot.right - extent.width) / 2}};
+        auto chosen = places[0];
+        for (const auto& place : places)
+            if (!CurvesCross(plot, series,
+                             {double(place.left), double(bottom - extent.height),
+                              double(extent.width), double(extent.height)})) {
+                chosen = place;
+                break;
+            }
+        labels.Place(level.label, chosen.x, bottom, chosen.align, VAlign::Bottom, true);
     }
 }
 
@@ -183,9 +233,10 @@ void DrawCartesianDiagram(DrawingSurface& surface, const Box& picture,
     PlaceTitles(labels, frame.drawing, options);
     DrawHorizontalGrid(surface, labels, plot, grid, gap);
     DrawVerticalGrid(surface, labels, plot, AngleStep(range, options.angleStep), grid);
-    DrawLevels(surface, labels, plot, options.levels, grid, gap);
+    DrawLevelLines(surface, plot, options.levels, grid);
     for (const Series& one : series)
         DrawCurve(surface, plot, one, frame.lineWidth);
+    LabelLevels(surface, labels, plot, series, options.levels, gap);
 }
 
 } // namespace lumetra::diagrams

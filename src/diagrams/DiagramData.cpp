@@ -50,7 +50,7 @@ double DiagramData::UnitFactor(IntensityUnit unit) const {
 }
 
 const char* DiagramData::UnitName(IntensityUnit unit) {
-    return unit == IntensityUnit::Candela ? texts::kCandela : texts::kCandelaPerKilolumen;
+    return summary::UnitName(unit);
 }
 
 tArrEx DiagramData::ProfileAt(double plane) const {

@@ -6,6 +6,7 @@
 #include "DiagramTypes.h"
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "summary/IntensityUnit.h"
 #include "summary/PhotometricSummary.h"
 
 #include <string>
@@ -13,7 +14,7 @@
 
 namespace lumetra::diagrams {
 
-enum class IntensityUnit { Candela, CandelaPerKilolumen };
+using summary::IntensityUnit;
 
 // Type C: the plane pair (angle, angle + 180). Types A and B: the vertical line at H = angle, or
 // with across set the horizontal line at V = angle.

@@ -3,8 +3,6 @@
 
 namespace lumetra::diagrams::texts {
 
-inline constexpr const char* kCandela = "cd";
-inline constexpr const char* kCandelaPerKilolumen = "cd/klm";
 inline constexpr const char* kIntensity = "Intensity";
 inline constexpr const char* kGammaAxis = "Angle from the downward axis, \u03b3 (\u00b0)";
 inline constexpr const char* kAcrossBeamAxis = "Angle across the beam (\u00b0)";

@@ -70,7 +70,7 @@ int DrawLegend(DrawingSurface& surface, LabelPlacer& labels, const Box& area,
         const int y = top + static_cast<int>(r) * rowHeight;
         for (std::size_t i = rows[r]; i < end; ++i) {
             DrawSample(surface, series[i], x, y + rowHeight / 2, SampleLength(px), frame.lineWidth);
-            labels.Reserve({x, y, x + SampleLength(px), y + rowHeight});
+            labels.Reserve({double(x), double(y), double(SampleLength(px)), double(rowHeight)});
             labels.Place(entries[i].text, x + SampleLength(px) + Margin(px), y, HAlign::Left,
                          VAlign::Top);
             x += entries[i].width + gap;

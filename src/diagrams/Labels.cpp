@@ -33,9 +33,9 @@ int IntoRange(int from, int to, int low, int high) {
     return to > high ? high - to : 0;
 }
 
-bool Inside(const TextBox& box, const Box& picture) {
-    return box.left >= picture.left && box.top >= picture.top && box.right <= picture.Right() &&
-           box.bottom <= picture.Bottom();
+TextBox BoxOf(const Box& picture) {
+    return {double(picture.left), double(picture.top), double(picture.width),
+            double(picture.height)};
 }
 
 } // namespace
@@ -61,19 +61,19 @@ bool LabelPlacer::IsFree(const TextBox& box) const {
 
 bool LabelPlacer::Place(const std::string& text, int x, int y, HAlign h, VAlign v, bool opaque) {
     const TextExtent extent = surface_.MeasureText(text);
-    TextBox box{Shifted(x, h, extent.width), Shifted(y, v, extent.height), 0, 0};
-    box.right = box.left + extent.width;
-    box.bottom = box.top + extent.height;
-    const int dx = IntoRange(box.left, box.right, picture_.left, picture_.Right());
-    const int dy = IntoRange(box.top, box.bottom, picture_.top, picture_.Bottom());
-    box = {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
-    if (!Inside(box, picture_) || !IsFree(box))
+    const int left = Shifted(x, h, extent.width);
+    const int top = Shifted(y, v, extent.height);
+    const int dx = IntoRange(left, left + extent.width, picture_.left, picture_.Right());
+    const int dy = IntoRange(top, top + extent.height, picture_.top, picture_.Bottom());
+    const TextBox box{double(left + dx), double(top + dy), double(extent.width),
+                      double(extent.height)};
+    if (!box.Inside(BoxOf(picture_)) || !IsFree(box))
         return false;
     placed_.push_back(box);
     const Brush kept = surface_.brush;
     surface_.brush = opaque ? Brush{Rgb(255, 255, 255), BrushStyle::Solid}
                             : Brush{Rgb(255, 255, 255), BrushStyle::Clear};
-    surface_.TextOut(box.left, box.top, text);
+    surface_.TextOut(left + dx, top + dy, text);
     surface_.brush = kept;
     return true;
 }

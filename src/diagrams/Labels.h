@@ -4,22 +4,16 @@
 // overlap a label placed before it. Labels are placed in order of importance.
 
 #include "DiagramTypes.h"
+#include "contours/LabelPlacement.h"
 
 #include <string>
 #include <vector>
 
 namespace lumetra::diagrams {
 
-// A box with its right and bottom edges outside it.
-struct TextBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Overlaps(const TextBox& other) const {
-        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
-    }
-};
+// A label's box in pixels: the contour library's label box, so that contour labels and the
+// diagrams' own labels share one notion of overlap.
+using TextBox = contours::Box;
 
 // Where the anchor point lies on the label's box.
 enum class HAlign { Left, Centre, Right };

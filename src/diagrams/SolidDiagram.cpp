@@ -82,6 +82,7 @@ Camera CameraFor(const SolidMesh& mesh, const SolidView& view, const Box& area) 
 
 struct Quad {
     std::size_t corner[4];
+    Vector3 normal; // outward: the mesh runs C (H) along columns and gamma (V) along rows
     double depth = 0;
 };
 
@@ -100,16 +101,26 @@ Color Shaded(const Vector3& normal, const Camera& camera) {
                static_cast<unsigned>(60 * level));
 }
 
+// The quads that face the viewer, back to front. The solid is closed and star-shaped about its
+// centre, so a quad facing away is always hidden behind one facing the viewer: leaving those out
+// halves the drawing without changing the picture.
 std::vector<Quad> SortedQuads(const SolidMesh& mesh, const Camera& camera) {
     std::vector<Quad> quads;
-    quads.reserve(mesh.columns * mesh.rows);
+    quads.reserve(mesh.columns * mesh.rows / 2);
     for (std::size_t r = 0; r + 1 < mesh.rows; ++r)
         for (std::size_t c = 0; c + 1 < mesh.columns; ++c) {
             Quad quad{{r * mesh.columns + c, r * mesh.columns + c + 1,
                        (r + 1) * mesh.columns + c + 1, (r + 1) * mesh.columns + c},
+                      {},
                       0};
-            for (const std::size_t i : quad.corner)
-                quad.depth += camera.Depth(mesh.points[i]);
+            const Vector3* p[4];
+            for (int i = 0; i < 4; ++i)
+                p[i] = &mesh.points[quad.corner[i]];
+            quad.normal = Cross(Minus(*p[2], *p[0]), Minus(*p[3], *p[1]));
+            if (!(Dot(quad.normal, camera.toward) > 0))
+                continue;
+            for (const Vector3* point : p)
+                quad.depth += camera.Depth(*point);
             quads.push_back(quad);
         }
     std::sort(quads.begin(), quads.end(),
@@ -120,13 +131,9 @@ std::vector<Quad> SortedQuads(const SolidMesh& mesh, const Camera& camera) {
 void DrawQuads(DrawingSurface& surface, const SolidMesh& mesh, const Camera& camera) {
     std::vector<SurfacePoint> corners(4);
     for (const Quad& quad : SortedQuads(mesh, camera)) {
-        const Vector3* p[4];
-        for (int i = 0; i < 4; ++i) {
-            p[i] = &mesh.points[quad.corner[i]];
-            corners[static_cast<std::size_t>(i)] = camera.Screen(*p[i]);
-        }
-        const Vector3 normal = Cross(Minus(*p[2], *p[0]), Minus(*p[3], *p[1]));
-        const Color colour = Shaded(normal, camera);
+        for (std::size_t i = 0; i < 4; ++i)
+            corners[i] = camera.Screen(mesh.points[quad.corner[i]]);
+        const Color colour = Shaded(quad.normal, camera);
         surface.pen = Pen{colour, 1, PenStyle::Solid};
         surface.brush = Brush{colour, BrushStyle::Solid};
         surface.Polygon(corners);

@@ -2,7 +2,10 @@
 
 #include "Eulumdat.h"
 #include "EulumdatRecord.h"
+#include "PhotometryFile.h"
 #include "data/Loading.h"
+
+#include <exception>
 
 namespace lumetra {
 
@@ -13,6 +16,20 @@ void LoadEulumdat(const std::string& fileName, tIES& record, TextLines& fileLine
     record.Candela.clear();
     fileLines = ReadFileLines(fileName, "EULUMDAT");
     EulumdatToRecord(ReadEulumdat(fileLines), record, headerLines, facts);
+}
+
+} // namespace lumetra
+
+namespace lumetra {
+
+std::optional<EulumdatFile> EulumdatLinesOf(const std::string& fileName) {
+    if (!IsEulumdatFileName(fileName))
+        return std::nullopt;
+    try {
+        return ReadEulumdat(ReadFileLines(fileName, "EULUMDAT"));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace lumetra

@@ -1,5 +1,7 @@
 #include "LuminousOpening.h"
 
+#include "data/Translatable.h"
+
 namespace lumetra::properties {
 
 namespace {
@@ -17,20 +19,30 @@ struct SignedShape {
 // -1 round, 0 none, +1 straight; the pairs compared for equality are those the shape's name
 // depends on.
 constexpr SignedShape kShapes[] = {
-    {0, 0, 0, "Point", "Point"},
-    {1, 1, 0, "Rectangular", "Rectangular"},
-    {1, 1, 1, "Rectangular with luminous sides", "Rectangular with luminous sides"},
-    {-1, -1, 0, "Circular", "Ellipse"},
-    {-1, -1, 1, "Vertical cylinder", "Vertical ellipsoidal cylinder"},
-    {-1, -1, -1, "Sphere", "Ellipsoidal spheroid"},
-    {-1, 1, -1, "Horizontal cylinder along photometric horizontal",
-     "Horizontal ellipsoidal cylinder along photometric horizontal"},
-    {1, -1, -1, "Horizontal cylinder perpendicular to photometric horizontal",
-     "Horizontal ellipsoidal cylinder perpendicular to photometric horizontal"},
-    {-1, 0, -1, "Vertical circle facing photometric horizontal",
-     "Vertical ellipse facing photometric horizontal"},
-    {0, -1, -1, "Vertical circle facing perpendicular to photometric horizontal",
-     "Vertical ellipse facing perpendicular to photometric horizontal"},
+    {0, 0, 0, LUMETRA_TR_NOOP("Properties", "Point"), LUMETRA_TR_NOOP("Properties", "Point")},
+    {1, 1, 0, LUMETRA_TR_NOOP("Properties", "Rectangular"),
+     LUMETRA_TR_NOOP("Properties", "Rectangular")},
+    {1, 1, 1, LUMETRA_TR_NOOP("Properties", "Rectangular with luminous sides"),
+     LUMETRA_TR_NOOP("Properties", "Rectangular with luminous sides")},
+    {-1, -1, 0, LUMETRA_TR_NOOP("Properties", "Circular"),
+     LUMETRA_TR_NOOP("Properties", "Ellipse")},
+    {-1, -1, 1, LUMETRA_TR_NOOP("Properties", "Vertical cylinder"),
+     LUMETRA_TR_NOOP("Properties", "Vertical ellipsoidal cylinder")},
+    {-1, -1, -1, LUMETRA_TR_NOOP("Properties", "Sphere"),
+     LUMETRA_TR_NOOP("Properties", "Ellipsoidal spheroid")},
+    {-1, 1, -1, LUMETRA_TR_NOOP("Properties", "Horizontal cylinder along photometric horizontal"),
+     LUMETRA_TR_NOOP("Properties", "Horizontal ellipsoidal cylinder along photometric horizontal")},
+    {1, -1, -1,
+     LUMETRA_TR_NOOP("Properties", "Horizontal cylinder perpendicular to photometric horizontal"),
+     LUMETRA_TR_NOOP("Properties",
+                     "Horizontal ellipsoidal cylinder perpendicular to photometric horizontal")},
+    {-1, 0, -1, LUMETRA_TR_NOOP("Properties", "Vertical circle facing photometric horizontal"),
+     LUMETRA_TR_NOOP("Properties", "Vertical ellipse facing photometric horizontal")},
+    {0, -1, -1,
+     LUMETRA_TR_NOOP("Properties",
+                     "Vertical circle facing perpendicular to photometric horizontal"),
+     LUMETRA_TR_NOOP("Properties",
+                     "Vertical ellipse facing perpendicular to photometric horizontal")},
 };
 
 // The round sides of a shape are equal when it is a circle, cylinder or sphere.
@@ -55,7 +67,7 @@ std::string OpeningShape(long double width, long double length, long double heig
             shape.height == Sign(height))
             return RoundSidesEqual(width, length, height) ? shape.equalSides : shape.otherwise;
     }
-    return "Not an LM-63 shape";
+    return LUMETRA_TR_NOOP("Properties", "Not an LM-63 shape");
 }
 
 std::string UnitsName(long double unitsType) {

@@ -44,12 +44,13 @@ void WriteOpening(RowWriter& rows, const tIES& record, const LuminaireFacts& fac
     rows.Value("Height", facts.Height < 0 ? -facts.Height : facts.Height, length);
 }
 
-void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s) {
+void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s,
+                  ZonalRows zonal = ZonalRows::Included) {
     rows.Value("Luminous flux", s.Flux, kLumen);
     rows.Value("Downward flux", s.DownwardFlux, kLumen);
     rows.Value("Upward flux", s.UpwardFlux, kLumen);
     rows.Value("Downward flux fraction", s.DownwardFluxFraction, kPercent, 100);
-    for (std::size_t z = 0; z < summary::kZones.size(); ++z)
+    for (std::size_t z = 0; zonal == ZonalRows::Included && z < summary::kZones.size(); ++z)
         rows.Value(std::string("Zonal flux ") + summary::kZones[z].Name + "\u00b0", s.ZonalFlux[z],
                    kLumen);
     rows.Value("Lamp flux", s.LampFlux, kLumen);
@@ -80,14 +81,21 @@ void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
 } // namespace
 
 std::vector<CaptionedValue> SummaryFigureRows(const PhotometricSummary& s,
-                                              const NumberFormat& format) {
+                                              const NumberFormat& format, ZonalRows zonal) {
     RowWriter rows(format);
     rows.Text("Photometric type", TypeText(s.Type));
     rows.Text("Symmetry", s.Symmetry.empty() ? "n/a" : s.Symmetry);
-    WriteOwnFlux(rows, s);
+    WriteOwnFlux(rows, s, zonal);
     rows.Value("Input watts", s.InputWatts, kWatt);
     rows.Value("Efficacy", s.Efficacy, kEfficacy);
     WriteAngles(rows, s);
+    return std::move(rows).Rows();
+}
+
+std::vector<CaptionedValue> OpeningRows(const tIES& record, const LuminaireFacts& facts,
+                                        const NumberFormat& format) {
+    RowWriter rows(format);
+    WriteOpening(rows, record, facts);
     return std::move(rows).Rows();
 }
 

@@ -32,10 +32,18 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
                                         const ReadingVerdict& verdict,
                                         const NumberFormat& format = {});
 
+// Whether the zonal flux rows come with the other figures or go to a table of their own.
+enum class ZonalRows { Included, Apart };
+
 // The summary's figures as the command line's text and the data sheet show them: type,
 // symmetry, flux, zonal flux, lamp flux, ratio, watts, efficacy, maximum intensity, beam and
 // field angles, stated ratios.
 std::vector<CaptionedValue> SummaryFigureRows(const summary::PhotometricSummary& s,
-                                              const NumberFormat& format = {});
+                                              const NumberFormat& format = {},
+                                              ZonalRows zonal = ZonalRows::Included);
+
+// The luminous opening: its shape and its sizes in the file's units, a round one by its diameter.
+std::vector<CaptionedValue> OpeningRows(const tIES& record, const LuminaireFacts& facts,
+                                        const NumberFormat& format = {});
 
 } // namespace lumetra::properties

@@ -1,12 +1,11 @@
 #include "DataSheet.h"
 
-#include "FileNameText.h"
+#include "DataSheetTexts.h"
 #include "LightPatternPicture.h"
-#include "compliance/ComplianceText.h"
-#include "data/GlobalMax.h"
+#include "data/IesReader.h"
+#include "data/Loading.h"
 #include "data/TextEncoding.h"
-#include "gonio/GoniogramView.h"
-#include "properties/SummaryRows.h"
+#include "gonio/PointValue.h"
 #include "render/LightPattern.h"
 #include "summary/PhotometricSummary.h"
 
@@ -18,72 +17,122 @@ namespace lumetra {
 
 namespace {
 
-QStringList DescriptionLines(const std::string& description) {
-    QStringList lines = QString::fromStdString(description).split('\r');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
+using namespace sheet_texts;
+
+// A keyword's value without the blanks around it.
+std::string Trimmed(const std::string& value) {
+    const auto first = value.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return value.substr(first, value.find_last_not_of(" \t") + 1 - first);
 }
 
-// Scaled to the peak of every plane, as the window draws a file just loaded.
-GonioView SheetView(const tIES& record) {
-    long double globalMaxCandela = 0;
-    if (!record.Candela.empty())
-        FindPeakOfAllPlanes(record, globalMaxCandela);
-    return GoniogramView(0, false, true, globalMaxCandela, DecimalSeparator());
+QString PlaneText(const tIES& record, int plane, const std::string& separator) {
+    if (plane < 0 || static_cast<std::size_t>(plane) >= record.HorizontalAngles.size())
+        return {};
+    return "C " + QString::fromStdString(DegreesText(
+                      record.HorizontalAngles[static_cast<std::size_t>(plane)], separator));
 }
 
-QString ControlsText(const RenderControls& controls) {
-    return QString("brightness %1, zoom %2%3")
+// The pattern as the render window shows it: the bars by their labels' numbers.
+QString PatternCaption(const DataSheetInput& input) {
+    const RenderControls& controls = input.controls;
+    return SheetText(kPatternCaption)
+        .arg(PlaneText(*input.record, input.plane, input.format.decimalPoint))
         .arg(controls.brightness)
         .arg(ZoomCaption(controls.zoom))
-        .arg(controls.radiosity ? ", radiosity" : "");
+        .arg(SheetText(controls.radiosity ? kOn : kOff));
 }
 
-void AddLightPattern(const tIES& record, const RenderControls& controls, DataSheetContent& sheet) {
-    const QString settings = ControlsText(controls);
+void AddLightPattern(const DataSheetInput& input, DataSheetContent& sheet) {
+    const tIES& record = *input.record;
     if (record.Candela.empty() || record.VerticalAngles.empty()) {
-        sheet.lightPatternCaption = "Light pattern: the file holds no intensities to render";
+        sheet.lightPatternCaption = SheetText(kNoPattern);
         return;
     }
     try {
         auto grid = std::make_unique<LightPatternGrid>();
-        RenderLightPattern(record, RenderSettingsOf(0, controls), nullptr, *grid);
+        RenderLightPattern(record, RenderSettingsOf(input.plane, input.controls), nullptr, *grid);
         sheet.lightPattern = PictureOf(*grid);
-        sheet.lightPatternCaption = "Light pattern of plane 0, " + settings;
+        sheet.lightPatternCaption = PatternCaption(input);
     } catch (const std::exception& error) {
         sheet.lightPatternCaption =
-            "Light pattern not rendered: " + QString::fromStdString(ToUtf8(error.what()));
+            SheetText(kPatternFailed).arg(QString::fromStdString(ToUtf8(error.what())));
     }
+}
+
+// EULUMDAT files hold cd/klm, and so read their curves best; IES files are read in cd.
+diagrams::DiagramRequest SheetRequest(const diagrams::DiagramData& data, diagrams::DiagramKind kind,
+                                      const DataSheetInput& input) {
+    diagrams::DiagramRequest request;
+    request.kind = kind;
+    request.litHalfOnly = kind == diagrams::DiagramKind::Polar;
+    request.textScale = 1.15; // read on paper at arm's length
+    const bool eulumdat = input.facts->Format == PhotometricFormat::Eulumdat;
+    request.unit = UsableUnit(data, eulumdat ? diagrams::IntensityUnit::CandelaPerKilolumen
+                                             : diagrams::IntensityUnit::Candela);
+    QStringList planes;
+    for (const diagrams::PlaneChoice& plane : data.DefaultPlanes())
+        planes << QString::fromStdString(data.PlaneLabel(plane));
+    const char* caption = kind == diagrams::DiagramKind::Polar ? kPolarCaption : kCartesianCaption;
+    request.caption =
+        SheetText(caption)
+            .arg(planes.join(", ") + ", " + diagrams::DiagramData::UnitName(request.unit))
+            .toStdString();
+    return request;
+}
+
+void AddDiagrams(const DataSheetInput& input, DataSheetContent& sheet) {
+    auto data = std::make_shared<const diagrams::DiagramData>(*input.record, *input.facts);
+    if (!data->HasData())
+        return;
+    sheet.polar = SheetRequest(*data, diagrams::DiagramKind::Polar, input);
+    sheet.cartesian = SheetRequest(*data, diagrams::DiagramKind::Cartesian, input);
+    sheet.diagrams = std::move(data);
+}
+
+void AddFooter(const DataSheetInput& input, DataSheetContent& sheet) {
+    const QFileInfo file(input.fileName);
+    const QString modified =
+        !input.modified.isEmpty()
+            ? input.modified
+            : file.lastModified().toString(Qt::ISODate).replace('T', ' ').left(16);
+    sheet.footerSource = SheetText(kSource).arg(file.fileName(), modified);
+    sheet.footerMade = SheetText(kMade).arg(input.made.date().toString(Qt::ISODate), input.program);
 }
 
 } // namespace
 
-DataSheetContent MakeDataSheet(const QString& fileName, const std::string& description,
-                               const tIES& record, const LuminaireFacts& facts,
-                               const RenderControls& controls,
-                               const properties::NumberFormat& format) {
-    DataSheetContent sheet;
-    sheet.title = QFileInfo(fileName).fileName();
-    sheet.description = DescriptionLines(description);
-    sheet.record = &record;
-    sheet.view = SheetView(record);
-    sheet.goniogramCaption = "Goniogram of plane 0 (red) with the orthogonal pair (pale red)";
-    AddLightPattern(record, controls, sheet);
-    if (summary::HasPhotometricData(record)) {
-        sheet.summary = properties::SummaryFigureRows(summary::Summarize(record, facts), format);
-        for (auto& line : compliance::SheetLines(compliance::ComplianceOf(record, facts), facts))
-            sheet.summary.emplace_back(std::move(line.first), std::move(line.second));
+std::vector<properties::CaptionedValue> IdentityRows(const TextLines& headerLines) {
+    const std::string headerText = HeaderText(headerLines);
+    const std::pair<const char*, const char*> keywords[] = {{kManufacturer, "[MANUFAC]"},
+                                                            {kCatalogueNumber, "[LUMCAT]"},
+                                                            {kLuminaire, "[LUMINAIRE]"},
+                                                            {kLamp, "[LAMP]"}};
+    std::vector<properties::CaptionedValue> rows;
+    for (const auto& [caption, keyword] : keywords) {
+        const std::string value = Trimmed(HeaderKeyword(keyword, headerText));
+        if (!value.empty())
+            rows.emplace_back(SheetText(caption).toStdString(), ToUtf8(value));
     }
-    return sheet;
+    return rows;
 }
 
-void MarkNotSignificant(DataSheetContent& sheet, const std::vector<std::string>& verdictLines) {
-    if (verdictLines.empty())
-        return;
-    sheet.summary.clear();
-    for (const std::string& line : verdictLines)
-        sheet.notSignificant << QString::fromStdString(ToUtf8(line));
+DataSheetContent MakeDataSheet(const DataSheetInput& input) {
+    DataSheetContent sheet;
+    sheet.title = QFileInfo(input.fileName).fileName();
+    sheet.identity = IdentityRows(input.headerLines);
+    AddFooter(input, sheet);
+    if (!input.notSignificant.empty()) {
+        for (const std::string& line : input.notSignificant)
+            sheet.notSignificant << QString::fromStdString(ToUtf8(line));
+        return sheet;
+    }
+    if (summary::HasPhotometricData(*input.record))
+        AddDiagrams(input, sheet);
+    AddLightPattern(input, sheet);
+    sheet.tables = SheetTables(input);
+    return sheet;
 }
 
 QPageSize::PageSizeId SheetPageSize(QLocale::MeasurementSystem system) {

@@ -19,7 +19,10 @@ namespace lumetra {
 namespace {
 
 constexpr std::size_t kMostLevels = 10;
-constexpr qreal kLegendShare = 0.24; // of the panel's width
+constexpr qreal kLegendShare = 0.34; // the most of the panel's width the legend takes
+constexpr qreal kSwatchShare = 2.2;  // a band's swatch and gap, in font sizes
+constexpr int kSmallestFont = 7;
+constexpr qreal kRowShare = 1.45; // a legend row's height, in font sizes
 constexpr qreal kMarkerRadius = 5;
 const QColor kLineColour(40, 40, 40);
 const QColor kGridColour(255, 255, 255, 150);
@@ -29,21 +32,93 @@ struct Layout {
     QRectF plot;
     QRectF legend;
     qreal fontPixels;
+    qreal legendFont; // the legend's own size: smaller when its lines would not fit otherwise
+    bool legendBelow = false;
 };
 
 QFont PictureFont(qreal pixels, bool bold = false) {
     QFont font("DejaVu Sans");
-    font.setPixelSize(std::max(8, static_cast<int>(std::lround(pixels))));
+    font.setPixelSize(std::max(kSmallestFont, static_cast<int>(std::lround(pixels))));
     font.setBold(bold);
     return font;
 }
 
-Layout LayoutOf(const QRectF& area) {
-    const qreal font = std::clamp(area.height() / 48, 9.0, 18.0);
+QString Number(double value) {
+    return QString::fromStdString(contours::LevelText(value));
+}
+
+QString FigureText(long double value, const char* unit) {
+    return QString::number(static_cast<double>(value), 'g', 4) + " " + unit;
+}
+
+// What the legend writes: its title, a line per band from the highest down, then the figures.
+struct LegendText {
+    QString title;
+    std::vector<QString> bands;
+    std::vector<QString> figures;
+};
+
+QString BandText(const std::vector<double>& levels, std::size_t band) {
+    if (levels.empty())
+        return "-";
+    if (band == levels.size())
+        return QString::fromUtf8("\u2265 ") + Number(levels.back());
+    if (band == 0)
+        return "< " + Number(levels.front());
+    return Number(levels[band - 1]) + QString::fromUtf8(" \u2013 ") + Number(levels[band]);
+}
+
+LegendText LegendOf(const std::vector<double>& levels, const IlluminancePanel& panel) {
+    const char* unit = illuminance::IlluminanceUnit(panel.units);
+    LegendText legend{QString("E (%1)").arg(unit), {}, {}};
+    for (std::size_t b = levels.size() + 1; b-- > 0;)
+        legend.bands.push_back(BandText(levels, b));
+    const illuminance::PlaneFigures& f = panel.grid.Figures;
+    const QString at = QString(" at (%1, %2) %3")
+                           .arg(QString::number(static_cast<double>(f.MaxAt[0]), 'g', 4),
+                                QString::number(static_cast<double>(f.MaxAt[1]), 'g', 4),
+                                illuminance::LengthUnit(panel.units));
+    const QString values[4] = {
+        FigureText(f.Max, unit) + at, FigureText(f.Min, unit), FigureText(f.Avg, unit),
+        f.MinOverAvg ? QString::number(static_cast<double>(*f.MinOverAvg), 'g', 3) : "n/a"};
+    for (int k = 0; k < 4; ++k)
+        legend.figures.push_back(panel.texts.figures[k] + ": " + values[k]);
+    return legend;
+}
+
+// The widths the legend's columns take at a font size: the title and bands (swatches included),
+// and the figures.
+qreal BandsWidth(const LegendText& legend, qreal font) {
+    const QFontMetricsF bold(PictureFont(font, true)), plain(PictureFont(font));
+    qreal widest = bold.horizontalAdvance(legend.title);
+    for (const QString& band : legend.bands)
+        widest = std::max(widest, kSwatchShare * font + plain.horizontalAdvance(band));
+    return widest + 0.5 * font;
+}
+
+qreal FiguresWidth(const LegendText& legend, qreal font) {
+    const QFontMetricsF plain(PictureFont(font));
+    qreal widest = 0;
+    for (const QString& figure : legend.figures)
+        widest = std::max(widest, plain.horizontalAdvance(figure));
+    return widest + 0.5 * font;
+}
+
+// The legend's font: the picture's, or smaller when the lines need more than the room there is.
+qreal FittedFont(qreal font, qreal needed, qreal room) {
+    return needed > room ? std::max<qreal>(kSmallestFont, font * room / needed) : font;
+}
+
+// The title on top, the plot square below it with room for the axes' labels; the legend beside
+// the plot (one column: bands, then figures) or under it (two columns side by side).
+Layout SideLayout(const QRectF& area, const LegendText& legend, qreal font) {
     Layout layout{};
     layout.fontPixels = font;
     layout.title = QRectF(area.left(), area.top(), area.width(), 2.2 * font);
-    const qreal legendWidth = area.width() * kLegendShare;
+    const qreal needed = std::max(BandsWidth(legend, font), FiguresWidth(legend, font));
+    const qreal allowed = area.width() * kLegendShare;
+    layout.legendFont = FittedFont(font, needed, allowed);
+    const qreal legendWidth = std::min(needed, allowed);
     layout.legend = QRectF(area.right() - legendWidth, layout.title.bottom(), legendWidth,
                            area.height() - layout.title.height());
     const qreal left = area.left() + 4.5 * font, bottom = area.bottom() - 3.2 * font;
@@ -51,6 +126,34 @@ Layout LayoutOf(const QRectF& area) {
     const qreal side = std::max(0.0, std::min(layout.legend.left() - font - left, bottom - top));
     layout.plot = QRectF(left, top, side, side);
     return layout;
+}
+
+Layout BelowLayout(const QRectF& area, const LegendText& legend, qreal font) {
+    Layout layout{};
+    layout.fontPixels = font;
+    layout.legendBelow = true;
+    layout.title = QRectF(area.left(), area.top(), area.width(), 2.2 * font);
+    const qreal left = area.left() + 4.5 * font, top = layout.title.bottom() + font;
+    const qreal needed = BandsWidth(legend, font) + font + FiguresWidth(legend, font);
+    layout.legendFont = FittedFont(font, needed, area.right() - left);
+    const qreal rows = static_cast<qreal>(legend.bands.size()) + 1.5;
+    const qreal legendHeight = rows * kRowShare * layout.legendFont;
+    const qreal side = std::max(
+        0.0, std::min(area.right() - font - left, area.bottom() - legendHeight - 3.2 * font - top));
+    layout.plot = QRectF(left, top, side, side);
+    layout.legend =
+        QRectF(left, layout.plot.bottom() + 3.2 * font, area.right() - left, legendHeight);
+    return layout;
+}
+
+// Whichever way gives the larger plot: beside it in wide panels, under it in tall ones.
+Layout LayoutOf(const QRectF& area, const IlluminancePanel& panel) {
+    // Text follows the panel's smaller side, so that narrow panels keep room for their plot.
+    const qreal font = std::clamp(std::min(area.height() / 48, area.width() / 30), 8.0, 18.0);
+    const LegendText legend = LegendOf(IsoluxLevels(panel.grid), panel);
+    const Layout side = SideLayout(area, legend, font);
+    const Layout below = BelowLayout(area, legend, font);
+    return below.plot.width() > side.plot.width() ? below : side;
 }
 
 struct Mapping {
@@ -128,14 +231,6 @@ QImage FalseColour(const DrawnField& field, const std::vector<double>& levels, Q
 } // namespace
 
 namespace {
-
-QString Number(double value) {
-    return QString::fromStdString(contours::LevelText(value));
-}
-
-QString FigureText(long double value, const char* unit) {
-    return QString::number(static_cast<double>(value), 'g', 4) + " " + unit;
-}
 
 void DrawAxes(QPainter& painter, const Mapping& map, const IlluminancePanel& panel, qreal font) {
     const QString unit = illuminance::LengthUnit(panel.units);
@@ -267,46 +362,61 @@ std::vector<QRectF> DrawLuminaire(QPainter& painter, const Mapping& map,
     return taken;
 }
 
-void DrawLegend(QPainter& painter, const QRectF& area, const std::vector<double>& levels,
-                const IlluminancePanel& panel, qreal font) {
-    const char* unit = illuminance::IlluminanceUnit(panel.units);
+// The bands under the legend's title, from the highest down; returns the last row's baseline.
+qreal DrawBands(QPainter& painter, QPointF at, const LegendText& legend,
+                const std::vector<double>& levels, qreal font) {
     painter.setFont(PictureFont(font, true));
-    qreal y = area.top() + 1.5 * font;
+    qreal y = at.y() + 1.5 * font;
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(area.left(), y), QString("E (%1)").arg(unit));
+    painter.drawText(QPointF(at.x(), y), legend.title);
     painter.setFont(PictureFont(font));
-    const qreal row = 1.45 * font;
-    for (std::size_t b = levels.size() + 1; b-- > 0;) {
-        y += row;
+    for (std::size_t k = 0; k < legend.bands.size(); ++k) {
+        y += kRowShare * font;
         painter.setPen(QPen(kLineColour, 0.8));
-        painter.setBrush(BandColour(b, levels.size() + 1));
-        painter.drawRect(QRectF(area.left(), y - font, 1.6 * font, 1.1 * font));
-        QString text;
-        if (levels.empty())
-            text = "-";
-        else if (b == levels.size())
-            text = QString::fromUtf8("\u2265 ") + Number(levels.back());
-        else if (b == 0)
-            text = "< " + Number(levels.front());
-        else
-            text = Number(levels[b - 1]) + QString::fromUtf8(" \u2013 ") + Number(levels[b]);
+        painter.setBrush(BandColour(legend.bands.size() - 1 - k, levels.size() + 1));
+        painter.drawRect(QRectF(at.x(), y - font, 1.6 * font, 1.1 * font));
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(area.left() + 2.2 * font, y), text);
+        painter.drawText(QPointF(at.x() + kSwatchShare * font, y), legend.bands[k]);
     }
-    const illuminance::PlaneFigures& f = panel.grid.Figures;
-    const QString values[4] = {
-        FigureText(f.Max, unit), FigureText(f.Min, unit), FigureText(f.Avg, unit),
-        f.MinOverAvg ? QString::number(static_cast<double>(*f.MinOverAvg), 'f', 3) : "n/a"};
-    y += 1.5 * row;
-    for (int k = 0; k < 4; ++k, y += row)
-        painter.drawText(QPointF(area.left(), y + row), panel.texts.figures[k] + ": " + values[k]);
+    return y;
+}
+
+// The figures one under another, each cut with an ellipsis where even the smallest text is too
+// wide for the room to the right of `at`.
+void DrawFigures(QPainter& painter, QPointF at, qreal right, const LegendText& legend, qreal font) {
+    painter.setFont(PictureFont(font));
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(painter.font());
+    qreal y = at.y();
+    for (const QString& figure : legend.figures) {
+        painter.drawText(QPointF(at.x(), y),
+                         metrics.elidedText(figure, Qt::ElideRight, right - at.x()));
+        y += kRowShare * font;
+    }
+}
+
+void DrawLegend(QPainter& painter, const Layout& layout, const std::vector<double>& levels,
+                const IlluminancePanel& panel) {
+    const LegendText legend = LegendOf(levels, panel);
+    const qreal font = layout.legendFont;
+    const QPointF at = layout.legend.topLeft();
+    const qreal right = layout.legend.right();
+    const qreal last = DrawBands(painter, at, legend, levels, font);
+    if (layout.legendBelow)
+        DrawFigures(painter,
+                    at + QPointF(BandsWidth(legend, font) + font, (1.5 + kRowShare) * font), right,
+                    legend, font);
+    else
+        DrawFigures(painter, QPointF(at.x(), last + 2.5 * kRowShare * font), right, legend, font);
 }
 
 void PaintPanel(QPainter& painter, const QRectF& area, const IlluminancePanel& panel) {
-    const Layout layout = LayoutOf(area);
+    const Layout layout = LayoutOf(area, panel);
     painter.setPen(Qt::black);
     painter.setFont(PictureFont(1.1 * layout.fontPixels, true));
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter, panel.texts.title);
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(painter.font())
+                         .elidedText(panel.texts.title, Qt::ElideRight, layout.title.width()));
     if (panel.grid.U.size() < 2 || panel.grid.V.size() < 2 || layout.plot.width() < 2)
         return;
     const Mapping map(layout.plot, panel.grid);
@@ -320,7 +430,7 @@ void PaintPanel(QPainter& painter, const QRectF& area, const IlluminancePanel& p
     DrawLines(painter, lines);
     const std::vector<QRectF> keepFree = DrawLuminaire(painter, map, panel, layout.fontPixels);
     DrawLabels(painter, lines, layout.plot, keepFree, layout.fontPixels);
-    DrawLegend(painter, layout.legend, levels, panel, layout.fontPixels);
+    DrawLegend(painter, layout, levels, panel);
 }
 
 [[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
@@ -351,8 +461,8 @@ std::vector<double> IsoluxLevels(const illuminance::PlaneGrid& grid) {
                                  static_cast<double>(grid.Figures.Max), kMostLevels);
 }
 
-QRectF PlotRect(const QRectF& area, const IlluminancePanel&) {
-    return LayoutOf(area).plot;
+QRectF PlotRect(const QRectF& area, const IlluminancePanel& panel) {
+    return LayoutOf(area, panel).plot;
 }
 
 std::optional<QPointF> PlotToPlane(const QRectF& plot, const IlluminancePanel& panel, QPointF at) {

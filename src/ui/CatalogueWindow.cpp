@@ -1,6 +1,7 @@
 #include "CatalogueWindow.h"
 
 #include "GuardedConnect.h"
+#include "KeepOnScreen.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
@@ -136,7 +137,7 @@ void CatalogueWindow::Open(const QString& folder) {
     }
     if (folder != folder_ || (model_->Model().RowCount() == 0 && Filled()))
         ShowFolder(folder);
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
 }

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace lumetra {
@@ -15,6 +17,7 @@ namespace {
 using namespace compliance;
 
 constexpr int kFrontChoices[] = {0, 90, 180, 270};
+constexpr qreal kRatingScale = 2.2;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -36,47 +39,68 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 } // namespace
 
+// The rating and its convention on top; below them the zones and the luminance table share the
+// height in a splitter, each table as wide as its columns so that no figure or description is cut;
+// their heights scroll.
 TComplianceTab::TComplianceTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(BuildBugBox(), 1);
-    layout->addWidget(BuildLuminanceBox(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildRatingRows());
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(BuildZonesBox());
+    splitter->addWidget(BuildLuminanceBox());
+    splitter->setStretchFactor(0, 3); // the zone diagram needs the height more than the table
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
     connect(ComboFront, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
 }
 
-QWidget* TComplianceTab::BuildBugBox() {
-    auto* box = new QGroupBox(tr("BUG rating (IES TM-15-11, Addendum A)"));
-    LabelRating = new QLabel(box);
+QLayout* TComplianceTab::BuildRatingRows() {
+    LabelRating = new QLabel(this);
     QFont large = LabelRating->font();
-    large.setPointSizeF(large.pointSizeF() * 2.2);
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * kRatingScale);
+    else
+        large.setPixelSize(static_cast<int>(large.pixelSize() * kRatingScale));
     large.setBold(true);
     LabelRating->setFont(large);
     LabelRating->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LabelConvention = new QLabel(box);
+    LabelRating->setToolTip(tr("BUG rating (IES TM-15-11, Addendum A)"));
+    LabelConvention = new QLabel(this);
     LabelConvention->setWordWrap(true);
-    ComboFront = new QComboBox(box);
+    ComboFront = new QComboBox(this);
     ComboFront->addItem(tr("Street side by the file's format (IES C0, EULUMDAT C90)"));
     for (const int front : kFrontChoices)
         ComboFront->addItem(tr("Street side centred on C%1").arg(front));
-    auto* frontLabel = new QLabel(tr("&Front:"), box);
+    auto* frontLabel = new QLabel(tr("&Front:"), this);
     frontLabel->setBuddy(ComboFront);
-    LabelNote = new QLabel(box);
+    LabelNote = new QLabel(this);
     LabelNote->setWordWrap(true);
-    TableZones = ReadOnlyTable(static_cast<int>(kBugZoneCount), 2);
-    TableZones->setHorizontalHeaderLabels({tr("Zone"), tr("Lumens (lm)")});
-    TableZones->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Diagram = new TZoneDiagram(box);
+    auto* rating = new QHBoxLayout;
+    rating->addWidget(LabelRating);
+    rating->addWidget(LabelConvention, 1);
     auto* front = new QHBoxLayout;
     front->addWidget(frontLabel);
     front->addWidget(ComboFront, 1);
-    auto* zones = new QHBoxLayout;
-    zones->addWidget(TableZones, 3);
-    zones->addWidget(Diagram, 2);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(LabelRating);
-    layout->addWidget(LabelConvention);
-    layout->addLayout(front);
-    layout->addWidget(LabelNote);
-    layout->addLayout(zones, 1);
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(rating);
+    rows->addLayout(front);
+    rows->addWidget(LabelNote);
+    return rows;
+}
+
+QWidget* TComplianceTab::BuildZonesBox() {
+    auto* box = new QGroupBox(tr("BUG zones (IES TM-15-11, Addendum A)"));
+    TableZones = ReadOnlyTable(static_cast<int>(kBugZoneCount), 2);
+    TableZones->setHorizontalHeaderLabels({tr("Zone"), tr("Lumens (lm)")});
+    QStringList names;
+    for (const char* name : kBugZoneNames)
+        names << name;
+    TableZones->setVerticalHeaderLabels(names);
+    TableZones->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Diagram = new TZoneDiagram(box);
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(TableZones);
+    layout->addWidget(Diagram, 1);
     return box;
 }
 
@@ -93,6 +117,7 @@ QWidget* TComplianceTab::BuildLuminanceBox() {
         gammas << tr("γ %1°").arg(g);
     TableLuminance->setVerticalHeaderLabels(planes);
     TableLuminance->setHorizontalHeaderLabels(gammas);
+    TableLuminance->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(LabelOpening);
     layout->addWidget(TableLuminance, 1);
@@ -144,37 +169,47 @@ void TComplianceTab::ShowBug(const BugRating& rating) {
 void TComplianceTab::ShowZones(const BugFigures* f) {
     for (std::size_t z = 0; z < kBugZoneCount; ++z) {
         const int row = static_cast<int>(z);
-        TableZones->setItem(
-            row, 0,
-            Cell(QString("%1 (%2)").arg(kBugZoneNames[z], ZoneDescription(BugZone(z))),
-                 Qt::AlignLeft));
+        TableZones->setItem(row, 0, Cell(ZoneDescription(BugZone(z)), Qt::AlignLeft));
         TableZones->setItem(row, 1, Cell(f ? Text(PlainNumber(f->Zones[z])) : QString()));
     }
     Diagram->SetZones(f ? std::optional<ZoneFlux>(f->Zones) : std::nullopt);
+    // As wide as its columns, a vertical scroll bar included: the height may scroll, the
+    // descriptions and figures are never cut.
+    TableZones->setMinimumWidth(TableZones->horizontalHeader()->length() +
+                                TableZones->verticalHeader()->sizeHint().width() +
+                                TableZones->verticalScrollBar()->sizeHint().width() +
+                                2 * TableZones->frameWidth());
 }
 
 void TComplianceTab::ShowLuminance(const LuminanceTable& table) {
     QString opening = table.Available ? Text(ShapeName(table.Shape.Shape)) : QString();
     if (table.Available)
         for (const auto& [name, value] : DimensionsOf(table.Shape))
-            opening += QString(", %1 %2").arg(name, Text(NumberText(value, "m")));
+            opening += QString(", %1 %2").arg(QString(name).replace("HeightC", "Height C"),
+                                              Text(NumberText(value, "m")));
     if (!table.Reason.empty())
         opening += (opening.isEmpty() ? "" : "\n") + Text(table.Reason);
     LabelOpening->setText(opening.isEmpty() ? QString() : tr("Luminous opening: %1").arg(opening));
     for (std::size_t p = 0; p < kLuminancePlanes.size(); ++p)
         for (std::size_t g = 0; g < kLuminanceGammas.size(); ++g) {
             const auto& value = table.Values[p][g];
-            auto* item = Cell(value ? Text(PlainNumber(*value)) : tr("n/a"));
-            const bool isMax = table.MaxAt && table.MaxAt->Plane == p && table.MaxAt->Gamma == g;
-            if (isMax) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(palette().color(QPalette::Highlight).lighter(160));
-                item->setToolTip(tr("Maximum luminance"));
-            }
-            TableLuminance->setItem(static_cast<int>(p), static_cast<int>(g), item);
+            TableLuminance->setItem(static_cast<int>(p), static_cast<int>(g),
+                                    Cell(value ? Text(PlainNumber(*value)) : tr("n/a")));
         }
+    if (table.MaxAt)
+        MarkMaximum(TableLuminance->item(static_cast<int>(table.MaxAt->Plane),
+                                         static_cast<int>(table.MaxAt->Gamma)));
+}
+
+// The maximum in bold on the selection colour, and scrolled into view where the table is
+// smaller than its cells.
+void TComplianceTab::MarkMaximum(QTableWidgetItem* item) {
+    QFont bold = item->font();
+    bold.setBold(true);
+    item->setFont(bold);
+    item->setBackground(palette().color(QPalette::Highlight).lighter(160));
+    item->setToolTip(tr("Maximum luminance"));
+    TableLuminance->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
 } // namespace lumetra

@@ -37,8 +37,10 @@ class TComplianceTab : public QWidget {
     std::optional<long double> ChosenFront() const;
 
   private:
-    QWidget* BuildBugBox();
+    QLayout* BuildRatingRows();
+    QWidget* BuildZonesBox();
     QWidget* BuildLuminanceBox();
+    void MarkMaximum(QTableWidgetItem* item);
     void Recompute();
     void ShowBug(const compliance::BugRating& rating);
     void ShowZones(const compliance::BugFigures* figures);

@@ -1,8 +1,12 @@
 #include "DataSheetSaving.h"
 
 #include "ExportDialogs.h"
+#include "SummaryFacts.h"
+#include "data/ReadableText.h"
+#include "eulumdat/EulumdatLoading.h"
 #include "surface/DataSheet.h"
 #include "surface/FileNameText.h"
+#include "surface/LocaleNumbers.h"
 #include "viewer/ViewerModel.h"
 
 #include <QCursor>
@@ -28,10 +32,19 @@ void SaveDataSheetAs(QWidget* parent, const ViewerModel& viewer) {
 void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    const QString fileName = FileNameText(viewer.SelectedFile());
-    const DataSheetContent sheet = MakeDataSheet(fileName, viewer.Description(), viewer.Record(),
-                                                 viewer.Facts(), viewer.Controls());
-    WriteDataSheet(pdfName, sheet, SheetPageSize(QLocale().measurementSystem()));
+    DataSheetInput input;
+    input.fileName = FileNameText(viewer.SelectedFile());
+    input.headerLines = DecodeReadableLines(viewer.HeaderLines()).lines;
+    input.record = &viewer.Record();
+    input.facts = &viewer.Facts();
+    input.eulumdat = EulumdatLinesOf(viewer.SelectedFile());
+    input.controls = viewer.Controls();
+    input.plane = viewer.Plane();
+    input.notSignificant = VerdictLines(LoadedVerdict(viewer, viewer.SelectedFile()));
+    input.format = LocaleNumberFormat();
+    input.program = QStringLiteral("Lumetra " LUMETRA_VERSION);
+    input.made = QDateTime::currentDateTime();
+    WriteDataSheet(pdfName, MakeDataSheet(input), SheetPageSize(QLocale().measurementSystem()));
 }
 
 } // namespace lumetra

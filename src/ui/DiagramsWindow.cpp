@@ -3,6 +3,7 @@
 #include "DiagramView.h"
 #include "ExportDialogs.h"
 #include "GuardedConnect.h"
+#include "KeepOnScreen.h"
 #include "surface/DiagramExport.h"
 #include "viewer/ViewerModel.h"
 
@@ -55,10 +56,13 @@ TDiagramsWindow::TDiagramsWindow(const ViewerModel& viewer, QWidget* parent)
 
 TDiagramsWindow::~TDiagramsWindow() = default;
 
+// Two rows, so that every combo box shows its longest entry at the window's first size: what is
+// drawn (kind, planes, unit), then how (angle labels, scale, half) and what to do with it.
 QWidget* TDiagramsWindow::BuildControls() {
     auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
     ComboKind =
         Combo({tr("Polar"), tr("Cartesian"), tr("Isocandela"), tr("Photometric solid")}, bar);
     AddLabelled(row, tr("&Kind:"), ComboKind);
@@ -68,17 +72,23 @@ QWidget* TDiagramsWindow::BuildControls() {
     AddLabelled(row, tr("&and:"), ComboSecondPlane);
     ComboUnit = Combo({tr("cd"), tr("cd/klm")}, bar);
     AddLabelled(row, tr("&Unit:"), ComboUnit);
+    row->addStretch(1);
+    rows->addLayout(row);
+    row = new QHBoxLayout;
     ComboStep = Combo({"30\u00b0", "15\u00b0", "10\u00b0", "5\u00b0"}, bar);
     AddLabelled(row, tr("Angle &labels:"), ComboStep);
     CheckLog = new QCheckBox(tr("L&ogarithmic"), bar);
     CheckLitHalf = new QCheckBox(tr("Lit &half only"), bar);
+    row->addWidget(CheckLog);
+    row->addWidget(CheckLitHalf);
+    row->addStretch(1);
     ButtonExport = new QPushButton(tr("&Export..."), bar);
     ButtonCopy = new QPushButton(tr("&Copy"), bar);
-    for (QWidget* control :
-         {static_cast<QWidget*>(CheckLog), static_cast<QWidget*>(CheckLitHalf),
-          static_cast<QWidget*>(ButtonExport), static_cast<QWidget*>(ButtonCopy)})
-        row->addWidget(control);
-    row->addStretch(1);
+    row->addWidget(ButtonExport);
+    row->addWidget(ButtonCopy);
+    rows->addLayout(row);
+    for (QComboBox* combo : {ComboKind, ComboFirstPlane, ComboSecondPlane, ComboUnit, ComboStep})
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return bar;
 }
 
@@ -92,7 +102,7 @@ void TDiagramsWindow::ConnectHandlers() {
 }
 
 void TDiagramsWindow::Open() {
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (stale_)

@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -28,8 +29,8 @@ std::optional<QSize> AskExportSize(QWidget* parent, const QString& title, QSize 
     auto* layout = new QFormLayout(&dialog);
     QSpinBox* width = SideBox(&dialog, initial.width());
     QSpinBox* height = SideBox(&dialog, initial.height());
-    layout->addRow("&Width:", width);
-    layout->addRow("&Height:", height);
+    layout->addRow(QCoreApplication::translate("ExportDialogs", "&Width:"), width);
+    layout->addRow(QCoreApplication::translate("ExportDialogs", "&Height:"), height);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "ExportDialogs.h"
 #include "IlluminanceView.h"
+#include "KeepOnScreen.h"
 #include "MessageBox.h"
 #include "illuminance/GridCsv.h"
 #include "surface/IlluminancePicture.h"
@@ -33,7 +34,8 @@ QString Number(long double value, int digits = 4) {
 
 } // namespace
 
-TIlluminanceWindow::TIlluminanceWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+TIlluminanceWindow::TIlluminanceWindow(WindowSettings* settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), settings_(settings) {
     setWindowTitle(tr("Illuminance"));
     auto* controls = new QWidget(this);
     auto* form = new QFormLayout(controls);
@@ -46,6 +48,12 @@ TIlluminanceWindow::TIlluminanceWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     ConnectHandlers();
     ShowInputs();
     ShowResult();
+}
+
+// A window still open at shutdown keeps its place and inputs as a closed one does.
+TIlluminanceWindow::~TIlluminanceWindow() {
+    if (isVisible())
+        Guarded(this, [this] { WriteSettings(); });
 }
 
 void TIlluminanceWindow::BuildControls(QFormLayout* form) {
@@ -94,7 +102,11 @@ void TIlluminanceWindow::ConnectHandlers() {
 }
 
 void TIlluminanceWindow::Open() {
-    show();
+    if (!placed_ && settings_) {
+        placed_ = true; // once: a faulty section is reported once, not at every opening
+        Guarded(this, [this] { ApplySettings(settings_->ReadIlluminance()); });
+    }
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (stale_)
@@ -190,7 +202,7 @@ QString TIlluminanceWindow::FiguresText(const char* plane,
               "Uniformity (min/avg): %9")
         .arg(tr(plane), Number(f.Max), lux, Number(f.MaxAt[0]), Number(f.MaxAt[1]), length,
              Number(f.Min), Number(f.Avg),
-             f.MinOverAvg ? QString::number(static_cast<double>(*f.MinOverAvg), 'f', 3)
+             f.MinOverAvg ? QString::number(static_cast<double>(*f.MinOverAvg), 'g', 3)
                           : tr("n/a"));
 }
 

@@ -2,8 +2,11 @@
 // The Illuminance window: the floor below the selected luminaire (and optionally a wall) as an
 // isolux picture with its figures, for a mounting height, area and grid step in metres or feet.
 // It follows the main window's loads like the Properties window; every change of a field
-// recalculates and redraws at once. Its rules are in illuminance/IlluminanceModel.
+// recalculates and redraws at once. Its rules are in illuminance/IlluminanceModel. Its place, size
+// and inputs come back from the settings section "Illuminance" when it first opens and go there
+// when it closes.
 
+#include "WindowSettings.h"
 #include "illuminance/IlluminanceModel.h"
 #include "surface/ExportRules.h"
 
@@ -23,7 +26,9 @@ class IlluminanceView;
 class TIlluminanceWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TIlluminanceWindow(QWidget* parent = nullptr);
+    // The settings, when given, must outlive the window.
+    explicit TIlluminanceWindow(WindowSettings* settings = nullptr, QWidget* parent = nullptr);
+    ~TIlluminanceWindow() override;
 
     QLabel* LabelFile;
     QDoubleSpinBox* SpinHeight;
@@ -57,7 +62,15 @@ class TIlluminanceWindow : public QWidget {
     void ExportPicture(const ExportTarget& target);
     void ExportCsv(const QString& fileName);
 
+    // The section as the window would store it now.
+    IlluminanceSection SettingsToStore() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    void ApplySettings(const SectionRead<IlluminanceSection>& read);
+    void WriteSettings();
     void BuildControls(QFormLayout* form);
     void ConnectHandlers();
     void InputsChanged();
@@ -73,6 +86,8 @@ class TIlluminanceWindow : public QWidget {
     void Refresh();
 
     illuminance::IlluminanceModel model_;
+    WindowSettings* settings_ = nullptr;
+    bool placed_ = false; // the settings were read at the first opening
     Source source_;
     bool failed_ = false;
     bool stale_ = false; // a load came while the window was hidden

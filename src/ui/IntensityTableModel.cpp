@@ -17,9 +17,10 @@ QString Number(long double value, const QString& separator) {
 
 IntensityTableModel::IntensityTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void IntensityTableModel::Show(const tIES* record, QString separator) {
+void IntensityTableModel::Show(const tIES* record, QString separator, long double factor) {
     beginResetModel();
     record_ = record;
+    factor_ = factor;
     separator_ = std::move(separator);
     max_ = record ? properties::MaxCell(*record) : std::nullopt;
     endResetModel();
@@ -39,7 +40,7 @@ QVariant IntensityTableModel::data(const QModelIndex& index, int role) const {
     const bool isMax = max_ && max_->row == cell.row && max_->column == cell.column;
     if (role == Qt::DisplayRole && record_) {
         const auto value = properties::CellValue(*record_, cell);
-        return value ? Number(*value, separator_) : QString();
+        return value ? Number(*value * factor_, separator_) : QString();
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);

@@ -15,8 +15,9 @@ class IntensityTableModel : public QAbstractTableModel {
   public:
     explicit IntensityTableModel(QObject* parent = nullptr);
 
-    // Shows the record, or nothing when given none; the record must outlive the showing.
-    void Show(const tIES* record, QString separator);
+    // Shows the record's values times factor, or nothing when given no record; the record must
+    // outlive the showing.
+    void Show(const tIES* record, QString separator, long double factor = 1);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,6 +30,7 @@ class IntensityTableModel : public QAbstractTableModel {
     const tIES* record_ = nullptr;
     std::optional<properties::Cell> max_;
     QString separator_;
+    long double factor_ = 1;
 };
 
 } // namespace lumetra

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace lumetra {
 
@@ -31,6 +32,24 @@ void KeepOnScreen(QWidget& window) {
     const WindowArea kept =
         KeptOnScreen(AreaOf(client + margins), AreaOf(screen->availableGeometry()));
     window.setGeometry(QRect(kept.left, kept.top, kept.width, kept.height) - margins);
+}
+
+void ShowOnScreen(QWidget& window) {
+    KeepOnScreen(window);
+    window.show();
+    KeepOnScreen(window);
+}
+
+void KeepAbove(QWidget& window, QWidget& main) {
+    window.setParent(&main, window.windowFlags() | Qt::Window);
+}
+
+// Both native windows are made now; the window system then keeps the transient one above.
+void KeepAboveWithoutOwning(QWidget& window, QWidget& main) {
+    window.winId();
+    main.winId();
+    if (window.windowHandle() && main.windowHandle())
+        window.windowHandle()->setTransientParent(main.windowHandle());
 }
 
 } // namespace lumetra

@@ -50,6 +50,8 @@ void TPropertiesWindow::ConnectHandlers() {
     ConnectGuarded(ButtonSavePhotometry, &QPushButton::clicked, this, [this] {
         SavePhotometryAs(this, viewer_.SelectedFile(), viewer_.ParseError());
     });
+    ConnectGuarded(ComboUnit, &QComboBox::currentIndexChanged, this,
+                   &TPropertiesWindow::ChooseUnit);
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &TPropertiesWindow::KeywordClicked);
     InstallTableCopy(*TableSummary);
@@ -63,8 +65,7 @@ void TPropertiesWindow::Open() {
         // A faulty value is reported and ends the reading; the window opens all the same.
         Guarded(this, [this] { ApplySettings(settings_->ReadProperties()); });
     }
-    KeepOnScreen(*this);
-    show();
+    ShowOnScreen(*this);
     raise();
     activateWindow();
     if (rules_.OpenRefreshes())
@@ -101,8 +102,8 @@ void TPropertiesWindow::Refresh() {
 
 void TPropertiesWindow::CopyIntensities() {
     const std::string separator = DecimalSeparator();
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(properties::TabSeparatedText(viewer_.Record(), separator)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(
+        properties::TabSeparatedText(viewer_.Record(), separator, ShownFactor())));
 }
 
 void TPropertiesWindow::SaveIntensitiesAs() {
@@ -116,7 +117,7 @@ void TPropertiesWindow::SaveIntensitiesAs() {
 
 void TPropertiesWindow::SaveIntensities(const QString& fileName) {
     QSaveFile file(fileName);
-    const std::string text = properties::CsvText(viewer_.Record());
+    const std::string text = properties::CsvText(viewer_.Record(), ShownFactor());
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||

@@ -6,15 +6,19 @@
 // it shows. The rules of what it shows are in src/properties.
 
 #include "WindowSettings.h"
+#include "properties/IntensityTable.h"
 #include "viewer/PropertiesModel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QWidget>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lumetra {
 
@@ -35,7 +39,8 @@ class TPropertiesWindow : public QWidget {
     QTabWidget* Tabs;
     QTableWidget* TableSummary;
     QTableWidget* TableKeywords;
-    QLabel* LabelMultiplier;
+    QLabel* LabelMultiplier; // what the values are: as stored, cd/klm or cd
+    QComboBox* ComboUnit;    // cd/klm or cd, for EULUMDAT files only
     QTableView* TableIntensities;
     QPushButton* ButtonCopy;
     QPushButton* ButtonSaveAs;
@@ -77,6 +82,8 @@ class TPropertiesWindow : public QWidget {
     void ShowSummary();
     void ShowKeywords();
     void ShowIntensities();
+    void ChooseUnit(int index);
+    long double ShownFactor() const;
     void ShowText();
     void ShowCompliance();
     void WriteSettings();
@@ -87,6 +94,9 @@ class TPropertiesWindow : public QWidget {
     QString fileName_;      // as shown
     PropertiesModel rules_; // which file, whether it failed, whether and which tab to show
     bool placed_ = false;   // the settings were applied
+    std::vector<properties::TableUnit> units_;                     // offered for the file
+    properties::TableUnit unit_ = properties::TableUnit::AsStored; // shown
+    std::optional<properties::TableUnit> chosenUnit_;              // the user's last choice
 };
 
 } // namespace lumetra

@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lumetra {
 
@@ -89,11 +90,15 @@ QWidget* TPropertiesWindow::BuildIntensityTab() {
     TableIntensities = new QTableView(tab);
     TableIntensities->setModel(intensities_);
     TableIntensities->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    ComboUnit = new QComboBox(tab);
+    ComboUnit->setToolTip(tr("The unit of the values shown, copied and saved"));
+    ComboUnit->setAccessibleName(tr("Unit"));
     ButtonCopy = new QPushButton("Copy", tab);
     ButtonSaveAs = new QPushButton("Save As...", tab);
     ButtonSavePhotometry = new QPushButton(tr("Save Photometry As..."), tab);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LabelMultiplier, 1);
+    buttons->addWidget(ComboUnit);
     buttons->addWidget(ButtonCopy);
     buttons->addWidget(ButtonSaveAs);
     buttons->addWidget(ButtonSavePhotometry);
@@ -147,17 +152,43 @@ void TPropertiesWindow::ShowKeywords() {
     TableKeywords->resizeColumnToContents(0);
 }
 
+// The unit is the user's last choice when the file offers it, else the first the file offers.
 void TPropertiesWindow::ShowIntensities() {
     const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
-    intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint());
-    const std::string separator = DecimalSeparator();
-    LabelMultiplier->setText(shown ? Text(properties::MultiplierNote(viewer_.Record(), separator))
+    units_ = properties::TableUnits(viewer_.Facts());
+    const auto chosen =
+        chosenUnit_ ? std::find(units_.begin(), units_.end(), *chosenUnit_) : units_.end();
+    unit_ = chosen != units_.end() ? *chosen : units_.front();
+    {
+        const QSignalBlocker fillingIsNoChoice(ComboUnit);
+        ComboUnit->clear();
+        for (const properties::TableUnit unit : units_)
+            ComboUnit->addItem(properties::TableUnitName(unit));
+        ComboUnit->setCurrentIndex(
+            static_cast<int>(std::find(units_.begin(), units_.end(), unit_) - units_.begin()));
+    }
+    ComboUnit->setVisible(shown && unit_ != properties::TableUnit::AsStored);
+    intensities_->Show(shown ? &viewer_.Record() : nullptr, QLocale().decimalPoint(),
+                       ShownFactor());
+    LabelMultiplier->setText(shown ? Text(properties::TableNote(viewer_.Record(), viewer_.Facts(),
+                                                                unit_, DecimalSeparator()))
                                    : QString("No intensities."));
     ButtonCopy->setEnabled(shown);
     ButtonSaveAs->setEnabled(shown);
     if (const auto max = intensities_->MaxCell())
         TableIntensities->scrollTo(
             intensities_->index(static_cast<int>(max->row), static_cast<int>(max->column)));
+}
+
+void TPropertiesWindow::ChooseUnit(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= units_.size())
+        return;
+    chosenUnit_ = units_[static_cast<std::size_t>(index)];
+    ShowIntensities();
+}
+
+long double TPropertiesWindow::ShownFactor() const {
+    return properties::TableFactor(viewer_.Facts(), unit_);
 }
 
 void TPropertiesWindow::ShowCompliance() {

@@ -17,15 +17,6 @@ namespace lumetra {
 
 namespace {
 
-ReadingVerdict VerdictOf(const ViewerModel& viewer, const std::string& fileBytes) {
-    if (!viewer.ParseError())
-        return {};
-    FileReader reader;
-    const bool read = reader.Read(fileBytes) == FileRead::Whole;
-    return JudgeReading(fileBytes, true, viewer.LoadMessage(),
-                        read ? reader.bytes() : std::string_view());
-}
-
 // The facts only an EULUMDAT file holds; none when it no longer reads.
 void AddEulumdatFacts(const std::string& fileBytes, const properties::NumberFormat& format,
                       std::vector<properties::CaptionedValue>& rows) {
@@ -40,11 +31,20 @@ void AddEulumdatFacts(const std::string& fileBytes, const properties::NumberForm
 
 } // namespace
 
+ReadingVerdict LoadedVerdict(const ViewerModel& viewer, const std::string& fileBytes) {
+    if (!viewer.ParseError())
+        return {};
+    FileReader reader;
+    const bool read = reader.Read(fileBytes) == FileRead::Whole;
+    return JudgeReading(fileBytes, true, viewer.LoadMessage(),
+                        read ? reader.bytes() : std::string_view());
+}
+
 std::vector<properties::CaptionedValue> SummaryTabRows(const ViewerModel& viewer,
                                                        const std::string& fileBytes) {
     const properties::NumberFormat format = LocaleNumberFormat();
     const TextLines header = DecodeReadableLines(viewer.HeaderLines()).lines;
-    const ReadingVerdict verdict = VerdictOf(viewer, fileBytes);
+    const ReadingVerdict verdict = LoadedVerdict(viewer, fileBytes);
     auto rows = properties::SummaryRows(fileBytes, viewer.Record(), viewer.Facts(), header, verdict,
                                         format);
     if (verdict.complete && IsEulumdatFileName(fileBytes))

@@ -1,11 +1,13 @@
-// The main window's checks of the selected file against the disk: a click on the selected file
-// and F5 read it again when it changed, and a load that finds nothing, or fails, leaves no trace
-// of the file shown before it.
+// The main window's checks of the selected file against the disk: a change on disk, a click on
+// the selected file and F5 read it again when it changed, and a load that finds nothing, or
+// fails, leaves no trace of the file shown before it.
 
 #include "GuardedConnect.h"
 #include "MessageBox.h"
+#include "SelectedFileWatch.h"
 #include "Uies.h"
 #include "data/TextEncoding.h"
+#include "surface/FileNameText.h"
 
 #include <QShortcut>
 
@@ -16,6 +18,13 @@ void TMainWindow::ConnectFileChecks() {
                    [this](const QModelIndex&) { FileListBox1Click(); });
     auto* refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
     ConnectGuarded(refresh, &QShortcut::activated, this, &TMainWindow::FormRefresh);
+    auto* watch = new SelectedFileWatch(this);
+    const auto watchSelected = [this, watch] {
+        watch->Watch(FileNameText(viewer_.SelectedFile()));
+    };
+    connect(this, &TMainWindow::fileLoaded, watch, watchSelected);
+    connect(this, &TMainWindow::fileLoadFailed, watch, watchSelected);
+    ConnectGuarded(watch, &SelectedFileWatch::changed, this, &TMainWindow::FileListBox1Click);
 }
 
 void TMainWindow::FileListBox1Click() {

@@ -13,14 +13,14 @@ namespace lumetra {
 
 // The reset buttons' captions say "R" only: their names are their hints.
 void TRenderWindow::NameControls() {
-    Image1->setAccessibleName("Light pattern");
-    Image1->setAccessibleDescription("No light pattern rendered yet");
+    Image1->setAccessibleName(tr("Light pattern"));
+    Image1->setAccessibleDescription(tr("No light pattern rendered yet"));
     for (QPushButton* reset : {Button2, ButtonResetZoom})
         reset->setAccessibleName(reset->toolTip());
     if (!TrackBar2 || !TrackBarZoom)
         return;
-    TrackBar2->setAccessibleName("Brightness");
-    TrackBarZoom->setAccessibleName("Zoom");
+    TrackBar2->setAccessibleName(tr("Brightness"));
+    TrackBarZoom->setAccessibleName(tr("Zoom"));
     const auto describe = [this] { DescribeBars(); };
     connect(TrackBar2, &QSlider::valueChanged, this, describe);
     connect(TrackBarZoom, &QSlider::valueChanged, this, describe);
@@ -28,9 +28,9 @@ void TRenderWindow::NameControls() {
 }
 
 void TRenderWindow::DescribeBars() {
-    TrackBar2->setAccessibleDescription("Brightness: " + QString::number(TrackBar2->value()));
-    TrackBarZoom->setAccessibleDescription("Zoom: " +
-                                           QString::number(ZoomCaption(TrackBarZoom->value())));
+    TrackBar2->setAccessibleDescription(tr("Brightness: %1").arg(TrackBar2->value()));
+    TrackBarZoom->setAccessibleDescription(
+        tr("Zoom: %1").arg(QString::number(ZoomCaption(TrackBarZoom->value()))));
 }
 
 void TRenderWindow::DescribePicture(int plane) {

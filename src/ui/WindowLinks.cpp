@@ -4,6 +4,7 @@
 #include "DiagramsWindow.h"
 #include "GuardedConnect.h"
 #include "IlluminanceWindow.h"
+#include "KeepOnScreen.h"
 #include "Properties.h"
 #include "Uies.h"
 #include "UiesRender.h"
@@ -24,8 +25,7 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
 }
 
 void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
-    // Above the main window, as the render window is; still a window of its own.
-    properties.setParent(&main, properties.windowFlags() | Qt::Window);
+    KeepAbove(properties, main);
     ConnectGuarded(&main, &TMainWindow::propertiesWanted, &properties, &TPropertiesWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &properties, &TPropertiesWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &properties,
@@ -33,6 +33,7 @@ void LinkProperties(TMainWindow& main, TPropertiesWindow& properties) {
 }
 
 void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
+    KeepAbove(diagrams, main);
     ConnectGuarded(&main, &TMainWindow::diagramsWanted, &diagrams, &TDiagramsWindow::Open);
     ConnectGuarded(&main, &TMainWindow::fileLoaded, &diagrams, &TDiagramsWindow::FileLoaded);
     ConnectGuarded(&main, &TMainWindow::fileLoadFailed, &diagrams,
@@ -40,12 +41,14 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
 }
 
 void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
+    KeepAbove(catalogue, main);
     ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
     ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
 }
 
 void LinkIlluminance(TMainWindow& main, TIlluminanceWindow& illuminance,
                      const ViewerModel& viewer) {
+    KeepAbove(illuminance, main);
     illuminance.SetSource([&viewer](TIlluminanceWindow& window, const QString& fileName) {
         window.ShowRecord(fileName, viewer.Record(), viewer.Facts());
     });

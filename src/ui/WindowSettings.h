@@ -1,12 +1,13 @@
 #pragma once
 // What the windows keep between runs, as plain values, and where they keep it. The main window
 // reads its section while it is created and writes it when it closes; the render window reads
-// its section while it is created and writes it when it is destroyed; the properties and
-// catalogue windows read their sections when they first open and write them when they close. The
-// store (the settings file in src/app) knows no window, and the windows know no file. Errors are
-// thrown with the text the user sees.
+// its section while it is created and writes it when it is destroyed; the properties, catalogue
+// and illuminance windows read their sections when they first open and write them when they
+// close. The store (the settings file in src/app) knows no window, and the windows know no file.
+// Errors are thrown with the text the user sees.
 
 #include "data/Errors.h"
+#include "illuminance/IlluminanceModel.h"
 #include "render/RenderBars.h"
 
 #include <QSize>
@@ -68,6 +69,16 @@ struct CatalogueSection {
     std::vector<int> columnWidths;
 };
 
+// The illuminance window: the section "Illuminance". Its fields start at the model's defaults
+// (illuminance::IlluminanceInputs), so a missing key keeps the default the window shows anyway.
+struct IlluminanceSection {
+    std::optional<int> width; // none: the size it has
+    std::optional<int> height;
+    std::optional<int> left; // none: centred
+    std::optional<int> top;
+    illuminance::IlluminanceInputs inputs;
+};
+
 // The language and units the program speaks: the keys "Language" and "Units" of the section
 // "Viewer". Empty or "auto" follows the locale; they take effect when the program starts.
 struct LanguageSection {
@@ -111,6 +122,8 @@ class WindowSettings {
     virtual void WriteProperties(const PropertiesSection& /*section*/) {}
     virtual SectionRead<CatalogueSection> ReadCatalogue() { return {}; }
     virtual void WriteCatalogue(const CatalogueSection& /*section*/) {}
+    virtual SectionRead<IlluminanceSection> ReadIlluminance() { return {}; }
+    virtual void WriteIlluminance(const IlluminanceSection& /*section*/) {}
     virtual LanguageSection ReadLanguage() { return {}; }
     virtual void WriteLanguage(const LanguageSection& /*section*/) {}
 };

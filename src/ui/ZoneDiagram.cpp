@@ -15,6 +15,11 @@ using compliance::kBugZoneNames;
 using compliance::kZoneBounds;
 using compliance::Side;
 
+constexpr double kThinZone = 10;    // degrees: a wedge this thin has no room for its name
+constexpr double kThinTurn = 7;     // degrees a thin zone's name turns away from the horizon
+constexpr double kOutside = 14;     // pixels from the circle to a thin zone's name
+constexpr double kLabelMargin = 36; // pixels around the circle, for those names
+
 // Screen angle (Qt: degrees counter-clockwise from 3 o'clock) of a gamma on one side.
 double ScreenAngle(double gamma, bool back) {
     return back ? 270 - gamma : gamma - 90;
@@ -30,16 +35,21 @@ QPainterPath Wedge(const QRectF& circle, double from, double to, bool back) {
     return path;
 }
 
-QPointF LabelPoint(const QRectF& circle, double gamma, bool back) {
+// Where a zone's name goes: inside a wide wedge; outside the circle for the thin ones beside the
+// horizon (FVH, BVH, UL), turned away from the horizon so that their names do not meet.
+QPointF LabelPoint(const QRectF& circle, double from, double to, bool back) {
+    const double middle = (from + to) / 2;
+    const bool thin = to - from <= kThinZone;
+    const double gamma = thin ? middle + (middle < 90 ? -kThinTurn : kThinTurn) : middle;
     const double radians = ScreenAngle(gamma, back) * std::numbers::pi / 180;
-    const double r = circle.width() / 2 * 0.7;
+    const double r = thin ? circle.width() / 2 + kOutside : circle.width() / 2 * 0.7;
     return circle.center() + QPointF(r * std::cos(radians), -r * std::sin(radians));
 }
 
 } // namespace
 
 TZoneDiagram::TZoneDiagram(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 160);
+    setMinimumSize(90, 90);
     setAccessibleName(tr("BUG zone diagram"));
 }
 
@@ -55,7 +65,7 @@ QSize TZoneDiagram::sizeHint() const {
 void TZoneDiagram::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double side = std::min(width(), height()) - 24.0;
+    const double side = std::min(width(), height()) - 2 * kLabelMargin;
     const QRectF circle((width() - side) / 2, (height() - side) / 2, side, side);
     double total = 0;
     if (zones_)
@@ -79,8 +89,7 @@ void TZoneDiagram::paintEvent(QPaintEvent* /*event*/) {
         painter.drawPath(Wedge(circle, from, to, back));
         if (all)
             painter.drawPath(Wedge(circle, from, to, true));
-        const double middle = static_cast<double>(bounds.From + bounds.To) / 2;
-        const QPointF at = LabelPoint(circle, middle, back);
+        const QPointF at = LabelPoint(circle, from, to, back);
         painter.drawText(QRectF(at.x() - 20, at.y() - 8, 40, 16), Qt::AlignCenter,
                          kBugZoneNames[z]);
     }

@@ -29,7 +29,7 @@ TEST_F(CatalogueSettingsTest, SortWidthsAndPlaceComeBackInASectionOfTheirOwn) {
     {
         CatalogueWindow window(settings.get());
         window.Open(samples);
-        window.setGeometry(40, 50, 900, 500);
+        window.setGeometry(40, 50, 700, 500);
         window.Table()->sortByColumn(6, Qt::DescendingOrder); // luminous flux
         window.Table()->horizontalHeader()->resizeSection(0, 333);
         window.close();
@@ -41,7 +41,7 @@ TEST_F(CatalogueSettingsTest, SortWidthsAndPlaceComeBackInASectionOfTheirOwn) {
 
     CatalogueWindow again(settings.get());
     again.Open(samples);
-    EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 500));
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 700, 500));
     EXPECT_EQ(Width(again, 0), 333);
     EXPECT_EQ(again.Table()->horizontalHeader()->sortIndicatorSection(), 6);
     EXPECT_EQ(again.Model()->Model().SortColumn(), catalogue::Column::Flux);

@@ -90,14 +90,30 @@ TEST(CommandOptions, SheetRefusesWhatItCannotWriteWithItsUsage) {
         {{"-o", "x.pdf"}, "sheet takes exactly one input file."},
         {{"in.ies", "-o", "x.png"}, "files ending in .png are not written here"},
         {{"in.ies", "-o", "x.pdf", "--json"}, "Unknown option 'json'."},
+        {{"in.ies", "-o", "x.pdf", "--jobs", "0"}, "--jobs takes a whole number"},
     };
     for (const RefusedRow& row : rows) {
         const auto parsed = ParseSheetOptions(row.arguments);
         EXPECT_FALSE(parsed.options) << row.arguments.join(' ').toStdString();
         EXPECT_TRUE(parsed.error.contains(row.error)) << parsed.error.toStdString();
-        EXPECT_TRUE(
-            parsed.error.endsWith("\nUsage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]"));
+        EXPECT_TRUE(parsed.error.endsWith(
+            "\nUsage: lumetra-cli sheet FILE -o OUT.pdf [--encoding NAME]\n"
+            "       lumetra-cli sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]"));
     }
+}
+
+TEST(CommandOptions, SheetOfAFolderWritesBelowAnOutputFolder) {
+    const auto parsed =
+        ParseSheetOptions({QString(LUMETRA_SAMPLES_DIR), "-o", "out", "--force", "--jobs", "3"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_TRUE(parsed.options->folder);
+    EXPECT_EQ(parsed.options->output, "out"); // no ".pdf": a folder's name
+    EXPECT_TRUE(parsed.options->force);
+    EXPECT_EQ(parsed.options->jobs, 3u);
+    const auto file = ParseSheetOptions({"in.ies", "-o", "out"});
+    ASSERT_TRUE(file.options);
+    EXPECT_FALSE(file.options->folder);
+    EXPECT_FALSE(file.options->force);
 }
 
 TEST(CommandOptions, SheetAddsPdfToAnOutputNameWithoutOne) {

@@ -10,6 +10,7 @@
 namespace {
 
 using lumetra::cli::Json;
+namespace fs = std::filesystem;
 class SheetCommand : public lumetra::test::CliTest {
   protected:
     // What a poppler tool prints for the PDF.
@@ -32,7 +33,7 @@ class SheetCommand : public lumetra::test::CliTest {
     }
 };
 
-TEST_F(SheetCommand, OnePageWithTheLuminaireAndItsFluxOnTheLocalePaper) {
+TEST_F(SheetCommand, TwoPagesAtMostWithTheLuminaireAndItsFluxOnTheLocalePaper) {
     const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
     const auto info = RunCli({"info", sample});
     ASSERT_EQ(info.exitCode, 0) << info.err;
@@ -54,7 +55,7 @@ TEST_F(SheetCommand, OnePageWithTheLuminaireAndItsFluxOnTheLocalePaper) {
         const auto run = RunCli({"sheet", sample, "-o", pdf}, row.locale);
         ASSERT_EQ(run.exitCode, 0) << row.locale << run.err;
         const std::string properties = Poppler("pdfinfo", pdf + ".pdf");
-        EXPECT_NE(properties.find("Pages:           1\n"), std::string::npos) << properties;
+        EXPECT_NE(properties.find("Pages:           2\n"), std::string::npos) << properties;
         EXPECT_NE(properties.find(row.pageSize), std::string::npos) << properties;
         const std::string text = Poppler("pdftotext", pdf + ".pdf");
         EXPECT_NE(text.find(luminaire), std::string::npos) << luminaire << "\n" << text;
@@ -113,6 +114,68 @@ TEST_F(SheetCommand, TheChosenEncodingReadsTheHeader) {
     };
     EXPECT_NE(read({"--encoding", "windows-1251"}).find("Свет"), std::string::npos);
     EXPECT_NE(read({"--encoding", "ISO-8859-1"}).find("Ñâåò"), std::string::npos);
+}
+
+TEST_F(SheetCommand, TheSheetHoldsWhatAReportQuotesOfAnEulumdatFile) {
+    const std::string sample =
+        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym3_144x47_two_lamp_sets_crlf.ldt";
+    const std::string pdf = (dir_ / "ldt.pdf").string();
+    const auto run = RunCli({"sheet", sample, "-o", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string text = Poppler("pdftotext", pdf);
+    for (const char* part :
+         {"Manufacturer", "TEST /123 DEMOLAMPSET", "Polar diagram, C0-C180, C90-C270, cd/klm",
+          "Cartesian diagram", "brightness 15, zoom 9500", "Zonal flux", "% of luminaire",
+          "Luminous opening", "Lamp set 2", "BUG rating", "Page 2 of 2",
+          "Source: ldt_isym3_144x47_two_lamp_sets_crlf.ldt, modified", "Lumetra "})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    const auto version = RunCli({"--version"});
+    EXPECT_NE(text.find("Lumetra " + version.out.substr(version.out.find(' ') + 1, 3)),
+              std::string::npos)
+        << version.out;
+}
+
+TEST_F(SheetCommand, AFolderGetsOneSheetPerFileAtTheSamePathsAndNothingIsReplacedUnasked) {
+    const fs::path in = dir_ / "in";
+    fs::create_directories(in / "sub");
+    fs::copy_file(std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym1_19_batwing.ldt",
+                  in / "sub" / "batwing.ldt");
+    fs::copy_file(std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_wall_axial_0_180.ies",
+                  in / "wall.IES");
+    std::ofstream(in / "broken.ldt") << "nothing here";
+    const fs::path out = dir_ / "out";
+    auto run = RunCli({"sheet", in.string(), "-o", out.string(), "--jobs", "2"});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_TRUE(fs::exists(out / "sub" / "batwing.pdf"));
+    EXPECT_TRUE(fs::exists(out / "wall.pdf"));
+    EXPECT_FALSE(fs::exists(out / "broken.pdf"));
+    EXPECT_EQ(run.out.rfind("2 written, 1 failed: ", 0), 0u) << run.out;
+    EXPECT_NE(run.err.find("broken.ldt: error: "), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Writing sheets:"), std::string::npos)
+        << "a progress line off a terminal";
+
+    fs::remove(in / "broken.ldt");
+    const auto before = fs::last_write_time(out / "wall.pdf");
+    run = RunCli({"sheet", in.string(), "-o", out.string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.rfind("0 written, 2 failed: ", 0), 0u) << run.out;
+    EXPECT_NE(run.err.find("exists already; --force replaces it"), std::string::npos) << run.err;
+    EXPECT_EQ(fs::last_write_time(out / "wall.pdf"), before);
+    run = RunCli({"sheet", in.string(), "-o", out.string(), "--force"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "2 written, 0 failed\n");
+}
+
+TEST_F(SheetCommand, AFolderWithAFileThatDidNotReadCompletelyExitsAsForOneFile) {
+    const fs::path in = dir_ / "in";
+    fs::create_directories(in);
+    fs::copy_file(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies",
+                  in / "tabs.ies");
+    const auto run = RunCli({"sheet", in.string(), "-o", (dir_ / "out").string()});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    EXPECT_EQ(run.out, "1 written, 0 failed\n");
+    EXPECT_NE(run.err.find("tabs.ies: note: not significant"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "tabs.pdf"));
 }
 
 } // namespace

@@ -158,5 +158,50 @@ TEST(BugRating, RoadSamplesLightTheirStreetSide) {
     }
 }
 
+// A street light worked by hand: 1000 cd on C0, 200 cd on C90 and C270, 50 cd on C180, the same
+// at every gamma. Linear in C, the front half [-90, 90] weighs C0 by 90 degrees and C90, C270 by
+// 45 each, so a front band holds (1000 + 200) pi/2 (cos g0 - cos g1) lm, a back band
+// (50 + 200) pi/2 (...), an uplight band (1000 + 50 + 400) pi/2 (...). On paper:
+//   FL 252.54  FM 689.94  FH 615.16  FVH 327.32 (G3: above 225, at most 500)
+//   BL  52.61  BM 143.74  BH 128.16 (B1: above 110, at most 500)  BVH 68.19
+//   UL 395.51  UH 1882.14 (U5: above 1000)
+// Stored only to gamma 90 the same light has no uplight, with the note that data is missing.
+struct HandWorkedCase {
+    const char* Name;
+    long double LastGamma;
+    const char* Rating;
+    long double Ul, Uh;
+    bool UplightComplete;
+};
+
+class HandWorked : public ::testing::TestWithParam<HandWorkedCase> {};
+
+TEST_P(HandWorked, ZonesAndRatingAsOnPaper) {
+    const HandWorkedCase& c = GetParam();
+    const tIES record = testing::Distribution(
+        testing::Steps(0, 360, 90), testing::Steps(0, c.LastGamma, 10),
+        [](long double plane, long double) {
+            return plane == 0 || plane == 360 ? 1000.0L : plane == 180 ? 50.0L : 200.0L;
+        });
+    const BugRating rating = RateBug(record, testing::TypeCFacts());
+    ASSERT_TRUE(rating.Figures);
+    const BugFigures& f = *rating.Figures;
+    const long double onPaper[kBugZoneCount] = {252.54L, 689.94L, 615.16L, 327.32L, 52.61L,
+                                                143.74L, 128.16L, 68.19L,  c.Ul,    c.Uh};
+    for (std::size_t z = 0; z < kBugZoneCount; ++z)
+        EXPECT_TRUE(testing::Close(f.Zones[z], onPaper[z], 1e-4L)) << kBugZoneNames[z];
+    EXPECT_EQ(f.B, 1);
+    EXPECT_EQ(f.GAsymmetric, 3);
+    EXPECT_EQ(f.Table, GlareTable::Asymmetric);
+    EXPECT_EQ(f.Rating, c.Rating);
+    EXPECT_EQ(f.UplightDataComplete, c.UplightComplete);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StreetLight, HandWorked,
+    ::testing::Values(HandWorkedCase{"WholeSphere", 180, "B1-U5-G3", 395.51L, 1882.14L, true},
+                      HandWorkedCase{"StoredToNinety", 90, "B1-U0-G3", 0, 0, false}),
+    [](const auto& test) { return std::string(test.param.Name); });
+
 } // namespace
 } // namespace lumetra::compliance

@@ -102,5 +102,27 @@ TEST(CartesianDiagram, LevelMarksAreDottedLinesWithTheirLabels) {
     EXPECT_EQ(dotted, 2);
 }
 
+// A level's label sits at the right end of its line unless a curve crosses it there; then it
+// moves to the left end, drawn after the curves so no line runs through its text.
+TEST(CartesianDiagram, LevelLabelsAvoidTheCurves) {
+    const auto labelX = [](const Series& series) {
+        RecordingSurface surface;
+        DiagramOptions options;
+        options.levels = {{500, "50 % of peak (beam)"}};
+        DrawCartesianDiagram(surface, {0, 0, 800, 600}, {series}, options);
+        for (const auto& call : surface.Of(Op::TextOut))
+            if (call.text == "50 % of peak (beam)")
+                return call.x1;
+        return -1;
+    };
+    EXPECT_GT(labelX(Beam(20, 1000)), 400); // the curve crosses 500 near the middle only
+    Series right{"beam", {}, kRed, PenStyle::Solid};
+    for (double angle = -90; angle <= 90; angle += 1)
+        right.points.push_back({angle, 1000 * std::exp(-std::pow((angle - 65) / 15, 2))});
+    const int x = labelX(right);
+    EXPECT_GE(x, 0);
+    EXPECT_LT(x, 400);
+}
+
 } // namespace
 } // namespace lumetra::diagrams

@@ -45,6 +45,22 @@ TEST_F(FileChecksTest, VanishedFileLeavesNothingOfTheFileBefore) {
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(FileChecksTest, AFileChangedOnDiskIsReadAgainWithoutAClickAndTheWindowsFollow) {
+    Select(kFivePlanes);
+    QStringList followed;
+    QObject::connect(main.get(), &TMainWindow::fileLoaded,
+                     [&followed](const QString& name) { followed << name; });
+    // Written in place, then replaced by a rename as editors save.
+    Replace(kFivePlanes, kOnePlane);
+    QTRY_COMPARE_WITH_TIMEOUT(data.Photometry.HorizontalAngles.size(), std::size_t{1}, 5000);
+    EXPECT_EQ(followed.size(), 1);
+    fs::copy_file(SamplePath(kManyPlanes).toStdString(), Path("new.tmp"));
+    fs::rename(Path("new.tmp"), Path(kFivePlanes));
+    QTRY_VERIFY_WITH_TIMEOUT(data.Photometry.HorizontalAngles.size() > 1, 5000);
+    EXPECT_EQ(followed.size(), 2);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
 TEST_F(FileChecksTest, ClickAndF5ReadAChangedFileAgainAndKeepTheSelection) {
     Select(kFivePlanes);
     Replace(kFivePlanes, kOnePlane);

@@ -96,6 +96,34 @@ TEST_F(PropertiesWindowTest, CopiesAndSavesTheStoredTable) {
               "Maximum");
 }
 
+TEST_F(PropertiesWindowTest, EulumdatIntensitiesShowInCdPerKilolumenOrInCandelaAsChosen) {
+    const char* const name = "ldt_isym0_24x73_downlight_upper_case_ext.LDT"; // 2800 lm of lamps
+    ASSERT_TRUE(QFile::copy(QDir(LUMETRA_LDT_SAMPLES_DIR).filePath(name), folder.filePath(name)));
+    main->FileListBox1->Refill();
+    Select(name);
+    properties->Open();
+    QAbstractItemModel* table = properties->TableIntensities->model();
+    const double perKilolumen =
+        table->data(table->index(0, 0), Qt::DisplayRole).toString().toDouble();
+    ASSERT_FALSE(properties->ComboUnit->isHidden());
+    EXPECT_EQ(properties->ComboUnit->currentText(), "cd/klm");
+    EXPECT_TRUE(properties->LabelMultiplier->text().startsWith("Values in cd/klm"));
+    properties->ComboUnit->setCurrentIndex(1);
+    EXPECT_EQ(properties->ComboUnit->currentText(), "cd");
+    EXPECT_TRUE(properties->LabelMultiplier->text().startsWith("Values in cd:"));
+    EXPECT_DOUBLE_EQ(table->data(table->index(0, 0), Qt::DisplayRole).toString().toDouble(),
+                     perKilolumen * 2.8);
+    QTest::mouseClick(properties->ButtonCopy, Qt::LeftButton);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
+        table->data(table->index(0, 0), Qt::DisplayRole).toString()));
+    // An IES file has no choice; the choice of cd stays for the next EULUMDAT file.
+    Select(kMoreSample);
+    EXPECT_TRUE(properties->ComboUnit->isHidden());
+    EXPECT_TRUE(properties->LabelMultiplier->text().startsWith("Values as stored"));
+    Select(name);
+    EXPECT_EQ(properties->ComboUnit->currentText(), "cd");
+}
+
 TEST_F(PropertiesWindowTest, TextTabMarksTheLineTheReaderReported) {
     properties->Open();
     WriteFile("spoiled.ies", Grid3x2("1 1000 2 3 2 x 1 0 0 0"));
