@@ -15,6 +15,7 @@
 #include "eulumdat/PhotometryFile.h"
 #include "eulumdat/ReadingVerdict.h"
 #include "properties/SummaryRows.h"
+#include "summary/SummaryJson.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -75,11 +76,19 @@ std::string OneLine(const std::string& message) {
     return line;
 }
 
-void AddCompliance(const tIES& record, const LuminaireFacts& facts, CatalogueRow& row) {
+// The BUG rating and the luminance table, each computed once for the cells and the JSON: the
+// JSON is compliance::SummaryJson's, put together from them (the row test holds the two equal).
+void AddCompliance(const tIES& record, const LuminaireFacts& facts, bool withJson,
+                   CatalogueRow& row) {
     const compliance::BugRating rating = compliance::RateBug(record, facts);
+    const compliance::LuminanceTable table = compliance::LuminanceTableOf(record, facts);
     row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
-    row.maxLuminance65 = compliance::MaxAtGamma(compliance::LuminanceTableOf(record, facts),
-                                                kCatalogueLuminanceGamma);
+    row.maxLuminance65 = compliance::MaxAtGamma(table, kCatalogueLuminanceGamma);
+    if (!withJson)
+        return;
+    row.summaryJson = summary::SummaryJson(record, facts, row.summary);
+    row.summaryJson["BUG"] = compliance::BugJson(rating);
+    row.summaryJson["Luminance"] = compliance::LuminanceJson(table);
 }
 
 // Why the figures of a file the reader flagged are no results, on one line.
@@ -123,11 +132,9 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     if (!summary::HasPhotometricData(record))
         return Failed(std::move(row), Text(TextId::NoPhotometricData));
     row.summary = summary::Summarize(record, facts);
-    AddCompliance(record, facts, row);
+    AddCompliance(record, facts, request.withJson, row);
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = OneLine(message);
-    if (request.withJson)
-        row.summaryJson = compliance::SummaryJson(record, facts, row.summary);
     return row;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace lumetra::summary {
@@ -19,21 +20,39 @@ long double WidthAfter(const IntensityGrid& grid, std::size_t i) {
     return grid.Periodic ? a.front() + 360 - a[i] : 0;
 }
 
-// Antiderivative of the linear cell function (value at x = p, slope q) times sin or cos.
-using Antiderivative = long double (*)(long double p, long double q, long double x);
+// sin and cos of an angle in radians. An inner angle ends one cell and starts the next: its sine
+// and cosine are computed once for both (long double trigonometry is most of the summary's time).
+struct SineCosine {
+    long double x = std::numeric_limits<long double>::quiet_NaN();
+    long double sin = 0;
+    long double cos = 0;
 
-long double SineAntiderivative(long double p, long double q, long double x) {
-    return -p * std::cos(x) + q * std::sin(x);
+    const SineCosine& At(long double angle) {
+        if (angle != x) {
+            x = angle;
+            sin = std::sin(angle);
+            cos = std::cos(angle);
+        }
+        return *this;
+    }
+};
+
+// Antiderivative of the linear cell function (value at x = p, slope q) times sin or cos.
+using Antiderivative = long double (*)(long double p, long double q, const SineCosine& x);
+
+long double SineAntiderivative(long double p, long double q, const SineCosine& x) {
+    return -p * x.cos + q * x.sin;
 }
 
-long double CosineAntiderivative(long double p, long double q, long double x) {
-    return p * std::sin(x) + q * std::cos(x);
+long double CosineAntiderivative(long double p, long double q, const SineCosine& x) {
+    return p * x.sin + q * x.cos;
 }
 
 // Sum over the cells of P of the integral over [from, to], each cell cut at the bounds.
 long double IntegrateCells(const tArrEx& verticals, const tArrEx& profile, long double from,
                            long double to, Antiderivative antiderivative) {
     long double total = 0;
+    SineCosine at;
     for (std::size_t k = 0; k + 1 < verticals.size(); ++k) {
         const long double g0 = verticals[k];
         const long double g1 = verticals[k + 1];
@@ -45,8 +64,9 @@ long double IntegrateCells(const tArrEx& verticals, const tArrEx& profile, long 
         const auto valueAt = [&](long double g) {
             return profile[k] + slope * (g - g0) * kRadiansPerDegree;
         };
-        total += antiderivative(valueAt(b), slope, b * kRadiansPerDegree) -
-                 antiderivative(valueAt(a), slope, a * kRadiansPerDegree);
+        const long double start = antiderivative(valueAt(a), slope, at.At(a * kRadiansPerDegree));
+        const long double end = antiderivative(valueAt(b), slope, at.At(b * kRadiansPerDegree));
+        total += end - start;
     }
     return total;
 }

@@ -13,7 +13,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
     {
         PropertiesWindow window(main->Viewer(), settings.get());
         window.Open();
-        window.setGeometry(120, 90, 610, 430);
+        window.setGeometry(120, 90, 610, 470); // above the layout's least height
         window.SetOpenTab("Intensities");
         window.close();
     }
@@ -23,7 +23,7 @@ TEST_F(PropertiesSettingsTest, PlaceSizeAndTabComeBackInASectionOfTheirOwn) {
 
     PropertiesWindow again(main->Viewer(), settings.get());
     again.Open();
-    EXPECT_EQ(again.geometry(), QRect(120, 90, 610, 430));
+    EXPECT_EQ(again.geometry(), QRect(120, 90, 610, 470));
     EXPECT_EQ(again.OpenTab(), "Intensities");
     EXPECT_TRUE(messages.isEmpty());
 }
