@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>Save Data Sheet As</source>
+        <translation>Datenblatt speichern unter</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialogs</name>
     <message>
         <source>&amp;Width:</source>
@@ -924,12 +931,48 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Catalogue...</source>
         <translation>Katalog...</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
     <message>
         <source>Save Photometry As...</source>
         <translation>Photometrie speichern unter...</translation>
+    </message>
+    <message>
+        <source>Goniogram</source>
+        <translation>LVK</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As...</source>
+        <translation>LVK speichern unter...</translation>
+    </message>
+    <message>
+        <source>Copy Goniogram</source>
+        <translation>LVK kopieren</translation>
+    </message>
+    <message>
+        <source>Save Data Sheet As...</source>
+        <translation>Datenblatt speichern unter...</translation>
+    </message>
+    <message>
+        <source>Goniogram Size</source>
+        <translation>LVK-Größe</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As</source>
+        <translation>LVK speichern unter</translation>
     </message>
 </context>
 <context>
@@ -953,6 +996,38 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Photometry As...</source>
         <translation>Photometrie speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save Intensities As</source>
+        <translation>Lichtstärken speichern unter</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Schlüsselwort</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>No file loaded.</source>
+        <translation>Keine Datei geladen.</translation>
+    </message>
+    <message>
+        <source>No intensities.</source>
+        <translation>Keine Lichtstärken.</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1316,42 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Illuminance...</source>
         <translation>Beleuchtungsstärke...</translation>
     </message>
+    <message>
+        <source>Rendering progress</source>
+        <translation>Fortschritt der Darstellung</translation>
+    </message>
+    <message>
+        <source>Selects the C plane the goniogram shows</source>
+        <translation>Wählt die C-Ebene, die die LVK zeigt</translation>
+    </message>
+    <message>
+        <source>Degree:</source>
+        <translation>Grad:</translation>
+    </message>
+    <message>
+        <source>Automatic update render</source>
+        <translation>Darstellung automatisch aktualisieren</translation>
+    </message>
+    <message>
+        <source>Fit goniogram</source>
+        <translation>LVK einpassen</translation>
+    </message>
+    <message>
+        <source>Show orthogonal diagram</source>
+        <translation>Orthogonales Diagramm zeigen</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Please select file</source>
+        <translation>Bitte eine Datei wählen</translation>
+    </message>
+    <message>
+        <source>Click!</source>
+        <translation>Klick!</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -1267,6 +1378,38 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Zoom: %1</source>
         <translation>Zoom: %1</translation>
+    </message>
+    <message>
+        <source>Reset brightness</source>
+        <translation>Helligkeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>Zoom zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>Bild speichern unter...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Bild speichern unter</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>Save Data Sheet As</source>
+        <translation>Guardar hoja de datos como</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialogs</name>
     <message>
         <source>&amp;Width:</source>
@@ -922,12 +929,48 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Catalogue...</source>
         <translation>Catálogo...</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
     <message>
         <source>Save Photometry As...</source>
         <translation>Guardar fotometría como...</translation>
+    </message>
+    <message>
+        <source>Goniogram</source>
+        <translation>Curva fotométrica</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As...</source>
+        <translation>Guardar curva como...</translation>
+    </message>
+    <message>
+        <source>Copy Goniogram</source>
+        <translation>Copiar curva</translation>
+    </message>
+    <message>
+        <source>Save Data Sheet As...</source>
+        <translation>Guardar hoja de datos como...</translation>
+    </message>
+    <message>
+        <source>Goniogram Size</source>
+        <translation>Tamaño de la curva</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As</source>
+        <translation>Guardar curva como</translation>
     </message>
 </context>
 <context>
@@ -951,6 +994,38 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Save Photometry As...</source>
         <translation>Guardar fotometría como...</translation>
+    </message>
+    <message>
+        <source>Save Intensities As</source>
+        <translation>Guardar intensidades como</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedad</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>No file loaded.</source>
+        <translation>Ningún archivo cargado.</translation>
+    </message>
+    <message>
+        <source>No intensities.</source>
+        <translation>Sin intensidades.</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1314,42 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Illuminance...</source>
         <translation>Iluminancia...</translation>
     </message>
+    <message>
+        <source>Rendering progress</source>
+        <translation>Progreso del renderizado</translation>
+    </message>
+    <message>
+        <source>Selects the C plane the goniogram shows</source>
+        <translation>Elige el plano C que muestra la curva</translation>
+    </message>
+    <message>
+        <source>Degree:</source>
+        <translation>Grado:</translation>
+    </message>
+    <message>
+        <source>Automatic update render</source>
+        <translation>Actualizar el renderizado automáticamente</translation>
+    </message>
+    <message>
+        <source>Fit goniogram</source>
+        <translation>Ajustar la curva</translation>
+    </message>
+    <message>
+        <source>Show orthogonal diagram</source>
+        <translation>Mostrar el diagrama ortogonal</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Propiedades...</translation>
+    </message>
+    <message>
+        <source>Please select file</source>
+        <translation>Seleccione un archivo</translation>
+    </message>
+    <message>
+        <source>Click!</source>
+        <translation>¡Clic!</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -1265,6 +1376,38 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Zoom: %1</source>
         <translation>Zoom: %1</translation>
+    </message>
+    <message>
+        <source>Reset brightness</source>
+        <translation>Restablecer el brillo</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>Restablecer el zoom</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>Guardar imagen como...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Guardar imagen como</translation>
     </message>
 </context>
 <context>

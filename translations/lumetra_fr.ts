@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>Save Data Sheet As</source>
+        <translation>Enregistrer la fiche technique sous</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialogs</name>
     <message>
         <source>&amp;Width:</source>
@@ -924,12 +931,48 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Catalogue...</source>
         <translation>Catalogue...</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
     <message>
         <source>Save Photometry As...</source>
         <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+    <message>
+        <source>Goniogram</source>
+        <translation>Courbe photométrique</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As...</source>
+        <translation>Enregistrer la courbe sous...</translation>
+    </message>
+    <message>
+        <source>Copy Goniogram</source>
+        <translation>Copier la courbe</translation>
+    </message>
+    <message>
+        <source>Save Data Sheet As...</source>
+        <translation>Enregistrer la fiche technique sous...</translation>
+    </message>
+    <message>
+        <source>Goniogram Size</source>
+        <translation>Taille de la courbe</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As</source>
+        <translation>Enregistrer la courbe sous</translation>
     </message>
 </context>
 <context>
@@ -953,6 +996,38 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Photometry As...</source>
         <translation>Enregistrer la photométrie sous...</translation>
+    </message>
+    <message>
+        <source>Save Intensities As</source>
+        <translation>Enregistrer les intensités sous</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriété</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>No file loaded.</source>
+        <translation>Aucun fichier chargé.</translation>
+    </message>
+    <message>
+        <source>No intensities.</source>
+        <translation>Aucune intensité.</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1316,42 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Illuminance...</source>
         <translation>Éclairement...</translation>
     </message>
+    <message>
+        <source>Rendering progress</source>
+        <translation>Progression du rendu</translation>
+    </message>
+    <message>
+        <source>Selects the C plane the goniogram shows</source>
+        <translation>Choisit le plan C affiché par la courbe</translation>
+    </message>
+    <message>
+        <source>Degree:</source>
+        <translation>Degré :</translation>
+    </message>
+    <message>
+        <source>Automatic update render</source>
+        <translation>Mettre à jour le rendu automatiquement</translation>
+    </message>
+    <message>
+        <source>Fit goniogram</source>
+        <translation>Ajuster la courbe</translation>
+    </message>
+    <message>
+        <source>Show orthogonal diagram</source>
+        <translation>Afficher le diagramme orthogonal</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Propriétés...</translation>
+    </message>
+    <message>
+        <source>Please select file</source>
+        <translation>Veuillez choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Click!</source>
+        <translation>Clic !</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -1267,6 +1378,38 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Zoom: %1</source>
         <translation>Zoom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reset brightness</source>
+        <translation>Réinitialiser la luminosité</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>Enregistrer l’image sous...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Taille de l’image</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Enregistrer l’image sous</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>DataSheet</name>
+    <message>
+        <source>Save Data Sheet As</source>
+        <translation>数据表另存为</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialogs</name>
     <message>
         <source>&amp;Width:</source>
@@ -864,12 +871,48 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Catalogue...</source>
         <translation>目录...</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>驱动器</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
     <message>
         <source>Save Photometry As...</source>
         <translation>光度数据另存为...</translation>
+    </message>
+    <message>
+        <source>Goniogram</source>
+        <translation>配光曲线</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As...</source>
+        <translation>配光曲线另存为...</translation>
+    </message>
+    <message>
+        <source>Copy Goniogram</source>
+        <translation>复制配光曲线</translation>
+    </message>
+    <message>
+        <source>Save Data Sheet As...</source>
+        <translation>数据表另存为...</translation>
+    </message>
+    <message>
+        <source>Goniogram Size</source>
+        <translation>配光曲线尺寸</translation>
+    </message>
+    <message>
+        <source>Save Goniogram As</source>
+        <translation>配光曲线另存为</translation>
     </message>
 </context>
 <context>
@@ -893,6 +936,38 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Save Photometry As...</source>
         <translation>光度数据另存为...</translation>
+    </message>
+    <message>
+        <source>Save Intensities As</source>
+        <translation>光强另存为</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>关键字</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>No file loaded.</source>
+        <translation>未加载文件。</translation>
+    </message>
+    <message>
+        <source>No intensities.</source>
+        <translation>无光强数据。</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1256,42 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Illuminance...</source>
         <translation>照度...</translation>
     </message>
+    <message>
+        <source>Rendering progress</source>
+        <translation>渲染进度</translation>
+    </message>
+    <message>
+        <source>Selects the C plane the goniogram shows</source>
+        <translation>选择配光曲线显示的 C 平面</translation>
+    </message>
+    <message>
+        <source>Degree:</source>
+        <translation>角度:</translation>
+    </message>
+    <message>
+        <source>Automatic update render</source>
+        <translation>自动更新渲染</translation>
+    </message>
+    <message>
+        <source>Fit goniogram</source>
+        <translation>配光曲线适应窗口</translation>
+    </message>
+    <message>
+        <source>Show orthogonal diagram</source>
+        <translation>显示正交曲线</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>属性...</translation>
+    </message>
+    <message>
+        <source>Please select file</source>
+        <translation>请选择文件</translation>
+    </message>
+    <message>
+        <source>Click!</source>
+        <translation>点击!</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -1207,6 +1318,38 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Zoom: %1</source>
         <translation>缩放: %1</translation>
+    </message>
+    <message>
+        <source>Reset brightness</source>
+        <translation>重置明亮度</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明亮度:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>缩放:</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>重置缩放</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>图片另存为...</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>复制图片</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>图片尺寸</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>图片另存为</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "SectionKeys.h"
 #include "SettingsLocation.h"
+#include "language/LanguageChoice.h"
 #include "viewer/EncodingChoices.h"
 
 #include <QCoreApplication>
@@ -209,14 +210,18 @@ void SettingsFile::WriteCatalogue(const CatalogueSection& window) {
 }
 
 SectionRead<IlluminanceSection> SettingsFile::ReadIlluminance() {
-    return ReadSection<IlluminanceSection>(fileName_, kIlluminance,
-                                           [](SectionReader& keys, IlluminanceSection& window) {
-                                               window.width = keys.OptionalInteger("Width");
-                                               window.height = keys.OptionalInteger("Height");
-                                               window.left = keys.OptionalInteger("Left");
-                                               window.top = keys.OptionalInteger("Top");
-                                               ReadInputs(keys, window.inputs);
-                                           });
+    // Units the window has not kept yet follow the program's choice (the locale or "Units").
+    const UnitSystem units =
+        ChooseUnitSystem(LocaleEnvironment::OfProcess(), ReadLanguage().units.toStdString());
+    return ReadSection<IlluminanceSection>(
+        fileName_, kIlluminance, [units](SectionReader& keys, IlluminanceSection& window) {
+            window.inputs.Units = units;
+            window.width = keys.OptionalInteger("Width");
+            window.height = keys.OptionalInteger("Height");
+            window.left = keys.OptionalInteger("Left");
+            window.top = keys.OptionalInteger("Top");
+            ReadInputs(keys, window.inputs);
+        });
 }
 
 void SettingsFile::WriteIlluminance(const IlluminanceSection& window) {

@@ -8,6 +8,7 @@
 #include "surface/LocaleNumbers.h"
 #include "viewer/ViewerModel.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,8 @@ namespace lumetra {
 void SaveDataSheetAs(QWidget* parent, const ViewerModel& viewer) {
     const QFileInfo file(FileNameText(viewer.SelectedFile()));
     const auto target =
-        AskExportTarget(parent, "Save Data Sheet As", file.dir().filePath(file.completeBaseName()),
-                        {ExportFormat::Pdf});
+        AskExportTarget(parent, QCoreApplication::translate("DataSheet", "Save Data Sheet As"),
+                        file.dir().filePath(file.completeBaseName()), {ExportFormat::Pdf});
     if (!target)
         return;
     SaveDataSheet(target->fileName, viewer);

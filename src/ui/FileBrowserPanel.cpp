@@ -49,9 +49,9 @@ FileBrowserPanel::FileBrowserPanel(QWidget* parent) : QFrame(parent) {
     setLineWidth(2);
     BuildLists();
     ConnectLists();
-    DriveComboBox1->setAccessibleName("Drive");
-    DirectoryListBox1->setAccessibleName("Folders");
-    FileListBox1->setAccessibleName("Files");
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Files"));
     Describe();
     ActionCatalogue = new QAction(tr("Catalogue..."), this);
     ActionCatalogue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -26,7 +26,7 @@ GoniogramPanel::GoniogramPanel(ViewerModel& viewer, std::function<QString()> fil
     setFrameShape(QFrame::NoFrame);
     PaintBox1 = new TPaintBox(this);
     PaintBox1->setGeometry(24, 24, 193, 153);
-    PaintBox1->setAccessibleName("Goniogram");
+    PaintBox1->setAccessibleName(tr("Goniogram"));
     SetCanvas(nullptr);
     BuildMenu();
     // An error while painting would come back with every repaint, so a box for it would never
@@ -40,10 +40,10 @@ GoniogramPanel::~GoniogramPanel() = default;
 
 void GoniogramPanel::BuildMenu() {
     Menu = new QMenu(this);
-    ActionSaveGoniogram = Menu->addAction("Save Goniogram As...");
-    ActionCopyGoniogram = Menu->addAction("Copy Goniogram");
+    ActionSaveGoniogram = Menu->addAction(tr("Save Goniogram As..."));
+    ActionCopyGoniogram = Menu->addAction(tr("Copy Goniogram"));
     Menu->addSeparator();
-    ActionSaveDataSheet = Menu->addAction("Save Data Sheet As...");
+    ActionSaveDataSheet = Menu->addAction(tr("Save Data Sheet As..."));
     ActionSavePhotometry = Menu->addAction(tr("Save Photometry As..."));
     ConnectGuarded(ActionSaveGoniogram, &QAction::triggered, this, &GoniogramPanel::SaveAs);
     ConnectGuarded(ActionCopyGoniogram, &QAction::triggered, this, &GoniogramPanel::Copy);
@@ -125,10 +125,10 @@ void GoniogramPanel::UpdateMenu() {
 }
 
 void GoniogramPanel::SaveAs() {
-    const auto size = AskExportSize(window(), "Goniogram Size", kGoniogramExportSize);
+    const auto size = AskExportSize(window(), tr("Goniogram Size"), kGoniogramExportSize);
     const QFileInfo ies(fileName_());
     const auto target =
-        size ? AskExportTarget(window(), "Save Goniogram As",
+        size ? AskExportTarget(window(), tr("Save Goniogram As"),
                                ies.dir().filePath(ies.completeBaseName()),
                                {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg})
              : std::nullopt;

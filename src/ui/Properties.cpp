@@ -111,7 +111,7 @@ void PropertiesWindow::CopyIntensities() {
 void PropertiesWindow::SaveIntensitiesAs() {
     const QFileInfo file(fileName_);
     const QString target = QFileDialog::getSaveFileName(
-        this, "Save Intensities As", file.dir().filePath(file.completeBaseName() + ".csv"),
+        this, tr("Save Intensities As"), file.dir().filePath(file.completeBaseName() + ".csv"),
         "CSV table (*.csv)");
     if (!target.isEmpty())
         SaveIntensities(target);

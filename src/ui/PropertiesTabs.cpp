@@ -71,8 +71,8 @@ void PropertiesWindow::BuildTabs() {
     LabelFile->setWordWrap(true);
     LabelFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Tabs = new QTabWidget(this);
-    TableSummary = TwoColumnTable("Property", "Value");
-    TableKeywords = TwoColumnTable("Keyword", "Value");
+    TableSummary = TwoColumnTable(tr("Property"), tr("Value"));
+    TableKeywords = TwoColumnTable(tr("Keyword"), tr("Value"));
     TextFile = new LineNumberedText;
     Tabs->addTab(TableSummary, "Summary");
     Tabs->addTab(TableKeywords, "Keywords");
@@ -113,8 +113,8 @@ QWidget* PropertiesWindow::BuildIntensityTab() {
     ComboUnit = new QComboBox(tab);
     ComboUnit->setToolTip(tr("The unit of the values shown, copied and saved"));
     ComboUnit->setAccessibleName(tr("Unit"));
-    ButtonCopy = new QPushButton("Copy", tab);
-    ButtonSaveAs = new QPushButton("Save As...", tab);
+    ButtonCopy = new QPushButton(tr("Copy"), tab);
+    ButtonSaveAs = new QPushButton(tr("Save As..."), tab);
     ButtonSavePhotometry = new QPushButton(tr("Save Photometry As..."), tab);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LabelMultiplier, 1);
@@ -130,7 +130,7 @@ QWidget* PropertiesWindow::BuildIntensityTab() {
 
 void PropertiesWindow::ShowStatus() {
     if (fileName_.isEmpty()) {
-        LabelFile->setText("No file loaded.");
+        LabelFile->setText(tr("No file loaded."));
         return;
     }
     QString status = QFileInfo(fileName_).fileName();
@@ -192,7 +192,7 @@ void PropertiesWindow::ShowIntensities() {
                        QString::fromStdString(DecimalSeparator()), ShownFactor());
     LabelMultiplier->setText(shown ? Text(properties::TableNote(viewer_.Record(), viewer_.Facts(),
                                                                 unit_, DecimalSeparator()))
-                                   : QString("No intensities."));
+                                   : tr("No intensities."));
     ButtonCopy->setEnabled(shown);
     ButtonSaveAs->setEnabled(shown);
     if (const auto max = intensities_->MaxCell())

@@ -273,11 +273,11 @@ void TMainWindow::TrackBarDegreeChange() {
 // Toggles show glyphs only: their names are their hints. Controls with captions keep them; the
 // panels name their own controls.
 void TMainWindow::NameControls() {
-    ProgressBarRender->setAccessibleName("Rendering progress");
+    ProgressBarRender->setAccessibleName(tr("Rendering progress"));
     for (QToolButton* toggle : {SpeedButtonUpdate, SpeedButtonFit, SpeedButtonOrtho})
         toggle->setAccessibleName(toggle->toolTip());
     if (TrackBarDegree)
-        TrackBarDegree->setAccessibleDescription("Selects the C plane the goniogram shows");
+        TrackBarDegree->setAccessibleDescription(tr("Selects the C plane the goniogram shows"));
     DescribeControls();
     // After the handlers, so the texts see what a change left.
     const auto describe = [this] { DescribeControls(); };

@@ -72,7 +72,7 @@ void TMainWindow::BuildControls() {
     FileListBox1 = PanelDirFileDrive->FileListBox1;
     PanelDegree = Panel(PanelDriver);
     PanelDegree->setFixedSize(261, 31);
-    Label4 = new QLabel("Degree:", PanelDegree);
+    Label4 = new QLabel(tr("Degree:"), PanelDegree);
     Label4->move(24, 8);
     LabelAxial = new QLabel("axially symmetric", PanelDegree);
     LabelAxial->setGeometry(72, 8, 77, 13);
@@ -101,9 +101,10 @@ void TMainWindow::BuildTopPanel() {
     Label3->move(118, 86);
     ButtonRender = new QPushButton("&Render", PanelTop);
     ButtonRender->setGeometry(260, 83, 75, 20);
-    SpeedButtonUpdate = ToggleButton(PanelTop, AutoUpdateGlyph(), "Automatic update render", 340);
-    SpeedButtonFit = ToggleButton(PanelTop, FitGlyph(), "Fit goniogram", 362);
-    SpeedButtonOrtho = ToggleButton(PanelTop, OrthoGlyph(), "Show orthogonal diagram", 384);
+    SpeedButtonUpdate =
+        ToggleButton(PanelTop, AutoUpdateGlyph(), tr("Automatic update render"), 340);
+    SpeedButtonFit = ToggleButton(PanelTop, FitGlyph(), tr("Fit goniogram"), 362);
+    SpeedButtonOrtho = ToggleButton(PanelTop, OrthoGlyph(), tr("Show orthogonal diagram"), 384);
 }
 
 void TMainWindow::BuildPlaneSelector() {
@@ -134,7 +135,7 @@ QAction* TMainWindow::WindowAction(const QString& text, QKeyCombination key) {
 }
 
 void TMainWindow::BuildWindowAccess() {
-    ActionProperties = WindowAction("Properties...", Qt::CTRL | Qt::Key_I);
+    ActionProperties = WindowAction(tr("Properties..."), Qt::CTRL | Qt::Key_I);
     ActionDiagrams = WindowAction(tr("Diagrams..."), Qt::CTRL | Qt::Key_D);
     ActionIlluminance = WindowAction(tr("Illuminance..."), Qt::CTRL | Qt::Key_L);
     connect(ActionProperties, &QAction::triggered, this, &TMainWindow::propertiesWanted);

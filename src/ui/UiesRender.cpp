@@ -91,12 +91,12 @@ void TRenderWindow::BuildControls() {
     CheckBoxRadiosity->setGeometry(274, 325, 63, 17);
     CheckBoxRadiosity->resize(CheckBoxRadiosity->sizeHint().expandedTo(CheckBoxRadiosity->size()));
     Button2 = Button(this, "R", {248, 325, 17, 17});
-    Button2->setToolTip("Reset brightness");
-    Label1 = Label(this, "Brightness:", {12, 325});
+    Button2->setToolTip(tr("Reset brightness"));
+    Label1 = Label(this, tr("Brightness:"), {12, 325});
     Label2 = Label(this, "", {67, 325});
-    Label3 = Label(this, "Zoom:", {12, 350});
+    Label3 = Label(this, tr("Zoom:"), {12, 350});
     ButtonResetZoom = Button(this, "R", {248, 350, 17, 17});
-    ButtonResetZoom->setToolTip("Reset zoom");
+    ButtonResetZoom->setToolTip(tr("Reset zoom"));
     LabelZoom = Label(this, "", {54, 350});
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -280,8 +280,8 @@ void TRenderWindow::RenderPicture(const RenderSettings& settings) {
 
 void TRenderWindow::BuildPictureMenu() {
     PictureMenu = new QMenu(this);
-    ActionSavePicture = PictureMenu->addAction("Save Picture As...");
-    ActionCopyPicture = PictureMenu->addAction("Copy Picture");
+    ActionSavePicture = PictureMenu->addAction(tr("Save Picture As..."));
+    ActionCopyPicture = PictureMenu->addAction(tr("Copy Picture"));
     ConnectGuarded(ActionSavePicture, &QAction::triggered, this, &TRenderWindow::SavePictureAs);
     ConnectGuarded(ActionCopyPicture, &QAction::triggered, this, &TRenderWindow::CopyPicture);
     connect(Image1, &TPicture::contextMenuWanted, this, &TRenderWindow::ShowPictureMenu);
@@ -300,13 +300,14 @@ void TRenderWindow::UpdatePictureMenu() {
 }
 
 void TRenderWindow::SavePictureAs() {
-    const auto size = AskExportSize(this, "Picture Size", Image1->Picture().size());
+    const auto size = AskExportSize(this, tr("Picture Size"), Image1->Picture().size());
     const QFileInfo ies(FileNameText(viewer_.SelectedFile()));
     const QString suggested = ies.fileName().isEmpty()
                                   ? QString("render")
                                   : ies.dir().filePath(ies.completeBaseName() + "-render");
     const auto target =
-        size ? AskExportTarget(this, "Save Picture As", suggested, kPictureFormats) : std::nullopt;
+        size ? AskExportTarget(this, tr("Save Picture As"), suggested, kPictureFormats)
+             : std::nullopt;
     if (target)
         SavePicture(target->fileName, size, SaveFilter(target->format));
 }

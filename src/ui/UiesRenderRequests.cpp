@@ -18,7 +18,7 @@ void TMainWindow::ApplyRenderButtonRule() {
 void TMainWindow::ButtonRenderClick() {
     switch (viewer_.RenderRequest()) {
     case RenderAction::AskForFile:
-        ShowMessage(this, "Please select file");
+        ShowMessage(this, tr("Please select file"));
         return;
     case RenderAction::ShowWindow:
         emit renderWindowWanted(); // showing renders
@@ -51,7 +51,7 @@ void TMainWindow::SpeedButtonUpdateClick() {
 
 void TMainWindow::FormMouseWheel(int shiftState) {
     if (ViewerModel::WheelSaysClick(shiftState))
-        ShowMessage(this, "Click!");
+        ShowMessage(this, tr("Click!"));
 }
 
 void TMainWindow::FormMouseWheelDown(int shiftState) {

@@ -51,20 +51,17 @@ std::map<int, QString> CutTexts(const QWidget& window) {
     return cut;
 }
 
-// "class x,y wxh" for each visible widget of the window (not of windows it owns), in the order
-// they were made.
+// "class x,y" for each visible widget of the window (not of windows it owns), in the order they
+// were made. Labels sized to their text may be narrower or wider; where they stand stays.
 std::vector<std::string> ChildPlaces(const QWidget& window) {
     std::vector<std::string> places;
     for (const QWidget* child : window.findChildren<QWidget*>()) {
         if (!child->isVisible() || child->window() != &window)
             continue;
-        const QRect r = child->geometry();
-        places.push_back(QString("%1 %2,%3 %4x%5")
+        places.push_back(QString("%1 %2,%3")
                              .arg(child->metaObject()->className())
-                             .arg(r.x())
-                             .arg(r.y())
-                             .arg(r.width())
-                             .arg(r.height())
+                             .arg(child->x())
+                             .arg(child->y())
                              .toStdString());
     }
     return places;
