@@ -26,7 +26,7 @@ bool IsPlainNumber(const std::string& text) {
 
 // A stated value with the unit (or label) it lacks: "5700" becomes "5700 K", "3000K" stays.
 std::string Labelled(const std::string& verbatim, const char* prefix, const char* suffix) {
-    const std::string text = Trimmed(verbatim);
+    std::string text = Trimmed(verbatim);
     if (!IsPlainNumber(text))
         return text;
     return prefix + text + suffix;

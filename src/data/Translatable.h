@@ -4,4 +4,4 @@
 // English source here; the windows and lumetra-cli translate it where they show it, in the same
 // context: QCoreApplication::translate(context, text).
 
-#define LUMETRA_TR_NOOP(context, text) text
+#define LUMETRA_TR_NOOP(context, text) (text)
