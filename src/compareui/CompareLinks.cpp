@@ -40,7 +40,7 @@ void LinkFileList(TFileListBox& list, TCompareWindow& compare) {
                      [&list, &compare](const QPoint& pos) { ShowListMenu(list, compare, pos); });
     list.setItemDelegate(new PinnedFileDelegate(
         [&list, &compare](int row) { return compare.Selection().IsPinned(list.PathAt(row)); },
-        &list));
+        list.itemDelegate(), &list));
     QObject::connect(&compare, &TCompareWindow::pinsChanged, &list,
                      [&list] { list.viewport()->update(); });
 }

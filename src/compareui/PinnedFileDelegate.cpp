@@ -2,8 +2,15 @@
 
 namespace lumetra::compare {
 
-PinnedFileDelegate::PinnedFileDelegate(std::function<bool(int row)> pinned, QObject* parent)
-    : QStyledItemDelegate(parent), pinned_(std::move(pinned)) {}
+PinnedFileDelegate::PinnedFileDelegate(std::function<bool(int row)> pinned,
+                                       QAbstractItemDelegate* rowSize, QObject* parent)
+    : QStyledItemDelegate(parent), pinned_(std::move(pinned)), rowSize_(rowSize) {}
+
+QSize PinnedFileDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+    return rowSize_ != nullptr ? rowSize_->sizeHint(option, index)
+                               : QStyledItemDelegate::sizeHint(option, index);
+}
 
 void PinnedFileDelegate::initStyleOption(QStyleOptionViewItem* option,
                                          const QModelIndex& index) const {

@@ -69,3 +69,11 @@ TEST_F(CompareLinks, TheCataloguesTwoRowsAreComparedAlone) {
 }
 
 } // namespace
+
+// The list's delegate marks pinned files; the rows keep the list's own height, so they show.
+TEST_F(CompareLinks, TheFileListsRowsKeepTheirHeight) {
+    Select(test::kFivePlanes);
+    ASSERT_GT(main->FileListBox1->count(), 0);
+    EXPECT_GT(main->FileListBox1->sizeHintForRow(0), 0);
+    EXPECT_GT(main->FileListBox1->visualRect(main->FileListBox1->currentIndex()).height(), 0);
+}
