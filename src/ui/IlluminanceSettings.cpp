@@ -11,16 +11,7 @@ namespace lumetra {
 void TIlluminanceWindow::ApplySettings(const SectionRead<IlluminanceSection>& read) {
     const IlluminanceSection& window = read.values;
     KeysRead keys(read.keysRead);
-    if (keys.Next())
-        SetWindowWidth(*this, window.width.value_or(width()));
-    if (keys.Next())
-        SetWindowHeight(*this, window.height.value_or(height()));
-    if (keys.Next())
-        SetWindowLeft(*this, window.left.value_or(
-                                 CentredStart(ScreenSize().width(), OuterSize(*this).width())));
-    if (keys.Next())
-        SetWindowTop(*this, window.top.value_or(
-                                CentredStart(ScreenSize().height(), OuterSize(*this).height())));
+    ApplyStoredBounds(*this, keys, window.width, window.height, window.left, window.top);
     // Keys not read keep their defaults. The fields hold the values within their ranges, and the
     // model takes what the fields hold, so the two never disagree.
     model_.SetInputs(window.inputs);

@@ -10,16 +10,7 @@ namespace lumetra {
 void PropertiesWindow::ApplySettings(const SectionRead<PropertiesSection>& read) {
     const PropertiesSection& window = read.values;
     KeysRead keys(read.keysRead);
-    if (keys.Next())
-        SetWindowWidth(*this, window.width.value_or(width()));
-    if (keys.Next())
-        SetWindowHeight(*this, window.height.value_or(height()));
-    if (keys.Next())
-        SetWindowLeft(*this, window.left.value_or(
-                                 CentredStart(ScreenSize().width(), OuterSize(*this).width())));
-    if (keys.Next())
-        SetWindowTop(*this, window.top.value_or(
-                                CentredStart(ScreenSize().height(), OuterSize(*this).height())));
+    ApplyStoredBounds(*this, keys, window.width, window.height, window.left, window.top);
     if (keys.Next())
         SetOpenTab(window.tab);
     ThrowReadError(read);

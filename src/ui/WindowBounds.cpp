@@ -1,5 +1,7 @@
 #include "WindowBounds.h"
 
+#include "WindowSettings.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -66,6 +68,20 @@ QRect NormalBounds(const QWidget& window) {
     // that was not maximised they are its geometry.
     const QRect normal = window.normalGeometry();
     return normal.isValid() ? normal : window.geometry();
+}
+
+void ApplyStoredBounds(QWidget& window, KeysRead& keys, std::optional<int> width,
+                       std::optional<int> height, std::optional<int> left, std::optional<int> top) {
+    if (keys.Next())
+        SetWindowWidth(window, width.value_or(window.width()));
+    if (keys.Next())
+        SetWindowHeight(window, height.value_or(window.height()));
+    if (keys.Next())
+        SetWindowLeft(window,
+                      left.value_or(CentredStart(ScreenSize().width(), OuterSize(window).width())));
+    if (keys.Next())
+        SetWindowTop(window,
+                     top.value_or(CentredStart(ScreenSize().height(), OuterSize(window).height())));
 }
 
 } // namespace lumetra

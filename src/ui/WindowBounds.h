@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 class QWidget;
 
@@ -27,6 +28,13 @@ void SetWindowWidth(QWidget& window, int width);
 void SetWindowHeight(QWidget& window, int height);
 void SetWindowLeft(QWidget& window, int left);
 void SetWindowTop(QWidget& window, int top);
+
+class KeysRead;
+
+// A window's stored size and place, applied key by key in the order its section reads them (width,
+// height, left, top): a missing size keeps the size it has, a missing place centres it.
+void ApplyStoredBounds(QWidget& window, KeysRead& keys, std::optional<int> width,
+                       std::optional<int> height, std::optional<int> left, std::optional<int> top);
 
 // The bounds the window has, or would have when restored from being maximised or minimised.
 QRect NormalBounds(const QWidget& window);
