@@ -2,15 +2,10 @@
 // that folder in the folder list: the time until the main window is shown with its file list
 // filled, and the memory it keeps per file.
 
-#include "data/ProgramData.h"
+#include "BenchWindows.h"
 #include "support/TempFolder.h"
 #include "ui/DesignFont.h"
 #include "ui/FolderEntries.h"
-#include "ui/Properties.h"
-#include "ui/Uies.h"
-#include "ui/UiesRender.h"
-#include "ui/WindowLinks.h"
-#include "viewer/ViewerModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,20 +39,6 @@ const lumetra::test::TempFolder& BigFolder() {
     return folder;
 }
 
-struct Windows {
-    Windows() : properties(viewer, nullptr), render(viewer, nullptr, &main) {
-        lumetra::LinkProperties(main, properties);
-        lumetra::LinkWindows(main, render);
-        main.ShowAtStart();
-        QApplication::processEvents();
-    }
-    lumetra::ProgramData data;
-    lumetra::ViewerModel viewer{data};
-    lumetra::TMainWindow main{viewer};
-    lumetra::PropertiesWindow properties;
-    lumetra::TRenderWindow render;
-};
-
 // Small blocks and the large ones malloc maps on their own.
 std::size_t HeapInUse() {
     const struct mallinfo2 heap = mallinfo2();
@@ -69,7 +50,7 @@ void BM_StartInBigFolder(benchmark::State& state) {
     double bytesPerFile = 0;
     for (auto _ : state) {
         const std::size_t before = HeapInUse();
-        auto windows = std::make_unique<Windows>();
+        auto windows = std::make_unique<lumetra::bench::ViewerWindows>();
         bytesPerFile = (static_cast<double>(HeapInUse()) - static_cast<double>(before)) / kFiles;
         benchmark::DoNotOptimize(windows->main.FileListBox1->count());
         state.PauseTiming();
@@ -84,7 +65,7 @@ void BM_StartInEmptyFolder(benchmark::State& state) {
     const lumetra::test::TempFolder empty;
     QDir::setCurrent(QString::fromStdString(empty.path().string()));
     for (auto _ : state) {
-        auto windows = std::make_unique<Windows>();
+        auto windows = std::make_unique<lumetra::bench::ViewerWindows>();
         state.PauseTiming();
         windows.reset();
         state.ResumeTiming();
@@ -102,7 +83,7 @@ BENCHMARK(BM_ListBigFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SwitchToBigFolder(benchmark::State& state) {
     const lumetra::test::TempFolder small;
     QDir::setCurrent(QString::fromStdString(small.path().string()));
-    Windows windows;
+    lumetra::bench::ViewerWindows windows;
     const std::string big = BigFolder().path().string();
     for (auto _ : state) {
         windows.main.DirectoryListBox1->SetDirectoryPath(big);

@@ -4,15 +4,10 @@
 // 60 Hz (16 ms) for the 99th percentile of the steps, the largest sample included; the counters
 // give the median, the 99th percentile and the slowest step, and which file it was.
 
-#include "data/ProgramData.h"
+#include "BenchWindows.h"
 #include "support/TempFolder.h"
 #include "ui/DesignFont.h"
 #include "ui/MessageBox.h"
-#include "ui/Properties.h"
-#include "ui/Uies.h"
-#include "ui/UiesRender.h"
-#include "ui/WindowLinks.h"
-#include "viewer/ViewerModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,25 +38,9 @@ const lumetra::test::TempFolder& SampleFolder() {
     return folder;
 }
 
-struct Windows {
-    Windows() : properties(viewer, nullptr), render(viewer, nullptr, &main) {
-        lumetra::LinkProperties(main, properties);
-        lumetra::LinkWindows(main, render);
-        main.ShowAtStart();
-        render.show();
-        properties.Open();
-        QApplication::processEvents();
-    }
-    lumetra::ProgramData data;
-    lumetra::ViewerModel viewer{data};
-    lumetra::TMainWindow main{viewer};
-    lumetra::PropertiesWindow properties;
-    lumetra::TRenderWindow render;
-};
-
 // One step: Down in the file list (back to the first file after the last), then what the step
 // shows, drawn now rather than at the next paint event.
-void StepDown(Windows& windows) {
+void StepDown(lumetra::bench::ViewerWindows& windows) {
     lumetra::TFileListBox& files = *windows.main.FileListBox1;
     if (files.currentIndex().row() + 1 >= files.count()) {
         files.SelectRow(0);
@@ -82,7 +61,10 @@ double Percentile(std::vector<double> values, double fraction) {
 
 void BM_StepThroughSamples(benchmark::State& state) {
     QDir::setCurrent(QString::fromStdString(SampleFolder().path().string()));
-    Windows windows;
+    lumetra::bench::ViewerWindows windows;
+    windows.render.show();
+    windows.properties.Open();
+    QApplication::processEvents();
     windows.main.FileListBox1->setFocus();
     std::vector<double> steps;
     for (auto _ : state) {
