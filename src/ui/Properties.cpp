@@ -1,5 +1,6 @@
 #include "Properties.h"
 
+#include "ComplianceTab.h"
 #include "GuardedConnect.h"
 #include "IntensityTableModel.h"
 #include "KeepOnScreen.h"
@@ -53,8 +54,10 @@ void PropertiesWindow::ConnectHandlers() {
     ConnectGuarded(TableKeywords, &QTableWidget::cellClicked, this,
                    &PropertiesWindow::KeywordClicked);
     InstallTableCopy(*TableSummary);
-    connect(Tabs, &QTabWidget::currentChanged, this,
-            [this](int index) { rules_.ChooseTab(index); });
+    ConnectGuarded(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        rules_.ChooseTab(index);
+        FillShownTab();
+    });
 }
 
 void PropertiesWindow::Open() {
@@ -90,16 +93,36 @@ void PropertiesWindow::Follow(const QString& fileName, bool failed) {
         Refresh();
 }
 
+// Only the tab on show is filled now; the others when they are shown. The file's text comes
+// from a pool thread.
 void PropertiesWindow::Refresh() {
     ShowStatus();
-    ShowSummary();
-    ShowKeywords();
-    ShowIntensities();
-    ShowCompliance();
-    ShowText();
-    // Shown, not chosen: the user's choice stays for the next good load.
-    const QSignalBlocker shownNotChosen(Tabs);
-    Tabs->setCurrentIndex(rules_.Refreshed(Tabs->indexOf(TextFile)));
+    ChooseShownUnit();
+    RequestText();
+    {
+        // Shown, not chosen: the user's choice stays for the next good load.
+        const QSignalBlocker shownNotChosen(Tabs);
+        Tabs->setCurrentIndex(rules_.Refreshed(Tabs->indexOf(TextFile)));
+    }
+    FillShownTab();
+}
+
+void PropertiesWindow::FillShownTab() {
+    QWidget* shown = Tabs->currentWidget();
+    if (shown == TextFile) {
+        ShowText();
+        return;
+    }
+    if (!rules_.TakeOutdated(Tabs->currentIndex()))
+        return;
+    if (shown == TableSummary)
+        ShowSummary();
+    else if (shown == TableKeywords)
+        ShowKeywords();
+    else if (shown == TabCompliance)
+        ShowCompliance();
+    else if (shown == TableIntensities->parentWidget())
+        ShowIntensities();
 }
 
 void PropertiesWindow::CopyIntensities() {

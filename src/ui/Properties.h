@@ -3,8 +3,10 @@
 // summary, every header keyword, the stored intensity table, the compliance figures (BUG rating,
 // luminance table) and the file's text. It follows the
 // main window's loads, shows a failed load with the file's text, and fills its tabs only while
-// it shows. The rules of what it shows are in src/properties.
+// it shows, the tab on show at once and the others when they are shown. The rules of what it
+// shows are in src/properties and src/viewer/PropertiesModel.h.
 
+#include "FileTextReading.h"
 #include "WindowSettings.h"
 #include "properties/IntensityTable.h"
 #include "viewer/PropertiesModel.h"
@@ -71,6 +73,9 @@ class PropertiesWindow : public QWidget {
     void SaveIntensities(const QString& fileName);
     void KeywordClicked(int row, int column);
 
+    // The file's text is still being read; the Text tab shows it when it comes.
+    bool TextPending() const { return !text_.has_value(); }
+
     // The open tab by its caption, as the settings keep it.
     QString OpenTab() const;
     void SetOpenTab(const QString& caption);
@@ -90,12 +95,16 @@ class PropertiesWindow : public QWidget {
     void ConnectHandlers();
     void Follow(const QString& fileName, bool failed);
     void Refresh();
+    void FillShownTab();
     void ShowStatus();
     void ShowSummary();
     void ShowKeywords();
+    void ChooseShownUnit();
     void ShowIntensities();
     void ChooseUnit(int index);
     long double ShownFactor() const;
+    void RequestText();
+    void TextArrived(FileTextAnswer answer);
     void ShowText();
     void ShowCompliance();
     void WriteSettings();
@@ -109,6 +118,9 @@ class PropertiesWindow : public QWidget {
     std::vector<properties::TableUnit> units_;                     // offered for the file
     properties::TableUnit unit_ = properties::TableUnit::AsStored; // shown
     std::optional<properties::TableUnit> chosenUnit_;              // the user's last choice
+    std::optional<FileTextAnswer> text_; // the followed file's text, once read
+    int textLine_ = 0;                   // the line the reader reported, marked in the text
+    bool textShown_ = false;             // the Text tab shows text_
 };
 
 } // namespace lumetra

@@ -6,11 +6,8 @@
 #include "LineNumberedText.h"
 #include "Properties.h"
 #include "SummaryFacts.h"
-#include "data/Loading.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
-#include "eulumdat/PhotometryFile.h"
-#include "properties/FileText.h"
 #include "properties/IntensityTable.h"
 #include "properties/KeywordTable.h"
 #include "properties/ReportedLine.h"
@@ -19,6 +16,7 @@
 #include "viewer/ViewerModel.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -173,12 +171,15 @@ void PropertiesWindow::ShowKeywords() {
 }
 
 // The unit is the user's last choice when the file offers it, else the first the file offers.
-void PropertiesWindow::ShowIntensities() {
-    const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
+void PropertiesWindow::ChooseShownUnit() {
     units_ = properties::TableUnits(viewer_.Facts());
     const auto chosen =
         chosenUnit_ ? std::find(units_.begin(), units_.end(), *chosenUnit_) : units_.end();
     unit_ = chosen != units_.end() ? *chosen : units_.front();
+}
+
+void PropertiesWindow::ShowIntensities() {
+    const bool shown = !rules_.Failed() && !viewer_.Record().Candela.empty();
     {
         const QSignalBlocker fillingIsNoChoice(ComboUnit);
         ComboUnit->clear();
@@ -204,6 +205,7 @@ void PropertiesWindow::ChooseUnit(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= units_.size())
         return;
     chosenUnit_ = units_[static_cast<std::size_t>(index)];
+    ChooseShownUnit();
     ShowIntensities();
 }
 
@@ -216,22 +218,44 @@ void PropertiesWindow::ShowCompliance() {
     TabCompliance->Show(shown ? &viewer_.Record() : nullptr, &viewer_.Facts());
 }
 
-// The file is read afresh: the IES reader keeps only the numbers of what it read.
+// The file is read afresh, on a pool thread: the IES reader keeps only the numbers of what it
+// read. An answer for a file the window no longer follows is dropped.
+void PropertiesWindow::RequestText() {
+    const std::uint64_t request = rules_.TextRequested();
+    text_.reset();
+    textShown_ = false;
+    const auto line = properties::ReportedLine(viewer_.LoadMessage());
+    textLine_ = line ? static_cast<int>(*line) : 0;
+    auto* watch = new QFutureWatcher<FileTextAnswer>(this);
+    connect(watch, &QFutureWatcherBase::finished, this, [this, watch, request] {
+        watch->deleteLater();
+        if (rules_.TextAnswerTaken(request))
+            TextArrived(watch->result());
+    });
+    watch->setFuture(ReadFileTextInBackground(rules_.FileBytes()));
+}
+
+void PropertiesWindow::TextArrived(FileTextAnswer answer) {
+    if (answer.shortened)
+        LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
+    text_ = std::move(answer);
+    if (Tabs->currentWidget() == TextFile)
+        ShowText();
+}
+
+// Until the text arrives the tab shows none, never the text of the file shown before.
 void PropertiesWindow::ShowText() {
-    try {
-        const properties::ShownText shown = properties::TextToShow(ReadFileLines(
-            rules_.FileBytes(), IsEulumdatFileName(rules_.FileBytes()) ? "EULUMDAT" : "IES"));
-        TextFile->setPlainText(Text(shown.text));
-        if (shown.shortened)
-            LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
-        const auto line = properties::ReportedLine(viewer_.LoadMessage());
-        TextFile->MarkLine(line ? static_cast<int>(*line) : 0);
-    } catch (const std::exception& error) {
-        TextFile->setPlainText(rules_.FileBytes().empty() ? QString()
-                                                          : "The file's text cannot be shown: " +
-                                                                Text(ToUtf8(error.what())));
+    if (textShown_)
+        return;
+    if (!text_) {
+        if (!TextFile->document()->isEmpty())
+            TextFile->clear();
         TextFile->MarkLine(0);
+        return;
     }
+    TextFile->setPlainText(text_->text);
+    TextFile->MarkLine(textLine_);
+    textShown_ = true;
 }
 
 } // namespace lumetra

@@ -171,7 +171,7 @@ void TMainWindow::FileListBox1DblClick() {
     if (viewer_.SelectionMissing())
         FileListBox1->RefillKeepingSelection(); // the list was out of date
     if (viewer_.AutoRenderDue(found))
-        emit renderWanted();
+        emit autoRenderWanted();
 }
 
 void TMainWindow::FileListBox1Click() {

@@ -158,6 +158,9 @@ class TMainWindow : public QWidget {
     // (which renders), bringing it to the front, and dropping the picture of a file no longer
     // loaded.
     void renderWanted();
+    // A pass of the selected plane as automatic update asks for at a file selection, done in the
+    // background so the next selection need not wait for it.
+    void autoRenderWanted();
     void renderWindowWanted();
     void renderWindowToFront();
     void pictureOutdated();

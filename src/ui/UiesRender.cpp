@@ -257,6 +257,7 @@ void TRenderWindow::closeEvent(QCloseEvent* event) {
 void TRenderWindow::DoRender() {
     if (!viewer_.CanRender())
         return;
+    background_.Drop(); // this pass is newer
     const auto start = std::chrono::steady_clock::now();
     const RenderSettings settings = viewer_.StartRender();
     emit renderStarted();

@@ -4,20 +4,31 @@
 #include "Picture.h"
 #include "TrackBars.h"
 #include "WindowSettings.h"
+#include "viewer/LatestRequest.h"
 #include "viewer/ViewerModel.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QFuture>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <chrono>
+#include <cstdint>
+#include <exception>
 #include <optional>
 
 namespace lumetra {
 
 class TRenderWindow;
+
+// A pass's picture, or what stopped it.
+struct RenderedPicture {
+    QImage picture;
+    int plane = 0;
+    std::exception_ptr error;
+};
 
 extern TRenderWindow* RenderWindow;
 extern TTrackBar2* TrackBar2;
@@ -58,8 +69,13 @@ class TRenderWindow : public QWidget {
     void CheckBoxRadiosityClick();
     // One render pass of the plane selected in the main window.
     void DoRender();
-    // No file is loaded: the picture of the one before goes.
-    void ClearPicture() { Image1->SetPicture({}); }
+    // The same pass on a thread of the pool, as automatic update asks for at every file
+    // selection: the windows stay free for the next step. Its progress and end are announced as
+    // DoRender's; a newer pass, a cleared picture or another selection drops its result.
+    void RenderInBackground();
+    bool BackgroundPassRunning() const { return background_.Pending(); }
+    // No file is loaded: the picture of the one before goes, and so does a pass in hand.
+    void ClearPicture();
 
     // Enables the context menu's actions while a picture is shown.
     void UpdatePictureMenu();
@@ -108,6 +124,9 @@ class TRenderWindow : public QWidget {
     void ShowCaptions();
     void RenderIfPending();
     void RenderPicture(const RenderSettings& settings);
+    void WatchBackgroundPass(std::uint64_t pass, QFuture<RenderedPicture> future);
+    void BackgroundPassEnded(std::uint64_t pass, RenderedPicture result);
+    void EndBackgroundPass();
     // Accessible names and descriptions: the bars' follow their positions, the picture's its pass.
     void NameControls();
     void DescribeBars();
@@ -116,6 +135,8 @@ class TRenderWindow : public QWidget {
     ViewerModel& viewer_;
     WindowSettings* settings_;
     int renderCount_ = 0;
+    LatestRequest background_;                        // the pass in the background
+    std::chrono::steady_clock::time_point passStart_; // of the pass in the background
 };
 
 // "Rendering time: " + whole seconds + "." + three-digit milliseconds + " sec".

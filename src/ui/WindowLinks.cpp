@@ -19,6 +19,8 @@ void LinkWindows(TMainWindow& main, TRenderWindow& render) {
     // An error of a pass ends the main window's handler that asked for it, as if it had rendered
     // itself.
     QObject::connect(&main, &TMainWindow::renderWanted, &render, &TRenderWindow::DoRender);
+    QObject::connect(&main, &TMainWindow::autoRenderWanted, &render,
+                     &TRenderWindow::RenderInBackground);
     QObject::connect(&main, &TMainWindow::renderWindowWanted, &render, &QWidget::show);
     QObject::connect(&main, &TMainWindow::renderWindowToFront, &render, &QWidget::raise);
     QObject::connect(&main, &TMainWindow::pictureOutdated, &render, &TRenderWindow::ClearPicture);

@@ -32,6 +32,11 @@ class PropertiesWindowTest : public UiFixture {
         UiFixture::TearDown();
     }
 
+    // The file's text comes from another thread.
+    void WaitForText() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !properties->TextPending(); }, 10000));
+    }
+
     QString Cell(QTableWidget* table, int row, int column) const {
         const QTableWidgetItem* item = table->item(row, column);
         return item ? item->text() : "<none>";
@@ -67,22 +72,49 @@ TEST_F(PropertiesWindowTest, FollowsAGoodABrokenAndAGoodLoad) {
     EXPECT_EQ(properties->LabelFile->text(),
               "broken.ies\nCould not be read: List index out of bounds (0)");
     EXPECT_EQ(properties->Tabs->currentWidget(), properties->TextFile);
+    WaitForText();
     EXPECT_EQ(properties->TextFile->toPlainText(), "IESNA:LM-63-2002\n[TEST] cut\nTILT=NONE");
+    // Each tab is filled as it is shown; choosing them keeps the Keywords tab's choice last.
+    properties->SetOpenTab("Summary");
     EXPECT_EQ(properties->TableSummary->rowCount(), 0);
+    properties->SetOpenTab("Intensities");
     EXPECT_FALSE(properties->ButtonCopy->isEnabled());
+    properties->SetOpenTab("Keywords");
 
     Select(kFivePlanes);
     EXPECT_EQ(properties->LabelFile->text(), kFivePlanes);
     EXPECT_EQ(properties->Tabs->tabText(properties->Tabs->currentIndex()), "Keywords");
+    properties->SetOpenTab("Summary");
     EXPECT_EQ(Cell(properties->TableSummary, 3, 1), "37 vertical \u00d7 5 horizontal");
+    properties->SetOpenTab("Intensities");
     EXPECT_TRUE(properties->ButtonCopy->isEnabled());
+    properties->SetOpenTab("Text");
+    WaitForText();
     EXPECT_EQ(properties->TextFile->MarkedLine(), 0);
+    EXPECT_TRUE(properties->TextFile->toPlainText().contains("ITL36346"));
+}
+
+TEST_F(PropertiesWindowTest, ATabIsFilledWhenShownAndTheTextOfAFileLeftIsDropped) {
+    properties->Open();
+    properties->SetOpenTab("Text");
+    WriteFile("grid.ies", Grid3x2());
+    Select("grid.ies");
+    Select(kFivePlanes); // before grid.ies's text came
+    WaitForText();
+    EXPECT_TRUE(properties->TextFile->toPlainText().contains("ITL36346"))
+        << properties->TextFile->toPlainText().left(80).toStdString();
+    QApplication::processEvents(); // grid.ies's answer, if it came late, is dropped
+    EXPECT_FALSE(properties->TextFile->toPlainText().contains("[TEST] grid"));
+    EXPECT_EQ(properties->TableSummary->rowCount(), 0) << "not shown yet";
+    properties->SetOpenTab("Summary");
+    EXPECT_GT(properties->TableSummary->rowCount(), 0);
 }
 
 TEST_F(PropertiesWindowTest, CopiesAndSavesTheStoredTable) {
     WriteFile("grid.ies", Grid3x2());
     Select("grid.ies");
     properties->Open();
+    properties->SetOpenTab("Intensities");
     QTest::mouseClick(properties->ButtonCopy, Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "gamma \\ C\t0\t90\n0\t100\t100\n45\t80.5\t120\n90\t0\t0.25\n");
@@ -103,6 +135,7 @@ TEST_F(PropertiesWindowTest, EulumdatIntensitiesShowInCdPerKilolumenOrInCandelaA
     main->FileListBox1->Refill();
     Select(name);
     properties->Open();
+    properties->SetOpenTab("Intensities");
     QAbstractItemModel* table = properties->TableIntensities->model();
     const double perKilolumen =
         table->data(table->index(0, 0), Qt::DisplayRole).toString().toDouble();
@@ -140,6 +173,7 @@ TEST_F(PropertiesWindowTest, TheTextEncodingChosenInEitherMenuReadsTheHeaderForT
                               "100 50\r\n");
     Select("cyrillic.ies");
     properties->Open();
+    properties->SetOpenTab("Keywords");
     const auto manufacturer = [this] { return Cell(properties->TableKeywords, 1, 1); };
     ASSERT_NE(EncodingEntry(*main->MenuEncoding, "WINDOWS-1251"), nullptr);
     EncodingEntry(*main->MenuEncoding, "WINDOWS-1251")->trigger();
@@ -166,6 +200,8 @@ TEST_F(PropertiesWindowTest, TextTabMarksTheLineTheReaderReported) {
     Select("spoiled.ies");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(properties->LabelFile->text().endsWith("The reader reported: Error! Line 4"));
+    properties->SetOpenTab("Text");
+    WaitForText();
     EXPECT_EQ(properties->TextFile->MarkedLine(), 4);
     EXPECT_EQ(properties->TextFile->textCursor().block().text(), "1 1000 2 3 2 x 1 0 0 0");
     EXPECT_EQ(properties->TextFile->extraSelections().size(), 1);

@@ -214,7 +214,8 @@ TEST_F(RenderWindowTest, FailingPassKeepsOldPictureAndReportsTheError) {
     const QImage picture = render->Image1->Picture();
     ASSERT_FALSE(picture.isNull());
     main->SpeedButtonUpdate->setChecked(true);
-    Select("zero.ies");
+    Select("zero.ies"); // automatic update renders in the background
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !render->BackgroundPassRunning(); }, 10000));
     EXPECT_EQ(messages, QStringList{"Invalid floating point operation."})
         << "0 / 0 on the first sample";
     EXPECT_EQ(render->Image1->Picture(), picture);

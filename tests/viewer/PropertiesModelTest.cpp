@@ -35,5 +35,30 @@ TEST(PropertiesModel, FailedLoadShowsTheTextTabAndKeepsTheChosenTab) {
     EXPECT_EQ(model.ChosenTab(), 1);
 }
 
+TEST(PropertiesModel, ALoadOutdatesEveryTabAndEachIsFilledOnceWhenShown) {
+    PropertiesModel model;
+    EXPECT_FALSE(model.TakeOutdated(0)) << "nothing loaded: nothing to fill";
+    model.Follow("a.ies", false, true);
+    model.Refreshed(kTextTab);
+    EXPECT_TRUE(model.TakeOutdated(0)) << "the tab on show";
+    EXPECT_FALSE(model.TakeOutdated(0)) << "filled already";
+    EXPECT_TRUE(model.TakeOutdated(2)) << "another tab, when it is shown";
+    model.Follow("b.ies", false, true);
+    model.Refreshed(kTextTab);
+    EXPECT_TRUE(model.TakeOutdated(0)) << "the next load outdates it again";
+    EXPECT_FALSE(model.TakeOutdated(-1));
+    EXPECT_FALSE(model.TakeOutdated(32));
+}
+
+TEST(PropertiesModel, TheTextOfAFileLeftIsDropped) {
+    PropertiesModel model;
+    model.Follow("a.ies", false, true);
+    const auto forA = model.TextRequested();
+    model.Follow("b.ies", false, true);
+    const auto forB = model.TextRequested();
+    EXPECT_FALSE(model.TextAnswerTaken(forA)) << "a.ies's text arriving after b.ies was loaded";
+    EXPECT_TRUE(model.TextAnswerTaken(forB));
+}
+
 } // namespace
 } // namespace lumetra::test
