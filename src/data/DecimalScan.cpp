@@ -131,4 +131,23 @@ DecimalScan ScanDecimal(std::string_view token, long double& value) {
     return DecimalScan::Exact;
 }
 
+const char* ScanPlainDecimal(const char* p, const char* end, long double& value) {
+    const bool negative = p != end && *p == '-';
+    p += negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    const char* const intBegin = p;
+    const char* const intEnd = AccumulateDigits(p, end, digits);
+    const char* fracEnd = intEnd;
+    if (intEnd != end && *intEnd == '.')
+        fracEnd = AccumulateDigits(intEnd + 1, end, digits);
+    const std::int64_t fraction = fracEnd == intEnd ? 0 : fracEnd - intEnd - 1;
+    const std::int64_t count = (intEnd - intBegin) + fraction;
+    if (fracEnd == end || *fracEnd != ' ' || count == 0 || count > kMaxExactDigits ||
+        fraction > kMaxExactPower)
+        return nullptr;
+    const long double magnitude = digits == 0 ? 0.0L : Scaled(digits, -fraction);
+    value = negative ? -magnitude : magnitude;
+    return fracEnd;
+}
+
 } // namespace lumetra

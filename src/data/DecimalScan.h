@@ -20,4 +20,11 @@ enum class DecimalScan {
 // when it can, converts it. value is set only for Exact.
 DecimalScan ScanDecimal(std::string_view token, long double& value);
 
+// The common case read in one pass over a text of space-separated tokens: an optional "-", then
+// digits with at most one "." (nineteen digit characters at most, a fraction of 27 at most),
+// ended by a space. When the token at p has that form, sets value exactly as ScanDecimal would
+// and returns where the token ends (at the space); otherwise returns nullptr and the caller
+// takes the token the general way.
+const char* ScanPlainDecimal(const char* p, const char* end, long double& value);
+
 } // namespace lumetra

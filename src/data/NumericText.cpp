@@ -32,6 +32,20 @@ std::string_view NumericText::TakeToken() {
     return {data + start, end - start};
 }
 
+bool NumericText::TakeNumber(long double& value) {
+    const char* const data = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t start = pos_;
+    while (start < size && data[start] == ' ')
+        ++start;
+    if (const char* end = ScanPlainDecimal(data + start, data + size, value)) {
+        lastTokenStart_ = start;
+        pos_ = static_cast<std::size_t>(end - data) + 1;
+        return true;
+    }
+    return ConvertToken(TakeToken(), value);
+}
+
 namespace {
 
 locale_t ClassicLocale() {
@@ -67,7 +81,7 @@ bool ConvertToken(std::string_view token, long double& value) {
 
 long double ReadNumber(NumericText& text, bool& error) {
     long double value = 0;
-    if (!ConvertToken(text.TakeToken(), value))
+    if (!text.TakeNumber(value))
         error = true;
     return value;
 }

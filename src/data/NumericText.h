@@ -24,6 +24,9 @@ class NumericText {
     // Skips leading spaces and takes everything before the next space. When no space follows,
     // the token is empty and the rest of the text stays where it is.
     std::string_view TakeToken();
+    // Takes the next token and converts it as ConvertToken does; false (value 0) when it cannot.
+    // The plain decimals that make up nearly every file are read in one pass.
+    bool TakeNumber(long double& value);
 
   private:
     std::string text_;

@@ -18,6 +18,7 @@
 #include <locale.h>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace lumetra {
 namespace {
@@ -186,6 +187,41 @@ TEST(DecimalScan, EdgeTokensAgreeWithTheLibrary) {
         EXPECT_TRUE(SameBits(quick, library)) << token;
         EXPECT_TRUE(SignAgrees(token, quickConverts, library)) << token;
     }
+}
+
+// A text of tokens read front to back by the one-pass reading gives every token's conversion,
+// success and bits, and where the token began, as ConvertToken on the token alone.
+TEST(DecimalScan, ReadingATextTokenByTokenAgreesWithConvertingEachToken) {
+    std::vector<std::string> tokens = {"1234.56",
+                                       "-0",
+                                       "5.",
+                                       ".5",
+                                       "-",
+                                       ".",
+                                       "1.2.3",
+                                       "+5",
+                                       "00000000000000000001.5",
+                                       "0.1234567890123456789",
+                                       "1.0000000000000000000000000001",
+                                       "12345678901234567891"};
+    for (int i = 0; i < 200'000; ++i)
+        tokens.push_back(i % 2 == 0 ? AnyShape() : PrintedExtended());
+    std::erase(tokens, std::string());
+    std::string joined;
+    for (const std::string& token : tokens)
+        joined += token + (tokens.size() % 2 == 0 ? "  " : " ");
+    NumericText text(joined);
+    for (const std::string& token : tokens) {
+        long double alone = -1;
+        long double read = -2;
+        const bool converts = ConvertToken(token, alone);
+        ASSERT_EQ(text.TakeNumber(read), converts) << token;
+        ASSERT_TRUE(SameBits(read, alone)) << token;
+        ASSERT_EQ(text.text().compare(text.lastTokenStart(), token.size(), token), 0) << token;
+    }
+    long double none = -1;
+    EXPECT_FALSE(text.TakeNumber(none)) << "the text is used up";
+    EXPECT_EQ(none, 0);
 }
 
 TEST(DecimalScan, TakesTheLibraryOnlyBeyondOneExactOperation) {
