@@ -1,5 +1,7 @@
 #include "OpeningArea.h"
 
+#include "summary/SineCosineMemo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -68,8 +70,10 @@ long double Snapped(long double value) {
 
 Direction DirectionOf(long double c, long double gamma) {
     const long double cr = c * kPi / 180, gr = gamma * kPi / 180;
-    const long double cosC = Snapped(std::cos(cr)), sinC = Snapped(std::sin(cr));
-    const long double sinG = Snapped(std::sin(gr)), cosG = Snapped(std::cos(gr));
+    const summary::SineAndCosine trigC = summary::SineCosineOf(cr);
+    const summary::SineAndCosine trigG = summary::SineCosineOf(gr);
+    const long double cosC = Snapped(trigC.cos), sinC = Snapped(trigC.sin);
+    const long double sinG = Snapped(trigG.sin), cosG = Snapped(trigG.cos);
     return {std::fabs(sinG * cosC), std::fabs(sinG * sinC), std::fabs(cosG), cosC, sinC, sinG};
 }
 

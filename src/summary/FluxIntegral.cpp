@@ -1,5 +1,7 @@
 #include "FluxIntegral.h"
 
+#include "SineCosineMemo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -30,8 +32,9 @@ struct SineCosine {
     const SineCosine& At(long double angle) {
         if (angle != x) {
             x = angle;
-            sin = std::sin(angle);
-            cos = std::cos(angle);
+            const SineAndCosine pair = SineCosineOf(angle);
+            sin = pair.sin;
+            cos = pair.cos;
         }
         return *this;
     }
