@@ -82,6 +82,7 @@ class CatalogueWindow : public QWidget {
     QString FullName(int row) const;
     void ApplySort(int column, bool descending);
     void ApplyColumnWidths(const std::vector<int>& widths);
+    void ApplyColumnOrder(const std::vector<int>& order);
     void FitColumns();
     void WriteSettings();
 
