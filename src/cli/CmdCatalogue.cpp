@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "surface/FileNameText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -47,7 +48,7 @@ void WriteRows(const CatalogueOptions& options, const std::vector<catalogue::Row
         if (options.format == Format::Json)
             sink((done == 0 ? "\n" : ",\n") + RowJson(row).dump());
         else
-            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row));
+            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row, LocaleNumberFormat()));
         progress.Show(++done, files.size());
     });
     progress.Clear();

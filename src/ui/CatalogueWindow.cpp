@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
 #include "surface/FileNameText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -227,7 +228,8 @@ void CatalogueWindow::CopySelection() {
     for (const int row : SelectedRows())
         rows.push_back(&model_->RowAt(row));
     if (!rows.empty())
-        QApplication::clipboard()->setText(CatalogueText(catalogue::TsvText(rows)));
+        QApplication::clipboard()->setText(
+            CatalogueText(catalogue::TsvText(rows, LocaleNumberFormat())));
 }
 
 QString CatalogueWindow::WriteCsv(const QString& fileName) const {
