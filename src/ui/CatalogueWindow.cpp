@@ -155,6 +155,9 @@ void CatalogueWindow::Refresh() {
     if (folder_.isEmpty())
         return;
     auto files = catalogue::CatalogueFiles(FileNameBytes(folder_), subfolders_->isChecked(), false);
+    if (encodingFor_) // asked here: the reading threads must not touch the viewer's choices
+        for (catalogue::RowRequest& file : files)
+            file.encoding = encodingFor_(file.path);
     progress_->setRange(0, static_cast<int>(files.size()));
     progress_->setValue(0);
     progress_->setVisible(true);
