@@ -72,6 +72,21 @@ TEST(CatalogueRow, DescriptionFieldsComeFromTheHeaderKeywords) {
     EXPECT_TRUE(row.summary.Flux.has_value());
 }
 
+// A header in a legacy encoding reads as the viewer shows it, or in the encoding asked for.
+TEST(CatalogueRow, DescriptionFieldsAreReadInTheGuessedOrTheChosenEncoding) {
+    struct Case {
+        const char* encoding;
+        const char* lamp;
+    };
+    for (const Case& c :
+         {Case{"", "LED3640lm W(定格ﾓｰﾄﾞ)"}, Case{"WINDOWS-1252", "LED3640lm W(’èŠiÓ°ÄÞ)"}}) {
+        RowRequest request{std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_shift_jis_181_per_line.ies",
+                           "x.ies"};
+        request.encoding = c.encoding;
+        EXPECT_EQ(LoadCatalogueRow(request).lamp, c.lamp) << c.encoding;
+    }
+}
+
 TEST(CatalogueRow, AFileThatDidNotReadCompletelyFailsWithTheVerdict) {
     const CatalogueRow row =
         LoadCatalogueRow({test::SamplePath("lm2002_tab_separated_candela.ies"), "x.ies", true});

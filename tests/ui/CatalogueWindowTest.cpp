@@ -100,6 +100,25 @@ TEST_F(CatalogueWindowTest, SelectionCompareCopyAndSave) {
     EXPECT_EQ(written.readAll().count('\n'), 4); // header and three rows
 }
 
+// A file whose header encoding the person chose in the viewer is catalogued in that encoding.
+TEST(CatalogueEncoding, FilesAreReadInTheEncodingTheViewerChoseForThem) {
+    QTemporaryDir folder;
+    const QString name = folder.filePath("lm1995_shift_jis_181_per_line.ies");
+    ASSERT_TRUE(
+        QFile::copy(QDir(LUMETRA_SAMPLES_DIR).filePath("lm1995_shift_jis_181_per_line.ies"), name));
+    CatalogueWindow window;
+    std::string asked;
+    window.SetEncodingLookup([&asked](const std::string& fileName) {
+        asked = fileName;
+        return std::string("WINDOWS-1252");
+    });
+    window.ShowFolder(folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window.Filled(); }, 10000));
+    ASSERT_EQ(window.Model()->rowCount(), 1);
+    EXPECT_EQ(QString::fromStdString(asked), name);
+    EXPECT_EQ(window.Model()->RowAt(0).lamp, "LED3640lm W(’èŠiÓ°ÄÞ)");
+}
+
 } // namespace
 } // namespace lumetra
 
