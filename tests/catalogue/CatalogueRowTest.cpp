@@ -80,8 +80,7 @@ TEST(CatalogueRow, DescriptionFieldsAreReadInTheGuessedOrTheChosenEncoding) {
     };
     for (const Case& c :
          {Case{"", "LED3640lm W(定格ﾓｰﾄﾞ)"}, Case{"WINDOWS-1252", "LED3640lm W(’èŠiÓ°ÄÞ)"}}) {
-        RowRequest request{std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_shift_jis_181_per_line.ies",
-                           "x.ies"};
+        RowRequest request{test::SamplePath("lm1995_shift_jis_181_per_line.ies"), "x.ies"};
         request.encoding = c.encoding;
         EXPECT_EQ(LoadCatalogueRow(request).lamp, c.lamp) << c.encoding;
     }

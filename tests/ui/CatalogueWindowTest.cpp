@@ -102,10 +102,9 @@ TEST_F(CatalogueWindowTest, SelectionCompareCopyAndSave) {
 
 // A file whose header encoding the person chose in the viewer is catalogued in that encoding.
 TEST(CatalogueEncoding, FilesAreReadInTheEncodingTheViewerChoseForThem) {
-    QTemporaryDir folder;
+    const test::QtTempFolder folder;
     const QString name = folder.filePath("lm1995_shift_jis_181_per_line.ies");
-    ASSERT_TRUE(
-        QFile::copy(QDir(LUMETRA_SAMPLES_DIR).filePath("lm1995_shift_jis_181_per_line.ies"), name));
+    ASSERT_TRUE(QFile::copy(test::QSamplePath("lm1995_shift_jis_181_per_line.ies"), name));
     CatalogueWindow window;
     std::string asked;
     window.SetEncodingLookup([&asked](const std::string& fileName) {
