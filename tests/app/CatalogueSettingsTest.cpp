@@ -14,7 +14,7 @@ class CatalogueSettingsTest : public SettingsFixture {
     void SetUp() override {
         SettingsFixture::SetUp();
         settings = std::make_unique<SettingsFile>(settingsName);
-        samples = QString(LUMETRA_SAMPLES_DIR);
+        samples = QString::fromStdString(SamplesFolder());
     }
 
     static int Width(const CatalogueWindow& window, int column) {
