@@ -71,9 +71,10 @@ class PropertiesWindow : public QWidget {
     void SaveIntensities(const QString& fileName);
     void KeywordClicked(int row, int column);
 
-    // The open tab by its caption, as the settings keep it.
+    // The open tab by its key (its English caption, whatever the language), as the settings
+    // keep it.
     QString OpenTab() const;
-    void SetOpenTab(const QString& caption);
+    void SetOpenTab(const QString& key);
 
     // The section "Properties" as read, applied key by key up to a faulty one, whose error is
     // then thrown; and what the window stores when it closes.

@@ -25,7 +25,7 @@ tIES Sample(const char* name, GonioView& view) {
     tIES record;
     TextLines fileLines, headerLines;
     LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, record, fileLines, headerLines,
-                   [](const std::string&) {});
+                   [](const Message&) {});
     long double peak = 0;
     FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1, peak);
     view = GoniogramView(0, false, true, peak, ".");

@@ -21,7 +21,7 @@ Loaded LoadRoad() {
     TextLines lines, header;
     LoadPhotometryFile(
         std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", loaded.record, lines,
-        header, [](const std::string&) {}, loaded.facts);
+        header, [](const Message&) {}, loaded.facts);
     return loaded;
 }
 
