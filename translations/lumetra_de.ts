@@ -1538,43 +1538,6 @@ verwenden kann, endet das Programm mit Status 2.</translation>
       enthält, ist der Exit-Status 1.</translation>
     </message>
     <message>
-        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
-      --recursive), in file-name order: file, format, manufacturer, catalogue
-      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
-      power, efficacy, maximum intensity, beam and field angles (the wider one
-      and each plane pair), downward flux fraction, symmetry, photometric type,
-      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
-      reader&apos;s message, or why it fails). Tab-separated
-      by default; --csv writes CSV with the units in the column names; --json an
-      array of objects with File (relative to FOLDER), Status (clean, message,
-      fails), Message, the description fields and every key of summary --json.
-      Files over 32 MB are listed as failing, not read. The files are read on N
-      threads (--jobs, default: every core); the output is the same for any N.
-      -o writes FILE, replacing it only once complete. Exit status: 0 when
-      written, 1 for a folder that cannot be read or a file that cannot be
-      written, 2 for a usage error.</source>
-        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      Eine Zeile je *.ies- und *.ldt-Datei von FOLDER (mit --recursive auch
-      seiner Unterordner), nach Dateiname sortiert: Datei, Format, Hersteller,
-      Katalognummer, Leuchte, Lampe, Lichtstrom und Lampenlichtstrom,
-      Betriebswirkungsgrad, Anschlussleistung, Lichtausbeute, maximale
-      Lichtstärke, Halbwerts- und Zehntelwertswinkel (der breitere und jedes
-      Ebenenpaar), Anteil des nach unten gerichteten Lichtstroms, Symmetrie,
-      photometrischer Typ, BUG-Klassifizierung, maximale Leuchtdichte bei
-      65 Grad und Status (lädt fehlerfrei, die Meldung des Einlesens oder warum
-      das Laden fehlschlägt). Standardmäßig tabulatorgetrennt; --csv schreibt
-      CSV mit den Einheiten in den Spaltennamen; --json ein Array von Objekten
-      mit File (relativ zu FOLDER), Status (clean, message, fails), Message, den
-      Beschreibungsfeldern und jedem Schlüssel von summary --json.
-      Dateien über 32 MB werden als fehlerhaft aufgeführt und nicht gelesen. Die
-      Dateien werden in N Threads gelesen (--jobs, Standard: alle Kerne); die
-      Ausgabe ist für jedes N gleich.
-      -o schreibt FILE und ersetzt die Datei erst, wenn sie vollständig ist.
-      Exit-Status: 0, wenn geschrieben, 1 bei einem nicht lesbaren Ordner oder
-      einer nicht schreibbaren Datei, 2 bei einem Aufruffehler.</translation>
-    </message>
-    <message>
         <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
           [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
           [--size W[xH]] [--view AZ,EL]
@@ -1740,6 +1703,49 @@ Aufrufzeile auf stderr aus.
       Terminal erscheint eine Fortschrittszeile, dann &quot;N written, M failed:
       reasons&quot;. Exit-Status 0, wenn jedes Datenblatt geschrieben wurde, 1, wenn
       eines fehlschlug, sonst 3, wenn eine Datei nicht vollständig gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      The description fields are read in the encoding guessed for each file, or
+      in NAME with --encoding (windows-1251, gbk, big5, shift_jis, ...).
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      Eine Zeile je *.ies- und *.ldt-Datei von FOLDER (mit --recursive auch
+      seiner Unterordner), nach Dateiname sortiert: Datei, Format, Hersteller,
+      Katalognummer, Leuchte, Lampe, Lichtstrom und Lampenlichtstrom,
+      Betriebswirkungsgrad, Anschlussleistung, Lichtausbeute, maximale
+      Lichtstärke, Halbwerts- und Zehntelwertswinkel (der breitere und jedes
+      Ebenenpaar), Anteil des nach unten gerichteten Lichtstroms, Symmetrie,
+      photometrischer Typ, BUG-Klassifizierung, maximale Leuchtdichte bei
+      65 Grad und Status (lädt fehlerfrei, die Meldung des Einlesens oder warum
+      das Laden fehlschlägt). Standardmäßig tabulatorgetrennt; --csv schreibt
+      CSV mit den Einheiten in den Spaltennamen; --json ein Array von Objekten
+      mit File (relativ zu FOLDER), Status (clean, message, fails), Message, den
+      Beschreibungsfeldern und jedem Schlüssel von summary --json.
+      Dateien über 32 MB werden als fehlerhaft aufgeführt und nicht gelesen. Die
+      Dateien werden in N Threads gelesen (--jobs, Standard: alle Kerne); die
+      Ausgabe ist für jedes N gleich.
+      Die Beschreibungsfelder werden in der für jede Datei erkannten Kodierung
+      gelesen, mit --encoding in NAME (windows-1251, gbk, big5, shift_jis, ...).
+      -o schreibt FILE und ersetzt die Datei erst, wenn sie vollständig ist.
+      Exit-Status: 0, wenn geschrieben, 1 bei einem nicht lesbaren Ordner oder
+      einer nicht schreibbaren Datei, 2 bei einem Aufruffehler.</translation>
     </message>
 </context>
 <context>

@@ -1536,43 +1536,6 @@ usar hacen que termine con el estado 2.</translation>
       con 1.</translation>
     </message>
     <message>
-        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
-      --recursive), in file-name order: file, format, manufacturer, catalogue
-      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
-      power, efficacy, maximum intensity, beam and field angles (the wider one
-      and each plane pair), downward flux fraction, symmetry, photometric type,
-      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
-      reader&apos;s message, or why it fails). Tab-separated
-      by default; --csv writes CSV with the units in the column names; --json an
-      array of objects with File (relative to FOLDER), Status (clean, message,
-      fails), Message, the description fields and every key of summary --json.
-      Files over 32 MB are listed as failing, not read. The files are read on N
-      threads (--jobs, default: every core); the output is the same for any N.
-      -o writes FILE, replacing it only once complete. Exit status: 0 when
-      written, 1 for a folder that cannot be read or a file that cannot be
-      written, 2 for a usage error.</source>
-        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      Una fila por cada archivo *.ies y *.ldt de FOLDER (y de sus subcarpetas
-      con --recursive), por orden de nombre de archivo: archivo, formato,
-      fabricante, número de catálogo, luminaria, lámpara, flujo luminoso y de
-      lámpara, rendimiento de la luminaria, potencia de entrada, eficacia
-      luminosa, intensidad máxima, ángulos de apertura y de campo (el más
-      ancho y cada par de planos), fracción de flujo hacia abajo, simetría,
-      tipo fotométrico, clasificación BUG, luminancia máxima a 65 grados y
-      estado (carga sin problemas, el mensaje de lectura o por qué falla).
-      Separado por tabulaciones por defecto; --csv escribe CSV con las
-      unidades en los nombres de columna; --json, una matriz de objetos con
-      File (relativo a FOLDER), Status (clean, message, fails), Message, los
-      campos de descripción y cada clave de summary --json.
-      Los archivos de más de 32 MB se listan como fallidos, sin leerlos. Los
-      archivos se leen en N hilos (--jobs, por defecto: todos los núcleos); la
-      salida es la misma para cualquier N.
-      -o escribe FILE y solo lo reemplaza una vez completo. Estado de salida:
-      0 si se escribió, 1 ante una carpeta que no se puede leer o un archivo
-      que no se puede escribir, 2 ante un error de uso.</translation>
-    </message>
-    <message>
         <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
           [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
           [--size W[xH]] [--view AZ,EL]
@@ -1738,6 +1701,50 @@ de uso en stderr.
       muestra una línea de progreso y luego &quot;N written, M failed: reasons&quot;.
       Estado de salida 0 si se escribieron todas las hojas, 1 si alguna falló,
       si no, 3 si algún archivo no se leyó por completo.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      The description fields are read in the encoding guessed for each file, or
+      in NAME with --encoding (windows-1251, gbk, big5, shift_jis, ...).
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      Una fila por cada archivo *.ies y *.ldt de FOLDER (y de sus subcarpetas
+      con --recursive), por orden de nombre de archivo: archivo, formato,
+      fabricante, número de catálogo, luminaria, lámpara, flujo luminoso y de
+      lámpara, rendimiento de la luminaria, potencia de entrada, eficacia
+      luminosa, intensidad máxima, ángulos de apertura y de campo (el más
+      ancho y cada par de planos), fracción de flujo hacia abajo, simetría,
+      tipo fotométrico, clasificación BUG, luminancia máxima a 65 grados y
+      estado (carga sin problemas, el mensaje de lectura o por qué falla).
+      Separado por tabulaciones por defecto; --csv escribe CSV con las
+      unidades en los nombres de columna; --json, una matriz de objetos con
+      File (relativo a FOLDER), Status (clean, message, fails), Message, los
+      campos de descripción y cada clave de summary --json.
+      Los archivos de más de 32 MB se listan como fallidos, sin leerlos. Los
+      archivos se leen en N hilos (--jobs, por defecto: todos los núcleos); la
+      salida es la misma para cualquier N.
+      Los campos de descripción se leen en la codificación detectada para cada
+      archivo, o en NAME con --encoding (windows-1251, gbk, big5, shift_jis,
+      ...).
+      -o escribe FILE y solo lo reemplaza una vez completo. Estado de salida:
+      0 si se escribió, 1 ante una carpeta que no se puede leer o un archivo
+      que no se puede escribir, 2 ante un error de uso.</translation>
     </message>
 </context>
 <context>

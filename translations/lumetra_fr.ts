@@ -1538,43 +1538,6 @@ utiliser la font sortir avec le statut 2.</translation>
       donnée sort avec 1.</translation>
     </message>
     <message>
-        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
-      --recursive), in file-name order: file, format, manufacturer, catalogue
-      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
-      power, efficacy, maximum intensity, beam and field angles (the wider one
-      and each plane pair), downward flux fraction, symmetry, photometric type,
-      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
-      reader&apos;s message, or why it fails). Tab-separated
-      by default; --csv writes CSV with the units in the column names; --json an
-      array of objects with File (relative to FOLDER), Status (clean, message,
-      fails), Message, the description fields and every key of summary --json.
-      Files over 32 MB are listed as failing, not read. The files are read on N
-      threads (--jobs, default: every core); the output is the same for any N.
-      -o writes FILE, replacing it only once complete. Exit status: 0 when
-      written, 1 for a folder that cannot be read or a file that cannot be
-      written, 2 for a usage error.</source>
-        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      Une ligne par fichier *.ies et *.ldt de FOLDER (et de ses sous-dossiers
-      avec --recursive), dans l&apos;ordre des noms de fichier&#xa0;: fichier, format,
-      fabricant, référence catalogue, luminaire, lampe, flux lumineux et flux
-      de lampe, rendement lumineux, puissance absorbée, efficacité lumineuse,
-      intensité maximale, angles d&apos;ouverture et de champ (le plus large et
-      chaque paire de plans), fraction du flux vers le bas, symétrie, type
-      photométrique, classement BUG, luminance maximale à 65 degrés et état
-      (se charge proprement, le message de lecture, ou la raison de l&apos;échec).
-      Séparé par des tabulations par défaut&#xa0;; --csv écrit du CSV avec les
-      unités dans les noms de colonnes&#xa0;; --json un tableau d&apos;objets avec File
-      (relatif à FOLDER), Status (clean, message, fails), Message, les champs
-      de description et chaque clé de summary --json.
-      Les fichiers de plus de 32 MB sont listés en échec, sans être lus. Les
-      fichiers sont lus sur N threads (--jobs, par défaut&#xa0;: tous les cœurs)&#xa0;;
-      la sortie est la même quel que soit N.
-      -o écrit FILE, en ne le remplaçant qu&apos;une fois complet. Statut de
-      sortie&#xa0;: 0 si écrit, 1 pour un dossier illisible ou un fichier qui ne
-      peut pas être écrit, 2 pour une erreur d&apos;utilisation.</translation>
-    </message>
-    <message>
         <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
           [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
           [--size W[xH]] [--view AZ,EL]
@@ -1740,6 +1703,50 @@ d&apos;utilisation sur stderr.
       progression s&apos;affiche sur un terminal, puis &quot;N written, M failed:
       reasons&quot;. Statut de sortie 0 si chaque fiche a été écrite, 1 si l&apos;une a
       échoué, sinon 3 si un fichier n&apos;a pas été lu entièrement.</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      The description fields are read in the encoding guessed for each file, or
+      in NAME with --encoding (windows-1251, gbk, big5, shift_jis, ...).
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      Une ligne par fichier *.ies et *.ldt de FOLDER (et de ses sous-dossiers
+      avec --recursive), dans l&apos;ordre des noms de fichier&#xa0;: fichier, format,
+      fabricant, référence catalogue, luminaire, lampe, flux lumineux et flux
+      de lampe, rendement lumineux, puissance absorbée, efficacité lumineuse,
+      intensité maximale, angles d&apos;ouverture et de champ (le plus large et
+      chaque paire de plans), fraction du flux vers le bas, symétrie, type
+      photométrique, classement BUG, luminance maximale à 65 degrés et état
+      (se charge proprement, le message de lecture, ou la raison de l&apos;échec).
+      Séparé par des tabulations par défaut&#xa0;; --csv écrit du CSV avec les
+      unités dans les noms de colonnes&#xa0;; --json un tableau d&apos;objets avec File
+      (relatif à FOLDER), Status (clean, message, fails), Message, les champs
+      de description et chaque clé de summary --json.
+      Les fichiers de plus de 32 MB sont listés en échec, sans être lus. Les
+      fichiers sont lus sur N threads (--jobs, par défaut&#xa0;: tous les cœurs)&#xa0;;
+      la sortie est la même quel que soit N.
+      Les champs de description sont lus dans l&apos;encodage deviné pour chaque
+      fichier, ou dans NAME avec --encoding (windows-1251, gbk, big5,
+      shift_jis, ...).
+      -o écrit FILE, en ne le remplaçant qu&apos;une fois complet. Statut de
+      sortie&#xa0;: 0 si écrit, 1 pour un dossier illisible ou un fichier qui ne
+      peut pas être écrit, 2 pour une erreur d&apos;utilisation.</translation>
     </message>
 </context>
 <context>

@@ -1508,36 +1508,6 @@ as IES. Arguments that a command cannot use exit with status 2.</source>
       出。</translation>
     </message>
     <message>
-        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
-      --recursive), in file-name order: file, format, manufacturer, catalogue
-      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
-      power, efficacy, maximum intensity, beam and field angles (the wider one
-      and each plane pair), downward flux fraction, symmetry, photometric type,
-      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
-      reader&apos;s message, or why it fails). Tab-separated
-      by default; --csv writes CSV with the units in the column names; --json an
-      array of objects with File (relative to FOLDER), Status (clean, message,
-      fails), Message, the description fields and every key of summary --json.
-      Files over 32 MB are listed as failing, not read. The files are read on N
-      threads (--jobs, default: every core); the output is the same for any N.
-      -o writes FILE, replacing it only once complete. Exit status: 0 when
-      written, 1 for a folder that cannot be read or a file that cannot be
-      written, 2 for a usage error.</source>
-        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
-      FOLDER（使用 --recursive 时包括其子文件夹）中的每个 *.ies 和 *.ldt 文件占
-      一行，按文件名排序：文件、格式、制造商、目录编号、灯具、光源、光通量和光源
-      光通量、灯具效率、输入功率、光效、最大光强、光束角和场角（较宽者及每个平面
-      对）、向下光通量比例、对称性、光度类型、BUG 评级、65 度处的最大亮度以及状
-      态（正常加载、读取消息或失败原因）。默认以制表符分隔；--csv 写出 CSV，列名
-      中带单位；--json 写出对象数组，包含 File（相对于 FOLDER）、Status（clean,
-      message, fails）、Message、描述字段以及 summary --json 的每个键。
-      超过 32 MB 的文件列为失败，不予读取。文件在 N 个线程上读取（--jobs，默认：
-      所有核心）；输出对任何 N 都相同。
-      -o 写出 FILE，仅在完整生成后才替换它。退出状态：0 表示已写入，1 表示文件夹
-      无法读取或文件无法写入，2 表示用法错误。</translation>
-    </message>
-    <message>
         <source>  diagram FILE --kind polar|cartesian|isocandela|solid -o OUT.png|OUT.svg|OUT.pdf
           [--planes 0,90] [--unit cd|cdklm] [--log] [--lit-half] [--step N]
           [--size W[xH]] [--view AZ,EL]
@@ -1680,6 +1650,42 @@ stderr.
       径处生成数据表，扩展名为 .pdf；除非指定 --force，否则保留已有的数据表。
       在终端上显示进度行，然后输出 &quot;N written, M failed: reasons&quot;。每个数据表
       都已写入时退出状态为 0，有任何失败时为 1，否则有文件未完整读取时为 3。</translation>
+    </message>
+    <message>
+        <source>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      One row per *.ies and *.ldt file of FOLDER (and its subfolders with
+      --recursive), in file-name order: file, format, manufacturer, catalogue
+      number, luminaire, lamp, luminous and lamp flux, light output ratio, input
+      power, efficacy, maximum intensity, beam and field angles (the wider one
+      and each plane pair), downward flux fraction, symmetry, photometric type,
+      BUG rating, maximum luminance at 65 degrees and status (loads cleanly, the
+      reader&apos;s message, or why it fails). Tab-separated
+      by default; --csv writes CSV with the units in the column names; --json an
+      array of objects with File (relative to FOLDER), Status (clean, message,
+      fails), Message, the description fields and every key of summary --json.
+      Files over 32 MB are listed as failing, not read. The files are read on N
+      threads (--jobs, default: every core); the output is the same for any N.
+      The description fields are read in the encoding guessed for each file, or
+      in NAME with --encoding (windows-1251, gbk, big5, shift_jis, ...).
+      -o writes FILE, replacing it only once complete. Exit status: 0 when
+      written, 1 for a folder that cannot be read or a file that cannot be
+      written, 2 for a usage error.</source>
+        <translation>  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]
+            [--encoding NAME]
+      FOLDER（使用 --recursive 时包括其子文件夹）中的每个 *.ies 和 *.ldt 文件占
+      一行，按文件名排序：文件、格式、制造商、目录编号、灯具、光源、光通量和光源
+      光通量、灯具效率、输入功率、光效、最大光强、光束角和场角（较宽者及每个平面
+      对）、向下光通量比例、对称性、光度类型、BUG 评级、65 度处的最大亮度以及状
+      态（正常加载、读取消息或失败原因）。默认以制表符分隔；--csv 写出 CSV，列名
+      中带单位；--json 写出对象数组，包含 File（相对于 FOLDER）、Status（clean,
+      message, fails）、Message、描述字段以及 summary --json 的每个键。
+      超过 32 MB 的文件列为失败，不予读取。文件在 N 个线程上读取（--jobs，默认：
+      所有核心）；输出对任何 N 都相同。
+      描述字段按为每个文件推测的编码读取，或使用 --encoding 指定的 NAME
+      （windows-1251、gbk、big5、shift_jis 等）。
+      -o 写出 FILE，仅在完整生成后才替换它。退出状态：0 表示已写入，1 表示文件夹
+      无法读取或文件无法写入，2 表示用法错误。</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,7 @@ SectionRead<CatalogueSection> SettingsFile::ReadCatalogue() {
             window.sortColumn = keys.Integer("SortColumn", window.sortColumn);
             window.descending = keys.Flag("SortDescending", window.descending);
             window.columnWidths = keys.IntegerList("ColumnWidths");
+            window.columnOrder = keys.IntegerList("ColumnOrder");
         });
 }
 
@@ -207,6 +208,7 @@ void SettingsFile::WriteCatalogue(const CatalogueSection& window) {
     keys.Integer("SortColumn", window.sortColumn);
     keys.Flag("SortDescending", window.descending);
     keys.IntegerList("ColumnWidths", window.columnWidths);
+    keys.IntegerList("ColumnOrder", window.columnOrder);
 }
 
 SectionRead<IlluminanceSection> SettingsFile::ReadIlluminance() {

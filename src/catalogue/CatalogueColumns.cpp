@@ -141,12 +141,13 @@ std::optional<long double> NumberOf(const CatalogueRow& row, Column column) {
     return SummaryNumber(row.summary, column);
 }
 
-std::string CellText(const CatalogueRow& row, Column column) {
+std::string CellText(const CatalogueRow& row, Column column,
+                     const properties::NumberFormat& format) {
     const ColumnInfo& info = Info(column);
     const bool summarised = row.status != RowStatus::Fails;
     if (info.numeric)
         return summarised ? properties::FigureText(NumberOf(row, column),
-                                                   properties::Unit{"", info.unit.decimals})
+                                                   properties::Unit{"", info.unit.decimals}, format)
                           : std::string();
     if (column == Column::Symmetry)
         return summarised ? row.summary.Symmetry : std::string();

@@ -54,9 +54,11 @@ const ColumnInfo& Info(Column column);
 // for a text column and for a failing row.
 std::optional<long double> NumberOf(const CatalogueRow& row, Column column);
 
-// The cell as shown: numbers with the unit's digits, grouped, without the unit (the header has
-// it); "n/a" where undefined, empty for a failing row's figures.
-std::string CellText(const CatalogueRow& row, Column column);
+// The cell as shown: numbers with the unit's digits in the format (the locale's, at the window's
+// or the command's edge), without the unit (the header has it); "n/a" where undefined, empty for
+// a failing row's figures.
+std::string CellText(const CatalogueRow& row, Column column,
+                     const properties::NumberFormat& format = {});
 
 // The status column: "Loads cleanly", "Reader's message: ...", "Fails: ...".
 std::string StatusText(const CatalogueRow& row);

@@ -21,15 +21,13 @@ std::string CsvField(const std::string& text) {
     return quoted + '"';
 }
 
-// A numeric cell for other programs: the displayed digits without the grouping blanks.
+// A numeric cell for other programs: the displayed digits, ungrouped, with a decimal point.
 std::string CsvCell(const CatalogueRow& row, const ColumnInfo& info) {
-    std::string text = CellText(row, info.column);
     if (!info.numeric)
-        return CsvField(text);
+        return CsvField(CellText(row, info.column));
     if (!NumberOf(row, info.column))
         return {};
-    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
-    return text;
+    return CellText(row, info.column, properties::NumberFormat(".", ""));
 }
 
 std::string TsvCell(std::string text) {
@@ -73,17 +71,19 @@ std::string TsvHeader() {
     return text + '\n';
 }
 
-std::string TsvLine(const CatalogueRow& row) {
+std::string TsvLine(const CatalogueRow& row, const properties::NumberFormat& format) {
     std::string text;
     for (const ColumnInfo& info : Columns())
-        text += (info.column == Column::File ? "" : "\t") + TsvCell(CellText(row, info.column));
+        text +=
+            (info.column == Column::File ? "" : "\t") + TsvCell(CellText(row, info.column, format));
     return text + '\n';
 }
 
-std::string TsvText(const std::vector<const CatalogueRow*>& rows) {
+std::string TsvText(const std::vector<const CatalogueRow*>& rows,
+                    const properties::NumberFormat& format) {
     std::string text = TsvHeader();
     for (const CatalogueRow* row : rows)
-        text += TsvLine(*row);
+        text += TsvLine(*row, format);
     return text;
 }
 

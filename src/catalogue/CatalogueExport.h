@@ -3,6 +3,7 @@
 // tab-separated text for the clipboard, and one JSON object per row.
 
 #include "CatalogueRow.h"
+#include "properties/FigureText.h"
 
 #include <string>
 #include <vector>
@@ -17,8 +18,9 @@ std::string CsvLine(const CatalogueRow& row);
 // Header and rows as displayed, tab-separated, "\n"-ended; tabs and line breaks in cells become
 // blanks.
 std::string TsvHeader();
-std::string TsvLine(const CatalogueRow& row);
-std::string TsvText(const std::vector<const CatalogueRow*>& rows); // header and rows
+std::string TsvLine(const CatalogueRow& row, const properties::NumberFormat& format = {});
+std::string TsvText(const std::vector<const CatalogueRow*>& rows, // header and rows
+                    const properties::NumberFormat& format = {});
 
 // "File", "Status" ("clean", "message", "fails"), "Message" (the reader's message or the
 // failure, null when clean), the description fields, and every key of the row's summaryJson.

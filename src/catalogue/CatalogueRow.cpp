@@ -10,6 +10,7 @@
 #include "data/FileReading.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
+#include "data/ReadableText.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/Eulumdat.h"
 #include "eulumdat/PhotometryFile.h"
@@ -26,30 +27,35 @@ namespace lumetra::catalogue {
 
 namespace {
 
-// A keyword's value, trimmed and readable.
+// A keyword's value of the readable (UTF-8) header, trimmed.
 std::string Keyword(const char* keyword, const std::string& headerText) {
-    return ToUtf8(TrimBlanks(HeaderKeyword(keyword, headerText)));
+    return std::string(TrimBlanks(HeaderKeyword(keyword, headerText)));
 }
 
-// Every lamp set of an EULUMDAT file, or the header's one lamp line when they cannot be read.
-std::string EulumdatLamp(const TextLines& fileLines, std::string headerLamp) {
+// Every lamp set of an EULUMDAT file, read in the header's encoding, or the header's one lamp
+// line when they cannot be read.
+std::string EulumdatLamp(const TextLines& fileLines, const std::string& encoding,
+                         std::string headerLamp) {
     try {
         std::string sets = LampSetsText(ReadEulumdatHead(fileLines).LampSets);
-        return sets.empty() ? headerLamp : ToUtf8(sets);
+        return sets.empty() ? headerLamp : DecodeReadableLines({sets}, encoding).lines.front();
     } catch (const LumetraError&) {
         return headerLamp;
     }
 }
 
-void Describe(const std::string& path, const TextLines& fileLines, const TextLines& headerLines,
+// The description fields as the viewer shows them: the header decoded in the chosen encoding,
+// or in the one guessed for the file.
+void Describe(const RowRequest& request, const TextLines& fileLines, const TextLines& headerLines,
               CatalogueRow& row) {
-    const std::string headerText = HeaderText(headerLines);
+    const ReadableLines readable = DecodeReadableLines(headerLines, request.encoding);
+    const std::string headerText = HeaderText(readable.lines);
     row.manufacturer = Keyword("[MANUFAC]", headerText);
     row.catalogueNumber = Keyword("[LUMCAT]", headerText);
     row.luminaire = Keyword("[LUMINAIRE]", headerText);
     row.lamp = Keyword("[LAMP]", headerText);
-    if (IsEulumdatFileName(path))
-        row.lamp = EulumdatLamp(fileLines, std::move(row.lamp));
+    if (IsEulumdatFileName(request.path))
+        row.lamp = EulumdatLamp(fileLines, readable.encoding, std::move(row.lamp));
 }
 
 CatalogueRow Failed(CatalogueRow row, std::string why) {
@@ -126,7 +132,7 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
         return Failed(std::move(row), Text(TextId::OutOfMemory));
     }
     row.format = ToUtf8(properties::FormatText(request.path, headerLines));
-    Describe(request.path, fileLines, headerLines, row);
+    Describe(request, fileLines, headerLines, row);
     if (parseError) // the figures of a file that did not read completely are no results
         return Failed(std::move(row), NotSignificant(request.path, message));
     if (!summary::HasPhotometricData(record))

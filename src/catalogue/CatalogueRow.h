@@ -44,6 +44,8 @@ struct RowRequest {
     std::string path;     // the file's name to open, as bytes
     std::string relative; // its name in the catalogue
     bool withJson = false;
+    // The header's encoding as iconv names it; empty: guessed as the viewer does.
+    std::string encoding{};
 };
 
 // Loads and summarises one file as `lumetra-cli summary` does. Never throws for a bad file.

@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueScan.h"
 #include "surface/FileNameText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,7 +19,8 @@ namespace lumetra::cli {
 namespace {
 
 constexpr const char* kCatalogueUsage =
-    "Usage: lumetra-cli catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]";
+    "Usage: lumetra-cli catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
+    "                             [--encoding NAME]";
 
 using Format = CatalogueOptions::Format;
 using Sink = std::function<void(const std::string&)>;
@@ -28,6 +30,7 @@ void AddCatalogueOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption("csv", "CSV."));
     parser.addOption(QCommandLineOption("json", "JSON."));
     parser.addOption(QCommandLineOption({"o", "output"}, "Output file.", "file"));
+    parser.addOption(QCommandLineOption("encoding", "The headers' text encoding.", "name"));
     AddJobsOption(parser);
 }
 
@@ -45,7 +48,7 @@ void WriteRows(const CatalogueOptions& options, const std::vector<catalogue::Row
         if (options.format == Format::Json)
             sink((done == 0 ? "\n" : ",\n") + RowJson(row).dump());
         else
-            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row));
+            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row, LocaleNumberFormat()));
         progress.Show(++done, files.size());
     });
     progress.Clear();
@@ -85,6 +88,8 @@ Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments) {
                                             : Format::Tsv;
     if (const auto error = ParseJobs(parser, options.jobs))
         return Refused<CatalogueOptions>(*error, kCatalogueUsage);
+    if (const auto error = ParseEncoding(parser, options.encoding))
+        return Refused<CatalogueOptions>(*error, kCatalogueUsage);
     return {options, {}};
 }
 
@@ -95,8 +100,10 @@ int RunCatalogue(const QStringList& arguments) {
     const CatalogueOptions& options = *parsed.options;
     if (!QFileInfo(options.folder).isDir())
         return Fail("Not a folder: " + options.folder);
-    const auto files = catalogue::CatalogueFiles(FileNameBytes(options.folder), options.recursive,
-                                                 options.format == Format::Json);
+    auto files = catalogue::CatalogueFiles(FileNameBytes(options.folder), options.recursive,
+                                           options.format == Format::Json);
+    for (catalogue::RowRequest& file : files)
+        file.encoding = options.encoding;
     if (!options.output.isEmpty())
         return WriteToFile(options, files);
     WriteRows(options, files,

@@ -7,6 +7,7 @@
 #include "compare/Comparison.h"
 #include "compare/ComparisonText.h"
 #include "compliance/ComplianceJson.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -107,7 +108,7 @@ void PrintHeader(const QStringList& files) {
 }
 
 void PrintRow(const FigureRow& row) {
-    const compare::FigureTextRow text = compare::FigureTextOf(row);
+    const compare::FigureTextRow text = compare::FigureTextOf(row, LocaleNumberFormat());
     std::cout << Padded(text.Caption, kCaptionWidth);
     for (const std::string& value : text.Values)
         std::cout << Padded(value, kValueWidth);
@@ -127,8 +128,9 @@ void PrintLargest(const Comparison& c) {
               << compare::ComparedWhereText(c.SharedGrid, c.Thinned) << ":\n";
     for (std::size_t i = 1; i < c.Largest.size(); ++i)
         if (c.Largest[i])
-            std::cout << "  " << i + 1
-                      << " - 1: " << compare::LargestText(*c.Largest[i], c.Unit, typeC) << '\n';
+            std::cout << "  " << i + 1 << " - 1: "
+                      << compare::LargestText(*c.Largest[i], c.Unit, typeC, LocaleNumberFormat())
+                      << '\n';
 }
 
 void PrintText(const Comparison& c, const QStringList& files) {

@@ -154,7 +154,8 @@ struct CatalogueOptions {
     QString output; // empty: stdout
     Format format = Format::Tsv;
     bool recursive = false;
-    unsigned jobs = 0; // 0: every core
+    unsigned jobs = 0;    // 0: every core
+    std::string encoding; // the headers' encoding as iconv names it; empty: guessed per file
 };
 Parsed<CatalogueOptions> ParseCatalogueOptions(const QStringList& arguments);
 

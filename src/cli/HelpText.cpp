@@ -142,6 +142,7 @@ const char* const kParagraphs[] = {
     QT_TRANSLATE_NOOP(
         "lumetra-cli",
         "  catalogue FOLDER [--recursive] [--csv|--json] [-o FILE] [--jobs N]\n"
+        "            [--encoding NAME]\n"
         "      One row per *.ies and *.ldt file of FOLDER (and its subfolders with\n"
         "      --recursive), in file-name order: file, format, manufacturer, catalogue\n"
         "      number, luminaire, lamp, luminous and lamp flux, light output ratio, input\n"
@@ -154,6 +155,8 @@ const char* const kParagraphs[] = {
         "      fails), Message, the description fields and every key of summary --json.\n"
         "      Files over 32 MB are listed as failing, not read. The files are read on N\n"
         "      threads (--jobs, default: every core); the output is the same for any N.\n"
+        "      The description fields are read in the encoding guessed for each file, or\n"
+        "      in NAME with --encoding (windows-1251, gbk, big5, shift_jis, ...).\n"
         "      -o writes FILE, replacing it only once complete. Exit status: 0 when\n"
         "      written, 1 for a folder that cannot be read or a file that cannot be\n"
         "      written, 2 for a usage error."),

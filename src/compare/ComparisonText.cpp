@@ -62,54 +62,55 @@ long double FigureScale(FigureKind kind) {
     return kind == FigureKind::Fraction ? 100 : 1;
 }
 
-std::string ValueText(const Figure& value, FigureKind kind, const std::string& separator) {
+std::string ValueText(const Figure& value, FigureKind kind,
+                      const properties::NumberFormat& format) {
     const Figure scaled = value ? Figure(*value * FigureScale(kind)) : value;
-    return FigureText(scaled, ValueUnit(kind), separator);
+    return FigureText(scaled, ValueUnit(kind), format);
 }
 
 std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
-                           const std::string& separator) {
+                           const properties::NumberFormat& format) {
     if (!difference.Absolute)
         return "n/a";
     if (*difference.Absolute == 0)
         return "0";
     const long double absolute = *difference.Absolute * FigureScale(kind);
     const Unit unit = kind == FigureKind::Fraction ? kPercentagePoints : ValueUnit(kind);
-    std::string text = Signed(FigureText(absolute, unit, separator), absolute);
+    std::string text = Signed(FigureText(absolute, unit, format), absolute);
     if (difference.Percent && kind != FigureKind::Angle)
         text += " (" +
-                Signed(FigureText(*difference.Percent, properties::kPercent, separator),
+                Signed(FigureText(*difference.Percent, properties::kPercent, format),
                        *difference.Percent) +
                 ")";
     return text;
 }
 
-FigureTextRow FigureTextOf(const FigureRow& row, const std::string& separator) {
+FigureTextRow FigureTextOf(const FigureRow& row, const properties::NumberFormat& format) {
     FigureTextRow text{row.Caption, {}, {}, {}};
     for (const Figure& value : row.Values)
-        text.Values.push_back(ValueText(value, row.Kind, separator));
+        text.Values.push_back(ValueText(value, row.Kind, format));
     for (std::size_t i = 1; i < row.ToFirst.size(); ++i) {
-        text.Differences.push_back(DifferenceText(row.ToFirst[i], row.Kind, separator));
+        text.Differences.push_back(DifferenceText(row.ToFirst[i], row.Kind, format));
         text.Beyond.push_back(row.ToFirst[i].BeyondTolerance);
     }
     return text;
 }
 
 std::string IntensityText(long double value, IntensityUnit unit, bool sign,
-                          const std::string& separator) {
+                          const properties::NumberFormat& format) {
     const Unit shown = unit == IntensityUnit::Candela ? properties::kCandela : kCandelaPerKilolumen;
-    const std::string text = FigureText(value, shown, separator);
+    const std::string text = FigureText(value, shown, format);
     return sign ? Signed(text, value) : text;
 }
 
 std::string LargestText(const IntensityDifference& largest, IntensityUnit unit, bool typeC,
-                        const std::string& separator) {
+                        const properties::NumberFormat& format) {
     const auto& names = typeC ? kTexts.TypeCAngles : kTexts.TypeABAngles;
-    return IntensityText(largest.Value, unit, true, separator) + kTexts.At + names[0] +
-           FigureText(largest.C, properties::kDegree, separator) + names[1] +
-           FigureText(largest.Gamma, properties::kDegree, separator) + " (" +
-           IntensityText(largest.Other, unit, false, separator) + kTexts.Against +
-           IntensityText(largest.First, unit, false, separator) + ")";
+    return IntensityText(largest.Value, unit, true, format) + kTexts.At + names[0] +
+           FigureText(largest.C, properties::kDegree, format) + names[1] +
+           FigureText(largest.Gamma, properties::kDegree, format) + " (" +
+           IntensityText(largest.Other, unit, false, format) + kTexts.Against +
+           IntensityText(largest.First, unit, false, format) + ")";
 }
 
 std::string ComparedWhereText(bool sharedGrid, bool thinned) {

@@ -2,6 +2,7 @@
 
 #include "compare/ComparisonText.h"
 #include "properties/FigureText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QBrush>
 #include <QColor>
@@ -71,7 +72,7 @@ QVariant CompareIntensityModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole)
         return {};
     const long double value = Column(index.column())[static_cast<std::size_t>(index.row())];
-    return QString::fromStdString(IntensityText(value, unit_, true));
+    return QString::fromStdString(IntensityText(value, unit_, true, LocaleNumberFormat()));
 }
 
 QVariant CompareIntensityModel::headerData(int section, Qt::Orientation orientation,

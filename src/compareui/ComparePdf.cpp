@@ -5,6 +5,7 @@
 #include "compare/ComparisonText.h"
 #include "data/Errors.h"
 #include "diagrams/DiagramData.h"
+#include "surface/LocaleNumbers.h"
 #include "surface/PictureFile.h"
 #include "surface/QPainterSurface.h"
 
@@ -107,7 +108,7 @@ qreal DrawFigures(QPainter& painter, const QRectF& page, const Comparison& compa
         const QRectF row(page.left(), y, page.width(), kRowHeight);
         if (i % 2 == 1)
             painter.fillRect(row, QColor(242, 242, 242));
-        DrawCells(painter, row, FigureTextOf(comparison.Figures[i]));
+        DrawCells(painter, row, FigureTextOf(comparison.Figures[i], LocaleNumberFormat()));
     }
     return y - page.top();
 }
@@ -127,8 +128,8 @@ void DrawLargest(QPainter& painter, const QRectF& page, const Comparison& compar
         if (comparison.Largest[i])
             text += QString("\n%1 - 1: %2")
                         .arg(i + 1)
-                        .arg(QString::fromStdString(
-                            LargestText(*comparison.Largest[i], comparison.Unit, typeC)));
+                        .arg(QString::fromStdString(LargestText(
+                            *comparison.Largest[i], comparison.Unit, typeC, LocaleNumberFormat())));
     painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 

@@ -5,6 +5,7 @@
 #include "CompareWindow.h"
 #include "DiagramView.h"
 #include "compare/ComparisonText.h"
+#include "surface/LocaleNumbers.h"
 #include "surface/QPainterSurface.h"
 
 #include <QCoreApplication>
@@ -100,7 +101,7 @@ void TCompareWindow::ShowFigures() {
     TableFigures->setRowCount(static_cast<int>(comparison_.Figures.size()));
     QStringList captions;
     for (std::size_t r = 0; r < comparison_.Figures.size(); ++r) {
-        const FigureTextRow text = FigureTextOf(comparison_.Figures[r]);
+        const FigureTextRow text = FigureTextOf(comparison_.Figures[r], LocaleNumberFormat());
         captions << Text(text.Caption);
         int column = 0;
         for (const std::string& value : text.Values)
@@ -129,7 +130,8 @@ void TCompareWindow::ShowIntensities() {
     LabelLargest->setText(
         tr("Largest difference, %1: %2")
             .arg(Text(ComparedWhereText(comparison_.SharedGrid, comparison_.Thinned)))
-            .arg(Text(LargestText(*comparison_.Largest[file], Unit(), TypeC(comparison_)))));
+            .arg(Text(LargestText(*comparison_.Largest[file], Unit(), TypeC(comparison_),
+                                  LocaleNumberFormat()))));
 }
 
 } // namespace lumetra::compare

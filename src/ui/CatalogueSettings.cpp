@@ -39,6 +39,8 @@ void CatalogueWindow::ApplySettings(const SectionRead<CatalogueSection>& read) {
         ApplySort(window.sortColumn, window.descending);
     if (keys.Next())
         ApplyColumnWidths(window.columnWidths);
+    if (keys.Next())
+        ApplyColumnOrder(window.columnOrder);
     ThrowReadError(read);
 }
 
@@ -53,8 +55,11 @@ CatalogueSection CatalogueWindow::SettingsToStore() const {
     const auto column = model_->Model().SortColumn();
     window.sortColumn = column ? static_cast<int>(*column) : -1;
     window.descending = column && !model_->Model().Ascending();
-    for (int i = 0; i < model_->columnCount(); ++i)
-        window.columnWidths.push_back(table_->horizontalHeader()->sectionSize(i));
+    const QHeaderView* header = table_->horizontalHeader();
+    for (int i = 0; i < model_->columnCount(); ++i) {
+        window.columnWidths.push_back(header->sectionSize(i));
+        window.columnOrder.push_back(header->logicalIndex(i));
+    }
     return window;
 }
 
@@ -76,6 +81,22 @@ void CatalogueWindow::ApplyColumnWidths(const std::vector<int>& widths) {
         header->resizeSection(i, std::max(width, header->minimumSectionSize()));
         stored_[static_cast<std::size_t>(i)] = true;
     }
+}
+
+// Columns dragged to other places come back there; an order that leaves out a column, repeats
+// one or names one the table does not have (a file from another version) is ignored.
+void CatalogueWindow::ApplyColumnOrder(const std::vector<int>& order) {
+    const int columns = model_->columnCount();
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < static_cast<int>(sorted.size()); ++i)
+        if (sorted[static_cast<std::size_t>(i)] != i)
+            return;
+    if (static_cast<int>(order.size()) != columns)
+        return;
+    QHeaderView* header = table_->horizontalHeader();
+    for (int visual = 0; visual < columns; ++visual)
+        header->moveSection(header->visualIndex(order[static_cast<std::size_t>(visual)]), visual);
 }
 
 // Once, on the first rows: each column without a stored width as wide as its header and its

@@ -45,7 +45,7 @@ QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
     const auto& row = RowAt(index.row());
     if (info.column == Column::Status) // the status's words are the core's, to be translated
         return QCoreApplication::translate("Catalogue", catalogue::StatusText(row).c_str());
-    return CatalogueText(catalogue::CellText(row, info.column));
+    return CatalogueText(catalogue::CellText(row, info.column, format_));
 }
 
 QVariant CatalogueTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

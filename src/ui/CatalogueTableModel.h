@@ -4,6 +4,7 @@
 // appending keep the selection (persistent indexes follow their rows).
 
 #include "catalogue/CatalogueModel.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -35,6 +36,8 @@ class CatalogueTableModel : public QAbstractTableModel {
     template <typename Change> void Relayout(Change change);
 
     catalogue::CatalogueModel model_;
+    properties::NumberFormat format_ =
+        LocaleNumberFormat(); // the figures as the locale writes them
 };
 
 // Text from the core (UTF-8, or a file name's bytes in any encoding) for a widget.

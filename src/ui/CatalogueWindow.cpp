@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueScan.h"
 #include "catalogue/RangeFilter.h"
 #include "surface/FileNameText.h"
+#include "surface/LocaleNumbers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -154,6 +155,9 @@ void CatalogueWindow::Refresh() {
     if (folder_.isEmpty())
         return;
     auto files = catalogue::CatalogueFiles(FileNameBytes(folder_), subfolders_->isChecked(), false);
+    if (encodingFor_) // asked here: the reading threads must not touch the viewer's choices
+        for (catalogue::RowRequest& file : files)
+            file.encoding = encodingFor_(file.path);
     progress_->setRange(0, static_cast<int>(files.size()));
     progress_->setValue(0);
     progress_->setVisible(true);
@@ -227,7 +231,8 @@ void CatalogueWindow::CopySelection() {
     for (const int row : SelectedRows())
         rows.push_back(&model_->RowAt(row));
     if (!rows.empty())
-        QApplication::clipboard()->setText(CatalogueText(catalogue::TsvText(rows)));
+        QApplication::clipboard()->setText(
+            CatalogueText(catalogue::TsvText(rows, LocaleNumberFormat())));
 }
 
 QString CatalogueWindow::WriteCsv(const QString& fileName) const {

@@ -18,7 +18,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace lumetra {
 
@@ -34,6 +36,10 @@ class CatalogueWindow : public QWidget {
     // Catalogues the folder (and its subfolders when the box is ticked), from scratch.
     void ShowFolder(const QString& folder);
     QString Folder() const { return folder_; }
+    // Where the viewer learns the header encoding a person chose for a file ("" for the guess),
+    // so that the catalogue reads those files as the viewer shows them.
+    using EncodingLookup = std::function<std::string(const std::string& fileName)>;
+    void SetEncodingLookup(EncodingLookup lookup) { encodingFor_ = std::move(lookup); }
     // F5: reads the folder again, picking up files that changed or appeared.
     void Refresh();
     // Whether the background reading is done.
@@ -82,6 +88,7 @@ class CatalogueWindow : public QWidget {
     QString FullName(int row) const;
     void ApplySort(int column, bool descending);
     void ApplyColumnWidths(const std::vector<int>& widths);
+    void ApplyColumnOrder(const std::vector<int>& order);
     void FitColumns();
     void WriteSettings();
 
@@ -97,6 +104,7 @@ class CatalogueWindow : public QWidget {
     QPushButton* compare_;
     QTimer poll_;
     std::unique_ptr<catalogue::BackgroundScan> scan_;
+    EncodingLookup encodingFor_;
     WindowSettings* settings_;
     bool placed_ = false;      // the settings were applied
     bool fitted_ = false;      // the columns were fitted to their first rows

@@ -46,6 +46,8 @@ void LinkDiagrams(TMainWindow& main, TDiagramsWindow& diagrams) {
 
 void LinkCatalogue(TMainWindow& main, CatalogueWindow& catalogue) {
     KeepAbove(catalogue, main);
+    catalogue.SetEncodingLookup(
+        [&main](const std::string& fileName) { return main.Viewer().Encodings().For(fileName); });
     ConnectGuarded(&main, &TMainWindow::catalogueWanted, &catalogue, &CatalogueWindow::Open);
     ConnectGuarded(&catalogue, &CatalogueWindow::fileChosen, &main, &TMainWindow::OpenPath);
 }

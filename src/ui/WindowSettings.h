@@ -67,6 +67,9 @@ struct CatalogueSection {
     // Pixels, column by column; a column without one (or with 0) is fitted to its header and its
     // first rows once they are read.
     std::vector<int> columnWidths;
+    // The columns' numbers from left to right as the user arranged them; empty, or anything that
+    // is not an arrangement of every column, keeps the designed order.
+    std::vector<int> columnOrder;
 };
 
 // The illuminance window: the section "Illuminance". Its fields start at the model's defaults

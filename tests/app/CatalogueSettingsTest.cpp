@@ -1,5 +1,5 @@
-// The Catalogue window keeps its place, the Subfolders box, the sort and the column widths in a
-// section of its own; a column without a stored width is fitted; a faulty value is reported.
+// The Catalogue window keeps its place, the Subfolders box, the sort, the column widths and order
+// in a section of its own; a column without a stored width is fitted; a faulty value is reported.
 
 #include "SettingsFixture.h"
 #include "ui/CatalogueWindow.h"
@@ -14,7 +14,7 @@ class CatalogueSettingsTest : public SettingsFixture {
     void SetUp() override {
         SettingsFixture::SetUp();
         settings = std::make_unique<SettingsFile>(settingsName);
-        samples = QString(LUMETRA_SAMPLES_DIR);
+        samples = QString::fromStdString(SamplesFolder());
     }
 
     static int Width(const CatalogueWindow& window, int column) {
@@ -32,6 +32,7 @@ TEST_F(CatalogueSettingsTest, SortWidthsAndPlaceComeBackInASectionOfTheirOwn) {
         window.setGeometry(40, 50, 700, 500);
         window.Table()->sortByColumn(6, Qt::DescendingOrder); // luminous flux
         window.Table()->horizontalHeader()->resizeSection(0, 333);
+        window.Table()->horizontalHeader()->moveSection(6, 1); // flux beside the name
         window.close();
     }
     EXPECT_EQ(Stored("Catalogue", "SortColumn"), "6");
@@ -43,6 +44,7 @@ TEST_F(CatalogueSettingsTest, SortWidthsAndPlaceComeBackInASectionOfTheirOwn) {
     again.Open(samples);
     EXPECT_EQ(again.geometry(), QRect(40, 50, 700, 500));
     EXPECT_EQ(Width(again, 0), 333);
+    EXPECT_EQ(again.Table()->horizontalHeader()->visualIndex(6), 1);
     EXPECT_EQ(again.Table()->horizontalHeader()->sortIndicatorSection(), 6);
     EXPECT_EQ(again.Model()->Model().SortColumn(), catalogue::Column::Flux);
     EXPECT_FALSE(again.Model()->Model().Ascending());
@@ -61,6 +63,16 @@ TEST_F(CatalogueSettingsTest, ColumnsWithoutAStoredWidthAreFittedToTheirHeaderAt
         EXPECT_GE(Width(window, column), header->sectionSizeHint(column)) << "no header is cut";
         EXPECT_LE(Width(window, column), std::max(header->sectionSizeHint(column),
                                                   window.fontMetrics().averageCharWidth() * 32));
+    }
+}
+
+TEST_F(CatalogueSettingsTest, AColumnOrderThatIsNoArrangementOfTheColumnsIsIgnored) {
+    for (const char* order : {"1,0", "1,0,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,1",
+                              "1,0,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,99"}) {
+        WriteSettings(QByteArray("[Catalogue]\r\nColumnOrder=") + order + "\r\n");
+        CatalogueWindow window(settings.get());
+        window.Open(samples);
+        EXPECT_EQ(window.Table()->horizontalHeader()->visualIndex(0), 0) << order;
     }
 }
 

@@ -1,11 +1,11 @@
 #include "app/IniFile.h"
 
 #include "data/Errors.h"
+#include "support/QtSupport.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
@@ -46,7 +46,7 @@ class IniFileTest : public ::testing::Test {
 
     std::string UnableToWrite() const { return "Unable to write to " + Name().toStdString(); }
 
-    QTemporaryDir folder;
+    test::QtTempFolder folder;
 };
 
 TEST_F(IniFileTest, ReadsTheKeyOrTheDefault) {

@@ -84,7 +84,7 @@ class LanguageLayout : public SettingsFixture {
         Start();
         properties = std::make_unique<PropertiesWindow>(main->Viewer(), settings.get());
         LinkProperties(*main, *properties);
-        main->OpenPath(LUMETRA_SAMPLES_DIR "/lm2002_roadway_quadrant_more_crlf.ies");
+        main->OpenPath(QSamplePath("lm2002_roadway_quadrant_more_crlf.ies"));
         properties->Open();
         QApplication::processEvents();
     }

@@ -8,7 +8,7 @@ using OpenedFileSettingsTest = SettingsFixture;
 TEST_F(OpenedFileSettingsTest, FileOpenedFromOutsideStoresItsFolder) {
     const QString lamp = startFolder + "/lamps/bollard.ies";
     ASSERT_TRUE(QDir(startFolder).mkpath("lamps"));
-    ASSERT_TRUE(QFile::copy(LUMETRA_SAMPLES_DIR "/lm1991_bollard_crlf.ies", lamp));
+    ASSERT_TRUE(QFile::copy(QSamplePath("lm1991_bollard_crlf.ies"), lamp));
     Start();
     main->OpenPath(lamp);
     Finish();

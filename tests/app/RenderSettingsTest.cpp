@@ -18,10 +18,6 @@ TEST_F(RenderSettingsTest, BarsKeepStoredPositionsInsideTheirRanges) {
     EXPECT_EQ(Stored("Render", "Brightness"), "100");
     EXPECT_EQ(Stored("Render", "Zoom"), "1");
     EXPECT_EQ(Stored("Render", "Radiocity"), "1");
-
-    WriteSettings("[Render]\nRadiocity=256\n");
-    Start();
-    EXPECT_FALSE(render->CheckBoxRadiosity->isChecked()) << "lowest 8 bits are zero";
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 

@@ -5,6 +5,7 @@
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
 #include "data/ProgramData.h"
+#include "support/QtSupport.h"
 #include "ui/MessageBox.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,7 +25,6 @@ namespace lumetra::test {
 class SettingsFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
         ASSERT_TRUE(QDir(folder.path()).mkpath("start"));
         startFolder = QDir::cleanPath(folder.filePath("start"));
         QDir::setCurrent(startFolder);
@@ -86,7 +85,7 @@ class SettingsFixture : public ::testing::Test {
     static QSize Screen() { return QGuiApplication::primaryScreen()->geometry().size(); }
     static int Centred(int screen, int window) { return (screen - window) / 2; }
 
-    QTemporaryDir folder;
+    QtTempFolder folder;
     QString startFolder;
     QString settingsName;
     QStringList messages;

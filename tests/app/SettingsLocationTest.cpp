@@ -1,7 +1,8 @@
 #include "app/SettingsLocation.h"
 
+#include "support/QtSupport.h"
+
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace lumetra {
@@ -35,7 +36,7 @@ TEST(SettingsLocationTest, BesideTheProgramWhenItCanBeWrittenThereElseInTheConfi
 }
 
 TEST(SettingsLocationTest, TheChosenConfigFolderIsCreated) {
-    QTemporaryDir config;
+    test::QtTempFolder config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const QString chosen = SettingsFileNameFor("/proc/no-such-program-folder");
     qunsetenv("XDG_CONFIG_HOME");

@@ -3,9 +3,9 @@
 
 #include "app/IniFile.h"
 #include "app/SettingsFile.h"
+#include "support/QtSupport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace lumetra::test {
@@ -22,7 +22,7 @@ class SettingsSectionsTest : public ::testing::Test {
         return IniFile(settings.FileName()).ReadString(section, key, "<missing>");
     }
 
-    QTemporaryDir folder;
+    QtTempFolder folder;
     SettingsFile settings{folder.filePath("ies.ini")};
 };
 
@@ -62,6 +62,32 @@ TEST_F(SettingsSectionsTest, AFaultyValueEndsTheReadingWithTheKeysBeforeItRead) 
     EXPECT_EQ(read.top, -3);
     EXPECT_EQ(read.brightness, 32);
     EXPECT_TRUE(read.radiosity) << "the lowest 8 bits of 257 are 1";
+}
+
+TEST_F(SettingsSectionsTest, FlagsReadTheirLowestEightBitsAndAreWrittenAsOneOrZero) {
+    struct Row {
+        const char* stored;
+        const char* flags; // automatic update, orthogonal, fit, radiosity
+    };
+    for (const Row& row :
+         {Row{"[Viewer]\nAuto=0\nOrtho=0\nFit=1\n", "0010"},
+          Row{"[Viewer]\nAuto=256\n[Render]\nRadiocity=256\n", "0110"},
+          Row{"[Viewer]\nAuto=-1\nOrtho=$100\nFit=2\n[Render]\nRadiocity=257\n", "1011"}}) {
+        Write(row.stored);
+        const ViewerSection viewer = settings.ReadViewer().values;
+        const RenderSection render = settings.ReadRender().values;
+        const auto flag = [](bool on) { return on ? '1' : '0'; };
+        EXPECT_EQ((std::string{flag(viewer.autoUpdate), flag(viewer.ortho), flag(viewer.fit),
+                               flag(render.radiosity)}),
+                  row.flags)
+            << row.stored;
+        settings.WriteViewer(viewer);
+        settings.WriteRender(render);
+        EXPECT_EQ(Stored("Viewer", "Auto") + Stored("Viewer", "Ortho") + Stored("Viewer", "Fit") +
+                      Stored("Render", "Radiocity"),
+                  QString(row.flags))
+            << row.stored;
+    }
 }
 
 TEST_F(SettingsSectionsTest, WritingStoresIntegersInDecimalAndFlagsAsOneOrZero) {

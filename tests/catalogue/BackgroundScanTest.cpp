@@ -1,5 +1,7 @@
 #include "catalogue/BackgroundScan.h"
 
+#include "support/Samples.h"
+
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
@@ -20,7 +22,7 @@ std::vector<CatalogueRow> TakeAll(BackgroundScan& scan) {
 }
 
 TEST(BackgroundScan, HandsOverEveryRowInFileOrder) {
-    const auto files = CatalogueFiles(LUMETRA_SAMPLES_DIR, false, false);
+    const auto files = CatalogueFiles(test::SamplesFolder(), false, false);
     BackgroundScan scan(files, 2);
     EXPECT_EQ(scan.Total(), files.size());
     const auto rows = TakeAll(scan);
@@ -30,7 +32,7 @@ TEST(BackgroundScan, HandsOverEveryRowInFileOrder) {
 }
 
 TEST(BackgroundScan, CancellingEndsTheScanEarly) {
-    std::vector<RowRequest> files(100000, RowRequest{LUMETRA_SAMPLES_DIR "/missing.ies", "m"});
+    std::vector<RowRequest> files(100000, RowRequest{test::SamplePath("missing.ies"), "m"});
     BackgroundScan scan(files, 2);
     scan.Cancel();
     EXPECT_LT(TakeAll(scan).size(), files.size());

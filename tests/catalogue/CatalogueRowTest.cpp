@@ -4,6 +4,7 @@
 #include "compliance/Compliance.h"
 #include "compliance/ComplianceJson.h"
 #include "eulumdat/PhotometryFile.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -40,7 +41,7 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
 // whether the reader spoke; a file that cannot be summarised fails with a reason.
 TEST(CatalogueRow, EverySampleRowEqualsItsSummary) {
     int summarised = 0;
-    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR}) {
+    for (const std::string& folder : test::SampleFolders()) {
         for (const RowRequest& request : CatalogueFiles(folder, false, true)) {
             SCOPED_TRACE(request.path);
             const CatalogueRow row = LoadCatalogueRow(request);
@@ -62,8 +63,8 @@ TEST(CatalogueRow, EverySampleRowEqualsItsSummary) {
 }
 
 TEST(CatalogueRow, DescriptionFieldsComeFromTheHeaderKeywords) {
-    const CatalogueRow row = LoadCatalogueRow(
-        {std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_quadrant_more_crlf.ies", "x.ies"});
+    const CatalogueRow row =
+        LoadCatalogueRow({test::SamplePath("lm2002_roadway_quadrant_more_crlf.ies"), "x.ies"});
     EXPECT_EQ(row.manufacturer, "RAB LIGHTING INC.");
     EXPECT_EQ(row.catalogueNumber, "PRT70/480, PRT70/480/D10");
     EXPECT_EQ(row.format, "IESNA:LM-63-2002");
@@ -71,9 +72,23 @@ TEST(CatalogueRow, DescriptionFieldsComeFromTheHeaderKeywords) {
     EXPECT_TRUE(row.summary.Flux.has_value());
 }
 
+// A header in a legacy encoding reads as the viewer shows it, or in the encoding asked for.
+TEST(CatalogueRow, DescriptionFieldsAreReadInTheGuessedOrTheChosenEncoding) {
+    struct Case {
+        const char* encoding;
+        const char* lamp;
+    };
+    for (const Case& c :
+         {Case{"", "LED3640lm W(定格ﾓｰﾄﾞ)"}, Case{"WINDOWS-1252", "LED3640lm W(’èŠiÓ°ÄÞ)"}}) {
+        RowRequest request{test::SamplePath("lm1995_shift_jis_181_per_line.ies"), "x.ies"};
+        request.encoding = c.encoding;
+        EXPECT_EQ(LoadCatalogueRow(request).lamp, c.lamp) << c.encoding;
+    }
+}
+
 TEST(CatalogueRow, AFileThatDidNotReadCompletelyFailsWithTheVerdict) {
-    const CatalogueRow row = LoadCatalogueRow(
-        {std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies", "x.ies", true});
+    const CatalogueRow row =
+        LoadCatalogueRow({test::SamplePath("lm2002_tab_separated_candela.ies"), "x.ies", true});
     EXPECT_EQ(row.status, RowStatus::Fails);
     EXPECT_EQ(row.statusText.rfind("not significant: the file did not read completely; Error! "
                                    "Line 21; Line 21: error: Token",

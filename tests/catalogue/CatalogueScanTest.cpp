@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueScan.h"
 
 #include "catalogue/CatalogueExport.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -39,7 +40,7 @@ TEST(CatalogueScan, ListsPhotometricFilesInNameOrderAndSubfoldersOnRequest) {
 TEST(CatalogueScan, RowsAreTheSameForAnyNumberOfJobs) {
     const test::TempFolder folder;
     std::size_t copies = 0;
-    for (const char* samples : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+    for (const std::string& samples : test::SampleFolders())
         for (const auto& entry : fs::directory_iterator(samples))
             if (entry.file_size() < 100'000 && entry.path().extension() != ".md")
                 fs::copy_file(entry.path(), folder.path() / (std::to_string(copies++) + "_" +

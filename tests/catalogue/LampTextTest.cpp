@@ -3,6 +3,7 @@
 #include "catalogue/LampText.h"
 
 #include "catalogue/CatalogueRow.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,7 @@ TEST(CatalogueRow, EulumdatLampCellComesFromTheLampSets) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        const CatalogueRow row =
-            LoadCatalogueRow({std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + c.file, c.file});
+        const CatalogueRow row = LoadCatalogueRow({test::LdtSamplePath(c.file), c.file});
         EXPECT_EQ(row.lamp, c.lamp);
     }
 }

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "cli/CommandOptions.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <set>
 
@@ -45,7 +46,7 @@ TEST(BugOptions, FrontAndJsonAnywhere) {
 class BugCommand : public lumetra::test::CliTest {};
 
 TEST_F(BugCommand, JsonKeysAndTheFrontGiven) {
-    const std::string road = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies";
+    const std::string road = lumetra::test::SamplePath("lm1995_roadway_361x73_crlf.ies");
     const auto run = RunCli({"bug", road, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Json json = Json::parse(run.out);
@@ -67,7 +68,7 @@ TEST_F(BugCommand, JsonKeysAndTheFrontGiven) {
 
 TEST_F(BugCommand, TextShowsConventionAndTypesAAndBAreNotRated) {
     const std::string street =
-        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym3_72x91_street_empty_direct_ratios.ldt";
+        lumetra::test::LdtSamplePath("ldt_isym3_72x91_street_empty_direct_ratios.ldt");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -75,7 +76,7 @@ TEST_F(BugCommand, TextShowsConventionAndTypesAAndBAreNotRated) {
     } rows[] = {
         {{"bug", street}, 0, "BUG front centre: C90, street side by the EULUMDAT convention", ""},
         {{"bug", street, "--front", "270"}, 0, "BUG front centre: C270, given", ""},
-        {{"bug", std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies"},
+        {{"bug", lumetra::test::SamplePath("lm2002_typeb_full_73x73.ies")},
          0,
          "BUG rating: needs type C photometry",
          ""},
@@ -91,7 +92,7 @@ TEST_F(BugCommand, TextShowsConventionAndTypesAAndBAreNotRated) {
 }
 
 TEST_F(BugCommand, SummaryCarriesLuminanceOfTheOpening) {
-    const std::string file = std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies";
+    const std::string file = lumetra::test::SamplePath("lm2002_roadway_199x38_crlf.ies");
     const auto run = RunCli({"summary", "--json", file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Json luminance = Json::parse(run.out)["Luminance"];

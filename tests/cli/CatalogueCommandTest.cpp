@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "cli/CommandOptions.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <fstream>
 
@@ -15,7 +16,7 @@ class CatalogueCommand : public lumetra::test::CliTest {};
 
 // Each row holds every key of `summary --json` for its file with the very same value, as written.
 TEST_F(CatalogueCommand, JsonRowsCarryTheSummaryOfEachFile) {
-    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR}) {
+    for (const std::string& folder : lumetra::test::SampleFolders()) {
         const auto run = RunCli({"catalogue", folder, "--json", "--jobs", "2"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const Json rows = Json::parse(run.out);
@@ -39,24 +40,23 @@ TEST_F(CatalogueCommand, JsonRowsCarryTheSummaryOfEachFile) {
 
 TEST_F(CatalogueCommand, CsvToAFileAndTheSameRowsForAnyNumberOfJobs) {
     const std::string out = (dir_ / "catalogue.csv").string();
-    const auto run = RunCli({"catalogue", LUMETRA_LDT_SAMPLES_DIR, "--csv", "-o", out});
+    const auto run = RunCli({"catalogue", lumetra::test::LdtSamplesFolder(), "--csv", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    std::ifstream file(out, std::ios::binary);
-    const std::string csv((std::istreambuf_iterator<char>(file)), {});
+    const std::string csv = lumetra::test::ReadWholeFile(out);
     EXPECT_EQ(csv.rfind("File,Format,Manufacturer,Catalogue number,", 0), 0U);
     EXPECT_NE(csv.find(",Luminous flux (lm),"), std::string::npos);
-    const auto one = RunCli({"catalogue", LUMETRA_SAMPLES_DIR, "--jobs", "1"});
-    const auto three = RunCli({"catalogue", LUMETRA_SAMPLES_DIR, "--jobs", "3"});
+    const auto one = RunCli({"catalogue", lumetra::test::SamplesFolder(), "--jobs", "1"});
+    const auto three = RunCli({"catalogue", lumetra::test::SamplesFolder(), "--jobs", "3"});
     EXPECT_EQ(one.out, three.out);
     EXPECT_NE(one.out.find("\tLoads cleanly\n"), std::string::npos);
 }
 
 TEST_F(CatalogueCommand, RecursiveListsSubfoldersWithRelativePaths) {
     fs::create_directories(dir_ / "sub");
-    fs::copy_file(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_quadrant_more_crlf.ies",
+    fs::copy_file(lumetra::test::SamplePath("lm2002_roadway_quadrant_more_crlf.ies"),
                   dir_ / "sub" / "road.ies");
-    std::ofstream(dir_ / "broken.ldt") << "nothing";
+    folder_->Write("broken.ldt", "nothing");
     const auto flat = RunCli({"catalogue", dir_.string(), "--json"});
     const auto deep = RunCli({"catalogue", dir_.string(), "--json", "--recursive"});
     ASSERT_EQ(deep.exitCode, 0) << deep.err;

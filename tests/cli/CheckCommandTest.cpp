@@ -2,10 +2,10 @@
 // search for *.ies in any letter case, unreadable paths, the progress line, and the samples.
 
 #include "CliProcess.h"
+#include "support/IesText.h"
+#include "support/Samples.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
@@ -17,14 +17,10 @@
 #include <poll.h>
 #include <pty.h>
 #include <regex>
-#include <spawn.h>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -34,63 +30,41 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-// A valid file: header 1-2, TILT 3, leading numbers 4-5, angles 6-7, candela values 8.
+// A valid file of one plane: header 1-2, TILT 3, leading numbers 4-5, angles 6-7, candela
+// values 8.
 std::string IesText(const std::string& candela = "100 50 0") {
-    return "IESNA:LM-63-2002\n[TEST] 1\nTILT=NONE\n1 1000 1 3 1 1 1 0 0 0\n1 1 10\n0 45 90\n0\n" +
-           candela + "\n";
+    lumetra::test::IesFile file;
+    file.header = {"IESNA:LM-63-2002", "[TEST] 1"};
+    file.leading = "1 1000 1 3 1 1 1 0 0 0";
+    file.ballast = "1 1 10";
+    file.horizontal = "0";
+    file.candela = {candela};
+    return file.Text();
 }
 
 using lumetra::test::CliRun;
 
-class CheckCommand : public ::testing::Test {
+class CheckCommand : public lumetra::test::CliTest {
   protected:
     void SetUp() override {
-        ASSERT_STRNE(LUMETRA_CLI_PATH, "") << "lumetra-cli was not built";
-        fs::create_directory(dir_ / "in");
+        CliTest::SetUp();
+        if (!HasFatalFailure())
+            fs::create_directory(dir_ / "in");
     }
 
     // Writes a file under the input folder, creating its folders.
     std::string Write(const std::string& name, const std::string& bytes) const {
-        const fs::path path = dir_ / "in" / name;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return folder_->Write("in/" + name, bytes);
     }
     std::string In() const { return (dir_ / "in").string(); }
 
-    // Runs lumetra-cli check with the arguments; stderr goes to stderrFd when one is given.
-    CliRun Check(const std::vector<std::string>& arguments, int stderrFd = -1) const {
-        const std::string out = (dir_ / "stdout.txt").string();
-        const std::string err = (dir_ / "stderr.txt").string();
-        std::vector<std::string> argv = {LUMETRA_CLI_PATH, "check"};
-        argv.insert(argv.end(), arguments.begin(), arguments.end());
-        std::vector<char*> pointers;
-        for (auto& argument : argv)
-            pointers.push_back(argument.data());
-        pointers.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (stderrFd >= 0)
-            posix_spawn_file_actions_adddup2(&actions, stderrFd, STDERR_FILENO);
-        else
-            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
-                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid = 0;
-        const int spawned =
-            posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        CliRun run;
-        int status = 0;
-        if (spawned != 0 || waitpid(pid, &status, 0) != pid)
-            return run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = lumetra::test::ReadWholeFile(out);
-        run.err = stderrFd >= 0 ? std::string() : lumetra::test::ReadWholeFile(err);
-        return run;
+    // Runs lumetra-cli check with the arguments; its error output goes to errorFile when one is
+    // named.
+    CliRun Check(const std::vector<std::string>& arguments,
+                 const std::string& errorFile = "") const {
+        std::vector<std::string> command = {"check"};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        return RunCli(command, "", errorFile);
     }
 
     json CheckJson(const std::vector<std::string>& paths, int expectedExit) const {
@@ -100,9 +74,6 @@ class CheckCommand : public ::testing::Test {
         EXPECT_EQ(run.exitCode, expectedExit) << run.err;
         return json::parse(run.out);
     }
-
-    lumetra::test::TempFolder folder_;
-    fs::path dir_ = folder_.path();
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -260,7 +231,9 @@ TEST_F(CheckCommand, ProgressLineAppearsOnlyOnATerminal) {
     int master = -1;
     int slave = -1;
     ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    const CliRun terminal = Check({In()}, slave);
+    const char* const terminalName = ttyname(slave);
+    ASSERT_NE(terminalName, nullptr);
+    const CliRun terminal = Check({In()}, terminalName);
     close(slave);
     std::string shown;
     char buffer[4096];
@@ -281,7 +254,7 @@ TEST_F(CheckCommand, ProgressLineAppearsOnlyOnATerminal) {
 // --- Samples ---------------------------------------------------------------------------------
 
 TEST_F(CheckCommand, SamplesAreCheckedAndTheBrokenOnesHaveErrors) {
-    const std::string samples = LUMETRA_SAMPLES_DIR;
+    const std::string samples = lumetra::test::SamplesFolder();
     std::size_t iesFiles = 0;
     for (const auto& entry : fs::recursive_directory_iterator(samples)) {
         std::string extension = entry.path().extension().string();

@@ -2,6 +2,8 @@
 // holds the same bytes in the same order, as text and as JSON, and the exit status is the same.
 
 #include "cli/Commands.h"
+#include "support/Samples.h"
+#include "support/TempFolder.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -18,26 +20,30 @@ struct CheckRun {
     std::string out;
 };
 
-// Runs check in process with its report going to a temporary file, read back whole.
+// Runs check in process with its report going to a file of a temporary folder, read back whole.
 CheckRun RunCheckInProcess(const QStringList& arguments) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), std::fclose);
-    if (!out)
-        throw std::runtime_error("cannot create a temporary file");
+    const test::TempFolder folder;
+    const std::filesystem::path report = folder.path() / "report.txt";
     CheckRun run;
-    run.status = RunCheck(arguments, out.get());
-    std::rewind(out.get());
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out.get())) > 0;)
-        run.out.append(buffer, n);
+    {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(report.c_str(), "wb"),
+                                                                  std::fclose);
+        if (!out)
+            throw std::runtime_error("cannot create " + report.string());
+        run.status = RunCheck(arguments, out.get());
+    }
+    run.out = test::ReadWholeFile(report);
     return run;
 }
 
 // Both sample folders, a sample named twice and a path that does not exist, so that the
 // report holds clean files, findings, a repeat and an unreadable path.
 QStringList SamplePaths() {
-    return {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR,
-            QString(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies",
-            QString(LUMETRA_SAMPLES_DIR) + "/no such file.ies"};
+    using test::SamplePath;
+    return {QString::fromStdString(test::SamplesFolder()),
+            QString::fromStdString(test::LdtSamplesFolder()),
+            QString::fromStdString(SamplePath("lm1995_263x361_crlf.ies")),
+            QString::fromStdString(SamplePath("no such file.ies"))};
 }
 
 TEST(CheckJobs, OutputIsTheSameBytesForAnyNumberOfJobs) {
@@ -59,8 +65,8 @@ TEST(CheckJobs, DefaultOfEveryCoreGivesTheOneJobReport) {
     EXPECT_EQ(every.status, one.status);
     EXPECT_EQ(every.out, one.out);
     // The files come in the order of their paths: the first sample folder's report comes first.
-    const auto firstIes = one.out.find(LUMETRA_SAMPLES_DIR "/");
-    const auto firstLdt = one.out.find(LUMETRA_LDT_SAMPLES_DIR "/");
+    const auto firstIes = one.out.find(test::SamplesFolder() + "/");
+    const auto firstLdt = one.out.find(test::LdtSamplesFolder() + "/");
     ASSERT_NE(firstIes, std::string::npos);
     ASSERT_NE(firstLdt, std::string::npos);
     EXPECT_LT(firstIes, firstLdt);

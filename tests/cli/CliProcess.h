@@ -20,10 +20,11 @@ class CliTest : public ::testing::Test {
         dir_ = folder_->path();
     }
 
-    // Runs lumetra-cli with the arguments; environment is a prefix such as "LC_ALL=C".
-    CliRun RunCli(const std::vector<std::string>& arguments,
-                  const std::string& environment = "") const {
-        return RunProcess(LUMETRA_CLI_PATH, arguments, *folder_, environment);
+    // Runs lumetra-cli with the arguments; environment is a prefix such as "LC_ALL=C", errorFile
+    // a file (a terminal, say) that takes its error output in place of err.
+    CliRun RunCli(const std::vector<std::string>& arguments, const std::string& environment = "",
+                  const std::string& errorFile = "") const {
+        return RunProcess(LUMETRA_CLI_PATH, arguments, *folder_, environment, errorFile);
     }
 
     std::unique_ptr<TempFolder> folder_;

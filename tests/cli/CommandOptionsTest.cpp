@@ -3,6 +3,8 @@
 
 #include "cli/CommandOptions.h"
 
+#include "support/Samples.h"
+
 #include <gtest/gtest.h>
 
 namespace lumetra::cli {
@@ -104,8 +106,8 @@ TEST(CommandOptions, SheetRefusesWhatItCannotWriteWithItsUsage) {
 }
 
 TEST(CommandOptions, SheetOfAFolderWritesBelowAnOutputFolder) {
-    const auto parsed =
-        ParseSheetOptions({QString(LUMETRA_SAMPLES_DIR), "-o", "out", "--force", "--jobs", "3"});
+    const auto parsed = ParseSheetOptions(
+        {QString::fromStdString(test::SamplesFolder()), "-o", "out", "--force", "--jobs", "3"});
     ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
     EXPECT_TRUE(parsed.options->folder);
     EXPECT_EQ(parsed.options->output, "out"); // no ".pdf": a folder's name

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "cli/CommandOptions.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 namespace {
 
@@ -54,11 +55,10 @@ class CompareCommand : public lumetra::test::CliTest {
     }
 };
 
-const std::string kIes = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
-const std::string kOtherIes = std::string(LUMETRA_SAMPLES_DIR) + "/lm1986_spotlight_axial.ies";
-const std::string kLdt =
-    std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym4_24x37_four_fluorescent_lamps.ldt";
-const std::string kTypeB = std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies";
+const std::string kIes = lumetra::test::SamplePath("lm1995_pendant_more_crlf.ies");
+const std::string kOtherIes = lumetra::test::SamplePath("lm1986_spotlight_axial.ies");
+const std::string kLdt = lumetra::test::LdtSamplePath("ldt_isym4_24x37_four_fluorescent_lamps.ldt");
+const std::string kTypeB = lumetra::test::SamplePath("lm2002_typeb_full_73x73.ies");
 
 TEST_F(CompareCommand, EachSummaryIsTheSummaryCommandsOwn) {
     const Json c = RunJson({"compare", kIes, kLdt, kOtherIes, "--json"});

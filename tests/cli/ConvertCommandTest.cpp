@@ -5,6 +5,7 @@
 #include "cli/CommandOptions.h"
 #include "data/Loading.h"
 #include "eulumdat/PhotometryFile.h"
+#include "support/Samples.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@
 
 namespace lumetra::cli {
 namespace {
+
+using test::LdtSamplePath;
+using test::SamplePath;
 
 namespace fs = std::filesystem;
 
@@ -50,30 +54,17 @@ TEST(ConvertOptions, TakesEveryOption) {
     EXPECT_EQ(o.jobs, 3u);
 }
 
-class ConvertCommand : public test::CliTest {
-  protected:
-    std::string Sample(const char* name) const {
-        return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-    }
-    std::string LdtSample(const char* name) const {
-        return std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + name;
-    }
-    std::string Bytes(const fs::path& file) const {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-};
+using ConvertCommand = test::CliTest;
+using test::ReadWholeFile;
 
 TEST_F(ConvertCommand, OneFileEachWayReadsBackInTheViewer) {
     const std::string ldt = (dir_ / "out.LDT").string();
-    auto run = RunCli({"convert", Sample("lm1995_bilateral_90_270.ies"), "-o", ldt});
+    auto run = RunCli({"convert", SamplePath("lm1995_bilateral_90_270.ies"), "-o", ldt});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string ies = (dir_ / "back.ies").string();
     run = RunCli({"convert", ldt, "-o", ies, "--ies-version", "2019"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Bytes(ies).rfind("IES:LM-63-2019\r\n", 0), 0u);
+    EXPECT_EQ(ReadWholeFile(ies).rfind("IES:LM-63-2019\r\n", 0), 0u);
     tIES record;
     TextLines lines, header;
     LuminaireFacts facts;
@@ -82,16 +73,15 @@ TEST_F(ConvertCommand, OneFileEachWayReadsBackInTheViewer) {
 }
 
 TEST_F(ConvertCommand, AnExistingOutputIsKeptWithoutForceAndTheInputNeverReplaced) {
-    const std::string out = (dir_ / "out.ies").string();
-    std::ofstream(out) << "keep me";
-    const std::string input = Sample("lm1995_wall_axial_0_180.ies");
+    const std::string out = folder_->Write("out.ies", "keep me");
+    const std::string input = SamplePath("lm1995_wall_axial_0_180.ies");
     auto run = RunCli({"convert", input, "-o", out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("exists already; --force replaces it"), std::string::npos) << run.err;
-    EXPECT_EQ(Bytes(out), "keep me");
+    EXPECT_EQ(ReadWholeFile(out), "keep me");
     run = RunCli({"convert", input, "-o", out, "--force"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(Bytes(out), "keep me");
+    EXPECT_NE(ReadWholeFile(out), "keep me");
     run = RunCli({"convert", out, "-o", out, "--force"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("is the input file"), std::string::npos) << run.err;
@@ -100,10 +90,10 @@ TEST_F(ConvertCommand, AnExistingOutputIsKeptWithoutForceAndTheInputNeverReplace
 TEST_F(ConvertCommand, AFolderKeepsItsPathsAndSumsUpWhatFailed) {
     const fs::path in = dir_ / "in";
     fs::create_directories(in / "sub");
-    fs::copy_file(LdtSample("ldt_isym1_19_batwing.ldt"), in / "sub" / "batwing.ldt");
-    fs::copy_file(Sample("lm1995_wall_axial_0_180.ies"), in / "wall.IES");
-    fs::copy_file(Sample("lm2002_typeb_full_73x73.ies"), in / "typeb.ies");
-    std::ofstream(in / "broken.ies") << "nothing here";
+    fs::copy_file(LdtSamplePath("ldt_isym1_19_batwing.ldt"), in / "sub" / "batwing.ldt");
+    fs::copy_file(SamplePath("lm1995_wall_axial_0_180.ies"), in / "wall.IES");
+    fs::copy_file(SamplePath("lm2002_typeb_full_73x73.ies"), in / "typeb.ies");
+    folder_->Write("in/broken.ies", "nothing here");
     const fs::path out = dir_ / "out";
     const auto run =
         RunCli({"convert", in.string(), "-o", out.string(), "--to", "ldt", "--jobs", "2"});
@@ -120,14 +110,14 @@ TEST_F(ConvertCommand, AFolderKeepsItsPathsAndSumsUpWhatFailed) {
 
 TEST_F(ConvertCommand, TabSeparatedNumbersAreRefusedUnlessReadLeniently) {
     const std::string out = (dir_ / "clean.ies").string();
-    const std::string input = Sample("lm2002_tab_separated_candela.ies");
+    const std::string input = SamplePath("lm2002_tab_separated_candela.ies");
     auto run = RunCli({"convert", input, "-o", out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("--lenient"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(out));
     run = RunCli({"convert", input, "-o", out, "--lenient"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Bytes(out).find('\t'), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(out).find('\t'), std::string::npos);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "CliProcess.h"
 #include "cli/CommandOptions.h"
+#include "support/Samples.h"
 
 #include <QImage>
 
@@ -80,7 +81,7 @@ TEST(DiagramOptions, BadValuesAreRefusedWithTheReason) {
 class DiagramCommand : public lumetra::test::CliTest {};
 
 TEST_F(DiagramCommand, WritesEachFormatAtItsSize) {
-    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
+    const std::string sample = lumetra::test::SamplePath("lm1995_pendant_more_crlf.ies");
     const auto png = (dir_ / "polar.png").string();
     auto run = RunCli({"diagram", sample, "--kind", "polar", "--size", "640x480", "-o", png});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -100,8 +101,7 @@ TEST_F(DiagramCommand, WritesEachFormatAtItsSize) {
 }
 
 TEST_F(DiagramCommand, AbsolutePhotometryFallsBackToCandelaWithANote) {
-    const std::string sample =
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_flood_45x45_full_crlf.ies";
+    const std::string sample = lumetra::test::SamplePath("lm2002_typeb_flood_45x45_full_crlf.ies");
     const auto svg = (dir_ / "flood.svg").string();
     const auto run =
         RunCli({"diagram", sample, "--kind", "cartesian", "--unit", "cdklm", "-o", svg});

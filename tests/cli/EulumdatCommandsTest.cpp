@@ -2,6 +2,7 @@
 // the check's findings.
 
 #include "CliProcess.h"
+#include "support/Samples.h"
 
 namespace {
 
@@ -9,15 +10,15 @@ namespace fs = std::filesystem;
 using EulumdatCommands = lumetra::test::CliTest;
 
 TEST_F(EulumdatCommands, ExitCodesOutputsAndFindings) {
-    const std::string ldt = LUMETRA_LDT_SAMPLES_DIR "/ldt_",
-                      broken = LUMETRA_TEST_DATA_DIR "/broken/";
-    const std::string fluorescent = ldt + "isym4_24x19_fluorescent_two_lamps.ldt";
+    using lumetra::test::BrokenFile;
+    using lumetra::test::LdtSamplePath;
+    const std::string fluorescent = LdtSamplePath("ldt_isym4_24x19_fluorescent_two_lamps.ldt");
     const std::string png = (dir_ / "out.png").string(), mixed = (dir_ / "mixed").string();
     // Both formats, one file broken, one extension in capitals.
     fs::create_directories(mixed + "/sub");
     fs::copy_file(fluorescent, mixed + "/sub/fluorescent.LDT");
-    fs::copy_file(broken + "ldt_isym_5.ldt", mixed + "/isym5.ldt");
-    fs::copy_file(LUMETRA_SAMPLES_DIR "/lm1986_spotlight_axial.ies", mixed + "/axial.ies");
+    fs::copy_file(BrokenFile("ldt_isym_5.ldt"), mixed + "/isym5.ldt");
+    fs::copy_file(lumetra::test::SamplePath("lm1986_spotlight_axial.ies"), mixed + "/axial.ies");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -25,13 +26,13 @@ TEST_F(EulumdatCommands, ExitCodesOutputsAndFindings) {
     } rows[] = {
         {{"info", fluorescent}, 0, "\"Test:  RPT-FL-001\\rManufacturer:  Osram"},
         {{"gonio", fluorescent, "-o", png, "--plane", "6"}, 0, ""},
-        {{"render", ldt + "isym1_19_batwing.ldt", "-o", png}, 0, ""},
+        {{"render", LdtSamplePath("ldt_isym1_19_batwing.ldt"), "-o", png}, 0, ""},
         {{"summary", fluorescent}, 0, "Lamp flux: 8100 lm\nLight output ratio: 40.3 %"},
-        {{"check", ldt + "isym1_19_batwing.ldt"},
+        {{"check", LdtSamplePath("ldt_isym1_19_batwing.ldt")},
          0,
          ":23: warning: The intensities give a light output ratio of 291.6 %, the file "
          "states 85 %"},
-        {{"check", broken + "ldt_too_few_intensities.ldt"}, 1, ".ldt:67: error: The file ends"},
+        {{"check", BrokenFile("ldt_too_few_intensities.ldt")}, 1, ".ldt:67: error: The file ends"},
         {{"check", mixed}, 1, "fluorescent.LDT: ok\n3 files, 1 errors, 1 warnings"},
     };
     for (const auto& row : rows) {

@@ -2,6 +2,7 @@
 // (which also exercises the QPainter drawing surface).
 
 #include "CliProcess.h"
+#include "support/Samples.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,10 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kSamples = LUMETRA_SAMPLES_DIR;
-const std::string kHalf = kSamples + "/lm1991_73x37_half.ies";        // 37 planes 0..180
-const std::string kAxial = kSamples + "/lm1995_wall_axial_0_180.ies"; // one plane
-const std::string kQuadrant = kSamples + "/lm1986_fluorescent_quadrant_crlf.ies";
+const std::string kHalf = lumetra::test::SamplePath("lm1991_73x37_half.ies"); // 37 planes 0..180
+const std::string kAxial = lumetra::test::SamplePath("lm1995_wall_axial_0_180.ies"); // one plane
+const std::string kQuadrant = lumetra::test::SamplePath("lm1986_fluorescent_quadrant_crlf.ies");
 
 using lumetra::test::CliRun;
 using lumetra::test::ReadWholeFile;
@@ -213,7 +213,8 @@ TEST_F(GonioCommand, DecimalSeparatorFollowsTheLocale) {
 
 TEST_F(GonioCommand, FileWithoutPlanesDrawsTheBareGrid) {
     const std::string out = Out("bare.svg").string();
-    const CliRun result = RunCli({"gonio", kSamples + "/broken_gibberish_no_tilt.ies", "-o", out});
+    const CliRun result =
+        RunCli({"gonio", lumetra::test::SamplePath("broken_gibberish_no_tilt.ies"), "-o", out});
     EXPECT_EQ(result.exitCode, 3) << "written, with the reader's message: " << result.err;
     EXPECT_EQ(result.err, "Error!\n\nLine 1\n");
     const std::string svg = ReadWholeFile(out);

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "cli/CommandOptions.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <QImage>
 #include <fstream>
@@ -15,7 +16,7 @@ using lumetra::cli::Json;
 using lumetra::cli::ParseIlluminanceOptions;
 class IlluminanceCommand : public lumetra::test::CliTest {};
 
-const std::string kDownlight = std::string(LUMETRA_SAMPLES_DIR) + "/lm1986_spotlight_axial.ies";
+const std::string kDownlight = lumetra::test::SamplePath("lm1986_spotlight_axial.ies");
 
 TEST(IlluminanceOptions, UsageErrorsNameTheOption) {
     const struct {
@@ -80,7 +81,7 @@ TEST_F(IlluminanceCommand, JsonHoldsTheGridAndTheWall) {
 }
 
 TEST_F(IlluminanceCommand, TypeBIsRefusedAndFilesAreWritten) {
-    const std::string typeB = std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies";
+    const std::string typeB = lumetra::test::SamplePath("lm2002_typeb_full_73x73.ies");
     const auto refused = RunCli({"illuminance", typeB, "--json"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("needs type C photometry"), std::string::npos) << refused.err;

@@ -3,6 +3,7 @@
 
 #include "CliProcess.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,21 +21,17 @@
 
 namespace {
 
+using lumetra::test::SamplePath;
+
 namespace fs = std::filesystem;
 using lumetra::cli::Json;
-
-std::string Sample(const std::string& name) {
-    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-}
 
 using lumetra::test::CliRun;
 
 class InfoCommand : public lumetra::test::CliTest {
   protected:
     std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return folder_->Write(name, bytes);
     }
 
     // Runs info on the file and parses its one JSON object; fails the test on anything else.
@@ -54,7 +51,7 @@ bool SameExtended(long double a, long double b) {
 // --- Keys and shape ---------------------------------------------------------------------------
 
 TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
-    Json json = Info(Sample("lm1986_fluorescent_quadrant_crlf.ies"));
+    Json json = Info(SamplePath("lm1986_fluorescent_quadrant_crlf.ies"));
     ASSERT_TRUE(json.is_object());
     std::set<std::string> keys;
     for (const auto& item : json.items())
@@ -104,7 +101,7 @@ TEST_F(InfoCommand, PrintsEveryKeyWithItsShape) {
 }
 
 TEST_F(InfoCommand, EverySampleGivesConsistentJson) {
-    for (const auto& entry : fs::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+    for (const auto& entry : fs::directory_iterator(lumetra::test::SamplesFolder())) {
         if (entry.path().extension() != ".ies")
             continue;
         SCOPED_TRACE(entry.path().filename().string());
@@ -166,7 +163,7 @@ TEST_F(InfoCommand, NumbersReadBackToTheIdenticalExtendedValue) {
 // --- Header lines -----------------------------------------------------------------------------
 
 TEST_F(InfoCommand, Latin1SampleHeaderLineBecomesUtf8) {
-    Json json = Info(Sample("lm1986_two_planes_latin1.ies"));
+    Json json = Info(SamplePath("lm1986_two_planes_latin1.ies"));
     const auto& lines = json["HeaderLines"];
     const bool hasDegree = std::any_of(lines.begin(), lines.end(), [](const Json& line) {
         return line.get<std::string>().find("\xc2\xb0") != std::string::npos;
@@ -196,7 +193,7 @@ TEST_F(InfoCommand, HeaderLinesKeepTheirDecodingBesideTheEncodingTheViewerReads)
 // --- The reader's message and failed loads ----------------------------------------------------
 
 TEST_F(InfoCommand, ReaderMessageIsInTheJsonAndOnStderr) {
-    const CliRun run = RunCli({"info", Sample("lm1991_file_format_error_crlf.ies")});
+    const CliRun run = RunCli({"info", SamplePath("lm1991_file_format_error_crlf.ies")});
     EXPECT_EQ(run.exitCode, 0);
     Json json = Json::parse(run.out);
     EXPECT_EQ(json["ParseError"], true);

@@ -2,6 +2,7 @@
 // grey levels themselves are the renderer's tests' business; here equal pictures are equal files.
 
 #include "CliProcess.h"
+#include "support/Samples.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kSamples = LUMETRA_SAMPLES_DIR;
-const std::string kHalfDegree = kSamples + "/lm2002_181x73_half_degree.ies"; // 73 planes 0..360
+const std::string kHalfDegree =
+    lumetra::test::SamplePath("lm2002_181x73_half_degree.ies"); // 73 planes 0..360
 
 // One plane whose values are all negative: the pair peak is 0 and the first sample divides by it.
 const char* const kNegativeFile = "IESNA:LM-63-2002\n"
@@ -56,11 +57,7 @@ class RenderCommand : public lumetra::test::CliTest {
         return ReadWholeFile(out);
     }
 
-    fs::path WriteIes(const std::string& text) {
-        const fs::path path = Out("input.ies");
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
+    fs::path WriteIes(const std::string& text) const { return folder_->Write("input.ies", text); }
 
     int count_ = 0;
 };
@@ -96,8 +93,7 @@ TEST_F(RenderCommand, ClampsValuesAsTheBarsDo) {
 
 TEST_F(RenderCommand, AFailedPassPrintsItsErrorAndWritesNothing) {
     const fs::path input = WriteIes(kNegativeFile);
-    const fs::path out = Out("kept.png");
-    std::ofstream(out) << "earlier picture";
+    const fs::path out = folder_->Write("kept.png", "earlier picture");
     const CliRun result = Run({input.string(), "-o", out.string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Floating point division by zero\n"), std::string::npos)

@@ -3,6 +3,7 @@
 
 #include "CliProcess.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <fstream>
 #include <sstream>
@@ -15,12 +16,12 @@ class SheetCommand : public lumetra::test::CliTest {
   protected:
     // What a poppler tool prints for the PDF.
     std::string Poppler(const std::string& tool, const std::string& pdf) const {
-        const auto text = dir_ / "poppler.txt";
-        const std::string command = tool + " '" + pdf + "' " +
-                                    (tool == "pdftotext" ? "'" + text.string() + "'" : "") +
-                                    (tool == "pdfinfo" ? " > '" + text.string() + "'" : "");
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        return lumetra::test::ReadWholeFile(text);
+        std::vector<std::string> arguments = {pdf};
+        if (tool == "pdftotext")
+            arguments.push_back("-"); // the text on standard output
+        const auto run = lumetra::test::RunProcess(tool, arguments, *folder_);
+        EXPECT_EQ(run.exitCode, 0) << tool << " " << pdf << ": " << run.err;
+        return run.out;
     }
     // The value of "caption: value" in the text summary.
     std::string SummaryValue(const std::string& sample, const std::string& caption,
@@ -34,7 +35,7 @@ class SheetCommand : public lumetra::test::CliTest {
 };
 
 TEST_F(SheetCommand, TwoPagesAtMostWithTheLuminaireAndItsFluxOnTheLocalePaper) {
-    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
+    const std::string sample = lumetra::test::SamplePath("lm1995_pendant_more_crlf.ies");
     const auto info = RunCli({"info", sample});
     ASSERT_EQ(info.exitCode, 0) << info.err;
     // The description's third line names the luminaire.
@@ -67,7 +68,7 @@ TEST_F(SheetCommand, TwoPagesAtMostWithTheLuminaireAndItsFluxOnTheLocalePaper) {
 }
 
 TEST_F(SheetCommand, NamesAndFoldersItCannotUseAreErrors) {
-    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
+    const std::string sample = lumetra::test::SamplePath("lm1995_pendant_more_crlf.ies");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -92,8 +93,7 @@ TEST_F(SheetCommand, NamesAndFoldersItCannotUseAreErrors) {
 }
 
 TEST_F(SheetCommand, AFileThatDidNotReadCompletelySaysSoInPlaceOfItsSummary) {
-    const std::string flagged =
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies";
+    const std::string flagged = lumetra::test::SamplePath("lm2002_tab_separated_candela.ies");
     const std::string pdf = (dir_ / "flagged.pdf").string();
     const auto run = RunCli({"sheet", flagged, "-o", pdf});
     EXPECT_EQ(run.exitCode, 3) << run.err;
@@ -105,9 +105,9 @@ TEST_F(SheetCommand, AFileThatDidNotReadCompletelySaysSoInPlaceOfItsSummary) {
 }
 
 TEST_F(SheetCommand, TheChosenEncodingReadsTheHeader) {
-    const std::string file = (dir_ / "cyrillic.ies").string();
-    std::ofstream(file) << "IESNA:LM-63-2002\n[TEST] 1\n[MANUFAC] \xD1\xE2\xE5\xF2\n"
-                           "TILT=NONE\n1 1000 1 2 1 1 1 0 0 0\n1 1 10\n0 90\n0\n100 50\n";
+    const std::string file = folder_->Write(
+        "cyrillic.ies", "IESNA:LM-63-2002\n[TEST] 1\n[MANUFAC] \xD1\xE2\xE5\xF2\n"
+                        "TILT=NONE\n1 1000 1 2 1 1 1 0 0 0\n1 1 10\n0 90\n0\n100 50\n");
     const auto read = [&](const std::vector<std::string>& encoding) {
         std::vector<std::string> arguments{"sheet", file, "-o", (dir_ / "c.pdf").string()};
         arguments.insert(arguments.end(), encoding.begin(), encoding.end());
@@ -120,7 +120,7 @@ TEST_F(SheetCommand, TheChosenEncodingReadsTheHeader) {
 
 TEST_F(SheetCommand, TheSheetHoldsWhatAReportQuotesOfAnEulumdatFile) {
     const std::string sample =
-        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym3_144x47_two_lamp_sets_crlf.ldt";
+        lumetra::test::LdtSamplePath("ldt_isym3_144x47_two_lamp_sets_crlf.ldt");
     const std::string pdf = (dir_ / "ldt.pdf").string();
     const auto run = RunCli({"sheet", sample, "-o", pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -140,11 +140,10 @@ TEST_F(SheetCommand, TheSheetHoldsWhatAReportQuotesOfAnEulumdatFile) {
 TEST_F(SheetCommand, AFolderGetsOneSheetPerFileAtTheSamePathsAndNothingIsReplacedUnasked) {
     const fs::path in = dir_ / "in";
     fs::create_directories(in / "sub");
-    fs::copy_file(std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym1_19_batwing.ldt",
+    fs::copy_file(lumetra::test::LdtSamplePath("ldt_isym1_19_batwing.ldt"),
                   in / "sub" / "batwing.ldt");
-    fs::copy_file(std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_wall_axial_0_180.ies",
-                  in / "wall.IES");
-    std::ofstream(in / "broken.ldt") << "nothing here";
+    fs::copy_file(lumetra::test::SamplePath("lm1995_wall_axial_0_180.ies"), in / "wall.IES");
+    folder_->Write("in/broken.ldt", "nothing here");
     const fs::path out = dir_ / "out";
     auto run = RunCli({"sheet", in.string(), "-o", out.string(), "--jobs", "2"});
     EXPECT_EQ(run.exitCode, 1) << run.err;
@@ -171,8 +170,7 @@ TEST_F(SheetCommand, AFolderGetsOneSheetPerFileAtTheSamePathsAndNothingIsReplace
 TEST_F(SheetCommand, AFolderWithAFileThatDidNotReadCompletelyExitsAsForOneFile) {
     const fs::path in = dir_ / "in";
     fs::create_directories(in);
-    fs::copy_file(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies",
-                  in / "tabs.ies");
+    fs::copy_file(lumetra::test::SamplePath("lm2002_tab_separated_candela.ies"), in / "tabs.ies");
     const auto run = RunCli({"sheet", in.string(), "-o", (dir_ / "out").string()});
     EXPECT_EQ(run.exitCode, 3) << run.err;
     EXPECT_EQ(run.out, "1 written, 0 failed\n");

@@ -2,6 +2,7 @@
 
 #include "CliProcess.h"
 #include "cli/ExtendedJson.h"
+#include "support/Samples.h"
 
 #include <fstream>
 #include <set>
@@ -12,9 +13,9 @@ using lumetra::cli::Json;
 class SummaryCommand : public lumetra::test::CliTest {};
 
 TEST_F(SummaryCommand, ExitCodesMessagesAndJsonKeys) {
-    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_full_73x73.ies";
-    const std::string empty = (dir_ / "empty.ies").string();
-    std::ofstream(empty) << "IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 0 0 1 1 0 0 0\n1 1 10\n";
+    const std::string sample = lumetra::test::SamplePath("lm2002_typeb_full_73x73.ies");
+    const std::string empty = folder_->Write(
+        "empty.ies", "IESNA:LM-63-2002\nTILT=NONE\n1 1000 1 0 0 1 1 0 0 0\n1 1 10\n");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -71,8 +72,7 @@ TEST_F(SummaryCommand, ExitCodesMessagesAndJsonKeys) {
 
 // The reader flagged the file: its figures are no results, and nothing says they are.
 TEST_F(SummaryCommand, AFileThatDidNotReadCompletelyHasNoFigures) {
-    const std::string flagged =
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies";
+    const std::string flagged = lumetra::test::SamplePath("lm2002_tab_separated_candela.ies");
     const auto text = RunCli({"summary", flagged});
     EXPECT_EQ(text.exitCode, 3);
     EXPECT_EQ(text.out, "");
@@ -91,7 +91,7 @@ TEST_F(SummaryCommand, AFileThatDidNotReadCompletelyHasNoFigures) {
 }
 
 TEST_F(SummaryCommand, TextIsWrittenInTheOneNumberFormatJsonInFullPrecision) {
-    const std::string sample = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies";
+    const std::string sample = lumetra::test::SamplePath("lm1995_roadway_361x73_crlf.ies");
     const auto text = RunCli({"summary", sample}, "LC_ALL=C");
     ASSERT_EQ(text.exitCode, 0) << text.err;
     for (const char* line : {"Luminous flux: 9155 lm\n", "Light output ratio: 100.0 %\n",

@@ -6,6 +6,7 @@
 #include "data/Loading.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/SummaryRecords.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 #include "writing/Writing.h"
 
@@ -54,10 +55,9 @@ void ExpectNoDifference(const Comparison& c) {
 
 TEST(Compare, AFileWithItselfShowsNoDifference) {
     for (const std::string& path :
-         {std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_263x361_crlf.ies",
-          std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_typeb_flood_quadrant_crlf.ies",
-          std::string(LUMETRA_LDT_SAMPLES_DIR) +
-              "/ldt_isym3_36x37_synthetic_distinct_planes.ldt"}) {
+         {lumetra::test::SamplePath("lm1995_263x361_crlf.ies"),
+          lumetra::test::SamplePath("lm2002_typeb_flood_quadrant_crlf.ies"),
+          lumetra::test::LdtSamplePath("ldt_isym3_36x37_synthetic_distinct_planes.ldt")}) {
         SCOPED_TRACE(path);
         const Luminaire file = LoadSample(path);
         const Luminaire twice[] = {file, file};
@@ -188,7 +188,7 @@ TEST(Compare, AnIesFileAndItsEulumdatConversionAgree) {
          {"lm1995_pendant_more_crlf.ies", "lm2002_roadway_quadrant_more_crlf.ies",
           "lm1995_bilateral_c90_c270.ies", "lm1986_spotlight_axial.ies"}) {
         SCOPED_TRACE(name);
-        const std::string ies = std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
+        const std::string ies = lumetra::test::SamplePath(name);
         const std::string ldt = (folder.path() / (std::string(name) + ".ldt")).string();
         writing::ConvertFile(ies, ldt, {});
         const Luminaire files[] = {LoadSample(ies), LoadSample(ldt)};

@@ -6,7 +6,8 @@
 #include "compareui/CompareIntensityModel.h"
 #include "compareui/DiagramView.h"
 #include "data/Errors.h"
-#include "support/TempFolder.h"
+#include "support/QtSupport.h"
+#include "support/Samples.h"
 
 #include <QFile>
 #include <QImage>
@@ -20,10 +21,9 @@ namespace {
 using namespace lumetra;
 using namespace lumetra::compare;
 
-const std::string kPendant = std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies";
-const std::string kSpot = std::string(LUMETRA_SAMPLES_DIR) + "/lm1986_spotlight_axial.ies";
-const std::string kLdt =
-    std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym4_24x37_four_fluorescent_lamps.ldt";
+const std::string kPendant = lumetra::test::SamplePath("lm1995_pendant_more_crlf.ies");
+const std::string kSpot = lumetra::test::SamplePath("lm1986_spotlight_axial.ies");
+const std::string kLdt = lumetra::test::LdtSamplePath("ldt_isym4_24x37_four_fluorescent_lamps.ldt");
 
 TEST(CompareWindow, ComparesTheSelectionWithThePinOnceShown) {
     TCompareWindow window;
@@ -68,8 +68,8 @@ TEST(CompareWindow, ExportsPicturesAndAOnePagePdf) {
     TCompareWindow window;
     window.CompareFiles({kPendant, kSpot, kLdt});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const test::TempFolder folder;
-    const QString dir = QString::fromStdString(folder.path().string());
+    const test::QtTempFolder folder;
+    const QString dir = folder.path();
     window.ExportPictures({dir + "/c.png", ExportFormat::Png});
     window.ExportPictures({dir + "/c.svg", ExportFormat::Svg});
     window.ExportPdf(dir + "/c.pdf");
@@ -80,7 +80,7 @@ TEST(CompareWindow, ExportsPicturesAndAOnePagePdf) {
     const QByteArray document = pdf.readAll();
     EXPECT_TRUE(document.startsWith("%PDF"));
     EXPECT_EQ(QString::fromLatin1(document).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.fsPath()),
                             std::filesystem::directory_iterator()),
               3); // nothing left behind
     EXPECT_THROW(window.ExportPdf(dir + "/missing/c.pdf"), LumetraError);

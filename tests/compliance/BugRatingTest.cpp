@@ -6,6 +6,7 @@
 #include "ComplianceRecords.h"
 #include "compliance/BugThresholds.h"
 #include "compliance/ComplianceText.h"
+#include "support/Samples.h"
 
 #include <regex>
 
@@ -146,9 +147,8 @@ TEST(BugRating, NoDataIsNotRated) {
 // Road luminaires throw most of their light to the street side of their format's convention.
 TEST(BugRating, RoadSamplesLightTheirStreetSide) {
     for (const std::string& path :
-         {std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies",
-          std::string(LUMETRA_LDT_SAMPLES_DIR) +
-              "/ldt_isym3_72x91_street_empty_direct_ratios.ldt"}) {
+         {test::SamplePath("lm1995_roadway_361x73_crlf.ies"),
+          test::LdtSamplePath("ldt_isym3_72x91_street_empty_direct_ratios.ldt")}) {
         const testing::LoadedSample sample = testing::LoadSample(path);
         ASSERT_TRUE(sample.Loaded) << path;
         const BugRating rating = RateBug(sample.Record, sample.Facts);

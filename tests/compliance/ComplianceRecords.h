@@ -4,6 +4,7 @@
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
 #include "eulumdat/PhotometryFile.h"
+#include "support/Records.h"
 
 #include <cmath>
 #include <filesystem>
@@ -30,30 +31,12 @@ inline ::testing::AssertionResult Close(long double actual, long double expected
            << static_cast<double>(actual) << " differs from " << static_cast<double>(expected);
 }
 
-// Evenly spaced angles from `from` to `to`, both included.
-inline tArrEx Steps(long double from, long double to, long double step) {
-    tArrEx angles;
-    for (int i = 0; from + i * step <= to + 1e-9L; ++i)
-        angles.push_back(from + i * step);
-    return angles;
-}
+using test::Steps;
 
-// A type C record holding intensity(C, gamma) at every stored pair, multiplier 1.
+// A type C record holding intensity(C, gamma) at every stored pair, in metres.
 inline tIES Distribution(const tArrEx& h, const tArrEx& v,
                          const std::function<long double(long double, long double)>& intensity) {
-    tIES record;
-    record.CandelaMultiplier = 1;
-    record.UnitsType = 2;
-    record.VerticalAngles = v;
-    record.HorizontalAngles = h;
-    record.VerticalCount = static_cast<std::uint16_t>(v.size());
-    record.HorizontalCount = static_cast<std::uint16_t>(h.size());
-    for (const long double c : h) {
-        record.Candela.emplace_back();
-        for (const long double g : v)
-            record.Candela.back().push_back(intensity(c, g));
-    }
-    return record;
+    return test::Distribution(h, v, intensity, 2);
 }
 
 inline LuminaireFacts TypeCFacts() {

@@ -4,6 +4,7 @@
 
 #include "ComplianceRecords.h"
 #include "compliance/ComplianceText.h"
+#include "support/Samples.h"
 
 namespace lumetra::compliance {
 namespace {
@@ -187,8 +188,8 @@ TEST(LuminanceTable, EdgeOnCellsAreNull) {
 }
 
 TEST(LuminanceTable, EulumdatSampleHasValues) {
-    const testing::LoadedSample sample = testing::LoadSample(
-        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym3_72x91_street_empty_direct_ratios.ldt");
+    const testing::LoadedSample sample =
+        testing::LoadSample(test::LdtSamplePath("ldt_isym3_72x91_street_empty_direct_ratios.ldt"));
     ASSERT_TRUE(sample.Loaded);
     const LuminanceTable table = LuminanceTableOf(sample.Record, sample.Facts);
     EXPECT_TRUE(table.Available);

@@ -4,6 +4,7 @@
 #include "compliance/AzimuthWeights.h"
 #include "compliance/BugRating.h"
 #include "summary/PhotometricSummary.h"
+#include "support/Samples.h"
 
 namespace lumetra::compliance {
 namespace {
@@ -119,7 +120,7 @@ TEST(AzimuthWeights, AddUpToTheIntervalAndSplitInsideACell) {
 // The ten zones add up to the summary's flux on every sample file of type C.
 TEST(ZoneLumens, AddUpToSummaryFluxOnSamples) {
     int rated = 0;
-    for (const auto& folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+    for (const std::string& folder : test::SampleFolders())
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             const testing::LoadedSample sample = testing::LoadSample(entry.path().string());
             if (!sample.Loaded || !summary::HasPhotometricData(sample.Record))

@@ -25,11 +25,6 @@ using test::LoadFile;
 using test::LoadOutcome;
 using test::TempFolder;
 
-std::string ReadBytes(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Every consumer works from the lengths of the lists: after a load they must match the counts.
 void ExpectListsSizedFromTheCounts(const LoadOutcome& loaded) {
     const tIES& r = loaded.record;
@@ -160,7 +155,7 @@ TEST(BrokenFiles, MissingPlanesReadAsZero) {
 
 TEST(BrokenFiles, LoneCarriageReturnsBreakLinesLikeLineFeeds) {
     const std::string name = BrokenFile("lone_cr_line_breaks.ies");
-    std::string withLineFeeds = ReadBytes(name);
+    std::string withLineFeeds = test::ReadWholeFile(name);
     ASSERT_EQ(withLineFeeds.find('\n'), std::string::npos) << "the file must break with CR alone";
     std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
     TempFolder folder;

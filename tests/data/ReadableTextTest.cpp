@@ -4,6 +4,7 @@
 
 #include "data/EncodingPlausibility.h"
 #include "data/Loading.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -68,8 +69,7 @@ TEST(ReadableText, ShortShiftJisSamplesDecodeAsJapanese) {
         tIES record;
         TextLines fileLines;
         TextLines header;
-        LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + sample, record, fileLines, header,
-                       nullptr);
+        LoadPhotometry(test::SamplePath(sample), record, fileLines, header, nullptr);
         const ReadableLines decoded = DecodeReadableLines(header);
         EXPECT_EQ(decoded.encoding, "SHIFT_JIS") << sample;
         ASSERT_GT(decoded.lines.size(), 4u) << sample;

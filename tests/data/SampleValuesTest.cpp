@@ -3,6 +3,8 @@
 // splitting, tokens, the exact-decimal conversion) against changing a single value of a real file.
 
 #include "data/Loading.h"
+#include "support/Samples.h"
+#include "support/TempFolder.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -23,8 +25,7 @@ namespace fs = std::filesystem;
 
 // The tokens after the TILT=NONE line, split at blanks, commas and line breaks.
 std::vector<std::string> TokensAfterTilt(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text = test::ReadWholeFile(file);
     const auto tilt = text.find("TILT=NONE");
     if (tilt == std::string::npos)
         return {};
@@ -50,7 +51,7 @@ std::vector<long double> ValuesInOrder(const tIES& record) {
 
 TEST(SampleValues, EveryValueHasTheLibrarysBits) {
     std::size_t filesCompared = 0;
-    for (const auto& entry : fs::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+    for (const auto& entry : fs::directory_iterator(test::SamplesFolder())) {
         if (entry.path().extension() != ".ies")
             continue;
         tIES record;

@@ -17,9 +17,7 @@
 namespace lumetra {
 namespace {
 
-std::string SamplePath(const std::string& name) {
-    return (std::filesystem::path(LUMETRA_SAMPLES_DIR) / name).string();
-}
+using test::SamplePath;
 
 struct Loaded {
     tIES record;
@@ -173,7 +171,7 @@ TEST(Samples, EveryFileHasAnExpectation) {
     for (const auto& s : kBrokenSamples)
         known.insert(s.file);
     std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::SamplesFolder())) {
         const std::string name = entry.path().filename().string();
         if (name == "MANIFEST.md")
             continue;

@@ -10,6 +10,9 @@
 #include "data/TextLines.h"
 #include "data/TokenSign.h"
 #include "data/ValidationCursors.h"
+#include "support/IesText.h"
+#include "support/Samples.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -41,36 +44,9 @@ using ::testing::Not;
 using ::testing::Property;
 using ::testing::SizeIs;
 
-// A small valid LM-63-2002 file, one part per line so that each part's line number is fixed:
-// header 1-3, TILT 4, the leading numbers 5-6, vertical angles 7, horizontal angles 8,
-// candela values 9-10.
-struct IesFile {
-    std::vector<std::string> header = {"IESNA:LM-63-2002", "[TEST] 12345", "[MANUFAC] Acme"};
-    std::string tilt = "TILT=NONE";
-    std::vector<std::string> tiltBlock;
-    std::string leading = "1 1000 1 3 2 1 1 0 0 0";
-    std::string ballast = "1 1 100";
-    std::string vertical = "0 45 90";
-    std::string horizontal = "0 90";
-    std::vector<std::string> candela = {"100 50 10", "100 40 5"};
-
-    std::string Text() const {
-        std::string text;
-        const auto add = [&text](const std::string& line) { text += line + "\n"; };
-        for (const auto& line : header)
-            add(line);
-        add(tilt);
-        for (const auto& line : tiltBlock)
-            add(line);
-        add(leading);
-        add(ballast);
-        add(vertical);
-        add(horizontal);
-        for (const auto& line : candela)
-            add(line);
-        return text;
-    }
-};
+// The default file: header 1-3, TILT 4, the leading numbers 5-6, vertical angles 7, horizontal
+// angles 8, candela values 9-10.
+using test::IesFile;
 
 auto IsFinding(Severity severity, std::size_t line, const std::string& part) {
     return AllOf(Field(&Finding::severity, severity), Field(&Finding::line, line),
@@ -484,12 +460,10 @@ TEST(Validation, HugeInputsStayBounded) {
 // missing) must show as an error, and a file without errors must read cleanly.
 TEST(Validation, ErrorsAgreeWithTheReaderOnTheSamples) {
     std::size_t checked = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::SamplesFolder())) {
         if (entry.path().extension() != ".ies")
             continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
+        const std::string bytes = test::ReadWholeFile(entry.path());
         TextLines lines = SplitIntoLines(bytes);
         tIES record;
         TextLines header;

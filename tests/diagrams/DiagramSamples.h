@@ -5,6 +5,7 @@
 #include "diagrams/DiagramData.h"
 #include "eulumdat/PhotometryFile.h"
 #include "gonio/RecordingSurface.h"
+#include "support/Samples.h"
 
 #include <filesystem>
 #include <memory>
@@ -23,7 +24,7 @@ struct LoadedSample {
 inline const std::vector<std::unique_ptr<LoadedSample>>& Samples() {
     static const auto samples = [] {
         std::vector<std::unique_ptr<LoadedSample>> loaded;
-        for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+        for (const std::string& folder : SampleFolders())
             for (const auto& entry : std::filesystem::directory_iterator(folder)) {
                 if (!IsPhotometricFileName(entry.path().filename().string()))
                     continue;

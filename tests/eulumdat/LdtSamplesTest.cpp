@@ -3,6 +3,7 @@
 
 #include "LdtText.h"
 #include "data/Loading.h"
+#include "support/Samples.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +55,7 @@ class LdtSampleLoads : public ::testing::TestWithParam<LdtSample> {};
 TEST_P(LdtSampleLoads, AsItsManifestRowSays) {
     const LdtSample& s = GetParam();
     SCOPED_TRACE(s.file);
-    const test::LdtLoad load((std::filesystem::path(LUMETRA_LDT_SAMPLES_DIR) / s.file).string());
+    const test::LdtLoad load(test::LdtSamplePath(s.file));
     ASSERT_FALSE(load.error) << *load.error;
     const tIES& r = load.record;
     ASSERT_EQ(r.Candela.size(), s.planes);
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Samples, LdtSampleLoads, ::testing::ValuesIn(kSamples))
 
 TEST(LdtSamples, EverySampleHasARow) {
     std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(LUMETRA_LDT_SAMPLES_DIR))
+    for (const auto& entry : std::filesystem::directory_iterator(test::LdtSamplesFolder()))
         files += IsEulumdatFileName(entry.path().string()) ? 1 : 0;
     EXPECT_EQ(files, std::size(kSamples));
 }

@@ -5,6 +5,7 @@
 #include "LdtText.h"
 #include "data/FileReading.h"
 #include "eulumdat/OtherFormat.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,8 @@ std::string SampleBytes(const std::string& path) {
     return std::string(reader.bytes());
 }
 
-const std::string kIesSample =
-    std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_tab_separated_candela.ies";
-const std::string kLdtSample = std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym1_19_batwing.ldt";
+const std::string kIesSample = test::SamplePath("lm2002_tab_separated_candela.ies");
+const std::string kLdtSample = test::LdtSamplePath("ldt_isym1_19_batwing.ldt");
 
 TEST(OtherFormat, ContentOfTheOtherFormatIsNamedWhateverTheName) {
     const std::string ies = SampleBytes(kIesSample);

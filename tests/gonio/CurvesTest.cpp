@@ -3,6 +3,7 @@
 #include "RecordingSurface.h"
 #include "data/Errors.h"
 #include "gonio/Goniogram.h"
+#include "support/Records.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,21 +13,12 @@ namespace lumetra {
 namespace {
 
 using test::Call;
+using test::MakeRecord;
 using test::Op;
 using test::RecordingSurface;
 
 constexpr Color kRed = Rgb(255, 0, 0);
 constexpr Color kPale = Rgb(200, 128, 128);
-
-tIES Record(tArrEx vertical, tArrEx horizontal, std::vector<tArrEx> candela) {
-    tIES record;
-    record.VerticalCount = static_cast<std::uint16_t>(vertical.size());
-    record.HorizontalCount = static_cast<std::uint16_t>(horizontal.size());
-    record.VerticalAngles = std::move(vertical);
-    record.HorizontalAngles = std::move(horizontal);
-    record.Candela = std::move(candela);
-    return record;
-}
 
 GonioView View(int plane, long double globalMax, bool fit = false, bool ortho = false) {
     GonioView view;
@@ -59,7 +51,7 @@ struct Drawing {
 };
 
 TEST(DrawIES, MapsValuesOntoBothHalvesWithNadirDown) {
-    const tIES record = Record({0, 90, 180}, {0, 180}, {{50, 50, 50}, {50, 50, 50}});
+    const tIES record = MakeRecord({0, 90, 180}, {{50, 50, 50}, {50, 50, 50}}, {0, 180});
     Drawing drawing(record, View(0, 100));
     const auto curves = drawing.Curves();
     ASSERT_EQ(curves.size(), 2u);
@@ -69,7 +61,7 @@ TEST(DrawIES, MapsValuesOntoBothHalvesWithNadirDown) {
 }
 
 TEST(DrawIES, PeakValueReachesTheScaleRadius) {
-    const tIES record = Record({90}, {0}, {{100}});
+    const tIES record = MakeRecord({90}, {{100}}, {0});
     Drawing drawing(record, View(0, 100), 197); // cx = 98: the peak lies 88 pixels out
     const auto curves = drawing.Curves();
     EXPECT_EQ(curves[0].back().x1, 186);
@@ -77,7 +69,7 @@ TEST(DrawIES, PeakValueReachesTheScaleRadius) {
 }
 
 TEST(DrawIES, OppositePlaneGoesOnTheLeft) {
-    const tIES record = Record({90}, {0, 90, 180, 270}, {{10}, {20}, {40}, {80}});
+    const tIES record = MakeRecord({90}, {{10}, {20}, {40}, {80}}, {0, 90, 180, 270});
     Drawing drawing(record, View(1, 80));
     const auto curves = drawing.Curves();
     ASSERT_EQ(curves.size(), 2u);
@@ -87,7 +79,7 @@ TEST(DrawIES, OppositePlaneGoesOnTheLeft) {
 }
 
 TEST(DrawIES, CurvesInRedWidthTwoOverTheScale) {
-    const tIES record = Record({0, 90}, {0}, {{10, 20}});
+    const tIES record = MakeRecord({0, 90}, {{10, 20}}, {0});
     Drawing drawing(record, View(0, 20));
     const auto& calls = drawing.canvas.calls;
     const auto firstMove =
@@ -103,7 +95,7 @@ TEST(DrawIES, CurvesInRedWidthTwoOverTheScale) {
 }
 
 TEST(DrawIES, PutsBackPenColourWidthAndStyleFontAndBrush) {
-    const tIES record = Record({0, 90}, {0}, {{10, 20}});
+    const tIES record = MakeRecord({0, 90}, {{10, 20}}, {0});
     RecordingSurface canvas;
     canvas.pen = Pen{Rgb(1, 2, 3), 1, PenStyle::Dot};
     canvas.font = Font{"Window", Rgb(4, 5, 6), -11};
@@ -117,7 +109,7 @@ TEST(DrawIES, PutsBackPenColourWidthAndStyleFontAndBrush) {
 }
 
 TEST(DrawIES, HoldsOneLockAroundTheWholeDrawing) {
-    const tIES record = Record({0, 90}, {0}, {{10, 20}});
+    const tIES record = MakeRecord({0, 90}, {{10, 20}}, {0});
     Drawing drawing(record, View(0, 20));
     EXPECT_EQ(drawing.canvas.calls.front().op, Op::Lock);
     EXPECT_EQ(drawing.canvas.calls.back().op, Op::Unlock);
@@ -126,7 +118,7 @@ TEST(DrawIES, HoldsOneLockAroundTheWholeDrawing) {
 }
 
 TEST(DrawIES, PlaneOutsideTheRecordIsAnErrorAndReleasesTheLock) {
-    const tIES record = Record({0}, {0, 90}, {{1}, {2}});
+    const tIES record = MakeRecord({0}, {{1}, {2}}, {0, 90});
     RecordingSurface canvas;
     EXPECT_THROW(DrawIES(canvas, 196, 196, record, View(2, 2)), LumetraError);
     EXPECT_THROW(DrawIES(canvas, 196, 196, record, View(-1, 2)), LumetraError);
@@ -145,7 +137,8 @@ TEST(DrawIES, RecordWithoutPlanesDrawsNothing) {
 
 // Planes 0, 90, 180, 270 with peaks 10, 20, 40, 80: plane 0 pairs with 2, its orthogonal plane
 // 1 with 3.
-const tIES kFourPlanes = Record({0, 90}, {0, 90, 180, 270}, {{5, 10}, {20, 1}, {40, 0}, {3, 80}});
+const tIES kFourPlanes =
+    MakeRecord({0, 90}, {{5, 10}, {20, 1}, {40, 0}, {3, 80}}, {0, 90, 180, 270});
 
 TEST(DrawIES, FitScalesToThePeakOfTheDrawnPlanes) {
     Drawing fitted(kFourPlanes, View(0, 1000, true));
@@ -180,7 +173,7 @@ TEST(DrawIES, OrthogonalPairFirstInPaleThenMainPairInRed) {
 }
 
 TEST(DrawIES, WithoutAPlaneNinetyDegreesAwayTheOrthogonalPairIsTheMainPair) {
-    const tIES record = Record({0}, {0, 45, 100, 180, 270}, {{1}, {2}, {3}, {4}, {5}});
+    const tIES record = MakeRecord({0}, {{1}, {2}, {3}, {4}, {5}}, {0, 45, 100, 180, 270});
     Drawing drawing(record, View(0, 5, false, true));
     const auto curves = drawing.Curves();
     ASSERT_EQ(curves.size(), 4u);
@@ -189,7 +182,7 @@ TEST(DrawIES, WithoutAPlaneNinetyDegreesAwayTheOrthogonalPairIsTheMainPair) {
 }
 
 TEST(DrawIES, SinglePlaneDrawsItselfOnBothSides) {
-    const tIES record = Record({0, 90, 180}, {0}, {{10, 10, 10}});
+    const tIES record = MakeRecord({0, 90, 180}, {{10, 10, 10}}, {0});
     Drawing drawing(record, View(0, 10, false, true));
     const auto curves = drawing.Curves();
     ASSERT_EQ(curves.size(), 4u);
@@ -198,7 +191,7 @@ TEST(DrawIES, SinglePlaneDrawsItselfOnBothSides) {
 }
 
 TEST(DrawIES, PeakThatCannotScaleDrawsCaptionsButNoRingsOrCurves) {
-    const tIES record = Record({0, 90}, {22.5L}, {{0, -4}});
+    const tIES record = MakeRecord({0, 90}, {{0, -4}}, {22.5L});
     for (const bool fit : {true, false}) {
         RecordingSurface canvas;
         canvas.pen = Pen{Rgb(3, 3, 3), 1, PenStyle::Solid};
@@ -214,7 +207,7 @@ TEST(DrawIES, PeakThatCannotScaleDrawsCaptionsButNoRingsOrCurves) {
 }
 
 TEST(DrawIES, FitWithoutAnyValuesDrawsCaptionsOnly) {
-    const tIES record = Record({}, {0, 180}, {{}, {}});
+    const tIES record = MakeRecord({}, {{}, {}}, {0, 180});
     Drawing drawing(record, View(0, 0, true));
     EXPECT_EQ(drawing.Caption(1), "Maximum Intensity =0");
     EXPECT_TRUE(drawing.Curves().empty());
@@ -222,7 +215,7 @@ TEST(DrawIES, FitWithoutAnyValuesDrawsCaptionsOnly) {
 
 TEST(DrawIES, ExtremeValuesStayWithinPixelRange) {
     const long double huge = std::numeric_limits<long double>::max();
-    const tIES record = Record({0, 45, 90}, {0}, {{-huge, huge, 1e-30L}});
+    const tIES record = MakeRecord({0, 45, 90}, {{-huge, huge, 1e-30L}}, {0});
     Drawing drawing(record, View(0, 1e-4000L));
     for (const auto& curve : drawing.Curves())
         for (const auto& call : curve) {
@@ -256,9 +249,9 @@ TEST(DrawPlanePair, NonSquareAreaScalesEachAxisByItsOwnRadius) {
 TEST(FitPeak, LargestValueOfTheListedPlanes) {
     EXPECT_EQ(FitPeak(kFourPlanes, {0, 2}), 40);
     EXPECT_EQ(FitPeak(kFourPlanes, {0, 2, 1, 3}), 80);
-    EXPECT_EQ(FitPeak(Record({0}, {0}, {{-7}}), {0, 0}), -7);
+    EXPECT_EQ(FitPeak(MakeRecord({0}, {{-7}}, {0}), {0, 0}), -7);
     EXPECT_FALSE(FitPeak(kFourPlanes, {9}).has_value());
-    EXPECT_FALSE(FitPeak(Record({}, {0}, {{}}), {0}).has_value());
+    EXPECT_FALSE(FitPeak(MakeRecord({}, {{}}, {0}), {0}).has_value());
 }
 
 } // namespace

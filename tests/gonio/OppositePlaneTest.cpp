@@ -2,6 +2,7 @@
 #include "data/Loading.h"
 #include "gonio/Curves.h"
 #include "gonio/Goniogram.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -53,8 +54,8 @@ TEST(OppositePlane, HalfSetsPairPlanesAtTheMirroredAngle) {
     tIES roadway; // planes 0, 1, 5, 10, ..., 180
     TextLines fileLines;
     TextLines headerLines;
-    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", roadway,
-                   fileLines, headerLines, nullptr);
+    LoadPhotometry(test::SamplePath("lm2002_roadway_199x38_crlf.ies"), roadway, fileLines,
+                   headerLines, nullptr);
     const tArrEx& uneven = roadway.HorizontalAngles;
     struct Row {
         tArrEx angles;

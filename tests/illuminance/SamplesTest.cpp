@@ -2,6 +2,8 @@
 // profile at the node's plane angle, interpolated here in gamma, and the inverse-square and
 // cosine law written out.
 
+#include "support/Samples.h"
+
 #include "eulumdat/PhotometryFile.h"
 #include "illuminance/Illuminance.h"
 #include "summary/CompletedGrid.h"
@@ -72,7 +74,7 @@ void ExpectSample(const std::filesystem::path& path) {
 
 TEST(IlluminanceSamples, EverySampleEqualsTheDefinition) {
     int computed = 0;
-    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+    for (const std::string& folder : test::SampleFolders())
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             if (IsPhotometricFileName(entry.path().filename().string())) {
                 ExpectSample(entry.path());

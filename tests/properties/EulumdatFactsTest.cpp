@@ -3,6 +3,7 @@
 #include "properties/EulumdatFacts.h"
 
 #include "data/Loading.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@ namespace lumetra::properties {
 namespace {
 
 TEST(EulumdatFacts, DimensionsLampSetsAndDirectRatios) {
-    const EulumdatFile file = ReadEulumdat(ReadFileLines(
-        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym1_37_three_lamp_sets.ldt", "EULUMDAT"));
+    const EulumdatFile file = ReadEulumdat(
+        ReadFileLines(test::LdtSamplePath("ldt_isym1_37_three_lamp_sets.ldt"), "EULUMDAT"));
     const auto rows = EulumdatFactRows(file, NumberFormat(".", ","));
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0], (CaptionedValue{"Luminaire dimensions", "\u2300 120 \u00d7 120 mm"}));

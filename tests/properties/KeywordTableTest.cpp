@@ -3,6 +3,7 @@
 #include "data/Loading.h"
 #include "properties/IntensityTable.h"
 #include "properties/SummaryRows.h"
+#include "support/Samples.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -43,8 +44,7 @@ TEST(KeywordTable, KeepsFileOrderJoinsContinuationsAndKeepsUnknownKeywords) {
 }
 
 TEST(KeywordTable, SampleWithContinuationLines) {
-    TextLines lines =
-        ReadFileLines(std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_pendant_more_crlf.ies");
+    TextLines lines = ReadFileLines(test::SamplePath("lm1995_pendant_more_crlf.ies"));
     lines.resize(17); // up to and including TILT=NONE
     const auto rows = KeywordTable(lines);
     ASSERT_EQ(rows.size(), 12u);
@@ -106,8 +106,8 @@ TEST(SummaryRows, NameTheFormatAndTheOpeningOfASample) {
     tIES record;
     TextLines fileLines, header;
     LuminaireFacts facts;
-    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/lm2019_example_profile.ies", record,
-                   fileLines, header, nullptr, facts);
+    LoadPhotometry(test::SamplePath("lm2019_example_profile.ies"), record, fileLines, header,
+                   nullptr, facts);
     const auto rows = SummaryRows("x.ies", record, facts, header);
     const auto value = [&rows](const std::string& caption) {
         const auto at = std::find_if(rows.begin(), rows.end(),

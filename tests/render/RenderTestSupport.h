@@ -6,6 +6,7 @@
 #include "data/Loading.h"
 #include "data/Photometry.h"
 #include "support/Records.h"
+#include "support/Samples.h"
 
 #include <string>
 #include <vector>
@@ -16,8 +17,7 @@ inline tIES LoadSample(const std::string& name) {
     tIES record;
     TextLines fileLines;
     TextLines headerLines;
-    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, record, fileLines, headerLines,
-                   nullptr);
+    LoadPhotometry(SamplePath(name), record, fileLines, headerLines, nullptr);
     return record;
 }
 

@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/Loading.h"
 #include "summary/PhotometricSummary.h"
+#include "support/Samples.h"
 
 #include <filesystem>
 
@@ -88,7 +89,7 @@ TEST(Derived, TypesAAndBIntegrateTheirRectangle) {
 TEST(Derived, EverySampleGivesFiguresOrNulls) {
     int summarised = 0;
     bool known = false;
-    for (const auto& entry : std::filesystem::directory_iterator(LUMETRA_SAMPLES_DIR)) {
+    for (const auto& entry : std::filesystem::directory_iterator(lumetra::test::SamplesFolder())) {
         if (entry.path().extension() != ".ies")
             continue;
         SCOPED_TRACE(entry.path().filename().string());

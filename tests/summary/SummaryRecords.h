@@ -3,6 +3,7 @@
 
 #include "data/LuminaireFacts.h"
 #include "data/Photometry.h"
+#include "support/Records.h"
 
 #include <cmath>
 #include <functional>
@@ -40,27 +41,9 @@ inline void ExpectFigures(
     }
 }
 
-// Evenly spaced angles from `from` to `to`, both included.
-inline tArrEx Steps(long double from, long double to, long double step) {
-    tArrEx angles;
-    for (int i = 0; from + i * step <= to + 1e-9L; ++i)
-        angles.push_back(from + i * step);
-    return angles;
-}
-
-// A record holding intensity(h, v) at every stored pair of angles, multiplier 1.
-inline tIES Distribution(const tArrEx& h, const tArrEx& v,
-                         const std::function<long double(long double, long double)>& intensity) {
-    tIES record{
-        0, 1, static_cast<std::uint16_t>(v.size()), static_cast<std::uint16_t>(h.size()), 1, v,
-        h, {}};
-    for (const long double c : h) {
-        record.Candela.emplace_back();
-        for (const long double g : v)
-            record.Candela.back().push_back(intensity(c, g));
-    }
-    return record;
-}
+// Angles and analytic distributions (in feet) as every test builds them.
+using test::Distribution;
+using test::Steps;
 
 inline LuminaireFacts FactsOfType(long double photometricType) {
     LuminaireFacts facts;

@@ -2,6 +2,7 @@
 // Loading a file, or reading a text, the way the viewer does, with the reader's messages recorded
 // instead of shown: everything one load leaves behind.
 
+#include "Samples.h"
 #include "data/Errors.h"
 #include "data/IesReader.h"
 #include "data/Loading.h"
@@ -69,12 +70,5 @@ inline LoadOutcome ReadTextDirectly(std::string_view fileText) {
     outcome.messages = recorder.messages;
     return outcome;
 }
-
-#ifdef LUMETRA_SAMPLES_DIR
-// A sample file of the shared folder, by name.
-inline std::string SamplePath(const std::string& name) {
-    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-}
-#endif
 
 } // namespace lumetra::test

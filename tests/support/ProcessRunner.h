@@ -5,18 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
 namespace lumetra::test {
-
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -33,20 +26,23 @@ struct ProcessRun {
 };
 
 // Runs the program with the arguments; environment is a prefix such as "LC_ALL=C". Its output
-// goes through files of the folder.
+// goes through files of the folder; with errorFile, its error output goes to that file instead (a
+// terminal, say) and the run's err stays empty. It reads nothing: its input is empty.
 inline ProcessRun RunProcess(const std::string& program, const std::vector<std::string>& arguments,
-                             const TempFolder& folder, const std::string& environment = "") {
+                             const TempFolder& folder, const std::string& environment = "",
+                             const std::string& errorFile = "") {
     std::string command = environment + " " + ShellQuoted(program);
     for (const auto& argument : arguments)
         command += " " + ShellQuoted(argument);
     const auto out = folder.path() / "stdout.txt";
     const auto err = folder.path() / "stderr.txt";
-    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
+    command += " </dev/null >" + ShellQuoted(out.string()) + " 2>" +
+               ShellQuoted(errorFile.empty() ? err.string() : errorFile);
     const int status = std::system(command.c_str());
     ProcessRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = ReadWholeFile(out);
-    run.err = ReadWholeFile(err);
+    run.err = errorFile.empty() ? ReadWholeFile(err) : std::string();
     return run;
 }
 

@@ -4,6 +4,8 @@
 #include "data/Photometry.h"
 
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -22,6 +24,34 @@ inline tIES MakeRecord(tArrEx verticalAngles, std::vector<tArrEx> planes,
     record.VerticalAngles = std::move(verticalAngles);
     record.HorizontalAngles = std::move(horizontalAngles);
     record.Candela = std::move(planes);
+    return record;
+}
+
+// Evenly spaced angles from `from` to `to`, both included.
+inline tArrEx Steps(long double from, long double to, long double step) {
+    tArrEx angles;
+    for (int i = 0; from + i * step <= to + 1e-9L; ++i)
+        angles.push_back(from + i * step);
+    return angles;
+}
+
+// A record holding intensity(h, v) at every stored pair of angles h and v, multiplier 1, its
+// lengths in the units of unitsType (1 feet, 2 metres).
+inline tIES Distribution(const tArrEx& h, const tArrEx& v,
+                         const std::function<long double(long double, long double)>& intensity,
+                         std::uint16_t unitsType = 1) {
+    tIES record;
+    record.CandelaMultiplier = 1;
+    record.UnitsType = unitsType;
+    record.VerticalAngles = v;
+    record.HorizontalAngles = h;
+    record.VerticalCount = static_cast<std::uint16_t>(v.size());
+    record.HorizontalCount = static_cast<std::uint16_t>(h.size());
+    for (const long double c : h) {
+        record.Candela.emplace_back();
+        for (const long double g : v)
+            record.Candela.back().push_back(intensity(c, g));
+    }
     return record;
 }
 

@@ -1,15 +1,23 @@
 #pragma once
-// A folder of its own under the system's temporary folder, removed with everything in it. Used by
-// tests, benchmarks and fuzz targets alike, so it needs nothing but the standard library.
+// A folder of its own under the system's temporary folder, removed with everything in it, and a
+// file's bytes read whole. Used by tests, benchmarks and fuzz targets alike, so it needs nothing
+// but the standard library.
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace lumetra::test {
+
+// Every byte of the file; empty when it cannot be read.
+inline std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class TempFolder {
   public:

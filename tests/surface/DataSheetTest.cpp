@@ -5,6 +5,7 @@
 
 #include "eulumdat/EulumdatLoading.h"
 #include "eulumdat/PhotometryFile.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -12,6 +13,9 @@
 
 namespace lumetra {
 namespace {
+
+using test::LdtSamplePath;
+using test::SamplePath;
 
 struct Loaded {
     std::string name;
@@ -38,13 +42,6 @@ DataSheetInput InputOf(const Loaded& file) {
     input.made = QDateTime(QDate(2031, 5, 4), QTime(10, 0));
     input.modified = "2030-01-02 03:04";
     return input;
-}
-
-std::string Ies(const char* name) {
-    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-}
-std::string Ldt(const char* name) {
-    return std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + name;
 }
 
 QStringList Titles(const DataSheetContent& sheet) {
@@ -75,15 +72,15 @@ TEST(DataSheet, TablesFollowTheFormatAndWhatTheFileHolds) {
         QStringList titles;
         const char* unit; // of the diagrams
     } rows[] = {
-        {Ies("lm1995_pendant_more_crlf.ies"),
+        {SamplePath("lm1995_pendant_more_crlf.ies"),
          {"Photometric summary", "Zonal flux", "Luminous opening", "Compliance"},
          "cd"},
-        {Ldt("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"),
+        {LdtSamplePath("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"),
          {"Photometric summary", "Zonal flux", "Luminous opening", "Luminaire (EULUMDAT)",
           "Compliance"},
          "cd/klm"},
         // Types A and B have no BUG rating and no luminance table.
-        {Ies("lm2002_typeb_flood_quadrant_crlf.ies"),
+        {SamplePath("lm2002_typeb_flood_quadrant_crlf.ies"),
          {"Photometric summary", "Zonal flux", "Luminous opening"},
          "cd"},
     };
@@ -101,7 +98,7 @@ TEST(DataSheet, TablesFollowTheFormatAndWhatTheFileHolds) {
 }
 
 TEST(DataSheet, FiguresCarryTheirUnitsInTheOneNumberFormat) {
-    const Loaded file = Load(Ies("lm1995_pendant_more_crlf.ies"));
+    const Loaded file = Load(SamplePath("lm1995_pendant_more_crlf.ies"));
     DataSheetInput input = InputOf(file);
     input.format = properties::NumberFormat(",", ".");
     const DataSheetContent sheet = MakeDataSheet(input);
@@ -120,7 +117,7 @@ TEST(DataSheet, FiguresCarryTheirUnitsInTheOneNumberFormat) {
 }
 
 TEST(DataSheet, TheTitleBlockAndFooterNameTheLuminaireTheFileAndTheProgram) {
-    const Loaded file = Load(Ldt("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"));
+    const Loaded file = Load(LdtSamplePath("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"));
     const DataSheetContent sheet = MakeDataSheet(InputOf(file));
     EXPECT_EQ(sheet.title, "ldt_isym3_144x47_two_lamp_sets_crlf.ldt");
     const std::vector<properties::CaptionedValue> identity{{"Manufacturer", "TEST"},
@@ -137,7 +134,7 @@ TEST(DataSheet, TheTitleBlockAndFooterNameTheLuminaireTheFileAndTheProgram) {
 }
 
 TEST(DataSheet, AFileThatDidNotReadCompletelyShowsWhyInPlaceOfEveryFigure) {
-    const Loaded file = Load(Ies("lm1995_pendant_more_crlf.ies"));
+    const Loaded file = Load(SamplePath("lm1995_pendant_more_crlf.ies"));
     DataSheetInput input = InputOf(file);
     input.notSignificant = {"not significant: the file did not read completely", "Line 9"};
     const DataSheetContent sheet = MakeDataSheet(input);
@@ -150,7 +147,7 @@ TEST(DataSheet, AFileThatDidNotReadCompletelyShowsWhyInPlaceOfEveryFigure) {
 }
 
 TEST(DataSheet, AFileWithoutIntensitiesSaysSoAndDrawsNoDiagram) {
-    Loaded file = Load(Ies("lm1995_pendant_more_crlf.ies"));
+    Loaded file = Load(SamplePath("lm1995_pendant_more_crlf.ies"));
     file.record.Candela.clear();
     const DataSheetContent sheet = MakeDataSheet(InputOf(file));
     EXPECT_FALSE(sheet.diagrams);
@@ -162,7 +159,7 @@ TEST(DataSheet, AFileWithoutIntensitiesSaysSoAndDrawsNoDiagram) {
 TEST(DataSheet, TablesTooLongForOnePageGoOnASecondAndTheFileIsReplacedWhole) {
     test::TempFolder folder;
     const QString pdf = QString::fromStdString((folder.path() / "sheet.pdf").string());
-    const Loaded file = Load(Ldt("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"));
+    const Loaded file = Load(LdtSamplePath("ldt_isym3_144x47_two_lamp_sets_crlf.ldt"));
     DataSheetContent sheet = MakeDataSheet(InputOf(file));
     SheetTable small = sheet.tables.front();
     sheet.tables = {small};
@@ -183,7 +180,7 @@ TEST(DataSheet, TablesTooLongForOnePageGoOnASecondAndTheFileIsReplacedWhole) {
 }
 
 TEST(DataSheet, AFolderThatCannotBeWrittenIsAnErrorNamingTheFile) {
-    const Loaded file = Load(Ies("lm1995_pendant_more_crlf.ies"));
+    const Loaded file = Load(SamplePath("lm1995_pendant_more_crlf.ies"));
     const DataSheetContent sheet = MakeDataSheet(InputOf(file));
     try {
         WriteDataSheet("/no/such/folder/sheet.pdf", sheet, QPageSize::A4);

@@ -4,6 +4,8 @@
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "gonio/GoniogramView.h"
+#include "support/QtSupport.h"
+#include "support/Samples.h"
 #include "surface/GoniogramExport.h"
 #include "surface/LightPatternPicture.h"
 
@@ -11,7 +13,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace lumetra {
@@ -24,7 +25,7 @@ const std::vector<ExportFormat> kRaster{F::Png, F::Jpeg};
 tIES Sample(const char* name, GonioView& view) {
     tIES record;
     TextLines fileLines, headerLines;
-    LoadPhotometry(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, record, fileLines, headerLines,
+    LoadPhotometry(test::SamplePath(name), record, fileLines, headerLines,
                    [](const Message&) {});
     long double peak = 0;
     FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1, peak);
@@ -68,7 +69,7 @@ TEST(Export, NameFormatAndSizeFollowTheFilterTheNameAndTheRequest) {
     };
     GonioView view;
     const tIES record = Sample("lm1995_pendant_more_crlf.ies", view);
-    QTemporaryDir folder;
+    test::QtTempFolder folder;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString name = folder.filePath(row.name);

@@ -5,6 +5,7 @@
 
 #include "eulumdat/PhotometryFile.h"
 #include "illuminance/Illuminance.h"
+#include "support/Samples.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -43,9 +44,9 @@ bool WhiteColumns(const QImage& image, int from, int to) {
 
 TEST(IlluminancePicture, NothingIsDrawnOutsideThePanels) {
     const std::string samples[] = {
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm1986_spotlight_axial.ies",
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies",
-        std::string(LUMETRA_LDT_SAMPLES_DIR) + "/ldt_isym0_24x73_downlight_upper_case_ext.LDT"};
+        test::SamplePath("lm1986_spotlight_axial.ies"),
+        test::SamplePath("lm1995_roadway_361x73_crlf.ies"),
+        test::LdtSamplePath("ldt_isym0_24x73_downlight_upper_case_ext.LDT")};
     const QSize sizes[] = {{800, 600}, {520, 760}, {2000, 760}, {400, 300}, {1200, 1600}};
     for (const std::string& sample : samples) {
         const std::vector<IlluminancePanel> panels = SamplePanels(sample);

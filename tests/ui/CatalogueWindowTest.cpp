@@ -5,6 +5,7 @@
 #include "ui/CatalogueWindow.h"
 
 #include "UiFixture.h"
+#include "support/QtSupport.h"
 #include "ui/WindowLinks.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,8 +26,7 @@ class CatalogueWindowTest : public ::testing::Test {
     void SetUp() override {
         for (const char* name : {"lm1986_spotlight_axial.ies", "lm1995_bilateral_90_270.ies",
                                  "lm2002_roadway_quadrant_more_crlf.ies"})
-            ASSERT_TRUE(
-                QFile::copy(QDir(LUMETRA_SAMPLES_DIR).filePath(name), folder.filePath(name)));
+            ASSERT_TRUE(QFile::copy(test::QSamplePath(name), folder.filePath(name)));
         ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
         QFile broken(folder.filePath("sub/broken.ldt"));
         ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -44,7 +43,7 @@ class CatalogueWindowTest : public ::testing::Test {
                                                          QItemSelectionModel::Rows);
     }
 
-    QTemporaryDir folder;
+    test::QtTempFolder folder;
     CatalogueWindow window;
 };
 
@@ -99,6 +98,24 @@ TEST_F(CatalogueWindowTest, SelectionCompareCopyAndSave) {
     QFile written(csv);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().count('\n'), 4); // header and three rows
+}
+
+// A file whose header encoding the person chose in the viewer is catalogued in that encoding.
+TEST(CatalogueEncoding, FilesAreReadInTheEncodingTheViewerChoseForThem) {
+    const test::QtTempFolder folder;
+    const QString name = folder.filePath("lm1995_shift_jis_181_per_line.ies");
+    ASSERT_TRUE(QFile::copy(test::QSamplePath("lm1995_shift_jis_181_per_line.ies"), name));
+    CatalogueWindow window;
+    std::string asked;
+    window.SetEncodingLookup([&asked](const std::string& fileName) {
+        asked = fileName;
+        return std::string("WINDOWS-1252");
+    });
+    window.ShowFolder(folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window.Filled(); }, 10000));
+    ASSERT_EQ(window.Model()->rowCount(), 1);
+    EXPECT_EQ(QString::fromStdString(asked), name);
+    EXPECT_EQ(window.Model()->RowAt(0).lamp, "LED3640lm W(’èŠiÓ°ÄÞ)");
 }
 
 } // namespace

@@ -20,8 +20,8 @@ Loaded LoadRoad() {
     Loaded loaded;
     TextLines lines, header;
     LoadPhotometryFile(
-        std::string(LUMETRA_SAMPLES_DIR) + "/lm2002_roadway_199x38_crlf.ies", loaded.record, lines,
-        header, [](const Message&) {}, loaded.facts);
+        SamplePath("lm2002_roadway_199x38_crlf.ies"), loaded.record, lines, header,
+        [](const Message&) {}, loaded.facts);
     return loaded;
 }
 

@@ -20,7 +20,7 @@ class DiagramsWindowTest : public UiFixture {
   protected:
     void SetUp() override {
         UiFixture::SetUp();
-        ASSERT_TRUE(QFile::copy(SamplePath(kAbsolute), folder.filePath(kAbsolute)));
+        ASSERT_TRUE(QFile::copy(QSamplePath(kAbsolute), folder.filePath(kAbsolute)));
         main->FileListBox1->Refill();
         diagrams = std::make_unique<TDiagramsWindow>(main->Viewer());
         LinkDiagrams(*main, *diagrams);

@@ -9,7 +9,7 @@ using EulumdatFilesTest = UiFixture;
 
 TEST_F(EulumdatFilesTest, ListedInAnyLetterCaseAndLoadedLikeIesFiles) {
     const char* const name = "ldt_isym0_24x73_downlight_upper_case_ext.LDT";
-    ASSERT_TRUE(QFile::copy(QDir(LUMETRA_LDT_SAMPLES_DIR).filePath(name), folder.filePath(name)));
+    ASSERT_TRUE(QFile::copy(QLdtSamplePath(name), folder.filePath(name)));
     main->FileListBox1->Refill();
     EXPECT_EQ(main->FileListBox1->count(), 4) << "three IES files and one EULUMDAT file";
     main->SpeedButtonUpdate->setChecked(true);

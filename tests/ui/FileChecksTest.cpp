@@ -16,12 +16,9 @@ namespace fs = std::filesystem;
 
 class FileChecksTest : public UiFixture {
   protected:
-    fs::path Path(const std::string& name) const {
-        return fs::path(folder.path().toStdString()) / name;
-    }
+    fs::path Path(const std::string& name) const { return folder.fsPath() / name; }
     void Replace(const char* name, const char* withSample) {
-        fs::copy_file(SamplePath(withSample).toStdString(), Path(name),
-                      fs::copy_options::overwrite_existing);
+        fs::copy_file(SamplePath(withSample), Path(name), fs::copy_options::overwrite_existing);
     }
     void ClickSelected() {
         QListView* list = main->FileListBox1;
@@ -54,7 +51,7 @@ TEST_F(FileChecksTest, AFileChangedOnDiskIsReadAgainWithoutAClickAndTheWindowsFo
     Replace(kFivePlanes, kOnePlane);
     QTRY_COMPARE_WITH_TIMEOUT(data.Photometry.HorizontalAngles.size(), std::size_t{1}, 5000);
     EXPECT_EQ(followed.size(), 1);
-    fs::copy_file(SamplePath(kManyPlanes).toStdString(), Path("new.tmp"));
+    fs::copy_file(SamplePath(kManyPlanes), Path("new.tmp"));
     fs::rename(Path("new.tmp"), Path(kFivePlanes));
     QTRY_VERIFY_WITH_TIMEOUT(data.Photometry.HorizontalAngles.size() > 1, 5000);
     EXPECT_EQ(followed.size(), 2);
@@ -81,7 +78,7 @@ TEST_F(FileChecksTest, ClickAndF5ReadAChangedFileAgainAndKeepTheSelection) {
 TEST_F(FileChecksTest, NamesThatAreNotUtf8AreListedAndOpened) {
     const std::string folderName = "d\xff";
     fs::create_directory(Path(folderName));
-    fs::copy_file(SamplePath(kFivePlanes).toStdString(), Path(folderName) / "caf\xe9.ies");
+    fs::copy_file(SamplePath(kFivePlanes), Path(folderName) / "caf\xe9.ies");
     main->DirectoryListBox1->Refresh();
     const auto folders =
         main->DirectoryListBox1->findItems(QString("d") + QChar(0xFFFD), Qt::MatchEndsWith);

@@ -4,7 +4,8 @@
 #include "ui/IlluminanceWindow.h"
 
 #include "eulumdat/PhotometryFile.h"
-#include "support/TempFolder.h"
+#include "support/QtSupport.h"
+#include "support/Samples.h"
 #include "ui/IlluminanceView.h"
 
 #include <QFileInfo>
@@ -19,8 +20,7 @@ struct Loaded {
     LuminaireFacts facts;
     explicit Loaded(const char* name) {
         TextLines lines, header;
-        LoadPhotometryFile(std::string(LUMETRA_SAMPLES_DIR) + "/" + name, record, lines, header,
-                           nullptr, facts);
+        LoadPhotometryFile(test::SamplePath(name), record, lines, header, nullptr, facts);
     }
 };
 
@@ -77,8 +77,8 @@ TEST(IlluminanceWindow, CursorValuesFailuresAndExports) {
     EXPECT_TRUE(window.LabelCursor->text().contains("lx"))
         << window.LabelCursor->text().toStdString();
 
-    test::TempFolder folder;
-    const QString base = QString::fromStdString(folder.path().string()) + "/floor";
+    const test::QtTempFolder folder;
+    const QString base = folder.filePath("floor");
     window.ExportPicture({base + ".svg", ExportFormat::Svg});
     window.ExportCsv(base + ".csv");
     EXPECT_GT(QFileInfo(base + ".svg").size(), 1000);

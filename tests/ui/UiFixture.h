@@ -3,6 +3,7 @@
 // message boxes recorded instead of shown.
 
 #include "data/ProgramData.h"
+#include "support/QtSupport.h"
 #include "ui/MessageBox.h"
 #include "ui/Uies.h"
 #include "ui/UiesRender.h"
@@ -12,16 +13,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace lumetra::test {
-
-inline QString SamplePath(const char* name) {
-    return QDir(LUMETRA_SAMPLES_DIR).filePath(name);
-}
 
 // Samples by plane count.
 inline const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
@@ -31,9 +27,8 @@ inline const char* const kManyPlanes = "lm1995_bilateral_90_270.ies";          /
 class UiFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
         for (const char* name : {kOnePlane, kFivePlanes, kManyPlanes})
-            ASSERT_TRUE(QFile::copy(SamplePath(name), folder.filePath(name)));
+            ASSERT_TRUE(QFile::copy(QSamplePath(name), folder.filePath(name)));
         SetMessageBoxHook([this](const QString& text) { messages << text; });
         QDir::setCurrent(folder.path());
         main = std::make_unique<TMainWindow>(viewer);
@@ -73,7 +68,7 @@ class UiFixture : public ::testing::Test {
         return count;
     }
 
-    QTemporaryDir folder;
+    QtTempFolder folder;
     QStringList messages;
     ProgramData data;
     ViewerModel viewer{data};

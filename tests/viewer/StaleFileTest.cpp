@@ -2,6 +2,7 @@
 // another file's data under its name, and tells when the file is not what was read.
 
 #include "data/Errors.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 #include "viewer/ViewerModel.h"
 
@@ -18,14 +19,6 @@ namespace fs = std::filesystem;
 
 const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
 const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
-
-fs::path Sample(const char* name) {
-    return fs::path(LUMETRA_SAMPLES_DIR) / name;
-}
-
-void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // What happens on disk between the first load and the next selection.
 enum class Disk { Nothing, Delete, Rename, Empty, TiltLast, Replace, Touch };
@@ -50,7 +43,10 @@ const Row kRows[] = {
     {"touched", Disk::Touch, true, true, false, false, 5},
 };
 
-void ChangeDisk(Disk disk, const fs::path& file) {
+const char* const kSelected = "selected.ies";
+
+void ChangeDisk(Disk disk, const TempFolder& folder) {
+    const fs::path file = folder.path() / kSelected;
     switch (disk) {
     case Disk::Nothing:
         return;
@@ -61,13 +57,13 @@ void ChangeDisk(Disk disk, const fs::path& file) {
         fs::rename(file, file.string() + ".old");
         return;
     case Disk::Empty:
-        Write(file, "");
+        folder.Write(kSelected, "");
         return;
     case Disk::TiltLast:
-        Write(file, "IESNA:LM-63-2002\r\n[TEST] x\r\nTILT=NONE\r\n");
+        folder.Write(kSelected, "IESNA:LM-63-2002\r\n[TEST] x\r\nTILT=NONE\r\n");
         return;
     case Disk::Replace:
-        fs::copy_file(Sample(kOnePlane), file, fs::copy_options::overwrite_existing);
+        fs::copy_file(SamplePath(kOnePlane), file, fs::copy_options::overwrite_existing);
         return;
     case Disk::Touch:
         fs::last_write_time(file, fs::last_write_time(file) + std::chrono::hours(1));
@@ -79,15 +75,15 @@ TEST(StaleFile, NothingOfTheFileBeforeShowsUnderTheSelectedName) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         const TempFolder folder;
-        const fs::path file = folder.path() / "selected.ies";
-        fs::copy_file(Sample(kFivePlanes), file, fs::copy_options::overwrite_existing);
+        const fs::path file = folder.path() / kSelected;
+        fs::copy_file(SamplePath(kFivePlanes), file, fs::copy_options::overwrite_existing);
         ProgramData data;
         ViewerModel model(data);
         model.BeginSelection(file.string());
         ASSERT_TRUE(model.LoadSelection(nullptr));
         ASSERT_FALSE(model.SelectedFileChanged());
 
-        ChangeDisk(row.disk, file);
+        ChangeDisk(row.disk, folder);
         EXPECT_EQ(model.SelectedFileChanged(), row.changedBefore);
         model.BeginSelection(file.string());
         bool found = false;

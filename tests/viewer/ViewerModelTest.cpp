@@ -3,6 +3,7 @@
 #include "viewer/ViewerModel.h"
 
 #include "data/Errors.h"
+#include "support/Samples.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -11,10 +12,6 @@
 namespace lumetra::test {
 namespace {
 
-std::string Sample(const char* name) {
-    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-}
-
 const char* const kOnePlane = "lm1986_spotlight_axial.ies";             // 19 x 1
 const char* const kFivePlanes = "lm1986_fluorescent_quadrant_crlf.ies"; // 37 x 5
 
@@ -22,7 +19,7 @@ class ViewerModelTest : public ::testing::Test {
   protected:
     // Selects and loads a sample, then moves the selector to the position.
     void Load(const char* name, int position = 0) {
-        model.BeginSelection(Sample(name));
+        model.BeginSelection(SamplePath(name));
         ASSERT_TRUE(model.LoadSelection(nullptr)) << name;
         model.MovePlane(position);
     }
@@ -123,9 +120,9 @@ TEST_F(ViewerModelTest, LoadSetsUpTheSelectorFromThePlaneCount) {
         PlaneSelector selector;
     };
     const Row rows[] = {
-        {Sample(kFivePlanes), true, {0, 4, true, true}},
-        {Sample(kOnePlane), true, {0, 0, true, false}},
-        {Sample("no_such_file.ies"), false, {0, 0, false, false}},
+        {SamplePath(kFivePlanes), true, {0, 4, true, true}},
+        {SamplePath(kOnePlane), true, {0, 0, true, false}},
+        {SamplePath("no_such_file.ies"), false, {0, 0, false, false}},
         {"", false, {0, 0, false, false}},
     };
     for (const Row& row : rows) {
@@ -157,16 +154,17 @@ TEST_F(ViewerModelTest, LoadKeepsTheGlobalPeakWhileFitIsDownAndRenderFollowsAuto
 
 TEST_F(ViewerModelTest, MissingOrUnreadableFileLeavesTheSelectorDisabled) {
     Load(kFivePlanes);
-    model.BeginSelection(Sample("gone.ies"));
+    model.BeginSelection(SamplePath("gone.ies"));
     EXPECT_FALSE(model.LoadSelection(nullptr));
     EXPECT_FALSE(model.Selector().enabled);
     EXPECT_FALSE(model.Selector().visible) << "the planes of the file before are forgotten";
-    model.BeginSelection(std::string(LUMETRA_SAMPLES_DIR)); // a folder cannot be read
+    model.BeginSelection(SamplesFolder()); // a folder cannot be read
     EXPECT_THROW(model.LoadSelection(nullptr), LumetraError);
     EXPECT_FALSE(model.Selector().enabled);
 }
 
 TEST_F(ViewerModelTest, PlaneMovesRedrawOnlyForANewPlaneAndOrthoOnlyAtPlaneZero) {
+    EXPECT_FALSE(model.OrthoChangeRedraws()) << "nothing selected";
     Load(kFivePlanes);
     EXPECT_FALSE(model.MovePlane(0));
     EXPECT_TRUE(model.OrthoChangeRedraws());
@@ -191,7 +189,7 @@ TEST_F(ViewerModelTest, RenderPassRecordsPlaneAndFileAndTakesATenthOfTheBrightne
     EXPECT_EQ(settings.zoom, 9000);
     EXPECT_EQ(settings.radiosity, 1);
     EXPECT_EQ(model.LastRenderedDegree(), 2);
-    EXPECT_EQ(model.LastRenderedFile(), Sample(kFivePlanes));
+    EXPECT_EQ(model.LastRenderedFile(), SamplePath(kFivePlanes));
     EXPECT_FALSE(model.RenderPending());
     model.MovePlane(5);
     EXPECT_FALSE(model.CanRender()) << "no such plane";

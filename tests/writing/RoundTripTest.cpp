@@ -9,6 +9,7 @@
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
 #include "summary/SymmetryCompletion.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 #include "writing/Writing.h"
 
@@ -156,7 +157,7 @@ std::string Extension(TargetFormat format) {
 
 std::vector<Case> AllCases() {
     std::vector<Case> cases;
-    for (const char* folder : {LUMETRA_SAMPLES_DIR, LUMETRA_LDT_SAMPLES_DIR})
+    for (const std::string& folder : test::SampleFolders())
         for (const auto& entry : fs::directory_iterator(folder))
             if (IsPhotometricFileName(entry.path().string()))
                 for (const auto format :

@@ -5,6 +5,7 @@
 #include "data/TextLines.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
+#include "support/Samples.h"
 #include "support/TempFolder.h"
 #include "writing/Writing.h"
 
@@ -16,15 +17,10 @@
 namespace lumetra::writing {
 namespace {
 
+using test::LdtSamplePath;
+using test::SamplePath;
+
 namespace fs = std::filesystem;
-
-std::string Sample(const char* name) {
-    return std::string(LUMETRA_SAMPLES_DIR) + "/" + name;
-}
-
-std::string LdtSample(const char* name) {
-    return std::string(LUMETRA_LDT_SAMPLES_DIR) + "/" + name;
-}
 
 IesDocument SmallDocument() {
     IesDocument document;
@@ -100,7 +96,7 @@ TEST(WriteIes, TiltBlocksAndFileNamesByVersion) {
 
 TEST(WriteAs, IesToIesKeepsEveryKeywordLineInOrderAndLabelsBecomeOther) {
     const SourceFile source =
-        ReadSourceFile(Sample("lm1986_fluorescent_quadrant_crlf.ies"), Reading::Strict);
+        ReadSourceFile(SamplePath("lm1986_fluorescent_quadrant_crlf.ies"), Reading::Strict);
     const TextLines lines =
         SplitIntoLines(WriteAs(source, TargetFormat::Ies2002, {}, "x.ies").Bytes);
     EXPECT_EQ(lines[1], "[TEST]");
@@ -109,7 +105,7 @@ TEST(WriteAs, IesToIesKeepsEveryKeywordLineInOrderAndLabelsBecomeOther) {
 
 TEST(WriteAs, IesToEulumdatStatesTheSummarysRatiosAndTheTargetsName) {
     const SourceFile source =
-        ReadSourceFile(Sample("lm1995_bilateral_90_270.ies"), Reading::Strict);
+        ReadSourceFile(SamplePath("lm1995_bilateral_90_270.ies"), Reading::Strict);
     const TextLines lines =
         SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, {}, "/some/folder/out.ldt").Bytes);
     EXPECT_EQ(lines[2], "3"); // Isym from 90..270 symmetric about 180
@@ -146,10 +142,9 @@ TEST(WriteAs, IesToEulumdatNamesTheHeaderTextItCutsOrLeavesOut) {
     const test::TempFolder folder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string file = (folder.path() / "in.ies").string();
-        std::ofstream(file, std::ios::binary | std::ios::trunc)
-            << "IESNA:LM-63-2002\n"
-            << c.header << "TILT=NONE\n1 1000 1 3 1 1 2 0 0 0\n1 1 10\n0 45 90\n0\n100 50 0\n";
+        const std::string file = folder.Write(
+            "in.ies", "IESNA:LM-63-2002\n" + c.header +
+                          "TILT=NONE\n1 1000 1 3 1 1 2 0 0 0\n1 1 10\n0 45 90\n0\n100 50 0\n");
         const Written written =
             WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Eulumdat, {}, "x.ldt");
         EXPECT_EQ(written.Notes, c.notes);
@@ -172,7 +167,7 @@ TEST(WriteAs, EulumdatToIesKeepsWhatIesHasNoFieldForInKeywordsOfItsOwn) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const TextLines lines =
-            SplitIntoLines(WriteAs(ReadSourceFile(LdtSample(c.file), Reading::Strict),
+            SplitIntoLines(WriteAs(ReadSourceFile(LdtSamplePath(c.file), Reading::Strict),
                                    TargetFormat::Ies2002, {}, "x.ies")
                                .Bytes);
         for (const std::string& line : c.present)
@@ -188,7 +183,7 @@ TEST(WriteAs, EulumdatToIesKeepsWhatIesHasNoFieldForInKeywordsOfItsOwn) {
 
 TEST(WriteAs, TypeBCannotBecomeEulumdat) {
     const SourceFile source =
-        ReadSourceFile(Sample("lm2002_typeb_flood_quadrant_crlf.ies"), Reading::Strict);
+        ReadSourceFile(SamplePath("lm2002_typeb_flood_quadrant_crlf.ies"), Reading::Strict);
     EXPECT_THROW(WriteAs(source, TargetFormat::Eulumdat, {}, "x.ldt"), LumetraError);
     Adjustment turn;
     turn.Rotate = 90;
@@ -196,7 +191,7 @@ TEST(WriteAs, TypeBCannotBecomeEulumdat) {
 }
 
 TEST(WriteAs, NumbersTheViewerCannotReadAreRefusedAndTheLenientReadingSuggested) {
-    const std::string file = Sample("lm2002_tab_separated_candela.ies");
+    const std::string file = SamplePath("lm2002_tab_separated_candela.ies");
     try {
         WriteAs(ReadSourceFile(file, Reading::Strict), TargetFormat::Ies2002, {}, "x.ies");
         FAIL() << "a file read as zeros was written";
@@ -217,7 +212,7 @@ TEST(WriteAs, NumbersTheViewerCannotReadAreRefusedAndTheLenientReadingSuggested)
 
 TEST(Adjust, LumensScaleTheStatedFluxAndTheIntensities) {
     SourceFile source =
-        ReadSourceFile(Sample("lm1995_half_0_180_both_hemispheres.ies"), Reading::Strict);
+        ReadSourceFile(SamplePath("lm1995_half_0_180_both_hemispheres.ies"), Reading::Strict);
     const long double stated = *StatedLampFlux(source);
     Adjustment adjustment;
     adjustment.Lumens = 2 * stated;
@@ -237,10 +232,11 @@ TEST(WriteAs, ComputedFiguresOfTheIesNumbersLineAreWrittenAsTheNearestDouble) {
         std::optional<long double> lumens;
         const char* numbers; // the line after TILT
     } cases[] = {
-        {"scaled to 10,000 lm of 33,200", LdtSample("ldt_isym3_52x25_road_uneven_c_planes.ldt"),
+        {"scaled to 10,000 lm of 33,200", LdtSamplePath("ldt_isym3_52x25_road_uneven_c_planes.ldt"),
          10000, "1 10000 0.30120481927710846 25 27 1 2 -0.472 -0.472 0.14"},
-        {"three sets of 2,200 lm scaled to 1,000 lm", LdtSample("ldt_isym1_37_three_lamp_sets.ldt"),
-         1000, "4 250 0.45454545454545453 37 1 1 2 0 0 0"},
+        {"three sets of 2,200 lm scaled to 1,000 lm",
+         LdtSamplePath("ldt_isym1_37_three_lamp_sets.ldt"), 1000,
+         "4 250 0.45454545454545453 37 1 1 2 0 0 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,7 +278,7 @@ TEST(WriteAs, EulumdatScaledToLumensKeepsItsRelativeValuesAndChangesTheFlux) {
     Adjustment adjustment;
     adjustment.Lumens = 8000;
     const SourceFile source =
-        ReadSourceFile(LdtSample("ldt_isym4_24x19_fluorescent_two_lamps.ldt"), Reading::Strict);
+        ReadSourceFile(LdtSamplePath("ldt_isym4_24x19_fluorescent_two_lamps.ldt"), Reading::Strict);
     const TextLines before =
         SplitIntoLines(WriteAs(source, TargetFormat::Eulumdat, {}, "a.ldt").Bytes);
     const TextLines after =

@@ -11,11 +11,6 @@
 
 namespace lumetra::test {
 
-// Full name of a file of the corpus.
-inline std::string BrokenFile(const std::string& name) {
-    return std::string(LUMETRA_TEST_DATA_DIR) + "/broken/" + name;
-}
-
 inline const std::string kBrokenHeader =
     "IESNA:LM-63-2002\n[TEST] broken-file corpus\n[MANUFAC] Lumetra tests\nTILT=NONE\n";
 inline constexpr std::size_t kTenMegabytes = 10u * 1024u * 1024u;
