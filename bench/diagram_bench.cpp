@@ -26,7 +26,7 @@ const Loaded& Sample() {
         TextLines lines, header;
         LoadPhotometryFile(
             std::string(LUMETRA_SAMPLES_DIR) + "/lm1995_roadway_361x73_crlf.ies", loaded.record,
-            lines, header, [](const std::string&) {}, loaded.facts);
+            lines, header, [](const Message&) {}, loaded.facts);
         return loaded;
     }();
     return sample;

@@ -27,7 +27,7 @@ void Describe(ViewerLoad& load) {
 }
 
 Notifier Recorder(ViewerLoad& load) {
-    return [&load](const std::string& text) { load.messages.push_back(text); };
+    return [&load](const Message& message) { load.messages.push_back(message.English()); };
 }
 
 bool StartsWith(const std::string& text, std::string_view prefix) {

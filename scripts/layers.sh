@@ -18,7 +18,7 @@ summary      core   data
 properties   core   data eulumdat summary
 compare      core   data eulumdat properties summary
 catalogue    core   data eulumdat properties summary batch compliance
-compliance   core   data eulumdat summary
+compliance   core   data eulumdat properties summary
 illuminance  core   data eulumdat summary contours language
 diagrams     core   data eulumdat gonio render summary contours
 writing      core   data eulumdat properties summary

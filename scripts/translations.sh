@@ -5,8 +5,8 @@
 #   scripts/translations.sh --check  fail when a .ts file is behind the code, or a text has no
 #                                    translation, or a translation drops a placeholder or an
 #                                    accelerator (scripts/check-translations.py)
-# Core folders mark their texts with LUMETRA_TR_NOOP(context, text), which lupdate reads as
-# QT_TRANSLATE_NOOP; windows use tr() and QCoreApplication::translate().
+# Core folders mark their texts with LUMETRA_TR_NOOP(context, text) and their messages with
+# LUMETRA_MESSAGE(context, text), which lupdate reads as QT_TRANSLATE_NOOP; windows use tr() and QCoreApplication::translate().
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,7 +16,7 @@ languages=(de fr es zh_CN)
 collect() { # folder to write the .ts files into
   for language in "${languages[@]}"; do
     "$lupdate" -silent -locations none -no-obsolete -no-ui-lines \
-      -tr-function-alias QT_TRANSLATE_NOOP+=LUMETRA_TR_NOOP \
+      -tr-function-alias QT_TRANSLATE_NOOP+=LUMETRA_TR_NOOP,QT_TRANSLATE_NOOP+=LUMETRA_MESSAGE \
       -target-language "$language" src -ts "$1/lumetra_$language.ts"
   done
 }

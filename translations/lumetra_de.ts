@@ -133,6 +133,297 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>%1: the viewer refuses the file</source>
+        <translation>%1: Der Viewer weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>The intensities give a light output ratio of %1, the file states %2: they differ by more than %3 of the stated value</source>
+        <translation>Die Lichtstärken ergeben einen Betriebswirkungsgrad von %1, die Datei gibt %2 an: Sie weichen um mehr als %3 des angegebenen Werts ab</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than the viewer reads: it refuses the file</source>
+        <translation>Die Datei hat mehr als %1 Zeilen, mehr als der Viewer liest: Er weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>A NUL byte ends the text here: the viewer ignores everything after it</source>
+        <translation>Ein NUL-Byte beendet hier den Text: Der Viewer ignoriert alles danach</translation>
+    </message>
+    <message>
+        <source>Unknown version line %1: LM-63 writes IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 or IESNA91</source>
+        <translation>Unbekannte Versionszeile %1: LM-63 schreibt IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 oder IESNA91</translation>
+    </message>
+    <message>
+        <source>No version line: the header is read as LM-63-1986 free text</source>
+        <translation>Keine Versionszeile: Der Kopf wird als freier Text nach LM-63-1986 gelesen</translation>
+    </message>
+    <message>
+        <source>Keyword line %1 has no closing bracket</source>
+        <translation>Der Schlüsselwortzeile %1 fehlt die schließende Klammer</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case: the viewer shows it only as [%2]</source>
+        <translation>Schlüsselwort %1 ist nicht in Großbuchstaben: Der Viewer zeigt es nur als [%2]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case, as LM-63 keywords are</source>
+        <translation>Schlüsselwort %1 ist nicht in Großbuchstaben, wie es LM-63-Schlüsselwörter sind</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: the viewer shows it only as [%1]</source>
+        <translation>Schlüsselwort %1 steht ohne Klammern: Der Viewer zeigt es nur als [%1]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: LM-63 writes [%1]</source>
+        <translation>Schlüsselwort %1 steht ohne Klammern: LM-63 schreibt [%1]</translation>
+    </message>
+    <message>
+        <source>TILT=INCLUDE: the viewer skips the tilt block that follows and does not apply its tilt factors</source>
+        <translation>TILT=INCLUDE: Der Viewer überspringt den folgenden Neigungsblock und wendet seine Neigungsfaktoren nicht an</translation>
+    </message>
+    <message>
+        <source>TILT value %1 is not exactly INCLUDE: the viewer expects no tilt block and reads what follows as the photometric numbers</source>
+        <translation>TILT-Wert %1 ist nicht genau INCLUDE: Der Viewer erwartet keinen Neigungsblock und liest das Folgende als photometrische Zahlen</translation>
+    </message>
+    <message>
+        <source>The TILT line names no tilt file and is not TILT=NONE: the viewer shows the data without tilt factors</source>
+        <translation>Die TILT-Zeile nennt keine Neigungsdatei und ist nicht TILT=NONE: Der Viewer zeigt die Daten ohne Neigungsfaktoren</translation>
+    </message>
+    <message>
+        <source>TILT names the tilt file %1, which the viewer does not read: it shows the data without tilt factors</source>
+        <translation>TILT nennt die Neigungsdatei %1, die der Viewer nicht liest: Er zeigt die Daten ohne Neigungsfaktoren</translation>
+    </message>
+    <message>
+        <source>No TILT line: the viewer reads the whole file as numbers and finds no header</source>
+        <translation>Keine TILT-Zeile: Der Viewer liest die ganze Datei als Zahlen und findet keinen Kopf</translation>
+    </message>
+    <message>
+        <source>the number of lamps</source>
+        <translation>die Anzahl der Lampen</translation>
+    </message>
+    <message>
+        <source>the lumens per lamp</source>
+        <translation>die Lumen je Lampe</translation>
+    </message>
+    <message>
+        <source>the candela multiplier</source>
+        <translation>der Candela-Multiplikator</translation>
+    </message>
+    <message>
+        <source>the number of vertical angles</source>
+        <translation>die Anzahl der vertikalen Winkel</translation>
+    </message>
+    <message>
+        <source>the number of horizontal angles</source>
+        <translation>die Anzahl der horizontalen Winkel</translation>
+    </message>
+    <message>
+        <source>the photometric type</source>
+        <translation>der photometrische Typ</translation>
+    </message>
+    <message>
+        <source>the units type</source>
+        <translation>die Einheitenart</translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation>die Breite</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>die Länge</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>die Höhe</translation>
+    </message>
+    <message>
+        <source>the ballast factor</source>
+        <translation>der Vorschaltgerätefaktor</translation>
+    </message>
+    <message>
+        <source>the ballast-lamp photometric factor</source>
+        <translation>der photometrische Vorschaltgeräte-Lampen-Faktor</translation>
+    </message>
+    <message>
+        <source>the input watts</source>
+        <translation>die Eingangsleistung</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2)</source>
+        <translation>Token %1 ist keine Zahl (erwartet: %2)</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2); a tab does not separate numbers (lumetra-cli convert --lenient reads it as a blank and writes the file out clean)</source>
+        <translation>Token %1 ist keine Zahl (erwartet: %2); ein Tabulator trennt keine Zahlen (lumetra-cli convert --lenient liest ihn als Leerzeichen und schreibt die Datei sauber aus)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (for photometric types A and B: one plane; 0 to 90; -90 to 90)</source>
+        <translation>Die horizontalen Winkel reichen von %1 bis %2, keine der LM-63-Formen (für die photometrischen Typen A und B: eine Ebene; 0 bis 90; -90 bis 90)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)</source>
+        <translation>Die horizontalen Winkel reichen von %1 bis %2, keine der LM-63-Formen (eine Ebene; 0 bis 90; 0 bis 180; 90 bis 270; 0 bis 360)</translation>
+    </message>
+    <message>
+        <source>vertical angles</source>
+        <translation>vertikale Winkel</translation>
+    </message>
+    <message>
+        <source>horizontal angles</source>
+        <translation>horizontale Winkel</translation>
+    </message>
+    <message>
+        <source>the lamp-to-luminaire geometry</source>
+        <translation>die Lampe-Leuchte-Geometrie</translation>
+    </message>
+    <message>
+        <source>the number of tilt angles</source>
+        <translation>die Anzahl der Neigungswinkel</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block</source>
+        <translation>Die Datei endet innerhalb des Neigungsblocks</translation>
+    </message>
+    <message>
+        <source>The number of tilt angles, %1, is not a whole number from 0 up</source>
+        <translation>Die Anzahl der Neigungswinkel, %1, ist keine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>a tilt angle</source>
+        <translation>ein Neigungswinkel</translation>
+    </message>
+    <message>
+        <source>a tilt factor</source>
+        <translation>ein Neigungsfaktor</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block, after %1 of its %2 angles and factors</source>
+        <translation>Die Datei endet innerhalb des Neigungsblocks, nach %1 seiner %2 Winkel und Faktoren</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the 13 numbers that lead the photometric data</source>
+        <translation>Die Datei endet nach %1 der 13 Zahlen, die den photometrischen Daten vorangehen</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is out of range: the viewer refuses the file</source>
+        <translation>Die Anzahl „%1“, %2, liegt außerhalb des Bereichs: Der Viewer weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>The file declares no %1: the viewer has nothing to show</source>
+        <translation>Die Datei gibt keine %1 an: Der Viewer hat nichts zu zeigen</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is not a whole number from 1 to 65535: the viewer reads it as %3</source>
+        <translation>Die Anzahl „%1“, %2, ist keine ganze Zahl von 1 bis 65535: Der Viewer liest sie als %3</translation>
+    </message>
+    <message>
+        <source>The units type, %1, is out of range: the viewer refuses the file</source>
+        <translation>Die Einheitenart, %1, liegt außerhalb des Bereichs: Der Viewer weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 = %3 candela values, more than the viewer supports (%4): it refuses the file</source>
+        <translation>Die Datei gibt %1 x %2 = %3 Candela-Werte an, mehr als der Viewer unterstützt (%4): Er weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>a vertical angle</source>
+        <translation>ein vertikaler Winkel</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 vertical angles</source>
+        <translation>Die Datei endet nach %1 ihrer %2 vertikalen Winkel</translation>
+    </message>
+    <message>
+        <source>The first vertical angle is %1, not 0, 90 or -90 as LM-63 requires</source>
+        <translation>Der erste vertikale Winkel ist %1, nicht 0, 90 oder -90, wie LM-63 verlangt</translation>
+    </message>
+    <message>
+        <source>Vertical angle %1 is not above the angle before it (%2): the light pattern cannot be rendered across equal or descending angles</source>
+        <translation>Vertikaler Winkel %1 ist nicht größer als der vorige (%2): Über gleiche oder fallende Winkel lässt sich das Lichtbild nicht berechnen</translation>
+    </message>
+    <message>
+        <source>a horizontal angle</source>
+        <translation>ein horizontaler Winkel</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 horizontal angles</source>
+        <translation>Die Datei endet nach %1 ihrer %2 horizontalen Winkel</translation>
+    </message>
+    <message>
+        <source>Horizontal angle %1 is not above the angle before it (%2): the horizontal angles are none of the LM-63 forms</source>
+        <translation>Horizontaler Winkel %1 ist nicht größer als der vorige (%2): Die horizontalen Winkel entsprechen keiner LM-63-Form</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 candela values that its counts declare (%3 x %4)</source>
+        <translation>Die Datei endet nach %1 der %2 Candela-Werte, die ihre Anzahlen angeben (%3 x %4)</translation>
+    </message>
+    <message>
+        <source>a candela value</source>
+        <translation>ein Candela-Wert</translation>
+    </message>
+    <message>
+        <source>Negative candela value %1</source>
+        <translation>Negativer Candela-Wert %1</translation>
+    </message>
+    <message>
+        <source>No candela value is above 0: the goniogram has no scale to draw on</source>
+        <translation>Kein Candela-Wert ist größer als 0: Das Goniogramm hat keinen Maßstab</translation>
+    </message>
+    <message>
+        <source>The file holds 1 token more than its counts declare (%1): the viewer ignores it</source>
+        <translation>Die Datei enthält 1 Token mehr, als ihre Anzahlen angeben (%1): Der Viewer ignoriert es</translation>
+    </message>
+    <message>
+        <source>The file holds %2 tokens more than its counts declare, from %1 on: the viewer ignores them</source>
+        <translation>Die Datei enthält %2 Token mehr, als ihre Anzahlen angeben, ab %1: Der Viewer ignoriert sie</translation>
+    </message>
+    <message>
+        <source>Nothing follows the TILT line: the viewer cannot read the file</source>
+        <translation>Nach der TILT-Zeile folgt nichts: Der Viewer kann die Datei nicht lesen</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes, more than the viewer reads (%2): it refuses the file</source>
+        <translation>Die Datei hat %1 Bytes, mehr als der Viewer liest (%2): Er weist die Datei zurück</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>And 1 more token that is not a number from here on</source>
+        <translation>Und ab hier 1 weiteres Token, das keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>And %1 more tokens that are not numbers from here on</source>
+        <translation>Und ab hier %1 weitere Token, die keine Zahlen sind</translation>
+    </message>
+    <message>
+        <source>And 1 more vertical angle that is not above the one before from here on</source>
+        <translation>Und ab hier 1 weiterer vertikaler Winkel, der nicht größer als der vorige ist</translation>
+    </message>
+    <message>
+        <source>And %1 more vertical angles that are not above the one before from here on</source>
+        <translation>Und ab hier %1 weitere vertikale Winkel, die nicht größer als der vorige sind</translation>
+    </message>
+    <message>
+        <source>And 1 more negative candela value from here on</source>
+        <translation>Und ab hier 1 weiterer negativer Candela-Wert</translation>
+    </message>
+    <message>
+        <source>And %1 more negative candela values from here on</source>
+        <translation>Und ab hier %1 weitere negative Candela-Werte</translation>
+    </message>
+    <message>
+        <source>And 1 more keyword line of a form the viewer cannot show from here on</source>
+        <translation>Und ab hier 1 weitere Schlüsselwortzeile in einer Form, die der Viewer nicht zeigen kann</translation>
+    </message>
+    <message>
+        <source>And %1 more keyword lines of a form the viewer cannot show from here on</source>
+        <translation>Und ab hier %1 weitere Schlüsselwortzeilen in einer Form, die der Viewer nicht zeigen kann</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Viewer of photometric files: the goniogram and the light pattern.</source>
@@ -193,46 +484,6 @@
         <translation>keine Daten für Licht nach oben: Die Datei endet unterhalb von Gamma 180 mit Licht bei ihrem letzten Winkel, daher wird Licht darüber als 0 gezählt und die Uplight-Klasse ist möglicherweise zu niedrig</translation>
     </message>
     <message>
-        <source>front low, 0-30 degrees</source>
-        <translation>vorn niedrig, 0-30 Grad</translation>
-    </message>
-    <message>
-        <source>front medium, 30-60 degrees</source>
-        <translation>vorn mittel, 30-60 Grad</translation>
-    </message>
-    <message>
-        <source>front high, 60-80 degrees</source>
-        <translation>vorn hoch, 60-80 Grad</translation>
-    </message>
-    <message>
-        <source>front very high, 80-90 degrees</source>
-        <translation>vorn sehr hoch, 80-90 Grad</translation>
-    </message>
-    <message>
-        <source>back low, 0-30 degrees</source>
-        <translation>hinten niedrig, 0-30 Grad</translation>
-    </message>
-    <message>
-        <source>back medium, 30-60 degrees</source>
-        <translation>hinten mittel, 30-60 Grad</translation>
-    </message>
-    <message>
-        <source>back high, 60-80 degrees</source>
-        <translation>hinten hoch, 60-80 Grad</translation>
-    </message>
-    <message>
-        <source>back very high, 80-90 degrees</source>
-        <translation>hinten sehr hoch, 80-90 Grad</translation>
-    </message>
-    <message>
-        <source>uplight low, 90-100 degrees</source>
-        <translation>nach oben niedrig, 90-100 Grad</translation>
-    </message>
-    <message>
-        <source>uplight high, 100-180 degrees</source>
-        <translation>nach oben hoch, 100-180 Grad</translation>
-    </message>
-    <message>
         <source>quadrilateral-symmetric</source>
         <translation>quadrantensymmetrisch</translation>
     </message>
@@ -240,12 +491,447 @@
         <source>asymmetric</source>
         <translation>asymmetrisch</translation>
     </message>
+    <message>
+        <source>front low, 0-30°</source>
+        <translation>vorn niedrig, 0-30°</translation>
+    </message>
+    <message>
+        <source>front medium, 30-60°</source>
+        <translation>vorn mittel, 30-60°</translation>
+    </message>
+    <message>
+        <source>front high, 60-80°</source>
+        <translation>vorn hoch, 60-80°</translation>
+    </message>
+    <message>
+        <source>front very high, 80-90°</source>
+        <translation>vorn sehr hoch, 80-90°</translation>
+    </message>
+    <message>
+        <source>back low, 0-30°</source>
+        <translation>hinten niedrig, 0-30°</translation>
+    </message>
+    <message>
+        <source>back medium, 30-60°</source>
+        <translation>hinten mittel, 30-60°</translation>
+    </message>
+    <message>
+        <source>back high, 60-80°</source>
+        <translation>hinten hoch, 60-80°</translation>
+    </message>
+    <message>
+        <source>back very high, 80-90°</source>
+        <translation>hinten sehr hoch, 80-90°</translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100°</source>
+        <translation>Aufwärtslicht niedrig, 90-100°</translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180°</source>
+        <translation>Aufwärtslicht hoch, 100-180°</translation>
+    </message>
+    <message>
+        <source>BUG zone %1 (%2)</source>
+        <translation>BUG-Zone %1 (%2)</translation>
+    </message>
+    <message>
+        <source>BUG forward light</source>
+        <translation>BUG-Vorwärtslicht</translation>
+    </message>
+    <message>
+        <source>BUG back light</source>
+        <translation>BUG-Rückwärtslicht</translation>
+    </message>
+    <message>
+        <source>BUG uplight</source>
+        <translation>BUG-Aufwärtslicht</translation>
+    </message>
+    <message>
+        <source>BUG total</source>
+        <translation>BUG gesamt</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>BUG-Bewertung</translation>
+    </message>
+    <message>
+        <source>BUG front centre</source>
+        <translation>BUG-Vorderseitenmitte</translation>
+    </message>
+    <message>
+        <source>BUG glare table</source>
+        <translation>BUG-Blendungstabelle</translation>
+    </message>
+    <message>
+        <source>BUG G by the asymmetric table</source>
+        <translation>BUG G nach der asymmetrischen Tabelle</translation>
+    </message>
+    <message>
+        <source>BUG G by the symmetric table</source>
+        <translation>BUG G nach der symmetrischen Tabelle</translation>
+    </message>
+    <message>
+        <source>BUG uplight data</source>
+        <translation>BUG-Aufwärtslichtdaten</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>vollständig</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>Leuchtdichte</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Lichtaustrittsfläche</translation>
+    </message>
+    <message>
+        <source>Maximum luminance</source>
+        <translation>Maximale Leuchtdichte</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
     <message>
         <source>Save Data Sheet As</source>
         <translation>Datenblatt speichern unter</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation>Katalognummer</translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation>Leuchte</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Polar diagram, %1</source>
+        <translation>Polardiagramm, %1</translation>
+    </message>
+    <message>
+        <source>Cartesian diagram, %1</source>
+        <translation>Kartesisches Diagramm, %1</translation>
+    </message>
+    <message>
+        <source>Light pattern: the file holds no intensities to render</source>
+        <translation>Lichtbild: Die Datei enthält keine Lichtstärken zum Berechnen</translation>
+    </message>
+    <message>
+        <source>Light pattern not rendered: %1</source>
+        <translation>Lichtbild nicht berechnet: %1</translation>
+    </message>
+    <message>
+        <source>Light pattern at %1 as the render window shows it: brightness %2, zoom %3, radiosity %4</source>
+        <translation>Lichtbild bei %1, wie das Renderfenster es zeigt: Helligkeit %2, Zoom %3, Radiosity %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Photometric summary</source>
+        <translation>Photometrische Übersicht</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Zonal flux</source>
+        <translation>Zonenlichtstrom</translation>
+    </message>
+    <message>
+        <source>Zone (γ)</source>
+        <translation>Zone (γ)</translation>
+    </message>
+    <message>
+        <source>Flux</source>
+        <translation>Lichtstrom</translation>
+    </message>
+    <message>
+        <source>% of luminaire</source>
+        <translation>% der Leuchte</translation>
+    </message>
+    <message>
+        <source>% of lamps</source>
+        <translation>% der Lampen</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Lichtaustrittsfläche</translation>
+    </message>
+    <message>
+        <source>Luminaire (EULUMDAT)</source>
+        <translation>Leuchte (EULUMDAT)</translation>
+    </message>
+    <message>
+        <source>Compliance</source>
+        <translation>Konformität</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>BUG-Bewertung</translation>
+    </message>
+    <message>
+        <source>Street side</source>
+        <translation>Straßenseite</translation>
+    </message>
+    <message>
+        <source>Forward light (FL-FVH)</source>
+        <translation>Vorwärtslicht (FL-FVH)</translation>
+    </message>
+    <message>
+        <source>Back light (BL-BVH)</source>
+        <translation>Rückwärtslicht (BL-BVH)</translation>
+    </message>
+    <message>
+        <source>Uplight (UL, UH)</source>
+        <translation>Aufwärtslicht (UL, UH)</translation>
+    </message>
+    <message>
+        <source>Zone lumens</source>
+        <translation>Zonenlumen</translation>
+    </message>
+    <message>
+        <source>BUG note</source>
+        <translation>BUG-Hinweis</translation>
+    </message>
+    <message>
+        <source>Maximum luminance (γ 45-85°)</source>
+        <translation>Maximale Leuchtdichte (γ 45-85°)</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, γ %3</source>
+        <translation>%1 bei C %2, γ %3</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennwerte</translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data.</source>
+        <translation>Die Datei enthält keine photometrischen Daten.</translation>
+    </message>
+    <message>
+        <source>Source: %1, modified %2</source>
+        <translation>Quelle: %1, geändert %2</translation>
+    </message>
+    <message>
+        <source>Sheet of %1, %2</source>
+        <translation>Datenblatt vom %1, %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Data sheet of %1</source>
+        <translation>Datenblatt von %1</translation>
+    </message>
+</context>
+<context>
+    <name>EulumdatReader</name>
+    <message>
+        <source>Line %1 of the EULUMDAT file: %2</source>
+        <translation>Zeile %1 der EULUMDAT-Datei: %2</translation>
+    </message>
+    <message>
+        <source>company identification</source>
+        <translation>Firmenkennung</translation>
+    </message>
+    <message>
+        <source>type indicator Ityp</source>
+        <translation>Typkennzahl Ityp</translation>
+    </message>
+    <message>
+        <source>symmetry indicator Isym</source>
+        <translation>Symmetriekennzahl Isym</translation>
+    </message>
+    <message>
+        <source>number of C-planes Mc</source>
+        <translation>Anzahl der C-Ebenen Mc</translation>
+    </message>
+    <message>
+        <source>distance between C-planes Dc</source>
+        <translation>Abstand der C-Ebenen Dc</translation>
+    </message>
+    <message>
+        <source>number of intensities per C-plane Ng</source>
+        <translation>Anzahl der Lichtstärken je C-Ebene Ng</translation>
+    </message>
+    <message>
+        <source>the file declares %1 luminous intensities, more than the viewer supports (%2)</source>
+        <translation>die Datei gibt %1 Lichtstärken an, mehr als der Viewer unterstützt (%2)</translation>
+    </message>
+    <message>
+        <source>distance between intensities Dg</source>
+        <translation>Abstand der Lichtstärken Dg</translation>
+    </message>
+    <message>
+        <source>measurement report number</source>
+        <translation>Messprotokollnummer</translation>
+    </message>
+    <message>
+        <source>luminaire name</source>
+        <translation>Leuchtenname</translation>
+    </message>
+    <message>
+        <source>luminaire number</source>
+        <translation>Leuchtennummer</translation>
+    </message>
+    <message>
+        <source>file name and date/user</source>
+        <translation>Dateiname und Datum/Bearbeiter</translation>
+    </message>
+    <message>
+        <source>luminaire dimensions</source>
+        <translation>Leuchtenabmessungen</translation>
+    </message>
+    <message>
+        <source>length of the luminous area</source>
+        <translation>Länge der leuchtenden Fläche</translation>
+    </message>
+    <message>
+        <source>width of the luminous area</source>
+        <translation>Breite der leuchtenden Fläche</translation>
+    </message>
+    <message>
+        <source>height of the luminous area</source>
+        <translation>Höhe der leuchtenden Fläche</translation>
+    </message>
+    <message>
+        <source>downward flux fraction DFF</source>
+        <translation>Lichtstromanteil nach unten DFF</translation>
+    </message>
+    <message>
+        <source>light output ratio LORL</source>
+        <translation>Betriebswirkungsgrad LORL</translation>
+    </message>
+    <message>
+        <source>conversion factor for intensities</source>
+        <translation>Umrechnungsfaktor der Lichtstärken</translation>
+    </message>
+    <message>
+        <source>tilt of the luminaire</source>
+        <translation>Neigung der Leuchte</translation>
+    </message>
+    <message>
+        <source>number of lamp sets n</source>
+        <translation>Anzahl der Lampenbestückungen n</translation>
+    </message>
+    <message>
+        <source>number of lamps</source>
+        <translation>Anzahl der Lampen</translation>
+    </message>
+    <message>
+        <source>lamp type</source>
+        <translation>Lampentyp</translation>
+    </message>
+    <message>
+        <source>total luminous flux of the lamps</source>
+        <translation>Gesamtlichtstrom der Lampen</translation>
+    </message>
+    <message>
+        <source>colour temperature and colour rendering</source>
+        <translation>Farbtemperatur und Farbwiedergabe</translation>
+    </message>
+    <message>
+        <source>wattage</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>direct ratios</source>
+        <translation>Direktanteile</translation>
+    </message>
+    <message>
+        <source>luminous intensities that symmetry %1 needs (%2 planes of %3)</source>
+        <translation>Lichtstärken, die Symmetrie %1 braucht (%2 Ebenen zu %3)</translation>
+    </message>
+    <message>
+        <source>luminous intensity</source>
+        <translation>Lichtstärke</translation>
+    </message>
+    <message>
+        <source>luminous intensities</source>
+        <translation>Lichtstärken</translation>
+    </message>
+    <message>
+        <source>C-angle</source>
+        <translation>C-Winkel</translation>
+    </message>
+    <message>
+        <source>C-angles</source>
+        <translation>C-Winkel</translation>
+    </message>
+    <message>
+        <source>gamma angle</source>
+        <translation>Gamma-Winkel</translation>
+    </message>
+    <message>
+        <source>gamma angles</source>
+        <translation>Gamma-Winkel</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 ist zu groß (%2)</translation>
+    </message>
+    <message>
+        <source>the sum over the lamp sets</source>
+        <translation>die Summe über die Lampenbestückungen</translation>
+    </message>
+    <message>
+        <source>the intensity in cd</source>
+        <translation>die Lichtstärke in cd</translation>
+    </message>
+    <message>
+        <source>the factor to candela</source>
+        <translation>der Faktor zu Candela</translation>
+    </message>
+    <message>
+        <source>the flux per lamp</source>
+        <translation>der Lichtstrom je Lampe</translation>
+    </message>
+    <message>
+        <source>the file ends where the %1 should be</source>
+        <translation>die Datei endet, wo der Wert „%1“ stehen sollte</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>der Wert „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>the %1 is not a number: %2</source>
+        <translation>der Wert „%1“ ist keine Zahl: %2</translation>
+    </message>
+    <message>
+        <source>the %1 must be a whole number from %2 to %3, not %4</source>
+        <translation>der Wert „%1“ muss eine ganze Zahl von %2 bis %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the %2 %3</source>
+        <translation>die Datei endet nach %1 von %2 %3</translation>
     </message>
 </context>
 <context>
@@ -257,6 +943,37 @@
     <message>
         <source>&amp;Height:</source>
         <translation>&amp;Höhe:</translation>
+    </message>
+</context>
+<context>
+    <name>IesReader</name>
+    <message>
+        <source>The %1 of the file is out of range</source>
+        <translation>Der Wert „%1“ der Datei liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Error!<byte value="xd"/><byte value="xd"/>Line %1</source>
+        <translation>Fehler!<byte value="xd"/><byte value="xd"/>Zeile %1</translation>
+    </message>
+    <message>
+        <source>vertical angle count</source>
+        <translation>Anzahl der vertikalen Winkel</translation>
+    </message>
+    <message>
+        <source>horizontal angle count</source>
+        <translation>Anzahl der horizontalen Winkel</translation>
+    </message>
+    <message>
+        <source>units type</source>
+        <translation>Einheitenart</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 candela values, more than the viewer supports (%3)</source>
+        <translation>Die Datei gibt %1 x %2 Candela-Werte an, mehr als der Viewer unterstützt (%3)</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (0)</source>
+        <translation>Listenindex außerhalb des Bereichs (0)</translation>
     </message>
 </context>
 <context>
@@ -288,6 +1005,36 @@
     <message>
         <source>Units</source>
         <translation>Einheiten</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>File %1 is too large to be an %2 file (%3 bytes)</source>
+        <translation>Die Datei %1 ist zu groß für eine %2-Datei (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 has too many lines to be an %2 file (more than %3)</source>
+        <translation>Die Datei %1 hat zu viele Zeilen für eine %2-Datei (mehr als %3)</translation>
+    </message>
+</context>
+<context>
+    <name>OtherFormat</name>
+    <message>
+        <source>The file holds IES (LM-63) text although its name ends in .ldt</source>
+        <translation>Die Datei enthält IES-Text (LM-63), obwohl ihr Name auf .ldt endet</translation>
+    </message>
+    <message>
+        <source>The file holds EULUMDAT data although its name does not end in .ldt</source>
+        <translation>Die Datei enthält EULUMDAT-Daten, obwohl ihr Name nicht auf .ldt endet</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -393,10 +1140,184 @@
     </message>
 </context>
 <context>
+    <name>ReadingVerdict</name>
+    <message>
+        <source>not significant: the file did not read completely</source>
+        <translation>nicht aussagekräftig: Die Datei wurde nicht vollständig gelesen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2: %3</source>
+        <translation>Zeile %1: %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Einstellungsdatei wurde geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>unknown (summarised as C)</source>
+        <translation>unbekannt (als C zusammengefasst)</translation>
+    </message>
+    <message>
+        <source>Lamps</source>
+        <translation>Lampen</translation>
+    </message>
+    <message>
+        <source>%1, absolute photometry</source>
+        <translation>%1, absolute Photometrie</translation>
+    </message>
+    <message>
+        <source>Ballast factor</source>
+        <translation>Vorschaltgerätefaktor</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Lichtaustrittsfläche</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, gamma %3</source>
+        <translation>%1 bei C %2, Gamma %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>%1 vertical × %2 horizontal</source>
+        <translation>%1 vertikal × %2 horizontal</translation>
+    </message>
+    <message>
+        <source>Candela multiplier</source>
+        <translation>Candela-Multiplikator</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennwerte</translation>
+    </message>
+    <message>
+        <source>Reader</source>
+        <translation>Einlesen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation>Photometrischer Typ</translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation>Symmetrie</translation>
+    </message>
+    <message>
+        <source>Luminous flux</source>
+        <translation>Lichtstrom</translation>
+    </message>
+    <message>
+        <source>Downward flux</source>
+        <translation>Lichtstrom nach unten</translation>
+    </message>
+    <message>
+        <source>Upward flux</source>
+        <translation>Lichtstrom nach oben</translation>
+    </message>
+    <message>
+        <source>Downward flux fraction</source>
+        <translation>Lichtstromanteil nach unten</translation>
+    </message>
+    <message>
+        <source>Zonal flux %1°</source>
+        <translation>Zonenlichtstrom %1°</translation>
+    </message>
+    <message>
+        <source>Lamp flux</source>
+        <translation>Lampenlichtstrom</translation>
+    </message>
+    <message>
+        <source>Light output ratio</source>
+        <translation>Betriebswirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Input watts</source>
+        <translation>Leistungsaufnahme</translation>
+    </message>
+    <message>
+        <source>Efficacy</source>
+        <translation>Lichtausbeute</translation>
+    </message>
+    <message>
+        <source>Maximum intensity</source>
+        <translation>Maximale Lichtstärke</translation>
+    </message>
+    <message>
+        <source>at C</source>
+        <translation>bei C</translation>
+    </message>
+    <message>
+        <source>gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Beam angle</source>
+        <translation>Halbwertswinkel</translation>
+    </message>
+    <message>
+        <source>Field angle</source>
+        <translation>Zehntelwertswinkel</translation>
+    </message>
+    <message>
+        <source>Beam angle CIE</source>
+        <translation>Halbwertswinkel CIE</translation>
+    </message>
+    <message>
+        <source>Field angle CIE</source>
+        <translation>Zehntelwertswinkel CIE</translation>
+    </message>
+    <message>
+        <source>Stated light output ratio</source>
+        <translation>Angegebener Betriebswirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Stated downward flux fraction</source>
+        <translation>Angegebener Lichtstromanteil nach unten</translation>
     </message>
 </context>
 <context>
@@ -457,16 +1378,16 @@ verwenden kann, endet das Programm mit Status 2.</translation>
       Datei ausgegeben wurde (auf stderr).</translation>
     </message>
     <message>
-        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <source>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Renders the light pattern as the render window does (defaults: plane 0,
-      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      brightness %3, zoom %4, radiosity off) and writes the 300 x 300 picture as
       an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
       Exit status as for gonio.</source>
-        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Berechnet das Lichtmuster wie das Renderfenster (Standard: Ebene 0,
-      Helligkeit 15, Zoom 500, Radiosity aus) und schreibt das Bild mit
+      Helligkeit %3, Zoom %4, Radiosity aus) und schreibt das Bild mit
       300 x 300 Pixeln als 8-Bit-Graustufen-PNG. Werte außerhalb des Bereichs
       eines Schiebereglers werden auf diesen begrenzt.
       Exit-Status wie bei gonio.</translation>
@@ -743,7 +1664,7 @@ Aufrufzeile auf stderr aus.
       Writes a PDF data sheet of FILE for a report: its name, manufacturer,
       catalogue number and luminaire; the polar and cartesian diagrams of the
       C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
-      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      of plane 0 (brightness %3, zoom %5, radiosity off); the photometric
       summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
       dimensions and lamp sets, the BUG rating and the maximum luminance; a
       footer with the file&apos;s modification date, the sheet&apos;s date and the
@@ -764,7 +1685,7 @@ Aufrufzeile auf stderr aus.
       Schreibt ein PDF-Datenblatt von FILE für einen Bericht: Name, Hersteller,
       Katalognummer und Leuchte; die Polar- und kartesischen Diagramme der
       Ebenen C0-C180 und C90-C270 (cd/klm bei EULUMDAT-Dateien); das Lichtmuster
-      der Ebene 0 (Helligkeit 15, Zoom 9500, Radiosity aus); die photometrische
+      der Ebene 0 (Helligkeit %3, Zoom %5, Radiosity aus); die photometrische
       Zusammenfassung, den zonalen Lichtstrom, die Lichtaustrittsfläche, bei
       EULUMDAT-Dateien Abmessungen und Lampenbestückungen, die BUG-
       Klassifizierung und die maximale Leuchtdichte; eine Fußzeile mit dem
@@ -1034,6 +1955,38 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>No intensities.</source>
         <translation>Keine Lichtstärken.</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The reader reported: %1</source>
+        <translation>Meldung beim Lesen: %1</translation>
+    </message>
+    <message>
+        <source>The Text tab shows the file shortened.</source>
+        <translation>Der Reiter Text zeigt die Datei gekürzt.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text cannot be shown: %1</source>
+        <translation>Der Text der Datei kann nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Intensities</source>
+        <translation>Lichtstärken</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +2369,18 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Picture As</source>
         <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Radiosity</source>
+        <translation>&amp;Radiosity</translation>
+    </message>
+    <message>
+        <source>Rendering time: %1.%2 sec</source>
+        <translation>Renderzeit: %1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,297 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>%1: the viewer refuses the file</source>
+        <translation>%1: el visor rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>The intensities give a light output ratio of %1, the file states %2: they differ by more than %3 of the stated value</source>
+        <translation>Las intensidades luminosas dan un rendimiento de %1, el archivo indica %2: difieren en más del %3 del valor indicado</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than the viewer reads: it refuses the file</source>
+        <translation>El archivo tiene más de %1 líneas, más de las que lee el visor: rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>A NUL byte ends the text here: the viewer ignores everything after it</source>
+        <translation>Un byte NUL termina aquí el texto: el visor ignora todo lo que sigue</translation>
+    </message>
+    <message>
+        <source>Unknown version line %1: LM-63 writes IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 or IESNA91</source>
+        <translation>Línea de versión desconocida %1: LM-63 escribe IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 o IESNA91</translation>
+    </message>
+    <message>
+        <source>No version line: the header is read as LM-63-1986 free text</source>
+        <translation>Sin línea de versión: el encabezado se lee como texto libre LM-63-1986</translation>
+    </message>
+    <message>
+        <source>Keyword line %1 has no closing bracket</source>
+        <translation>A la línea de palabra clave %1 le falta el corchete de cierre</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case: the viewer shows it only as [%2]</source>
+        <translation>La palabra clave %1 no está en mayúsculas: el visor solo la muestra como [%2]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case, as LM-63 keywords are</source>
+        <translation>La palabra clave %1 no está en mayúsculas, como lo están las de LM-63</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: the viewer shows it only as [%1]</source>
+        <translation>La palabra clave %1 está escrita sin corchetes: el visor solo la muestra como [%1]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: LM-63 writes [%1]</source>
+        <translation>La palabra clave %1 está escrita sin corchetes: LM-63 escribe [%1]</translation>
+    </message>
+    <message>
+        <source>TILT=INCLUDE: the viewer skips the tilt block that follows and does not apply its tilt factors</source>
+        <translation>TILT=INCLUDE: el visor omite el bloque de inclinación que sigue y no aplica sus factores</translation>
+    </message>
+    <message>
+        <source>TILT value %1 is not exactly INCLUDE: the viewer expects no tilt block and reads what follows as the photometric numbers</source>
+        <translation>El valor TILT %1 no es exactamente INCLUDE: el visor no espera bloque de inclinación y lee lo que sigue como los números fotométricos</translation>
+    </message>
+    <message>
+        <source>The TILT line names no tilt file and is not TILT=NONE: the viewer shows the data without tilt factors</source>
+        <translation>La línea TILT no nombra ningún archivo de inclinación y no es TILT=NONE: el visor muestra los datos sin factores de inclinación</translation>
+    </message>
+    <message>
+        <source>TILT names the tilt file %1, which the viewer does not read: it shows the data without tilt factors</source>
+        <translation>TILT nombra el archivo de inclinación %1, que el visor no lee: muestra los datos sin factores de inclinación</translation>
+    </message>
+    <message>
+        <source>No TILT line: the viewer reads the whole file as numbers and finds no header</source>
+        <translation>Sin línea TILT: el visor lee todo el archivo como números y no encuentra encabezado</translation>
+    </message>
+    <message>
+        <source>the number of lamps</source>
+        <translation>el número de lámparas</translation>
+    </message>
+    <message>
+        <source>the lumens per lamp</source>
+        <translation>los lúmenes por lámpara</translation>
+    </message>
+    <message>
+        <source>the candela multiplier</source>
+        <translation>el multiplicador de candelas</translation>
+    </message>
+    <message>
+        <source>the number of vertical angles</source>
+        <translation>el número de ángulos verticales</translation>
+    </message>
+    <message>
+        <source>the number of horizontal angles</source>
+        <translation>el número de ángulos horizontales</translation>
+    </message>
+    <message>
+        <source>the photometric type</source>
+        <translation>el tipo fotométrico</translation>
+    </message>
+    <message>
+        <source>the units type</source>
+        <translation>el tipo de unidades</translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation>la anchura</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>la longitud</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>la altura</translation>
+    </message>
+    <message>
+        <source>the ballast factor</source>
+        <translation>el factor de balasto</translation>
+    </message>
+    <message>
+        <source>the ballast-lamp photometric factor</source>
+        <translation>el factor fotométrico balasto-lámpara</translation>
+    </message>
+    <message>
+        <source>the input watts</source>
+        <translation>la potencia de entrada</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2)</source>
+        <translation>El elemento %1 no es un número (se esperaba: %2)</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2); a tab does not separate numbers (lumetra-cli convert --lenient reads it as a blank and writes the file out clean)</source>
+        <translation>El elemento %1 no es un número (se esperaba: %2); un tabulador no separa números (lumetra-cli convert --lenient lo lee como un espacio y reescribe el archivo limpio)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (for photometric types A and B: one plane; 0 to 90; -90 to 90)</source>
+        <translation>Los ángulos horizontales van de %1 a %2, ninguna de las formas LM-63 (para los tipos fotométricos A y B: un plano; 0 a 90; -90 a 90)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)</source>
+        <translation>Los ángulos horizontales van de %1 a %2, ninguna de las formas LM-63 (un plano; 0 a 90; 0 a 180; 90 a 270; 0 a 360)</translation>
+    </message>
+    <message>
+        <source>vertical angles</source>
+        <translation>ángulos verticales</translation>
+    </message>
+    <message>
+        <source>horizontal angles</source>
+        <translation>ángulos horizontales</translation>
+    </message>
+    <message>
+        <source>the lamp-to-luminaire geometry</source>
+        <translation>la geometría lámpara-luminaria</translation>
+    </message>
+    <message>
+        <source>the number of tilt angles</source>
+        <translation>el número de ángulos de inclinación</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block</source>
+        <translation>El archivo termina dentro del bloque de inclinación</translation>
+    </message>
+    <message>
+        <source>The number of tilt angles, %1, is not a whole number from 0 up</source>
+        <translation>El número de ángulos de inclinación, %1, no es un entero desde 0</translation>
+    </message>
+    <message>
+        <source>a tilt angle</source>
+        <translation>un ángulo de inclinación</translation>
+    </message>
+    <message>
+        <source>a tilt factor</source>
+        <translation>un factor de inclinación</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block, after %1 of its %2 angles and factors</source>
+        <translation>El archivo termina dentro del bloque de inclinación, tras %1 de sus %2 ángulos y factores</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the 13 numbers that lead the photometric data</source>
+        <translation>El archivo termina tras %1 de los 13 números que preceden a los datos fotométricos</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is out of range: the viewer refuses the file</source>
+        <translation>El número de «%1», %2, está fuera de rango: el visor rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>The file declares no %1: the viewer has nothing to show</source>
+        <translation>El archivo no declara «%1»: el visor no tiene nada que mostrar</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is not a whole number from 1 to 65535: the viewer reads it as %3</source>
+        <translation>El número de «%1», %2, no es un entero de 1 a 65535: el visor lo lee como %3</translation>
+    </message>
+    <message>
+        <source>The units type, %1, is out of range: the viewer refuses the file</source>
+        <translation>El tipo de unidades, %1, está fuera de rango: el visor rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 = %3 candela values, more than the viewer supports (%4): it refuses the file</source>
+        <translation>El archivo declara %1 x %2 = %3 valores en candelas, más de los que admite el visor (%4): rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>a vertical angle</source>
+        <translation>un ángulo vertical</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 vertical angles</source>
+        <translation>El archivo termina tras %1 de sus %2 ángulos verticales</translation>
+    </message>
+    <message>
+        <source>The first vertical angle is %1, not 0, 90 or -90 as LM-63 requires</source>
+        <translation>El primer ángulo vertical es %1, no 0, 90 o -90 como exige LM-63</translation>
+    </message>
+    <message>
+        <source>Vertical angle %1 is not above the angle before it (%2): the light pattern cannot be rendered across equal or descending angles</source>
+        <translation>El ángulo vertical %1 no es mayor que el anterior (%2): la distribución de luz no se puede calcular con ángulos iguales o descendentes</translation>
+    </message>
+    <message>
+        <source>a horizontal angle</source>
+        <translation>un ángulo horizontal</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 horizontal angles</source>
+        <translation>El archivo termina tras %1 de sus %2 ángulos horizontales</translation>
+    </message>
+    <message>
+        <source>Horizontal angle %1 is not above the angle before it (%2): the horizontal angles are none of the LM-63 forms</source>
+        <translation>El ángulo horizontal %1 no es mayor que el anterior (%2): los ángulos horizontales no siguen ninguna forma LM-63</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 candela values that its counts declare (%3 x %4)</source>
+        <translation>El archivo termina tras %1 de los %2 valores en candelas que declaran sus cantidades (%3 x %4)</translation>
+    </message>
+    <message>
+        <source>a candela value</source>
+        <translation>un valor en candelas</translation>
+    </message>
+    <message>
+        <source>Negative candela value %1</source>
+        <translation>Valor en candelas negativo %1</translation>
+    </message>
+    <message>
+        <source>No candela value is above 0: the goniogram has no scale to draw on</source>
+        <translation>Ningún valor en candelas es mayor que 0: el goniograma no tiene escala</translation>
+    </message>
+    <message>
+        <source>The file holds 1 token more than its counts declare (%1): the viewer ignores it</source>
+        <translation>El archivo contiene 1 elemento más de los que declaran sus cantidades (%1): el visor lo ignora</translation>
+    </message>
+    <message>
+        <source>The file holds %2 tokens more than its counts declare, from %1 on: the viewer ignores them</source>
+        <translation>El archivo contiene %2 elementos más de los que declaran sus cantidades, desde %1: el visor los ignora</translation>
+    </message>
+    <message>
+        <source>Nothing follows the TILT line: the viewer cannot read the file</source>
+        <translation>Nada sigue a la línea TILT: el visor no puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes, more than the viewer reads (%2): it refuses the file</source>
+        <translation>El archivo tiene %1 bytes, más de los que lee el visor (%2): rechaza el archivo</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>El archivo está vacío</translation>
+    </message>
+    <message>
+        <source>And 1 more token that is not a number from here on</source>
+        <translation>Y, desde aquí, 1 elemento más que no es un número</translation>
+    </message>
+    <message>
+        <source>And %1 more tokens that are not numbers from here on</source>
+        <translation>Y, desde aquí, %1 elementos más que no son números</translation>
+    </message>
+    <message>
+        <source>And 1 more vertical angle that is not above the one before from here on</source>
+        <translation>Y, desde aquí, 1 ángulo vertical más que no es mayor que el anterior</translation>
+    </message>
+    <message>
+        <source>And %1 more vertical angles that are not above the one before from here on</source>
+        <translation>Y, desde aquí, %1 ángulos verticales más que no son mayores que el anterior</translation>
+    </message>
+    <message>
+        <source>And 1 more negative candela value from here on</source>
+        <translation>Y, desde aquí, 1 valor en candelas negativo más</translation>
+    </message>
+    <message>
+        <source>And %1 more negative candela values from here on</source>
+        <translation>Y, desde aquí, %1 valores en candelas negativos más</translation>
+    </message>
+    <message>
+        <source>And 1 more keyword line of a form the viewer cannot show from here on</source>
+        <translation>Y, desde aquí, 1 línea de palabra clave más de una forma que el visor no puede mostrar</translation>
+    </message>
+    <message>
+        <source>And %1 more keyword lines of a form the viewer cannot show from here on</source>
+        <translation>Y, desde aquí, %1 líneas de palabra clave más de una forma que el visor no puede mostrar</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Viewer of photometric files: the goniogram and the light pattern.</source>
@@ -193,46 +484,6 @@
         <translation>sin datos de luz ascendente: el archivo termina por debajo de gamma 180 con luz en su último ángulo, por lo que la luz por encima se cuenta como 0 y la clase de luz ascendente puede ser demasiado baja</translation>
     </message>
     <message>
-        <source>front low, 0-30 degrees</source>
-        <translation>frontal baja, 0-30 grados</translation>
-    </message>
-    <message>
-        <source>front medium, 30-60 degrees</source>
-        <translation>frontal media, 30-60 grados</translation>
-    </message>
-    <message>
-        <source>front high, 60-80 degrees</source>
-        <translation>frontal alta, 60-80 grados</translation>
-    </message>
-    <message>
-        <source>front very high, 80-90 degrees</source>
-        <translation>frontal muy alta, 80-90 grados</translation>
-    </message>
-    <message>
-        <source>back low, 0-30 degrees</source>
-        <translation>trasera baja, 0-30 grados</translation>
-    </message>
-    <message>
-        <source>back medium, 30-60 degrees</source>
-        <translation>trasera media, 30-60 grados</translation>
-    </message>
-    <message>
-        <source>back high, 60-80 degrees</source>
-        <translation>trasera alta, 60-80 grados</translation>
-    </message>
-    <message>
-        <source>back very high, 80-90 degrees</source>
-        <translation>trasera muy alta, 80-90 grados</translation>
-    </message>
-    <message>
-        <source>uplight low, 90-100 degrees</source>
-        <translation>ascendente baja, 90-100 grados</translation>
-    </message>
-    <message>
-        <source>uplight high, 100-180 degrees</source>
-        <translation>ascendente alta, 100-180 grados</translation>
-    </message>
-    <message>
         <source>quadrilateral-symmetric</source>
         <translation>simétrica por cuadrantes</translation>
     </message>
@@ -240,12 +491,447 @@
         <source>asymmetric</source>
         <translation>asimétrica</translation>
     </message>
+    <message>
+        <source>front low, 0-30°</source>
+        <translation>frontal bajo, 0-30°</translation>
+    </message>
+    <message>
+        <source>front medium, 30-60°</source>
+        <translation>frontal medio, 30-60°</translation>
+    </message>
+    <message>
+        <source>front high, 60-80°</source>
+        <translation>frontal alto, 60-80°</translation>
+    </message>
+    <message>
+        <source>front very high, 80-90°</source>
+        <translation>frontal muy alto, 80-90°</translation>
+    </message>
+    <message>
+        <source>back low, 0-30°</source>
+        <translation>trasero bajo, 0-30°</translation>
+    </message>
+    <message>
+        <source>back medium, 30-60°</source>
+        <translation>trasero medio, 30-60°</translation>
+    </message>
+    <message>
+        <source>back high, 60-80°</source>
+        <translation>trasero alto, 60-80°</translation>
+    </message>
+    <message>
+        <source>back very high, 80-90°</source>
+        <translation>trasero muy alto, 80-90°</translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100°</source>
+        <translation>luz ascendente baja, 90-100°</translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180°</source>
+        <translation>luz ascendente alta, 100-180°</translation>
+    </message>
+    <message>
+        <source>BUG zone %1 (%2)</source>
+        <translation>Zona BUG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>BUG forward light</source>
+        <translation>BUG luz frontal</translation>
+    </message>
+    <message>
+        <source>BUG back light</source>
+        <translation>BUG luz trasera</translation>
+    </message>
+    <message>
+        <source>BUG uplight</source>
+        <translation>BUG luz ascendente</translation>
+    </message>
+    <message>
+        <source>BUG total</source>
+        <translation>BUG total</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>Clasificación BUG</translation>
+    </message>
+    <message>
+        <source>BUG front centre</source>
+        <translation>BUG centro frontal</translation>
+    </message>
+    <message>
+        <source>BUG glare table</source>
+        <translation>BUG tabla de deslumbramiento</translation>
+    </message>
+    <message>
+        <source>BUG G by the asymmetric table</source>
+        <translation>BUG G según la tabla asimétrica</translation>
+    </message>
+    <message>
+        <source>BUG G by the symmetric table</source>
+        <translation>BUG G según la tabla simétrica</translation>
+    </message>
+    <message>
+        <source>BUG uplight data</source>
+        <translation>BUG datos de luz ascendente</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>completos</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>Luminancia</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Abertura luminosa</translation>
+    </message>
+    <message>
+        <source>Maximum luminance</source>
+        <translation>Luminancia máxima</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
     <message>
         <source>Save Data Sheet As</source>
         <translation>Guardar hoja de datos como</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricante</translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation>Número de catálogo</translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation>Luminaria</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lámpara</translation>
+    </message>
+    <message>
+        <source>Polar diagram, %1</source>
+        <translation>Diagrama polar, %1</translation>
+    </message>
+    <message>
+        <source>Cartesian diagram, %1</source>
+        <translation>Diagrama cartesiano, %1</translation>
+    </message>
+    <message>
+        <source>Light pattern: the file holds no intensities to render</source>
+        <translation>Distribución de luz: el archivo no contiene intensidades que calcular</translation>
+    </message>
+    <message>
+        <source>Light pattern not rendered: %1</source>
+        <translation>Distribución de luz no calculada: %1</translation>
+    </message>
+    <message>
+        <source>Light pattern at %1 as the render window shows it: brightness %2, zoom %3, radiosity %4</source>
+        <translation>Distribución de luz en %1 tal como la muestra la ventana de renderizado: brillo %2, zoom %3, radiosidad %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activada</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>Photometric summary</source>
+        <translation>Resumen fotométrico</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedad</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Zonal flux</source>
+        <translation>Flujo zonal</translation>
+    </message>
+    <message>
+        <source>Zone (γ)</source>
+        <translation>Zona (γ)</translation>
+    </message>
+    <message>
+        <source>Flux</source>
+        <translation>Flujo</translation>
+    </message>
+    <message>
+        <source>% of luminaire</source>
+        <translation>% de la luminaria</translation>
+    </message>
+    <message>
+        <source>% of lamps</source>
+        <translation>% de las lámparas</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Abertura luminosa</translation>
+    </message>
+    <message>
+        <source>Luminaire (EULUMDAT)</source>
+        <translation>Luminaria (EULUMDAT)</translation>
+    </message>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformidad</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>Clasificación BUG</translation>
+    </message>
+    <message>
+        <source>Street side</source>
+        <translation>Lado de la calle</translation>
+    </message>
+    <message>
+        <source>Forward light (FL-FVH)</source>
+        <translation>Luz frontal (FL-FVH)</translation>
+    </message>
+    <message>
+        <source>Back light (BL-BVH)</source>
+        <translation>Luz trasera (BL-BVH)</translation>
+    </message>
+    <message>
+        <source>Uplight (UL, UH)</source>
+        <translation>Luz ascendente (UL, UH)</translation>
+    </message>
+    <message>
+        <source>Zone lumens</source>
+        <translation>Lúmenes por zona</translation>
+    </message>
+    <message>
+        <source>BUG note</source>
+        <translation>Nota BUG</translation>
+    </message>
+    <message>
+        <source>Maximum luminance (γ 45-85°)</source>
+        <translation>Luminancia máxima (γ 45-85°)</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, γ %3</source>
+        <translation>%1 en C %2, γ %3</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data.</source>
+        <translation>El archivo no contiene datos fotométricos.</translation>
+    </message>
+    <message>
+        <source>Source: %1, modified %2</source>
+        <translation>Origen: %1, modificado %2</translation>
+    </message>
+    <message>
+        <source>Sheet of %1, %2</source>
+        <translation>Hoja del %1, %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>Data sheet of %1</source>
+        <translation>Hoja de datos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>EulumdatReader</name>
+    <message>
+        <source>Line %1 of the EULUMDAT file: %2</source>
+        <translation>Línea %1 del archivo EULUMDAT: %2</translation>
+    </message>
+    <message>
+        <source>company identification</source>
+        <translation>identificación de la empresa</translation>
+    </message>
+    <message>
+        <source>type indicator Ityp</source>
+        <translation>indicador de tipo Ityp</translation>
+    </message>
+    <message>
+        <source>symmetry indicator Isym</source>
+        <translation>indicador de simetría Isym</translation>
+    </message>
+    <message>
+        <source>number of C-planes Mc</source>
+        <translation>número de planos C Mc</translation>
+    </message>
+    <message>
+        <source>distance between C-planes Dc</source>
+        <translation>distancia entre planos C Dc</translation>
+    </message>
+    <message>
+        <source>number of intensities per C-plane Ng</source>
+        <translation>número de intensidades por plano C Ng</translation>
+    </message>
+    <message>
+        <source>the file declares %1 luminous intensities, more than the viewer supports (%2)</source>
+        <translation>el archivo declara %1 intensidades luminosas, más de las que admite el visor (%2)</translation>
+    </message>
+    <message>
+        <source>distance between intensities Dg</source>
+        <translation>distancia entre intensidades Dg</translation>
+    </message>
+    <message>
+        <source>measurement report number</source>
+        <translation>número del informe de medición</translation>
+    </message>
+    <message>
+        <source>luminaire name</source>
+        <translation>nombre de la luminaria</translation>
+    </message>
+    <message>
+        <source>luminaire number</source>
+        <translation>número de la luminaria</translation>
+    </message>
+    <message>
+        <source>file name and date/user</source>
+        <translation>nombre de archivo y fecha/usuario</translation>
+    </message>
+    <message>
+        <source>luminaire dimensions</source>
+        <translation>dimensiones de la luminaria</translation>
+    </message>
+    <message>
+        <source>length of the luminous area</source>
+        <translation>longitud del área luminosa</translation>
+    </message>
+    <message>
+        <source>width of the luminous area</source>
+        <translation>anchura del área luminosa</translation>
+    </message>
+    <message>
+        <source>height of the luminous area</source>
+        <translation>altura del área luminosa</translation>
+    </message>
+    <message>
+        <source>downward flux fraction DFF</source>
+        <translation>fracción del flujo hacia abajo DFF</translation>
+    </message>
+    <message>
+        <source>light output ratio LORL</source>
+        <translation>rendimiento luminoso LORL</translation>
+    </message>
+    <message>
+        <source>conversion factor for intensities</source>
+        <translation>factor de conversión de las intensidades</translation>
+    </message>
+    <message>
+        <source>tilt of the luminaire</source>
+        <translation>inclinación de la luminaria</translation>
+    </message>
+    <message>
+        <source>number of lamp sets n</source>
+        <translation>número de juegos de lámparas n</translation>
+    </message>
+    <message>
+        <source>number of lamps</source>
+        <translation>número de lámparas</translation>
+    </message>
+    <message>
+        <source>lamp type</source>
+        <translation>tipo de lámpara</translation>
+    </message>
+    <message>
+        <source>total luminous flux of the lamps</source>
+        <translation>flujo luminoso total de las lámparas</translation>
+    </message>
+    <message>
+        <source>colour temperature and colour rendering</source>
+        <translation>temperatura de color y reproducción cromática</translation>
+    </message>
+    <message>
+        <source>wattage</source>
+        <translation>potencia</translation>
+    </message>
+    <message>
+        <source>direct ratios</source>
+        <translation>relaciones directas</translation>
+    </message>
+    <message>
+        <source>luminous intensities that symmetry %1 needs (%2 planes of %3)</source>
+        <translation>intensidades luminosas que requiere la simetría %1 (%2 planos de %3)</translation>
+    </message>
+    <message>
+        <source>luminous intensity</source>
+        <translation>intensidad luminosa</translation>
+    </message>
+    <message>
+        <source>luminous intensities</source>
+        <translation>intensidades luminosas</translation>
+    </message>
+    <message>
+        <source>C-angle</source>
+        <translation>ángulo C</translation>
+    </message>
+    <message>
+        <source>C-angles</source>
+        <translation>ángulos C</translation>
+    </message>
+    <message>
+        <source>gamma angle</source>
+        <translation>ángulo gamma</translation>
+    </message>
+    <message>
+        <source>gamma angles</source>
+        <translation>ángulos gamma</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 es demasiado grande (%2)</translation>
+    </message>
+    <message>
+        <source>the sum over the lamp sets</source>
+        <translation>la suma de los juegos de lámparas</translation>
+    </message>
+    <message>
+        <source>the intensity in cd</source>
+        <translation>la intensidad luminosa en cd</translation>
+    </message>
+    <message>
+        <source>the factor to candela</source>
+        <translation>el factor a candelas</translation>
+    </message>
+    <message>
+        <source>the flux per lamp</source>
+        <translation>el flujo luminoso por lámpara</translation>
+    </message>
+    <message>
+        <source>the file ends where the %1 should be</source>
+        <translation>el archivo termina donde debería estar el valor «%1»</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>el valor «%1» está vacío</translation>
+    </message>
+    <message>
+        <source>the %1 is not a number: %2</source>
+        <translation>el valor «%1» no es un número: %2</translation>
+    </message>
+    <message>
+        <source>the %1 must be a whole number from %2 to %3, not %4</source>
+        <translation>el valor «%1» debe ser un entero de %2 a %3, no %4</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the %2 %3</source>
+        <translation>el archivo termina tras %1 de los %2 %3</translation>
     </message>
 </context>
 <context>
@@ -257,6 +943,37 @@
     <message>
         <source>&amp;Height:</source>
         <translation>A&amp;lto:</translation>
+    </message>
+</context>
+<context>
+    <name>IesReader</name>
+    <message>
+        <source>The %1 of the file is out of range</source>
+        <translation>El valor «%1» del archivo está fuera de rango</translation>
+    </message>
+    <message>
+        <source>Error!<byte value="xd"/><byte value="xd"/>Line %1</source>
+        <translation>¡Error!<byte value="xd"/><byte value="xd"/>Línea %1</translation>
+    </message>
+    <message>
+        <source>vertical angle count</source>
+        <translation>número de ángulos verticales</translation>
+    </message>
+    <message>
+        <source>horizontal angle count</source>
+        <translation>número de ángulos horizontales</translation>
+    </message>
+    <message>
+        <source>units type</source>
+        <translation>tipo de unidades</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 candela values, more than the viewer supports (%3)</source>
+        <translation>El archivo declara %1 x %2 valores en candelas, más de los que admite el visor (%3)</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (0)</source>
+        <translation>Índice de lista fuera de límites (0)</translation>
     </message>
 </context>
 <context>
@@ -288,6 +1005,36 @@
     <message>
         <source>Units</source>
         <translation>Unidades</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>File %1 is too large to be an %2 file (%3 bytes)</source>
+        <translation>El archivo %1 es demasiado grande para ser un archivo %2 (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>File %1 has too many lines to be an %2 file (more than %3)</source>
+        <translation>El archivo %1 tiene demasiadas líneas para ser un archivo %2 (más de %3)</translation>
+    </message>
+</context>
+<context>
+    <name>OtherFormat</name>
+    <message>
+        <source>The file holds IES (LM-63) text although its name ends in .ldt</source>
+        <translation>El archivo contiene texto IES (LM-63) aunque su nombre termina en .ldt</translation>
+    </message>
+    <message>
+        <source>The file holds EULUMDAT data although its name does not end in .ldt</source>
+        <translation>El archivo contiene datos EULUMDAT aunque su nombre no termina en .ldt</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -393,10 +1140,184 @@
     </message>
 </context>
 <context>
+    <name>ReadingVerdict</name>
+    <message>
+        <source>not significant: the file did not read completely</source>
+        <translation>no significativo: el archivo no se leyó por completo</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2: %3</source>
+        <translation>Línea %1: %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>No se pudo leer el archivo de configuración %1. Se ha conservado como %2 y se ha escrito un nuevo archivo de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>unknown (summarised as C)</source>
+        <translation>desconocido (resumido como C)</translation>
+    </message>
+    <message>
+        <source>Lamps</source>
+        <translation>Lámparas</translation>
+    </message>
+    <message>
+        <source>%1, absolute photometry</source>
+        <translation>%1, fotometría absoluta</translation>
+    </message>
+    <message>
+        <source>Ballast factor</source>
+        <translation>Factor de balasto</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Abertura luminosa</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diámetro</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Anchura</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, gamma %3</source>
+        <translation>%1 en C %2, gamma %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Ángulos</translation>
+    </message>
+    <message>
+        <source>%1 vertical × %2 horizontal</source>
+        <translation>%1 verticales × %2 horizontales</translation>
+    </message>
+    <message>
+        <source>Candela multiplier</source>
+        <translation>Multiplicador de candelas</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Reader</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation>Tipo fotométrico</translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation>Simetría</translation>
+    </message>
+    <message>
+        <source>Luminous flux</source>
+        <translation>Flujo luminoso</translation>
+    </message>
+    <message>
+        <source>Downward flux</source>
+        <translation>Flujo hacia abajo</translation>
+    </message>
+    <message>
+        <source>Upward flux</source>
+        <translation>Flujo hacia arriba</translation>
+    </message>
+    <message>
+        <source>Downward flux fraction</source>
+        <translation>Fracción del flujo hacia abajo</translation>
+    </message>
+    <message>
+        <source>Zonal flux %1°</source>
+        <translation>Flujo zonal %1°</translation>
+    </message>
+    <message>
+        <source>Lamp flux</source>
+        <translation>Flujo de las lámparas</translation>
+    </message>
+    <message>
+        <source>Light output ratio</source>
+        <translation>Rendimiento luminoso</translation>
+    </message>
+    <message>
+        <source>Input watts</source>
+        <translation>Potencia de entrada</translation>
+    </message>
+    <message>
+        <source>Efficacy</source>
+        <translation>Eficacia luminosa</translation>
+    </message>
+    <message>
+        <source>Maximum intensity</source>
+        <translation>Intensidad luminosa máxima</translation>
+    </message>
+    <message>
+        <source>at C</source>
+        <translation>en C</translation>
+    </message>
+    <message>
+        <source>gamma</source>
+        <translation>gamma</translation>
+    </message>
+    <message>
+        <source>Beam angle</source>
+        <translation>Ángulo de haz</translation>
+    </message>
+    <message>
+        <source>Field angle</source>
+        <translation>Ángulo de campo</translation>
+    </message>
+    <message>
+        <source>Beam angle CIE</source>
+        <translation>Ángulo de haz CIE</translation>
+    </message>
+    <message>
+        <source>Field angle CIE</source>
+        <translation>Ángulo de campo CIE</translation>
+    </message>
+    <message>
+        <source>Stated light output ratio</source>
+        <translation>Rendimiento luminoso indicado</translation>
+    </message>
+    <message>
+        <source>Stated downward flux fraction</source>
+        <translation>Fracción del flujo hacia abajo indicada</translation>
     </message>
 </context>
 <context>
@@ -457,16 +1378,16 @@ usar hacen que termine con el estado 2.</translation>
       archivo (impreso en stderr).</translation>
     </message>
     <message>
-        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <source>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Renders the light pattern as the render window does (defaults: plane 0,
-      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      brightness %3, zoom %4, radiosity off) and writes the 300 x 300 picture as
       an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
       Exit status as for gonio.</source>
-        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Genera el patrón de luz como la ventana de renderizado (por defecto:
-      plano 0, brillo 15, zoom 500, radiosidad desactivada) y escribe la imagen
+      plano 0, brillo %3, zoom %4, radiosidad desactivada) y escribe la imagen
       de 300 x 300 como PNG en escala de grises de 8 bits. Los valores fuera
       del rango de una barra se limitan a él.
       Estado de salida como en gonio.</translation>
@@ -741,7 +1662,7 @@ de uso en stderr.
       Writes a PDF data sheet of FILE for a report: its name, manufacturer,
       catalogue number and luminaire; the polar and cartesian diagrams of the
       C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
-      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      of plane 0 (brightness %3, zoom %5, radiosity off); the photometric
       summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
       dimensions and lamp sets, the BUG rating and the maximum luminance; a
       footer with the file&apos;s modification date, the sheet&apos;s date and the
@@ -762,7 +1683,7 @@ de uso en stderr.
       Escribe una hoja de datos PDF de FILE para un informe: su nombre,
       fabricante, número de catálogo y luminaria; los diagramas polares y
       cartesianos de los planos C0-C180 y C90-C270 (cd/klm para archivos
-      EULUMDAT); el patrón de luz del plano 0 (brillo 15, zoom 9500, radiosidad
+      EULUMDAT); el patrón de luz del plano 0 (brillo %3, zoom %5, radiosidad
       desactivada); el resumen fotométrico, el flujo zonal, la superficie
       luminosa, las dimensiones y conjuntos de lámparas de un archivo EULUMDAT,
       la clasificación BUG y la luminancia máxima; un pie de página con la
@@ -1033,6 +1954,38 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>No intensities.</source>
         <translation>Sin intensidades.</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>No se pudo leer: %1</translation>
+    </message>
+    <message>
+        <source>The reader reported: %1</source>
+        <translation>Aviso de la lectura: %1</translation>
+    </message>
+    <message>
+        <source>The Text tab shows the file shortened.</source>
+        <translation>La pestaña Texto muestra el archivo acortado.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text cannot be shown: %1</source>
+        <translation>No se puede mostrar el texto del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Intensities</source>
+        <translation>Intensidades</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +2368,18 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Save Picture As</source>
         <translation>Guardar imagen como</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Radiosity</source>
+        <translation>&amp;Radiosidad</translation>
+    </message>
+    <message>
+        <source>Rendering time: %1.%2 sec</source>
+        <translation>Tiempo de renderizado: %1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,297 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>%1: the viewer refuses the file</source>
+        <translation>%1 : la visionneuse refuse le fichier</translation>
+    </message>
+    <message>
+        <source>The intensities give a light output ratio of %1, the file states %2: they differ by more than %3 of the stated value</source>
+        <translation>Les intensités lumineuses donnent un rendement de %1, le fichier indique %2 : l’écart dépasse %3 de la valeur indiquée</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than the viewer reads: it refuses the file</source>
+        <translation>Le fichier compte plus de %1 lignes, plus que la visionneuse n’en lit : elle refuse le fichier</translation>
+    </message>
+    <message>
+        <source>A NUL byte ends the text here: the viewer ignores everything after it</source>
+        <translation>Un octet NUL termine le texte ici : la visionneuse ignore tout ce qui suit</translation>
+    </message>
+    <message>
+        <source>Unknown version line %1: LM-63 writes IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 or IESNA91</source>
+        <translation>Ligne de version inconnue %1 : LM-63 écrit IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 ou IESNA91</translation>
+    </message>
+    <message>
+        <source>No version line: the header is read as LM-63-1986 free text</source>
+        <translation>Pas de ligne de version : l’en-tête est lu comme texte libre LM-63-1986</translation>
+    </message>
+    <message>
+        <source>Keyword line %1 has no closing bracket</source>
+        <translation>La ligne de mot-clé %1 n’a pas de crochet fermant</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case: the viewer shows it only as [%2]</source>
+        <translation>Le mot-clé %1 n’est pas en majuscules : la visionneuse ne l’affiche que sous la forme [%2]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case, as LM-63 keywords are</source>
+        <translation>Le mot-clé %1 n’est pas en majuscules, comme le sont les mots-clés LM-63</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: the viewer shows it only as [%1]</source>
+        <translation>Le mot-clé %1 est écrit sans crochets : la visionneuse ne l’affiche que sous la forme [%1]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: LM-63 writes [%1]</source>
+        <translation>Le mot-clé %1 est écrit sans crochets : LM-63 écrit [%1]</translation>
+    </message>
+    <message>
+        <source>TILT=INCLUDE: the viewer skips the tilt block that follows and does not apply its tilt factors</source>
+        <translation>TILT=INCLUDE : la visionneuse saute le bloc d’inclinaison qui suit et n’applique pas ses facteurs</translation>
+    </message>
+    <message>
+        <source>TILT value %1 is not exactly INCLUDE: the viewer expects no tilt block and reads what follows as the photometric numbers</source>
+        <translation>La valeur TILT %1 n’est pas exactement INCLUDE : la visionneuse n’attend pas de bloc d’inclinaison et lit la suite comme les nombres photométriques</translation>
+    </message>
+    <message>
+        <source>The TILT line names no tilt file and is not TILT=NONE: the viewer shows the data without tilt factors</source>
+        <translation>La ligne TILT ne nomme aucun fichier d’inclinaison et n’est pas TILT=NONE : la visionneuse affiche les données sans facteurs d’inclinaison</translation>
+    </message>
+    <message>
+        <source>TILT names the tilt file %1, which the viewer does not read: it shows the data without tilt factors</source>
+        <translation>TILT nomme le fichier d’inclinaison %1, que la visionneuse ne lit pas : elle affiche les données sans facteurs d’inclinaison</translation>
+    </message>
+    <message>
+        <source>No TILT line: the viewer reads the whole file as numbers and finds no header</source>
+        <translation>Pas de ligne TILT : la visionneuse lit tout le fichier comme des nombres et ne trouve pas d’en-tête</translation>
+    </message>
+    <message>
+        <source>the number of lamps</source>
+        <translation>le nombre de lampes</translation>
+    </message>
+    <message>
+        <source>the lumens per lamp</source>
+        <translation>les lumens par lampe</translation>
+    </message>
+    <message>
+        <source>the candela multiplier</source>
+        <translation>le multiplicateur de candelas</translation>
+    </message>
+    <message>
+        <source>the number of vertical angles</source>
+        <translation>le nombre d’angles verticaux</translation>
+    </message>
+    <message>
+        <source>the number of horizontal angles</source>
+        <translation>le nombre d’angles horizontaux</translation>
+    </message>
+    <message>
+        <source>the photometric type</source>
+        <translation>le type photométrique</translation>
+    </message>
+    <message>
+        <source>the units type</source>
+        <translation>le type d’unités</translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation>la largeur</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>la longueur</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>la hauteur</translation>
+    </message>
+    <message>
+        <source>the ballast factor</source>
+        <translation>le facteur de ballast</translation>
+    </message>
+    <message>
+        <source>the ballast-lamp photometric factor</source>
+        <translation>le facteur photométrique ballast-lampe</translation>
+    </message>
+    <message>
+        <source>the input watts</source>
+        <translation>la puissance absorbée</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2)</source>
+        <translation>L’élément %1 n’est pas un nombre (attendu : %2)</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2); a tab does not separate numbers (lumetra-cli convert --lenient reads it as a blank and writes the file out clean)</source>
+        <translation>L’élément %1 n’est pas un nombre (attendu : %2) ; une tabulation ne sépare pas les nombres (lumetra-cli convert --lenient la lit comme une espace et réécrit le fichier proprement)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (for photometric types A and B: one plane; 0 to 90; -90 to 90)</source>
+        <translation>Les angles horizontaux vont de %1 à %2, aucune des formes LM-63 (pour les types photométriques A et B : un plan ; 0 à 90 ; -90 à 90)</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)</source>
+        <translation>Les angles horizontaux vont de %1 à %2, aucune des formes LM-63 (un plan ; 0 à 90 ; 0 à 180 ; 90 à 270 ; 0 à 360)</translation>
+    </message>
+    <message>
+        <source>vertical angles</source>
+        <translation>angles verticaux</translation>
+    </message>
+    <message>
+        <source>horizontal angles</source>
+        <translation>angles horizontaux</translation>
+    </message>
+    <message>
+        <source>the lamp-to-luminaire geometry</source>
+        <translation>la géométrie lampe-luminaire</translation>
+    </message>
+    <message>
+        <source>the number of tilt angles</source>
+        <translation>le nombre d’angles d’inclinaison</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block</source>
+        <translation>Le fichier se termine dans le bloc d’inclinaison</translation>
+    </message>
+    <message>
+        <source>The number of tilt angles, %1, is not a whole number from 0 up</source>
+        <translation>Le nombre d’angles d’inclinaison, %1, n’est pas un entier positif ou nul</translation>
+    </message>
+    <message>
+        <source>a tilt angle</source>
+        <translation>un angle d’inclinaison</translation>
+    </message>
+    <message>
+        <source>a tilt factor</source>
+        <translation>un facteur d’inclinaison</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block, after %1 of its %2 angles and factors</source>
+        <translation>Le fichier se termine dans le bloc d’inclinaison, après %1 de ses %2 angles et facteurs</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the 13 numbers that lead the photometric data</source>
+        <translation>Le fichier se termine après %1 des 13 nombres qui précèdent les données photométriques</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is out of range: the viewer refuses the file</source>
+        <translation>Le nombre de « %1 », %2, est hors limites : la visionneuse refuse le fichier</translation>
+    </message>
+    <message>
+        <source>The file declares no %1: the viewer has nothing to show</source>
+        <translation>Le fichier ne déclare aucun élément « %1 » : la visionneuse n’a rien à afficher</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is not a whole number from 1 to 65535: the viewer reads it as %3</source>
+        <translation>Le nombre de « %1 », %2, n’est pas un entier de 1 à 65535 : la visionneuse le lit comme %3</translation>
+    </message>
+    <message>
+        <source>The units type, %1, is out of range: the viewer refuses the file</source>
+        <translation>Le type d’unités, %1, est hors limites : la visionneuse refuse le fichier</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 = %3 candela values, more than the viewer supports (%4): it refuses the file</source>
+        <translation>Le fichier déclare %1 x %2 = %3 valeurs en candelas, plus que la visionneuse n’en gère (%4) : elle refuse le fichier</translation>
+    </message>
+    <message>
+        <source>a vertical angle</source>
+        <translation>un angle vertical</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 vertical angles</source>
+        <translation>Le fichier se termine après %1 de ses %2 angles verticaux</translation>
+    </message>
+    <message>
+        <source>The first vertical angle is %1, not 0, 90 or -90 as LM-63 requires</source>
+        <translation>Le premier angle vertical vaut %1, et non 0, 90 ou -90 comme l’exige LM-63</translation>
+    </message>
+    <message>
+        <source>Vertical angle %1 is not above the angle before it (%2): the light pattern cannot be rendered across equal or descending angles</source>
+        <translation>L’angle vertical %1 n’est pas supérieur à l’angle précédent (%2) : la tache lumineuse ne peut être calculée sur des angles égaux ou décroissants</translation>
+    </message>
+    <message>
+        <source>a horizontal angle</source>
+        <translation>un angle horizontal</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 horizontal angles</source>
+        <translation>Le fichier se termine après %1 de ses %2 angles horizontaux</translation>
+    </message>
+    <message>
+        <source>Horizontal angle %1 is not above the angle before it (%2): the horizontal angles are none of the LM-63 forms</source>
+        <translation>L’angle horizontal %1 n’est pas supérieur à l’angle précédent (%2) : les angles horizontaux ne suivent aucune des formes LM-63</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 candela values that its counts declare (%3 x %4)</source>
+        <translation>Le fichier se termine après %1 des %2 valeurs en candelas que déclarent ses nombres (%3 x %4)</translation>
+    </message>
+    <message>
+        <source>a candela value</source>
+        <translation>une valeur en candelas</translation>
+    </message>
+    <message>
+        <source>Negative candela value %1</source>
+        <translation>Valeur en candelas négative %1</translation>
+    </message>
+    <message>
+        <source>No candela value is above 0: the goniogram has no scale to draw on</source>
+        <translation>Aucune valeur en candelas n’est supérieure à 0 : le goniogramme n’a pas d’échelle</translation>
+    </message>
+    <message>
+        <source>The file holds 1 token more than its counts declare (%1): the viewer ignores it</source>
+        <translation>Le fichier contient 1 élément de plus que ne le déclarent ses nombres (%1) : la visionneuse l’ignore</translation>
+    </message>
+    <message>
+        <source>The file holds %2 tokens more than its counts declare, from %1 on: the viewer ignores them</source>
+        <translation>Le fichier contient %2 éléments de plus que ne le déclarent ses nombres, à partir de %1 : la visionneuse les ignore</translation>
+    </message>
+    <message>
+        <source>Nothing follows the TILT line: the viewer cannot read the file</source>
+        <translation>Rien ne suit la ligne TILT : la visionneuse ne peut pas lire le fichier</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes, more than the viewer reads (%2): it refuses the file</source>
+        <translation>Le fichier fait %1 octets, plus que la visionneuse n’en lit (%2) : elle refuse le fichier</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>Le fichier est vide</translation>
+    </message>
+    <message>
+        <source>And 1 more token that is not a number from here on</source>
+        <translation>Et, à partir d’ici, 1 autre élément qui n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>And %1 more tokens that are not numbers from here on</source>
+        <translation>Et, à partir d’ici, %1 autres éléments qui ne sont pas des nombres</translation>
+    </message>
+    <message>
+        <source>And 1 more vertical angle that is not above the one before from here on</source>
+        <translation>Et, à partir d’ici, 1 autre angle vertical qui n’est pas supérieur au précédent</translation>
+    </message>
+    <message>
+        <source>And %1 more vertical angles that are not above the one before from here on</source>
+        <translation>Et, à partir d’ici, %1 autres angles verticaux qui ne sont pas supérieurs au précédent</translation>
+    </message>
+    <message>
+        <source>And 1 more negative candela value from here on</source>
+        <translation>Et, à partir d’ici, 1 autre valeur en candelas négative</translation>
+    </message>
+    <message>
+        <source>And %1 more negative candela values from here on</source>
+        <translation>Et, à partir d’ici, %1 autres valeurs en candelas négatives</translation>
+    </message>
+    <message>
+        <source>And 1 more keyword line of a form the viewer cannot show from here on</source>
+        <translation>Et, à partir d’ici, 1 autre ligne de mot-clé d’une forme que la visionneuse ne peut afficher</translation>
+    </message>
+    <message>
+        <source>And %1 more keyword lines of a form the viewer cannot show from here on</source>
+        <translation>Et, à partir d’ici, %1 autres lignes de mot-clé d’une forme que la visionneuse ne peut afficher</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Viewer of photometric files: the goniogram and the light pattern.</source>
@@ -193,46 +484,6 @@
         <translation>pas de données de lumière montante&#xa0;: le fichier s&apos;arrête avant gamma 180 avec de la lumière à son dernier angle, la lumière au-delà est donc comptée comme 0 et la classe de lumière montante peut être trop basse</translation>
     </message>
     <message>
-        <source>front low, 0-30 degrees</source>
-        <translation>avant bas, 0-30 degrés</translation>
-    </message>
-    <message>
-        <source>front medium, 30-60 degrees</source>
-        <translation>avant moyen, 30-60 degrés</translation>
-    </message>
-    <message>
-        <source>front high, 60-80 degrees</source>
-        <translation>avant haut, 60-80 degrés</translation>
-    </message>
-    <message>
-        <source>front very high, 80-90 degrees</source>
-        <translation>avant très haut, 80-90 degrés</translation>
-    </message>
-    <message>
-        <source>back low, 0-30 degrees</source>
-        <translation>arrière bas, 0-30 degrés</translation>
-    </message>
-    <message>
-        <source>back medium, 30-60 degrees</source>
-        <translation>arrière moyen, 30-60 degrés</translation>
-    </message>
-    <message>
-        <source>back high, 60-80 degrees</source>
-        <translation>arrière haut, 60-80 degrés</translation>
-    </message>
-    <message>
-        <source>back very high, 80-90 degrees</source>
-        <translation>arrière très haut, 80-90 degrés</translation>
-    </message>
-    <message>
-        <source>uplight low, 90-100 degrees</source>
-        <translation>montant bas, 90-100 degrés</translation>
-    </message>
-    <message>
-        <source>uplight high, 100-180 degrees</source>
-        <translation>montant haut, 100-180 degrés</translation>
-    </message>
-    <message>
         <source>quadrilateral-symmetric</source>
         <translation>symétrique par quadrants</translation>
     </message>
@@ -240,12 +491,447 @@
         <source>asymmetric</source>
         <translation>asymétrique</translation>
     </message>
+    <message>
+        <source>front low, 0-30°</source>
+        <translation>avant bas, 0-30°</translation>
+    </message>
+    <message>
+        <source>front medium, 30-60°</source>
+        <translation>avant moyen, 30-60°</translation>
+    </message>
+    <message>
+        <source>front high, 60-80°</source>
+        <translation>avant haut, 60-80°</translation>
+    </message>
+    <message>
+        <source>front very high, 80-90°</source>
+        <translation>avant très haut, 80-90°</translation>
+    </message>
+    <message>
+        <source>back low, 0-30°</source>
+        <translation>arrière bas, 0-30°</translation>
+    </message>
+    <message>
+        <source>back medium, 30-60°</source>
+        <translation>arrière moyen, 30-60°</translation>
+    </message>
+    <message>
+        <source>back high, 60-80°</source>
+        <translation>arrière haut, 60-80°</translation>
+    </message>
+    <message>
+        <source>back very high, 80-90°</source>
+        <translation>arrière très haut, 80-90°</translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100°</source>
+        <translation>flux montant bas, 90-100°</translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180°</source>
+        <translation>flux montant haut, 100-180°</translation>
+    </message>
+    <message>
+        <source>BUG zone %1 (%2)</source>
+        <translation>Zone BUG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>BUG forward light</source>
+        <translation>BUG flux avant</translation>
+    </message>
+    <message>
+        <source>BUG back light</source>
+        <translation>BUG flux arrière</translation>
+    </message>
+    <message>
+        <source>BUG uplight</source>
+        <translation>BUG flux montant</translation>
+    </message>
+    <message>
+        <source>BUG total</source>
+        <translation>BUG total</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>Classement BUG</translation>
+    </message>
+    <message>
+        <source>BUG front centre</source>
+        <translation>BUG centre avant</translation>
+    </message>
+    <message>
+        <source>BUG glare table</source>
+        <translation>BUG table d’éblouissement</translation>
+    </message>
+    <message>
+        <source>BUG G by the asymmetric table</source>
+        <translation>BUG G selon la table asymétrique</translation>
+    </message>
+    <message>
+        <source>BUG G by the symmetric table</source>
+        <translation>BUG G selon la table symétrique</translation>
+    </message>
+    <message>
+        <source>BUG uplight data</source>
+        <translation>BUG données de flux montant</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>complètes</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>Luminance</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Surface lumineuse</translation>
+    </message>
+    <message>
+        <source>Maximum luminance</source>
+        <translation>Luminance maximale</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
     <message>
         <source>Save Data Sheet As</source>
         <translation>Enregistrer la fiche technique sous</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation>Référence catalogue</translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation>Luminaire</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Polar diagram, %1</source>
+        <translation>Diagramme polaire, %1</translation>
+    </message>
+    <message>
+        <source>Cartesian diagram, %1</source>
+        <translation>Diagramme cartésien, %1</translation>
+    </message>
+    <message>
+        <source>Light pattern: the file holds no intensities to render</source>
+        <translation>Tache lumineuse : le fichier ne contient aucune intensité à calculer</translation>
+    </message>
+    <message>
+        <source>Light pattern not rendered: %1</source>
+        <translation>Tache lumineuse non calculée : %1</translation>
+    </message>
+    <message>
+        <source>Light pattern at %1 as the render window shows it: brightness %2, zoom %3, radiosity %4</source>
+        <translation>Tache lumineuse à %1 telle que l’affiche la fenêtre de rendu : luminosité %2, zoom %3, radiosité %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activée</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>Photometric summary</source>
+        <translation>Résumé photométrique</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriété</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Zonal flux</source>
+        <translation>Flux zonal</translation>
+    </message>
+    <message>
+        <source>Zone (γ)</source>
+        <translation>Zone (γ)</translation>
+    </message>
+    <message>
+        <source>Flux</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>% of luminaire</source>
+        <translation>% du luminaire</translation>
+    </message>
+    <message>
+        <source>% of lamps</source>
+        <translation>% des lampes</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Surface lumineuse</translation>
+    </message>
+    <message>
+        <source>Luminaire (EULUMDAT)</source>
+        <translation>Luminaire (EULUMDAT)</translation>
+    </message>
+    <message>
+        <source>Compliance</source>
+        <translation>Conformité</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>Classement BUG</translation>
+    </message>
+    <message>
+        <source>Street side</source>
+        <translation>Côté rue</translation>
+    </message>
+    <message>
+        <source>Forward light (FL-FVH)</source>
+        <translation>Flux avant (FL-FVH)</translation>
+    </message>
+    <message>
+        <source>Back light (BL-BVH)</source>
+        <translation>Flux arrière (BL-BVH)</translation>
+    </message>
+    <message>
+        <source>Uplight (UL, UH)</source>
+        <translation>Flux montant (UL, UH)</translation>
+    </message>
+    <message>
+        <source>Zone lumens</source>
+        <translation>Lumens par zone</translation>
+    </message>
+    <message>
+        <source>BUG note</source>
+        <translation>Remarque BUG</translation>
+    </message>
+    <message>
+        <source>Maximum luminance (γ 45-85°)</source>
+        <translation>Luminance maximale (γ 45-85°)</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, γ %3</source>
+        <translation>%1 à C %2, γ %3</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data.</source>
+        <translation>Le fichier ne contient aucune donnée photométrique.</translation>
+    </message>
+    <message>
+        <source>Source: %1, modified %2</source>
+        <translation>Source : %1, modifié le %2</translation>
+    </message>
+    <message>
+        <source>Sheet of %1, %2</source>
+        <translation>Fiche du %1, %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>Data sheet of %1</source>
+        <translation>Fiche technique de %1</translation>
+    </message>
+</context>
+<context>
+    <name>EulumdatReader</name>
+    <message>
+        <source>Line %1 of the EULUMDAT file: %2</source>
+        <translation>Ligne %1 du fichier EULUMDAT : %2</translation>
+    </message>
+    <message>
+        <source>company identification</source>
+        <translation>identification de l’entreprise</translation>
+    </message>
+    <message>
+        <source>type indicator Ityp</source>
+        <translation>indicateur de type Ityp</translation>
+    </message>
+    <message>
+        <source>symmetry indicator Isym</source>
+        <translation>indicateur de symétrie Isym</translation>
+    </message>
+    <message>
+        <source>number of C-planes Mc</source>
+        <translation>nombre de plans C Mc</translation>
+    </message>
+    <message>
+        <source>distance between C-planes Dc</source>
+        <translation>écart entre plans C Dc</translation>
+    </message>
+    <message>
+        <source>number of intensities per C-plane Ng</source>
+        <translation>nombre d’intensités par plan C Ng</translation>
+    </message>
+    <message>
+        <source>the file declares %1 luminous intensities, more than the viewer supports (%2)</source>
+        <translation>le fichier déclare %1 intensités lumineuses, plus que la visionneuse n’en gère (%2)</translation>
+    </message>
+    <message>
+        <source>distance between intensities Dg</source>
+        <translation>écart entre intensités Dg</translation>
+    </message>
+    <message>
+        <source>measurement report number</source>
+        <translation>numéro du rapport de mesure</translation>
+    </message>
+    <message>
+        <source>luminaire name</source>
+        <translation>nom du luminaire</translation>
+    </message>
+    <message>
+        <source>luminaire number</source>
+        <translation>numéro du luminaire</translation>
+    </message>
+    <message>
+        <source>file name and date/user</source>
+        <translation>nom de fichier et date/utilisateur</translation>
+    </message>
+    <message>
+        <source>luminaire dimensions</source>
+        <translation>dimensions du luminaire</translation>
+    </message>
+    <message>
+        <source>length of the luminous area</source>
+        <translation>longueur de la surface lumineuse</translation>
+    </message>
+    <message>
+        <source>width of the luminous area</source>
+        <translation>largeur de la surface lumineuse</translation>
+    </message>
+    <message>
+        <source>height of the luminous area</source>
+        <translation>hauteur de la surface lumineuse</translation>
+    </message>
+    <message>
+        <source>downward flux fraction DFF</source>
+        <translation>fraction du flux vers le bas DFF</translation>
+    </message>
+    <message>
+        <source>light output ratio LORL</source>
+        <translation>rendement lumineux LORL</translation>
+    </message>
+    <message>
+        <source>conversion factor for intensities</source>
+        <translation>facteur de conversion des intensités</translation>
+    </message>
+    <message>
+        <source>tilt of the luminaire</source>
+        <translation>inclinaison du luminaire</translation>
+    </message>
+    <message>
+        <source>number of lamp sets n</source>
+        <translation>nombre de jeux de lampes n</translation>
+    </message>
+    <message>
+        <source>number of lamps</source>
+        <translation>nombre de lampes</translation>
+    </message>
+    <message>
+        <source>lamp type</source>
+        <translation>type de lampe</translation>
+    </message>
+    <message>
+        <source>total luminous flux of the lamps</source>
+        <translation>flux lumineux total des lampes</translation>
+    </message>
+    <message>
+        <source>colour temperature and colour rendering</source>
+        <translation>température de couleur et rendu des couleurs</translation>
+    </message>
+    <message>
+        <source>wattage</source>
+        <translation>puissance</translation>
+    </message>
+    <message>
+        <source>direct ratios</source>
+        <translation>rapports directs</translation>
+    </message>
+    <message>
+        <source>luminous intensities that symmetry %1 needs (%2 planes of %3)</source>
+        <translation>intensités lumineuses que requiert la symétrie %1 (%2 plans de %3)</translation>
+    </message>
+    <message>
+        <source>luminous intensity</source>
+        <translation>intensité lumineuse</translation>
+    </message>
+    <message>
+        <source>luminous intensities</source>
+        <translation>intensités lumineuses</translation>
+    </message>
+    <message>
+        <source>C-angle</source>
+        <translation>angle C</translation>
+    </message>
+    <message>
+        <source>C-angles</source>
+        <translation>angles C</translation>
+    </message>
+    <message>
+        <source>gamma angle</source>
+        <translation>angle gamma</translation>
+    </message>
+    <message>
+        <source>gamma angles</source>
+        <translation>angles gamma</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 est trop grand (%2)</translation>
+    </message>
+    <message>
+        <source>the sum over the lamp sets</source>
+        <translation>la somme sur les jeux de lampes</translation>
+    </message>
+    <message>
+        <source>the intensity in cd</source>
+        <translation>l’intensité lumineuse en cd</translation>
+    </message>
+    <message>
+        <source>the factor to candela</source>
+        <translation>le facteur vers les candelas</translation>
+    </message>
+    <message>
+        <source>the flux per lamp</source>
+        <translation>le flux lumineux par lampe</translation>
+    </message>
+    <message>
+        <source>the file ends where the %1 should be</source>
+        <translation>le fichier se termine là où devrait figurer la valeur « %1 »</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>la valeur « %1 » est vide</translation>
+    </message>
+    <message>
+        <source>the %1 is not a number: %2</source>
+        <translation>la valeur « %1 » n’est pas un nombre : %2</translation>
+    </message>
+    <message>
+        <source>the %1 must be a whole number from %2 to %3, not %4</source>
+        <translation>la valeur « %1 » doit être un entier de %2 à %3, et non %4</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the %2 %3</source>
+        <translation>le fichier se termine après %1 des %2 %3</translation>
     </message>
 </context>
 <context>
@@ -257,6 +943,37 @@
     <message>
         <source>&amp;Height:</source>
         <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>IesReader</name>
+    <message>
+        <source>The %1 of the file is out of range</source>
+        <translation>La valeur « %1 » du fichier est hors limites</translation>
+    </message>
+    <message>
+        <source>Error!<byte value="xd"/><byte value="xd"/>Line %1</source>
+        <translation>Erreur !<byte value="xd"/><byte value="xd"/>Ligne %1</translation>
+    </message>
+    <message>
+        <source>vertical angle count</source>
+        <translation>nombre d’angles verticaux</translation>
+    </message>
+    <message>
+        <source>horizontal angle count</source>
+        <translation>nombre d’angles horizontaux</translation>
+    </message>
+    <message>
+        <source>units type</source>
+        <translation>type d’unités</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 candela values, more than the viewer supports (%3)</source>
+        <translation>Le fichier déclare %1 x %2 valeurs en candelas, plus que la visionneuse n’en gère (%3)</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (0)</source>
+        <translation>Index de liste hors limites (0)</translation>
     </message>
 </context>
 <context>
@@ -288,6 +1005,36 @@
     <message>
         <source>Units</source>
         <translation>Unités</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>File %1 is too large to be an %2 file (%3 bytes)</source>
+        <translation>Le fichier %1 est trop grand pour un fichier %2 (%3 octets)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>File %1 has too many lines to be an %2 file (more than %3)</source>
+        <translation>Le fichier %1 a trop de lignes pour un fichier %2 (plus de %3)</translation>
+    </message>
+</context>
+<context>
+    <name>OtherFormat</name>
+    <message>
+        <source>The file holds IES (LM-63) text although its name ends in .ldt</source>
+        <translation>Le fichier contient du texte IES (LM-63) bien que son nom se termine par .ldt</translation>
+    </message>
+    <message>
+        <source>The file holds EULUMDAT data although its name does not end in .ldt</source>
+        <translation>Le fichier contient des données EULUMDAT bien que son nom ne se termine pas par .ldt</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -393,10 +1140,184 @@
     </message>
 </context>
 <context>
+    <name>ReadingVerdict</name>
+    <message>
+        <source>not significant: the file did not read completely</source>
+        <translation>non significatif : le fichier n’a pas été lu entièrement</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2: %3</source>
+        <translation>Ligne %1 : %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu. Il a été conservé sous le nom %2 et un nouveau fichier de paramètres a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>unknown (summarised as C)</source>
+        <translation>inconnu (résumé comme C)</translation>
+    </message>
+    <message>
+        <source>Lamps</source>
+        <translation>Lampes</translation>
+    </message>
+    <message>
+        <source>%1, absolute photometry</source>
+        <translation>%1, photométrie absolue</translation>
+    </message>
+    <message>
+        <source>Ballast factor</source>
+        <translation>Facteur de ballast</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>Surface lumineuse</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, gamma %3</source>
+        <translation>%1 à C %2, gamma %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Angles</translation>
+    </message>
+    <message>
+        <source>%1 vertical × %2 horizontal</source>
+        <translation>%1 verticaux × %2 horizontaux</translation>
+    </message>
+    <message>
+        <source>Candela multiplier</source>
+        <translation>Multiplicateur de candelas</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Reader</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation>Type photométrique</translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation>Symétrie</translation>
+    </message>
+    <message>
+        <source>Luminous flux</source>
+        <translation>Flux lumineux</translation>
+    </message>
+    <message>
+        <source>Downward flux</source>
+        <translation>Flux vers le bas</translation>
+    </message>
+    <message>
+        <source>Upward flux</source>
+        <translation>Flux vers le haut</translation>
+    </message>
+    <message>
+        <source>Downward flux fraction</source>
+        <translation>Fraction du flux vers le bas</translation>
+    </message>
+    <message>
+        <source>Zonal flux %1°</source>
+        <translation>Flux zonal %1°</translation>
+    </message>
+    <message>
+        <source>Lamp flux</source>
+        <translation>Flux des lampes</translation>
+    </message>
+    <message>
+        <source>Light output ratio</source>
+        <translation>Rendement lumineux</translation>
+    </message>
+    <message>
+        <source>Input watts</source>
+        <translation>Puissance absorbée</translation>
+    </message>
+    <message>
+        <source>Efficacy</source>
+        <translation>Efficacité lumineuse</translation>
+    </message>
+    <message>
+        <source>Maximum intensity</source>
+        <translation>Intensité lumineuse maximale</translation>
+    </message>
+    <message>
+        <source>at C</source>
+        <translation>à C</translation>
+    </message>
+    <message>
+        <source>gamma</source>
+        <translation>gamma</translation>
+    </message>
+    <message>
+        <source>Beam angle</source>
+        <translation>Angle de faisceau</translation>
+    </message>
+    <message>
+        <source>Field angle</source>
+        <translation>Angle de champ</translation>
+    </message>
+    <message>
+        <source>Beam angle CIE</source>
+        <translation>Angle de faisceau CIE</translation>
+    </message>
+    <message>
+        <source>Field angle CIE</source>
+        <translation>Angle de champ CIE</translation>
+    </message>
+    <message>
+        <source>Stated light output ratio</source>
+        <translation>Rendement lumineux indiqué</translation>
+    </message>
+    <message>
+        <source>Stated downward flux fraction</source>
+        <translation>Fraction du flux vers le bas indiquée</translation>
     </message>
 </context>
 <context>
@@ -458,16 +1379,16 @@ utiliser la font sortir avec le statut 2.</translation>
       le fichier (affiché sur stderr).</translation>
     </message>
     <message>
-        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <source>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Renders the light pattern as the render window does (defaults: plane 0,
-      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      brightness %3, zoom %4, radiosity off) and writes the 300 x 300 picture as
       an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
       Exit status as for gonio.</source>
-        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Calcule la tache lumineuse comme la fenêtre de rendu (par défaut&#xa0;: plan
-      0, luminosité 15, zoom 500, radiosité désactivée) et écrit l&apos;image de
+      0, luminosité %3, zoom %4, radiosité désactivée) et écrit l&apos;image de
       300 x 300 en PNG 8 bits en niveaux de gris. Les valeurs hors de la plage
       d&apos;un curseur y sont ramenées.
       Statut de sortie comme pour gonio.</translation>
@@ -743,7 +1664,7 @@ d&apos;utilisation sur stderr.
       Writes a PDF data sheet of FILE for a report: its name, manufacturer,
       catalogue number and luminaire; the polar and cartesian diagrams of the
       C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
-      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      of plane 0 (brightness %3, zoom %5, radiosity off); the photometric
       summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
       dimensions and lamp sets, the BUG rating and the maximum luminance; a
       footer with the file&apos;s modification date, the sheet&apos;s date and the
@@ -764,8 +1685,8 @@ d&apos;utilisation sur stderr.
       Écrit une fiche technique PDF de FILE pour un rapport&#xa0;: son nom, le
       fabricant, la référence catalogue et le luminaire&#xa0;; les diagrammes
       polaires et cartésiens des plans C0-C180 et C90-C270 (cd/klm pour les
-      fichiers EULUMDAT)&#xa0;; la tache lumineuse du plan 0 (luminosité 15, zoom
-      9500, radiosité désactivée)&#xa0;; le résumé photométrique, le flux par
+      fichiers EULUMDAT)&#xa0;; la tache lumineuse du plan 0 (luminosité %3, zoom
+      %5, radiosité désactivée)&#xa0;; le résumé photométrique, le flux par
       zones, la surface lumineuse, les dimensions et les jeux de lampes d&apos;un
       fichier EULUMDAT, le classement BUG et la luminance maximale&#xa0;; un pied
       de page avec la date de modification du fichier, la date de la fiche et
@@ -1035,6 +1956,38 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>No intensities.</source>
         <translation>Aucune intensité.</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>The reader reported: %1</source>
+        <translation>Message de la lecture : %1</translation>
+    </message>
+    <message>
+        <source>The Text tab shows the file shortened.</source>
+        <translation>L’onglet Texte montre le fichier raccourci.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text cannot be shown: %1</source>
+        <translation>Le texte du fichier ne peut pas être affiché : %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Intensities</source>
+        <translation>Intensités</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +2370,18 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Picture As</source>
         <translation>Enregistrer l’image sous</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Radiosity</source>
+        <translation>&amp;Radiosité</translation>
+    </message>
+    <message>
+        <source>Rendering time: %1.%2 sec</source>
+        <translation>Temps de rendu : %1,%2 s</translation>
     </message>
 </context>
 <context>

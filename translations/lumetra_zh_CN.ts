@@ -133,6 +133,297 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>%1: the viewer refuses the file</source>
+        <translation>%1：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>The intensities give a light output ratio of %1, the file states %2: they differ by more than %3 of the stated value</source>
+        <translation>光强得出的灯具效率为 %1，文件标明 %2：两者之差超过标明值的 %3</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than the viewer reads: it refuses the file</source>
+        <translation>文件超过 %1 行，超出查看器的读取范围：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>A NUL byte ends the text here: the viewer ignores everything after it</source>
+        <translation>此处的 NUL 字节结束了文本：查看器忽略其后的全部内容</translation>
+    </message>
+    <message>
+        <source>Unknown version line %1: LM-63 writes IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 or IESNA91</source>
+        <translation>未知的版本行 %1：LM-63 写作 IESNA:LM-63-1995、IESNA:LM-63-2002、IES:LM-63-2019 或 IESNA91</translation>
+    </message>
+    <message>
+        <source>No version line: the header is read as LM-63-1986 free text</source>
+        <translation>没有版本行：文件头按 LM-63-1986 自由文本读取</translation>
+    </message>
+    <message>
+        <source>Keyword line %1 has no closing bracket</source>
+        <translation>关键字行 %1 缺少右方括号</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case: the viewer shows it only as [%2]</source>
+        <translation>关键字 %1 不是大写：查看器只显示 [%2]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is not in upper case, as LM-63 keywords are</source>
+        <translation>关键字 %1 不是大写，而 LM-63 关键字应为大写</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: the viewer shows it only as [%1]</source>
+        <translation>关键字 %1 没有方括号：查看器只显示 [%1]</translation>
+    </message>
+    <message>
+        <source>Keyword %1 is written without brackets: LM-63 writes [%1]</source>
+        <translation>关键字 %1 没有方括号：LM-63 写作 [%1]</translation>
+    </message>
+    <message>
+        <source>TILT=INCLUDE: the viewer skips the tilt block that follows and does not apply its tilt factors</source>
+        <translation>TILT=INCLUDE：查看器跳过随后的倾斜数据块，不应用其倾斜系数</translation>
+    </message>
+    <message>
+        <source>TILT value %1 is not exactly INCLUDE: the viewer expects no tilt block and reads what follows as the photometric numbers</source>
+        <translation>TILT 值 %1 不完全是 INCLUDE：查看器不预期倾斜数据块，并将其后内容作为光度数值读取</translation>
+    </message>
+    <message>
+        <source>The TILT line names no tilt file and is not TILT=NONE: the viewer shows the data without tilt factors</source>
+        <translation>TILT 行未指定倾斜文件，也不是 TILT=NONE：查看器显示不含倾斜系数的数据</translation>
+    </message>
+    <message>
+        <source>TILT names the tilt file %1, which the viewer does not read: it shows the data without tilt factors</source>
+        <translation>TILT 指定了倾斜文件 %1，查看器不读取该文件：显示不含倾斜系数的数据</translation>
+    </message>
+    <message>
+        <source>No TILT line: the viewer reads the whole file as numbers and finds no header</source>
+        <translation>没有 TILT 行：查看器将整个文件作为数值读取，找不到文件头</translation>
+    </message>
+    <message>
+        <source>the number of lamps</source>
+        <translation>灯数</translation>
+    </message>
+    <message>
+        <source>the lumens per lamp</source>
+        <translation>每灯流明数</translation>
+    </message>
+    <message>
+        <source>the candela multiplier</source>
+        <translation>坎德拉乘数</translation>
+    </message>
+    <message>
+        <source>the number of vertical angles</source>
+        <translation>垂直角数量</translation>
+    </message>
+    <message>
+        <source>the number of horizontal angles</source>
+        <translation>水平角数量</translation>
+    </message>
+    <message>
+        <source>the photometric type</source>
+        <translation>光度类型</translation>
+    </message>
+    <message>
+        <source>the units type</source>
+        <translation>单位类型</translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>the ballast factor</source>
+        <translation>镇流器系数</translation>
+    </message>
+    <message>
+        <source>the ballast-lamp photometric factor</source>
+        <translation>镇流器-灯光度系数</translation>
+    </message>
+    <message>
+        <source>the input watts</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2)</source>
+        <translation>记号 %1 不是数字（应为：%2）</translation>
+    </message>
+    <message>
+        <source>Token %1 is not a number (expected %2); a tab does not separate numbers (lumetra-cli convert --lenient reads it as a blank and writes the file out clean)</source>
+        <translation>记号 %1 不是数字（应为：%2）；制表符不能分隔数字（lumetra-cli convert --lenient 将其读作空格并写出整洁的文件）</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (for photometric types A and B: one plane; 0 to 90; -90 to 90)</source>
+        <translation>水平角从 %1 到 %2，不属于任何 LM-63 形式（光度类型 A 和 B：单平面；0 至 90；-90 至 90）</translation>
+    </message>
+    <message>
+        <source>The horizontal angles run from %1 to %2, none of the LM-63 forms (one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)</source>
+        <translation>水平角从 %1 到 %2，不属于任何 LM-63 形式（单平面；0 至 90；0 至 180；90 至 270；0 至 360）</translation>
+    </message>
+    <message>
+        <source>vertical angles</source>
+        <translation>垂直角</translation>
+    </message>
+    <message>
+        <source>horizontal angles</source>
+        <translation>水平角</translation>
+    </message>
+    <message>
+        <source>the lamp-to-luminaire geometry</source>
+        <translation>灯与灯具的几何关系</translation>
+    </message>
+    <message>
+        <source>the number of tilt angles</source>
+        <translation>倾斜角数量</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block</source>
+        <translation>文件在倾斜数据块内结束</translation>
+    </message>
+    <message>
+        <source>The number of tilt angles, %1, is not a whole number from 0 up</source>
+        <translation>倾斜角数量 %1 不是大于等于 0 的整数</translation>
+    </message>
+    <message>
+        <source>a tilt angle</source>
+        <translation>倾斜角</translation>
+    </message>
+    <message>
+        <source>a tilt factor</source>
+        <translation>倾斜系数</translation>
+    </message>
+    <message>
+        <source>The file ends inside the tilt block, after %1 of its %2 angles and factors</source>
+        <translation>文件在倾斜数据块内结束，%2 个角度和系数中只有 %1 个</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the 13 numbers that lead the photometric data</source>
+        <translation>文件在光度数据前的 13 个数字中的第 %1 个之后结束</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is out of range: the viewer refuses the file</source>
+        <translation>%1 的数量 %2 超出范围：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>The file declares no %1: the viewer has nothing to show</source>
+        <translation>文件未声明任何%1：查看器无可显示</translation>
+    </message>
+    <message>
+        <source>The number of %1, %2, is not a whole number from 1 to 65535: the viewer reads it as %3</source>
+        <translation>%1 的数量 %2 不是 1 到 65535 之间的整数：查看器将其读作 %3</translation>
+    </message>
+    <message>
+        <source>The units type, %1, is out of range: the viewer refuses the file</source>
+        <translation>单位类型 %1 超出范围：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 = %3 candela values, more than the viewer supports (%4): it refuses the file</source>
+        <translation>文件声明了 %1 x %2 = %3 个坎德拉值，超过查看器支持的数量（%4）：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>a vertical angle</source>
+        <translation>垂直角</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 vertical angles</source>
+        <translation>文件在 %2 个垂直角中的第 %1 个之后结束</translation>
+    </message>
+    <message>
+        <source>The first vertical angle is %1, not 0, 90 or -90 as LM-63 requires</source>
+        <translation>第一个垂直角为 %1，而不是 LM-63 要求的 0、90 或 -90</translation>
+    </message>
+    <message>
+        <source>Vertical angle %1 is not above the angle before it (%2): the light pattern cannot be rendered across equal or descending angles</source>
+        <translation>垂直角 %1 不大于前一个角（%2）：相等或递减的角度无法渲染光斑</translation>
+    </message>
+    <message>
+        <source>a horizontal angle</source>
+        <translation>水平角</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of its %2 horizontal angles</source>
+        <translation>文件在 %2 个水平角中的第 %1 个之后结束</translation>
+    </message>
+    <message>
+        <source>Horizontal angle %1 is not above the angle before it (%2): the horizontal angles are none of the LM-63 forms</source>
+        <translation>水平角 %1 不大于前一个角（%2）：水平角不属于任何 LM-63 形式</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 candela values that its counts declare (%3 x %4)</source>
+        <translation>文件在其声明的 %2 个坎德拉值（%3 x %4）中的第 %1 个之后结束</translation>
+    </message>
+    <message>
+        <source>a candela value</source>
+        <translation>坎德拉值</translation>
+    </message>
+    <message>
+        <source>Negative candela value %1</source>
+        <translation>负的坎德拉值 %1</translation>
+    </message>
+    <message>
+        <source>No candela value is above 0: the goniogram has no scale to draw on</source>
+        <translation>没有大于 0 的坎德拉值：配光图无刻度可画</translation>
+    </message>
+    <message>
+        <source>The file holds 1 token more than its counts declare (%1): the viewer ignores it</source>
+        <translation>文件比其声明的数量多 1 个记号（%1）：查看器忽略它</translation>
+    </message>
+    <message>
+        <source>The file holds %2 tokens more than its counts declare, from %1 on: the viewer ignores them</source>
+        <translation>文件比其声明的数量多 %2 个记号，从 %1 开始：查看器忽略它们</translation>
+    </message>
+    <message>
+        <source>Nothing follows the TILT line: the viewer cannot read the file</source>
+        <translation>TILT 行之后没有内容：查看器无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes, more than the viewer reads (%2): it refuses the file</source>
+        <translation>文件有 %1 字节，超过查看器的读取上限（%2）：查看器拒绝该文件</translation>
+    </message>
+    <message>
+        <source>The file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>And 1 more token that is not a number from here on</source>
+        <translation>从此处起还有 1 个不是数字的记号</translation>
+    </message>
+    <message>
+        <source>And %1 more tokens that are not numbers from here on</source>
+        <translation>从此处起还有 %1 个不是数字的记号</translation>
+    </message>
+    <message>
+        <source>And 1 more vertical angle that is not above the one before from here on</source>
+        <translation>从此处起还有 1 个不大于前一个角的垂直角</translation>
+    </message>
+    <message>
+        <source>And %1 more vertical angles that are not above the one before from here on</source>
+        <translation>从此处起还有 %1 个不大于前一个角的垂直角</translation>
+    </message>
+    <message>
+        <source>And 1 more negative candela value from here on</source>
+        <translation>从此处起还有 1 个负的坎德拉值</translation>
+    </message>
+    <message>
+        <source>And %1 more negative candela values from here on</source>
+        <translation>从此处起还有 %1 个负的坎德拉值</translation>
+    </message>
+    <message>
+        <source>And 1 more keyword line of a form the viewer cannot show from here on</source>
+        <translation>从此处起还有 1 个查看器无法显示其形式的关键字行</translation>
+    </message>
+    <message>
+        <source>And %1 more keyword lines of a form the viewer cannot show from here on</source>
+        <translation>从此处起还有 %1 个查看器无法显示其形式的关键字行</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Viewer of photometric files: the goniogram and the light pattern.</source>
@@ -193,46 +484,6 @@
         <translation>无上射光数据：文件在 gamma 180 以下结束，且最后一个角度处仍有光，因此其上方的光计为 0，上射光评级可能偏低</translation>
     </message>
     <message>
-        <source>front low, 0-30 degrees</source>
-        <translation>前方低，0-30 度</translation>
-    </message>
-    <message>
-        <source>front medium, 30-60 degrees</source>
-        <translation>前方中，30-60 度</translation>
-    </message>
-    <message>
-        <source>front high, 60-80 degrees</source>
-        <translation>前方高，60-80 度</translation>
-    </message>
-    <message>
-        <source>front very high, 80-90 degrees</source>
-        <translation>前方极高，80-90 度</translation>
-    </message>
-    <message>
-        <source>back low, 0-30 degrees</source>
-        <translation>后方低，0-30 度</translation>
-    </message>
-    <message>
-        <source>back medium, 30-60 degrees</source>
-        <translation>后方中，30-60 度</translation>
-    </message>
-    <message>
-        <source>back high, 60-80 degrees</source>
-        <translation>后方高，60-80 度</translation>
-    </message>
-    <message>
-        <source>back very high, 80-90 degrees</source>
-        <translation>后方极高，80-90 度</translation>
-    </message>
-    <message>
-        <source>uplight low, 90-100 degrees</source>
-        <translation>上射低，90-100 度</translation>
-    </message>
-    <message>
-        <source>uplight high, 100-180 degrees</source>
-        <translation>上射高，100-180 度</translation>
-    </message>
-    <message>
         <source>quadrilateral-symmetric</source>
         <translation>四象限对称</translation>
     </message>
@@ -240,12 +491,447 @@
         <source>asymmetric</source>
         <translation>非对称</translation>
     </message>
+    <message>
+        <source>front low, 0-30°</source>
+        <translation>前方低，0-30°</translation>
+    </message>
+    <message>
+        <source>front medium, 30-60°</source>
+        <translation>前方中，30-60°</translation>
+    </message>
+    <message>
+        <source>front high, 60-80°</source>
+        <translation>前方高，60-80°</translation>
+    </message>
+    <message>
+        <source>front very high, 80-90°</source>
+        <translation>前方很高，80-90°</translation>
+    </message>
+    <message>
+        <source>back low, 0-30°</source>
+        <translation>后方低，0-30°</translation>
+    </message>
+    <message>
+        <source>back medium, 30-60°</source>
+        <translation>后方中，30-60°</translation>
+    </message>
+    <message>
+        <source>back high, 60-80°</source>
+        <translation>后方高，60-80°</translation>
+    </message>
+    <message>
+        <source>back very high, 80-90°</source>
+        <translation>后方很高，80-90°</translation>
+    </message>
+    <message>
+        <source>uplight low, 90-100°</source>
+        <translation>上射光低，90-100°</translation>
+    </message>
+    <message>
+        <source>uplight high, 100-180°</source>
+        <translation>上射光高，100-180°</translation>
+    </message>
+    <message>
+        <source>BUG zone %1 (%2)</source>
+        <translation>BUG 区域 %1（%2）</translation>
+    </message>
+    <message>
+        <source>BUG forward light</source>
+        <translation>BUG 前向光</translation>
+    </message>
+    <message>
+        <source>BUG back light</source>
+        <translation>BUG 后向光</translation>
+    </message>
+    <message>
+        <source>BUG uplight</source>
+        <translation>BUG 上射光</translation>
+    </message>
+    <message>
+        <source>BUG total</source>
+        <translation>BUG 合计</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>BUG 等级</translation>
+    </message>
+    <message>
+        <source>BUG front centre</source>
+        <translation>BUG 前方中心</translation>
+    </message>
+    <message>
+        <source>BUG glare table</source>
+        <translation>BUG 眩光表</translation>
+    </message>
+    <message>
+        <source>BUG G by the asymmetric table</source>
+        <translation>按非对称表的 BUG G</translation>
+    </message>
+    <message>
+        <source>BUG G by the symmetric table</source>
+        <translation>按对称表的 BUG G</translation>
+    </message>
+    <message>
+        <source>BUG uplight data</source>
+        <translation>BUG 上射光数据</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>完整</translation>
+    </message>
+    <message>
+        <source>Luminance</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>发光面</translation>
+    </message>
+    <message>
+        <source>Maximum luminance</source>
+        <translation>最大亮度</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
     <message>
         <source>Save Data Sheet As</source>
         <translation>数据表另存为</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>制造商</translation>
+    </message>
+    <message>
+        <source>Catalogue number</source>
+        <translation>目录编号</translation>
+    </message>
+    <message>
+        <source>Luminaire</source>
+        <translation>灯具</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>光源</translation>
+    </message>
+    <message>
+        <source>Polar diagram, %1</source>
+        <translation>极坐标图，%1</translation>
+    </message>
+    <message>
+        <source>Cartesian diagram, %1</source>
+        <translation>直角坐标图，%1</translation>
+    </message>
+    <message>
+        <source>Light pattern: the file holds no intensities to render</source>
+        <translation>光斑：文件中没有可渲染的光强</translation>
+    </message>
+    <message>
+        <source>Light pattern not rendered: %1</source>
+        <translation>未渲染光斑：%1</translation>
+    </message>
+    <message>
+        <source>Light pattern at %1 as the render window shows it: brightness %2, zoom %3, radiosity %4</source>
+        <translation>%1 处的光斑，与渲染窗口所示相同：亮度 %2，缩放 %3，辐射度 %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Photometric summary</source>
+        <translation>光度摘要</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Zonal flux</source>
+        <translation>分区光通量</translation>
+    </message>
+    <message>
+        <source>Zone (γ)</source>
+        <translation>区域 (γ)</translation>
+    </message>
+    <message>
+        <source>Flux</source>
+        <translation>光通量</translation>
+    </message>
+    <message>
+        <source>% of luminaire</source>
+        <translation>占灯具 %</translation>
+    </message>
+    <message>
+        <source>% of lamps</source>
+        <translation>占光源 %</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>发光面</translation>
+    </message>
+    <message>
+        <source>Luminaire (EULUMDAT)</source>
+        <translation>灯具 (EULUMDAT)</translation>
+    </message>
+    <message>
+        <source>Compliance</source>
+        <translation>合规性</translation>
+    </message>
+    <message>
+        <source>BUG rating</source>
+        <translation>BUG 等级</translation>
+    </message>
+    <message>
+        <source>Street side</source>
+        <translation>街道侧</translation>
+    </message>
+    <message>
+        <source>Forward light (FL-FVH)</source>
+        <translation>前向光 (FL-FVH)</translation>
+    </message>
+    <message>
+        <source>Back light (BL-BVH)</source>
+        <translation>后向光 (BL-BVH)</translation>
+    </message>
+    <message>
+        <source>Uplight (UL, UH)</source>
+        <translation>上射光 (UL, UH)</translation>
+    </message>
+    <message>
+        <source>Zone lumens</source>
+        <translation>分区流明</translation>
+    </message>
+    <message>
+        <source>BUG note</source>
+        <translation>BUG 注释</translation>
+    </message>
+    <message>
+        <source>Maximum luminance (γ 45-85°)</source>
+        <translation>最大亮度 (γ 45-85°)</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, γ %3</source>
+        <translation>%1，位于 C %2、γ %3</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>The file holds no photometric data.</source>
+        <translation>文件中没有光度数据。</translation>
+    </message>
+    <message>
+        <source>Source: %1, modified %2</source>
+        <translation>来源：%1，修改于 %2</translation>
+    </message>
+    <message>
+        <source>Sheet of %1, %2</source>
+        <translation>数据表生成于 %1，%2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1（续）</translation>
+    </message>
+    <message>
+        <source>Data sheet of %1</source>
+        <translation>%1 的数据表</translation>
+    </message>
+</context>
+<context>
+    <name>EulumdatReader</name>
+    <message>
+        <source>Line %1 of the EULUMDAT file: %2</source>
+        <translation>EULUMDAT 文件第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>company identification</source>
+        <translation>公司标识</translation>
+    </message>
+    <message>
+        <source>type indicator Ityp</source>
+        <translation>类型指示 Ityp</translation>
+    </message>
+    <message>
+        <source>symmetry indicator Isym</source>
+        <translation>对称指示 Isym</translation>
+    </message>
+    <message>
+        <source>number of C-planes Mc</source>
+        <translation>C 平面数 Mc</translation>
+    </message>
+    <message>
+        <source>distance between C-planes Dc</source>
+        <translation>C 平面间隔 Dc</translation>
+    </message>
+    <message>
+        <source>number of intensities per C-plane Ng</source>
+        <translation>每个 C 平面的光强数 Ng</translation>
+    </message>
+    <message>
+        <source>the file declares %1 luminous intensities, more than the viewer supports (%2)</source>
+        <translation>文件声明了 %1 个光强值，超过查看器支持的数量（%2）</translation>
+    </message>
+    <message>
+        <source>distance between intensities Dg</source>
+        <translation>光强间隔 Dg</translation>
+    </message>
+    <message>
+        <source>measurement report number</source>
+        <translation>测量报告编号</translation>
+    </message>
+    <message>
+        <source>luminaire name</source>
+        <translation>灯具名称</translation>
+    </message>
+    <message>
+        <source>luminaire number</source>
+        <translation>灯具编号</translation>
+    </message>
+    <message>
+        <source>file name and date/user</source>
+        <translation>文件名和日期/用户</translation>
+    </message>
+    <message>
+        <source>luminaire dimensions</source>
+        <translation>灯具尺寸</translation>
+    </message>
+    <message>
+        <source>length of the luminous area</source>
+        <translation>发光面长度</translation>
+    </message>
+    <message>
+        <source>width of the luminous area</source>
+        <translation>发光面宽度</translation>
+    </message>
+    <message>
+        <source>height of the luminous area</source>
+        <translation>发光面高度</translation>
+    </message>
+    <message>
+        <source>downward flux fraction DFF</source>
+        <translation>下射光通比 DFF</translation>
+    </message>
+    <message>
+        <source>light output ratio LORL</source>
+        <translation>灯具效率 LORL</translation>
+    </message>
+    <message>
+        <source>conversion factor for intensities</source>
+        <translation>光强换算系数</translation>
+    </message>
+    <message>
+        <source>tilt of the luminaire</source>
+        <translation>灯具倾角</translation>
+    </message>
+    <message>
+        <source>number of lamp sets n</source>
+        <translation>光源组数 n</translation>
+    </message>
+    <message>
+        <source>number of lamps</source>
+        <translation>灯数</translation>
+    </message>
+    <message>
+        <source>lamp type</source>
+        <translation>光源类型</translation>
+    </message>
+    <message>
+        <source>total luminous flux of the lamps</source>
+        <translation>光源总光通量</translation>
+    </message>
+    <message>
+        <source>colour temperature and colour rendering</source>
+        <translation>色温和显色性</translation>
+    </message>
+    <message>
+        <source>wattage</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>direct ratios</source>
+        <translation>直射比</translation>
+    </message>
+    <message>
+        <source>luminous intensities that symmetry %1 needs (%2 planes of %3)</source>
+        <translation>个对称 %1 所需的光强值（%2 个平面，每个 %3 个）</translation>
+    </message>
+    <message>
+        <source>luminous intensity</source>
+        <translation>光强</translation>
+    </message>
+    <message>
+        <source>luminous intensities</source>
+        <translation>光强</translation>
+    </message>
+    <message>
+        <source>C-angle</source>
+        <translation>C 角</translation>
+    </message>
+    <message>
+        <source>C-angles</source>
+        <translation>C 角</translation>
+    </message>
+    <message>
+        <source>gamma angle</source>
+        <translation>γ 角</translation>
+    </message>
+    <message>
+        <source>gamma angles</source>
+        <translation>γ 角</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1过大（%2）</translation>
+    </message>
+    <message>
+        <source>the sum over the lamp sets</source>
+        <translation>各光源组之和</translation>
+    </message>
+    <message>
+        <source>the intensity in cd</source>
+        <translation>以 cd 计的光强</translation>
+    </message>
+    <message>
+        <source>the factor to candela</source>
+        <translation>换算为坎德拉的系数</translation>
+    </message>
+    <message>
+        <source>the flux per lamp</source>
+        <translation>每灯光通量</translation>
+    </message>
+    <message>
+        <source>the file ends where the %1 should be</source>
+        <translation>文件在应为“%1”的位置结束</translation>
+    </message>
+    <message>
+        <source>the %1 is empty</source>
+        <translation>“%1”为空</translation>
+    </message>
+    <message>
+        <source>the %1 is not a number: %2</source>
+        <translation>“%1”不是数字：%2</translation>
+    </message>
+    <message>
+        <source>the %1 must be a whole number from %2 to %3, not %4</source>
+        <translation>“%1”必须是 %2 到 %3 之间的整数，而不是 %4</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the %2 %3</source>
+        <translation>文件在 %2 %3中的第 %1 个之后结束</translation>
     </message>
 </context>
 <context>
@@ -257,6 +943,37 @@
     <message>
         <source>&amp;Height:</source>
         <translation>高度(&amp;H):</translation>
+    </message>
+</context>
+<context>
+    <name>IesReader</name>
+    <message>
+        <source>The %1 of the file is out of range</source>
+        <translation>文件的%1超出范围</translation>
+    </message>
+    <message>
+        <source>Error!<byte value="xd"/><byte value="xd"/>Line %1</source>
+        <translation>错误！<byte value="xd"/><byte value="xd"/>第 %1 行</translation>
+    </message>
+    <message>
+        <source>vertical angle count</source>
+        <translation>垂直角数量</translation>
+    </message>
+    <message>
+        <source>horizontal angle count</source>
+        <translation>水平角数量</translation>
+    </message>
+    <message>
+        <source>units type</source>
+        <translation>单位类型</translation>
+    </message>
+    <message>
+        <source>The file declares %1 x %2 candela values, more than the viewer supports (%3)</source>
+        <translation>文件声明了 %1 x %2 个坎德拉值，超过查看器支持的数量（%3）</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (0)</source>
+        <translation>列表索引越界 (0)</translation>
     </message>
 </context>
 <context>
@@ -288,6 +1005,36 @@
     <message>
         <source>Units</source>
         <translation>单位</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>File %1 is too large to be an %2 file (%3 bytes)</source>
+        <translation>文件 %1 过大，不可能是 %2 文件（%3 字节）</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>无法打开文件 %1</translation>
+    </message>
+    <message>
+        <source>File %1 has too many lines to be an %2 file (more than %3)</source>
+        <translation>文件 %1 行数过多，不可能是 %2 文件（超过 %3 行）</translation>
+    </message>
+</context>
+<context>
+    <name>OtherFormat</name>
+    <message>
+        <source>The file holds IES (LM-63) text although its name ends in .ldt</source>
+        <translation>文件名以 .ldt 结尾，但文件内容是 IES (LM-63) 文本</translation>
+    </message>
+    <message>
+        <source>The file holds EULUMDAT data although its name does not end in .ldt</source>
+        <translation>文件名不以 .ldt 结尾，但文件内容是 EULUMDAT 数据</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -393,10 +1140,184 @@
     </message>
 </context>
 <context>
+    <name>ReadingVerdict</name>
+    <message>
+        <source>not significant: the file did not read completely</source>
+        <translation>无意义：文件未完整读取</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2: %3</source>
+        <translation>第 %1 行：%2：%3</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>无法读取设置文件 %1。该文件已保留为 %2，并已写入新的设置文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>unknown (summarised as C)</source>
+        <translation>未知（按 C 汇总）</translation>
+    </message>
+    <message>
+        <source>Lamps</source>
+        <translation>光源</translation>
+    </message>
+    <message>
+        <source>%1, absolute photometry</source>
+        <translation>%1，绝对光度</translation>
+    </message>
+    <message>
+        <source>Ballast factor</source>
+        <translation>镇流器系数</translation>
+    </message>
+    <message>
+        <source>Luminous opening</source>
+        <translation>发光面</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>直径</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>%1 at C %2, gamma %3</source>
+        <translation>%1，位于 C %2、γ %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>%1 vertical × %2 horizontal</source>
+        <translation>%1 个垂直 × %2 个水平</translation>
+    </message>
+    <message>
+        <source>Candela multiplier</source>
+        <translation>坎德拉乘数</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Reader</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Photometric type</source>
+        <translation>光度类型</translation>
+    </message>
+    <message>
+        <source>Symmetry</source>
+        <translation>对称性</translation>
+    </message>
+    <message>
+        <source>Luminous flux</source>
+        <translation>光通量</translation>
+    </message>
+    <message>
+        <source>Downward flux</source>
+        <translation>下射光通量</translation>
+    </message>
+    <message>
+        <source>Upward flux</source>
+        <translation>上射光通量</translation>
+    </message>
+    <message>
+        <source>Downward flux fraction</source>
+        <translation>下射光通比</translation>
+    </message>
+    <message>
+        <source>Zonal flux %1°</source>
+        <translation>分区光通量 %1°</translation>
+    </message>
+    <message>
+        <source>Lamp flux</source>
+        <translation>光源光通量</translation>
+    </message>
+    <message>
+        <source>Light output ratio</source>
+        <translation>灯具效率</translation>
+    </message>
+    <message>
+        <source>Input watts</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Efficacy</source>
+        <translation>光效</translation>
+    </message>
+    <message>
+        <source>Maximum intensity</source>
+        <translation>最大光强</translation>
+    </message>
+    <message>
+        <source>at C</source>
+        <translation>位于 C</translation>
+    </message>
+    <message>
+        <source>gamma</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>Beam angle</source>
+        <translation>光束角</translation>
+    </message>
+    <message>
+        <source>Field angle</source>
+        <translation>视场角</translation>
+    </message>
+    <message>
+        <source>Beam angle CIE</source>
+        <translation>光束角 CIE</translation>
+    </message>
+    <message>
+        <source>Field angle CIE</source>
+        <translation>视场角 CIE</translation>
+    </message>
+    <message>
+        <source>Stated light output ratio</source>
+        <translation>标称灯具效率</translation>
+    </message>
+    <message>
+        <source>Stated downward flux fraction</source>
+        <translation>标称下射光通比</translation>
     </message>
 </context>
 <context>
@@ -453,15 +1374,15 @@ as IES. Arguments that a command cannot use exit with status 2.</source>
       时报告了有关该文件的消息（输出在 stderr 上）。</translation>
     </message>
     <message>
-        <source>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <source>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
       Renders the light pattern as the render window does (defaults: plane 0,
-      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as
+      brightness %3, zoom %4, radiosity off) and writes the 300 x 300 picture as
       an 8-bit grey PNG. Values outside a bar&apos;s range are clamped to it.
       Exit status as for gonio.</source>
-        <translation>  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]
+        <translation>  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]
          [--radiosity]
-      像渲染窗口一样渲染光斑（默认：平面 0、明亮度 15、缩放 500、关闭辐射度），
+      像渲染窗口一样渲染光斑（默认：平面 0、明亮度 %3、缩放 %4、关闭辐射度），
       并将 300 x 300 的图片写为 8 位灰度 PNG。超出滑块范围的值会被限制在该范围
       内。
       退出状态同 gonio。</translation>
@@ -698,7 +1619,7 @@ stderr.
       Writes a PDF data sheet of FILE for a report: its name, manufacturer,
       catalogue number and luminaire; the polar and cartesian diagrams of the
       C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern
-      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric
+      of plane 0 (brightness %3, zoom %5, radiosity off); the photometric
       summary, the zonal flux, the luminous opening, an EULUMDAT file&apos;s
       dimensions and lamp sets, the BUG rating and the maximum luminance; a
       footer with the file&apos;s modification date, the sheet&apos;s date and the
@@ -718,7 +1639,7 @@ stderr.
   sheet FOLDER -o OUTFOLDER [--encoding NAME] [--force] [--jobs N]
       为报告写出 FILE 的 PDF 数据表：文件名、制造商、目录编号和灯具；C0-C180
       和 C90-C270 平面的极坐标和直角坐标曲线（EULUMDAT 文件为 cd/klm）；平面 0
-      的光斑（明亮度 15、缩放 9500、关闭辐射度）；光度摘要、分区光通量、发光
+      的光斑（明亮度 %3、缩放 %5、关闭辐射度）；光度摘要、分区光通量、发光
       面、EULUMDAT 文件的尺寸和光源组、BUG 评级以及最大亮度；页脚包含文件的修
       改日期、数据表的日期和程序版本。第一页放不下的内容放在第二页。
       区域设置使用美制单位时纸张为 Letter，否则为 A4。没有扩展名的名称会添加
@@ -974,6 +1895,38 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>No intensities.</source>
         <translation>无光强数据。</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>The reader reported: %1</source>
+        <translation>读取时报告：%1</translation>
+    </message>
+    <message>
+        <source>The Text tab shows the file shortened.</source>
+        <translation>“文本”选项卡显示的是截短的文件。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text cannot be shown: %1</source>
+        <translation>无法显示文件的文本：%1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>摘要</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>关键字</translation>
+    </message>
+    <message>
+        <source>Intensities</source>
+        <translation>光强</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +2309,18 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Save Picture As</source>
         <translation>图片另存为</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Radiosity</source>
+        <translation>辐射度(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Rendering time: %1.%2 sec</source>
+        <translation>渲染时间：%1.%2 秒</translation>
     </message>
 </context>
 <context>

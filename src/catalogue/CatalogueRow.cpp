@@ -75,7 +75,7 @@ std::string Refusal(const std::string& path) {
 }
 
 // The reader's message on one line: its line breaks become blanks.
-std::string OneLine(const std::string& message) {
+std::string ReaderMessageLine(const std::string& message) {
     std::string line = ToUtf8(message);
     std::replace_if(
         line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -98,13 +98,13 @@ void AddCompliance(const tIES& record, const LuminaireFacts& facts, bool withJso
 }
 
 // Why the figures of a file the reader flagged are no results, on one line.
-std::string NotSignificant(const std::string& path, const std::string& message) {
+std::string NotSignificant(const std::string& path, const Message& message) {
     FileReader reader;
     const bool read = reader.Read(path) == FileRead::Whole;
     const ReadingVerdict verdict =
         JudgeReading(path, true, message, read ? reader.bytes() : std::string_view());
     std::string text;
-    for (const std::string& line : VerdictLines(verdict))
+    for (const std::string& line : EnglishVerdictLines(verdict))
         text += (text.empty() ? "" : "; ") + line;
     return ToUtf8(text);
 }
@@ -120,8 +120,8 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     LuminaireFacts facts;
     TextLines fileLines;
     TextLines headerLines;
-    std::string message;
-    const Notifier notify = [&message](const std::string& text) { message = text; };
+    Message message;
+    const Notifier notify = [&message](const Message& text) { message = text; };
     bool parseError = false;
     try {
         parseError =
@@ -140,7 +140,7 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     row.summary = summary::Summarize(record, facts);
     AddCompliance(record, facts, request.withJson, row);
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
-    row.statusText = OneLine(message);
+    row.statusText = ReaderMessageLine(message.English());
     return row;
 }
 

@@ -1,6 +1,7 @@
 #include "CheckEulumdat.h"
 
 #include "data/Loading.h"
+#include "data/Message.h"
 #include "data/TextLines.h"
 #include "data/ValidationCursors.h"
 #include "eulumdat/EulumdatError.h"
@@ -23,10 +24,9 @@ std::string Percent(long double fraction) {
 }
 
 Finding FormatError(const EulumdatError& error) {
-    std::string message = error.reason();
-    if (!message.empty() && message.front() >= 'a' && message.front() <= 'z')
-        message.front() = static_cast<char>(message.front() - 'a' + 'A');
-    return Finding{Severity::Error, error.line(), message + ": the viewer refuses the file"};
+    return Finding{Severity::Error, error.line(),
+                   LUMETRA_MESSAGE("Check", "%1: the viewer refuses the file")
+                       .Arg(Message(error.reason()).StartingSentence())};
 }
 
 // A stated ratio of 0 disagrees with any light at all; a ratio that cannot be computed (no lamp
@@ -43,10 +43,13 @@ void CompareLightOutputRatio(const tIES& record, const LuminaireFacts& facts,
     if (std::fabs(computed - stated) <= kLightOutputRatioTolerance * std::fabs(stated))
         return;
     findings.push_back(Finding{Severity::Warning, kLightOutputRatioLine,
-                               "The intensities give a light output ratio of " + Percent(computed) +
-                                   ", the file states " + Percent(stated) +
-                                   ": they differ by more than " +
-                                   Percent(kLightOutputRatioTolerance) + " of the stated value"});
+                               LUMETRA_MESSAGE("Check", "The intensities give a light output "
+                                                        "ratio of %1, the file states %2: they "
+                                                        "differ by more than %3 of the stated "
+                                                        "value")
+                                   .Arg(Percent(computed))
+                                   .Arg(Percent(stated))
+                                   .Arg(Percent(kLightOutputRatioTolerance))});
 }
 
 } // namespace
@@ -56,12 +59,13 @@ std::vector<Finding> ValidateEulumdat(std::string_view bytes) {
     // The loader splits the text as the IES check counts it and stops at a NUL in the same way.
     if (HasMoreLinesThan(bytes, kMaxFileLines))
         return {Finding{Severity::Error, kMaxFileLines + 1,
-                        "The file has more than " + std::to_string(kMaxFileLines) +
-                            " lines, more than the viewer reads: it refuses the file"}};
+                        LUMETRA_MESSAGE("Check", "The file has more than %1 lines, more than the "
+                                                 "viewer reads: it refuses the file")
+                            .Arg(std::to_string(kMaxFileLines))}};
     if (const std::size_t nul = NulLine(bytes); nul != 0)
         findings.push_back(Finding{Severity::Warning, nul,
-                                   "A NUL byte ends the text here: the viewer ignores everything "
-                                   "after it"});
+                                   LUMETRA_MESSAGE("Check", "A NUL byte ends the text here: the "
+                                                            "viewer ignores everything after it")});
     try {
         tIES record;
         TextLines headerLines;

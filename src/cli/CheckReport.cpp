@@ -1,5 +1,7 @@
 #include "CheckReport.h"
 
+#include "translate/Translations.h"
+
 #include <algorithm>
 
 namespace lumetra::cli {
@@ -28,7 +30,7 @@ std::string ReportText(const FileReport& report) {
     for (const Finding& finding : report.findings) {
         text += path + ':' + std::to_string(finding.line) + ": ";
         text += SeverityName(finding.severity);
-        text += ": " + finding.message + '\n';
+        text += ": " + TranslatedUtf8(finding.message) + '\n';
     }
     return text;
 }
@@ -43,7 +45,7 @@ nlohmann::ordered_json ReportJson(const FileReport& report) {
     for (const Finding& finding : report.findings)
         findings.push_back({{"severity", SeverityName(finding.severity)},
                             {"line", finding.line},
-                            {"message", finding.message}});
+                            {"message", finding.message.English()}});
     return {{"path", report.path.toStdString()},
             {"errors", CountOf(report, Severity::Error)},
             {"warnings", CountOf(report, Severity::Warning)},

@@ -5,6 +5,8 @@
 #include "compliance/ComplianceJson.h"
 #include "compliance/ComplianceText.h"
 #include "summary/PhotometricSummary.h"
+#include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <iostream>
 
@@ -25,7 +27,9 @@ int RunBug(const QStringList& arguments) {
         std::cout << compliance::BugJson(rating).dump() << '\n';
         return 0;
     }
-    for (const auto& [caption, value] : compliance::BugLines(rating, facts))
+    properties::NumberFormat format = LocaleNumberFormat();
+    format.wording = TranslatedUtf8;
+    for (const auto& [caption, value] : compliance::BugLines(rating, facts, format))
         std::cout << caption << ": " << value << '\n';
     return 0;
 }

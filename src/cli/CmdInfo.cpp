@@ -57,9 +57,9 @@ int RunInfo(const QStringList& arguments) {
         return FailUsage("Usage: lumetra-cli info FILE");
     ProgramData data;
     std::optional<std::string> message;
-    const Notifier firstMessage = [&message](const std::string& text) {
+    const Notifier firstMessage = [&message](const Message& text) {
         if (!message)
-            message = text;
+            message = text.English(); // JSON stays English
     };
     if (!LoadRecord(arguments.front(), data, firstMessage))
         return 1;

@@ -11,6 +11,7 @@
 #include "eulumdat/EulumdatLoading.h"
 #include "surface/DataSheet.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -33,8 +34,9 @@ DataSheetContent SheetOf(const std::string& nativeName, const LoadedFile& file,
     input.record = &file.record;
     input.facts = &file.facts;
     input.eulumdat = EulumdatLinesOf(nativeName);
-    input.notSignificant = VerdictLines(file.verdict);
+    input.notSignificant = TranslatedLines(VerdictLines(file.verdict));
     input.format = LocaleNumberFormat();
+    input.format.wording = TranslatedUtf8;
     input.program = "Lumetra " + QCoreApplication::applicationVersion();
     input.made = QDateTime::currentDateTime();
     return MakeDataSheet(input);
@@ -112,7 +114,7 @@ int SheetsOfFolder(const SheetOptions& options) {
             PrintLine(plan.jobs[i].shown, "error", error);
         } else if (!prepared.file->verdict.complete) {
             incomplete = true;
-            for (const std::string& line : VerdictLines(prepared.file->verdict))
+            for (const std::string& line : TranslatedLines(VerdictLines(prepared.file->verdict)))
                 PrintLine(plan.jobs[i].shown, "note", QString::fromStdString(line));
         }
         progress.Show(i + 1, plan.jobs.size());

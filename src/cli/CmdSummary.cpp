@@ -10,6 +10,7 @@
 #include "summary/PhotometricSummary.h"
 #include "summary/SummaryJson.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <iostream>
 #include <string>
@@ -29,17 +30,19 @@ Json NotSignificantJson(const LoadedFile& file) {
     json["BUG"] = nullptr;
     json["Luminance"] = nullptr;
     json["ParseError"] = true;
-    json["Notes"] = VerdictLines(file.verdict);
+    json["Notes"] = EnglishVerdictLines(file.verdict);
     return json;
 }
 
 void PrintText(const PhotometricSummary& s, const compliance::ComplianceFigures& figures,
                const LuminaireFacts& facts) {
-    for (const auto& [caption, value] : properties::SummaryFigureRows(s, LocaleNumberFormat()))
+    properties::NumberFormat format = LocaleNumberFormat();
+    format.wording = TranslatedUtf8;
+    for (const auto& [caption, value] : properties::SummaryFigureRows(s, format))
         std::cout << caption << ": " << value << '\n';
-    for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts))
+    for (const auto& [caption, value] : compliance::BugLines(figures.Bug, facts, format))
         std::cout << caption << ": " << value << '\n';
-    for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance))
+    for (const auto& [caption, value] : compliance::LuminanceLines(figures.Luminance, format))
         std::cout << caption << ": " << value << '\n';
 }
 

@@ -79,6 +79,6 @@ std::unique_ptr<LoadedFile> LoadQuietly(const std::string& nativeName, QString& 
 void PrintVerdict(const ReadingVerdict& verdict);
 
 // The reader's message as a terminal line: its carriage returns become line feeds.
-void PrintReaderMessage(const std::string& text);
+void PrintReaderMessage(const Message& message);
 
 } // namespace lumetra::cli

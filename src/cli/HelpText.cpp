@@ -1,6 +1,11 @@
 #include "HelpText.h"
 
+#include "data/Message.h"
+#include "render/RenderBars.h"
+
 #include <QCoreApplication>
+#include <string>
+#include <vector>
 
 namespace lumetra::cli {
 
@@ -36,10 +41,10 @@ const char* const kParagraphs[] = {
         "      on stderr)."),
     QT_TRANSLATE_NOOP(
         "lumetra-cli",
-        "  render FILE -o OUT.png [--plane N] [--brightness 1..100] [--zoom 1..10000]\n"
+        "  render FILE -o OUT.png [--plane N] [--brightness %1] [--zoom %2]\n"
         "         [--radiosity]\n"
         "      Renders the light pattern as the render window does (defaults: plane 0,\n"
-        "      brightness 15, zoom 500, radiosity off) and writes the 300 x 300 picture as\n"
+        "      brightness %3, zoom %4, radiosity off) and writes the 300 x 300 picture as\n"
         "      an 8-bit grey PNG. Values outside a bar's range are clamped to it.\n"
         "      Exit status as for gonio."),
     QT_TRANSLATE_NOOP(
@@ -102,7 +107,7 @@ const char* const kParagraphs[] = {
         "      Writes a PDF data sheet of FILE for a report: its name, manufacturer,\n"
         "      catalogue number and luminaire; the polar and cartesian diagrams of the\n"
         "      C0-C180 and C90-C270 planes (cd/klm for EULUMDAT files); the light pattern\n"
-        "      of plane 0 (brightness 15, zoom 9500, radiosity off); the photometric\n"
+        "      of plane 0 (brightness %3, zoom %5, radiosity off); the photometric\n"
         "      summary, the zonal flux, the luminous opening, an EULUMDAT file's\n"
         "      dimensions and lamp sets, the BUG rating and the maximum luminance; a\n"
         "      footer with the file's modification date, the sheet's date and the\n"
@@ -215,14 +220,33 @@ const char* const kParagraphs[] = {
 
 } // namespace
 
+namespace {
+
+// "1..100": the positions a bar takes.
+std::string RangeText(const BarRange& bar) {
+    return std::to_string(bar.minimum) + ".." + std::to_string(bar.maximum);
+}
+
+// The render bars' facts the paragraphs name, from their one home: %1 and %2 the brightness and
+// zoom bars' ranges, %3 and %4 their starting positions, %5 the zoom the render window shows at
+// the start (as the data sheet names it).
+std::vector<std::string> RenderBarFacts() {
+    return {RangeText(kBrightnessBar), RangeText(kZoomBar), std::to_string(kBrightnessBar.initial),
+            std::to_string(kZoomBar.initial), std::to_string(ZoomCaption(kZoomBar.initial))};
+}
+
+} // namespace
+
 std::string HelpText() {
-    QString text;
+    const std::vector<std::string> facts = RenderBarFacts();
+    std::string text;
     for (const char* paragraph : kParagraphs) {
-        if (!text.isEmpty())
-            text += QStringLiteral("\n\n");
-        text += QCoreApplication::translate("lumetra-cli", paragraph);
+        if (!text.empty())
+            text += "\n\n";
+        text += FillPlaceholders(
+            QCoreApplication::translate("lumetra-cli", paragraph).toStdString(), facts);
     }
-    return text.toStdString();
+    return text;
 }
 
 } // namespace lumetra::cli

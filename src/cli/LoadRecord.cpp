@@ -6,6 +6,7 @@
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
 #include "surface/FileNameText.h"
+#include "translate/Translations.h"
 
 #include <QFile>
 #include <algorithm>
@@ -24,11 +25,11 @@ int FailUsage(const QString& message) {
 }
 
 QString ErrorText(const std::exception& error) {
-    return QString::fromStdString(ToUtf8(error.what()));
+    return TranslatedError(error);
 }
 
-void PrintReaderMessage(const std::string& text) {
-    std::string lines = ToUtf8(text);
+void PrintReaderMessage(const Message& message) {
+    std::string lines = TranslatedUtf8(message);
     std::replace(lines.begin(), lines.end(), '\r', '\n');
     std::fprintf(stderr, "%s\n", lines.c_str());
 }
@@ -48,10 +49,10 @@ namespace {
 // Loads into the parts given, the reader's messages on stderr and then to notify.
 bool LoadInto(const QString& fileName, tIES& record, LuminaireFacts& facts, TextLines& fileLines,
               TextLines& headerLines, bool& parseError, const Notifier& notify) {
-    const Notifier printed = [&notify](const std::string& text) {
-        PrintReaderMessage(text);
+    const Notifier printed = [&notify](const Message& message) {
+        PrintReaderMessage(message);
         if (notify)
-            notify(text);
+            notify(message);
     };
     try {
         parseError = LoadPhotometryFile(FileNameBytes(fileName), record, fileLines, headerLines,
@@ -70,7 +71,7 @@ bool LoadRecord(const QString& fileName, tIES& record, LuminaireFacts& facts,
     TextLines fileLines;
     bool parseError = false;
     return LoadInto(fileName, record, facts, fileLines, headerLines, parseError,
-                    [readerMessage](const std::string&) {
+                    [readerMessage](const Message&) {
                         if (readerMessage)
                             *readerMessage = true;
                     });
@@ -84,9 +85,9 @@ bool LoadRecord(const QString& fileName, ProgramData& data, const Notifier& noti
 namespace {
 
 // Loads and judges the file; throws LumetraError when it does not load.
-LoadedFile LoadJudged(const std::string& nativeName, const Notifier& notify, std::string& message) {
+LoadedFile LoadJudged(const std::string& nativeName, const Notifier& notify, Message& message) {
     LoadedFile file;
-    const Notifier first = [&notify, &message](const std::string& text) {
+    const Notifier first = [&notify, &message](const Message& text) {
         notify(text);
         if (message.empty())
             message = text;
@@ -105,7 +106,7 @@ LoadedFile LoadJudged(const std::string& nativeName, const Notifier& notify, std
 } // namespace
 
 std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
-    std::string message;
+    Message message;
     try {
         return LoadJudged(FileNameBytes(fileName), PrintReaderMessage, message);
     } catch (const LumetraError& error) {
@@ -115,10 +116,10 @@ std::optional<LoadedFile> LoadForFigures(const QString& fileName) {
 }
 
 std::unique_ptr<LoadedFile> LoadQuietly(const std::string& nativeName, QString& error) {
-    std::string message;
+    Message message;
     try {
         return std::make_unique<LoadedFile>(LoadJudged(
-            nativeName, [](const std::string&) {}, message));
+            nativeName, [](const Message&) {}, message));
     } catch (const LumetraError& failure) {
         error = ErrorText(failure);
         return nullptr;
@@ -126,10 +127,10 @@ std::unique_ptr<LoadedFile> LoadQuietly(const std::string& nativeName, QString& 
 }
 
 void PrintVerdict(const ReadingVerdict& verdict) {
-    std::vector<std::string> lines = VerdictLines(verdict);
-    for (const std::string& line : lines)
-        if (line != verdict.readerLine) // the reader's message is on stderr already
-            std::fprintf(stderr, "%s\n", ToUtf8(line).c_str());
+    const std::string reader = verdict.readerLine.English();
+    for (const Message& line : VerdictLines(verdict))
+        if (line.English() != reader) // the reader's message is on stderr already
+            std::fprintf(stderr, "%s\n", TranslatedUtf8(line).c_str());
 }
 
 } // namespace lumetra::cli

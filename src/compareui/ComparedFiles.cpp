@@ -24,7 +24,7 @@ ComparedFiles LoadCompared(const std::vector<std::string>& paths) {
         TextLines lines, header;
         try {
             LoadPhotometryFile(
-                path, file.Record, lines, header, [](const std::string&) {}, file.Facts);
+                path, file.Record, lines, header, [](const Message&) {}, file.Facts);
         } catch (const LumetraError& error) {
             loaded.errors << name + ": " + Readable(error.what());
             continue;

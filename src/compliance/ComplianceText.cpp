@@ -1,5 +1,6 @@
 #include "ComplianceText.h"
 
+#include "data/Message.h"
 #include "data/Translatable.h"
 
 #include <algorithm>
@@ -26,26 +27,40 @@ constexpr const char* kMessages[] = {
 };
 
 constexpr const char* kZoneDescriptions[kBugZoneCount] = {
-    LUMETRA_TR_NOOP("Compliance", "front low, 0-30 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "front medium, 30-60 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "front high, 60-80 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "front very high, 80-90 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "back low, 0-30 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "back medium, 30-60 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "back high, 60-80 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "back very high, 80-90 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "uplight low, 90-100 degrees"),
-    LUMETRA_TR_NOOP("Compliance", "uplight high, 100-180 degrees")};
+    LUMETRA_TR_NOOP("Compliance", "front low, 0-30°"),
+    LUMETRA_TR_NOOP("Compliance", "front medium, 30-60°"),
+    LUMETRA_TR_NOOP("Compliance", "front high, 60-80°"),
+    LUMETRA_TR_NOOP("Compliance", "front very high, 80-90°"),
+    LUMETRA_TR_NOOP("Compliance", "back low, 0-30°"),
+    LUMETRA_TR_NOOP("Compliance", "back medium, 30-60°"),
+    LUMETRA_TR_NOOP("Compliance", "back high, 60-80°"),
+    LUMETRA_TR_NOOP("Compliance", "back very high, 80-90°"),
+    LUMETRA_TR_NOOP("Compliance", "uplight low, 90-100°"),
+    LUMETRA_TR_NOOP("Compliance", "uplight high, 100-180°")};
 
-void AddZoneLines(const BugFigures& f, std::vector<CaptionedLine>& lines) {
+// A caption or word of the lines, marked in the context "Compliance".
+std::string Words(const properties::NumberFormat& format, const char* marked) {
+    return format.Words(lumetra::Message("Compliance", marked));
+}
+
+void AddZoneLines(const BugFigures& f, const properties::NumberFormat& format,
+                  std::vector<CaptionedLine>& lines) {
+    const auto lumens = [&format](long double value) {
+        return properties::FigureText(value, properties::kLumen, format);
+    };
     for (std::size_t z = 0; z < kBugZoneCount; ++z)
-        lines.emplace_back(std::string("BUG zone ") + kBugZoneNames[z] + " (" +
-                               kZoneDescriptions[z] + ")",
-                           NumberText(f.Zones[z], "lm"));
-    lines.emplace_back("BUG forward light", NumberText(f.Forward, "lm"));
-    lines.emplace_back("BUG back light", NumberText(f.Back, "lm"));
-    lines.emplace_back("BUG uplight", NumberText(f.Uplight, "lm"));
-    lines.emplace_back("BUG total", NumberText(f.Total, "lm"));
+        lines.emplace_back(
+            format.Words(LUMETRA_MESSAGE("Compliance", "BUG zone %1 (%2)")
+                             .Arg(std::string(kBugZoneNames[z]))
+                             .Arg(lumetra::Message("Compliance", kZoneDescriptions[z]))),
+            lumens(f.Zones[z]));
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG forward light")),
+                       lumens(f.Forward));
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG back light")),
+                       lumens(f.Back));
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG uplight")),
+                       lumens(f.Uplight));
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG total")), lumens(f.Total));
 }
 
 std::string PlaneRow(const LuminanceRow& row) {
@@ -94,42 +109,51 @@ std::string NumberText(long double value, const char* unit) {
     return PlainNumber(value) + " " + unit;
 }
 
-std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts) {
+std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts,
+                                    const properties::NumberFormat& format) {
+    const std::string rated = Words(format, LUMETRA_TR_NOOP("Compliance", "BUG rating"));
     if (!rating.Figures)
-        return {{"BUG rating", rating.Unavailable}};
+        return {{rated, Words(format, rating.Unavailable.c_str())}};
     const BugFigures& f = *rating.Figures;
-    std::vector<CaptionedLine> lines{{"BUG rating", f.Rating},
-                                     {"BUG front centre", FrontText(f, facts)},
-                                     {"BUG glare table", GlareTableName(f.Table)}};
-    lines.emplace_back("BUG G by the asymmetric table",
-                       std::string("G") + std::to_string(f.GAsymmetric));
-    lines.emplace_back("BUG G by the symmetric table",
+    std::vector<CaptionedLine> lines{
+        {rated, f.Rating},
+        {Words(format, LUMETRA_TR_NOOP("Compliance", "BUG front centre")), FrontText(f, facts)},
+        {Words(format, LUMETRA_TR_NOOP("Compliance", "BUG glare table")),
+         Words(format, GlareTableName(f.Table))}};
+    lines.emplace_back(
+        Words(format, LUMETRA_TR_NOOP("Compliance", "BUG G by the asymmetric table")),
+        std::string("G") + std::to_string(f.GAsymmetric));
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG G by the symmetric table")),
                        std::string("G") + std::to_string(f.GSymmetric));
-    AddZoneLines(f, lines);
-    lines.emplace_back("BUG uplight data", f.UplightDataComplete
-                                               ? "complete"
-                                               : Message(ComplianceMessage::UplightIncomplete));
+    AddZoneLines(f, format, lines);
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "BUG uplight data")),
+                       f.UplightDataComplete
+                           ? Words(format, LUMETRA_TR_NOOP("Compliance", "complete"))
+                           : Words(format, Message(ComplianceMessage::UplightIncomplete)));
     return lines;
 }
 
-std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table) {
+std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table,
+                                          const properties::NumberFormat& format) {
+    const std::string luminance = Words(format, LUMETRA_TR_NOOP("Compliance", "Luminance"));
     if (!table.Available)
-        return {{"Luminance", table.Reason}};
+        return {{luminance, Words(format, table.Reason.c_str())}};
     std::string opening = ShapeName(table.Shape.Shape);
     for (const auto& [name, value] : DimensionsOf(table.Shape))
         opening += std::string(", ") + name + " " + NumberText(value, "m");
-    std::vector<CaptionedLine> lines{{"Luminous opening", opening}};
+    std::vector<CaptionedLine> lines{
+        {Words(format, LUMETRA_TR_NOOP("Compliance", "Luminous opening")), opening}};
     if (!table.Max)
-        return lines.emplace_back("Luminance", table.Reason), lines;
+        return lines.emplace_back(luminance, Words(format, table.Reason.c_str())), lines;
     for (std::size_t p = 0; p < kLuminancePlanes.size(); ++p)
         lines.emplace_back(std::string("Luminance C") + std::to_string(kLuminancePlanes[p]) +
-                               " at gamma 45-85 degrees by 5",
+                               " at gamma 45-85° by 5",
                            PlaneRow(table.Values[p]));
     const LuminanceCell at = *table.MaxAt;
-    lines.emplace_back("Maximum luminance",
+    lines.emplace_back(Words(format, LUMETRA_TR_NOOP("Compliance", "Maximum luminance")),
                        NumberText(*table.Max, "cd/m²") + " at C" +
                            std::to_string(kLuminancePlanes[at.Plane]) + ", gamma " +
-                           std::to_string(kLuminanceGammas[at.Gamma]) + " degrees");
+                           std::to_string(kLuminanceGammas[at.Gamma]) + "°");
     return lines;
 }
 

@@ -4,6 +4,7 @@
 // `lumetra-cli summary` and `lumetra-cli bug` print and the data sheet tabulates.
 
 #include "Compliance.h"
+#include "properties/FigureText.h"
 
 #include <string>
 #include <utility>
@@ -40,8 +41,12 @@ std::string NumberText(long double value, const char* unit);
 
 using CaptionedLine = std::pair<std::string, std::string>;
 
-std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts);
-std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table);
+// The lines of `lumetra-cli summary` and `lumetra-cli bug`: lumens in the one number format of
+// the other figures, captions and words in the format's language.
+std::vector<CaptionedLine> BugLines(const BugRating& rating, const LuminaireFacts& facts,
+                                    const properties::NumberFormat& format);
+std::vector<CaptionedLine> LuminanceLines(const LuminanceTable& table,
+                                          const properties::NumberFormat& format);
 
 // The few lines a one-page data sheet has room for, only for figures that exist: the rating with
 // its front, forward, back and uplight lumens, the uplight note, the maximum luminance.

@@ -1,5 +1,8 @@
 #pragma once
-// Errors carry the exact text that the user sees.
+// Errors carry the exact text that the user sees, in English as what() and as a message that the
+// windows and lumetra-cli translate (TranslatedError).
+
+#include "Message.h"
 
 #include <stdexcept>
 #include <string>
@@ -8,7 +11,17 @@ namespace lumetra {
 
 class LumetraError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    // Text that is not translated (a system's error text, a message put together elsewhere).
+    explicit LumetraError(const std::string& text)
+        : std::runtime_error(text), message_(Message::Verbatim(text)) {}
+    explicit LumetraError(const char* text) : LumetraError(std::string(text)) {}
+    explicit LumetraError(Message message)
+        : std::runtime_error(message.English()), message_(std::move(message)) {}
+
+    const Message& message() const { return message_; }
+
+  private:
+    Message message_;
 };
 
 // A floating-point fault met by a computation, with the texts the x87 unit reports.

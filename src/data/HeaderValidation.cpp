@@ -4,6 +4,7 @@
 #include "DescriptionKeywords.h"
 #include "IesReader.h"
 #include "Photometry.h"
+#include "Translatable.h"
 #include "VersionLine.h"
 
 #include <algorithm>
@@ -53,20 +54,23 @@ VersionLine CheckVersionLine(std::string_view firstLine, FindingList& findings) 
     const VersionLine version = ClassifyVersionLine(firstLine);
     if (version == VersionLine::Unknown)
         findings.Add(Severity::Warning, 1,
-                     "Unknown version line " + Quoted(firstLine) +
-                         ": LM-63 writes IESNA:LM-63-1995, IESNA:LM-63-2002, IES:LM-63-2019 or "
-                         "IESNA91");
+                     LUMETRA_MESSAGE("Check", "Unknown version line %1: LM-63 writes "
+                                              "IESNA:LM-63-1995, IESNA:LM-63-2002, "
+                                              "IES:LM-63-2019 or IESNA91")
+                         .Arg(Quoted(firstLine)));
     else if (version == VersionLine::Missing)
         findings.Add(Severity::Warning, 1,
-                     "No version line: the header is read as LM-63-1986 free text");
+                     LUMETRA_MESSAGE("Check", "No version line: the header is read as "
+                                              "LM-63-1986 free text"));
     return version;
 }
 
 void CheckBracketedKeyword(std::string_view text, std::size_t line, FindingList& findings) {
     const auto close = text.find(']');
     if (close == std::string_view::npos) {
-        findings.Add(Repeating::KeywordForm, Severity::Warning, line,
-                     "Keyword line " + Quoted(text) + " has no closing bracket");
+        findings.Add(
+            Repeating::KeywordForm, Severity::Warning, line,
+            LUMETRA_MESSAGE("Check", "Keyword line %1 has no closing bracket").Arg(Quoted(text)));
         return;
     }
     const std::string_view keyword = text.substr(1, close - 1);
@@ -77,11 +81,15 @@ void CheckBracketedKeyword(std::string_view text, std::size_t line, FindingList&
     std::string bracketed(1, '[');
     bracketed.append(keyword).push_back(']');
     const std::string written = Quoted(bracketed);
-    findings.Add(Repeating::KeywordForm, Severity::Warning, line,
-                 IsDescriptionKeyword(upper)
-                     ? "Keyword " + written +
-                           " is not in upper case: the viewer shows it only as [" + upper + "]"
-                     : "Keyword " + written + " is not in upper case, as LM-63 keywords are");
+    findings.Add(
+        Repeating::KeywordForm, Severity::Warning, line,
+        IsDescriptionKeyword(upper)
+            ? LUMETRA_MESSAGE("Check", "Keyword %1 is not in upper case: the viewer "
+                                       "shows it only as [%2]")
+                  .Arg(written)
+                  .Arg(upper)
+            : LUMETRA_MESSAGE("Check", "Keyword %1 is not in upper case, as LM-63 keywords are")
+                  .Arg(written));
 }
 
 // A line such as "TEST 12345" or "Lamp: ..." where a keyword line is expected.
@@ -96,11 +104,14 @@ void CheckUnbracketedKeyword(std::string_view text, std::size_t line, FindingLis
     const std::string upper = AsciiUpperText(text.substr(0, length));
     if (!Contains(kKnownKeywords, upper))
         return;
-    findings.Add(
-        Repeating::KeywordForm, Severity::Warning, line,
-        "Keyword " + upper + " is written without brackets: " +
-            (IsDescriptionKeyword(upper) ? "the viewer shows it only as [" : "LM-63 writes [") +
-            upper + "]");
+    findings.Add(Repeating::KeywordForm, Severity::Warning, line,
+                 IsDescriptionKeyword(upper)
+                     ? LUMETRA_MESSAGE("Check", "Keyword %1 is written without brackets: the "
+                                                "viewer shows it only as [%1]")
+                           .Arg(upper)
+                     : LUMETRA_MESSAGE("Check", "Keyword %1 is written without brackets: LM-63 "
+                                                "writes [%1]")
+                           .Arg(upper));
 }
 
 void CheckKeywordLine(std::string_view line, std::size_t number, bool keywordsExpected,
@@ -116,8 +127,8 @@ void CheckKeywordLine(std::string_view line, std::size_t number, bool keywordsEx
 bool CheckTiltValue(std::string_view line, std::size_t number, FindingList& findings) {
     if (IsTiltInclude(std::string(line))) {
         findings.Add(Severity::Warning, number,
-                     "TILT=INCLUDE: the viewer skips the tilt block that follows and does not "
-                     "apply its tilt factors");
+                     LUMETRA_MESSAGE("Check", "TILT=INCLUDE: the viewer skips the tilt block "
+                                              "that follows and does not apply its tilt factors"));
         return true;
     }
     const std::string_view value =
@@ -127,18 +138,21 @@ bool CheckTiltValue(std::string_view line, std::size_t number, FindingList& find
         return false;
     if (upper.rfind("INCLUDE", 0) == 0)
         findings.Add(Severity::Warning, number,
-                     "TILT value " + Quoted(value) +
-                         " is not exactly INCLUDE: the viewer expects no tilt block and reads "
-                         "what follows as the photometric numbers");
+                     LUMETRA_MESSAGE("Check", "TILT value %1 is not exactly INCLUDE: the viewer "
+                                              "expects no tilt block and reads what follows as "
+                                              "the photometric numbers")
+                         .Arg(Quoted(value)));
     else if (value.empty())
         findings.Add(Severity::Warning, number,
-                     "The TILT line names no tilt file and is not TILT=NONE: the viewer shows "
-                     "the data without tilt factors");
+                     LUMETRA_MESSAGE("Check", "The TILT line names no tilt file and is not "
+                                              "TILT=NONE: the viewer shows the data without tilt "
+                                              "factors"));
     else
-        findings.Add(
-            Severity::Warning, number,
-            "TILT names the tilt file " + Quoted(value) +
-                ", which the viewer does not read: it shows the data without tilt factors");
+        findings.Add(Severity::Warning, number,
+                     LUMETRA_MESSAGE("Check",
+                                     "TILT names the tilt file %1, which the viewer does not "
+                                     "read: it shows the data without tilt factors")
+                         .Arg(Quoted(value)));
     return false;
 }
 
@@ -161,9 +175,10 @@ std::optional<HeaderEnd> CheckHeader(LineCursor& lines, FindingList& findings) {
                            IsTiltLine(first.line()) ? std::string_view() : first.line(), findings)
                      : VersionLine::Missing;
     if (tiltLine == 0) {
-        findings.Add(
-            Severity::Error, 1,
-            "No TILT line: the viewer reads the whole file as numbers and finds no header");
+        findings.Add(Severity::Error, 1,
+                     LUMETRA_MESSAGE("Check",
+                                     "No TILT line: the viewer reads the whole file as numbers "
+                                     "and finds no header"));
         return std::nullopt;
     }
     const bool keywordsExpected = version != VersionLine::Missing;

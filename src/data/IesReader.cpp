@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "NumericText.h"
 #include "TextLines.h"
+#include "Translatable.h"
 #include "ValidationCursors.h"
 
 #include <algorithm>
@@ -52,7 +53,8 @@ std::uint16_t RoundedLowWord(long double value, const char* what) {
     const long double rounded = std::nearbyintl(value);
     constexpr long double kTwoTo63 = 9223372036854775808.0L; // exact in extended precision
     if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63))
-        throw LumetraError(std::string("The ") + what + " of the file is out of range");
+        throw LumetraError(LUMETRA_MESSAGE("IesReader", "The %1 of the file is out of range")
+                               .Arg(Message("IesReader", what)));
     return static_cast<std::uint16_t>(
         static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded)) & 0xFFFFu);
 }
@@ -225,22 +227,27 @@ namespace {
 
 void NotifyLine(const Notifier& notify, std::size_t line) {
     if (notify)
-        notify("Error!\r\rLine " + std::to_string(line));
+        notify(LUMETRA_MESSAGE("IesReader", "Error!\r\rLine %1").Arg(std::to_string(line)));
 }
 
 // Counts, factors and facts from the thirteen leading numbers. The counts are checked before the
 // record changes or anything is allocated, so a refused file leaves the record as a file with
 // nothing after its TILT line does.
 void TakeLeadingNumbers(const long double (&leading)[13], tIES& record, LuminaireFacts& facts) {
-    const std::uint16_t verticalCount = RoundedLowWord(leading[3], "vertical angle count");
-    const std::uint16_t horizontalCount = RoundedLowWord(leading[4], "horizontal angle count");
-    const std::uint16_t unitsType = RoundedLowWord(leading[6], "units type");
+    const std::uint16_t verticalCount =
+        RoundedLowWord(leading[3], LUMETRA_TR_NOOP("IesReader", "vertical angle count"));
+    const std::uint16_t horizontalCount =
+        RoundedLowWord(leading[4], LUMETRA_TR_NOOP("IesReader", "horizontal angle count"));
+    const std::uint16_t unitsType =
+        RoundedLowWord(leading[6], LUMETRA_TR_NOOP("IesReader", "units type"));
     const unsigned long grid = static_cast<unsigned long>(verticalCount) * horizontalCount;
     if (grid > kMaxCandelaValues)
-        throw LumetraError("The file declares " + std::to_string(verticalCount) + " x " +
-                           std::to_string(horizontalCount) +
-                           " candela values, more than the viewer supports (" +
-                           std::to_string(kMaxCandelaValues) + ")");
+        throw LumetraError(LUMETRA_MESSAGE("IesReader",
+                                           "The file declares %1 x %2 candela values, more "
+                                           "than the viewer supports (%3)")
+                               .Arg(std::to_string(verticalCount))
+                               .Arg(std::to_string(horizontalCount))
+                               .Arg(std::to_string(kMaxCandelaValues)));
 
     record.LampLumens = leading[1];
     record.CandelaMultiplier = leading[2];
@@ -268,7 +275,7 @@ bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
     const std::size_t totalLines = headerCount + lineStarts.size();
     NumericText text(std::move(block.text));
     if (text.empty())
-        throw LumetraError("List index out of bounds (0)");
+        throw LumetraError(LUMETRA_MESSAGE("IesReader", "List index out of bounds (0)"));
 
     bool parseError = false;
     LeadingNumberReader reader(text, parseError);

@@ -21,10 +21,13 @@ std::string ReadWholeFile(const std::string& fileName, const std::string& format
     case FileRead::Whole:
         break;
     case FileRead::TooLarge:
-        throw LumetraError("File " + fileName + " is too large to be an " + format + " file (" +
-                           std::to_string(reader.size()) + " bytes)");
+        throw LumetraError(
+            LUMETRA_MESSAGE("Loading", "File %1 is too large to be an %2 file (%3 bytes)")
+                .Arg(fileName)
+                .Arg(format)
+                .Arg(std::to_string(reader.size())));
     case FileRead::Unreadable:
-        throw LumetraError(FormatMessage("Cannot open file %s", fileName));
+        throw LumetraError(LUMETRA_MESSAGE("Loading", "Cannot open file %1").Arg(fileName));
     }
     return std::move(reader).TakeBytes();
 }
@@ -45,8 +48,11 @@ std::size_t CountLines(std::string_view text) {
 std::string ReadFileText(const std::string& fileName, const std::string& format) {
     std::string bytes = ReadWholeFile(fileName, format);
     if (CountLines(bytes) > kMaxFileLines)
-        throw LumetraError("File " + fileName + " has too many lines to be an " + format +
-                           " file (more than " + std::to_string(kMaxFileLines) + ")");
+        throw LumetraError(
+            LUMETRA_MESSAGE("Loading", "File %1 has too many lines to be an %2 file (more than %3)")
+                .Arg(fileName)
+                .Arg(format)
+                .Arg(std::to_string(kMaxFileLines)));
     return bytes;
 }
 

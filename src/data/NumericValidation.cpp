@@ -3,6 +3,7 @@
 #include "IesReader.h"
 #include "NumericText.h"
 #include "TokenSign.h"
+#include "Translatable.h"
 
 #include <array>
 #include <cmath>
@@ -14,19 +15,21 @@ namespace lumetra {
 
 namespace {
 
-constexpr std::array<const char*, 13> kLeadingNames = {"the number of lamps",
-                                                       "the lumens per lamp",
-                                                       "the candela multiplier",
-                                                       "the number of vertical angles",
-                                                       "the number of horizontal angles",
-                                                       "the photometric type",
-                                                       "the units type",
-                                                       "the width",
-                                                       "the length",
-                                                       "the height",
-                                                       "the ballast factor",
-                                                       "the ballast-lamp photometric factor",
-                                                       "the input watts"};
+constexpr std::array<const char*, 13> kLeadingNames = {
+    LUMETRA_TR_NOOP("Check", "the number of lamps"),
+    LUMETRA_TR_NOOP("Check", "the lumens per lamp"),
+    LUMETRA_TR_NOOP("Check", "the candela multiplier"),
+    LUMETRA_TR_NOOP("Check", "the number of vertical angles"),
+    LUMETRA_TR_NOOP("Check", "the number of horizontal angles"),
+    LUMETRA_TR_NOOP("Check", "the photometric type"),
+    LUMETRA_TR_NOOP("Check", "the units type"),
+    LUMETRA_TR_NOOP("Check", "the width"),
+    LUMETRA_TR_NOOP("Check", "the length"),
+    LUMETRA_TR_NOOP("Check", "the height"),
+    LUMETRA_TR_NOOP("Check", "the ballast factor"),
+    LUMETRA_TR_NOOP("Check", "the ballast-lamp photometric factor"),
+    LUMETRA_TR_NOOP("Check", "the input watts"),
+};
 constexpr std::size_t kVerticalCountIndex = 3;
 constexpr std::size_t kHorizontalCountIndex = 4;
 constexpr std::size_t kPhotometricTypeIndex = 5;
@@ -40,12 +43,14 @@ struct Number {
     Token token;
 };
 
-std::string NotANumberMessage(std::string_view token, const char* expected) {
-    std::string message = "Token " + Quoted(token) + " is not a number (expected " + expected + ")";
-    if (token.find('\t') != std::string_view::npos)
-        message += "; a tab does not separate numbers (lumetra-cli convert --lenient reads it "
-                   "as a blank and writes the file out clean)";
-    return message;
+Message NotANumberMessage(std::string_view token, const char* expected) {
+    Message message =
+        token.find('\t') == std::string_view::npos
+            ? LUMETRA_MESSAGE("Check", "Token %1 is not a number (expected %2)")
+            : LUMETRA_MESSAGE("Check", "Token %1 is not a number (expected %2); a tab does "
+                                       "not separate numbers (lumetra-cli convert --lenient "
+                                       "reads it as a blank and writes the file out clean)");
+    return std::move(message).Arg(Quoted(token)).Arg(Message("Check", expected));
 }
 
 // The reader refuses a file whose count does not fit a 64-bit integer once rounded.
@@ -66,6 +71,18 @@ bool IsLm63HorizontalForm(long double first, long double last, bool typeAOrB) {
         return (first == 0 || first == -90) && last == 90;
     return (first == 0 && (last == 90 || last == 180 || last == 360)) ||
            (first == 90 && last == 270);
+}
+
+// The horizontal angles' first and last, when they are none of the LM-63 forms.
+Message HorizontalFormMessage(const Number& first, const Number& last, bool typeAOrB) {
+    Message message =
+        typeAOrB ? LUMETRA_MESSAGE("Check", "The horizontal angles run from %1 to %2, none of the "
+                                            "LM-63 forms (for photometric types A and B: one "
+                                            "plane; 0 to 90; -90 to 90)")
+                 : LUMETRA_MESSAGE("Check", "The horizontal angles run from %1 to %2, none of the "
+                                            "LM-63 forms (one plane; 0 to 90; 0 to 180; 90 to "
+                                            "270; 0 to 360)");
+    return std::move(message).Arg(std::string(first.token.text)).Arg(std::string(last.token.text));
 }
 
 // The highest of the values considered, the first of equals, and its line.
@@ -92,10 +109,11 @@ class NumericBlockCheck {
         std::array<Number, 13> leading;
         if ((tiltInclude && !SkipTiltBlock()) || !ReadLeading(leading))
             return;
-        const auto vertical = CheckCount(leading[kVerticalCountIndex], "vertical angles");
-        const auto horizontal =
-            vertical ? CheckCount(leading[kHorizontalCountIndex], "horizontal angles")
-                     : std::nullopt;
+        const auto vertical =
+            CheckCount(leading[kVerticalCountIndex], LUMETRA_TR_NOOP("Check", "vertical angles"));
+        const auto horizontal = vertical ? CheckCount(leading[kHorizontalCountIndex],
+                                                      LUMETRA_TR_NOOP("Check", "horizontal angles"))
+                                         : std::nullopt;
         if (!horizontal || !CheckUnitsTypeRange(leading[kUnitsTypeIndex]) ||
             !CheckGridSize(*vertical, *horizontal, leading[kHorizontalCountIndex].token.line))
             return;
@@ -131,32 +149,38 @@ class NumericBlockCheck {
         return number;
     }
 
-    void ReportEnd(std::string message) {
+    void ReportEnd(Message message) {
         findings_.Add(Severity::Error, tokens_.line(), std::move(message));
     }
 
     // The tilt block of TILT=INCLUDE, skipped as the reader skips it: geometry, a count N, N
     // angles and N factors.
     bool SkipTiltBlock() {
-        const auto geometry = Take("the lamp-to-luminaire geometry");
-        const auto count = geometry ? Take("the number of tilt angles") : std::nullopt;
+        const auto geometry = Take(LUMETRA_TR_NOOP("Check", "the lamp-to-luminaire geometry"));
+        const auto count =
+            geometry ? Take(LUMETRA_TR_NOOP("Check", "the number of tilt angles")) : std::nullopt;
         if (!count) {
-            ReportEnd("The file ends inside the tilt block");
+            ReportEnd(LUMETRA_MESSAGE("Check", "The file ends inside the tilt block"));
             return false;
         }
         const long double rounded = std::nearbyintl(count->value);
         if (count->converted && (rounded != count->value || rounded < 0))
             findings_.Add(Severity::Error, count->token.line,
-                          "The number of tilt angles, " + Quoted(count->token.text) +
-                              ", is not a whole number from 0 up");
+                          LUMETRA_MESSAGE("Check", "The number of tilt angles, %1, is not a whole "
+                                                   "number from 0 up")
+                              .Arg(Quoted(count->token.text)));
         // Taking stops when the tokens run out, so a huge count costs no more than the file.
         const long double pairs = std::fmin(std::fmax(rounded, 0.0L), kTwoTo63 / 4);
         const auto values = 2 * static_cast<std::uint64_t>(pairs);
         Number value;
         for (std::uint64_t i = 0; i < values; ++i) {
-            if (!Take(i < values / 2 ? "a tilt angle" : "a tilt factor", value)) {
-                ReportEnd("The file ends inside the tilt block, after " + std::to_string(i) +
-                          " of its " + std::to_string(values) + " angles and factors");
+            if (!Take(i < values / 2 ? LUMETRA_TR_NOOP("Check", "a tilt angle")
+                                     : LUMETRA_TR_NOOP("Check", "a tilt factor"),
+                      value)) {
+                ReportEnd(LUMETRA_MESSAGE("Check", "The file ends inside the tilt block, after "
+                                                   "%1 of its %2 angles and factors")
+                              .Arg(std::to_string(i))
+                              .Arg(std::to_string(values)));
                 return false;
             }
         }
@@ -167,8 +191,9 @@ class NumericBlockCheck {
         for (std::size_t i = 0; i < leading.size(); ++i) {
             const auto number = Take(kLeadingNames[i]);
             if (!number) {
-                ReportEnd("The file ends after " + std::to_string(i) +
-                          " of the 13 numbers that lead the photometric data");
+                ReportEnd(LUMETRA_MESSAGE("Check", "The file ends after %1 of the 13 numbers "
+                                                   "that lead the photometric data")
+                              .Arg(std::to_string(i)));
                 return false;
             }
             leading[i] = *number;
@@ -178,26 +203,32 @@ class NumericBlockCheck {
 
     // The count as the reader takes it; nothing when the reader refuses the file over it. A
     // count that did not convert reads as 0 and has been reported already.
-    std::optional<std::uint16_t> CheckCount(const Number& count, const std::string& what) {
+    std::optional<std::uint16_t> CheckCount(const Number& count, const char* what) {
         if (!count.converted)
             return std::uint16_t{0};
         const std::string written = Quoted(count.token.text);
         const long double rounded = std::nearbyintl(count.value);
         if (!FitsReaderRange(rounded)) {
             findings_.Add(Severity::Error, count.token.line,
-                          "The number of " + what + ", " + written +
-                              ", is out of range: the viewer refuses the file");
+                          LUMETRA_MESSAGE("Check", "The number of %1, %2, is out of range: the "
+                                                   "viewer refuses the file")
+                              .Arg(Message("Check", what))
+                              .Arg(written));
             return std::nullopt;
         }
         const std::uint16_t word = LowWord(rounded);
         if (rounded == 0 && count.value == 0)
             findings_.Add(Severity::Error, count.token.line,
-                          "The file declares no " + what + ": the viewer has nothing to show");
+                          LUMETRA_MESSAGE("Check", "The file declares no %1: the viewer has "
+                                                   "nothing to show")
+                              .Arg(Message("Check", what)));
         else if (rounded != count.value || rounded < 1 || rounded > 65535)
             findings_.Add(Severity::Error, count.token.line,
-                          "The number of " + what + ", " + written +
-                              ", is not a whole number from 1 to 65535: the viewer reads it as " +
-                              std::to_string(word));
+                          LUMETRA_MESSAGE("Check", "The number of %1, %2, is not a whole number "
+                                                   "from 1 to 65535: the viewer reads it as %3")
+                              .Arg(Message("Check", what))
+                              .Arg(written)
+                              .Arg(std::to_string(word)));
         return word;
     }
 
@@ -205,8 +236,9 @@ class NumericBlockCheck {
         if (!units.converted || FitsReaderRange(std::nearbyintl(units.value)))
             return true;
         findings_.Add(Severity::Error, units.token.line,
-                      "The units type, " + Quoted(units.token.text) +
-                          ", is out of range: the viewer refuses the file");
+                      LUMETRA_MESSAGE("Check", "The units type, %1, is out of range: the viewer "
+                                               "refuses the file")
+                          .Arg(Quoted(units.token.text)));
         return false;
     }
 
@@ -215,10 +247,13 @@ class NumericBlockCheck {
         if (grid <= kMaxCandelaValues)
             return true;
         findings_.Add(Severity::Error, line,
-                      "The file declares " + std::to_string(vertical) + " x " +
-                          std::to_string(horizontal) + " = " + std::to_string(grid) +
-                          " candela values, more than the viewer supports (" +
-                          std::to_string(kMaxCandelaValues) + "): it refuses the file");
+                      LUMETRA_MESSAGE("Check", "The file declares %1 x %2 = %3 candela values, "
+                                               "more than the viewer supports (%4): it refuses "
+                                               "the file")
+                          .Arg(std::to_string(vertical))
+                          .Arg(std::to_string(horizontal))
+                          .Arg(std::to_string(grid))
+                          .Arg(std::to_string(kMaxCandelaValues)));
         return false;
     }
 
@@ -226,24 +261,28 @@ class NumericBlockCheck {
         Number angle;
         std::optional<Number> previous;
         for (std::size_t i = 0; i < count; ++i) {
-            if (!Take("a vertical angle", angle)) {
-                ReportEnd("The file ends after " + std::to_string(i) + " of its " +
-                          std::to_string(count) + " vertical angles");
+            if (!Take(LUMETRA_TR_NOOP("Check", "a vertical angle"), angle)) {
+                ReportEnd(LUMETRA_MESSAGE("Check", "The file ends after %1 of its %2 vertical "
+                                                   "angles")
+                              .Arg(std::to_string(i))
+                              .Arg(std::to_string(count)));
                 return false;
             }
             if (!angle.converted)
                 continue;
             if (i == 0 && angle.value != 0 && angle.value != 90 && angle.value != -90)
                 findings_.Add(Severity::Warning, angle.token.line,
-                              "The first vertical angle is " + std::string(angle.token.text) +
-                                  ", not 0, 90 or -90 as LM-63 requires");
+                              LUMETRA_MESSAGE("Check", "The first vertical angle is %1, not 0, 90 "
+                                                       "or -90 as LM-63 requires")
+                                  .Arg(std::string(angle.token.text)));
             if (previous && angle.value <= previous->value)
                 findings_.Add(Repeating::VerticalOrder, Severity::Error, angle.token.line,
-                              "Vertical angle " + std::string(angle.token.text) +
-                                  " is not above the angle before it (" +
-                                  std::string(previous->token.text) +
-                                  "): the light pattern cannot be rendered across equal or "
-                                  "descending angles");
+                              LUMETRA_MESSAGE("Check",
+                                              "Vertical angle %1 is not above the angle before "
+                                              "it (%2): the light pattern cannot be rendered "
+                                              "across equal or descending angles")
+                                  .Arg(std::string(angle.token.text))
+                                  .Arg(std::string(previous->token.text)));
             previous = angle;
         }
         return true;
@@ -254,9 +293,11 @@ class NumericBlockCheck {
         std::optional<Number> first, previous, disorder, disorderPrevious;
         bool allConverted = true;
         for (std::size_t i = 0; i < count; ++i) {
-            if (!Take("a horizontal angle", angle)) {
-                ReportEnd("The file ends after " + std::to_string(i) + " of its " +
-                          std::to_string(count) + " horizontal angles");
+            if (!Take(LUMETRA_TR_NOOP("Check", "a horizontal angle"), angle)) {
+                ReportEnd(LUMETRA_MESSAGE("Check", "The file ends after %1 of its %2 horizontal "
+                                                   "angles")
+                              .Arg(std::to_string(i))
+                              .Arg(std::to_string(count)));
                 return false;
             }
             allConverted = allConverted && angle.converted;
@@ -274,17 +315,14 @@ class NumericBlockCheck {
             return true; // one plane is a form of its own; a token that is not a number is reported
         if (disorder)
             findings_.Add(Severity::Warning, disorder->token.line,
-                          "Horizontal angle " + std::string(disorder->token.text) +
-                              " is not above the angle before it (" +
-                              std::string(disorderPrevious->token.text) +
-                              "): the horizontal angles are none of the LM-63 forms");
+                          LUMETRA_MESSAGE("Check", "Horizontal angle %1 is not above the angle "
+                                                   "before it (%2): the horizontal angles are "
+                                                   "none of the LM-63 forms")
+                              .Arg(std::string(disorder->token.text))
+                              .Arg(std::string(disorderPrevious->token.text)));
         else if (!IsLm63HorizontalForm(first->value, previous->value, typeAOrB))
-            findings_.Add(
-                Severity::Warning, first->token.line,
-                "The horizontal angles run from " + std::string(first->token.text) + " to " +
-                    std::string(previous->token.text) + ", none of the LM-63 forms (" +
-                    (typeAOrB ? "for photometric types A and B: one plane; 0 to 90; -90 to 90)"
-                              : "one plane; 0 to 90; 0 to 180; 90 to 270; 0 to 360)"));
+            findings_.Add(Severity::Warning, first->token.line,
+                          HorizontalFormMessage(*first, *previous, typeAOrB));
         return true;
     }
 
@@ -298,26 +336,31 @@ class NumericBlockCheck {
         HighestValue highest;
         for (unsigned long i = 0; i < total; ++i) {
             if (!tokens_.Next(token, plain)) {
-                ReportEnd("The file ends after " + std::to_string(i) + " of the " +
-                          std::to_string(total) + " candela values that its counts declare (" +
-                          std::to_string(vertical) + " x " + std::to_string(horizontal) + ")");
+                ReportEnd(LUMETRA_MESSAGE("Check", "The file ends after %1 of the %2 candela "
+                                                   "values that its counts declare (%3 x %4)")
+                              .Arg(std::to_string(i))
+                              .Arg(std::to_string(total))
+                              .Arg(std::to_string(vertical))
+                              .Arg(std::to_string(horizontal)));
                 return false;
             }
             const TokenSign sign = SignOf(token.text, plain);
             if (sign == TokenSign::NotANumber) {
-                ReportNotANumber(token, "a candela value");
+                ReportNotANumber(token, LUMETRA_TR_NOOP("Check", "a candela value"));
                 continue;
             }
             if (sign == TokenSign::Negative)
                 findings_.Add(Repeating::NegativeCandela, Severity::Warning, token.line,
-                              "Negative candela value " + std::string(token.text));
+                              LUMETRA_MESSAGE("Check", "Negative candela value %1")
+                                  .Arg(std::string(token.text)));
             anyPositive = anyPositive || sign == TokenSign::Positive;
             if (!anyPositive)
                 highest.Consider(token);
         }
         if (highest.value && !anyPositive)
             findings_.Add(Severity::Warning, highest.line,
-                          "No candela value is above 0: the goniogram has no scale to draw on");
+                          LUMETRA_MESSAGE("Check", "No candela value is above 0: the goniogram "
+                                                   "has no scale to draw on"));
         return true;
     }
 
@@ -331,11 +374,15 @@ class NumericBlockCheck {
         if (!first)
             return;
         findings_.Add(Severity::Warning, first->line,
-                      count == 1 ? "The file holds 1 token more than its counts declare (" +
-                                       Quoted(first->text) + "): the viewer ignores it"
-                                 : "The file holds " + std::to_string(count) +
-                                       " tokens more than its counts declare, from " +
-                                       Quoted(first->text) + " on: the viewer ignores them");
+                      count == 1 ? LUMETRA_MESSAGE("Check", "The file holds 1 token more than its "
+                                                            "counts declare (%1): the viewer "
+                                                            "ignores it")
+                                       .Arg(Quoted(first->text))
+                                 : LUMETRA_MESSAGE("Check", "The file holds %2 tokens more than "
+                                                            "its counts declare, from %1 on: the "
+                                                            "viewer ignores them")
+                                       .Arg(Quoted(first->text))
+                                       .Arg(std::to_string(count)));
     }
 
     TokenCursor tokens_;
@@ -348,7 +395,8 @@ void CheckNumericBlock(const LineCursor& tiltLine, const HeaderEnd& header, Find
     LineCursor after = tiltLine;
     if (!after.Next()) {
         findings.Add(Severity::Error, header.tiltLine,
-                     "Nothing follows the TILT line: the viewer cannot read the file");
+                     LUMETRA_MESSAGE("Check", "Nothing follows the TILT line: the viewer cannot "
+                                              "read the file"));
         return;
     }
     NumericBlockCheck(tiltLine, findings).Run(header.tiltInclude);

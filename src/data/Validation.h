@@ -3,6 +3,8 @@
 // findings for a report. The check never changes how the viewer reads a file; it says where a
 // file will not read or show as its author meant.
 
+#include "Message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ enum class Severity { Error, Warning };
 struct Finding {
     Severity severity = Severity::Error;
     std::size_t line = 1; // 1-based file line
-    std::string message;  // UTF-8, no line breaks
+    Message message;      // no line breaks
 };
 
 // "error" or "warning".

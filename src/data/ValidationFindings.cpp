@@ -1,6 +1,7 @@
 #include "ValidationFindings.h"
 
 #include "TextEncoding.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,18 +10,25 @@ namespace lumetra {
 
 namespace {
 
-// What the sum-up of each repeating kind calls one occurrence and several.
+// The sum-up of each repeating kind, for one more occurrence and for several (%1 of them). Whole
+// sentences, since languages inflect the words around the count differently.
 struct OmittedName {
     const char* one;
     const char* several;
 };
 constexpr std::array<OmittedName, static_cast<std::size_t>(Repeating::kCount)> kOmittedNames = {{
-    {"token that is not a number", "tokens that are not numbers"},
-    {"vertical angle that is not above the one before",
-     "vertical angles that are not above the one before"},
-    {"negative candela value", "negative candela values"},
-    {"keyword line of a form the viewer cannot show",
-     "keyword lines of a form the viewer cannot show"},
+    {LUMETRA_TR_NOOP("Check", "And 1 more token that is not a number from here on"),
+     LUMETRA_TR_NOOP("Check", "And %1 more tokens that are not numbers from here on")},
+    {LUMETRA_TR_NOOP("Check",
+                     "And 1 more vertical angle that is not above the one before from here on"),
+     LUMETRA_TR_NOOP("Check",
+                     "And %1 more vertical angles that are not above the one before from here on")},
+    {LUMETRA_TR_NOOP("Check", "And 1 more negative candela value from here on"),
+     LUMETRA_TR_NOOP("Check", "And %1 more negative candela values from here on")},
+    {LUMETRA_TR_NOOP("Check",
+                     "And 1 more keyword line of a form the viewer cannot show from here on"),
+     LUMETRA_TR_NOOP("Check",
+                     "And %1 more keyword lines of a form the viewer cannot show from here on")},
 }};
 
 constexpr std::size_t kQuotedBytes = 40;
@@ -31,11 +39,11 @@ bool IsUtf8Continuation(char c) {
 
 } // namespace
 
-void FindingList::Add(Severity severity, std::size_t line, std::string message) {
+void FindingList::Add(Severity severity, std::size_t line, Message message) {
     findings_.push_back(Finding{severity, line, std::move(message)});
 }
 
-void FindingList::Add(Repeating kind, Severity severity, std::size_t line, std::string message) {
+void FindingList::Add(Repeating kind, Severity severity, std::size_t line, Message message) {
     const auto k = static_cast<std::size_t>(kind);
     if (listed_[k] < kListedPerKind) {
         ++listed_[k];
@@ -54,9 +62,9 @@ std::vector<Finding> FindingList::Take() && {
         const Omitted& omitted = omitted_[k];
         if (omitted.count > 0)
             Add(omitted.severity, omitted.firstLine,
-                "And " + std::to_string(omitted.count) + " more " +
-                    (omitted.count == 1 ? kOmittedNames[k].one : kOmittedNames[k].several) +
-                    " from here on");
+                omitted.count == 1 ? Message("Check", kOmittedNames[k].one)
+                                   : Message("Check", kOmittedNames[k].several)
+                                         .Arg(std::to_string(omitted.count)));
     }
     std::stable_sort(findings_.begin(), findings_.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

@@ -20,8 +20,8 @@ inline constexpr std::size_t kListedPerKind = 10;
 
 class FindingList {
   public:
-    void Add(Severity severity, std::size_t line, std::string message);
-    void Add(Repeating kind, Severity severity, std::size_t line, std::string message);
+    void Add(Severity severity, std::size_t line, Message message);
+    void Add(Repeating kind, Severity severity, std::size_t line, Message message);
 
     // The findings ordered by line, each capped kind followed by its sum-up.
     std::vector<Finding> Take() &&;

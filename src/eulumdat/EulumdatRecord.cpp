@@ -3,6 +3,7 @@
 #include "EulumdatError.h"
 #include "StoredPlanes.h"
 #include "data/DescriptionKeywords.h"
+#include "data/Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,9 @@ struct LampTotals {
 
 long double Finite(long double value, std::size_t line, const char* what) {
     if (!std::isfinite(value))
-        throw EulumdatError(line, std::string(what) + " is too large (" + kOverflowText + ")");
+        throw EulumdatError(line, LUMETRA_MESSAGE("EulumdatReader", "%1 is too large (%2)")
+                                      .Arg(Message("EulumdatReader", what))
+                                      .Arg(kOverflowText));
     return value;
 }
 
@@ -33,7 +36,7 @@ LampTotals SumLampSets(const std::vector<EulumdatLampSet>& sets) {
         totals.flux += set.TotalFlux;
         totals.watts += set.Wattage;
     }
-    const char* what = "the sum over the lamp sets";
+    const char* what = LUMETRA_TR_NOOP("EulumdatReader", "the sum over the lamp sets");
     Finite(totals.lamps, kLampSetCountLine, what);
     Finite(totals.absoluteLamps, kLampSetCountLine, what);
     Finite(totals.flux, kLampSetCountLine, what);
@@ -60,7 +63,8 @@ void FillPlanes(EulumdatFile& file, long double candelaPerUnit, tIES& record) {
         record.Candela[h] = std::move(file.Intensities[stored]);
         std::size_t line = file.FirstIntensityLine + stored * file.Ng;
         for (long double& value : record.Candela[h])
-            value = Finite(value * candelaPerUnit, line++, "the intensity in cd");
+            value = Finite(value * candelaPerUnit, line++,
+                           LUMETRA_TR_NOOP("EulumdatReader", "the intensity in cd"));
     }
 }
 
@@ -99,12 +103,13 @@ void FillLuminousArea(const EulumdatFile& file, LuminaireFacts& facts) {
 void EulumdatToRecord(EulumdatFile file, tIES& record, TextLines& headerLines,
                       LuminaireFacts& facts) {
     const LampTotals totals = SumLampSets(file.LampSets);
-    const long double candelaPerUnit = Finite(totals.flux / 1000 * file.ConversionFactor,
-                                              kConversionFactorLine, "the factor to candela");
+    const long double candelaPerUnit =
+        Finite(totals.flux / 1000 * file.ConversionFactor, kConversionFactorLine,
+               LUMETRA_TR_NOOP("EulumdatReader", "the factor to candela"));
     tIES converted;
     converted.LampLumens =
         Finite(totals.absoluteLamps == 0 ? totals.flux : totals.flux / totals.absoluteLamps,
-               kLampSetCountLine, "the flux per lamp");
+               kLampSetCountLine, LUMETRA_TR_NOOP("EulumdatReader", "the flux per lamp"));
     converted.CandelaMultiplier = 1;
     converted.UnitsType = 2;
     converted.VerticalCount = static_cast<std::uint16_t>(file.Ng);

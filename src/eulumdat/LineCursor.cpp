@@ -2,6 +2,7 @@
 
 #include "EulumdatError.h"
 #include "data/NumericText.h"
+#include "data/Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,55 +46,66 @@ bool ConvertLineNumber(std::string_view line, long double& value) {
     return ConvertToken(withPoint, value);
 }
 
-const std::string& LineCursor::Take(std::string_view what) {
+const std::string& LineCursor::Take(const char* what) {
     if (next_ >= lines_.size())
-        throw EulumdatError(line(), "the file ends where the " + std::string(what) + " should be");
+        throw EulumdatError(
+            line(), LUMETRA_MESSAGE("EulumdatReader", "the file ends where the %1 should be")
+                        .Arg(Message("EulumdatReader", what)));
     return lines_[next_++];
 }
 
-const std::string& LineCursor::Text(std::string_view what) {
+const std::string& LineCursor::Text(const char* what) {
     return Take(what);
 }
 
-void LineCursor::Skip(std::size_t count, std::string_view what) {
+void LineCursor::Skip(std::size_t count, const char* what) {
     for (std::size_t i = 0; i < count; ++i)
         Take(what);
 }
 
-long double LineCursor::Number(std::string_view what) {
+long double LineCursor::Number(const char* what) {
     const std::string& text = Take(what);
     long double value = 0;
     if (ConvertLineNumber(text, value))
         return value;
     const std::size_t at = next_;
     if (TrimBlanksAndTabs(text).empty())
-        throw EulumdatError(at, "the " + std::string(what) + " is empty");
-    throw EulumdatError(at, "the " + std::string(what) + " is not a number: " + Quoted(text));
+        throw EulumdatError(at, LUMETRA_MESSAGE("EulumdatReader", "the %1 is empty")
+                                    .Arg(Message("EulumdatReader", what)));
+    throw EulumdatError(at, LUMETRA_MESSAGE("EulumdatReader", "the %1 is not a number: %2")
+                                .Arg(Message("EulumdatReader", what))
+                                .Arg(Quoted(text)));
 }
 
-std::optional<long double> LineCursor::OptionalNumber(std::string_view what) {
+std::optional<long double> LineCursor::OptionalNumber(const char* what) {
     long double value = 0;
     if (ConvertLineNumber(Take(what), value))
         return value;
     return std::nullopt;
 }
 
-std::size_t LineCursor::WholeNumber(std::string_view what, std::size_t least, std::size_t most) {
+std::size_t LineCursor::WholeNumber(const char* what, std::size_t least, std::size_t most) {
     const long double value = Number(what);
     if (value >= static_cast<long double>(least) && value <= static_cast<long double>(most) &&
         value == std::truncl(value))
         return static_cast<std::size_t>(value);
-    throw EulumdatError(next_, "the " + std::string(what) + " must be a whole number from " +
-                                   std::to_string(least) + " to " + std::to_string(most) +
-                                   ", not " + Quoted(lines_[next_ - 1]));
+    throw EulumdatError(
+        next_,
+        LUMETRA_MESSAGE("EulumdatReader", "the %1 must be a whole number from %2 to %3, not %4")
+            .Arg(Message("EulumdatReader", what))
+            .Arg(std::to_string(least))
+            .Arg(std::to_string(most))
+            .Arg(Quoted(lines_[next_ - 1])));
 }
 
-void LineCursor::RequireLines(std::size_t count, std::string_view what) const {
+void LineCursor::RequireLines(std::size_t count, const Message& what) const {
     const std::size_t left = lines_.size() - std::min(next_, lines_.size());
     if (left < count)
-        throw EulumdatError(lines_.size() + 1, "the file ends after " + std::to_string(left) +
-                                                   " of the " + std::to_string(count) + " " +
-                                                   std::string(what));
+        throw EulumdatError(lines_.size() + 1,
+                            LUMETRA_MESSAGE("EulumdatReader", "the file ends after %1 of the %2 %3")
+                                .Arg(std::to_string(left))
+                                .Arg(std::to_string(count))
+                                .Arg(what));
 }
 
 } // namespace lumetra

@@ -46,18 +46,19 @@ bool HasIesLayout(const TextLines& lines) {
     return FindTiltLine(lines) < lines.size();
 }
 
-std::optional<std::string> OtherFormatNote(std::string_view fileName, const TextLines& lines) {
+std::optional<Message> OtherFormatNote(std::string_view fileName, const TextLines& lines) {
     if (IsEulumdatFileName(fileName)) {
         if (HasIesLayout(lines))
-            return "The file holds IES (LM-63) text although its name ends in .ldt";
+            return LUMETRA_MESSAGE(
+                "OtherFormat", "The file holds IES (LM-63) text although its name ends in .ldt");
     } else if (HasEulumdatLayout(lines)) {
-        return "The file holds EULUMDAT data although its name does not end in .ldt";
+        return LUMETRA_MESSAGE(
+            "OtherFormat", "The file holds EULUMDAT data although its name does not end in .ldt");
     }
     return std::nullopt;
 }
 
-std::optional<std::string> OtherFormatNoteOfBytes(std::string_view fileName,
-                                                  std::string_view bytes) {
+std::optional<Message> OtherFormatNoteOfBytes(std::string_view fileName, std::string_view bytes) {
     // The first lines decide; a whole file of lines is not needed, only enough for a TILT line
     // deep in a long header.
     constexpr std::size_t kLookedAt = 64 * 1024;

@@ -3,6 +3,7 @@
 // EULUMDAT file renamed ".ies" reads as IES numbers in the wrong places, and IES text named
 // ".ldt" fails on its second line. Both deserve to be named for what they are.
 
+#include "data/Message.h"
 #include "data/Photometry.h"
 
 #include <optional>
@@ -20,10 +21,9 @@ bool HasIesLayout(const TextLines& lines);
 
 // For a file whose name says one format and whose lines plainly hold the other, the sentence
 // that says so ("The file holds EULUMDAT data although its name ends in .ies"); none otherwise.
-std::optional<std::string> OtherFormatNote(std::string_view fileName, const TextLines& lines);
+std::optional<Message> OtherFormatNote(std::string_view fileName, const TextLines& lines);
 
 // The same from the file's bytes.
-std::optional<std::string> OtherFormatNoteOfBytes(std::string_view fileName,
-                                                  std::string_view bytes);
+std::optional<Message> OtherFormatNoteOfBytes(std::string_view fileName, std::string_view bytes);
 
 } // namespace lumetra

@@ -36,7 +36,7 @@ bool IsPhotometricFileName(std::string_view fileName) {
 namespace {
 
 // An IES file that fails to read is read again only to tell whether it is EULUMDAT data.
-std::optional<std::string> OtherFormatOfFile(const std::string& fileName) {
+std::optional<Message> OtherFormatOfFile(const std::string& fileName) {
     FileReader reader;
     if (reader.Read(fileName) != FileRead::Whole)
         return std::nullopt;
@@ -50,7 +50,8 @@ bool LoadIesNamingOtherFormat(const std::string& fileName, tIES& record, TextLin
         return LoadPhotometry(fileName, record, fileLines, headerLines, notify, facts);
     } catch (const LumetraError& error) {
         if (const auto note = OtherFormatOfFile(fileName))
-            throw LumetraError(std::string(error.what()) + ". " + *note);
+            throw LumetraError(
+                LUMETRA_MESSAGE("OtherFormat", "%1. %2").Arg(error.message()).Arg(*note));
         throw;
     }
 }
@@ -65,7 +66,9 @@ bool LoadPhotometryFile(const std::string& fileName, tIES& record, TextLines& fi
         LoadEulumdat(fileName, record, fileLines, headerLines, facts);
     } catch (const EulumdatError& error) {
         if (const auto note = OtherFormatNote(fileName, fileLines))
-            throw EulumdatError(error.line(), error.reason() + ". " + *note);
+            throw EulumdatError(
+                error.line(),
+                LUMETRA_MESSAGE("OtherFormat", "%1. %2").Arg(error.reason()).Arg(*note));
         throw;
     }
     return false;

@@ -2,23 +2,14 @@
 
 #include "OtherFormat.h"
 #include "PhotometryFile.h"
+#include "data/Message.h"
 
 #include <algorithm>
 
 namespace lumetra {
 
-std::string ReaderLine(std::string_view message) {
-    std::string line;
-    for (const char c : message) {
-        const bool lineBreak = c == '\r' || c == '\n';
-        if (!lineBreak)
-            line += c;
-        else if (!line.empty() && line.back() != ' ')
-            line += ' ';
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line;
+Message NotSignificantMessage() {
+    return LUMETRA_MESSAGE("ReadingVerdict", "not significant: the file did not read completely");
 }
 
 namespace {
@@ -35,12 +26,12 @@ std::optional<Finding> FirstError(std::vector<Finding> findings) {
 } // namespace
 
 ReadingVerdict JudgeReading(std::string_view fileName, bool parseError,
-                            std::string_view readerMessage, std::string_view bytes) {
+                            const Message& readerMessage, std::string_view bytes) {
     ReadingVerdict verdict;
     if (!parseError)
         return verdict;
     verdict.complete = false;
-    verdict.readerLine = ReaderLine(readerMessage);
+    verdict.readerLine = Message(readerMessage).OnOneLine();
     // Only the IES reader flags a file; an EULUMDAT fault stops the loading instead.
     if (!IsEulumdatFileName(fileName))
         verdict.finding = FirstError(ValidateIes(bytes));
@@ -48,18 +39,35 @@ ReadingVerdict JudgeReading(std::string_view fileName, bool parseError,
     return verdict;
 }
 
-std::vector<std::string> VerdictLines(const ReadingVerdict& verdict) {
+Message FindingLine(const Finding& finding, bool withSeverity) {
+    if (!withSeverity)
+        return LUMETRA_MESSAGE("ReadingVerdict", "Line %1: %2")
+            .Arg(std::to_string(finding.line))
+            .Arg(finding.message);
+    // The severity's word stays English, as in check's report.
+    return LUMETRA_MESSAGE("ReadingVerdict", "Line %1: %2: %3")
+        .Arg(std::to_string(finding.line))
+        .Arg(std::string(SeverityName(finding.severity)))
+        .Arg(finding.message);
+}
+
+std::vector<Message> VerdictLines(const ReadingVerdict& verdict) {
     if (verdict.complete)
         return {};
-    std::vector<std::string> lines{kNotSignificantText};
+    std::vector<Message> lines{NotSignificantMessage()};
     if (!verdict.readerLine.empty())
         lines.push_back(verdict.readerLine);
     if (verdict.finding)
-        lines.push_back("Line " + std::to_string(verdict.finding->line) + ": " +
-                        std::string(SeverityName(verdict.finding->severity)) + ": " +
-                        verdict.finding->message);
+        lines.push_back(FindingLine(*verdict.finding, true));
     if (verdict.other)
         lines.push_back(*verdict.other);
+    return lines;
+}
+
+std::vector<std::string> EnglishVerdictLines(const ReadingVerdict& verdict) {
+    std::vector<std::string> lines;
+    for (const Message& line : VerdictLines(verdict))
+        lines.push_back(line.English());
     return lines;
 }
 

@@ -15,27 +15,30 @@
 namespace lumetra {
 
 // What is shown in place of the figures of a file that did not read completely.
-inline constexpr const char* kNotSignificantText =
-    "not significant: the file did not read completely";
+Message NotSignificantMessage();
 
 struct ReadingVerdict {
-    bool complete = true;             // the figures are results
-    std::string readerLine;           // the reader's message on one line ("Error! Line 12")
-    std::optional<Finding> finding;   // check's first error for the file
-    std::optional<std::string> other; // the file plainly holds the other format
+    bool complete = true;           // the figures are results
+    Message readerLine;             // the reader's message on one line ("Error! Line 12")
+    std::optional<Finding> finding; // check's first error for the file
+    std::optional<Message> other;   // the file plainly holds the other format
 };
-
-// The reader's message on one line: its line breaks become single blanks.
-std::string ReaderLine(std::string_view message);
 
 // The verdict on a file as loaded: parseError is the reader's flag, readerMessage its first
 // message (empty when it gave none), bytes the file as read (may be empty when parseError is
 // false: a complete file is not checked again).
 ReadingVerdict JudgeReading(std::string_view fileName, bool parseError,
-                            std::string_view readerMessage, std::string_view bytes);
+                            const Message& readerMessage, std::string_view bytes);
 
-// The verdict's note for a person, one line each: kNotSignificantText, the reader's line, check's
-// finding ("Line 12: error: ..."), the other format. Empty for a complete file.
-std::vector<std::string> VerdictLines(const ReadingVerdict& verdict);
+// The verdict's note for a person, one line each: NotSignificantMessage(), the reader's line,
+// check's finding ("Line 12: error: ..."), the other format. Empty for a complete file.
+std::vector<Message> VerdictLines(const ReadingVerdict& verdict);
+
+// The same in English, as JSON carries it.
+std::vector<std::string> EnglishVerdictLines(const ReadingVerdict& verdict);
+
+// Check's finding for a person, as the verdict and the Properties window name it:
+// "Line 12: error: ..." (with severity) or "Line 12: ..." (without).
+Message FindingLine(const Finding& finding, bool withSeverity);
 
 } // namespace lumetra

@@ -40,17 +40,18 @@ void WriteDirectRatios(RowWriter& rows, const EulumdatFile& file) {
         text += (text.empty() ? "k " : ", k ") + rows.Shown(kRoomIndices[k], Unit{"", 2}) + ": " +
                 rows.Shown(file.DirectRatios[k], Unit{"", 3});
     }
-    rows.Text(LUMETRA_TR_NOOP("Properties", "Direct ratios"), text.empty() ? "n/a" : text);
+    rows.Text(rows.Caption("Properties", LUMETRA_TR_NOOP("Properties", "Direct ratios")),
+              text.empty() ? "n/a" : text);
 }
 
 } // namespace
 
 std::vector<CaptionedValue> EulumdatFactRows(const EulumdatFile& file, const NumberFormat& format) {
     RowWriter rows(format);
-    rows.Text(LUMETRA_TR_NOOP("Properties", "Luminaire dimensions"),
+    rows.Text(rows.Caption("Properties", LUMETRA_TR_NOOP("Properties", "Luminaire dimensions")),
               SizesText(rows, file.LuminaireDimensions[0], file.LuminaireDimensions[1],
                         file.LuminaireDimensions[2]));
-    rows.Text(LUMETRA_TR_NOOP("Properties", "Luminous area"),
+    rows.Text(rows.Caption("Properties", LUMETRA_TR_NOOP("Properties", "Luminous area")),
               SizesText(rows, file.LuminousAreaLength, file.LuminousAreaWidth,
                         file.LuminousAreaHeights[0]));
     WriteLampSets(rows, file);

@@ -9,6 +9,7 @@
 //   ReportedLine     the file line that a reader's message names
 // The window (src/ui/Properties*) lays these out; nothing here knows about widgets.
 
+#include "data/Message.h"
 #include "summary/SummaryFigures.h"
 
 #include <optional>
@@ -33,6 +34,13 @@ using summary::Unit;
 struct NumberFormat {
     std::string decimalPoint = ".";
     std::string groupSeparator = " ";
+    // The language of the words around the figures (captions, "at C"): gives a core text in it
+    // (TranslatedUtf8 in the windows and lumetra-cli); none keeps English.
+    std::string (*wording)(const Message& text) = nullptr;
+
+    std::string Words(const Message& text) const {
+        return wording ? wording(text) : text.English();
+    }
 
     NumberFormat() = default;
     NumberFormat(std::string point, std::string group = " ")

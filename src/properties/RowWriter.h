@@ -28,6 +28,13 @@ class RowWriter {
         return FigureText(figure, unit, format_);
     }
     const NumberFormat& Format() const { return format_; }
+    // A text in the language of the rows.
+    std::string Words(const Message& text) const { return format_.Words(text); }
+    // A caption marked in the context "Summary", or in the context given.
+    std::string Caption(const char* marked) const { return Caption("Summary", marked); }
+    std::string Caption(const char* context, const char* marked) const {
+        return Words(Message(context, marked));
+    }
     std::vector<CaptionedValue> Rows() && { return std::move(rows_); }
 
   private:

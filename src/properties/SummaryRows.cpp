@@ -3,6 +3,7 @@
 #include "FigureText.h"
 #include "LuminousOpening.h"
 #include "RowWriter.h"
+#include "data/Translatable.h"
 #include "data/VersionLine.h"
 #include "eulumdat/PhotometryFile.h"
 #include "summary/PhotometricSummary.h"
@@ -15,19 +16,29 @@ namespace {
 
 using summary::PhotometricSummary;
 
-std::string TypeText(PhotometricKind type) {
+std::string TypeText(const RowWriter& rows, PhotometricKind type) {
     const std::string name = summary::TypeName(type);
-    return name.empty() ? "unknown (summarised as C)" : name;
+    return name.empty() ? rows.Caption(LUMETRA_TR_NOOP("Summary", "unknown (summarised as C)"))
+                        : name;
+}
+
+void WriteTypeAndSymmetry(RowWriter& rows, const PhotometricSummary& s) {
+    rows.Text(rows.Caption(summary::kTypeRow.caption), TypeText(rows, s.Type));
+    rows.Text(rows.Caption(summary::kSymmetryRow.caption), s.Symmetry.empty() ? "n/a" : s.Symmetry);
 }
 
 void WriteLamps(RowWriter& rows, const LuminaireFacts& facts) {
     const std::string lamps = rows.Shown(facts.NumberOfLamps, kNone);
     if (facts.LumensPerLamp == -1)
-        rows.Text("Lamps", lamps + ", absolute photometry");
+        rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Lamps")),
+                  rows.Words(LUMETRA_MESSAGE("Summary", "%1, absolute photometry").Arg(lamps)));
     else
-        rows.Text("Lamps", lamps + " \u00d7 " + rows.Shown(facts.LumensPerLamp, kLumen));
-    rows.Value("Ballast factor", facts.BallastFactor, kNone);
-    rows.Value(summary::kInputWattsRow.caption, facts.InputWatts, summary::kInputWattsRow.unit);
+        rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Lamps")),
+                  lamps + " \u00d7 " + rows.Shown(facts.LumensPerLamp, kLumen));
+    rows.Value(rows.Caption(LUMETRA_TR_NOOP("Summary", "Ballast factor")), facts.BallastFactor,
+               kNone);
+    rows.Value(rows.Caption(summary::kInputWattsRow.caption), facts.InputWatts,
+               summary::kInputWattsRow.unit);
 }
 
 // Round sides are given as negative sizes; a person reads a circle by its diameter.
@@ -35,19 +46,22 @@ void WriteOpening(RowWriter& rows, const tIES& record, const LuminaireFacts& fac
     const std::string units = UnitsName(record.UnitsType);
     const Unit length{units.c_str(), 0};
     const std::string shape = OpeningShape(facts.Width, facts.Length, facts.Height);
-    rows.Text("Luminous opening", shape);
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Luminous opening")), shape);
     const bool round = facts.Width < 0 && facts.Width == facts.Length;
     if (round) {
-        rows.Value("Diameter", -facts.Width, length);
+        rows.Value(rows.Caption(LUMETRA_TR_NOOP("Summary", "Diameter")), -facts.Width, length);
     } else {
-        rows.Value("Width", facts.Width < 0 ? -facts.Width : facts.Width, length);
-        rows.Value("Length", facts.Length < 0 ? -facts.Length : facts.Length, length);
+        rows.Value(rows.Caption(LUMETRA_TR_NOOP("Summary", "Width")),
+                   facts.Width < 0 ? -facts.Width : facts.Width, length);
+        rows.Value(rows.Caption(LUMETRA_TR_NOOP("Summary", "Length")),
+                   facts.Length < 0 ? -facts.Length : facts.Length, length);
     }
-    rows.Value("Height", facts.Height < 0 ? -facts.Height : facts.Height, length);
+    rows.Value(rows.Caption(LUMETRA_TR_NOOP("Summary", "Height")),
+               facts.Height < 0 ? -facts.Height : facts.Height, length);
 }
 
 void Write(RowWriter& rows, const summary::FigureRow& row, const PhotometricSummary& s) {
-    rows.Value(row.caption, s.*row.value, row.unit, row.shown);
+    rows.Value(rows.Caption(row.caption), s.*row.value, row.unit, row.shown);
 }
 
 template <std::size_t N>
@@ -61,7 +75,8 @@ void WriteOwnFlux(RowWriter& rows, const PhotometricSummary& s,
                   ZonalRows zonal = ZonalRows::Included) {
     Write(rows, summary::kFluxRows, s);
     for (std::size_t z = 0; zonal == ZonalRows::Included && z < summary::kZones.size(); ++z)
-        rows.Value(std::string(summary::kZonalFluxCaption) + summary::kZones[z].Name + "\u00b0",
+        rows.Value(rows.Words(Message("Summary", summary::kZonalFluxCaption)
+                                  .Arg(std::string(summary::kZones[z].Name))),
                    s.ZonalFlux[z], kLumen);
     Write(rows, summary::kLampRows, s);
 }
@@ -74,18 +89,21 @@ void WriteFlux(RowWriter& rows, const PhotometricSummary& s) {
 // "1 234 cd at C 90.0°, gamma 45.0°"
 std::string PeakText(const RowWriter& rows, const PhotometricSummary& s) {
     const auto& [peak, c, gamma] = summary::kPeakRows;
-    return rows.Shown(s.*peak.value, peak.unit) + " " + c.caption + " " +
-           rows.Shown(s.*c.value, c.unit) + ", " + gamma.caption + " " +
-           rows.Shown(s.*gamma.value, gamma.unit);
+    return rows.Words(LUMETRA_MESSAGE("Summary", "%1 at C %2, gamma %3")
+                          .Arg(rows.Shown(s.*peak.value, peak.unit))
+                          .Arg(rows.Shown(s.*c.value, c.unit))
+                          .Arg(rows.Shown(s.*gamma.value, gamma.unit)));
 }
 
 void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
-    rows.Text(summary::kPeakRows[0].caption, PeakText(rows, s));
+    rows.Text(rows.Caption(summary::kPeakRows[0].caption), PeakText(rows, s));
     const auto names = summary::AngleLineNames(s.Type);
     for (std::size_t i = 0; i < 2; ++i) {
-        const std::string line = std::string(" (") + names[i] + ")";
         for (const summary::AngleRow& row : summary::kAngleRows)
-            rows.Value(row.caption + line, (s.*row.value)[i], kDegree);
+            rows.Value(rows.Words(LUMETRA_MESSAGE("Summary", "%1 (%2)")
+                                      .Arg(Message("Summary", row.caption))
+                                      .Arg(std::string(names[i]))),
+                       (s.*row.value)[i], kDegree);
     }
     Write(rows, summary::kStatedRows, s);
 }
@@ -95,8 +113,7 @@ void WriteAngles(RowWriter& rows, const PhotometricSummary& s) {
 std::vector<CaptionedValue> SummaryFigureRows(const PhotometricSummary& s,
                                               const NumberFormat& format, ZonalRows zonal) {
     RowWriter rows(format);
-    rows.Text(summary::kTypeRow.caption, TypeText(s.Type));
-    rows.Text(summary::kSymmetryRow.caption, s.Symmetry.empty() ? "n/a" : s.Symmetry);
+    WriteTypeAndSymmetry(rows, s);
     WriteOwnFlux(rows, s, zonal);
     Write(rows, summary::kInputWattsRow, s);
     Write(rows, summary::kEfficacyRow, s);
@@ -123,12 +140,14 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
                                         const NumberFormat& format) {
     const PhotometricSummary s = summary::Summarize(record, facts);
     RowWriter rows(format);
-    rows.Text("Format", FormatText(fileName, headerLines));
-    rows.Text(summary::kTypeRow.caption, TypeText(s.Type));
-    rows.Text(summary::kSymmetryRow.caption, s.Symmetry.empty() ? "n/a" : s.Symmetry);
-    rows.Text("Angles", std::to_string(record.VerticalAngles.size()) + " vertical \u00d7 " +
-                            std::to_string(record.HorizontalAngles.size()) + " horizontal");
-    rows.Text("Candela multiplier",
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Format")),
+              FormatText(fileName, headerLines));
+    WriteTypeAndSymmetry(rows, s);
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Angles")),
+              rows.Words(LUMETRA_MESSAGE("Summary", "%1 vertical \u00d7 %2 horizontal")
+                             .Arg(std::to_string(record.VerticalAngles.size()))
+                             .Arg(std::to_string(record.HorizontalAngles.size()))));
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Candela multiplier")),
               StoredNumberText(record.CandelaMultiplier, format.decimalPoint));
     WriteLamps(rows, facts);
     WriteFlux(rows, s);
@@ -146,18 +165,20 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
                                         const ReadingVerdict& verdict, const NumberFormat& format) {
     if (verdict.complete)
         return SummaryRows(fileName, record, facts, headerLines, format);
-    std::vector<CaptionedValue> rows{
-        {"Format", FormatText(fileName, headerLines)},
-        {"Figures", kNotSignificantText},
-    };
+    RowWriter rows(format);
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Format")),
+              FormatText(fileName, headerLines));
+    rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Figures")),
+              rows.Words(NotSignificantMessage()));
     if (!verdict.readerLine.empty())
-        rows.emplace_back("Reader", verdict.readerLine);
+        rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Reader")),
+                  rows.Words(verdict.readerLine));
     if (verdict.finding)
-        rows.emplace_back("Check", "Line " + std::to_string(verdict.finding->line) + ": " +
-                                       verdict.finding->message);
+        rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Check")),
+                  rows.Words(FindingLine(*verdict.finding, false)));
     if (verdict.other)
-        rows.emplace_back("Content", *verdict.other);
-    return rows;
+        rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Content")), rows.Words(*verdict.other));
+    return std::move(rows).Rows();
 }
 
 } // namespace lumetra::properties

@@ -1,11 +1,13 @@
 #pragma once
-// The summary's figures as one table: for each figure the caption a person reads, the key of its
+// The summary's figures as one table: for each figure the caption a person reads (marked in the
+// context "Summary" for translation), the key of its
 // JSON value, its unit with the least decimals it shows, and the factor from the value to what
 // is shown (100 for a fraction shown in per cent). The command line's text, the Properties
 // window and the data sheet list the figures in this order; the JSON keeps each value itself
 // under its key.
 
 #include "PhotometricSummary.h"
+#include "data/Translatable.h"
 
 #include <array>
 
@@ -31,8 +33,9 @@ struct TextRow {
     const char* caption;
     const char* key;
 };
-inline constexpr TextRow kTypeRow{"Photometric type", "PhotometricType"};
-inline constexpr TextRow kSymmetryRow{"Symmetry", "Symmetry"};
+inline constexpr TextRow kTypeRow{LUMETRA_TR_NOOP("Summary", "Photometric type"),
+                                  "PhotometricType"};
+inline constexpr TextRow kSymmetryRow{LUMETRA_TR_NOOP("Summary", "Symmetry"), "Symmetry"};
 
 struct FigureRow {
     const char* caption;
@@ -44,36 +47,41 @@ struct FigureRow {
 
 // The flux the distribution gives, before its zones.
 inline constexpr std::array<FigureRow, 4> kFluxRows{{
-    {"Luminous flux", "Flux", kLumen, &PhotometricSummary::Flux},
-    {"Downward flux", "DownwardFlux", kLumen, &PhotometricSummary::DownwardFlux},
-    {"Upward flux", "UpwardFlux", kLumen, &PhotometricSummary::UpwardFlux},
-    {"Downward flux fraction", "DownwardFluxFraction", kPercent,
+    {LUMETRA_TR_NOOP("Summary", "Luminous flux"), "Flux", kLumen, &PhotometricSummary::Flux},
+    {LUMETRA_TR_NOOP("Summary", "Downward flux"), "DownwardFlux", kLumen,
+     &PhotometricSummary::DownwardFlux},
+    {LUMETRA_TR_NOOP("Summary", "Upward flux"), "UpwardFlux", kLumen,
+     &PhotometricSummary::UpwardFlux},
+    {LUMETRA_TR_NOOP("Summary", "Downward flux fraction"), "DownwardFluxFraction", kPercent,
      &PhotometricSummary::DownwardFluxFraction, 100},
 }};
 
-// The zonal flux in lumens: a row "Zonal flux 0-30°" for each zone (kZones), and one JSON object
-// keyed by the zones' names.
-inline constexpr const char* kZonalFluxCaption = "Zonal flux ";
+// The zonal flux in lumens: a row "Zonal flux 0-30°" for each zone (kZones, %1 its name), and one
+// JSON object keyed by the zones' names.
+inline constexpr const char* kZonalFluxCaption = LUMETRA_TR_NOOP("Summary", "Zonal flux %1°");
 inline constexpr const char* kZonalFluxKey = "ZonalFlux";
 
 // What the lamps give and how much of it leaves the luminaire.
 inline constexpr std::array<FigureRow, 2> kLampRows{{
-    {"Lamp flux", "LampFlux", kLumen, &PhotometricSummary::LampFlux},
-    {"Light output ratio", "LightOutputRatio", kPercent, &PhotometricSummary::LightOutputRatio,
-     100},
+    {LUMETRA_TR_NOOP("Summary", "Lamp flux"), "LampFlux", kLumen, &PhotometricSummary::LampFlux},
+    {LUMETRA_TR_NOOP("Summary", "Light output ratio"), "LightOutputRatio", kPercent,
+     &PhotometricSummary::LightOutputRatio, 100},
 }};
 
-inline constexpr FigureRow kInputWattsRow{"Input watts", "InputWatts", kWatt,
-                                          &PhotometricSummary::InputWatts};
-inline constexpr FigureRow kEfficacyRow{"Efficacy", "Efficacy", kEfficacy,
-                                        &PhotometricSummary::Efficacy};
+inline constexpr FigureRow kInputWattsRow{LUMETRA_TR_NOOP("Summary", "Input watts"), "InputWatts",
+                                          kWatt, &PhotometricSummary::InputWatts};
+inline constexpr FigureRow kEfficacyRow{LUMETRA_TR_NOOP("Summary", "Efficacy"), "Efficacy",
+                                        kEfficacy, &PhotometricSummary::Efficacy};
 
 // The peak, shown on one row "Maximum intensity": its value, then "at C" and "gamma" of its
 // direction.
 inline constexpr std::array<FigureRow, 3> kPeakRows{{
-    {"Maximum intensity", "MaxIntensity", kCandela, &PhotometricSummary::MaxIntensity},
-    {"at C", "MaxIntensityC", kDegree, &PhotometricSummary::MaxIntensityC},
-    {"gamma", "MaxIntensityGamma", kDegree, &PhotometricSummary::MaxIntensityGamma},
+    {LUMETRA_TR_NOOP("Summary", "Maximum intensity"), "MaxIntensity", kCandela,
+     &PhotometricSummary::MaxIntensity},
+    {LUMETRA_TR_NOOP("Summary", "at C"), "MaxIntensityC", kDegree,
+     &PhotometricSummary::MaxIntensityC},
+    {LUMETRA_TR_NOOP("Summary", "gamma"), "MaxIntensityGamma", kDegree,
+     &PhotometricSummary::MaxIntensityGamma},
 }};
 
 // Angles in degrees on the record type's two lines (AngleLineNames): a row "Beam angle (C0-C180)"
@@ -84,18 +92,20 @@ struct AngleRow {
     AnglePair PhotometricSummary::*value;
 };
 inline constexpr std::array<AngleRow, 4> kAngleRows{{
-    {"Beam angle", "BeamAngle", &PhotometricSummary::BeamAngle},
-    {"Field angle", "FieldAngle", &PhotometricSummary::FieldAngle},
-    {"Beam angle CIE", "BeamAngleCIE", &PhotometricSummary::BeamAngleCIE},
-    {"Field angle CIE", "FieldAngleCIE", &PhotometricSummary::FieldAngleCIE},
+    {LUMETRA_TR_NOOP("Summary", "Beam angle"), "BeamAngle", &PhotometricSummary::BeamAngle},
+    {LUMETRA_TR_NOOP("Summary", "Field angle"), "FieldAngle", &PhotometricSummary::FieldAngle},
+    {LUMETRA_TR_NOOP("Summary", "Beam angle CIE"), "BeamAngleCIE",
+     &PhotometricSummary::BeamAngleCIE},
+    {LUMETRA_TR_NOOP("Summary", "Field angle CIE"), "FieldAngleCIE",
+     &PhotometricSummary::FieldAngleCIE},
 }};
 
 // What the file states about itself.
 inline constexpr std::array<FigureRow, 2> kStatedRows{{
-    {"Stated light output ratio", "StatedLightOutputRatio", kPercent,
+    {LUMETRA_TR_NOOP("Summary", "Stated light output ratio"), "StatedLightOutputRatio", kPercent,
      &PhotometricSummary::StatedLightOutputRatio, 100},
-    {"Stated downward flux fraction", "StatedDownwardFluxFraction", kPercent,
-     &PhotometricSummary::StatedDownwardFluxFraction, 100},
+    {LUMETRA_TR_NOOP("Summary", "Stated downward flux fraction"), "StatedDownwardFluxFraction",
+     kPercent, &PhotometricSummary::StatedDownwardFluxFraction, 100},
 }};
 
 } // namespace lumetra::summary

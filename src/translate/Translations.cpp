@@ -1,5 +1,8 @@
 #include "Translations.h"
 
+#include "data/Errors.h"
+#include "data/TextEncoding.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -60,6 +63,35 @@ bool InstallTranslations(std::string_view language) {
 QString TranslatedText(const char* context, std::string_view text) {
     const std::string source(text); // translate() wants a terminated string
     return QCoreApplication::translate(context, source.c_str());
+}
+
+std::string TranslatedUtf8(const Message& message) {
+    std::string pattern = *message.context() == '\0'
+                              ? ToUtf8(message.text())
+                              : TranslatedText(message.context(), message.text()).toStdString();
+    std::vector<std::string> arguments;
+    arguments.reserve(message.arguments().size());
+    for (const Message& argument : message.arguments())
+        arguments.push_back(TranslatedUtf8(argument));
+    return Shaped(message, arguments.empty() ? pattern : FillPlaceholders(pattern, arguments));
+}
+
+std::vector<std::string> TranslatedLines(const std::vector<Message>& messages) {
+    std::vector<std::string> lines;
+    lines.reserve(messages.size());
+    for (const Message& message : messages)
+        lines.push_back(TranslatedUtf8(message));
+    return lines;
+}
+
+QString TranslatedMessage(const Message& message) {
+    return QString::fromStdString(TranslatedUtf8(message));
+}
+
+QString TranslatedError(const std::exception& error) {
+    if (const auto* lumetra = dynamic_cast<const LumetraError*>(&error))
+        return TranslatedMessage(lumetra->message());
+    return QString::fromStdString(ToUtf8(error.what()));
 }
 
 QString LanguageName(std::string_view language) {

@@ -4,8 +4,13 @@
 // nothing, so every text stays the source text. Numbers keep following the locale (QLocale),
 // whatever the language.
 
+#include "data/Message.h"
+
 #include <QString>
+#include <exception>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumetra {
 
@@ -16,6 +21,18 @@ bool InstallTranslations(std::string_view language);
 
 // A core text marked with LUMETRA_TR_NOOP(context, text), in the language spoken now.
 QString TranslatedText(const char* context, std::string_view text);
+
+// A core message in the language spoken now: its template and every marked argument translated,
+// the placeholders filled; in English, exactly message.English().
+QString TranslatedMessage(const Message& message);
+// The same as UTF-8, for the command line's output and texts kept as std::string.
+std::string TranslatedUtf8(const Message& message);
+// Each of the messages, as UTF-8.
+std::vector<std::string> TranslatedLines(const std::vector<Message>& messages);
+
+// The text of an error for a person: a LumetraError's message translated, any other error's own
+// text.
+QString TranslatedError(const std::exception& error);
 
 // The language's own name for itself, as a menu of languages lists it ("Deutsch", "中文(简体)").
 QString LanguageName(std::string_view language);

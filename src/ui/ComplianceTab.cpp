@@ -162,7 +162,7 @@ void TComplianceTab::ShowBug(const BugRating& rating) {
           : Text(rating.Unavailable));
     LabelNote->setText(
         f && !f->UplightDataComplete
-            ? tr("Note: %1.").arg(Text(Message(ComplianceMessage::UplightIncomplete)))
+            ? tr("Note: %1.").arg(Text(compliance::Message(ComplianceMessage::UplightIncomplete)))
             : QString());
     LabelNote->setVisible(!LabelNote->text().isEmpty());
     ShowZones(f);

@@ -6,6 +6,7 @@
 #include "surface/DataSheet.h"
 #include "surface/FileNameText.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 #include "viewer/ViewerModel.h"
 
 #include <QCoreApplication>
@@ -40,8 +41,10 @@ void SaveDataSheet(const QString& pdfName, const ViewerModel& viewer) {
     input.eulumdat = EulumdatLinesOf(viewer.SelectedFile());
     input.controls = viewer.Controls();
     input.plane = viewer.Plane();
-    input.notSignificant = VerdictLines(LoadedVerdict(viewer, viewer.SelectedFile()));
+    input.notSignificant =
+        TranslatedLines(VerdictLines(LoadedVerdict(viewer, viewer.SelectedFile())));
     input.format = LocaleNumberFormat();
+    input.format.wording = TranslatedUtf8;
     input.program = QStringLiteral("Lumetra " LUMETRA_VERSION);
     input.made = QDateTime::currentDateTime();
     WriteDataSheet(pdfName, MakeDataSheet(input), SheetPageSize(QLocale().measurementSystem()));

@@ -4,7 +4,9 @@
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
 #include "properties/FileText.h"
+#include "translate/Translations.h"
 
+#include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 #include <utility>
@@ -19,7 +21,10 @@ FileTextAnswer ReadFileText(const std::string& fileBytes) {
     } catch (const std::exception& error) {
         if (fileBytes.empty())
             return {};
-        return {"The file's text cannot be shown: " + QString::fromStdString(ToUtf8(error.what())),
+        // Translating is safe on any thread; the text belongs to the Properties window.
+        return {QCoreApplication::translate("lumetra::PropertiesWindow",
+                                            "The file's text cannot be shown: %1")
+                    .arg(TranslatedError(error)),
                 false};
     }
 }

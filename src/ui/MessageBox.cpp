@@ -2,6 +2,7 @@
 
 #include "ScreenCentredMessageBox.h"
 #include "data/TextEncoding.h"
+#include "translate/Translations.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -51,7 +52,7 @@ void ShowError(QWidget* parent, const QString& text) {
 }
 
 void ReportException(QWidget* parent, const std::exception& error) {
-    ShowError(parent, QString::fromStdString(ToUtf8(error.what())));
+    ShowError(parent, TranslatedError(error));
 }
 
 } // namespace lumetra

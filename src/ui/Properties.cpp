@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -158,12 +159,12 @@ void PropertiesWindow::KeywordClicked(int row, int column) {
 }
 
 QString PropertiesWindow::OpenTab() const {
-    return Tabs->tabText(rules_.ChosenTab());
+    return Tabs->tabBar()->tabData(rules_.ChosenTab()).toString();
 }
 
-void PropertiesWindow::SetOpenTab(const QString& caption) {
+void PropertiesWindow::SetOpenTab(const QString& key) {
     for (int i = 0; i < Tabs->count(); ++i)
-        if (Tabs->tabText(i).compare(caption, Qt::CaseInsensitive) == 0)
+        if (Tabs->tabBar()->tabData(i).toString().compare(key, Qt::CaseInsensitive) == 0)
             Tabs->setCurrentIndex(i);
 }
 

@@ -76,9 +76,10 @@ class PropertiesWindow : public QWidget {
     // The file's text is still being read; the Text tab shows it when it comes.
     bool TextPending() const { return !text_.has_value(); }
 
-    // The open tab by its caption, as the settings keep it.
+    // The open tab by its key (its English caption, whatever the language), as the settings
+    // keep it.
     QString OpenTab() const;
-    void SetOpenTab(const QString& caption);
+    void SetOpenTab(const QString& key);
 
     // The section "Properties" as read, applied key by key up to a faulty one, whose error is
     // then thrown; and what the window stores when it closes.

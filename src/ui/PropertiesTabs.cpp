@@ -13,6 +13,7 @@
 #include "properties/ReportedLine.h"
 #include "properties/SummaryRows.h"
 #include "surface/FileNameText.h"
+#include "translate/Translations.h"
 #include "viewer/ViewerModel.h"
 
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -58,8 +60,15 @@ void AddRow(QTableWidget& table, const QString& first, const QString& second) {
 }
 
 // A reader's message on one line: its carriage returns become blanks.
-QString OneLine(const std::string& message) {
-    return Text(message).replace('\r', ' ').simplified();
+QString OneLine(QString message) {
+    return message.replace('\r', ' ').simplified();
+}
+
+// The settings keep the open tab by its key, the English caption that older settings files hold
+// too, so that the shown caption can follow the language.
+void AddTab(QTabWidget& tabs, QWidget* page, const char* key, const QString& caption) {
+    const int index = tabs.addTab(page, caption);
+    tabs.tabBar()->setTabData(index, QString::fromLatin1(key));
 }
 
 } // namespace
@@ -72,12 +81,12 @@ void PropertiesWindow::BuildTabs() {
     TableSummary = TwoColumnTable(tr("Property"), tr("Value"));
     TableKeywords = TwoColumnTable(tr("Keyword"), tr("Value"));
     TextFile = new LineNumberedText;
-    Tabs->addTab(TableSummary, "Summary");
-    Tabs->addTab(TableKeywords, "Keywords");
-    Tabs->addTab(BuildIntensityTab(), "Intensities");
+    AddTab(*Tabs, TableSummary, "Summary", tr("Summary"));
+    AddTab(*Tabs, TableKeywords, "Keywords", tr("Keywords"));
+    AddTab(*Tabs, BuildIntensityTab(), "Intensities", tr("Intensities"));
     TabCompliance = new TComplianceTab;
-    Tabs->addTab(TabCompliance, tr("Compliance"));
-    Tabs->addTab(TextFile, "Text");
+    AddTab(*Tabs, TabCompliance, "Compliance", tr("Compliance"));
+    AddTab(*Tabs, TextFile, "Text", tr("Text"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFileRow());
     layout->addWidget(Tabs);
@@ -132,11 +141,12 @@ void PropertiesWindow::ShowStatus() {
         return;
     }
     QString status = QFileInfo(fileName_).fileName();
-    const std::string& message = viewer_.LoadMessage();
+    const Message& message = viewer_.LoadMessage();
+    const QString line = OneLine(TranslatedMessage(message));
     if (rules_.Failed())
-        status += "\nCould not be read: " + OneLine(message);
+        status += "\n" + tr("Could not be read: %1").arg(line);
     else if (!message.empty())
-        status += "\nThe reader reported: " + OneLine(message);
+        status += "\n" + tr("The reader reported: %1").arg(line);
     LabelFile->setText(status);
     LabelFile->setToolTip(fileName_);
 }
@@ -224,7 +234,7 @@ void PropertiesWindow::RequestText() {
     const std::uint64_t request = rules_.TextRequested();
     text_.reset();
     textShown_ = false;
-    const auto line = properties::ReportedLine(viewer_.LoadMessage());
+    const auto line = properties::ReportedLine(viewer_.LoadMessage().English());
     textLine_ = line ? static_cast<int>(*line) : 0;
     auto* watch = new QFutureWatcher<FileTextAnswer>(this);
     connect(watch, &QFutureWatcherBase::finished, this, [this, watch, request] {
@@ -237,7 +247,7 @@ void PropertiesWindow::RequestText() {
 
 void PropertiesWindow::TextArrived(FileTextAnswer answer) {
     if (answer.shortened)
-        LabelFile->setText(LabelFile->text() + "\nThe Text tab shows the file shortened.");
+        LabelFile->setText(LabelFile->text() + "\n" + tr("The Text tab shows the file shortened."));
     text_ = std::move(answer);
     if (Tabs->currentWidget() == TextFile)
         ShowText();

@@ -8,6 +8,7 @@
 #include "properties/EulumdatFacts.h"
 #include "properties/SummaryRows.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 #include "viewer/ViewerModel.h"
 
 #include <exception>
@@ -41,7 +42,8 @@ ReadingVerdict LoadedVerdict(const ViewerModel& viewer, const std::string& fileB
 
 std::vector<properties::CaptionedValue> SummaryTabRows(const ViewerModel& viewer,
                                                        const std::string& fileBytes) {
-    const properties::NumberFormat format = LocaleNumberFormat();
+    properties::NumberFormat format = LocaleNumberFormat();
+    format.wording = TranslatedUtf8;
     const TextLines header = viewer.ReadableHeader();
     const ReadingVerdict verdict = LoadedVerdict(viewer, fileBytes);
     auto rows = properties::SummaryRows(fileBytes, viewer.Record(), viewer.Facts(), header, verdict,

@@ -10,6 +10,7 @@
 #include "SelectedFileWatch.h"
 #include "data/TextEncoding.h"
 #include "surface/FileNameText.h"
+#include "translate/Translations.h"
 #include "viewer/AccessibleText.h"
 
 #include <QApplication>
@@ -192,9 +193,8 @@ void TMainWindow::FormRefresh() {
 // shown before it.
 bool TMainWindow::LoadSelectedFile() {
     try {
-        const bool found = viewer_.LoadSelection([this](const std::string& text) {
-            ShowMessage(this, QString::fromStdString(ToUtf8(text)));
-        });
+        const bool found = viewer_.LoadSelection(
+            [this](const Message& message) { ShowMessage(this, TranslatedMessage(message)); });
         ShowLoadState();
         return found;
     } catch (const std::exception&) {

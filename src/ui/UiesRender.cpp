@@ -12,6 +12,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -86,8 +87,8 @@ TRenderWindow::~TRenderWindow() {
 }
 
 void TRenderWindow::BuildControls() {
-    Button1 = Button(this, "&Close", {272, 350, 75, 17});
-    CheckBoxRadiosity = new QCheckBox("&Radiosity", this);
+    Button1 = Button(this, tr("&Close"), {272, 350, 75, 17});
+    CheckBoxRadiosity = new QCheckBox(tr("&Radiosity"), this);
     CheckBoxRadiosity->setGeometry(274, 325, 63, 17);
     CheckBoxRadiosity->resize(CheckBoxRadiosity->sizeHint().expandedTo(CheckBoxRadiosity->size()));
     Button2 = Button(this, "R", {248, 325, 17, 17});
@@ -328,7 +329,9 @@ void TRenderWindow::CopyPicture() {
 
 QString RenderTimeText(std::chrono::milliseconds elapsed) {
     const auto ms = elapsed.count();
-    return QString("Rendering time: %1.%2 sec").arg(ms / 1000).arg(ms % 1000, 3, 10, QChar('0'));
+    return QCoreApplication::translate("lumetra::TRenderWindow", "Rendering time: %1.%2 sec")
+        .arg(ms / 1000)
+        .arg(ms % 1000, 3, 10, QChar('0'));
 }
 
 } // namespace lumetra

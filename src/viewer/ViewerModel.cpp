@@ -1,5 +1,6 @@
 #include "ViewerModel.h"
 
+#include "data/Errors.h"
 #include "data/GlobalMax.h"
 #include "data/Loading.h"
 #include "data/ReadableText.h"
@@ -56,7 +57,7 @@ bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
     loadedStamp_ = StampOf(selected_);
     const bool found = FileExistsChecked(selected_);
     if (found) {
-        loadMessage_.clear();
+        loadMessage_ = Message();
         data_.ParseError = LoadRemembered(notify);
         nothingLoaded_ = false;
         loadFailed_ = false;
@@ -76,16 +77,19 @@ bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
 
 // The load keeps what it says for the windows that show the file afterwards.
 bool ViewerModel::LoadRemembered(const Notifier& notify) {
-    const Notifier remember = [this, &notify](const std::string& text) {
-        loadMessage_ = text;
+    const Notifier remember = [this, &notify](const Message& message) {
+        loadMessage_ = message;
         if (notify)
-            notify(text);
+            notify(message);
     };
     try {
         return LoadPhotometryFile(selected_, data_.Photometry, data_.FileLines, data_.HeaderLines,
                                   remember, data_.Luminaire);
+    } catch (const LumetraError& error) {
+        loadMessage_ = error.message();
+        throw;
     } catch (const std::exception& error) {
-        loadMessage_ = error.what();
+        loadMessage_ = Message::Verbatim(error.what());
         throw;
     }
 }

@@ -106,7 +106,7 @@ class ViewerModel {
     bool AutoRenderDue(bool found) const;
     const std::string& SelectedFile() const { return selected_; }
     // What the last load said: the reader's message or the error that ended it; empty if none.
-    const std::string& LoadMessage() const { return loadMessage_; }
+    const Message& LoadMessage() const { return loadMessage_; }
     // The six-line description of the header in memory as UTF-8 text (header bytes in another
     // encoding decoded for reading), lines ended by carriage returns; empty while nothing is
     // loaded.
@@ -181,7 +181,7 @@ class ViewerModel {
 
     ProgramData& data_;
     std::string selected_;
-    std::string loadMessage_;
+    Message loadMessage_;
     std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read
     EncodingChoices encodings_;
     bool nothingLoaded_ = false;

@@ -53,7 +53,7 @@ void ReadIesSource(SourceFile& source, Reading reading) {
     TextLines lines = ReadFileLines(source.FileName, "IES");
     IesPart& ies = source.Ies;
     ies.TabsInNumbers = TabsAfterTilt(lines, reading == Reading::Lenient);
-    const Notifier keep = [&ies](const std::string& text) { ies.ReaderMessage = text; };
+    const Notifier keep = [&ies](const Message& message) { ies.ReaderMessage = message.English(); };
     ies.ParseError = ReadIES(lines, source.Record, ies.HeaderLines, keep, source.Facts);
     ReadExtraNumbers(lines.empty() ? std::string() : lines.front(), ies);
 }

@@ -27,7 +27,7 @@ std::optional<Json> DirectSummary(const std::string& path, bool& message) {
     try {
         // A file the reader flagged has no figures: its row fails with the reason.
         if (LoadPhotometryFile(
-                path, record, lines, header, [&](const std::string&) { message = true; }, facts))
+                path, record, lines, header, [&](const Message&) { message = true; }, facts))
             return std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;

@@ -44,15 +44,17 @@ TEST_F(SheetCommand, TwoPagesAtMostWithTheLuminaireAndItsFluxOnTheLocalePaper) {
     for (int line = 0; line < 3; ++line)
         std::getline(description, luminaire, '\r');
     ASSERT_FALSE(luminaire.empty());
+    // The locale chooses the paper, the number format and the language of the captions.
     const struct {
         const char* locale;
         const char* pageSize;
-    } rows[] = {{"LC_ALL=C.UTF-8", "595 x 842 pts (A4)"},
-                {"LC_ALL=de_DE.UTF-8", "595 x 842 pts (A4)"},
-                {"LC_ALL=en_US.UTF-8", "612 x 792 pts (letter)"}};
+        const char* fluxCaption;
+    } rows[] = {{"LC_ALL=C.UTF-8", "595 x 842 pts (A4)", "Luminous flux"},
+                {"LC_ALL=de_DE.UTF-8", "595 x 842 pts (A4)", "Lichtstrom"},
+                {"LC_ALL=en_US.UTF-8", "612 x 792 pts (letter)", "Luminous flux"}};
     for (const auto& row : rows) {
         const std::string pdf = (dir_ / "sheet").string(); // ".pdf" is added
-        const std::string flux = SummaryValue(sample, "Luminous flux", row.locale);
+        const std::string flux = SummaryValue(sample, row.fluxCaption, row.locale);
         const auto run = RunCli({"sheet", sample, "-o", pdf}, row.locale);
         ASSERT_EQ(run.exitCode, 0) << row.locale << run.err;
         const std::string properties = Poppler("pdfinfo", pdf + ".pdf");
@@ -60,7 +62,7 @@ TEST_F(SheetCommand, TwoPagesAtMostWithTheLuminaireAndItsFluxOnTheLocalePaper) {
         EXPECT_NE(properties.find(row.pageSize), std::string::npos) << properties;
         const std::string text = Poppler("pdftotext", pdf + ".pdf");
         EXPECT_NE(text.find(luminaire), std::string::npos) << luminaire << "\n" << text;
-        EXPECT_NE(text.find("Luminous flux"), std::string::npos) << text;
+        EXPECT_NE(text.find(row.fluxCaption), std::string::npos) << text;
         EXPECT_NE(text.find(flux), std::string::npos) << flux << "\n" << text;
     }
 }

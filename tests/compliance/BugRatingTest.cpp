@@ -5,6 +5,7 @@
 
 #include "ComplianceRecords.h"
 #include "compliance/BugThresholds.h"
+#include "compliance/ComplianceText.h"
 #include "support/Samples.h"
 
 #include <regex>
@@ -202,6 +203,34 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HandWorkedCase{"WholeSphere", 180, "B1-U5-G3", 395.51L, 1882.14L, true},
                       HandWorkedCase{"StoredToNinety", 90, "B1-U0-G3", 0, 0, false}),
     [](const auto& test) { return std::string(test.param.Name); });
+
+} // namespace
+} // namespace lumetra::compliance
+
+namespace lumetra::compliance {
+namespace {
+
+// The zone and flux lines show lumens as every other figure does: sensible digits, the locale's
+// separators, "°" in the zones' angles.
+TEST(BugRating, LinesShowLumensInTheOneNumberFormat) {
+    BugRating rating;
+    rating.Figures = BugFigures{};
+    rating.Figures->Zones.fill(1456.47L);
+    rating.Figures->Zones[1] = 1.12845L;
+    rating.Figures->Forward = 612.302L;
+    rating.Figures->Total = 12345.6L;
+    const auto lines = BugLines(rating, testing::TypeCFacts(), properties::NumberFormat(",", "."));
+    const auto value = [&lines](const std::string& caption) {
+        for (const auto& [shown, text] : lines)
+            if (shown == caption)
+                return text;
+        return std::string("missing");
+    };
+    EXPECT_EQ(value("BUG zone FL (front low, 0-30°)"), "1.456 lm");
+    EXPECT_EQ(value("BUG zone FM (front medium, 30-60°)"), "1,13 lm");
+    EXPECT_EQ(value("BUG forward light"), "612 lm");
+    EXPECT_EQ(value("BUG total"), "12.346 lm");
+}
 
 } // namespace
 } // namespace lumetra::compliance

@@ -57,7 +57,7 @@ inline LoadedSample LoadSample(const std::string& path) {
     TextLines lines, header;
     try {
         LoadPhotometryFile(
-            path, sample.Record, lines, header, [](const std::string&) {}, sample.Facts);
+            path, sample.Record, lines, header, [](const Message&) {}, sample.Facts);
         sample.Loaded = true;
     } catch (const std::exception&) {
     }

@@ -29,7 +29,7 @@ namespace lumetra {
 // Readable findings in failure messages.
 void PrintTo(const Finding& finding, std::ostream* out) {
     *out << SeverityName(finding.severity) << " at line " << finding.line << ": "
-         << finding.message;
+         << finding.message.English();
 }
 
 namespace {
@@ -41,6 +41,7 @@ using ::testing::Field;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
+using ::testing::Property;
 using ::testing::SizeIs;
 
 // The default file: header 1-3, TILT 4, the leading numbers 5-6, vertical angles 7, horizontal
@@ -49,7 +50,7 @@ using test::IesFile;
 
 auto IsFinding(Severity severity, std::size_t line, const std::string& part) {
     return AllOf(Field(&Finding::severity, severity), Field(&Finding::line, line),
-                 Field(&Finding::message, HasSubstr(part)));
+                 Field(&Finding::message, Property(&Message::English, HasSubstr(part))));
 }
 auto IsError(std::size_t line, const std::string& part) {
     return IsFinding(Severity::Error, line, part);
@@ -177,8 +178,8 @@ TEST(Validation, ControlCharactersAndLongTokensAreQuotedReadably) {
     file.candela = {"100 50 10", "100 40 " + std::string(100000, '7') + "x"};
     const auto findings = Check(file);
     ASSERT_THAT(findings, SizeIs(1));
-    EXPECT_THAT(findings[0].message, HasSubstr("'" + std::string(40, '7') + "...'"));
-    EXPECT_LT(findings[0].message.size(), 200u);
+    EXPECT_THAT(findings[0].message.English(), HasSubstr("'" + std::string(40, '7') + "...'"));
+    EXPECT_LT(findings[0].message.English().size(), 200u);
 }
 
 TEST(Validation, FewerNumbersThanDeclaredIsAnErrorAtTheLastLine) {
@@ -433,7 +434,7 @@ TEST(Validation, HugeInputsStayBounded) {
     line.candela = {"100 50 10", "100 40 " + std::string(10'000'000, '1') + "z"};
     const auto lineFindings = Check(line);
     ASSERT_THAT(lineFindings, SizeIs(1));
-    EXPECT_LT(lineFindings[0].message.size(), 200u);
+    EXPECT_LT(lineFindings[0].message.English().size(), 200u);
 
     // A million candela values, all sound.
     IesFile million;
@@ -485,8 +486,8 @@ TEST(Validation, ErrorsAgreeWithTheReaderOnTheSamples) {
 TEST(Validation, TooLargeFileFindingNamesTheLimit) {
     const Finding finding = FileTooLargeFinding(kMaxFileBytes + 1);
     EXPECT_EQ(finding.severity, Severity::Error);
-    EXPECT_THAT(finding.message, HasSubstr(std::to_string(kMaxFileBytes + 1) + " bytes"));
-    EXPECT_THAT(finding.message, HasSubstr(std::to_string(kMaxFileBytes)));
+    EXPECT_THAT(finding.message.English(), HasSubstr(std::to_string(kMaxFileBytes + 1) + " bytes"));
+    EXPECT_THAT(finding.message.English(), HasSubstr(std::to_string(kMaxFileBytes)));
 }
 
 } // namespace

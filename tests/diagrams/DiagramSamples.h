@@ -33,8 +33,8 @@ inline const std::vector<std::unique_ptr<LoadedSample>>& Samples() {
                 TextLines lines, header;
                 try {
                     LoadPhotometryFile(
-                        entry.path().string(), sample->record, lines, header,
-                        [](const std::string&) {}, sample->facts);
+                        entry.path().string(), sample->record, lines, header, [](const Message&) {},
+                        sample->facts);
                 } catch (const std::exception&) {
                     continue;
                 }

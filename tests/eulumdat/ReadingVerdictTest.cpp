@@ -40,7 +40,7 @@ TEST(OtherFormat, ContentOfTheOtherFormatIsNamedWhateverTheName) {
     };
     for (const auto& row : rows) {
         const auto note = OtherFormatNoteOfBytes(row.name, *row.bytes);
-        EXPECT_EQ(note.value_or("none"), row.note ? row.note : "none") << row.name;
+        EXPECT_EQ(note ? note->English() : "none", row.note ? row.note : "none") << row.name;
     }
 }
 
@@ -58,26 +58,28 @@ TEST(OtherFormat, EulumdatLayoutNeedsItsNumbersInPlace) {
 }
 
 TEST(ReadingVerdict, ReaderMessageOnOneLine) {
-    EXPECT_EQ(ReaderLine("Error!\r\rLine 21"), "Error! Line 21");
-    EXPECT_EQ(ReaderLine("\r\nA\n\nB\r"), "A B");
-    EXPECT_EQ(ReaderLine(""), "");
+    EXPECT_EQ(OneLine("Error!\r\rLine 21"), "Error! Line 21");
+    EXPECT_EQ(OneLine("\r\nA\n\nB\r"), "A B");
+    EXPECT_EQ(OneLine(""), "");
 }
 
 TEST(ReadingVerdict, AFlaggedFileIsNotSignificantWithTheReadersLineAndChecksFinding) {
     const std::string bytes = SampleBytes(kIesSample);
-    const ReadingVerdict verdict = JudgeReading(kIesSample, true, "Error!\r\rLine 21", bytes);
+    const ReadingVerdict verdict =
+        JudgeReading(kIesSample, true, Message::Verbatim("Error!\r\rLine 21"), bytes);
     EXPECT_FALSE(verdict.complete);
-    const std::vector<std::string> lines = VerdictLines(verdict);
+    const std::vector<std::string> lines = EnglishVerdictLines(verdict);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], kNotSignificantText);
+    EXPECT_EQ(lines[0], "not significant: the file did not read completely");
     EXPECT_EQ(lines[1], "Error! Line 21");
     EXPECT_EQ(lines[2].rfind("Line 21: error: Token '174.408695", 0), 0u) << lines[2];
 }
 
 TEST(ReadingVerdict, ACompleteFileKeepsItsFiguresAndTheOtherFormatIsNamed) {
-    EXPECT_TRUE(VerdictLines(JudgeReading("a.ies", false, "", "")).empty());
-    const ReadingVerdict renamed = JudgeReading("batwing.ies", true, "", SampleBytes(kLdtSample));
-    const std::vector<std::string> lines = VerdictLines(renamed);
+    EXPECT_TRUE(VerdictLines(JudgeReading("a.ies", false, Message(), "")).empty());
+    const ReadingVerdict renamed =
+        JudgeReading("batwing.ies", true, Message(), SampleBytes(kLdtSample));
+    const std::vector<std::string> lines = EnglishVerdictLines(renamed);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].rfind("Line 1: error: No TILT line", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2], "The file holds EULUMDAT data although its name does not end in .ldt");

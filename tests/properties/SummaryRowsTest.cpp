@@ -42,8 +42,8 @@ TEST(SummaryRows, AFileThatDidNotReadCompletelyShowsWhyInPlaceOfItsFigures) {
     record.Candela = {{100, 0}};
     ReadingVerdict verdict;
     verdict.complete = false;
-    verdict.readerLine = "Error! Line 7";
-    verdict.finding = Finding{Severity::Error, 7, "Token 'x' is not a number"};
+    verdict.readerLine = Message::Verbatim("Error! Line 7");
+    verdict.finding = Finding{Severity::Error, 7, Message::Verbatim("Token 'x' is not a number")};
     const auto rows = SummaryRows("a.ies", record, LuminaireFacts{}, {"IESNA:LM-63-2002"}, verdict);
     EXPECT_EQ(rows, (std::vector<CaptionedValue>{
                         {"Format", "IESNA:LM-63-2002"},

@@ -22,7 +22,7 @@ namespace lumetra::test {
 struct MessageRecorder {
     std::vector<std::string> messages;
     Notifier notifier() {
-        return [this](const std::string& text) { messages.push_back(text); };
+        return [this](const Message& message) { messages.push_back(message.English()); };
     }
 };
 

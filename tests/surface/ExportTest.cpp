@@ -25,8 +25,7 @@ const std::vector<ExportFormat> kRaster{F::Png, F::Jpeg};
 tIES Sample(const char* name, GonioView& view) {
     tIES record;
     TextLines fileLines, headerLines;
-    LoadPhotometry(test::SamplePath(name), record, fileLines, headerLines,
-                   [](const std::string&) {});
+    LoadPhotometry(test::SamplePath(name), record, fileLines, headerLines, [](const Message&) {});
     long double peak = 0;
     FindGlobalMaxCandela(record, 0, static_cast<int>(record.Candela.size()) - 1, peak);
     view = GoniogramView(0, false, true, peak, ".");

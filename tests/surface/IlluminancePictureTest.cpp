@@ -18,7 +18,7 @@ std::vector<IlluminancePanel> SamplePanels(const std::string& path) {
     LuminaireFacts facts;
     TextLines lines, header;
     LoadPhotometryFile(
-        path, record, lines, header, [](const std::string&) {}, facts);
+        path, record, lines, header, [](const Message&) {}, facts);
     const auto intensity = illuminance::TypeCIntensity(record, facts);
     EXPECT_TRUE(std::holds_alternative<summary::IntensityGrid>(intensity)) << path;
     if (!std::holds_alternative<summary::IntensityGrid>(intensity))

@@ -21,7 +21,7 @@ Loaded LoadRoad() {
     TextLines lines, header;
     LoadPhotometryFile(
         SamplePath("lm2002_roadway_199x38_crlf.ies"), loaded.record, lines, header,
-        [](const std::string&) {}, loaded.facts);
+        [](const Message&) {}, loaded.facts);
     return loaded;
 }
 
