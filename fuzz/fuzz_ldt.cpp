@@ -44,8 +44,12 @@ LdtLoad FromMemory(const TextLines& lines) {
         load.errorLine = error.line();
         // The viewer names IES text that came under an EULUMDAT name for what it is.
         const auto note = OtherFormatNote(kInputName, lines);
-        load.error = note ? EulumdatError(error.line(), error.reason() + ". " + *note).what()
-                          : std::string(error.what());
+        load.error =
+            note ? EulumdatError(
+                       error.line(),
+                       LUMETRA_MESSAGE("OtherFormat", "%1. %2").Arg(error.reason()).Arg(*note))
+                       .what()
+                 : std::string(error.what());
     }
     return load;
 }
