@@ -124,8 +124,8 @@ class TRenderWindow : public QWidget {
     void ShowCaptions();
     void RenderIfPending();
     void RenderPicture(const RenderSettings& settings);
-    void WatchBackgroundPass(std::uint64_t pass, QFuture<RenderedPicture> future);
-    void BackgroundPassEnded(std::uint64_t pass, RenderedPicture result);
+    void WatchBackgroundPass(std::uint64_t pass, const QFuture<RenderedPicture>& future);
+    void BackgroundPassEnded(std::uint64_t pass, const RenderedPicture& result);
     void EndBackgroundPass();
     // Accessible names and descriptions: the bars' follow their positions, the picture's its pass.
     void NameControls();

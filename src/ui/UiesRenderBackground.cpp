@@ -48,18 +48,19 @@ void TRenderWindow::RenderInBackground() {
     WatchBackgroundPass(pass, QtConcurrent::run(RenderOnPoolThread, viewer_.Record(), settings));
 }
 
-void TRenderWindow::WatchBackgroundPass(std::uint64_t pass, QFuture<RenderedPicture> future) {
+void TRenderWindow::WatchBackgroundPass(std::uint64_t pass,
+                                        const QFuture<RenderedPicture>& future) {
     auto* watch = new QFutureWatcher<RenderedPicture>(this);
     connect(watch, &QFutureWatcherBase::finished, this, [this, watch, pass] {
         watch->deleteLater();
         Guarded(this, [&] { BackgroundPassEnded(pass, watch->result()); });
     });
-    watch->setFuture(std::move(future));
+    watch->setFuture(future);
 }
 
 // Only a completed pass for the selected file replaces the picture; an error is reported as a
 // pass in the foreground reports it. The latest pass ends in the main window either way.
-void TRenderWindow::BackgroundPassEnded(std::uint64_t pass, RenderedPicture result) {
+void TRenderWindow::BackgroundPassEnded(std::uint64_t pass, const RenderedPicture& result) {
     const bool latest = background_.IsLatest(pass);
     const auto finished = qScopeGuard([this, latest] {
         if (latest)
