@@ -15,6 +15,7 @@ struct GonioView {
     bool ortho = false; // orthogonal toggle down
     long double globalMaxCandela = 0;
     std::string decimalSeparator = ".";
+    bool operator==(const GonioView&) const = default;
 };
 
 // Bounds of the square paint area inside its panel, in panel coordinates.

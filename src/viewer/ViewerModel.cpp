@@ -15,6 +15,7 @@
 namespace lumetra {
 
 void ViewerModel::Start() {
+    ++loadCount_;
     lastRenderedFile_.clear();
     selector_ = PlaneSelector{};
     lastDrawnDegree_ = selector_.position;
@@ -41,6 +42,7 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 }
 
 bool ViewerModel::LoadSelection(const Notifier& notify) {
+    ++loadCount_; // whatever the outcome, the record may have changed
     try {
         const bool found = LoadSelectedFile(notify);
         if (!found && !selected_.empty())

@@ -23,6 +23,7 @@
 #include "gonio/Goniogram.h"
 #include "render/RenderBars.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -166,6 +167,8 @@ class ViewerModel {
     // The radiosity box renders only while the record holds a candela plane.
     bool HasCandela() const { return !data_.Photometry.Candela.empty(); }
     const tIES& Record() const { return data_.Photometry; }
+    // Counts the loads (and the start): the record changes only with it.
+    std::uint64_t LoadCount() const { return loadCount_; }
     const TextLines& HeaderLines() const { return data_.HeaderLines; }
     const TextLines& FileLines() const { return data_.FileLines; }
     bool ParseError() const { return data_.ParseError; }
@@ -180,6 +183,7 @@ class ViewerModel {
     bool LoadRemembered(const Notifier& notify);
 
     ProgramData& data_;
+    std::uint64_t loadCount_ = 0;
     std::string selected_;
     Message loadMessage_;
     std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read
