@@ -448,6 +448,38 @@
         <source>Beyond the tolerance</source>
         <translation>Hors tolérance</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1 à C %2, gamma %3 (%4 contre %5)</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1 à H %2, V %3 (%4 contre %5)</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>sur l&apos;union des angles des fichiers, interpolées</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>sur l&apos;union des angles des fichiers, interpolées, éclaircies uniformément</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>aux angles présents dans les deux fichiers</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>aux angles présents dans les deux fichiers, éclaircis uniformément</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>Intensités lumineuses non comparées&#xa0;: les fichiers diffèrent par le type photométrique ou ne contiennent pas de données.</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>Intensités lumineuses non comparées&#xa0;: les fichiers diffèrent par le type photométrique ou ne contiennent pas de données. Par kilolumen, chaque fichier doit indiquer un flux lumineux de lampe ou de luminaire.</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +784,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>Essai&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>Fabricant&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>Réf. luminaire&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>Lampe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>Réf. lampe&#xa0;: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +998,28 @@
     <message>
         <source>&amp;Height:</source>
         <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>hors des angles enregistrés (%1 à %2)</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>Intensité maximale =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>Degrés=%1</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1395,49 @@
     <message>
         <source>Stated downward flux fraction</source>
         <translation>Fraction du flux vers le bas indiquée</translation>
+    </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>C de l&apos;intensité lumineuse maximale</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>Gamma de l&apos;intensité lumineuse maximale</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>quadrants</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>bilatérale H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>bilatérale V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>de révolution</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>bilatérale C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>bilatérale C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>irrégulière</translation>
     </message>
 </context>
 <context>
@@ -1747,6 +1867,75 @@ d&apos;utilisation sur stderr.
       -o écrit FILE, en ne le remplaçant qu&apos;une fois complet. Statut de
       sortie&#xa0;: 0 si écrit, 1 pour un dossier illisible ou un fichier qui ne
       peut pas être écrit, 2 pour une erreur d&apos;utilisation.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* hors tolérance&#xa0;: %1&#xa0;%, angles %2 degrés</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E max&#xa0;: %2 lx en (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E min&#xa0;: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E moy&#xa0;: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 Uniformité (min/moy)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>Écriture des fiches techniques</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>%1 écrits, %2 en échec</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Grandeur</translation>
     </message>
 </context>
 <context>
@@ -2311,6 +2500,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Click!</source>
         <translation>Clic !</translation>
+    </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>symétrie de révolution</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,38 @@
         <source>Beyond the tolerance</source>
         <translation>超出容差</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1，位于 C %2，γ %3（%4 对比 %5）</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1，位于 H %2，V %3（%4 对比 %5）</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>在各文件角度的并集上插值</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>在各文件角度的并集上插值，均匀抽稀</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>在两个文件共有的角度上</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>在两个文件共有的角度上，均匀抽稀</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>未比较光强：各文件的光度类型不同或不含数据。</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>未比较光强：各文件的光度类型不同或不含数据。按每千流明比较时，每个文件都需要光源或灯具光通量。</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +784,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>测试报告: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>制造商: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>灯具目录编号: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>光源:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>光源目录编号: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +998,28 @@
     <message>
         <source>&amp;Height:</source>
         <translation>高度(&amp;H):</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>超出存储的角度范围（%1 至 %2）</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>最大光强 =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>角度=%1</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1396,49 @@
         <source>Stated downward flux fraction</source>
         <translation>标称下射光通比</translation>
     </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>最大光强的 C 角</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>最大光强的 γ 角</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>四象限对称</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>双侧对称 H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>双侧对称 V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无对称</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>轴对称</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>双侧对称 C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>双侧对称 C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>不规则</translation>
+    </message>
 </context>
 <context>
     <name>illuminance</name>
@@ -1686,6 +1806,72 @@ stderr.
       （windows-1251、gbk、big5、shift_jis 等）。
       -o 写出 FILE，仅在完整生成后才替换它。退出状态：0 表示已写入，1 表示文件夹
       无法读取或文件无法写入，2 表示用法错误。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* 超出容差: %1 %，角度 %2 度</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>正在转换</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E max: %2 lx，位于 (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E min: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E 平均: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 均匀度 (最小/平均): %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>地面</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>墙面</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>正在写入数据表</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>已写入 %1 个，失败 %2 个</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>正在检查</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>参数</translation>
     </message>
 </context>
 <context>
@@ -2250,6 +2436,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Click!</source>
         <translation>点击!</translation>
+    </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>轴对称</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,6 @@
 #include "MessageBox.h"
 #include "MouseWheelWatch.h"
 #include "SelectedFileWatch.h"
-#include "data/TextEncoding.h"
 #include "surface/FileNameText.h"
 #include "translate/Translations.h"
 #include "viewer/AccessibleText.h"
@@ -206,7 +205,7 @@ bool TMainWindow::LoadSelectedFile() {
 
 void TMainWindow::ShowLoadState() {
     ShowPlaneSelector(viewer_.Selector());
-    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
+    SetDescription(QString::fromStdString(viewer_.Description(TranslatedUtf8)));
     if (viewer_.NothingLoaded())
         emit pictureOutdated();
 }
