@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra Version %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Bessere Darstellungsqualität, Fehler bei symmetrischen LVK behoben, kleine Neuerung:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>automatische Aktualisierung, LVK einpassen, frontales und orthogonales LVK-Diagramm</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>gleichzeitig anzeigen.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Strg+Mausrad auf/ab - Diagramm drehen</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Klick mit dem Mausrad - Diagramm einpassen</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra ist freie Software, erstellt mit Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Photometrische Daten: IESNA-LM-63-Dateien.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -1008,6 +1043,45 @@
     </message>
 </context>
 <context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>Ordner %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>%1 kann nicht angezeigt werden: Die Dateiliste zeigt nur photometrische Dateien</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>Eine Datei ohne Namen kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>Ordner %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>%1 kann nicht geöffnet werden: weder Datei noch Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Goniogram</name>
     <message>
         <source>outside the stored angles (%1 to %2)</source>
@@ -1236,6 +1310,10 @@
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Einstellungsdatei wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -2059,6 +2137,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Aktueller Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Photometrische Dateien in %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -2089,6 +2175,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Goniogram As</source>
         <translation>LVK speichern unter</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>LVK von %1</translation>
     </message>
 </context>
 <context>
@@ -2176,6 +2266,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Klicken, um %1 zu öffnen</translation>
     </message>
 </context>
 <context>
@@ -2504,6 +2602,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>axially symmetric</source>
         <translation>rotationssymmetrisch</translation>
     </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Darstellen</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2574,6 +2676,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Renderzeit: %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Darstellung</translation>
     </message>
 </context>
 <context>

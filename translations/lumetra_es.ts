@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra versión %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Mejor calidad de renderizado, corregido un error con curvas fotométricas simétricas, pequeña novedad:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>actualización automática, ajuste de la curva fotométrica, curvas frontal y ortogonal</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>mostradas a la vez.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+rueda del ratón arriba/abajo - girar el diagrama</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Clic con la rueda del ratón - ajustar el diagrama</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra es software libre creado con Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Datos fotométricos: archivos IESNA LM-63.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -1008,6 +1043,45 @@
     </message>
 </context>
 <context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>No se puede abrir la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>No se puede mostrar %1: la lista solo muestra archivos fotométricos</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>No se puede abrir un archivo sin nombre</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>No se puede abrir la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>No se puede abrir %1: no es un archivo ni una carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+</context>
+<context>
     <name>Goniogram</name>
     <message>
         <source>outside the stored angles (%1 to %2)</source>
@@ -1236,6 +1310,10 @@
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>No se pudo leer el archivo de configuración %1. Se ha conservado como %2 y se ha escrito un nuevo archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>
@@ -2058,6 +2136,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Files</source>
         <translation>Archivos</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Carpeta actual: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Archivos fotométricos en %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -2088,6 +2174,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Save Goniogram As</source>
         <translation>Guardar curva como</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>Curva fotométrica de %1</translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2265,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Text</source>
         <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Haga clic para abrir %1</translation>
     </message>
 </context>
 <context>
@@ -2503,6 +2601,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>axially symmetric</source>
         <translation>simetría axial</translation>
     </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Renderizar</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2573,6 +2675,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Tiempo de renderizado: %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Renderizado</translation>
     </message>
 </context>
 <context>

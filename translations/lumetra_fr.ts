@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra version %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Meilleure qualité de rendu, correction des courbes photométriques symétriques, petite nouveauté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>mise à jour automatique, ajustement de la courbe photométrique, courbes frontale et orthogonale</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>affichées en même temps.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+molette haut/bas - faire pivoter le diagramme</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Clic de la molette - ajuster le diagramme</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra est un logiciel libre réalisé avec Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Données photométriques&#xa0;: fichiers IESNA LM-63.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -1008,6 +1043,45 @@
     </message>
 </context>
 <context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>Impossible d&apos;afficher %1&#xa0;: la liste ne montre que les fichiers photométriques</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>Impossible d&apos;ouvrir un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>Impossible d&apos;ouvrir le dossier %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: ni fichier ni dossier</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+</context>
+<context>
     <name>Goniogram</name>
     <message>
         <source>outside the stored angles (%1 to %2)</source>
@@ -1236,6 +1310,10 @@
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu. Il a été conservé sous le nom %2 et un nouveau fichier de paramètres a été écrit.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2138,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Dossier actuel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Fichiers photométriques dans %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -2090,6 +2176,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Goniogram As</source>
         <translation>Enregistrer la courbe sous</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>Courbe photométrique de %1</translation>
     </message>
 </context>
 <context>
@@ -2177,6 +2267,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Text</source>
         <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Cliquer pour ouvrir %1</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2603,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>axially symmetric</source>
         <translation>symétrie de révolution</translation>
     </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Rendu</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2575,6 +2677,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Temps de rendu : %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Rendu</translation>
     </message>
 </context>
 <context>

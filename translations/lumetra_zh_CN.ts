@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra 版本 %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>提高了渲染质量，修正了对称配光曲线的错误，新增小功能：</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>自动更新、配光曲线适应窗口、同时显示正面和正交</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>配光曲线。</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+鼠标滚轮上/下 - 旋转图表</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>单击鼠标滚轮 - 图表适应窗口</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra 是基于 Qt 6 构建的自由软件。</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>光度数据：IESNA LM-63 文件。</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -1008,6 +1043,45 @@
     </message>
 </context>
 <context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>无法打开文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>无法显示 %1：文件列表只显示光度文件</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>文件或文件夹不存在</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>无法打开没有名称的文件</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>无法打开文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>无法打开 %1：既不是文件也不是文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+</context>
+<context>
     <name>Goniogram</name>
     <message>
         <source>outside the stored angles (%1 to %2)</source>
@@ -1236,6 +1310,10 @@
     <message>
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>无法读取设置文件 %1。该文件已保留为 %2，并已写入新的设置文件。</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2074,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Files</source>
         <translation>文件</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>当前文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>%1 中的光度文件</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -2026,6 +2112,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Save Goniogram As</source>
         <translation>配光曲线另存为</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>%1 的配光曲线</translation>
     </message>
 </context>
 <context>
@@ -2113,6 +2203,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Text</source>
         <translation>文本</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>单击打开 %1</translation>
     </message>
 </context>
 <context>
@@ -2441,6 +2539,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>axially symmetric</source>
         <translation>轴对称</translation>
     </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>渲染(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2511,6 +2613,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>渲染时间：%1.%2 秒</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>渲染</translation>
     </message>
 </context>
 <context>

@@ -143,7 +143,7 @@ void GoniogramPanel::Save(const QString& fileName, QSize size, const QString& fi
     const ExportTarget target = ExportTargetOrThrow(
         fileName, filter, {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg});
     ExportGoniogram(target, ClampedExportSize(size), viewer_.Record(), View(),
-                    "Goniogram of " + QFileInfo(fileName_()).fileName());
+                    tr("Goniogram of %1").arg(QFileInfo(fileName_()).fileName()));
 }
 
 void GoniogramPanel::Copy() {

@@ -99,7 +99,7 @@ void TMainWindow::BuildTopPanel() {
     ProgressBarRender->hide();
     Label3 = new QLabel(PanelTop);
     Label3->move(118, 86);
-    ButtonRender = new QPushButton("&Render", PanelTop);
+    ButtonRender = new QPushButton(tr("&Render"), PanelTop);
     ButtonRender->setGeometry(260, 83, 75, 20);
     SpeedButtonUpdate =
         ToggleButton(PanelTop, AutoUpdateGlyph(), tr("Automatic update render"), 340);
