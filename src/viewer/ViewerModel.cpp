@@ -49,7 +49,7 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
         ahead.reset();
     ++loadCount_; // whatever the outcome, the record may have changed
     try {
-        const bool found = LoadSelectedFile(notify, std::move(ahead));
+        const bool found = LoadSelectedFile(notify, ahead.get());
         if (!found && !selected_.empty())
             ForgetLoadedFile(false);
         return found;
@@ -59,7 +59,7 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
     }
 }
 
-bool ViewerModel::LoadSelectedFile(const Notifier& notify, std::shared_ptr<ReadAheadFile> ahead) {
+bool ViewerModel::LoadSelectedFile(const Notifier& notify, ReadAheadFile* ahead) {
     // Taken before the read, so a change while reading shows as a change next time.
     loadedStamp_ = StampOf(selected_);
     const bool found = FileExistsChecked(selected_);
@@ -88,7 +88,7 @@ bool ViewerModel::TakeReadAhead(ReadAheadFile& ahead) {
     data_.Photometry = std::move(ahead.record);
     data_.FileLines = std::move(ahead.fileLines);
     data_.HeaderLines = std::move(ahead.headerLines);
-    data_.Luminaire = std::move(ahead.facts);
+    data_.Luminaire = ahead.facts;
     return ahead.parseError;
 }
 

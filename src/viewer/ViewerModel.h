@@ -190,7 +190,8 @@ class ViewerModel {
     const LuminaireFacts& Facts() const;
 
   private:
-    bool LoadSelectedFile(const Notifier& notify, std::shared_ptr<ReadAheadFile> ahead);
+    // ahead: a read-ahead fit to take, or null.
+    bool LoadSelectedFile(const Notifier& notify, ReadAheadFile* ahead);
     bool TakeReadAhead(ReadAheadFile& ahead);
     void ForgetLoadedFile(bool failed);
     bool LoadRemembered(const Notifier& notify);
