@@ -1482,6 +1482,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>Gamma de la intensidad luminosa máxima</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986 (sin línea de versión)</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>

@@ -1482,6 +1482,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>Gamma de l&apos;intensité lumineuse maximale</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986 (sans ligne de version)</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>

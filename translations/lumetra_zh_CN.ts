@@ -1482,6 +1482,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>最大光强的 γ 角</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986（无版本行）</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>

@@ -48,6 +48,14 @@ TEST_F(LanguageOutput, TextIsTranslatedWhileJsonAndReportFormsStay) {
         {{"illuminance", kTypeC}, "de", "Boden E max: ", "Floor"},
         {{"catalogue", LUMETRA_SAMPLES_DIR}, "de", "Datei\tFormat\tHersteller\t", "Manufacturer"},
         {{"catalogue", LUMETRA_SAMPLES_DIR}, "de", "\tLädt fehlerfrei\n", "Loads cleanly"},
+        {{"catalogue", LUMETRA_SAMPLES_DIR},
+         "de",
+         "\tFehlschlag: nicht aussagekräftig: ",
+         "not significant"},
+        {{"catalogue", LUMETRA_SAMPLES_DIR},
+         "de",
+         "\tLM-63-1986 (ohne Versionszeile)\t",
+         "no version line"},
     };
     for (const auto& row : rows) {
         const auto run = RunCli(row.arguments, Speaking(row.language));
@@ -57,13 +65,14 @@ TEST_F(LanguageOutput, TextIsTranslatedWhileJsonAndReportFormsStay) {
     }
 }
 
-TEST_F(LanguageOutput, JsonIsTheSameInEveryLanguage) {
+TEST_F(LanguageOutput, JsonAndCsvAreTheSameInEveryLanguage) {
     for (const auto& arguments :
          std::vector<std::vector<std::string>>{{"summary", "--json", kSample},
                                                {"summary", "--json", kNoTilt},
                                                {"check", "--json", kNoTilt},
                                                {"compare", "--json", kTypeC, kBollard},
-                                               {"catalogue", "--json", LUMETRA_SAMPLES_DIR}}) {
+                                               {"catalogue", "--json", LUMETRA_SAMPLES_DIR},
+                                               {"catalogue", "--csv", LUMETRA_SAMPLES_DIR}}) {
         const auto english = RunCli(arguments, Speaking("en"));
         const auto german = RunCli(arguments, Speaking("de"));
         EXPECT_FALSE(english.out.empty()) << arguments.back();
