@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Lichtstärke</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Winkel zur Abwärtsachse, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Winkel quer zum Lichtbündel (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % des Maximums (Halbwert)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % des Maximums (Zehntelwert)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>Halbwert %1, Zehntelwert %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontal bei V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Vertikal bei H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Keine photometrischen Daten</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Zu wenige Winkel für Linien gleicher Lichtstärke</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Kartesisch</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Lichtverteilungskörper</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Isocandela-Linien über C (°) und γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Isocandela-Linien über H (°) und V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Linien gleicher Lichtstärke in %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>

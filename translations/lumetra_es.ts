@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad luminosa</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Ángulo desde el eje hacia abajo, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Ángulo a través del haz (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % del máximo (haz)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % del máximo (campo)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>haz %1, campo %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontal en V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Vertical en H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Sin datos fotométricos</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Demasiado pocos ángulos para líneas de igual intensidad</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Cartesiano</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Sólido fotométrico</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Líneas isocandela sobre C (°) y γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Líneas isocandela sobre H (°) y V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Líneas de igual intensidad en %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>

@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensité lumineuse</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Angle par rapport à l&apos;axe vers le bas, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Angle en travers du faisceau (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % du maximum (faisceau)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % du maximum (champ)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>faisceau %1, champ %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontale à V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Verticale à H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Aucune donnée photométrique</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Trop peu d&apos;angles pour des lignes d&apos;égale intensité</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polaire</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Cartésien</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Solide photométrique</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Lignes isocandela selon C (°) et γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Lignes isocandela selon H (°) et V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Lignes d&apos;égale intensité en %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>

@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>光强</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>与向下轴的夹角，γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>横跨光束的角度 (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>峰值的 50 %（光束）</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>峰值的 10 %（视场）</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>光束角 %1，视场角 %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>V %1 处的水平线</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>H %1 处的垂直线</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>无光度数据</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>角度太少，无法绘制等光强线</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>峰值</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>极坐标</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>直角坐标</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>等光强</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>配光立体图</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>以 C (°) 和 γ (°) 表示的等光强线</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>以 H (°) 和 V (°) 表示的等光强线</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>等光强线，单位 %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -77,6 +78,21 @@ TEST_F(LanguageOutput, JsonAndCsvAreTheSameInEveryLanguage) {
         const auto german = RunCli(arguments, Speaking("de"));
         EXPECT_FALSE(english.out.empty()) << arguments.back();
         EXPECT_EQ(german.out, english.out) << arguments.back();
+    }
+}
+
+// A picture's words are the reader's too: the diagram's axis title in German.
+TEST_F(LanguageOutput, ADiagramIsDrawnInTheLanguage) {
+    for (const auto& [language, shown, notShown] :
+         {std::tuple<std::string, std::string, std::string>{"de", "Lichtstärke (cd)", "Intensity"},
+          {"en", "Intensity (cd)", "Lichtstärke"}}) {
+        const std::string out = (dir_ / (language + ".svg")).string();
+        const auto run =
+            RunCli({"diagram", kTypeC, "--kind", "cartesian", "-o", out}, Speaking(language));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::string svg = lumetra::test::ReadWholeFile(out);
+        EXPECT_NE(svg.find(shown), std::string::npos) << language;
+        EXPECT_EQ(svg.find(notShown), std::string::npos) << language;
     }
 }
 
