@@ -1618,6 +1618,77 @@
     </message>
 </context>
 <context>
+    <name>Writing</name>
+    <message>
+        <source>The lamp flux must be a positive number of lumens</source>
+        <translation>El flujo de las lámparas debe ser un número positivo de lúmenes</translation>
+    </message>
+    <message>
+        <source>The factor must be a positive number</source>
+        <translation>El factor debe ser un número positivo</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light to scale</source>
+        <translation>El archivo no indica flujo de lámpara y sus intensidades luminosas no dan luz que escalar</translation>
+    </message>
+    <message>
+        <source>The C-planes can be turned by 90, 180 or 270 degrees</source>
+        <translation>Los planos C pueden girarse 90, 180 o 270 grados</translation>
+    </message>
+    <message>
+        <source>Only a type C file&apos;s C-planes can be turned</source>
+        <translation>Solo pueden girarse los planos C de un archivo de tipo C</translation>
+    </message>
+    <message>
+        <source>EULUMDAT holds type C photometry only; this file is of type %1</source>
+        <translation>EULUMDAT solo contiene fotometría de tipo C; este archivo es de tipo %1</translation>
+    </message>
+    <message>
+        <source>LM-63-2019 allows no TILT file name; save as LM-63-2002 to keep TILT=%1</source>
+        <translation>LM-63-2019 no admite un nombre de archivo TILT; guarde como LM-63-2002 para conservar TILT=%1</translation>
+    </message>
+    <message>
+        <source>A number is too long for a line of an LM-63-2002 file (256 characters); save as LM-63-2019</source>
+        <translation>Un número es demasiado largo para una línea de un archivo LM-63-2002 (256 caracteres); guarde como LM-63-2019</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light: EULUMDAT values are per 1000 lm of lamp flux</source>
+        <translation>El archivo no indica flujo de lámpara y sus intensidades luminosas no dan luz: los valores EULUMDAT son por 1000 lm de flujo de lámpara</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1)</source>
+        <translation>Algunos números del archivo no se pudieron leer (%1)</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1); reading tabs as blanks (--lenient, or Save As in the viewer) writes it out clean</source>
+        <translation>Algunos números del archivo no se pudieron leer (%1); leer los tabuladores como espacios (--lenient, o «Guardar fotometría como...» en el visor) lo escribe limpio</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>the file ends before its last value</source>
+        <translation>el archivo termina antes de su último valor</translation>
+    </message>
+    <message>
+        <source>Cannot tell the format to write from the name %1: use .ies or .ldt</source>
+        <translation>No se puede deducir el formato que escribir del nombre %1: use .ies o .ldt</translation>
+    </message>
+    <message>
+        <source>%1 is the input file; it is never replaced</source>
+        <translation>%1 es el archivo de entrada; nunca se reemplaza</translation>
+    </message>
+    <message>
+        <source>A value of the file is too large to be written</source>
+        <translation>Un valor del archivo es demasiado grande para escribirse</translation>
+    </message>
+    <message>
+        <source>The file holds no intensities to write</source>
+        <translation>El archivo no contiene intensidades luminosas que escribir</translation>
+    </message>
+</context>
+<context>
     <name>illuminance</name>
     <message>
         <source>The file could not be read.</source>

@@ -96,6 +96,14 @@ TEST_F(LanguageOutput, ADiagramIsDrawnInTheLanguage) {
     }
 }
 
+TEST_F(LanguageOutput, AConversionsRefusalIsTranslated) {
+    const auto run = RunCli({"convert", kSample, "-o", (dir_ / "b.ldt").string()}, Speaking("de"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("EULUMDAT enthält nur Photometrie vom Typ C; diese Datei ist vom Typ 2"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST_F(LanguageOutput, TheReadersMessageIsTranslatedOnStderr) {
     const auto run = RunCli({"summary", kNoTilt}, Speaking("de"));
     EXPECT_EQ(run.exitCode, 3);
