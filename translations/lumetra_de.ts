@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Lichtstärke</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Winkel zur Abwärtsachse, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Winkel quer zum Lichtbündel (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % des Maximums (Halbwert)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % des Maximums (Zehntelwert)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>Halbwert %1, Zehntelwert %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontal bei V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Vertikal bei H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Keine photometrischen Daten</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Zu wenige Winkel für Linien gleicher Lichtstärke</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Kartesisch</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Lichtverteilungskörper</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Isocandela-Linien über C (°) und γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Isocandela-Linien über H (°) und V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Linien gleicher Lichtstärke in %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -1482,6 +1577,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>Gamma der maximalen Lichtstärke</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986 (ohne Versionszeile)</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>
@@ -1516,6 +1615,77 @@
     <message>
         <source>irregular</source>
         <translation>unregelmäßig</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>The lamp flux must be a positive number of lumens</source>
+        <translation>Der Lampenlichtstrom muss eine positive Zahl von Lumen sein</translation>
+    </message>
+    <message>
+        <source>The factor must be a positive number</source>
+        <translation>Der Faktor muss eine positive Zahl sein</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light to scale</source>
+        <translation>Die Datei gibt keinen Lampenlichtstrom an, und ihre Lichtstärken ergeben kein Licht zum Skalieren</translation>
+    </message>
+    <message>
+        <source>The C-planes can be turned by 90, 180 or 270 degrees</source>
+        <translation>Die C-Ebenen lassen sich um 90, 180 oder 270 Grad drehen</translation>
+    </message>
+    <message>
+        <source>Only a type C file&apos;s C-planes can be turned</source>
+        <translation>Nur die C-Ebenen einer Datei vom Typ C lassen sich drehen</translation>
+    </message>
+    <message>
+        <source>EULUMDAT holds type C photometry only; this file is of type %1</source>
+        <translation>EULUMDAT enthält nur Photometrie vom Typ C; diese Datei ist vom Typ %1</translation>
+    </message>
+    <message>
+        <source>LM-63-2019 allows no TILT file name; save as LM-63-2002 to keep TILT=%1</source>
+        <translation>LM-63-2019 erlaubt keinen TILT-Dateinamen; als LM-63-2002 speichern, um TILT=%1 zu behalten</translation>
+    </message>
+    <message>
+        <source>A number is too long for a line of an LM-63-2002 file (256 characters); save as LM-63-2019</source>
+        <translation>Eine Zahl ist zu lang für eine Zeile einer LM-63-2002-Datei (256 Zeichen); als LM-63-2019 speichern</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light: EULUMDAT values are per 1000 lm of lamp flux</source>
+        <translation>Die Datei gibt keinen Lampenlichtstrom an, und ihre Lichtstärken ergeben kein Licht: EULUMDAT-Werte gelten je 1000 lm Lampenlichtstrom</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1)</source>
+        <translation>Einige Zahlen der Datei konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1); reading tabs as blanks (--lenient, or Save As in the viewer) writes it out clean</source>
+        <translation>Einige Zahlen der Datei konnten nicht gelesen werden (%1); mit Tabulatoren als Leerzeichen gelesen (--lenient oder „Photometrie speichern unter...“ im Betrachter) wird sie sauber geschrieben</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>the file ends before its last value</source>
+        <translation>die Datei endet vor ihrem letzten Wert</translation>
+    </message>
+    <message>
+        <source>Cannot tell the format to write from the name %1: use .ies or .ldt</source>
+        <translation>Aus dem Namen %1 lässt sich das zu schreibende Format nicht erkennen: .ies oder .ldt verwenden</translation>
+    </message>
+    <message>
+        <source>%1 is the input file; it is never replaced</source>
+        <translation>%1 ist die Eingabedatei; sie wird nie ersetzt</translation>
+    </message>
+    <message>
+        <source>A value of the file is too large to be written</source>
+        <translation>Ein Wert der Datei ist zu groß zum Schreiben</translation>
+    </message>
+    <message>
+        <source>The file holds no intensities to write</source>
+        <translation>Die Datei enthält keine Lichtstärken zum Schreiben</translation>
     </message>
 </context>
 <context>

@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad luminosa</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Ángulo desde el eje hacia abajo, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Ángulo a través del haz (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % del máximo (haz)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % del máximo (campo)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>haz %1, campo %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontal en V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Vertical en H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Sin datos fotométricos</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Demasiado pocos ángulos para líneas de igual intensidad</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Cartesiano</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Sólido fotométrico</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Líneas isocandela sobre C (°) y γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Líneas isocandela sobre H (°) y V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Líneas de igual intensidad en %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -1482,6 +1577,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>Gamma de la intensidad luminosa máxima</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986 (sin línea de versión)</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>
@@ -1516,6 +1615,77 @@
     <message>
         <source>irregular</source>
         <translation>irregular</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>The lamp flux must be a positive number of lumens</source>
+        <translation>El flujo de las lámparas debe ser un número positivo de lúmenes</translation>
+    </message>
+    <message>
+        <source>The factor must be a positive number</source>
+        <translation>El factor debe ser un número positivo</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light to scale</source>
+        <translation>El archivo no indica flujo de lámpara y sus intensidades luminosas no dan luz que escalar</translation>
+    </message>
+    <message>
+        <source>The C-planes can be turned by 90, 180 or 270 degrees</source>
+        <translation>Los planos C pueden girarse 90, 180 o 270 grados</translation>
+    </message>
+    <message>
+        <source>Only a type C file&apos;s C-planes can be turned</source>
+        <translation>Solo pueden girarse los planos C de un archivo de tipo C</translation>
+    </message>
+    <message>
+        <source>EULUMDAT holds type C photometry only; this file is of type %1</source>
+        <translation>EULUMDAT solo contiene fotometría de tipo C; este archivo es de tipo %1</translation>
+    </message>
+    <message>
+        <source>LM-63-2019 allows no TILT file name; save as LM-63-2002 to keep TILT=%1</source>
+        <translation>LM-63-2019 no admite un nombre de archivo TILT; guarde como LM-63-2002 para conservar TILT=%1</translation>
+    </message>
+    <message>
+        <source>A number is too long for a line of an LM-63-2002 file (256 characters); save as LM-63-2019</source>
+        <translation>Un número es demasiado largo para una línea de un archivo LM-63-2002 (256 caracteres); guarde como LM-63-2019</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light: EULUMDAT values are per 1000 lm of lamp flux</source>
+        <translation>El archivo no indica flujo de lámpara y sus intensidades luminosas no dan luz: los valores EULUMDAT son por 1000 lm de flujo de lámpara</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1)</source>
+        <translation>Algunos números del archivo no se pudieron leer (%1)</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1); reading tabs as blanks (--lenient, or Save As in the viewer) writes it out clean</source>
+        <translation>Algunos números del archivo no se pudieron leer (%1); leer los tabuladores como espacios (--lenient, o «Guardar fotometría como...» en el visor) lo escribe limpio</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>the file ends before its last value</source>
+        <translation>el archivo termina antes de su último valor</translation>
+    </message>
+    <message>
+        <source>Cannot tell the format to write from the name %1: use .ies or .ldt</source>
+        <translation>No se puede deducir el formato que escribir del nombre %1: use .ies o .ldt</translation>
+    </message>
+    <message>
+        <source>%1 is the input file; it is never replaced</source>
+        <translation>%1 es el archivo de entrada; nunca se reemplaza</translation>
+    </message>
+    <message>
+        <source>A value of the file is too large to be written</source>
+        <translation>Un valor del archivo es demasiado grande para escribirse</translation>
+    </message>
+    <message>
+        <source>The file holds no intensities to write</source>
+        <translation>El archivo no contiene intensidades luminosas que escribir</translation>
     </message>
 </context>
 <context>

@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensité lumineuse</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>Angle par rapport à l&apos;axe vers le bas, γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>Angle en travers du faisceau (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>50 % du maximum (faisceau)</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>10 % du maximum (champ)</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>faisceau %1, champ %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>Horizontale à V %1</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>Verticale à H %1</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>Aucune donnée photométrique</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>Trop peu d&apos;angles pour des lignes d&apos;égale intensité</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polaire</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>Cartésien</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>Isocandela</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>Solide photométrique</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>Lignes isocandela selon C (°) et γ (°)</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>Lignes isocandela selon H (°) et V (°)</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>Lignes d&apos;égale intensité en %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -1482,6 +1577,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>Gamma de l&apos;intensité lumineuse maximale</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986 (sans ligne de version)</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>
@@ -1516,6 +1615,77 @@
     <message>
         <source>irregular</source>
         <translation>irrégulière</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>The lamp flux must be a positive number of lumens</source>
+        <translation>Le flux des lampes doit être un nombre positif de lumens</translation>
+    </message>
+    <message>
+        <source>The factor must be a positive number</source>
+        <translation>Le facteur doit être un nombre positif</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light to scale</source>
+        <translation>Le fichier n&apos;indique aucun flux de lampe et ses intensités lumineuses ne donnent aucune lumière à mettre à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>The C-planes can be turned by 90, 180 or 270 degrees</source>
+        <translation>Les plans C peuvent être tournés de 90, 180 ou 270 degrés</translation>
+    </message>
+    <message>
+        <source>Only a type C file&apos;s C-planes can be turned</source>
+        <translation>Seuls les plans C d&apos;un fichier de type C peuvent être tournés</translation>
+    </message>
+    <message>
+        <source>EULUMDAT holds type C photometry only; this file is of type %1</source>
+        <translation>EULUMDAT ne contient que de la photométrie de type C&#xa0;; ce fichier est de type %1</translation>
+    </message>
+    <message>
+        <source>LM-63-2019 allows no TILT file name; save as LM-63-2002 to keep TILT=%1</source>
+        <translation>LM-63-2019 n&apos;admet aucun nom de fichier TILT&#xa0;; enregistrer en LM-63-2002 pour garder TILT=%1</translation>
+    </message>
+    <message>
+        <source>A number is too long for a line of an LM-63-2002 file (256 characters); save as LM-63-2019</source>
+        <translation>Un nombre est trop long pour une ligne d&apos;un fichier LM-63-2002 (256 caractères)&#xa0;; enregistrer en LM-63-2019</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light: EULUMDAT values are per 1000 lm of lamp flux</source>
+        <translation>Le fichier n&apos;indique aucun flux de lampe et ses intensités lumineuses ne donnent aucune lumière&#xa0;: les valeurs EULUMDAT sont données pour 1000 lm de flux de lampe</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1)</source>
+        <translation>Certains nombres du fichier n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1); reading tabs as blanks (--lenient, or Save As in the viewer) writes it out clean</source>
+        <translation>Certains nombres du fichier n&apos;ont pas pu être lus (%1)&#xa0;; lire les tabulations comme des espaces (--lenient, ou «&#xa0;Enregistrer la photométrie sous...&#xa0;» dans la visionneuse) l&apos;écrit proprement</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the file ends before its last value</source>
+        <translation>le fichier se termine avant sa dernière valeur</translation>
+    </message>
+    <message>
+        <source>Cannot tell the format to write from the name %1: use .ies or .ldt</source>
+        <translation>Impossible de déduire le format à écrire du nom %1&#xa0;: utiliser .ies ou .ldt</translation>
+    </message>
+    <message>
+        <source>%1 is the input file; it is never replaced</source>
+        <translation>%1 est le fichier d&apos;entrée&#xa0;; il n&apos;est jamais remplacé</translation>
+    </message>
+    <message>
+        <source>A value of the file is too large to be written</source>
+        <translation>Une valeur du fichier est trop grande pour être écrite</translation>
+    </message>
+    <message>
+        <source>The file holds no intensities to write</source>
+        <translation>Le fichier ne contient aucune intensité lumineuse à écrire</translation>
     </message>
 </context>
 <context>

@@ -842,6 +842,101 @@
     </message>
 </context>
 <context>
+    <name>Diagrams</name>
+    <message>
+        <source>Intensity</source>
+        <translation>光强</translation>
+    </message>
+    <message>
+        <source>Angle from the downward axis, γ (°)</source>
+        <translation>与向下轴的夹角，γ (°)</translation>
+    </message>
+    <message>
+        <source>Angle across the beam (°)</source>
+        <translation>横跨光束的角度 (°)</translation>
+    </message>
+    <message>
+        <source>50 % of peak (beam)</source>
+        <translation>峰值的 50 %（光束）</translation>
+    </message>
+    <message>
+        <source>10 % of peak (field)</source>
+        <translation>峰值的 10 %（视场）</translation>
+    </message>
+    <message>
+        <source>beam %1, field %2</source>
+        <translation>光束角 %1，视场角 %2</translation>
+    </message>
+    <message>
+        <source>Horizontal at V %1</source>
+        <translation>V %1 处的水平线</translation>
+    </message>
+    <message>
+        <source>Vertical at H %1</source>
+        <translation>H %1 处的垂直线</translation>
+    </message>
+    <message>
+        <source>No photometric data</source>
+        <translation>无光度数据</translation>
+    </message>
+    <message>
+        <source>Too few angles for lines of equal intensity</source>
+        <translation>角度太少，无法绘制等光强线</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>峰值</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>极坐标</translation>
+    </message>
+    <message>
+        <source>Cartesian</source>
+        <translation>直角坐标</translation>
+    </message>
+    <message>
+        <source>Isocandela</source>
+        <translation>等光强</translation>
+    </message>
+    <message>
+        <source>Photometric solid</source>
+        <translation>配光立体图</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over C (°) and γ (°)</source>
+        <translation>以 C (°) 和 γ (°) 表示的等光强线</translation>
+    </message>
+    <message>
+        <source>Isocandela lines over H (°) and V (°)</source>
+        <translation>以 H (°) 和 V (°) 表示的等光强线</translation>
+    </message>
+    <message>
+        <source>Lines of equal intensity in %1</source>
+        <translation>等光强线，单位 %1</translation>
+    </message>
+    <message>
+        <source>C (°)</source>
+        <translation>C (°)</translation>
+    </message>
+    <message>
+        <source>γ (°)</source>
+        <translation>γ (°)</translation>
+    </message>
+    <message>
+        <source>H (°)</source>
+        <translation>H (°)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>V (°)</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -1482,6 +1577,10 @@
         <source>Gamma of maximum intensity</source>
         <translation>最大光强的 γ 角</translation>
     </message>
+    <message>
+        <source>LM-63-1986 (no version line)</source>
+        <translation>LM-63-1986（无版本行）</translation>
+    </message>
 </context>
 <context>
     <name>Symmetry</name>
@@ -1516,6 +1615,77 @@
     <message>
         <source>irregular</source>
         <translation>不规则</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>The lamp flux must be a positive number of lumens</source>
+        <translation>光源光通量必须是正的流明数</translation>
+    </message>
+    <message>
+        <source>The factor must be a positive number</source>
+        <translation>系数必须是正数</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light to scale</source>
+        <translation>文件未给出光源光通量，其光强也没有可缩放的光</translation>
+    </message>
+    <message>
+        <source>The C-planes can be turned by 90, 180 or 270 degrees</source>
+        <translation>C 平面只能旋转 90、180 或 270 度</translation>
+    </message>
+    <message>
+        <source>Only a type C file&apos;s C-planes can be turned</source>
+        <translation>只有 C 类型文件的 C 平面可以旋转</translation>
+    </message>
+    <message>
+        <source>EULUMDAT holds type C photometry only; this file is of type %1</source>
+        <translation>EULUMDAT 只包含 C 类型光度数据；此文件为类型 %1</translation>
+    </message>
+    <message>
+        <source>LM-63-2019 allows no TILT file name; save as LM-63-2002 to keep TILT=%1</source>
+        <translation>LM-63-2019 不允许 TILT 文件名；请另存为 LM-63-2002 以保留 TILT=%1</translation>
+    </message>
+    <message>
+        <source>A number is too long for a line of an LM-63-2002 file (256 characters); save as LM-63-2019</source>
+        <translation>某个数字对 LM-63-2002 文件的一行（256 个字符）来说太长；请另存为 LM-63-2019</translation>
+    </message>
+    <message>
+        <source>The file states no lamp flux and its intensities give no light: EULUMDAT values are per 1000 lm of lamp flux</source>
+        <translation>文件未给出光源光通量，其光强也不产生光：EULUMDAT 数值以每 1000 lm 光源光通量计</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1)</source>
+        <translation>文件中的部分数字无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>Some numbers of the file could not be read (%1); reading tabs as blanks (--lenient, or Save As in the viewer) writes it out clean</source>
+        <translation>文件中的部分数字无法读取（%1）；将制表符读作空格（--lenient，或查看器中的“光度数据另存为...”）即可正确写出</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>the file ends before its last value</source>
+        <translation>文件在最后一个值之前结束</translation>
+    </message>
+    <message>
+        <source>Cannot tell the format to write from the name %1: use .ies or .ldt</source>
+        <translation>无法从名称 %1 判断要写入的格式：请使用 .ies 或 .ldt</translation>
+    </message>
+    <message>
+        <source>%1 is the input file; it is never replaced</source>
+        <translation>%1 是输入文件；它永远不会被替换</translation>
+    </message>
+    <message>
+        <source>A value of the file is too large to be written</source>
+        <translation>文件中的某个值太大，无法写入</translation>
+    </message>
+    <message>
+        <source>The file holds no intensities to write</source>
+        <translation>文件不含可写入的光强</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "CatalogueTexts.h"
 #include "data/Translatable.h"
+#include "properties/SummaryRows.h"
 #include "summary/SummaryText.h"
 
 #include <algorithm>
@@ -108,7 +109,7 @@ std::string DescriptionText(const CatalogueRow& row, Column column,
     case Column::File:
         return row.file;
     case Column::Format:
-        return row.format;
+        return properties::ShownFormatText(row.format, format);
     case Column::Manufacturer:
         return row.manufacturer;
     case Column::CatalogueNumber:
@@ -157,9 +158,27 @@ std::string CellText(const CatalogueRow& row, Column column,
     if (column == Column::PhotometricType)
         return summarised ? summary::TypeName(row.summary.Type) : std::string();
     if (column == Column::BugRating)
-        return summarised ? row.bugRating : std::string();
+        return !summarised    ? std::string()
+               : row.bugRated ? row.bugRating
+                              // the reason is one of the messages marked in "Compliance"
+                              : format.Words(Message("Compliance", row.bugRating.c_str()));
     return DescriptionText(row, column, format);
 }
+
+namespace {
+
+// The row's reason in the format's language; the reader's message on one line, as statusText.
+std::string StatusReason(const CatalogueRow& row, const properties::NumberFormat& format) {
+    if (format.wording == nullptr || row.statusMessage.empty())
+        return row.statusText;
+    std::string reason = format.Words(row.statusMessage);
+    if (row.status == RowStatus::ReaderMessage)
+        std::replace_if(
+            reason.begin(), reason.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return reason;
+}
+
+} // namespace
 
 std::string StatusText(const CatalogueRow& row, const properties::NumberFormat& format) {
     const auto words = [&format](TextId id) {
@@ -170,11 +189,11 @@ std::string StatusText(const CatalogueRow& row, const properties::NumberFormat& 
     case RowStatus::Clean:
         return words(TextId::StatusClean);
     case RowStatus::ReaderMessage:
-        return words(TextId::StatusMessage) + row.statusText;
+        return words(TextId::StatusMessage) + StatusReason(row, format);
     case RowStatus::Fails:
         break;
     }
-    return words(TextId::StatusFails) + row.statusText;
+    return words(TextId::StatusFails) + StatusReason(row, format);
 }
 
 } // namespace lumetra::catalogue

@@ -58,19 +58,25 @@ void Describe(const RowRequest& request, const TextLines& fileLines, const TextL
         row.lamp = EulumdatLamp(fileLines, readable.encoding, std::move(row.lamp));
 }
 
-CatalogueRow Failed(CatalogueRow row, std::string why) {
+CatalogueRow Failed(CatalogueRow row, Message why) {
     row.status = RowStatus::Fails;
-    row.statusText = std::move(why);
+    row.statusText = ToUtf8(why.English());
+    row.statusMessage = std::move(why);
     return row;
+}
+
+Message Said(TextId id) {
+    const std::string text = Text(id);
+    return Message("Catalogue", text.c_str());
 }
 
 // A file larger than the catalogue reads is refused by its size alone; anything else that
 // cannot be read is left to the loader, which opens regular files only.
-std::string Refusal(const std::string& path) {
+Message Refusal(const std::string& path) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxCatalogueFileBytes)
-        return Text(TextId::TooLarge);
+        return Said(TextId::TooLarge);
     return {};
 }
 
@@ -89,6 +95,7 @@ void AddCompliance(const tIES& record, const LuminaireFacts& facts, bool withJso
     const compliance::BugRating rating = compliance::RateBug(record, facts);
     const compliance::LuminanceTable table = compliance::LuminanceTableOf(record, facts);
     row.bugRating = rating.Figures ? rating.Figures->Rating : rating.Unavailable;
+    row.bugRated = rating.Figures.has_value();
     row.maxLuminance65 = compliance::MaxAtGamma(table, kCatalogueLuminanceGamma);
     if (!withJson)
         return;
@@ -98,15 +105,25 @@ void AddCompliance(const tIES& record, const LuminaireFacts& facts, bool withJso
 }
 
 // Why the figures of a file the reader flagged are no results, on one line.
-std::string NotSignificant(const std::string& path, const Message& message) {
+Message NotSignificant(const std::string& path, const Message& message) {
     FileReader reader;
     const bool read = reader.Read(path) == FileRead::Whole;
     const ReadingVerdict verdict =
         JudgeReading(path, true, message, read ? reader.bytes() : std::string_view());
-    std::string text;
-    for (const std::string& line : EnglishVerdictLines(verdict))
-        text += (text.empty() ? "" : "; ") + line;
-    return ToUtf8(text);
+    const std::vector<Message> lines = VerdictLines(verdict);
+    constexpr std::size_t kMostArguments = 9; // %1 to %9
+    std::string pattern;
+    for (std::size_t i = 0; i < lines.size() && lines.size() <= kMostArguments; ++i)
+        pattern += (i == 0 ? "%" : "; %") + std::to_string(i + 1);
+    if (pattern.empty() && !lines.empty()) { // too many to translate one by one: English
+        for (const std::string& line : EnglishVerdictLines(verdict))
+            pattern += (pattern.empty() ? "" : "; ") + line;
+        return Message::Verbatim(pattern);
+    }
+    Message joined = Message::Verbatim(pattern);
+    for (const Message& line : lines)
+        joined.Arg(line);
+    return joined;
 }
 
 } // namespace
@@ -114,7 +131,7 @@ std::string NotSignificant(const std::string& path, const Message& message) {
 CatalogueRow LoadCatalogueRow(const RowRequest& request) {
     CatalogueRow row;
     row.file = request.relative;
-    if (std::string refusal = Refusal(request.path); !refusal.empty())
+    if (Message refusal = Refusal(request.path); !refusal.empty())
         return Failed(std::move(row), std::move(refusal));
     tIES record;
     LuminaireFacts facts;
@@ -127,20 +144,21 @@ CatalogueRow LoadCatalogueRow(const RowRequest& request) {
         parseError =
             LoadPhotometryFile(request.path, record, fileLines, headerLines, notify, facts);
     } catch (const LumetraError& error) {
-        return Failed(std::move(row), ToUtf8(error.what()));
+        return Failed(std::move(row), error.message());
     } catch (const std::bad_alloc&) {
-        return Failed(std::move(row), Text(TextId::OutOfMemory));
+        return Failed(std::move(row), Said(TextId::OutOfMemory));
     }
     row.format = ToUtf8(properties::FormatText(request.path, headerLines));
     Describe(request, fileLines, headerLines, row);
     if (parseError) // the figures of a file that did not read completely are no results
         return Failed(std::move(row), NotSignificant(request.path, message));
     if (!summary::HasPhotometricData(record))
-        return Failed(std::move(row), Text(TextId::NoPhotometricData));
+        return Failed(std::move(row), Said(TextId::NoPhotometricData));
     row.summary = summary::Summarize(record, facts);
     AddCompliance(record, facts, request.withJson, row);
     row.status = message.empty() ? RowStatus::Clean : RowStatus::ReaderMessage;
     row.statusText = ReaderMessageLine(message.English());
+    row.statusMessage = message;
     return row;
 }
 

@@ -2,6 +2,7 @@
 // One catalogue row: what a photometric file says about its luminaire and its photometric
 // summary, or why it could not be read.
 
+#include "data/Message.h"
 #include "summary/ExtendedJson.h"
 #include "summary/PhotometricSummary.h"
 
@@ -27,8 +28,10 @@ struct CatalogueRow {
     std::string lamp;
     RowStatus status = RowStatus::Fails;
     std::string statusText; // the reader's message or the failure, UTF-8; empty when clean
+    Message statusMessage;  // the same as a message, for the windows' and text's language
     summary::PhotometricSummary summary;
     std::string bugRating;                     // "B1-U0-G2", or why there is none
+    bool bugRated = false;                     // bugRating is a rating, not a reason
     std::optional<long double> maxLuminance65; // cd/m², the largest over the planes at gamma 65
     Json summaryJson; // `summary --json` for the file; null unless asked for, or when it fails
     // The row's JSON object as written (CatalogueExport's RowJson, dumped) when a scan was asked

@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "summary/IntensityUnit.h"
 #include "surface/DiagramExport.h"
+#include "translate/Translations.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -162,6 +163,7 @@ int RunDiagram(const QStringList& arguments) {
         std::fprintf(stderr, "%s gives no lamp flux; the intensities are in cd.\n",
                      qUtf8Printable(options.input));
     const QString name = QFileInfo(options.input).fileName();
+    request.wording = TranslatedUtf8; // the picture's words in the user's language
     request.caption = diagrams::DiagramCaption(name.toStdString(), data, request);
     try {
         ExportDiagram(options.output, options.size, data, request,

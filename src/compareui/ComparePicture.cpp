@@ -7,6 +7,7 @@
 #include "diagrams/PolarDiagram.h"
 #include "surface/PictureFile.h"
 #include "surface/QPainterSurface.h"
+#include "translate/Translations.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -21,9 +22,11 @@ diagrams::DiagramOptions OptionsOf(const CompareDrawing& drawing, bool polar) {
     diagrams::DiagramOptions options;
     options.unit = UnitName(drawing.unit);
     options.caption = drawing.caption;
+    options.wording = TranslatedUtf8;
     if (!polar)
-        options.angleAxis =
-            drawing.typeC ? diagrams::texts::kGammaAxis : diagrams::texts::kAcrossBeamAxis;
+        options.angleAxis = diagrams::texts::Words(
+            options.wording,
+            drawing.typeC ? diagrams::texts::kGammaAxis : diagrams::texts::kAcrossBeamAxis);
     return options;
 }
 

@@ -197,8 +197,8 @@ Plot PlotBox(const DrawingSurface& surface, const Box& drawing, const RoundScale
 }
 
 void PlaceTitles(LabelPlacer& labels, const Box& drawing, const DiagramOptions& options) {
-    labels.Place(std::string(texts::kIntensity) + " (" + options.unit + ")", drawing.left,
-                 drawing.top, HAlign::Left, VAlign::Top);
+    labels.Place(texts::Words(options.wording, texts::kIntensity) + " (" + options.unit + ")",
+                 drawing.left, drawing.top, HAlign::Left, VAlign::Top);
     const std::string axis = options.angleAxis.empty() ? texts::kGammaAxis : options.angleAxis;
     labels.Place(axis, drawing.left + drawing.width / 2, drawing.Bottom(), HAlign::Centre,
                  VAlign::Bottom);

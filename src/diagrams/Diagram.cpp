@@ -15,16 +15,15 @@ namespace lumetra::diagrams {
 
 namespace {
 
-std::string AngleFigure(const summary::Figure& angle) {
+std::string AngleFigure(const summary::Figure& angle, Wording wording) {
     return angle ? AngleNumber(std::round(static_cast<double>(*angle) * 10) / 10) + texts::kDegree
-                 : "n/a";
+                 : texts::Words(wording, texts::kNotAvailable);
 }
 
-std::string BeamAndField(const summary::PhotometricSummary& s, std::size_t line) {
-    std::string text = texts::kBeamField;
-    text.replace(text.find("%1"), 2, AngleFigure(s.BeamAngle[line]));
-    text.replace(text.find("%2"), 2, AngleFigure(s.FieldAngle[line]));
-    return text;
+std::string BeamAndField(const summary::PhotometricSummary& s, std::size_t line, Wording wording) {
+    std::string text = texts::Words(wording, texts::kBeamField);
+    return FillPlaceholders(
+        text, {AngleFigure(s.BeamAngle[line], wording), AngleFigure(s.FieldAngle[line], wording)});
 }
 
 std::vector<PlaneChoice> PlanesOf(const DiagramData& data, const DiagramRequest& request) {
@@ -40,26 +39,33 @@ DiagramOptions OptionsOf(const DiagramData& data, const DiagramRequest& request,
     options.angleStep = request.angleStep;
     options.textScale = request.textScale;
     options.caption = request.caption;
-    options.angleAxis = data.TypeC() ? texts::kGammaAxis : texts::kAcrossBeamAxis;
+    options.wording = request.wording;
+    options.angleAxis =
+        texts::Words(request.wording, data.TypeC() ? texts::kGammaAxis : texts::kAcrossBeamAxis);
     const double peak = LargestValue(series, -360, 360);
     if (peak > 0)
-        options.levels = {{peak / 2, texts::kBeamLevel}, {peak / 10, texts::kFieldLevel}};
+        options.levels = {{peak / 2, texts::Words(request.wording, texts::kBeamLevel)},
+                          {peak / 10, texts::Words(request.wording, texts::kFieldLevel)}};
     return options;
 }
 
 void DrawNoData(DrawingSurface& surface, const Box& picture, const DiagramOptions& options) {
     LabelPlacer labels(surface, picture);
     const Frame frame = DrawFrame(surface, labels, picture, {}, options);
-    labels.Place(FittedText(surface, texts::kNoData, frame.drawing.width),
-                 frame.drawing.left + frame.drawing.width / 2,
-                 frame.drawing.top + frame.drawing.height / 2, HAlign::Centre, VAlign::Middle);
+    labels.Place(
+        FittedText(surface, texts::Words(options.wording, texts::kNoData), frame.drawing.width),
+        frame.drawing.left + frame.drawing.width / 2, frame.drawing.top + frame.drawing.height / 2,
+        HAlign::Centre, VAlign::Middle);
 }
 
 void DrawIsocandela(DrawingSurface& surface, const Box& picture, const DiagramData& data,
                     const DiagramRequest& request, const DiagramOptions& options) {
+    const Wording w = options.wording;
     const IsocandelaAxes axes = data.TypeC()
-                                    ? IsocandelaAxes{texts::kPlaneAxisC, texts::kVerticalAxisC}
-                                    : IsocandelaAxes{texts::kPlaneAxisAB, texts::kVerticalAxisAB};
+                                    ? IsocandelaAxes{texts::Words(w, texts::kPlaneAxisC),
+                                                     texts::Words(w, texts::kVerticalAxisC)}
+                                    : IsocandelaAxes{texts::Words(w, texts::kPlaneAxisAB),
+                                                     texts::Words(w, texts::kVerticalAxisAB)};
     const IntensityMap map = SampleIntensity(data, UsableUnit(data, request.unit));
     DrawIsocandelaDiagram(surface, picture, map, axes, options);
 }
@@ -77,10 +83,10 @@ void DrawSolid(DrawingSurface& surface, const Box& picture, const DiagramData& d
 }
 
 // What the caption calls the picture: the isocandela chart names its projection.
-const char* CaptionTitle(const DiagramData& data, DiagramKind kind) {
+std::string CaptionTitle(const DiagramData& data, DiagramKind kind, Wording wording) {
     if (kind != DiagramKind::Isocandela)
-        return KindTitle(kind);
-    return data.TypeC() ? texts::kIsocandelaTypeC : texts::kIsocandelaTypeAB;
+        return texts::Words(wording, KindTitle(kind));
+    return texts::Words(wording, data.TypeC() ? texts::kIsocandelaTypeC : texts::kIsocandelaTypeAB);
 }
 
 } // namespace
@@ -127,7 +133,7 @@ std::vector<Series> RequestSeries(const DiagramData& data, const DiagramRequest&
         one.dash = SeriesDash(i);
         for (std::size_t line = 0; line < defaults.size(); ++line)
             if (planes[i] == defaults[line])
-                one.label += " (" + BeamAndField(data.Summary(), line) + ")";
+                one.label += " (" + BeamAndField(data.Summary(), line, request.wording) + ")";
         series.push_back(std::move(one));
     }
     return series;
@@ -135,7 +141,7 @@ std::vector<Series> RequestSeries(const DiagramData& data, const DiagramRequest&
 
 std::string DiagramCaption(const std::string& fileName, const DiagramData& data,
                            const DiagramRequest& request) {
-    std::string caption = fileName + " \u2013 " + CaptionTitle(data, request.kind);
+    std::string caption = fileName + " \u2013 " + CaptionTitle(data, request.kind, request.wording);
     if (request.kind == DiagramKind::Polar || request.kind == DiagramKind::Cartesian)
         for (const PlaneChoice& plane : PlanesOf(data, request))
             caption += ", " + data.PlaneLabel(plane);

@@ -42,6 +42,7 @@ struct DiagramRequest {
     double elevation = 20; // solid: the view's height above the horizontal, degrees
     double zoom = 1;       // solid: 1 shows the whole solid
     std::string caption;
+    Wording wording = nullptr; // the texts' language; none keeps English
 };
 
 // The unit the request can have: cd where the file gives no lamp flux.

@@ -3,6 +3,7 @@
 // how to draw them. Plain values, so a window comparing several files builds its series itself
 // and draws them with one call.
 
+#include "data/Message.h"
 #include "gonio/DrawingSurface.h"
 
 #include <string>
@@ -45,7 +46,8 @@ struct DiagramOptions {
     double textScale = 1;  // multiplies the text height chosen from the picture's size
     std::string angleAxis; // cartesian: the angle axis' title; empty for the default one
     std::vector<LevelMark> levels;
-    std::string caption; // a line under the diagram; empty for none
+    std::string caption;       // a line under the diagram; empty for none
+    Wording wording = nullptr; // the texts' language (DiagramTexts.h); none keeps English
 };
 
 // A picture's area in pixels.

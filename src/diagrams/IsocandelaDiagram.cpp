@@ -152,7 +152,8 @@ void DrawIsocandelaDiagram(DrawingSurface& surface, const Box& picture, const In
     const Frame frame = DrawFrame(surface, labels, picture, {}, options);
     if (map.grid.columns < 2 || map.grid.rows < 2 || !(map.xTo > map.xFrom) ||
         !(map.yTo > map.yFrom)) {
-        labels.Place(FittedText(surface, texts::kTooFewAngles, frame.drawing.width),
+        labels.Place(FittedText(surface, texts::Words(options.wording, texts::kTooFewAngles),
+                                frame.drawing.width),
                      frame.drawing.left + frame.drawing.width / 2,
                      frame.drawing.top + frame.drawing.height / 2, HAlign::Centre, VAlign::Middle);
         return;
@@ -160,8 +161,8 @@ void DrawIsocandelaDiagram(DrawingSurface& surface, const Box& picture, const In
     Chart chart = ChartBox(surface, frame.drawing);
     chart.map = &map;
     labels.Place(axes.down, frame.drawing.left, frame.drawing.top, HAlign::Left, VAlign::Top);
-    std::string values = texts::kIsocandelaValues;
-    values.replace(values.find("%1"), 2, options.unit);
+    const std::string values =
+        FillPlaceholders(texts::Words(options.wording, texts::kIsocandelaValues), {options.unit});
     labels.Place(values, frame.drawing.Right(), frame.drawing.top, HAlign::Right, VAlign::Top);
     labels.Place(axes.across, frame.drawing.left + frame.drawing.width / 2, frame.drawing.Bottom(),
                  HAlign::Centre, VAlign::Bottom);

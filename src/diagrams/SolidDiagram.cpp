@@ -205,8 +205,8 @@ void DrawSolidDiagram(DrawingSurface& surface, const Box& picture, const SolidMe
     LabelPlacer labels(surface, picture);
     const Frame frame = DrawFrame(surface, labels, picture, {}, options);
     const Camera camera = CameraFor(mesh, view, frame.drawing);
-    const std::string peak =
-        std::string(texts::kSolidPeak) + " " + ValueText(mesh.peak) + " " + options.unit;
+    const std::string peak = texts::Words(options.wording, texts::kSolidPeak) + " " +
+                             ValueText(mesh.peak) + " " + options.unit;
     labels.Place(peak, frame.drawing.left, frame.drawing.top, HAlign::Left, VAlign::Top);
     DrawQuads(surface, mesh, camera);
     const int width = std::max(1, frame.lineWidth);

@@ -128,11 +128,20 @@ std::vector<CaptionedValue> OpeningRows(const tIES& record, const LuminaireFacts
     return std::move(rows).Rows();
 }
 
+namespace {
+constexpr const char* kNoVersionLine = LUMETRA_TR_NOOP("Summary", "LM-63-1986 (no version line)");
+}
+
 std::string FormatText(const std::string& fileName, const TextLines& headerLines) {
     if (IsEulumdatFileName(fileName))
         return "EULUMDAT";
     const bool versioned = !headerLines.empty() && IsVersionLine(headerLines.front());
-    return versioned ? headerLines.front() : "LM-63-1986 (no version line)";
+    return versioned ? headerLines.front() : kNoVersionLine;
+}
+
+std::string ShownFormatText(const std::string& formatText, const NumberFormat& format) {
+    return formatText == kNoVersionLine ? format.Words(Message("Summary", kNoVersionLine))
+                                        : formatText;
 }
 
 std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,
@@ -141,7 +150,7 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
     const PhotometricSummary s = summary::Summarize(record, facts);
     RowWriter rows(format);
     rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Format")),
-              FormatText(fileName, headerLines));
+              ShownFormatText(FormatText(fileName, headerLines), rows.Format()));
     WriteTypeAndSymmetry(rows, s);
     rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Angles")),
               rows.Words(LUMETRA_MESSAGE("Summary", "%1 vertical \u00d7 %2 horizontal")
@@ -167,7 +176,7 @@ std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES&
         return SummaryRows(fileName, record, facts, headerLines, format);
     RowWriter rows(format);
     rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Format")),
-              FormatText(fileName, headerLines));
+              ShownFormatText(FormatText(fileName, headerLines), rows.Format()));
     rows.Text(rows.Caption(LUMETRA_TR_NOOP("Summary", "Figures")),
               rows.Words(NotSignificantMessage()));
     if (!verdict.readerLine.empty())

@@ -18,6 +18,9 @@ namespace lumetra::properties {
 // "EULUMDAT" for an EULUMDAT file; else an IES file's version line ("IESNA:LM-63-2002") or,
 // for a file without one, "LM-63-1986 (no version line)".
 std::string FormatText(const std::string& fileName, const TextLines& headerLines);
+// FormatText's words for a person, in the format's language ("LM-63-1986 (no version line)");
+// a version line or "EULUMDAT" stays as it is.
+std::string ShownFormatText(const std::string& formatText, const NumberFormat& format);
 
 // Every row of the tab, in the order shown. headerLines are decoded for reading.
 std::vector<CaptionedValue> SummaryRows(const std::string& fileName, const tIES& record,

@@ -68,6 +68,7 @@ diagrams::DiagramRequest SheetRequest(const diagrams::DiagramData& data, diagram
     request.kind = kind;
     request.litHalfOnly = kind == diagrams::DiagramKind::Polar;
     request.textScale = 1.15; // read on paper at arm's length
+    request.wording = input.format.wording;
     const bool eulumdat = input.facts->Format == PhotometricFormat::Eulumdat;
     request.unit = UsableUnit(data, eulumdat ? diagrams::IntensityUnit::CandelaPerKilolumen
                                              : diagrams::IntensityUnit::Candela);

@@ -5,6 +5,7 @@
 #include "GuardedConnect.h"
 #include "KeepOnScreen.h"
 #include "surface/DiagramExport.h"
+#include "translate/Translations.h"
 #include "viewer/ViewerModel.h"
 
 #include <QCheckBox>
@@ -189,6 +190,7 @@ diagrams::DiagramRequest TDiagramsWindow::Request() const {
     request.angleStep = ComboStep->currentText().chopped(1).toInt();
     request.logarithmic = CheckLog->isChecked();
     request.litHalfOnly = CheckLitHalf->isChecked();
+    request.wording = TranslatedUtf8;
     if (data_)
         request.caption = diagrams::DiagramCaption(QFileInfo(fileName_).fileName().toStdString(),
                                                    *data_, request);

@@ -26,7 +26,7 @@ std::optional<long double> ComputedFlux(const SourceFile& source) {
 
 void ScaleToLumens(SourceFile& source, long double lumens) {
     if (!Positive(lumens))
-        throw LumetraError(texts::kLumensNotPositive);
+        throw LumetraError(texts::Said(texts::kLumensNotPositive));
     if (const auto stated = StatedLampFlux(source)) {
         source.IntensityScale *= lumens / *stated;
         source.LampFlux = lumens;
@@ -34,16 +34,16 @@ void ScaleToLumens(SourceFile& source, long double lumens) {
     }
     const auto flux = ComputedFlux(source);
     if (!flux || !Positive(*flux))
-        throw LumetraError(texts::kNoLightToScale);
+        throw LumetraError(texts::Said(texts::kNoLightToScale));
     source.IntensityScale *= lumens / *flux;
 }
 
 void Turn(SourceFile& source, int degrees) {
     if (degrees != 90 && degrees != 180 && degrees != 270)
-        throw LumetraError(texts::kTurnNotQuarter);
+        throw LumetraError(texts::Said(texts::kTurnNotQuarter));
     if (source.Format == PhotometricFormat::Ies &&
         KindOf(source.Facts.PhotometricType) != PhotometricKind::C)
-        throw LumetraError(texts::kTurnTypeC);
+        throw LumetraError(texts::Said(texts::kTurnTypeC));
     source.Record = TurnedRecord(source.Record, degrees);
     source.Turned = true;
 }
@@ -66,13 +66,13 @@ std::optional<long double> StatedLampFlux(const SourceFile& source) {
 
 void Adjust(SourceFile& source, const Adjustment& adjustment) {
     if (!Positive(adjustment.Multiply))
-        throw LumetraError(texts::kFactorNotPositive);
+        throw LumetraError(texts::Said(texts::kFactorNotPositive));
     if (adjustment.Lumens)
         ScaleToLumens(source, *adjustment.Lumens);
     source.IntensityScale *= adjustment.Multiply;
     source.Multiply *= adjustment.Multiply;
     if (!Positive(source.IntensityScale) || !std::isfinite(CandelaPerStoredValue(source)))
-        throw LumetraError(texts::kValueTooLarge);
+        throw LumetraError(texts::Said(texts::kValueTooLarge));
     if (adjustment.Rotate % 360 != 0)
         Turn(source, adjustment.Rotate);
 }

@@ -44,7 +44,7 @@ std::string Number(long double value) {
 void AppendNumbers(TextLines& lines, const tArrEx& values, long double factor = 1) {
     for (const long double value : values) {
         if (!std::isfinite(value * factor))
-            throw LumetraError(texts::kValueTooLarge);
+            throw LumetraError(texts::Said(texts::kValueTooLarge));
         lines.push_back(factor == 1 ? FormatNumber(value) : FormatComputed(value * factor));
     }
 }
@@ -109,7 +109,7 @@ IesFigures FiguresOf(const SourceFile& source) {
         figures.Lamps = -std::max(1.0L, source.Facts.NumberOfLamps);
     }
     if (!(figures.LampFlux > 0) || !std::isfinite(figures.LampFlux))
-        throw LumetraError(texts::kNoFluxForEulumdat);
+        throw LumetraError(texts::Said(texts::kNoFluxForEulumdat));
     figures.Dff = flux > 0 ? 100 * summary.DownwardFlux.value_or(0) / flux : 0;
     figures.Lorl = 100 * flux / figures.LampFlux;
     return figures;
@@ -219,7 +219,7 @@ TextLines FromIes(const SourceFile& source, const std::string& targetName,
                   std::vector<std::string>& notes) {
     if (KindOf(source.Facts.PhotometricType) != PhotometricKind::C)
         throw LumetraError(
-            FormatMessage(texts::kEulumdatTypeC, Number(source.Facts.PhotometricType)));
+            texts::Said(texts::kEulumdatTypeC).Arg(Number(source.Facts.PhotometricType)));
     if (!source.Ies.Tilt.empty())
         notes.emplace_back(texts::kTiltDropped);
     NoteHeaderLeftOut(source.Ies.HeaderLines, notes);

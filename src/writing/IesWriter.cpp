@@ -40,7 +40,7 @@ class LineWriter {
         std::size_t count = 0;
         for (const std::string& number : numbers) {
             if (limited_ && number.size() > kLineText2002)
-                throw LumetraError(texts::kLineTooLong);
+                throw LumetraError(texts::Said(texts::kLineTooLong));
             const bool full = count == kNumbersPerLine ||
                               (limited_ && line.size() + 1 + number.size() > kLineText2002);
             if (count > 0 && full) {
@@ -78,7 +78,7 @@ std::string TiltLine(const IesDocument& document, IesVersion version) {
     if (upper == "NONE" || upper == "INCLUDE")
         return "TILT=" + upper;
     if (version == IesVersion::Lm63_2019)
-        throw LumetraError(FormatMessage(texts::kTiltFile2019, document.Tilt));
+        throw LumetraError(texts::Said(texts::kTiltFile2019).Arg(document.Tilt));
     return "TILT=" + document.Tilt;
 }
 

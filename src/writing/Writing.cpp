@@ -25,13 +25,14 @@ bool EndsWithIes(const std::string& fileName) {
 void RefuseUnreadNumbers(const SourceFile& source) {
     if (source.Format != PhotometricFormat::Ies || !source.Ies.ParseError)
         return;
-    std::string where = source.Ies.ReaderMessage;
-    const auto line = where.rfind("Line ");
-    where = line == std::string::npos ? texts::kEndsEarly : "line " + where.substr(line + 5);
-    std::string message = FormatMessage(texts::kUnreadNumbers, where);
-    if (source.ReadAs == Reading::Strict && source.Ies.TabsInNumbers)
-        message += texts::kTryLenient;
-    throw LumetraError(message);
+    const std::string& said = source.Ies.ReaderMessage;
+    const auto line = said.rfind("Line ");
+    const Message where = line == std::string::npos
+                              ? texts::Said(texts::kEndsEarly)
+                              : texts::Said(texts::kAtLine).Arg(said.substr(line + 5));
+    const bool tabs = source.ReadAs == Reading::Strict && source.Ies.TabsInNumbers;
+    throw LumetraError(
+        texts::Said(tabs ? texts::kUnreadNumbersTabs : texts::kUnreadNumbers).Arg(where));
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -53,7 +54,7 @@ Written WriteAs(SourceFile source, TargetFormat format, const Adjustment& adjust
                 const std::string& targetName) {
     RefuseUnreadNumbers(source);
     if (source.Record.VerticalAngles.empty() || source.Record.HorizontalAngles.empty())
-        throw LumetraError(texts::kNoData);
+        throw LumetraError(texts::Said(texts::kNoData));
     Adjust(source, adjustment);
     Written written;
     if (format == TargetFormat::Eulumdat) {
@@ -70,9 +71,9 @@ Written ConvertFile(const std::string& input, const std::string& output,
                     const ConvertOptions& options) {
     const auto format = options.Format ? options.Format : TargetFormatOf(output, options.Version);
     if (!format)
-        throw LumetraError(FormatMessage(texts::kUnknownTarget, output));
+        throw LumetraError(texts::Said(texts::kUnknownTarget).Arg(output));
     if (SameFile(input, output))
-        throw LumetraError(FormatMessage(texts::kOutputIsInput, output));
+        throw LumetraError(texts::Said(texts::kOutputIsInput).Arg(output));
     Written written = WriteAs(ReadSourceFile(input, options.Read), *format, options.Adjust, output);
     WriteFileAtomically(output, written.Bytes, options.Output);
     return written;

@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -48,6 +49,14 @@ TEST_F(LanguageOutput, TextIsTranslatedWhileJsonAndReportFormsStay) {
         {{"illuminance", kTypeC}, "de", "Boden E max: ", "Floor"},
         {{"catalogue", LUMETRA_SAMPLES_DIR}, "de", "Datei\tFormat\tHersteller\t", "Manufacturer"},
         {{"catalogue", LUMETRA_SAMPLES_DIR}, "de", "\tLädt fehlerfrei\n", "Loads cleanly"},
+        {{"catalogue", LUMETRA_SAMPLES_DIR},
+         "de",
+         "\tFehlschlag: nicht aussagekräftig: ",
+         "not significant"},
+        {{"catalogue", LUMETRA_SAMPLES_DIR},
+         "de",
+         "\tLM-63-1986 (ohne Versionszeile)\t",
+         "no version line"},
     };
     for (const auto& row : rows) {
         const auto run = RunCli(row.arguments, Speaking(row.language));
@@ -57,18 +66,42 @@ TEST_F(LanguageOutput, TextIsTranslatedWhileJsonAndReportFormsStay) {
     }
 }
 
-TEST_F(LanguageOutput, JsonIsTheSameInEveryLanguage) {
+TEST_F(LanguageOutput, JsonAndCsvAreTheSameInEveryLanguage) {
     for (const auto& arguments :
          std::vector<std::vector<std::string>>{{"summary", "--json", kSample},
                                                {"summary", "--json", kNoTilt},
                                                {"check", "--json", kNoTilt},
                                                {"compare", "--json", kTypeC, kBollard},
-                                               {"catalogue", "--json", LUMETRA_SAMPLES_DIR}}) {
+                                               {"catalogue", "--json", LUMETRA_SAMPLES_DIR},
+                                               {"catalogue", "--csv", LUMETRA_SAMPLES_DIR}}) {
         const auto english = RunCli(arguments, Speaking("en"));
         const auto german = RunCli(arguments, Speaking("de"));
         EXPECT_FALSE(english.out.empty()) << arguments.back();
         EXPECT_EQ(german.out, english.out) << arguments.back();
     }
+}
+
+// A picture's words are the reader's too: the diagram's axis title in German.
+TEST_F(LanguageOutput, ADiagramIsDrawnInTheLanguage) {
+    for (const auto& [language, shown, notShown] :
+         {std::tuple<std::string, std::string, std::string>{"de", "Lichtstärke (cd)", "Intensity"},
+          {"en", "Intensity (cd)", "Lichtstärke"}}) {
+        const std::string out = (dir_ / (language + ".svg")).string();
+        const auto run =
+            RunCli({"diagram", kTypeC, "--kind", "cartesian", "-o", out}, Speaking(language));
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::string svg = lumetra::test::ReadWholeFile(out);
+        EXPECT_NE(svg.find(shown), std::string::npos) << language;
+        EXPECT_EQ(svg.find(notShown), std::string::npos) << language;
+    }
+}
+
+TEST_F(LanguageOutput, AConversionsRefusalIsTranslated) {
+    const auto run = RunCli({"convert", kSample, "-o", (dir_ / "b.ldt").string()}, Speaking("de"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("EULUMDAT enthält nur Photometrie vom Typ C; diese Datei ist vom Typ 2"),
+              std::string::npos)
+        << run.err;
 }
 
 TEST_F(LanguageOutput, TheReadersMessageIsTranslatedOnStderr) {
