@@ -36,10 +36,7 @@ std::string ReadWholeFile(const std::string& fileName, const std::string& format
 // need many times its size in memory; such a file cannot be an IES file of a supported size.
 std::size_t CountLines(std::string_view text) {
     text = text.substr(0, text.find('\0'));
-    // CR LF is one break: count every LF, and a CR only when no LF follows it.
-    std::size_t lines = CountByte(text, '\n');
-    for (auto cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
-        lines += cr + 1 == text.size() || text[cr + 1] != '\n' ? 1 : 0;
+    const std::size_t lines = CountLineBreaks(text);
     const bool unterminated = !text.empty() && text.back() != '\n' && text.back() != '\r';
     return lines + (unterminated ? 1 : 0);
 }
@@ -47,7 +44,8 @@ std::size_t CountLines(std::string_view text) {
 // The file's bytes, refused like ReadFileLines refuses them.
 std::string ReadFileText(const std::string& fileName, const std::string& format) {
     std::string bytes = ReadWholeFile(fileName, format);
-    if (CountLines(bytes) > kMaxFileLines)
+    // Every line takes a byte at least, so only a file longer than the limit can pass it.
+    if (bytes.size() > kMaxFileLines && CountLines(bytes) > kMaxFileLines)
         throw LumetraError(
             LUMETRA_MESSAGE("Loading", "File %1 has too many lines to be an %2 file (more than %3)")
                 .Arg(fileName)
