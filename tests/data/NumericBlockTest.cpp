@@ -1,0 +1,72 @@
+// The numeric block written straight from a file's text, eight bytes at a time where it can, must
+// be what splitting the text into lines and joining them after the TILT line gives: the same
+// header lines, the same text and the same start of every line in it.
+
+#include "data/NumericBlock.h"
+
+#include "data/IesReader.h"
+#include "data/TextLines.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lumetra {
+namespace {
+
+using namespace std::string_literals;
+
+NumericBlock ByLines(std::string_view fileText, TextLines& headerLines) {
+    TextLines lines = SplitIntoLines(fileText);
+    NumericBlock block;
+    block.text = SplitHeader(lines, headerLines);
+    std::size_t offset = 0;
+    for (const std::string& line : lines) {
+        block.lineStarts.push_back(offset);
+        offset += line.size() + 2;
+    }
+    return block;
+}
+
+// Pieces that put breaks, commas, NULs and other control bytes at every place within a word of
+// eight, and a TILT line now and then.
+std::string RandomText(std::mt19937& random) {
+    static const std::string pieces[] = {
+        "1234.5678 ", "12",  ",", " ", "\r\n", "\n", "\r",       "\t",    "TILT=NONE\n",
+        "abcdefgh",   "0.5", "-", "x", "\0"s,  ",,", "\r\r\n\n", "tilt=x"};
+    std::string text;
+    const auto count = random() % 30;
+    for (unsigned i = 0; i < count; ++i) {
+        const auto piece = random() % std::size(pieces);
+        if (piece != 13 || random() % 8 == 0) // NULs only now and then: they end the text
+            text += pieces[piece];
+    }
+    return text;
+}
+
+TEST(NumericBlock, WrittenFromTheTextAsFromItsLines) {
+    std::mt19937 random(2026);
+    for (int i = 0; i < 20'000; ++i) {
+        const std::string text = RandomText(random);
+        TextLines headerByLines{"stale"};
+        TextLines header{"stale"};
+        const NumericBlock expected = ByLines(text, headerByLines);
+        const NumericBlock block = SplitFileText(text, header);
+        ASSERT_EQ(block.text, expected.text) << text;
+        ASSERT_EQ(block.lineStarts, expected.lineStarts) << text;
+        ASSERT_EQ(header, headerByLines) << text;
+    }
+}
+
+TEST(NumericBlock, ShortLinesGetMoreRoom) {
+    const std::string text = "TILT=NONE\n" + std::string(1000, '\n') + "7";
+    TextLines header;
+    const NumericBlock block = SplitFileText(text, header);
+    EXPECT_EQ(block.text, std::string(2000, ' ') + "7  ");
+    EXPECT_EQ(block.lineStarts.size(), 1001u);
+    EXPECT_EQ(header, TextLines{"TILT=NONE"});
+}
+
+} // namespace
+} // namespace lumetra
