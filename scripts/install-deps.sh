@@ -5,7 +5,8 @@ packages=(cmake g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgtest-d
   libbenchmark-dev nlohmann-json3-dev libuchardet-dev pkg-config xvfb xauth libxcb1-dev fonts-liberation
   fonts-dejavu-core desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils
   dpkg-dev file clang-format clang-tidy poppler-utils imagemagick help2man lintian
-  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n locales fonts-noto-cjk)
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n locales fonts-noto-cjk
+  ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
