@@ -2,7 +2,6 @@
 
 #include "AsciiCase.h"
 #include "Errors.h"
-#include "NumericBlock.h"
 #include "NumericText.h"
 #include "TextLines.h"
 #include "Translatable.h"
@@ -275,6 +274,12 @@ bool ReadIES(std::string_view fileText, TextLines& lines, tIES& record, TextLine
     lines.clear();
     return ReadNumericBlock(SplitFileText(fileText, headerLines), lines, record, headerLines,
                             notify, facts);
+}
+
+bool ReadIES(NumericBlock block, TextLines& lines, tIES& record, const TextLines& headerLines,
+             const Notifier& notify, LuminaireFacts& facts) {
+    lines.clear();
+    return ReadNumericBlock(std::move(block), lines, record, headerLines, notify, facts);
 }
 
 std::string HeaderKeyword(const std::string& keyword, const std::string& headerText) {

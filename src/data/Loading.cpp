@@ -6,6 +6,7 @@
 #include "IesReader.h"
 #include "TextLines.h"
 
+#include <optional>
 #include <string_view>
 
 namespace lumetra {
@@ -41,16 +42,20 @@ std::size_t CountLines(std::string_view text) {
     return lines + (unterminated ? 1 : 0);
 }
 
+LumetraError TooManyLines(const std::string& fileName, const std::string& format) {
+    return LumetraError(
+        LUMETRA_MESSAGE("Loading", "File %1 has too many lines to be an %2 file (more than %3)")
+            .Arg(fileName)
+            .Arg(format)
+            .Arg(std::to_string(kMaxFileLines)));
+}
+
 // The file's bytes, refused like ReadFileLines refuses them.
 std::string ReadFileText(const std::string& fileName, const std::string& format) {
     std::string bytes = ReadWholeFile(fileName, format);
     // Every line takes a byte at least, so only a file longer than the limit can pass it.
     if (bytes.size() > kMaxFileLines && CountLines(bytes) > kMaxFileLines)
-        throw LumetraError(
-            LUMETRA_MESSAGE("Loading", "File %1 has too many lines to be an %2 file (more than %3)")
-                .Arg(fileName)
-                .Arg(format)
-                .Arg(std::to_string(kMaxFileLines)));
+        throw TooManyLines(fileName, format);
     return bytes;
 }
 
@@ -72,9 +77,15 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
         plane.clear();
     record.Candela.clear();
     // Straight from the bytes: splitting them into a string per line first would cost an
-    // allocation per line, and the reader joins the numeric lines again anyway.
-    const std::string bytes = ReadFileText(fileName, "IES");
-    return ReadIES(bytes, fileLines, record, headerLines, notify, facts);
+    // allocation per line, and the reader joins the numeric lines again anyway. The lines are
+    // counted as they are split, and the split stops at the first line beyond the limit.
+    const std::string bytes = ReadWholeFile(fileName, "IES");
+    TextLines header;
+    std::optional<NumericBlock> block = SplitFileText(bytes, header, kMaxFileLines);
+    if (!block)
+        throw TooManyLines(fileName, "IES");
+    headerLines = std::move(header);
+    return ReadIES(std::move(*block), fileLines, record, headerLines, notify, facts);
 }
 
 std::string BuildDescription(const std::string& headerText) {

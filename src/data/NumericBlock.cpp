@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace lumetra {
 
@@ -84,7 +85,8 @@ Output MakeRoom(std::string& text, const Output& out) {
 }
 
 // Writes the numeric lines into the block: line breaks as two spaces each, commas as spaces.
-NumericBlock WriteNumericBlock(std::string_view rest) {
+// Gives nothing once a line beyond maxLines would start.
+std::optional<NumericBlock> WriteNumericBlock(std::string_view rest, std::size_t maxLines) {
     NumericBlock block;
     block.text.resize(rest.size() + rest.size() / 8 + 16);
     Output out{block.text.data(), block.text.data(), block.text.data() + block.text.size()};
@@ -92,6 +94,8 @@ NumericBlock WriteNumericBlock(std::string_view rest) {
     const char* const end = p + rest.size();
     bool lineOpen = false;
     while (p != end && (lineOpen || *p != '\0')) {
+        if (!lineOpen && block.lineStarts.size() == maxLines)
+            return std::nullopt;
         if (!lineOpen)
             block.lineStarts.push_back(static_cast<std::size_t>(out.next - out.base));
         lineOpen = true;
@@ -118,23 +122,31 @@ NumericBlock WriteNumericBlock(std::string_view rest) {
 
 } // namespace
 
-NumericBlock SplitFileText(std::string_view fileText, TextLines& headerLines) {
-    headerLines.clear();
+std::optional<NumericBlock> SplitFileText(std::string_view fileText, TextLines& headerLines,
+                                          std::size_t maxLines) {
     HeaderWalk lines(fileText);
     std::size_t tiltLines = 0;
     bool tiltFound = false;
-    while (!tiltFound && lines.Next()) {
+    while (!tiltFound && tiltLines <= maxLines && lines.Next()) {
         ++tiltLines;
         tiltFound = IsTiltLine(lines.line());
     }
-    std::size_t numericStart = 0;
-    if (tiltFound) {
-        HeaderWalk header(fileText);
-        for (std::size_t i = 0; i < tiltLines && header.Next(); ++i)
-            headerLines.emplace_back(header.line());
-        numericStart = lines.next();
-    }
-    return WriteNumericBlock(fileText.substr(numericStart));
+    if (tiltLines > maxLines)
+        return std::nullopt;
+    tiltLines = tiltFound ? tiltLines : 0;
+    std::optional<NumericBlock> block =
+        WriteNumericBlock(fileText.substr(tiltFound ? lines.next() : 0), maxLines - tiltLines);
+    if (!block)
+        return block;
+    headerLines.clear();
+    HeaderWalk header(fileText);
+    for (std::size_t i = 0; i < tiltLines && header.Next(); ++i)
+        headerLines.emplace_back(header.line());
+    return block;
+}
+
+NumericBlock SplitFileText(std::string_view fileText, TextLines& headerLines) {
+    return *SplitFileText(fileText, headerLines, std::numeric_limits<std::size_t>::max());
 }
 
 } // namespace lumetra

@@ -6,6 +6,7 @@
 #include "Photometry.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,10 @@ struct NumericBlock {
 // lines (none when there is no TILT line, and then the whole text is numeric). Only the header
 // lines become strings of their own; the numeric lines are copied once, into the block's text.
 NumericBlock SplitFileText(std::string_view fileText, TextLines& headerLines);
+
+// The same, but a text of more than maxLines lines gives nothing and leaves headerLines alone:
+// the lines are counted on the way, and reading stops at the first line beyond the limit.
+std::optional<NumericBlock> SplitFileText(std::string_view fileText, TextLines& headerLines,
+                                          std::size_t maxLines);
 
 } // namespace lumetra
