@@ -59,6 +59,28 @@ TEST(NumericBlock, WrittenFromTheTextAsFromItsLines) {
     }
 }
 
+// Header and numeric lines count alike; at the limit the text is split, beyond it nothing is kept.
+TEST(NumericBlock, TextOfMoreLinesThanTheLimitGivesNothing) {
+    const struct {
+        std::string text;
+        std::size_t lines;
+    } cases[] = {{"IESNA\nTILT=NONE\n1 2\n3\n", 4},
+                 {"IESNA\r\nTILT=NONE\r\n1 2\r\n3", 4},
+                 {"1\n2\n3\n", 3},
+                 {"a\nb\nc\nTILT=NONE\n", 4},
+                 {"a\nb\nc\nTILT=NONE", 4},
+                 {"\n\n\n\n\n", 5},
+                 {"1\n2\0\n3\n4\n", 2}};
+    for (const auto& c : cases) {
+        TextLines header{"kept"};
+        EXPECT_FALSE(SplitFileText(c.text, header, c.lines - 1)) << c.text;
+        EXPECT_EQ(header, TextLines{"kept"}) << c.text;
+        const auto block = SplitFileText(c.text, header, c.lines);
+        ASSERT_TRUE(block) << c.text;
+        EXPECT_EQ(header.size() + block->lineStarts.size(), c.lines) << c.text;
+    }
+}
+
 TEST(NumericBlock, ShortLinesGetMoreRoom) {
     const std::string text = "TILT=NONE\n" + std::string(1000, '\n') + "7";
     TextLines header;
