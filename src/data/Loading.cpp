@@ -16,8 +16,8 @@ namespace {
 // Reads a regular file whole. Anything else (a folder, a pipe that could block, a device) is
 // refused as unopenable; a file too large to be an IES file is refused before it is read, and the
 // read itself stops at the cap in case the file grows meanwhile.
-std::string ReadWholeFile(const std::string& fileName, const std::string& format) {
-    FileReader reader;
+std::string_view ReadWholeFile(const std::string& fileName, const std::string& format,
+                               FileReader& reader) {
     switch (reader.Read(fileName)) {
     case FileRead::Whole:
         break;
@@ -30,7 +30,7 @@ std::string ReadWholeFile(const std::string& fileName, const std::string& format
     case FileRead::Unreadable:
         throw LumetraError(LUMETRA_MESSAGE("Loading", "Cannot open file %1").Arg(fileName));
     }
-    return std::move(reader).TakeBytes();
+    return reader.bytes();
 }
 
 // Every line costs a string object of its own, so a file made of nothing but line breaks would
@@ -50,19 +50,15 @@ LumetraError TooManyLines(const std::string& fileName, const std::string& format
             .Arg(std::to_string(kMaxFileLines)));
 }
 
-// The file's bytes, refused like ReadFileLines refuses them.
-std::string ReadFileText(const std::string& fileName, const std::string& format) {
-    std::string bytes = ReadWholeFile(fileName, format);
-    // Every line takes a byte at least, so only a file longer than the limit can pass it.
-    if (bytes.size() > kMaxFileLines && CountLines(bytes) > kMaxFileLines)
-        throw TooManyLines(fileName, format);
-    return bytes;
-}
-
 } // namespace
 
 TextLines ReadFileLines(const std::string& fileName, const std::string& format) {
-    return SplitIntoLines(ReadFileText(fileName, format));
+    FileReader reader;
+    const std::string_view bytes = ReadWholeFile(fileName, format, reader);
+    // Every line takes a byte at least, so only a file longer than the limit can pass it.
+    if (bytes.size() > kMaxFileLines && CountLines(bytes) > kMaxFileLines)
+        throw TooManyLines(fileName, format);
+    return SplitIntoLines(bytes);
 }
 
 bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLines,
@@ -79,7 +75,8 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
     // Straight from the bytes: splitting them into a string per line first would cost an
     // allocation per line, and the reader joins the numeric lines again anyway. The lines are
     // counted as they are split, and the split stops at the first line beyond the limit.
-    const std::string bytes = ReadWholeFile(fileName, "IES");
+    FileReader reader;
+    const std::string_view bytes = ReadWholeFile(fileName, "IES", reader);
     TextLines header;
     std::optional<NumericBlock> block = SplitFileText(bytes, header, kMaxFileLines);
     if (!block)
