@@ -26,7 +26,7 @@ viewer       core   data eulumdat gonio render properties summary
 translate    qt     core
 surface      qt     core
 ui           qt     core viewer surface translate
-compareui    qt     core surface ui
+compareui    qt     core surface ui translate
 app          qt     core viewer surface ui compareui translate
 cli          qt     core surface translate
 TABLE

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra Version %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Bessere Darstellungsqualität, Fehler bei symmetrischen LVK behoben, kleine Neuerung:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>automatische Aktualisierung, LVK einpassen, frontales und orthogonales LVK-Diagramm</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>gleichzeitig anzeigen.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Strg+Mausrad auf/ab - Diagramm drehen</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Klick mit dem Mausrad - Diagramm einpassen</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra ist freie Software, erstellt mit Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Photometrische Daten: IESNA-LM-63-Dateien.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -448,6 +483,38 @@
         <source>Beyond the tolerance</source>
         <translation>Außerhalb der Toleranz</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1 bei C %2, Gamma %3 (%4 gegenüber %5)</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1 bei H %2, V %3 (%4 gegenüber %5)</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>auf der Vereinigung der Winkel der Dateien, interpoliert</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>auf der Vereinigung der Winkel der Dateien, interpoliert, gleichmäßig ausgedünnt</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>bei den Winkeln, die beide Dateien enthalten</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>bei den Winkeln, die beide Dateien enthalten, gleichmäßig ausgedünnt</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>Lichtstärken nicht verglichen: Die Dateien unterscheiden sich im photometrischen Typ oder enthalten keine Daten.</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>Lichtstärken nicht verglichen: Die Dateien unterscheiden sich im photometrischen Typ oder enthalten keine Daten. Je Kilolumen braucht jede Datei einen Lampen- oder Leuchtenlichtstrom.</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +819,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>Prüfbericht: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>Hersteller: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>Leuchten-Katalognr.: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>Lampe:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>Lampen-Katalognr.: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +1033,67 @@
     <message>
         <source>&amp;Height:</source>
         <translation>&amp;Höhe:</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>Ordner %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>%1 kann nicht angezeigt werden: Die Dateiliste zeigt nur photometrische Dateien</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>Eine Datei ohne Namen kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>Ordner %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>%1 kann nicht geöffnet werden: weder Datei noch Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>außerhalb der gespeicherten Winkel (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>Maximale Lichtstärke =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>Grad=%1</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1311,10 @@
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Einstellungsdatei wurde geschrieben.</translation>
     </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -1318,6 +1473,49 @@
     <message>
         <source>Stated downward flux fraction</source>
         <translation>Angegebener Lichtstromanteil nach unten</translation>
+    </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>C der maximalen Lichtstärke</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>Gamma der maximalen Lichtstärke</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>Quadranten</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>zweiseitig H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>zweiseitig V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>rotationssymmetrisch</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>zweiseitig C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>zweiseitig C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>unregelmäßig</translation>
     </message>
 </context>
 <context>
@@ -1747,6 +1945,75 @@ Aufrufzeile auf stderr aus.
       Exit-Status: 0, wenn geschrieben, 1 bei einem nicht lesbaren Ordner oder
       einer nicht schreibbaren Datei, 2 bei einem Aufruffehler.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* außerhalb der Toleranz: %1 %, Winkel %2 Grad</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E max: %2 lx bei (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E min: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E mittel: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 Gleichmäßigkeit (min/mittel): %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>Boden</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Wand</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>Datenblätter schreiben</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>%1 geschrieben, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennwert</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -1870,6 +2137,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Aktueller Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Photometrische Dateien in %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -1900,6 +2175,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Save Goniogram As</source>
         <translation>LVK speichern unter</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>LVK von %1</translation>
     </message>
 </context>
 <context>
@@ -1987,6 +2266,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Klicken, um %1 zu öffnen</translation>
     </message>
 </context>
 <context>
@@ -2311,6 +2598,14 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
         <source>Click!</source>
         <translation>Klick!</translation>
     </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>rotationssymmetrisch</translation>
+    </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Darstellen</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2381,6 +2676,10 @@ Bereiche: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; mehrere mit &quot;;&quot; trennen.<
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Renderzeit: %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Darstellung</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra versión %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Mejor calidad de renderizado, corregido un error con curvas fotométricas simétricas, pequeña novedad:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>actualización automática, ajuste de la curva fotométrica, curvas frontal y ortogonal</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>mostradas a la vez.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+rueda del ratón arriba/abajo - girar el diagrama</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Clic con la rueda del ratón - ajustar el diagrama</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra es software libre creado con Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Datos fotométricos: archivos IESNA LM-63.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -448,6 +483,38 @@
         <source>Beyond the tolerance</source>
         <translation>Fuera de tolerancia</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1 en C %2, gamma %3 (%4 frente a %5)</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1 en H %2, V %3 (%4 frente a %5)</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>en la unión de los ángulos de los archivos, interpoladas</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>en la unión de los ángulos de los archivos, interpoladas, reducidas uniformemente</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>en los ángulos que contienen ambos archivos</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>en los ángulos que contienen ambos archivos, reducidos uniformemente</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>Intensidades luminosas no comparadas: los archivos difieren en el tipo fotométrico o no contienen datos.</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>Intensidades luminosas no comparadas: los archivos difieren en el tipo fotométrico o no contienen datos. Por kilolumen, cada archivo necesita un flujo luminoso de lámpara o de luminaria.</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +819,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>Ensayo: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>Fabricante: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>Catálogo de luminaria: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>Lámpara:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>Catálogo de lámpara: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +1033,67 @@
     <message>
         <source>&amp;Height:</source>
         <translation>A&amp;lto:</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>No se puede abrir la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>No se puede mostrar %1: la lista solo muestra archivos fotométricos</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>No se puede abrir un archivo sin nombre</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>No se puede abrir la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>No se puede abrir %1: no es un archivo ni una carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>fuera de los ángulos almacenados (%1 a %2)</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>Intensidad máxima =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>Grados=%1</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1311,10 @@
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>No se pudo leer el archivo de configuración %1. Se ha conservado como %2 y se ha escrito un nuevo archivo de configuración.</translation>
     </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -1318,6 +1473,49 @@
     <message>
         <source>Stated downward flux fraction</source>
         <translation>Fracción del flujo hacia abajo indicada</translation>
+    </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>C de la intensidad luminosa máxima</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>Gamma de la intensidad luminosa máxima</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>cuadrantes</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>bilateral H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>bilateral V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>axial</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>bilateral C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>bilateral C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>irregular</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1944,75 @@ de uso en stderr.
       0 si se escribió, 1 ante una carpeta que no se puede leer o un archivo
       que no se puede escribir, 2 ante un error de uso.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n advertencia</numerusform>
+            <numerusform>%n advertencias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* fuera de tolerancia: %1 %, ángulos %2 grados</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E máx: %2 lx en (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E mín: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E media: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 Uniformidad (mín/media): %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>Suelo</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Pared</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>Escribiendo hojas de datos</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>%1 escritos, %2 fallidos</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Comprobando</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Magnitud</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -1869,6 +2136,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Files</source>
         <translation>Archivos</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Carpeta actual: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Archivos fotométricos en %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -1899,6 +2174,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Save Goniogram As</source>
         <translation>Guardar curva como</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>Curva fotométrica de %1</translation>
     </message>
 </context>
 <context>
@@ -1986,6 +2265,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Text</source>
         <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Haga clic para abrir %1</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2597,14 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
         <source>Click!</source>
         <translation>¡Clic!</translation>
     </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>simetría axial</translation>
+    </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Renderizar</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2380,6 +2675,10 @@ Rangos: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separe varios con &quot;;&quot;.</tra
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Tiempo de renderizado: %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Renderizado</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra version %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>Meilleure qualité de rendu, correction des courbes photométriques symétriques, petite nouveauté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>mise à jour automatique, ajustement de la courbe photométrique, courbes frontale et orthogonale</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>affichées en même temps.</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+molette haut/bas - faire pivoter le diagramme</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>Clic de la molette - ajuster le diagramme</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra est un logiciel libre réalisé avec Qt 6.</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>Données photométriques&#xa0;: fichiers IESNA LM-63.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -448,6 +483,38 @@
         <source>Beyond the tolerance</source>
         <translation>Hors tolérance</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1 à C %2, gamma %3 (%4 contre %5)</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1 à H %2, V %3 (%4 contre %5)</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>sur l&apos;union des angles des fichiers, interpolées</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>sur l&apos;union des angles des fichiers, interpolées, éclaircies uniformément</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>aux angles présents dans les deux fichiers</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>aux angles présents dans les deux fichiers, éclaircis uniformément</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>Intensités lumineuses non comparées&#xa0;: les fichiers diffèrent par le type photométrique ou ne contiennent pas de données.</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>Intensités lumineuses non comparées&#xa0;: les fichiers diffèrent par le type photométrique ou ne contiennent pas de données. Par kilolumen, chaque fichier doit indiquer un flux lumineux de lampe ou de luminaire.</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +819,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>Essai&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>Fabricant&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>Réf. luminaire&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>Lampe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>Réf. lampe&#xa0;: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +1033,67 @@
     <message>
         <source>&amp;Height:</source>
         <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>Impossible d&apos;afficher %1&#xa0;: la liste ne montre que les fichiers photométriques</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>Impossible d&apos;ouvrir un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>Impossible d&apos;ouvrir le dossier %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: ni fichier ni dossier</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>hors des angles enregistrés (%1 à %2)</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>Intensité maximale =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>Degrés=%1</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1311,10 @@
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu. Il a été conservé sous le nom %2 et un nouveau fichier de paramètres a été écrit.</translation>
     </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -1318,6 +1473,49 @@
     <message>
         <source>Stated downward flux fraction</source>
         <translation>Fraction du flux vers le bas indiquée</translation>
+    </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>C de l&apos;intensité lumineuse maximale</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>Gamma de l&apos;intensité lumineuse maximale</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>quadrants</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>bilatérale H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>bilatérale V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>de révolution</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>bilatérale C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>bilatérale C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>irrégulière</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +1946,75 @@ d&apos;utilisation sur stderr.
       sortie&#xa0;: 0 si écrit, 1 pour un dossier illisible ou un fichier qui ne
       peut pas être écrit, 2 pour une erreur d&apos;utilisation.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* hors tolérance&#xa0;: %1&#xa0;%, angles %2 degrés</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E max&#xa0;: %2 lx en (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E min&#xa0;: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E moy&#xa0;: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 Uniformité (min/moy)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>Écriture des fiches techniques</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>%1 écrits, %2 en échec</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Grandeur</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -1871,6 +2138,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>Dossier actuel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>Fichiers photométriques dans %1</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -1901,6 +2176,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Save Goniogram As</source>
         <translation>Enregistrer la courbe sous</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>Courbe photométrique de %1</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +2267,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Text</source>
         <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>Cliquer pour ouvrir %1</translation>
     </message>
 </context>
 <context>
@@ -2312,6 +2599,14 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
         <source>Click!</source>
         <translation>Clic !</translation>
     </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>symétrie de révolution</translation>
+    </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>&amp;Rendu</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2382,6 +2677,10 @@ Plages&#xa0;: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; séparer plusieurs plages par &
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>Temps de rendu : %1,%2 s</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>Rendu</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>About</name>
+    <message>
+        <source>Lumetra version %1</source>
+        <translation>Lumetra 版本 %1</translation>
+    </message>
+    <message>
+        <source>Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:</source>
+        <translation>提高了渲染质量，修正了对称配光曲线的错误，新增小功能：</translation>
+    </message>
+    <message>
+        <source>automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams</source>
+        <translation>自动更新、配光曲线适应窗口、同时显示正面和正交</translation>
+    </message>
+    <message>
+        <source>at the same time.</source>
+        <translation>配光曲线。</translation>
+    </message>
+    <message>
+        <source>CTRL+mouse wheel up/down - rotate diagram</source>
+        <translation>Ctrl+鼠标滚轮上/下 - 旋转图表</translation>
+    </message>
+    <message>
+        <source>Mouse wheel click - fit diagram</source>
+        <translation>单击鼠标滚轮 - 图表适应窗口</translation>
+    </message>
+    <message>
+        <source>Lumetra is free software built with Qt 6.</source>
+        <translation>Lumetra 是基于 Qt 6 构建的自由软件。</translation>
+    </message>
+    <message>
+        <source>Photometric data: IESNA LM-63 files.</source>
+        <translation>光度数据：IESNA LM-63 文件。</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>File</source>
@@ -448,6 +483,38 @@
         <source>Beyond the tolerance</source>
         <translation>超出容差</translation>
     </message>
+    <message>
+        <source>%1 at C %2, gamma %3 (%4 against %5)</source>
+        <translation>%1，位于 C %2，γ %3（%4 对比 %5）</translation>
+    </message>
+    <message>
+        <source>%1 at H %2, V %3 (%4 against %5)</source>
+        <translation>%1，位于 H %2，V %3（%4 对比 %5）</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated</source>
+        <translation>在各文件角度的并集上插值</translation>
+    </message>
+    <message>
+        <source>on the union of the files&apos; angles, interpolated, thinned evenly</source>
+        <translation>在各文件角度的并集上插值，均匀抽稀</translation>
+    </message>
+    <message>
+        <source>at the angles both files store</source>
+        <translation>在两个文件共有的角度上</translation>
+    </message>
+    <message>
+        <source>at the angles both files store, thinned evenly</source>
+        <translation>在两个文件共有的角度上，均匀抽稀</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data.</source>
+        <translation>未比较光强：各文件的光度类型不同或不含数据。</translation>
+    </message>
+    <message>
+        <source>Intensities not compared: the files differ in photometric type or hold no data. Per kilolumen, every file needs a lamp or luminaire flux.</source>
+        <translation>未比较光强：各文件的光度类型不同或不含数据。按每千流明比较时，每个文件都需要光源或灯具光通量。</translation>
+    </message>
 </context>
 <context>
     <name>Compliance</name>
@@ -752,6 +819,29 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Test: </source>
+        <translation>测试报告: </translation>
+    </message>
+    <message>
+        <source>Manufacturer: </source>
+        <translation>制造商: </translation>
+    </message>
+    <message>
+        <source>Luminaire catalog: </source>
+        <translation>灯具目录编号: </translation>
+    </message>
+    <message>
+        <source>Lamp:</source>
+        <translation>光源:</translation>
+    </message>
+    <message>
+        <source>Lamp catalog: </source>
+        <translation>光源目录编号: </translation>
+    </message>
+</context>
+<context>
     <name>EulumdatReader</name>
     <message>
         <source>Line %1 of the EULUMDAT file: %2</source>
@@ -943,6 +1033,67 @@
     <message>
         <source>&amp;Height:</source>
         <translation>高度(&amp;H):</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>n/a</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>Folders</name>
+    <message>
+        <source>Cannot open folder %1: %2</source>
+        <translation>无法打开文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the file list shows photometric files only</source>
+        <translation>无法显示 %1：文件列表只显示光度文件</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>文件或文件夹不存在</translation>
+    </message>
+    <message>
+        <source>Cannot open a file without a name</source>
+        <translation>无法打开没有名称的文件</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open folder %1</source>
+        <translation>无法打开文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: not a file or folder</source>
+        <translation>无法打开 %1：既不是文件也不是文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Goniogram</name>
+    <message>
+        <source>outside the stored angles (%1 to %2)</source>
+        <translation>超出存储的角度范围（%1 至 %2）</translation>
+    </message>
+    <message>
+        <source>Maximum Intensity =%1</source>
+        <translation>最大光强 =%1</translation>
+    </message>
+    <message>
+        <source>Degrees=%1</source>
+        <translation>角度=%1</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1311,10 @@
         <source>The settings file %1 could not be read. It has been kept as %2 and a new settings file has been written.</source>
         <translation>无法读取设置文件 %1。该文件已保留为 %2，并已写入新的设置文件。</translation>
     </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -1318,6 +1473,49 @@
     <message>
         <source>Stated downward flux fraction</source>
         <translation>标称下射光通比</translation>
+    </message>
+    <message>
+        <source>C of maximum intensity</source>
+        <translation>最大光强的 C 角</translation>
+    </message>
+    <message>
+        <source>Gamma of maximum intensity</source>
+        <translation>最大光强的 γ 角</translation>
+    </message>
+</context>
+<context>
+    <name>Symmetry</name>
+    <message>
+        <source>quadrant</source>
+        <translation>四象限对称</translation>
+    </message>
+    <message>
+        <source>bilateral H0</source>
+        <translation>双侧对称 H0</translation>
+    </message>
+    <message>
+        <source>bilateral V0</source>
+        <translation>双侧对称 V0</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无对称</translation>
+    </message>
+    <message>
+        <source>axial</source>
+        <translation>轴对称</translation>
+    </message>
+    <message>
+        <source>bilateral C0-C180</source>
+        <translation>双侧对称 C0-C180</translation>
+    </message>
+    <message>
+        <source>bilateral C90-C270</source>
+        <translation>双侧对称 C90-C270</translation>
+    </message>
+    <message>
+        <source>irregular</source>
+        <translation>不规则</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1885,72 @@ stderr.
       -o 写出 FILE，仅在完整生成后才替换它。退出状态：0 表示已写入，1 表示文件夹
       无法读取或文件无法写入，2 表示用法错误。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>* beyond the tolerance: %1 %, angles %2 degrees</source>
+        <translation>* 超出容差: %1 %，角度 %2 度</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>正在转换</translation>
+    </message>
+    <message>
+        <source>%1 E max: %2 lx at (%3, %4) m</source>
+        <translation>%1 E max: %2 lx，位于 (%3, %4) m</translation>
+    </message>
+    <message>
+        <source>%1 E min: %2 lx</source>
+        <translation>%1 E min: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 E average: %2 lx</source>
+        <translation>%1 E 平均: %2 lx</translation>
+    </message>
+    <message>
+        <source>%1 Uniformity (min/avg): %2</source>
+        <translation>%1 均匀度 (最小/平均): %2</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>地面</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>墙面</translation>
+    </message>
+    <message>
+        <source>Writing sheets</source>
+        <translation>正在写入数据表</translation>
+    </message>
+    <message>
+        <source>%1 written, %2 failed</source>
+        <translation>已写入 %1 个，失败 %2 个</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>正在检查</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>参数</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::CatalogueWindow</name>
@@ -1810,6 +2074,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Files</source>
         <translation>文件</translation>
     </message>
+    <message>
+        <source>Current folder: %1</source>
+        <translation>当前文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Photometric files in %1</source>
+        <translation>%1 中的光度文件</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::GoniogramPanel</name>
@@ -1840,6 +2112,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Save Goniogram As</source>
         <translation>配光曲线另存为</translation>
+    </message>
+    <message>
+        <source>Goniogram of %1</source>
+        <translation>%1 的配光曲线</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2203,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Text</source>
         <translation>文本</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <translation>单击打开 %1</translation>
     </message>
 </context>
 <context>
@@ -2251,6 +2535,14 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
         <source>Click!</source>
         <translation>点击!</translation>
     </message>
+    <message>
+        <source>axially symmetric</source>
+        <translation>轴对称</translation>
+    </message>
+    <message>
+        <source>&amp;Render</source>
+        <translation>渲染(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::TRenderWindow</name>
@@ -2321,6 +2613,10 @@ Ranges: a-b, &lt;a, &lt;=a, &gt;a, &gt;=a; separate several with &quot;;&quot;.<
     <message>
         <source>Rendering time: %1.%2 sec</source>
         <translation>渲染时间：%1.%2 秒</translation>
+    </message>
+    <message>
+        <source>Render</source>
+        <translation>渲染</translation>
     </message>
 </context>
 <context>

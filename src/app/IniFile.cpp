@@ -121,7 +121,8 @@ void IniFile::Save() const {
 }
 
 void IniFile::ThrowUnableToWrite() const {
-    throw LumetraError(FormatMessage("Unable to write to %s", fileName_.toStdString()));
+    throw LumetraError(
+        LUMETRA_MESSAGE("Settings", "Unable to write to %1").Arg(fileName_.toStdString()));
 }
 
 } // namespace lumetra

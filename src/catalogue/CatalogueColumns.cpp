@@ -102,7 +102,8 @@ Figure SummaryNumber(const summary::PhotometricSummary& s, Column column) {
     }
 }
 
-std::string DescriptionText(const CatalogueRow& row, Column column) {
+std::string DescriptionText(const CatalogueRow& row, Column column,
+                            const properties::NumberFormat& format) {
     switch (column) {
     case Column::File:
         return row.file;
@@ -117,7 +118,7 @@ std::string DescriptionText(const CatalogueRow& row, Column column) {
     case Column::Lamp:
         return row.lamp;
     case Column::Status:
-        return StatusText(row);
+        return StatusText(row, format);
     default:
         return {};
     }
@@ -150,24 +151,30 @@ std::string CellText(const CatalogueRow& row, Column column,
                                                    properties::Unit{"", info.unit.decimals}, format)
                           : std::string();
     if (column == Column::Symmetry)
-        return summarised ? row.summary.Symmetry : std::string();
+        return summarised && !row.summary.Symmetry.empty()
+                   ? properties::SymmetryText(row.summary.Symmetry, format)
+                   : std::string();
     if (column == Column::PhotometricType)
         return summarised ? summary::TypeName(row.summary.Type) : std::string();
     if (column == Column::BugRating)
         return summarised ? row.bugRating : std::string();
-    return DescriptionText(row, column);
+    return DescriptionText(row, column, format);
 }
 
-std::string StatusText(const CatalogueRow& row) {
+std::string StatusText(const CatalogueRow& row, const properties::NumberFormat& format) {
+    const auto words = [&format](TextId id) {
+        const std::string text = Text(id);
+        return format.Words(Message("Catalogue", text.c_str()));
+    };
     switch (row.status) {
     case RowStatus::Clean:
-        return Text(TextId::StatusClean);
+        return words(TextId::StatusClean);
     case RowStatus::ReaderMessage:
-        return Text(TextId::StatusMessage) + row.statusText;
+        return words(TextId::StatusMessage) + row.statusText;
     case RowStatus::Fails:
         break;
     }
-    return Text(TextId::StatusFails) + row.statusText;
+    return words(TextId::StatusFails) + row.statusText;
 }
 
 } // namespace lumetra::catalogue

@@ -60,7 +60,8 @@ std::optional<long double> NumberOf(const CatalogueRow& row, Column column);
 std::string CellText(const CatalogueRow& row, Column column,
                      const properties::NumberFormat& format = {});
 
-// The status column: "Loads cleanly", "Reader's message: ...", "Fails: ...".
-std::string StatusText(const CatalogueRow& row);
+// The status column: "Loads cleanly", "Reader's message: ...", "Fails: ...", its words in the
+// format's language (the reader's message itself stays as the row keeps it).
+std::string StatusText(const CatalogueRow& row, const properties::NumberFormat& format = {});
 
 } // namespace lumetra::catalogue

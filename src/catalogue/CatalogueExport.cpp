@@ -64,10 +64,11 @@ std::string CsvLine(const CatalogueRow& row) {
     return line + "\r\n";
 }
 
-std::string TsvHeader() {
+std::string TsvHeader(const properties::NumberFormat& format) {
     std::string text;
     for (const ColumnInfo& info : Columns())
-        text += (info.column == Column::File ? "" : "\t") + std::string(info.header);
+        text += (info.column == Column::File ? "" : "\t") +
+                format.Words(Message("Catalogue", info.header));
     return text + '\n';
 }
 
@@ -81,7 +82,7 @@ std::string TsvLine(const CatalogueRow& row, const properties::NumberFormat& for
 
 std::string TsvText(const std::vector<const CatalogueRow*>& rows,
                     const properties::NumberFormat& format) {
-    std::string text = TsvHeader();
+    std::string text = TsvHeader(format);
     for (const CatalogueRow* row : rows)
         text += TsvLine(*row, format);
     return text;

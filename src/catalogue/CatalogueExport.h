@@ -17,7 +17,7 @@ std::string CsvLine(const CatalogueRow& row);
 
 // Header and rows as displayed, tab-separated, "\n"-ended; tabs and line breaks in cells become
 // blanks.
-std::string TsvHeader();
+std::string TsvHeader(const properties::NumberFormat& format = {});
 std::string TsvLine(const CatalogueRow& row, const properties::NumberFormat& format = {});
 std::string TsvText(const std::vector<const CatalogueRow*>& rows, // header and rows
                     const properties::NumberFormat& format = {});

@@ -2,6 +2,7 @@
 
 #include "translate/Translations.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace lumetra::cli {
@@ -35,9 +36,16 @@ std::string ReportText(const FileReport& report) {
     return text;
 }
 
+// "%n files" and its neighbours, in the form the count asks for in the user's language.
+std::string Counted(const char* marked, std::size_t count) {
+    return QCoreApplication::translate("lumetra-cli", marked, nullptr, static_cast<int>(count))
+        .toStdString();
+}
+
 std::string SummaryLine(const CheckTotals& totals) {
-    return std::to_string(totals.files) + " files, " + std::to_string(totals.errors) + " errors, " +
-           std::to_string(totals.warnings) + " warnings\n";
+    return Counted(QT_TRANSLATE_N_NOOP("lumetra-cli", "%n files"), totals.files) + ", " +
+           Counted(QT_TRANSLATE_N_NOOP("lumetra-cli", "%n errors"), totals.errors) + ", " +
+           Counted(QT_TRANSLATE_N_NOOP("lumetra-cli", "%n warnings"), totals.warnings) + "\n";
 }
 
 nlohmann::ordered_json ReportJson(const FileReport& report) {

@@ -8,6 +8,7 @@
 #include "catalogue/CatalogueScan.h"
 #include "surface/FileNameText.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,15 +41,16 @@ void WriteRows(const CatalogueOptions& options, const std::vector<catalogue::Row
     using namespace catalogue;
     ProgressLine progress;
     std::size_t done = 0;
+    const properties::NumberFormat shown = Worded(LocaleNumberFormat());
     if (options.format == Format::Json)
         sink("[");
     else
-        sink(options.format == Format::Csv ? CsvHeader() : TsvHeader());
+        sink(options.format == Format::Csv ? CsvHeader() : TsvHeader(shown));
     ScanCatalogue(files, {options.jobs, 0, nullptr}, [&](CatalogueRow&& row) {
         if (options.format == Format::Json)
             sink((done == 0 ? "\n" : ",\n") + RowJson(row).dump());
         else
-            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row, LocaleNumberFormat()));
+            sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row, shown));
         progress.Show(++done, files.size());
     });
     progress.Clear();

@@ -8,10 +8,13 @@
 #include "compare/ComparisonText.h"
 #include "compliance/ComplianceJson.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace lumetra::cli {
@@ -86,20 +89,46 @@ constexpr int kCaptionWidth = 34;
 constexpr int kValueWidth = 14;
 constexpr int kDifferenceWidth = 26;
 
+// Columns the text takes on a terminal: characters, not bytes ("°" and "−" take two or three
+// bytes), and two for an East Asian character.
+int Columns(const std::string& text) {
+    int columns = 0;
+    for (const QChar ch : QString::fromStdString(text))
+        if (!ch.isLowSurrogate())
+            columns += ch.unicode() >= 0x2E80 && ch.unicode() < 0xFF60 ? 2 : 1;
+    return columns;
+}
+
 std::string Padded(std::string text, int width) {
-    // Count characters, not bytes: "°" and "−" take two or three bytes.
-    const auto shown = std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    });
+    const int shown = Columns(text);
     if (shown < width)
         text.append(static_cast<std::size_t>(width - shown), ' ');
     return text + ' ';
 }
 
-void PrintHeader(const QStringList& files) {
+// The figures' words in the user's language, their numbers as the locale writes them.
+properties::NumberFormat Shown() {
+    return Worded(LocaleNumberFormat());
+}
+
+std::string Translated(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+// The caption column is as wide as its longest caption, a translated one too.
+int CaptionWidth(const std::vector<compare::FigureTextRow>& rows) {
+    int width = kCaptionWidth;
+    for (const compare::FigureTextRow& row : rows)
+        width = std::max(width, Columns(row.Caption));
+    return width;
+}
+
+void PrintHeader(const QStringList& files, int captionWidth) {
     for (qsizetype i = 0; i < files.size(); ++i)
         std::cout << i + 1 << ": " << files[i].toStdString() << '\n';
-    std::cout << '\n' << Padded("Figure", kCaptionWidth);
+    std::cout << '\n'
+              << Padded(Translated("lumetra-cli", QT_TRANSLATE_NOOP("lumetra-cli", "Figure")),
+                        captionWidth);
     for (qsizetype i = 0; i < files.size(); ++i)
         std::cout << Padded(std::to_string(i + 1), kValueWidth);
     for (qsizetype i = 1; i < files.size(); ++i)
@@ -107,9 +136,8 @@ void PrintHeader(const QStringList& files) {
     std::cout << '\n';
 }
 
-void PrintRow(const FigureRow& row) {
-    const compare::FigureTextRow text = compare::FigureTextOf(row, LocaleNumberFormat());
-    std::cout << Padded(text.Caption, kCaptionWidth);
+void PrintRow(const compare::FigureTextRow& text, int captionWidth) {
+    std::cout << Padded(text.Caption, captionWidth);
     for (const std::string& value : text.Values)
         std::cout << Padded(value, kValueWidth);
     for (std::size_t i = 0; i < text.Differences.size(); ++i)
@@ -121,24 +149,39 @@ void PrintLargest(const Comparison& c) {
     const bool typeC = summary::IsTypeC(c.Summaries.front().Type);
     std::cout << '\n';
     if (!compare::LargestOverall(c)) {
-        std::cout << compare::NotComparedText(c.Unit) << '\n';
+        std::cout << compare::NotComparedText(c.Unit, Shown()) << '\n';
         return;
     }
-    std::cout << "Largest intensity difference, "
-              << compare::ComparedWhereText(c.SharedGrid, c.Thinned) << ":\n";
+    std::cout << QCoreApplication::translate("Compare", "Largest intensity difference, %1:")
+                     .arg(QString::fromStdString(
+                         compare::ComparedWhereText(c.SharedGrid, c.Thinned, Shown())))
+                     .toStdString()
+              << '\n';
     for (std::size_t i = 1; i < c.Largest.size(); ++i)
         if (c.Largest[i])
-            std::cout << "  " << i + 1 << " - 1: "
-                      << compare::LargestText(*c.Largest[i], c.Unit, typeC, LocaleNumberFormat())
+            std::cout << "  " << i + 1
+                      << " - 1: " << compare::LargestText(*c.Largest[i], c.Unit, typeC, Shown())
                       << '\n';
 }
 
 void PrintText(const Comparison& c, const QStringList& files) {
-    PrintHeader(files);
+    std::vector<compare::FigureTextRow> rows;
     for (const FigureRow& row : c.Figures)
-        PrintRow(row);
-    std::cout << "\n* beyond the tolerance: " << compare::Tolerance{}.Percent << " %, angles "
-              << compare::Tolerance{}.Degrees << " degrees\n";
+        rows.push_back(compare::FigureTextOf(row, Shown()));
+    const int captionWidth = CaptionWidth(rows);
+    PrintHeader(files, captionWidth);
+    for (const compare::FigureTextRow& row : rows)
+        PrintRow(row, captionWidth);
+    std::ostringstream percent, degrees; // as the stream writes them: "5", "2"
+    percent << compare::Tolerance{}.Percent;
+    degrees << compare::Tolerance{}.Degrees;
+    std::cout << '\n'
+              << QCoreApplication::translate("lumetra-cli",
+                                             "* beyond the tolerance: %1 %, angles %2 degrees")
+                     .arg(QString::fromStdString(percent.str()),
+                          QString::fromStdString(degrees.str()))
+                     .toStdString()
+              << '\n';
     PrintLargest(c);
 }
 

@@ -91,7 +91,7 @@ int ConvertFolder(const ConvertOptions& options) {
         return Fail("Cannot list the folder " + plan.unreadable.join(", ")) + 1;
     MakeOutputFolders(plan);
     const writing::ConvertOptions core = CoreOptions(options);
-    ProgressLine progress("Converting");
+    ProgressLine progress(QT_TRANSLATE_NOOP("lumetra-cli", "Converting"));
     QStringList failures;
     const auto work = [&](std::size_t i) {
         const ConvertJob& job = plan.jobs[i];

@@ -11,6 +11,7 @@
 #include "gonio/GoniogramView.h"
 #include "surface/FileNameText.h"
 #include "surface/GoniogramExport.h"
+#include "translate/Translations.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -65,8 +66,10 @@ GonioView ViewOf(const GonioOptions& options, const tIES& record) {
     long double globalMaxCandela = 0;
     if (!options.fit)
         FindPeakOfAllPlanes(record, globalMaxCandela);
-    return GoniogramView(options.plane, options.fit, options.ortho, globalMaxCandela,
-                         DecimalSeparator());
+    GonioView view = GoniogramView(options.plane, options.fit, options.ortho, globalMaxCandela,
+                                   DecimalSeparator());
+    view.wording = TranslatedUtf8; // the captions in the user's language, as in the window
+    return view;
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include "illuminance/IlluminanceText.h"
 #include "summary/SummaryText.h"
 #include "surface/IlluminancePicture.h"
+#include "translate/Translations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <iostream>
 #include <variant>
@@ -119,16 +121,28 @@ void WriteOutput(const IlluminanceCliOptions& options, const IlluminanceResult& 
                       "Illuminance of " + QFileInfo(options.input).fileName());
 }
 
+// One figure's line: the plane's name ("Floor", marked) and the figure filled in.
+void PrintLine(const char* plane, const char* marked, const QStringList& values) {
+    QString line = QCoreApplication::translate("lumetra-cli", marked)
+                       .arg(QCoreApplication::translate("lumetra-cli", plane));
+    for (const QString& value : values)
+        line = line.arg(value);
+    std::cout << line.toStdString() << '\n';
+}
+
 void PrintFigures(const char* plane, const PlaneGrid& grid) {
     const illuminance::PlaneFigures& f = grid.Figures;
-    const auto lux = [](long double v) { return illuminance::CsvNumber(v) + " lx"; };
-    std::cout << plane << " E max: " << lux(f.Max) << " at (" << illuminance::CsvNumber(f.MaxAt[0])
-              << ", " << illuminance::CsvNumber(f.MaxAt[1]) << ") m\n"
-              << plane << " E min: " << lux(f.Min) << '\n'
-              << plane << " E average: " << lux(f.Avg) << '\n'
-              << plane << " Uniformity (min/avg): "
-              << (f.MinOverAvg ? illuminance::CsvNumber(*f.MinOverAvg) : std::string("n/a"))
-              << '\n';
+    const auto number = [](long double v) {
+        return QString::fromStdString(illuminance::CsvNumber(v));
+    };
+    PrintLine(plane, QT_TRANSLATE_NOOP("lumetra-cli", "%1 E max: %2 lx at (%3, %4) m"),
+              {number(f.Max), number(f.MaxAt[0]), number(f.MaxAt[1])});
+    PrintLine(plane, QT_TRANSLATE_NOOP("lumetra-cli", "%1 E min: %2 lx"), {number(f.Min)});
+    PrintLine(plane, QT_TRANSLATE_NOOP("lumetra-cli", "%1 E average: %2 lx"), {number(f.Avg)});
+    PrintLine(plane, QT_TRANSLATE_NOOP("lumetra-cli", "%1 Uniformity (min/avg): %2"),
+              {f.MinOverAvg ? number(*f.MinOverAvg)
+                            : QString::fromStdString(properties::NotAvailableText(
+                                  Worded(properties::NumberFormat())))});
 }
 
 int Refuse(illuminance::RecordFault fault, PhotometricKind type,
@@ -161,9 +175,9 @@ int RunIlluminance(const QStringList& arguments) {
     if (options.json)
         std::cout << ResultJson(type, options, result.N, &result).dump() << '\n';
     else if (options.output.isEmpty()) {
-        PrintFigures("Floor", result.Floor);
+        PrintFigures(QT_TRANSLATE_NOOP("lumetra-cli", "Floor"), result.Floor);
         if (result.Wall)
-            PrintFigures("Wall", *result.Wall);
+            PrintFigures(QT_TRANSLATE_NOOP("lumetra-cli", "Wall"), *result.Wall);
     }
     try {
         if (!options.output.isEmpty())

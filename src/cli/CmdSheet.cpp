@@ -101,7 +101,7 @@ int SheetsOfFolder(const SheetOptions& options) {
     if (!plan.unreadable.isEmpty())
         return Fail("Cannot list the folder " + plan.unreadable.join(", "));
     MakeOutputFolders(plan);
-    ProgressLine progress("Writing sheets");
+    ProgressLine progress(QT_TRANSLATE_NOOP("lumetra-cli", "Writing sheets"));
     QStringList failures;
     bool incomplete = false;
     const auto work = [&](std::size_t i) { return PrepareSheet(plan.jobs[i], options); };

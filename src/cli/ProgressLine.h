@@ -3,6 +3,7 @@
 // when stderr is a terminal, so that pipes and logs never receive it, and at most ten times a
 // second.
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <cstddef>
@@ -11,8 +12,9 @@ namespace lumetra::cli {
 
 class ProgressLine {
   public:
-    // verb starts the line: "Checking", "Converting".
-    explicit ProgressLine(const char* verb = "Checking");
+    // verb starts the line: "Checking", "Converting", marked in the context "lumetra-cli" and
+    // shown in the user's language.
+    explicit ProgressLine(const char* verb = QT_TRANSLATE_NOOP("lumetra-cli", "Checking"));
     ~ProgressLine() { Clear(); }
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
@@ -22,13 +24,14 @@ class ProgressLine {
     void Clear();
 
   private:
-    const char* verb_;
+    QByteArray verb_; // translated, in the terminal's encoding
     bool terminal_ = false;
     int shownWidth_ = 0;
     QElapsedTimer sinceShown_;
 };
 
-// The last line of a batch: "9 written, 1 failed: a.ies: reason (and 2 more, listed above)".
+// The last line of a batch: "9 written, 1 failed: a.ies: reason (and 2 more, listed above)", in
+// the user's language.
 QString BatchSummary(std::size_t written, const QStringList& failures);
 
 } // namespace lumetra::cli

@@ -1,5 +1,7 @@
 #include "ComparisonText.h"
 
+#include "data/Translatable.h"
+
 namespace lumetra::compare {
 
 namespace {
@@ -10,28 +12,33 @@ using properties::Unit;
 constexpr Unit kPercentagePoints{"pp", 1};
 constexpr Unit kCandelaPerKilolumen{"cd/klm", 0};
 
+// Marked in the context "Compare"; the windows and lumetra-cli give them in the user's language.
 struct Texts {
-    const char* At;
-    const char* TypeCAngles[2];
-    const char* TypeABAngles[2];
-    const char* Against;
-    const char* SharedGrid;
-    const char* Union;
-    const char* Thinned;
+    const char* LargestTypeC;
+    const char* LargestTypeAB;
+    const char* Where[2][2]; // [shared grid][thinned]
     const char* NotCompared;
-    const char* NoFlux;
+    const char* NotComparedNoFlux;
 };
 constexpr Texts kTexts{
-    " at ",
-    {"C ", ", gamma "},
-    {"H ", ", V "},
-    " against ",
-    "at the angles both files store",
-    "on the union of the files' angles, interpolated",
-    ", thinned evenly",
-    "Intensities not compared: the files differ in photometric type or hold no data.",
-    " Per kilolumen, every file needs a lamp or luminaire flux.",
+    LUMETRA_TR_NOOP("Compare", "%1 at C %2, gamma %3 (%4 against %5)"),
+    LUMETRA_TR_NOOP("Compare", "%1 at H %2, V %3 (%4 against %5)"),
+    {{LUMETRA_TR_NOOP("Compare", "on the union of the files' angles, interpolated"),
+      LUMETRA_TR_NOOP("Compare",
+                      "on the union of the files' angles, interpolated, thinned evenly")},
+     {LUMETRA_TR_NOOP("Compare", "at the angles both files store"),
+      LUMETRA_TR_NOOP("Compare", "at the angles both files store, thinned evenly")}},
+    LUMETRA_TR_NOOP("Compare",
+                    "Intensities not compared: the files differ in photometric type or hold no "
+                    "data."),
+    LUMETRA_TR_NOOP("Compare",
+                    "Intensities not compared: the files differ in photometric type or hold no "
+                    "data. Per kilolumen, every file needs a lamp or luminaire flux."),
 };
+
+std::string Words(const char* marked, const properties::NumberFormat& format) {
+    return format.Words(Message("Compare", marked));
+}
 
 std::string Signed(const std::string& text, long double value) {
     const bool shownAsZero = text.find_first_of("123456789") == std::string::npos;
@@ -71,7 +78,7 @@ std::string ValueText(const Figure& value, FigureKind kind,
 std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
                            const properties::NumberFormat& format) {
     if (!difference.Absolute)
-        return "n/a";
+        return properties::NotAvailableText(format);
     if (*difference.Absolute == 0)
         return "0";
     const long double absolute = *difference.Absolute * FigureScale(kind);
@@ -86,7 +93,7 @@ std::string DifferenceText(const FigureDifference& difference, FigureKind kind,
 }
 
 FigureTextRow FigureTextOf(const FigureRow& row, const properties::NumberFormat& format) {
-    FigureTextRow text{row.Caption, {}, {}, {}};
+    FigureTextRow text{format.Words(row.Caption), {}, {}, {}};
     for (const Figure& value : row.Values)
         text.Values.push_back(ValueText(value, row.Kind, format));
     for (std::size_t i = 1; i < row.ToFirst.size(); ++i) {
@@ -105,23 +112,23 @@ std::string IntensityText(long double value, IntensityUnit unit, bool sign,
 
 std::string LargestText(const IntensityDifference& largest, IntensityUnit unit, bool typeC,
                         const properties::NumberFormat& format) {
-    const auto& names = typeC ? kTexts.TypeCAngles : kTexts.TypeABAngles;
-    return IntensityText(largest.Value, unit, true, format) + kTexts.At + names[0] +
-           FigureText(largest.C, properties::kDegree, format) + names[1] +
-           FigureText(largest.Gamma, properties::kDegree, format) + " (" +
-           IntensityText(largest.Other, unit, false, format) + kTexts.Against +
-           IntensityText(largest.First, unit, false, format) + ")";
+    return format.Words(Message("Compare", typeC ? kTexts.LargestTypeC : kTexts.LargestTypeAB)
+                            .Arg(IntensityText(largest.Value, unit, true, format))
+                            .Arg(FigureText(largest.C, properties::kDegree, format))
+                            .Arg(FigureText(largest.Gamma, properties::kDegree, format))
+                            .Arg(IntensityText(largest.Other, unit, false, format))
+                            .Arg(IntensityText(largest.First, unit, false, format)));
 }
 
-std::string ComparedWhereText(bool sharedGrid, bool thinned) {
-    if (sharedGrid)
-        return std::string(kTexts.SharedGrid) + (thinned ? kTexts.Thinned : "");
-    return std::string(kTexts.Union) + (thinned ? kTexts.Thinned : "");
+std::string ComparedWhereText(bool sharedGrid, bool thinned,
+                              const properties::NumberFormat& format) {
+    return Words(kTexts.Where[sharedGrid ? 1 : 0][thinned ? 1 : 0], format);
 }
 
-std::string NotComparedText(IntensityUnit unit) {
-    return std::string(kTexts.NotCompared) +
-           (unit == IntensityUnit::CandelaPerKilolumen ? kTexts.NoFlux : "");
+std::string NotComparedText(IntensityUnit unit, const properties::NumberFormat& format) {
+    return Words(unit == IntensityUnit::CandelaPerKilolumen ? kTexts.NotComparedNoFlux
+                                                            : kTexts.NotCompared,
+                 format);
 }
 
 } // namespace lumetra::compare

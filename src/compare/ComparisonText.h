@@ -1,7 +1,8 @@
 #pragma once
-// The comparison as text for a person: values with their units in the properties' figure format,
-// signed differences with their per cent, and where the intensities differ most. Shared by
-// `lumetra-cli compare` and the Compare window; every caption is in this file's table.
+// The comparison as text for a person (words in the language of the number format's wording):
+// values with their units in the properties' figure format, signed differences with their per cent,
+// and where the intensities differ most. Shared by `lumetra-cli compare` and the Compare window;
+// every caption is in this file's table.
 
 #include "FigureDifferences.h"
 #include "IntensityComparison.h"
@@ -46,10 +47,11 @@ std::string LargestText(const IntensityDifference& largest, IntensityUnit unit, 
 
 // How the intensities were compared: "at the stored angles", "on the union of the files'
 // angles, interpolated", with "thinned" when the union was too large.
-std::string ComparedWhereText(bool sharedGrid, bool thinned);
+std::string ComparedWhereText(bool sharedGrid, bool thinned,
+                              const properties::NumberFormat& format = {});
 
 // Why there is no intensity difference: the files' types differ, a file holds no data or, per
 // kilolumen, has no flux.
-std::string NotComparedText(IntensityUnit unit);
+std::string NotComparedText(IntensityUnit unit, const properties::NumberFormat& format = {});
 
 } // namespace lumetra::compare

@@ -1,5 +1,7 @@
 #include "FigureDifferences.h"
 
+#include "data/Translatable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,33 +30,38 @@ using K = FigureKind;
 using S = PhotometricSummary;
 
 constexpr PlainFigure kFluxFigures[] = {
-    {"Flux", "Luminous flux", K::Flux, &S::Flux},
-    {"DownwardFlux", "Downward flux", K::Flux, &S::DownwardFlux},
-    {"UpwardFlux", "Upward flux", K::Flux, &S::UpwardFlux},
-    {"DownwardFluxFraction", "Downward flux fraction", K::Fraction, &S::DownwardFluxFraction},
+    {"Flux", LUMETRA_TR_NOOP("Summary", "Luminous flux"), K::Flux, &S::Flux},
+    {"DownwardFlux", LUMETRA_TR_NOOP("Summary", "Downward flux"), K::Flux, &S::DownwardFlux},
+    {"UpwardFlux", LUMETRA_TR_NOOP("Summary", "Upward flux"), K::Flux, &S::UpwardFlux},
+    {"DownwardFluxFraction", LUMETRA_TR_NOOP("Summary", "Downward flux fraction"), K::Fraction,
+     &S::DownwardFluxFraction},
 };
 constexpr const char* kZonalKey = "ZonalFlux";
-constexpr const char* kZonalCaption = "Zonal flux ";
+constexpr const char* kZonalCaption = LUMETRA_TR_NOOP("Summary", "Zonal flux %1°");
 constexpr PlainFigure kOutputFigures[] = {
-    {"LampFlux", "Lamp flux", K::Flux, &S::LampFlux},
-    {"LightOutputRatio", "Light output ratio", K::Fraction, &S::LightOutputRatio},
-    {"InputWatts", "Input watts", K::Power, &S::InputWatts},
-    {"Efficacy", "Efficacy", K::Efficacy, &S::Efficacy},
-    {"MaxIntensity", "Maximum intensity", K::Intensity, &S::MaxIntensity},
-    {"MaxIntensityC", "C of maximum intensity", K::Angle, &S::MaxIntensityC},
-    {"MaxIntensityGamma", "Gamma of maximum intensity", K::Angle, &S::MaxIntensityGamma},
+    {"LampFlux", LUMETRA_TR_NOOP("Summary", "Lamp flux"), K::Flux, &S::LampFlux},
+    {"LightOutputRatio", LUMETRA_TR_NOOP("Summary", "Light output ratio"), K::Fraction,
+     &S::LightOutputRatio},
+    {"InputWatts", LUMETRA_TR_NOOP("Summary", "Input watts"), K::Power, &S::InputWatts},
+    {"Efficacy", LUMETRA_TR_NOOP("Summary", "Efficacy"), K::Efficacy, &S::Efficacy},
+    {"MaxIntensity", LUMETRA_TR_NOOP("Summary", "Maximum intensity"), K::Intensity,
+     &S::MaxIntensity},
+    {"MaxIntensityC", LUMETRA_TR_NOOP("Summary", "C of maximum intensity"), K::Angle,
+     &S::MaxIntensityC},
+    {"MaxIntensityGamma", LUMETRA_TR_NOOP("Summary", "Gamma of maximum intensity"), K::Angle,
+     &S::MaxIntensityGamma},
 };
 constexpr PairFigure kAngleFigures[] = {
-    {"BeamAngle", "Beam angle", &S::BeamAngle},
-    {"FieldAngle", "Field angle", &S::FieldAngle},
-    {"BeamAngleCIE", "Beam angle CIE", &S::BeamAngleCIE},
-    {"FieldAngleCIE", "Field angle CIE", &S::FieldAngleCIE},
+    {"BeamAngle", LUMETRA_TR_NOOP("Summary", "Beam angle"), &S::BeamAngle},
+    {"FieldAngle", LUMETRA_TR_NOOP("Summary", "Field angle"), &S::FieldAngle},
+    {"BeamAngleCIE", LUMETRA_TR_NOOP("Summary", "Beam angle CIE"), &S::BeamAngleCIE},
+    {"FieldAngleCIE", LUMETRA_TR_NOOP("Summary", "Field angle CIE"), &S::FieldAngleCIE},
 };
 constexpr PlainFigure kStatedFigures[] = {
-    {"StatedLightOutputRatio", "Stated light output ratio", K::Fraction,
+    {"StatedLightOutputRatio", LUMETRA_TR_NOOP("Summary", "Stated light output ratio"), K::Fraction,
      &S::StatedLightOutputRatio},
-    {"StatedDownwardFluxFraction", "Stated downward flux fraction", K::Fraction,
-     &S::StatedDownwardFluxFraction},
+    {"StatedDownwardFluxFraction", LUMETRA_TR_NOOP("Summary", "Stated downward flux fraction"),
+     K::Fraction, &S::StatedDownwardFluxFraction},
 };
 
 bool Beyond(long double absolute, const Figure& percent, FigureKind kind,
@@ -72,7 +79,7 @@ class RowBuilder {
         : summaries_(summaries), tolerance_(tolerance) {}
 
     template <typename Pick>
-    void Add(std::string key, std::string part, std::string caption, FigureKind kind, Pick pick) {
+    void Add(std::string key, std::string part, Message caption, FigureKind kind, Pick pick) {
         FigureRow row{std::move(key), std::move(part), std::move(caption), kind, {}, {}};
         for (const PhotometricSummary& s : summaries_)
             row.Values.push_back(pick(s));
@@ -83,7 +90,7 @@ class RowBuilder {
 
     void AddPlain(std::span<const PlainFigure> figures) {
         for (const PlainFigure& f : figures)
-            Add(f.Key, {}, f.Caption, f.Kind,
+            Add(f.Key, {}, Message("Summary", f.Caption), f.Kind,
                 [&f](const PhotometricSummary& s) { return s.*(f.Member); });
     }
 
@@ -98,7 +105,7 @@ class RowBuilder {
 void AddZones(RowBuilder& rows) {
     for (std::size_t z = 0; z < summary::kZones.size(); ++z) {
         const std::string zone = summary::kZones[z].Name;
-        rows.Add(kZonalKey, zone, kZonalCaption + zone + "\u00b0", FigureKind::Flux,
+        rows.Add(kZonalKey, zone, Message("Summary", kZonalCaption).Arg(zone), FigureKind::Flux,
                  [z](const PhotometricSummary& s) { return s.ZonalFlux[z]; });
     }
 }
@@ -107,7 +114,10 @@ void AddAnglePairs(RowBuilder& rows, PhotometricKind type) {
     const auto lines = summary::AngleLineNames(type);
     for (std::size_t i = 0; i < lines.size(); ++i)
         for (const PairFigure& f : kAngleFigures)
-            rows.Add(f.Key, lines[i], std::string(f.Caption) + " (" + lines[i] + ")",
+            rows.Add(f.Key, lines[i],
+                     LUMETRA_MESSAGE("Summary", "%1 (%2)")
+                         .Arg(Message("Summary", f.Caption))
+                         .Arg(std::string(lines[i])),
                      FigureKind::Angle,
                      [&f, i](const PhotometricSummary& s) { return (s.*(f.Member))[i]; });
 }

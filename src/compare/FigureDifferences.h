@@ -3,6 +3,7 @@
 // in absolute and per cent terms, flagged when it goes beyond a tolerance. The rows follow the
 // summary's own order, and their keys are those of `lumetra-cli summary --json`.
 
+#include "data/Message.h"
 #include "summary/PhotometricSummary.h"
 
 #include <span>
@@ -30,9 +31,9 @@ struct FigureDifference {
 };
 
 struct FigureRow {
-    std::string Key;     // "Flux", "ZonalFlux", "BeamAngle", ...
-    std::string Part;    // the key inside Key: "0-30", "C0-C180", ...; empty for a plain figure
-    std::string Caption; // "Zonal flux 0-30°"
+    std::string Key;  // "Flux", "ZonalFlux", "BeamAngle", ...
+    std::string Part; // the key inside Key: "0-30", "C0-C180", ...; empty for a plain figure
+    Message Caption;  // "Zonal flux 0-30°", in English or translated where shown
     FigureKind Kind = FigureKind::Flux;
     std::vector<Figure> Values;            // one per file
     std::vector<FigureDifference> ToFirst; // one per file; the first file's own is zero

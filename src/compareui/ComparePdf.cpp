@@ -8,6 +8,7 @@
 #include "surface/LocaleNumbers.h"
 #include "surface/PictureFile.h"
 #include "surface/QPainterSurface.h"
+#include "translate/Translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -108,7 +109,7 @@ qreal DrawFigures(QPainter& painter, const QRectF& page, const Comparison& compa
         const QRectF row(page.left(), y, page.width(), kRowHeight);
         if (i % 2 == 1)
             painter.fillRect(row, QColor(242, 242, 242));
-        DrawCells(painter, row, FigureTextOf(comparison.Figures[i], LocaleNumberFormat()));
+        DrawCells(painter, row, FigureTextOf(comparison.Figures[i], Worded(LocaleNumberFormat())));
     }
     return y - page.top();
 }
@@ -119,17 +120,19 @@ void DrawLargest(QPainter& painter, const QRectF& page, const Comparison& compar
     const bool typeC = summary::IsTypeC(comparison.Summaries.front().Type);
     QString text;
     if (!LargestOverall(comparison))
-        text = QString::fromStdString(NotComparedText(comparison.Unit));
+        text =
+            QString::fromStdString(NotComparedText(comparison.Unit, Worded(LocaleNumberFormat())));
     else
         text = QCoreApplication::translate("Compare", "Largest intensity difference, %1:")
-                   .arg(QString::fromStdString(
-                       ComparedWhereText(comparison.SharedGrid, comparison.Thinned)));
+                   .arg(QString::fromStdString(ComparedWhereText(
+                       comparison.SharedGrid, comparison.Thinned, Worded(LocaleNumberFormat()))));
     for (std::size_t i = 1; i < comparison.Largest.size(); ++i)
         if (comparison.Largest[i])
-            text += QString("\n%1 - 1: %2")
-                        .arg(i + 1)
-                        .arg(QString::fromStdString(LargestText(
-                            *comparison.Largest[i], comparison.Unit, typeC, LocaleNumberFormat())));
+            text +=
+                QString("\n%1 - 1: %2")
+                    .arg(i + 1)
+                    .arg(QString::fromStdString(LargestText(*comparison.Largest[i], comparison.Unit,
+                                                            typeC, Worded(LocaleNumberFormat()))));
     painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 

@@ -7,6 +7,7 @@
 #include "compare/ComparisonText.h"
 #include "surface/LocaleNumbers.h"
 #include "surface/QPainterSurface.h"
+#include "translate/Translations.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -101,7 +102,8 @@ void TCompareWindow::ShowFigures() {
     TableFigures->setRowCount(static_cast<int>(comparison_.Figures.size()));
     QStringList captions;
     for (std::size_t r = 0; r < comparison_.Figures.size(); ++r) {
-        const FigureTextRow text = FigureTextOf(comparison_.Figures[r], LocaleNumberFormat());
+        const FigureTextRow text =
+            FigureTextOf(comparison_.Figures[r], Worded(LocaleNumberFormat()));
         captions << Text(text.Caption);
         int column = 0;
         for (const std::string& value : text.Values)
@@ -124,14 +126,17 @@ void TCompareWindow::ShowIntensities() {
     const bool shown = ComboFile->currentIndex() >= 0 && intensities_ && intensities_->Comparable();
     intensityModel_->Show(shown ? intensities_ : nullptr, file, Unit(), TypeC(comparison_));
     if (!shown || file >= comparison_.Largest.size() || !comparison_.Largest[file]) {
-        LabelLargest->setText(loaded_.files.size() < 2 ? QString() : Text(NotComparedText(Unit())));
+        LabelLargest->setText(loaded_.files.size() < 2
+                                  ? QString()
+                                  : Text(NotComparedText(Unit(), Worded(LocaleNumberFormat()))));
         return;
     }
     LabelLargest->setText(
         tr("Largest difference, %1: %2")
-            .arg(Text(ComparedWhereText(comparison_.SharedGrid, comparison_.Thinned)))
+            .arg(Text(ComparedWhereText(comparison_.SharedGrid, comparison_.Thinned,
+                                        Worded(LocaleNumberFormat()))))
             .arg(Text(LargestText(*comparison_.Largest[file], Unit(), TypeC(comparison_),
-                                  LocaleNumberFormat()))));
+                                  Worded(LocaleNumberFormat())))));
 }
 
 } // namespace lumetra::compare

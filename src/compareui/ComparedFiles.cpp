@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 #include "data/TextEncoding.h"
 #include "eulumdat/PhotometryFile.h"
+#include "translate/Translations.h"
 
 #include <QFileInfo>
 
@@ -26,7 +27,7 @@ ComparedFiles LoadCompared(const std::vector<std::string>& paths) {
             LoadPhotometryFile(
                 path, file.Record, lines, header, [](const Message&) {}, file.Facts);
         } catch (const LumetraError& error) {
-            loaded.errors << name + ": " + Readable(error.what());
+            loaded.errors << name + ": " + TranslatedError(error);
             continue;
         }
         loaded.files.push_back(std::move(file));

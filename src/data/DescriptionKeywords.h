@@ -3,6 +3,8 @@
 // line starts with: the description, the check's advice about keywords and the header that a
 // EULUMDAT file is given all follow this one list.
 
+#include "Translatable.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -14,13 +16,15 @@ struct DescriptionLine {
     std::string_view keyword; // in brackets, as the header writes it
 };
 
+// The captions are marked in the context "Description"; the main window shows them translated,
+// JSON keeps them English.
 inline constexpr std::array<DescriptionLine, 6> kDescriptionLines{{
-    {"Test: ", "[TEST]"},
-    {"Manufacturer: ", "[MANUFAC]"},
+    {LUMETRA_TR_NOOP("Description", "Test: "), "[TEST]"},
+    {LUMETRA_TR_NOOP("Description", "Manufacturer: "), "[MANUFAC]"},
     {"", "[LUMINAIRE]"},
-    {"Luminaire catalog: ", "[LUMCAT]"},
-    {"Lamp:", "[LAMP]"},
-    {"Lamp catalog: ", "[LAMPCAT]"},
+    {LUMETRA_TR_NOOP("Description", "Luminaire catalog: "), "[LUMCAT]"},
+    {LUMETRA_TR_NOOP("Description", "Lamp:"), "[LAMP]"},
+    {LUMETRA_TR_NOOP("Description", "Lamp catalog: "), "[LAMPCAT]"},
 }};
 
 // Whether a keyword, without brackets and in capitals, is one the description shows.

@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "FileReading.h"
 #include "IesReader.h"
+#include "TextEncoding.h"
 #include "TextLines.h"
 
 #include <optional>
@@ -90,6 +91,20 @@ std::string BuildDescription(const std::string& headerText) {
     for (const auto& [caption, keyword] : kDescriptionLines) {
         description += caption;
         description += HeaderKeyword(std::string(keyword), headerText);
+        description += '\r';
+    }
+    return description;
+}
+
+std::string BuildDescription(const std::string& headerText,
+                             std::string (*wording)(const Message& text)) {
+    if (wording == nullptr)
+        return BuildDescription(headerText);
+    std::string description;
+    for (const auto& [caption, keyword] : kDescriptionLines) {
+        if (!caption.empty())
+            description += wording(Message("Description", caption.data()));
+        description += ToUtf8(HeaderKeyword(std::string(keyword), headerText));
         description += '\r';
     }
     return description;

@@ -3,6 +3,7 @@
 
 #include "FileReading.h"
 #include "LuminaireFacts.h"
+#include "Message.h"
 #include "Notifier.h"
 #include "Photometry.h"
 
@@ -32,6 +33,12 @@ bool LoadPhotometry(const std::string& fileName, tIES& record, TextLines& fileLi
 // The six-line description: Test, Manufacturer, luminaire, Luminaire catalog, Lamp, Lamp catalog,
 // each line ended by a carriage return.
 std::string BuildDescription(const std::string& headerText);
+
+// The same for a person reading another language: each caption as `wording` gives it (the
+// windows' TranslatedUtf8) and each value made UTF-8 on its own, so that a translated caption
+// stays readable beside a value in another encoding. A null wording gives BuildDescription's text.
+std::string BuildDescription(const std::string& headerText,
+                             std::string (*wording)(const Message& text));
 
 // The header text: every header line followed by CR LF.
 std::string HeaderText(const TextLines& headerLines);

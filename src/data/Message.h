@@ -57,6 +57,10 @@ class Message {
     bool startsSentence_ = false;
 };
 
+// Gives a message in the language of the person reading it (the windows' and lumetra-cli's
+// TranslatedUtf8); where none is given, texts stay English.
+using Wording = std::string (*)(const Message& text);
+
 // Fills %1..%9 of pattern with arguments in one pass, so that an argument holding "%2" stays
 // as it is; a placeholder without an argument stays as written.
 std::string FillPlaceholders(const std::string& pattern, const std::vector<std::string>& arguments);

@@ -110,7 +110,7 @@ void DrawIES(DrawingSurface& canvas, int width, int height, const tIES& record,
 
     const Color penColor = canvas.pen.color;
     DrawScale(canvas, scalePeak, cx, cy, kMargin, angles[static_cast<std::size_t>(view.plane)],
-              view.decimalSeparator);
+              view.decimalSeparator, view.wording);
 
     const PenStyle penStyle = canvas.pen.style;
     const int penWidth = canvas.pen.width;

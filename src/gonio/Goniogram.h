@@ -2,6 +2,7 @@
 // The goniogram: grid, intensity scale and plane curves drawn on a drawing surface.
 
 #include "DrawingSurface.h"
+#include "data/Message.h"
 #include "data/Photometry.h"
 
 #include <string>
@@ -15,6 +16,7 @@ struct GonioView {
     bool ortho = false; // orthogonal toggle down
     long double globalMaxCandela = 0;
     std::string decimalSeparator = ".";
+    Wording wording = nullptr; // the captions' language; none keeps English
 };
 
 // Bounds of the square paint area inside its panel, in panel coordinates.

@@ -62,13 +62,16 @@ std::optional<PointValue> ValueAtPoint(const tIES& record, int plane, int width,
     return value;
 }
 
-std::string PointValueText(const PointValue& value, const std::string& decimalSeparator) {
+std::string PointValueText(const PointValue& value, const std::string& decimalSeparator,
+                           Wording wording) {
     std::string text = "C " + DegreesText(value.planeAngle, decimalSeparator) + "  \u03B3 " +
                        DegreesText(value.gamma, decimalSeparator) + "  ";
     if (value.intensity)
         return text + NumberText(OneDecimal(*value.intensity), decimalSeparator) + " cd";
-    return text + "outside the stored angles (" + DegreesText(value.lowestAngle, decimalSeparator) +
-           " to " + DegreesText(value.highestAngle, decimalSeparator) + ")";
+    const Message outside = LUMETRA_MESSAGE("Goniogram", "outside the stored angles (%1 to %2)")
+                                .Arg(DegreesText(value.lowestAngle, decimalSeparator))
+                                .Arg(DegreesText(value.highestAngle, decimalSeparator));
+    return text + (wording ? wording(outside) : outside.English());
 }
 
 } // namespace lumetra

@@ -2,6 +2,7 @@
 // What the goniogram shows under a point: the C-plane of that half, the vertical angle in the
 // point's direction and the intensity there.
 
+#include "data/Message.h"
 #include "data/Photometry.h"
 
 #include <optional>
@@ -31,7 +32,9 @@ std::optional<long double> IntensityAt(const tArrEx& verticalAngles, const tArrE
 // "42.5°": an angle to one decimal.
 std::string DegreesText(long double angle, const std::string& decimalSeparator);
 
-// "C 30°  γ 42.5°  1234.5 cd", angles and intensity to one decimal.
-std::string PointValueText(const PointValue& value, const std::string& decimalSeparator);
+// "C 30°  γ 42.5°  1234.5 cd", angles and intensity to one decimal; words in the language
+// `wording` gives (none: English).
+std::string PointValueText(const PointValue& value, const std::string& decimalSeparator,
+                           Wording wording = nullptr);
 
 } // namespace lumetra

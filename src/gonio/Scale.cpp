@@ -71,11 +71,19 @@ void DrawRings(DrawingSurface& canvas, const ScaleStep& scale, long double scale
     }
 }
 
+std::string Worded(Wording wording, const Message& text) {
+    return wording ? wording(text) : text.English();
+}
+
 void DrawCaptions(DrawingSurface& canvas, long double scalePeak, long double planeAngle,
-                  const std::string& separator) {
-    canvas.TextOut(5, 5, "Maximum Intensity =" + NumberText(scalePeak, separator));
-    canvas.TextOut(5, Rnd(5 - static_cast<long double>(canvas.font.height)),
-                   "Degrees=" + NumberText(planeAngle, separator));
+                  const std::string& separator, Wording wording) {
+    canvas.TextOut(5, 5,
+                   Worded(wording, LUMETRA_MESSAGE("Goniogram", "Maximum Intensity =%1")
+                                       .Arg(NumberText(scalePeak, separator))));
+    canvas.TextOut(
+        5, Rnd(5 - static_cast<long double>(canvas.font.height)),
+        Worded(wording,
+               LUMETRA_MESSAGE("Goniogram", "Degrees=%1").Arg(NumberText(planeAngle, separator))));
 }
 
 } // namespace
@@ -97,7 +105,7 @@ std::optional<ScaleStep> ChooseScaleStep(long double scalePeak) {
 }
 
 void DrawScale(DrawingSurface& canvas, long double scalePeak, int cx, int cy, int margin,
-               long double planeAngle, const std::string& decimalSeparator) {
+               long double planeAngle, const std::string& decimalSeparator, Wording wording) {
     const Font savedFont = canvas.font;
     const BrushStyle savedBrushStyle = canvas.brush.style;
 
@@ -111,7 +119,7 @@ void DrawScale(DrawingSurface& canvas, long double scalePeak, int cx, int cy, in
         FitFont(canvas.font, (scale->step / scalePeak) * radius);
         DrawRings(canvas, *scale, scalePeak, cx, cy, radius, decimalSeparator);
     }
-    DrawCaptions(canvas, scalePeak, planeAngle, decimalSeparator);
+    DrawCaptions(canvas, scalePeak, planeAngle, decimalSeparator, wording);
 
     canvas.brush.style = savedBrushStyle;
     canvas.font = savedFont;

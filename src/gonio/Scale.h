@@ -2,6 +2,7 @@
 // The intensity scale: labelled rings at an even candela step and the two captions.
 
 #include "DrawingSurface.h"
+#include "data/Message.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +24,9 @@ std::optional<ScaleStep> ChooseScaleStep(long double scalePeak);
 // Draws rings, ring labels and captions for the peak, centred at (cx, cy) with the peak at
 // cx - margin pixels. Puts back the font and brush style; leaves the pen colour changed, for the
 // caller to restore. With a peak that cannot be scaled, only the captions are drawn.
+// The captions are in the language `wording` gives (none: English).
 void DrawScale(DrawingSurface& canvas, long double scalePeak, int cx, int cy, int margin,
-               long double planeAngle, const std::string& decimalSeparator);
+               long double planeAngle, const std::string& decimalSeparator,
+               Wording wording = nullptr);
 
 } // namespace lumetra

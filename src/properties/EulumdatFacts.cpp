@@ -41,7 +41,7 @@ void WriteDirectRatios(RowWriter& rows, const EulumdatFile& file) {
                 rows.Shown(file.DirectRatios[k], Unit{"", 3});
     }
     rows.Text(rows.Caption("Properties", LUMETRA_TR_NOOP("Properties", "Direct ratios")),
-              text.empty() ? "n/a" : text);
+              text.empty() ? NotAvailableText(rows.Format()) : text);
 }
 
 } // namespace

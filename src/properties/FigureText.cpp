@@ -1,5 +1,7 @@
 #include "FigureText.h"
 
+#include "data/Translatable.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -44,10 +46,19 @@ std::string Grouped(const std::string& integer, const std::string& separator) {
 
 } // namespace
 
+std::string NotAvailableText(const NumberFormat& format) {
+    return format.Words(Message("Figures", LUMETRA_TR_NOOP("Figures", "n/a")));
+}
+
+std::string SymmetryText(const std::string& name, const NumberFormat& format) {
+    return name.empty() ? NotAvailableText(format)
+                        : format.Words(Message("Symmetry", name.c_str()));
+}
+
 std::string FigureText(std::optional<long double> value, const Unit& unit,
                        const NumberFormat& format) {
     if (!value || !std::isfinite(*value))
-        return "n/a";
+        return NotAvailableText(format);
     const long double magnitude = std::fabs(*value);
     const int decimals = DecimalsFor(magnitude, unit.decimals);
     char text[64];

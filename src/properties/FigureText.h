@@ -55,6 +55,13 @@ struct NumberFormat {
 std::string FigureText(std::optional<long double> value, const Unit& unit,
                        const NumberFormat& format = {});
 
+// "n/a" in the words' language: where a figure or value is missing.
+std::string NotAvailableText(const NumberFormat& format = {});
+
+// A symmetry name of the summary (summary/SymmetryCompletion.h) in the words' language; "n/a"
+// for none.
+std::string SymmetryText(const std::string& name, const NumberFormat& format = {});
+
 // A number as stored: up to 15 significant digits, no trailing zeros, no grouping.
 std::string StoredNumberText(long double value, const std::string& separator = ".");
 

@@ -24,7 +24,7 @@ std::string TypeText(const RowWriter& rows, PhotometricKind type) {
 
 void WriteTypeAndSymmetry(RowWriter& rows, const PhotometricSummary& s) {
     rows.Text(rows.Caption(summary::kTypeRow.caption), TypeText(rows, s.Type));
-    rows.Text(rows.Caption(summary::kSymmetryRow.caption), s.Symmetry.empty() ? "n/a" : s.Symmetry);
+    rows.Text(rows.Caption(summary::kSymmetryRow.caption), SymmetryText(s.Symmetry, rows.Format()));
 }
 
 void WriteLamps(RowWriter& rows, const LuminaireFacts& facts) {

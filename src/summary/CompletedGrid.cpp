@@ -1,6 +1,7 @@
 #include "CompletedGrid.h"
 
 #include "SymmetryCompletion.h"
+#include "data/Translatable.h"
 
 #include <algorithm>
 
@@ -19,10 +20,11 @@ IntensityGrid BaseGrid(const tIES& record, long double scale) {
 // Names for the mirroring of types A and B: the axis mirrored at 0, or both.
 std::string MirrorName(bool planesMirrored, bool verticalsMirrored) {
     if (planesMirrored && verticalsMirrored)
-        return "quadrant";
+        return LUMETRA_TR_NOOP("Symmetry", "quadrant");
     if (planesMirrored)
-        return "bilateral H0";
-    return verticalsMirrored ? "bilateral V0" : "none";
+        return LUMETRA_TR_NOOP("Symmetry", "bilateral H0");
+    return verticalsMirrored ? LUMETRA_TR_NOOP("Symmetry", "bilateral V0")
+                             : LUMETRA_TR_NOOP("Symmetry", "none");
 }
 
 } // namespace

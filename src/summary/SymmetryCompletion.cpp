@@ -1,5 +1,7 @@
 #include "SymmetryCompletion.h"
 
+#include "data/Translatable.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -60,19 +62,19 @@ SymmetryForm ClassifySymmetry(const tArrEx& h) {
 std::string SymmetryName(SymmetryForm form) {
     switch (form) {
     case SymmetryForm::Axial:
-        return "axial";
+        return LUMETRA_TR_NOOP("Symmetry", "axial");
     case SymmetryForm::Quadrant:
-        return "quadrant";
+        return LUMETRA_TR_NOOP("Symmetry", "quadrant");
     case SymmetryForm::BilateralC0C180:
-        return "bilateral C0-C180";
+        return LUMETRA_TR_NOOP("Symmetry", "bilateral C0-C180");
     case SymmetryForm::BilateralC90C270:
-        return "bilateral C90-C270";
+        return LUMETRA_TR_NOOP("Symmetry", "bilateral C90-C270");
     case SymmetryForm::None:
-        return "none";
+        return LUMETRA_TR_NOOP("Symmetry", "none");
     case SymmetryForm::Irregular:
         break;
     }
-    return "irregular";
+    return LUMETRA_TR_NOOP("Symmetry", "irregular");
 }
 
 AngleAxis CompletedPlanes(const tArrEx& h, SymmetryForm form) {

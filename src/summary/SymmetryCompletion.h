@@ -13,7 +13,8 @@ enum class SymmetryForm { Axial, Quadrant, BilateralC0C180, BilateralC90C270, No
 // The form that the stored horizontal angles (file order) declare.
 SymmetryForm ClassifySymmetry(const tArrEx& horizontalAngles);
 
-// "axial", "quadrant", "bilateral C0-C180", "bilateral C90-C270", "none", "irregular".
+// "axial", "quadrant", "bilateral C0-C180", "bilateral C90-C270", "none", "irregular": English
+// for JSON, marked in the context "Symmetry" for the texts people read (SymmetryText).
 std::string SymmetryName(SymmetryForm form);
 
 // The planes of the whole turn: the stored ones and their mirror images, ascending from the

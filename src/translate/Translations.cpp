@@ -88,6 +88,11 @@ QString TranslatedMessage(const Message& message) {
     return QString::fromStdString(TranslatedUtf8(message));
 }
 
+properties::NumberFormat Worded(properties::NumberFormat format) {
+    format.wording = TranslatedUtf8;
+    return format;
+}
+
 QString TranslatedError(const std::exception& error) {
     if (const auto* lumetra = dynamic_cast<const LumetraError*>(&error))
         return TranslatedMessage(lumetra->message());

@@ -5,6 +5,7 @@
 // whatever the language.
 
 #include "data/Message.h"
+#include "properties/FigureText.h"
 
 #include <QString>
 #include <exception>
@@ -29,6 +30,9 @@ QString TranslatedMessage(const Message& message);
 std::string TranslatedUtf8(const Message& message);
 // Each of the messages, as UTF-8.
 std::vector<std::string> TranslatedLines(const std::vector<Message>& messages);
+
+// The number format with its words (captions, "n/a", value words) in the language spoken now.
+properties::NumberFormat Worded(properties::NumberFormat format);
 
 // The text of an error for a person: a LumetraError's message translated, any other error's own
 // text.

@@ -43,8 +43,6 @@ QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && info.numeric)
         return {}; // a text column's tooltip shows what a narrow column cuts off
     const auto& row = RowAt(index.row());
-    if (info.column == Column::Status) // the status's words are the core's, to be translated
-        return QCoreApplication::translate("Catalogue", catalogue::StatusText(row).c_str());
     return CatalogueText(catalogue::CellText(row, info.column, format_));
 }
 

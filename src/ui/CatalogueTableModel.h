@@ -5,6 +5,7 @@
 
 #include "catalogue/CatalogueModel.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -36,8 +37,8 @@ class CatalogueTableModel : public QAbstractTableModel {
     template <typename Change> void Relayout(Change change);
 
     catalogue::CatalogueModel model_;
-    properties::NumberFormat format_ =
-        LocaleNumberFormat(); // the figures as the locale writes them
+    // The figures as the locale writes them, the words (status, symmetry) in the language spoken.
+    properties::NumberFormat format_ = Worded(LocaleNumberFormat());
 };
 
 // Text from the core (UTF-8, or a file name's bytes in any encoding) for a widget.

@@ -7,6 +7,7 @@
 #include "catalogue/RangeFilter.h"
 #include "surface/FileNameText.h"
 #include "surface/LocaleNumbers.h"
+#include "translate/Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -232,7 +233,7 @@ void CatalogueWindow::CopySelection() {
         rows.push_back(&model_->RowAt(row));
     if (!rows.empty())
         QApplication::clipboard()->setText(
-            CatalogueText(catalogue::TsvText(rows, LocaleNumberFormat())));
+            CatalogueText(catalogue::TsvText(rows, Worded(LocaleNumberFormat()))));
 }
 
 QString CatalogueWindow::WriteCsv(const QString& fileName) const {

@@ -51,11 +51,14 @@ std::string Joined(const std::string& folder, const std::string& name) {
 void CheckEnterable(const std::string& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
-        throw LumetraError("Cannot open folder " + folder + ": " +
-                           (error ? error.message() : std::string("Not a directory")));
+        throw LumetraError(LUMETRA_MESSAGE("Folders", "Cannot open folder %1: %2")
+                               .Arg(folder)
+                               .Arg(error ? Message::Verbatim(error.message())
+                                          : LUMETRA_MESSAGE("Folders", "Not a directory")));
     if (::access(folder.c_str(), R_OK | X_OK) != 0)
-        throw LumetraError("Cannot open folder " + folder + ": " +
-                           std::error_code(errno, std::generic_category()).message());
+        throw LumetraError(LUMETRA_MESSAGE("Folders", "Cannot open folder %1: %2")
+                               .Arg(folder)
+                               .Arg(std::error_code(errno, std::generic_category()).message()));
 }
 
 int EstimatedWidth(std::string_view name, const std::array<int, 128>& advances,

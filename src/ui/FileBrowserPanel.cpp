@@ -112,8 +112,8 @@ void FileBrowserPanel::AddToDriveRow(QWidget* control) {
 
 void FileBrowserPanel::Describe() {
     const QString folder = QDir::toNativeSeparators(Folder());
-    DirectoryListBox1->setAccessibleDescription("Current folder: " + folder);
-    FileListBox1->setAccessibleDescription("Photometric files in " + folder);
+    DirectoryListBox1->setAccessibleDescription(tr("Current folder: %1").arg(folder));
+    FileListBox1->setAccessibleDescription(tr("Photometric files in %1").arg(folder));
 }
 
 // The file list's mask decides which files it shows; a file it does not show cannot be selected.
@@ -124,8 +124,9 @@ void FileBrowserPanel::OpenPath(const QString& path) {
     DirectoryListBox1->SetDirectory(FileNameText(target.folder));
     if (target.kind == PathToOpen::Kind::File &&
         !FileListBox1->SelectFile(FileNameText(target.fileName)))
-        throw LumetraError("Cannot show " + FileNameBytes(path) +
-                           ": the file list shows photometric files only");
+        throw LumetraError(
+            LUMETRA_MESSAGE("Folders", "Cannot show %1: the file list shows photometric files only")
+                .Arg(FileNameBytes(path)));
 }
 
 void FileBrowserPanel::TakeDropsOn(QWidget* window) {

@@ -246,8 +246,9 @@ FolderNames ListFolder(const std::string& folder, EntryKind kind) {
         errno = 0;
     }
     if (!listing || errno != 0)
-        throw LumetraError("Cannot open folder " + folder + ": " +
-                           std::error_code(errno, std::generic_category()).message());
+        throw LumetraError(LUMETRA_MESSAGE("Folders", "Cannot open folder %1: %2")
+                               .Arg(folder)
+                               .Arg(std::error_code(errno, std::generic_category()).message()));
     return FolderNames(names.Sorted());
 }
 

@@ -9,6 +9,7 @@
 #include "surface/FileNameText.h"
 #include "surface/GoniogramExport.h"
 #include "surface/QPainterSurface.h"
+#include "translate/Translations.h"
 #include "viewer/AccessibleText.h"
 #include "viewer/ViewerModel.h"
 
@@ -71,7 +72,9 @@ void GoniogramPanel::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
 }
 
 GonioView GoniogramPanel::View() const {
-    return viewer_.View(DecimalSeparator());
+    GonioView view = viewer_.View(DecimalSeparator());
+    view.wording = TranslatedUtf8;
+    return view;
 }
 
 void GoniogramPanel::ShowGrid() {
@@ -140,7 +143,7 @@ void GoniogramPanel::Save(const QString& fileName, QSize size, const QString& fi
     const ExportTarget target = ExportTargetOrThrow(
         fileName, filter, {ExportFormat::Png, ExportFormat::Jpeg, ExportFormat::Svg});
     ExportGoniogram(target, ClampedExportSize(size), viewer_.Record(), View(),
-                    "Goniogram of " + QFileInfo(fileName_()).fileName());
+                    tr("Goniogram of %1").arg(QFileInfo(fileName_()).fileName()));
 }
 
 void GoniogramPanel::Copy() {
@@ -156,7 +159,7 @@ QString GoniogramPanel::ToolTip(const QPoint& pos) const {
                                     PaintBox1->height(), pos.x(), pos.y());
     if (!value)
         return {};
-    return QString::fromStdString(PointValueText(*value, DecimalSeparator()));
+    return QString::fromStdString(PointValueText(*value, DecimalSeparator(), TranslatedUtf8));
 }
 
 void GoniogramPanel::Describe(const QString& fileName) {

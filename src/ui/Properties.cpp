@@ -32,7 +32,7 @@ PropertiesWindow::PropertiesWindow(const ViewerModel& viewer, WindowSettings* se
                                    QWidget* parent)
     : QWidget(parent, Qt::Window), viewer_(viewer), settings_(settings),
       intensities_(new IntensityTableModel(this)) {
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
     resize(560, 520);
     BuildTabs();
     ConnectHandlers();
@@ -148,7 +148,8 @@ void PropertiesWindow::SaveIntensities(const QString& fileName) {
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.commit())
-        throw LumetraError(FormatMessage("Unable to write to %s", fileName.toStdString()));
+        throw LumetraError(
+            LUMETRA_MESSAGE("Settings", "Unable to write to %1").Arg(fileName.toStdString()));
 }
 
 void PropertiesWindow::KeywordClicked(int row, int column) {

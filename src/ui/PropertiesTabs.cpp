@@ -172,7 +172,7 @@ void PropertiesWindow::ShowKeywords() {
         QTableWidgetItem* value = TableKeywords->item(TableKeywords->rowCount() - 1, 1);
         value->setData(Qt::UserRole, Text(row.url));
         value->setForeground(palette().color(QPalette::Link));
-        value->setToolTip("Click to open " + Text(row.url));
+        value->setToolTip(tr("Click to open %1").arg(Text(row.url)));
         QFont font = value->font();
         font.setUnderline(true);
         value->setFont(font);

@@ -8,13 +8,13 @@
 #include "MessageBox.h"
 #include "MouseWheelWatch.h"
 #include "SelectedFileWatch.h"
-#include "data/TextEncoding.h"
 #include "surface/FileNameText.h"
 #include "translate/Translations.h"
 #include "viewer/AccessibleText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -206,7 +206,7 @@ bool TMainWindow::LoadSelectedFile() {
 
 void TMainWindow::ShowLoadState() {
     ShowPlaneSelector(viewer_.Selector());
-    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
+    SetDescription(QString::fromStdString(viewer_.Description(TranslatedUtf8)));
     if (viewer_.NothingLoaded())
         emit pictureOutdated();
 }
@@ -298,16 +298,18 @@ void TMainWindow::DescribeControls() {
 
 QString AboutText() {
     const QStringList lines = {
-        QStringLiteral("Lumetra version ") + QStringLiteral(LUMETRA_VERSION),
-        "Improved quality of rendering, fix bug with symmetrical goniograms, add small feature:",
-        "automatic update, fit screen the goniogram, show frontal and orthogonal Gonio diagrams",
-        "at the same time.",
+        QCoreApplication::translate("About", "Lumetra version %1").arg(LUMETRA_VERSION),
+        QCoreApplication::translate("About", "Improved quality of rendering, fix bug with "
+                                             "symmetrical goniograms, add small feature:"),
+        QCoreApplication::translate("About", "automatic update, fit screen the goniogram, show "
+                                             "frontal and orthogonal Gonio diagrams"),
+        QCoreApplication::translate("About", "at the same time."),
         "",
-        "CTRL+mouse wheel up/down - rotate diagram",
-        "Mouse wheel click - fit diagram",
+        QCoreApplication::translate("About", "CTRL+mouse wheel up/down - rotate diagram"),
+        QCoreApplication::translate("About", "Mouse wheel click - fit diagram"),
         "",
-        "Lumetra is free software built with Qt 6.",
-        "Photometric data: IESNA LM-63 files.",
+        QCoreApplication::translate("About", "Lumetra is free software built with Qt 6."),
+        QCoreApplication::translate("About", "Photometric data: IESNA LM-63 files."),
     };
     return lines.join('\r');
 }

@@ -4,7 +4,7 @@
 #include "EncodingMenu.h"
 #include "GuardedConnect.h"
 #include "Uies.h"
-#include "data/TextEncoding.h"
+#include "translate/Translations.h"
 
 namespace lumetra {
 
@@ -27,7 +27,7 @@ void TMainWindow::ChooseHeaderEncoding(const QString& encoding) {
     if (viewer_.SelectedFile().empty())
         return;
     viewer_.ChooseHeaderEncoding(encoding.toStdString());
-    SetDescription(QString::fromStdString(ToUtf8(viewer_.Description())));
+    SetDescription(QString::fromStdString(viewer_.Description(TranslatedUtf8)));
     emit headerEncodingChanged();
 }
 

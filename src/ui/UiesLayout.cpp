@@ -74,7 +74,7 @@ void TMainWindow::BuildControls() {
     PanelDegree->setFixedSize(261, 31);
     Label4 = new QLabel(tr("Degree:"), PanelDegree);
     Label4->move(24, 8);
-    LabelAxial = new QLabel("axially symmetric", PanelDegree);
+    LabelAxial = new QLabel(tr("axially symmetric"), PanelDegree);
     LabelAxial->setGeometry(72, 8, 77, 13);
     LabelAxial->resize(LabelAxial->sizeHint().expandedTo(LabelAxial->size())); // a wider font
     PanelDirFileDrive->AddToDriveRow(PanelDegree);
@@ -99,7 +99,7 @@ void TMainWindow::BuildTopPanel() {
     ProgressBarRender->hide();
     Label3 = new QLabel(PanelTop);
     Label3->move(118, 86);
-    ButtonRender = new QPushButton("&Render", PanelTop);
+    ButtonRender = new QPushButton(tr("&Render"), PanelTop);
     ButtonRender->setGeometry(260, 83, 75, 20);
     SpeedButtonUpdate =
         ToggleButton(PanelTop, AutoUpdateGlyph(), tr("Automatic update render"), 340);

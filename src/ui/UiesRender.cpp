@@ -69,7 +69,7 @@ TRenderWindow::TRenderWindow(ViewerModel& viewer, WindowSettings* settings, QWid
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       viewer_(viewer), settings_(settings) {
     RenderWindow = this;
-    setWindowTitle("Render");
+    setWindowTitle(tr("Render"));
     setGeometry(QRect(QPoint(360, 250), kRenderWindowSize));
     setFixedSize(kRenderWindowSize);
     BuildControls();

@@ -1,5 +1,7 @@
 #include "PathToOpen.h"
 
+#include "data/Translatable.h"
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -10,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-PathToOpen Failure(std::string text) {
+PathToOpen Failure(Message text) {
     PathToOpen result;
     result.error = std::move(text);
     return result;
@@ -36,31 +38,34 @@ fs::path FullName(const std::string& path) {
     return full;
 }
 
-std::string WhyMissing(const fs::file_status& status, const std::error_code& error) {
+Message WhyMissing(const fs::file_status& status, const std::error_code& error) {
     if (status.type() == fs::file_type::not_found || !error)
-        return "no such file or folder";
-    return error.message();
+        return LUMETRA_MESSAGE("Folders", "no such file or folder");
+    return Message::Verbatim(error.message());
 }
 
 } // namespace
 
 PathToOpen WhatPathOpens(const std::string& path) {
     if (path.empty())
-        return Failure("Cannot open a file without a name");
+        return Failure(LUMETRA_MESSAGE("Folders", "Cannot open a file without a name"));
     const fs::path full = FullName(path);
     std::error_code error;
     const fs::file_status status = fs::status(full, error);
     if (!fs::exists(status))
-        return Failure("Cannot open " + path + ": " + WhyMissing(status, error));
+        return Failure(LUMETRA_MESSAGE("Folders", "Cannot open %1: %2")
+                           .Arg(path)
+                           .Arg(WhyMissing(status, error)));
     if (fs::is_directory(status)) {
         if (!CanList(full))
-            return Failure("Cannot open folder " + path);
+            return Failure(LUMETRA_MESSAGE("Folders", "Cannot open folder %1").Arg(path));
         return {PathToOpen::Kind::Folder, full.string(), {}, {}};
     }
     if (!fs::is_regular_file(status))
-        return Failure("Cannot open " + path + ": not a file or folder");
+        return Failure(
+            LUMETRA_MESSAGE("Folders", "Cannot open %1: not a file or folder").Arg(path));
     if (!CanRead(full))
-        return Failure("Cannot read " + path);
+        return Failure(LUMETRA_MESSAGE("Folders", "Cannot read %1").Arg(path));
     return {PathToOpen::Kind::File, full.parent_path().string(), full.filename().string(), {}};
 }
 

@@ -3,6 +3,8 @@
 // dropped on the main window) opens: a file, which the browser selects in its folder; a folder,
 // which the browser moves to; or nothing, with the text that tells the user why.
 
+#include "data/Message.h"
+
 #include <string>
 
 namespace lumetra {
@@ -12,7 +14,7 @@ struct PathToOpen {
     Kind kind = Kind::Error;
     std::string folder;   // File: the folder that holds it; Folder: the folder itself
     std::string fileName; // File: its name within the folder
-    std::string error;    // Error: the text the user sees
+    Message error;        // Error: the text the user sees, translated where shown
 };
 
 // Paths are file-system bytes; a relative path is taken from the current folder. The decision

@@ -124,6 +124,12 @@ std::string ViewerModel::Description() const {
     return BuildDescription(HeaderText(ReadableHeader()));
 }
 
+std::string ViewerModel::Description(std::string (*wording)(const Message& text)) const {
+    if (nothingLoaded_)
+        return {};
+    return BuildDescription(HeaderText(ReadableHeader()), wording);
+}
+
 TextLines ViewerModel::ReadableHeader() const {
     return DecodeReadableLines(data_.HeaderLines, HeaderEncoding()).lines;
 }

@@ -111,6 +111,8 @@ class ViewerModel {
     // encoding decoded for reading), lines ended by carriage returns; empty while nothing is
     // loaded.
     std::string Description() const;
+    // The same with its captions as `wording` gives them (BuildDescription).
+    std::string Description(std::string (*wording)(const Message& text)) const;
     // The header's lines decoded for reading: in the encoding a person chose for the selected
     // file, else as guessed.
     TextLines ReadableHeader() const;

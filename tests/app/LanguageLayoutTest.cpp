@@ -114,5 +114,28 @@ TEST_F(LanguageLayout, NoTextIsCutAndTheMainWindowKeepsItsPlaces) {
     }
 }
 
+// The description's captions and the selector's caption are translated; in English they stay
+// exactly the captions every English test reads.
+TEST_F(LanguageLayout, TheMainWindowsCaptionsFollowTheLanguage) {
+    const struct {
+        std::string_view language;
+        const char *first, *manufacturer, *lamp, *axial;
+    } rows[] = {
+        {"en", "Test: ", "\rManufacturer: ", "\rLamp:", "axially symmetric"},
+        {"de", "Prüfbericht: ", "\rHersteller: ", "\rLampe:", "rotationssymmetrisch"},
+        {"zh_CN", "测试报告: ", "\r制造商: ", "\r光源:", "轴对称"},
+    };
+    for (const auto& row : rows) {
+        StartIn(row.language);
+        const QString description = main->Description();
+        EXPECT_TRUE(description.startsWith(QString::fromUtf8(row.first)))
+            << row.language << ": " << description.toStdString();
+        EXPECT_TRUE(description.contains(QString::fromUtf8(row.manufacturer))) << row.language;
+        EXPECT_TRUE(description.contains(QString::fromUtf8(row.lamp))) << row.language;
+        EXPECT_EQ(description.count('\r'), 6) << row.language;
+        EXPECT_EQ(main->LabelAxial->text(), QString::fromUtf8(row.axial)) << row.language;
+    }
+}
+
 } // namespace
 } // namespace lumetra::test
