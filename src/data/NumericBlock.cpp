@@ -64,12 +64,13 @@ Output MakeRoom(std::string& text, const Output& out) {
     return {text.data(), text.data() + used, text.data() + text.size()};
 }
 
-// Copies the bytes at p that need no care, eight at a time while eight remain; returns where the
-// first byte that needs care (or the last few bytes) begins.
-[[gnu::always_inline]] inline const char* CopyPlainBytes(const char* p, const char* end,
-                                                         char*& out) {
+// Copies the bytes at p that need no care, eight at a time while eight remain and the room
+// before limit keeps sixteen bytes free; returns where it stopped: at the first byte that needs
+// care, among the last few bytes, or where more room is needed (a byte that is simply copied).
+[[gnu::always_inline]] inline const char* CopyPlainBytes(const char* p, const char* end, char*& out,
+                                                         const char* limit) {
     if constexpr (std::endian::native == std::endian::little) {
-        while (end - p >= 8) {
+        while (end - p >= 8 && limit - out >= 16) {
             std::uint64_t word = 0;
             std::memcpy(&word, p, sizeof word);
             std::memcpy(out, &word, sizeof word); // the bytes after a care byte are written over
@@ -101,7 +102,7 @@ std::optional<NumericBlock> WriteNumericBlock(std::string_view rest, std::size_t
         lineOpen = true;
         if (out.limit - out.next < 16)
             out = MakeRoom(block.text, out);
-        p = CopyPlainBytes(p, end, out.next);
+        p = CopyPlainBytes(p, end, out.next, out.limit);
         if (p == end || *p == '\0')
             break;
         const char c = *p++;

@@ -33,8 +33,8 @@ NumericBlock ByLines(std::string_view fileText, TextLines& headerLines) {
 // eight, and a TILT line now and then.
 std::string RandomText(std::mt19937& random) {
     static const std::string pieces[] = {
-        "1234.5678 ", "12",  ",", " ", "\r\n", "\n", "\r",       "\t",    "TILT=NONE\n",
-        "abcdefgh",   "0.5", "-", "x", "\0"s,  ",,", "\r\r\n\n", "tilt=x"};
+        "1234.5678 ", "12",  ",", " ", "\r\n", "\n", "\r",       "\t",     "TILT=NONE\n",
+        "abcdefgh",   "0.5", "-", "x", "\0"s,  ",,", "\r\r\n\n", "tilt=x", std::string(70, '7')};
     std::string text;
     const auto count = random() % 30;
     for (unsigned i = 0; i < count; ++i) {
@@ -81,13 +81,23 @@ TEST(NumericBlock, TextOfMoreLinesThanTheLimitGivesNothing) {
     }
 }
 
+// Short lines take more room than the text itself, a long run after them too.
 TEST(NumericBlock, ShortLinesGetMoreRoom) {
-    const std::string text = "TILT=NONE\n" + std::string(1000, '\n') + "7";
-    TextLines header;
-    const NumericBlock block = SplitFileText(text, header);
-    EXPECT_EQ(block.text, std::string(2000, ' ') + "7  ");
-    EXPECT_EQ(block.lineStarts.size(), 1001u);
-    EXPECT_EQ(header, TextLines{"TILT=NONE"});
+    std::string shortLines;
+    for (int i = 0; i < 200; ++i)
+        shortLines += "1\n";
+    const std::string texts[] = {"TILT=NONE\n" + std::string(1000, '\n') + "7",
+                                 "TILT=NONE\n" + shortLines + std::string(400, '2') + "\n",
+                                 shortLines + std::string(4000, '3')};
+    for (const std::string& text : texts) {
+        TextLines header;
+        TextLines headerByLines;
+        const NumericBlock block = SplitFileText(text, header);
+        const NumericBlock expected = ByLines(text, headerByLines);
+        EXPECT_EQ(block.text, expected.text);
+        EXPECT_EQ(block.lineStarts, expected.lineStarts);
+        EXPECT_EQ(header, headerByLines);
+    }
 }
 
 } // namespace
