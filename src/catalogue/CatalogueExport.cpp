@@ -88,8 +88,9 @@ std::string TsvText(const std::vector<const CatalogueRow*>& rows,
     return text;
 }
 
-Json RowJson(const CatalogueRow& row) {
-    Json json = row.summaryJson.is_object() ? row.summaryJson : Json::object();
+namespace {
+
+void AddRowKeys(const CatalogueRow& row, Json& json) {
     json["File"] = ToUtf8(row.file); // a name need not be UTF-8
     json["Status"] = StatusCode(row.status);
     json["Message"] = row.status == RowStatus::Clean ? Json(nullptr) : Json(row.statusText);
@@ -98,7 +99,21 @@ Json RowJson(const CatalogueRow& row) {
     json["CatalogueNumber"] = row.catalogueNumber;
     json["Luminaire"] = row.luminaire;
     json["Lamp"] = row.lamp;
+}
+
+} // namespace
+
+Json RowJson(const CatalogueRow& row) {
+    Json json = row.summaryJson.is_object() ? row.summaryJson : Json::object();
+    AddRowKeys(row, json);
     return json;
+}
+
+std::string TakeRowJsonText(CatalogueRow& row) {
+    Json json = row.summaryJson.is_object() ? std::move(row.summaryJson) : Json::object();
+    row.summaryJson = Json();
+    AddRowKeys(row, json);
+    return json.dump();
 }
 
 } // namespace lumetra::catalogue

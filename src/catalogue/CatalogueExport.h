@@ -26,4 +26,8 @@ std::string TsvText(const std::vector<const CatalogueRow*>& rows, // header and 
 // failure, null when clean), the description fields, and every key of the row's summaryJson.
 Json RowJson(const CatalogueRow& row);
 
+// RowJson(row).dump(), with the row's summaryJson moved into the object instead of copied (the
+// row keeps none): what the thread that read the row writes into its jsonText.
+std::string TakeRowJsonText(CatalogueRow& row);
+
 } // namespace lumetra::catalogue

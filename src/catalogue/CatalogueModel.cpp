@@ -41,16 +41,36 @@ void CatalogueModel::Clear() {
     rows_.clear();
     searchText_.clear();
     view_.clear();
+    sortedUpTo_ = 0;
+    staged_.clear();
+    stagedText_.clear();
 }
 
 std::size_t CatalogueModel::Append(std::vector<CatalogueRow> rows) {
-    const std::size_t before = view_.size();
+    Stage(std::move(rows));
+    return Commit();
+}
+
+std::size_t CatalogueModel::Stage(std::vector<CatalogueRow> rows) {
+    std::size_t joining = 0;
     for (CatalogueRow& row : rows) {
-        searchText_.push_back(SearchText(row));
-        rows_.push_back(std::move(row));
+        stagedText_.push_back(SearchText(row));
+        joining += Matches(row, stagedText_.back()) ? 1 : 0;
+        staged_.push_back(std::move(row));
+    }
+    return joining;
+}
+
+std::size_t CatalogueModel::Commit() {
+    const std::size_t before = view_.size();
+    for (std::size_t i = 0; i < staged_.size(); ++i) {
+        searchText_.push_back(std::move(stagedText_[i]));
+        rows_.push_back(std::move(staged_[i]));
         if (Matches(rows_.size() - 1))
             view_.push_back(rows_.size() - 1);
     }
+    staged_.clear();
+    stagedText_.clear();
     return view_.size() - before;
 }
 
@@ -70,16 +90,24 @@ void CatalogueModel::SetRanges(std::vector<Range> ranges) {
 void CatalogueModel::SortBy(std::optional<Column> column, bool ascending) {
     sortColumn_ = column;
     ascending_ = ascending;
+    sortedUpTo_ = 0;
     Resort();
 }
 
+// Ties keep view order: the merge puts the sorted rows' ties before the new ones', as a stable
+// sort of the whole view would.
 void CatalogueModel::Resort() {
+    const auto sorted =
+        view_.begin() + static_cast<std::ptrdiff_t>(std::min(sortedUpTo_, view_.size()));
+    sortedUpTo_ = view_.size();
     if (!sortColumn_) {
-        std::sort(view_.begin(), view_.end());
+        std::sort(sorted, view_.end());
+        std::inplace_merge(view_.begin(), sorted, view_.end());
         return;
     }
-    std::stable_sort(view_.begin(), view_.end(),
-                     [this](std::size_t a, std::size_t b) { return Before(a, b); });
+    const auto before = [this](std::size_t a, std::size_t b) { return Before(a, b); };
+    std::stable_sort(sorted, view_.end(), before);
+    std::inplace_merge(view_.begin(), sorted, view_.end(), before);
 }
 
 std::size_t CatalogueModel::Matching(const std::vector<CatalogueRow>& rows) const {
@@ -99,6 +127,7 @@ bool CatalogueModel::Matches(const CatalogueRow& row, const std::string& text) c
 
 void CatalogueModel::Refilter() {
     view_.clear();
+    sortedUpTo_ = 0;
     for (std::size_t id = 0; id < rows_.size(); ++id)
         if (Matches(id))
             view_.push_back(id);

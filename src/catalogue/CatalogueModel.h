@@ -20,6 +20,10 @@ class CatalogueModel {
     // Adds rows at the end of the view when they pass the filters, unsorted; Resort() puts them
     // in place. Returns how many joined the view.
     std::size_t Append(std::vector<CatalogueRow> rows);
+    // Append in two steps, for a view that announces the rows before they join: Stage makes each
+    // row's search text once and returns how many will join, Commit appends them.
+    std::size_t Stage(std::vector<CatalogueRow> rows);
+    std::size_t Commit();
     // How many of the rows Append would add to the view.
     std::size_t Matching(const std::vector<CatalogueRow>& rows) const;
 
@@ -29,6 +33,8 @@ class CatalogueModel {
     // Sorts the view: numbers numerically with undefined values last, texts ignoring ASCII
     // letter case; equal rows keep file order. No column: file order.
     void SortBy(std::optional<Column> column, bool ascending);
+    // Puts rows appended since the last sort in place: sorted among themselves and merged, the
+    // same order as sorting the whole view again.
     void Resort();
 
     std::size_t RowCount() const { return rows_.size(); }
@@ -46,6 +52,9 @@ class CatalogueModel {
     std::vector<CatalogueRow> rows_;
     std::vector<std::string> searchText_; // per row: its text columns, folded, for the search
     std::vector<std::size_t> view_;
+    std::size_t sortedUpTo_ = 0; // the view's first rows in sorted order
+    std::vector<CatalogueRow> staged_;
+    std::vector<std::string> stagedText_;
     std::vector<std::string> words_;
     std::vector<Range> ranges_;
     std::optional<Column> sortColumn_;

@@ -31,6 +31,9 @@ struct CatalogueRow {
     std::string bugRating;                     // "B1-U0-G2", or why there is none
     std::optional<long double> maxLuminance65; // cd/m², the largest over the planes at gamma 65
     Json summaryJson; // `summary --json` for the file; null unless asked for, or when it fails
+    // The row's JSON object as written (CatalogueExport's RowJson, dumped) when a scan was asked
+    // for JSON: made on the thread that read the file, which spends summaryJson on it.
+    std::string jsonText;
 };
 
 // Files larger than this are listed as failing instead of read: one huge file must not hold up

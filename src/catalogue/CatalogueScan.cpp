@@ -1,5 +1,6 @@
 #include "CatalogueScan.h"
 
+#include "CatalogueExport.h"
 #include "data/AsciiCase.h"
 #include "eulumdat/PhotometryFile.h"
 
@@ -33,6 +34,15 @@ void Collect(Iterator it, const fs::path& folder, bool withJson, std::vector<Row
     }
 }
 
+// The JSON text is made here, on the worker, so the thread that writes the rows in order only
+// writes them.
+CatalogueRow ScannedRow(const RowRequest& request) {
+    CatalogueRow row = LoadCatalogueRow(request);
+    if (request.withJson)
+        row.jsonText = TakeRowJsonText(row);
+    return row;
+}
+
 } // namespace
 
 std::vector<RowRequest> CatalogueFiles(const std::string& folder, bool recursive, bool withJson) {
@@ -50,7 +60,7 @@ std::vector<RowRequest> CatalogueFiles(const std::string& folder, bool recursive
 std::size_t ScanCatalogue(const std::vector<RowRequest>& files, const batch::JobOptions& jobs,
                           const std::function<void(CatalogueRow&&)>& consume) {
     return batch::RunOrdered(
-        files.size(), [&files](std::size_t i) { return LoadCatalogueRow(files[i]); },
+        files.size(), [&files](std::size_t i) { return ScannedRow(files[i]); },
         [&consume](std::size_t, CatalogueRow&& row) { consume(std::move(row)); }, jobs);
 }
 

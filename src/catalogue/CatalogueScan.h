@@ -16,7 +16,8 @@ namespace lumetra::catalogue {
 std::vector<RowRequest> CatalogueFiles(const std::string& folder, bool recursive, bool withJson);
 
 // Reads every file with LoadCatalogueRow and hands the rows to consume in file order, the same
-// for any number of jobs. Returns how many were handed on (fewer when cancelled).
+// for any number of jobs. A row asked for JSON comes with its jsonText made (its summaryJson
+// spent on it). Returns how many were handed on (fewer when cancelled).
 std::size_t ScanCatalogue(const std::vector<RowRequest>& files, const batch::JobOptions& jobs,
                           const std::function<void(CatalogueRow&&)>& consume);
 

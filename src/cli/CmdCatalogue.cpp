@@ -48,7 +48,7 @@ void WriteRows(const CatalogueOptions& options, const std::vector<catalogue::Row
         sink(options.format == Format::Csv ? CsvHeader() : TsvHeader(shown));
     ScanCatalogue(files, {options.jobs, 0, nullptr}, [&](CatalogueRow&& row) {
         if (options.format == Format::Json)
-            sink((done == 0 ? "\n" : ",\n") + RowJson(row).dump());
+            sink((done == 0 ? "\n" : ",\n") + row.jsonText);
         else
             sink(options.format == Format::Csv ? CsvLine(row) : TsvLine(row, shown));
         progress.Show(++done, files.size());

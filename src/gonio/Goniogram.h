@@ -17,6 +17,7 @@ struct GonioView {
     long double globalMaxCandela = 0;
     std::string decimalSeparator = ".";
     Wording wording = nullptr; // the captions' language; none keeps English
+    bool operator==(const GonioView&) const = default;
 };
 
 // Bounds of the square paint area inside its panel, in panel coordinates.

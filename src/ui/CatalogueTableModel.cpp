@@ -85,14 +85,14 @@ void CatalogueTableModel::Clear() {
 
 // New rows join at the end, then a sorted view puts them in place.
 void CatalogueTableModel::Append(std::vector<catalogue::CatalogueRow> rows) {
-    const std::size_t joining = model_.Matching(rows);
+    const std::size_t joining = model_.Stage(std::move(rows));
     if (joining == 0) {
-        model_.Append(std::move(rows));
+        model_.Commit();
         return;
     }
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(joining) - 1);
-    model_.Append(std::move(rows));
+    model_.Commit();
     endInsertRows();
     if (model_.SortColumn())
         Relayout([this] { model_.Resort(); });

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QToolTip>
+#include <utility>
 
 namespace lumetra {
 
@@ -68,6 +69,9 @@ void GoniogramPanel::LayOut() {
 }
 
 void GoniogramPanel::SetCanvas(std::unique_ptr<DrawingSurface> canvas) {
+    // Only drawing on the image is remembered: another surface wants every call.
+    drawsOnImage_ = !canvas;
+    drawn_.Forget();
     canvas_ = canvas ? std::move(canvas) : std::make_unique<QPainterSurface>(&PaintBox1->Image());
 }
 
@@ -77,21 +81,36 @@ GonioView GoniogramPanel::View() const {
     return view;
 }
 
+GoniogramScene GoniogramPanel::Scene() const {
+    return {PaintBox1->ImageSerial(), viewer_.LoadCount(), View()};
+}
+
 void GoniogramPanel::ShowGrid() {
     PaintBox1->PrepareImage();
+    drawn_.Forget(); // a drawing that throws half way leaves an unknown picture
     lumetra::ShowGrid(*canvas_, PaintBox1->width(), PaintBox1->height());
+    if (drawsOnImage_)
+        drawn_.GridDrawn(PaintBox1->ImageSerial());
     if (!painting_)
         PaintBox1->update();
 }
 
 void GoniogramPanel::DrawIES() {
     PaintBox1->PrepareImage();
+    DrawnGoniogram drawn = std::exchange(drawn_, DrawnGoniogram());
     lumetra::DrawIES(*canvas_, PaintBox1->width(), PaintBox1->height(), viewer_.Record(), View());
+    if (drawsOnImage_)
+        drawn.CurvesDrawn(Scene());
+    drawn_ = drawn;
     if (!painting_)
         PaintBox1->update();
 }
 
+// A handler that drew at once asked for this paint: the image holds the picture already.
 void GoniogramPanel::Paint() {
+    PaintBox1->PrepareImage();
+    if (drawsOnImage_ && drawn_.Holds(Scene(), viewer_.DrawsCurves()))
+        return;
     painting_ = true;
     ShowGrid();
     if (viewer_.DrawsCurves())
@@ -104,6 +123,7 @@ void GoniogramPanel::PaintCatching() {
         Paint();
     } catch (const std::exception&) {
         painting_ = false;
+        drawn_.Forget(); // whatever the paint left, the next one draws again
     }
 }
 

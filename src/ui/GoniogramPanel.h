@@ -6,6 +6,7 @@
 #include "PaintBox.h"
 #include "gonio/Goniogram.h"
 #include "surface/ExportRules.h"
+#include "viewer/DrawnGoniogram.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -37,7 +38,8 @@ class GoniogramPanel : public QFrame {
     void ShowGrid();
     // Draws scale and curves of the loaded record over the grid, at once.
     void DrawIES();
-    // The grid, and the curves while the model draws them.
+    // The grid, and the curves while the model draws them; nothing when the image holds them
+    // already (drawn at once by a handler).
     void Paint();
     // The paint area square and centred in the panel.
     void LayOut();
@@ -69,11 +71,14 @@ class GoniogramPanel : public QFrame {
     void PaintCatching();
     void ShowMenu(const QPoint& globalPos);
     void ShowToolTip(const QPoint& pos, const QPoint& globalPos);
+    GoniogramScene Scene() const;
 
     ViewerModel& viewer_;
     std::function<QString()> fileName_;
     std::unique_ptr<DrawingSurface> canvas_;
     bool painting_ = false;
+    bool drawsOnImage_ = true;
+    DrawnGoniogram drawn_; // what the image holds, so a paint draws only what it lacks
 };
 
 } // namespace lumetra

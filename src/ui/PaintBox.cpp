@@ -27,6 +27,7 @@ void TPaintBox::PrepareImage() {
     if (image_.size() == wanted && image_.devicePixelRatio() == ratio)
         return;
     image_ = QImage(wanted, QImage::Format_RGB32);
+    ++imageSerial_;
     image_.setDevicePixelRatio(ratio);
     image_.fill(palette().color(QPalette::Button));
 }

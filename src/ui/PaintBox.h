@@ -1,10 +1,11 @@
 #pragma once
 // The goniogram's paint area: a persistent image that drawing code paints at once, shown by
-// every paint event after the receivers of painting() have redrawn it. The image has the
+// every paint event after the receivers of painting() have brought it up to date. The image has the
 // screen's density; drawing on it is in the widget's logical pixels.
 
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 
 namespace lumetra {
 
@@ -17,10 +18,12 @@ class TPaintBox : public QWidget {
     // widget gets no resize events, and a window moved to another screen repaints.
     void PrepareImage();
     QImage& Image() { return image_; }
+    // Changes whenever PrepareImage makes a new image, which starts blank.
+    std::uint64_t ImageSerial() const { return imageSerial_; }
     const QImage& Image() const { return image_; }
 
   signals:
-    // Before every paint event shows the image: the receiver redraws it.
+    // Before every paint event shows the image: the receiver redraws what it lacks.
     void painting();
     // A left click: press and release inside the area.
     void clicked();
@@ -40,6 +43,7 @@ class TPaintBox : public QWidget {
 
   private:
     QImage image_;
+    std::uint64_t imageSerial_ = 0;
     bool leftPressed_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "IntensityTableModel.h"
 #include "LineNumberedText.h"
 #include "Properties.h"
+#include "RowHeightFit.h"
 #include "SummaryFacts.h"
 #include "data/ReadableText.h"
 #include "data/TextEncoding.h"
@@ -38,7 +39,7 @@ QTableWidget* TwoColumnTable(const QString& first, const QString& second) {
     table->setHorizontalHeaderLabels({first, second});
     table->verticalHeader()->hide();
     // Rows as high as their text: a continued keyword wraps onto several lines.
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    new RowHeightFit(*table);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(true);
@@ -50,6 +51,12 @@ QTableWidget* TwoColumnTable(const QString& first, const QString& second) {
 QString CellText(const QString& text) {
     constexpr int kShownLength = 1000;
     return text.size() > kShownLength ? text.left(kShownLength) + QChar(0x2026) : text;
+}
+
+// The rows of a table just filled, measured at once so they never show at another height.
+void FitRows(QTableWidget& table) {
+    if (auto* fit = table.findChild<RowHeightFit*>(QString(), Qt::FindDirectChildrenOnly))
+        fit->Fit();
 }
 
 void AddRow(QTableWidget& table, const QString& first, const QString& second) {
@@ -158,6 +165,7 @@ void PropertiesWindow::ShowSummary() {
     for (const auto& [caption, value] : SummaryTabRows(viewer_, rules_.FileBytes()))
         AddRow(*TableSummary, Text(caption), Text(value));
     TableSummary->resizeColumnToContents(0);
+    FitRows(*TableSummary);
 }
 
 void PropertiesWindow::ShowKeywords() {
@@ -178,6 +186,7 @@ void PropertiesWindow::ShowKeywords() {
         value->setFont(font);
     }
     TableKeywords->resizeColumnToContents(0);
+    FitRows(*TableKeywords);
 }
 
 // The unit is the user's last choice when the file offers it, else the first the file offers.

@@ -164,9 +164,12 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 void TMainWindow::FileListBox1DblClick() {
     ShowPlaneSelector(viewer_.BeginSelection(FileListBox1->SelectedPath()));
     ShowGrid();
+    readAhead_.Offer(viewer_);
     const bool found = LoadSelectedFile();
     if (found)
         DrawIES();
+    if (found)
+        readAhead_.ReadNext(*FileListBox1, viewer_);
     if (found)
         emit fileLoaded(SelectedFileName());
     if (viewer_.SelectionMissing())

@@ -20,6 +20,7 @@
 
 #include "FileBrowserPanel.h"
 #include "GoniogramPanel.h"
+#include "ReadAheadReading.h"
 #include "TrackBars.h"
 #include "WindowSettings.h"
 #include "viewer/ViewerModel.h"
@@ -198,6 +199,7 @@ class TMainWindow : public QWidget {
     WindowSettings* settings_;
     bool closeFailed_ = false; // a failed settings write keeps the window open only once
     QString description_;
+    ReadAheadReading readAhead_; // the file likely selected next, read while the window waits
 };
 
 // The lines of the about box, each ended by a carriage return but the last.

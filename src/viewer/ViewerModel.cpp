@@ -15,6 +15,7 @@
 namespace lumetra {
 
 void ViewerModel::Start() {
+    ++loadCount_;
     lastRenderedFile_.clear();
     selector_ = PlaneSelector{};
     lastDrawnDegree_ = selector_.position;
@@ -41,8 +42,14 @@ const PlaneSelector& ViewerModel::BeginSelection(std::string fileName) {
 }
 
 bool ViewerModel::LoadSelection(const Notifier& notify) {
+    std::shared_ptr<ReadAheadFile> ahead = std::move(offered_);
+    offered_.reset();
+    // Read from the data as they are now, through, and of this file: what a read would leave.
+    if (ahead && !(ahead->clean && ahead->startLoad == loadCount_ && ahead->file == selected_))
+        ahead.reset();
+    ++loadCount_; // whatever the outcome, the record may have changed
     try {
-        const bool found = LoadSelectedFile(notify);
+        const bool found = LoadSelectedFile(notify, ahead.get());
         if (!found && !selected_.empty())
             ForgetLoadedFile(false);
         return found;
@@ -52,13 +59,14 @@ bool ViewerModel::LoadSelection(const Notifier& notify) {
     }
 }
 
-bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
+bool ViewerModel::LoadSelectedFile(const Notifier& notify, ReadAheadFile* ahead) {
     // Taken before the read, so a change while reading shows as a change next time.
     loadedStamp_ = StampOf(selected_);
     const bool found = FileExistsChecked(selected_);
     if (found) {
         loadMessage_ = Message();
-        data_.ParseError = LoadRemembered(notify);
+        const bool readAhead = ahead && ahead->stamp && ahead->stamp == loadedStamp_;
+        data_.ParseError = readAhead ? TakeReadAhead(*ahead) : LoadRemembered(notify);
         nothingLoaded_ = false;
         loadFailed_ = false;
         const int lastPlane = static_cast<int>(data_.Photometry.HorizontalAngles.size()) - 1;
@@ -73,6 +81,26 @@ bool ViewerModel::LoadSelectedFile(const Notifier& notify) {
     selector_.visible = data_.Photometry.HorizontalAngles.size() >= 2;
     selector_.captionShown = !nothingLoaded_;
     return found;
+}
+
+// The file as it was read ahead: the same data a read leaves, moved in.
+bool ViewerModel::TakeReadAhead(ReadAheadFile& ahead) {
+    data_.Photometry = std::move(ahead.record);
+    data_.FileLines = std::move(ahead.fileLines);
+    data_.HeaderLines = std::move(ahead.headerLines);
+    data_.Luminaire = ahead.facts;
+    return ahead.parseError;
+}
+
+std::shared_ptr<ReadAheadFile> ViewerModel::ReadAheadOf(std::string file) const {
+    auto ahead = std::make_shared<ReadAheadFile>();
+    ahead->file = std::move(file);
+    ahead->startLoad = loadCount_;
+    ahead->record = data_.Photometry;
+    ahead->fileLines = data_.FileLines;
+    ahead->headerLines = data_.HeaderLines;
+    ahead->facts = data_.Luminaire;
+    return ahead;
 }
 
 // The load keeps what it says for the windows that show the file afterwards.

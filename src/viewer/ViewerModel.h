@@ -18,11 +18,14 @@
 
 #include "EncodingChoices.h"
 #include "FileStamp.h"
+#include "ReadAhead.h"
 #include "data/Notifier.h"
 #include "data/ProgramData.h"
 #include "gonio/Goniogram.h"
 #include "render/RenderBars.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -65,7 +68,10 @@ class ViewerModel {
     void Start();
 
     // The main window closes: the file's lines are released before the settings are written.
-    void ReleaseFileLines() { data_.FileLines = TextLines(); }
+    void ReleaseFileLines() {
+        data_.FileLines = TextLines();
+        ++loadCount_;
+    }
 
     // The three toggles and the render window, as the windows show them.
     void SetFit(bool down) { fit_ = down; }
@@ -89,6 +95,11 @@ class ViewerModel {
 
     // A new selection (the full file name, empty for none): the selector disabled at 0.
     const PlaneSelector& BeginSelection(std::string fileName);
+    // A read-ahead of that file (see ReadAhead.h), starting from a copy of the data as they are.
+    std::shared_ptr<ReadAheadFile> ReadAheadOf(std::string file) const;
+    // The next load takes what was read ahead (read through) instead of reading the file, when
+    // that is exactly what reading it would leave; otherwise it reads the file as ever.
+    void OfferReadAhead(std::shared_ptr<ReadAheadFile> ahead) { offered_ = std::move(ahead); }
     // Loads the selected file when it exists and sets the selector up for it; returns whether it
     // was found. Throws LumetraError when the file cannot be read, leaving the selector disabled.
     // A selected file that is gone or cannot be read leaves nothing loaded: no other file's data
@@ -168,6 +179,8 @@ class ViewerModel {
     // The radiosity box renders only while the record holds a candela plane.
     bool HasCandela() const { return !data_.Photometry.Candela.empty(); }
     const tIES& Record() const { return data_.Photometry; }
+    // Counts the loads (and the start and the close): the data change only with it.
+    std::uint64_t LoadCount() const { return loadCount_; }
     const TextLines& HeaderLines() const { return data_.HeaderLines; }
     const TextLines& FileLines() const { return data_.FileLines; }
     bool ParseError() const { return data_.ParseError; }
@@ -177,11 +190,15 @@ class ViewerModel {
     const LuminaireFacts& Facts() const;
 
   private:
-    bool LoadSelectedFile(const Notifier& notify);
+    // ahead: a read-ahead fit to take, or null.
+    bool LoadSelectedFile(const Notifier& notify, ReadAheadFile* ahead);
+    bool TakeReadAhead(ReadAheadFile& ahead);
     void ForgetLoadedFile(bool failed);
     bool LoadRemembered(const Notifier& notify);
 
     ProgramData& data_;
+    std::uint64_t loadCount_ = 0;
+    std::shared_ptr<ReadAheadFile> offered_;
     std::string selected_;
     Message loadMessage_;
     std::optional<FileStamp> loadedStamp_; // of the selected file, taken as it was read

@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueExport.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,39 @@ TEST(CatalogueModel, AppendedRowsJoinTheViewOnlyWhenTheyMatch) {
     EXPECT_EQ(model.RowCount(), 2U);
     model.SetSearch("");
     EXPECT_EQ(Files(model), (std::vector<std::string>{"a.ies", "b.ies"}));
+}
+
+// Rows arriving in batches into a sorted view are merged in place: the view is the one sorting
+// every row at once gives, ties in file order, for numbers, texts and file order alike.
+TEST(CatalogueModel, RowsAppendedInBatchesToASortedViewStandWhereOneSortPutsThem) {
+    const auto rowsFrom = [](std::size_t first, std::size_t count) {
+        std::vector<CatalogueRow> rows;
+        for (std::size_t i = first; i < first + count; ++i)
+            rows.push_back(Row("f" + std::to_string(100 + i) + ".ies",
+                               i % 4 == 0 ? "Spot" : (i % 3 == 0 ? "flood" : "Downlight"),
+                               i % 5 == 0 ? Figure() : Figure((i * 7) % 11 * 500), 10, 20));
+        return rows;
+    };
+    for (const std::optional<Column> column :
+         {std::optional<Column>(Column::Flux), std::optional<Column>(Column::Luminaire),
+          std::optional<Column>()}) {
+        for (const bool ascending : {true, false}) {
+            CatalogueModel whole;
+            whole.Append(rowsFrom(0, 40));
+            whole.SortBy(column, ascending);
+            CatalogueModel batched;
+            batched.SortBy(column, ascending);
+            for (const std::size_t first : {0U, 7U, 8U, 23U}) {
+                const std::size_t count =
+                    first == 0 ? 7 : (first == 7 ? 1 : (first == 8 ? 15 : 17));
+                EXPECT_EQ(batched.Stage(rowsFrom(first, count)), count);
+                EXPECT_EQ(batched.Commit(), count);
+                batched.Resort();
+            }
+            EXPECT_EQ(Files(batched), Files(whole))
+                << (column ? Info(*column).header : "file order") << ", ascending " << ascending;
+        }
+    }
 }
 
 TEST(CatalogueColumns, CellsShowFiguresWithoutUnitsAndFailingRowsEmpty) {
