@@ -5,7 +5,9 @@
 // and the FPU rounds that one operation correctly, just as strtold does. Every other token is
 // left to the C library.
 
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace lumetra {
 
@@ -26,5 +28,12 @@ DecimalScan ScanDecimal(std::string_view token, long double& value);
 // and returns where the token ends (at the space); otherwise returns nullptr and the caller
 // takes the token the general way.
 const char* ScanPlainDecimal(const char* p, const char* end, long double& value);
+
+// Reads plain decimals one after another from p, each as ScanPlainDecimal reads it after the
+// spaces before it, appending them to values until it holds count of them or the next token has
+// another form or is missing. Returns where reading stopped (before that token's spaces) and sets
+// lastStart to where the last token it read began. One loop for the bulk of a file's numbers.
+const char* ScanPlainDecimals(const char* p, const char* end, std::vector<long double>& values,
+                              std::size_t count, const char*& lastStart);
 
 } // namespace lumetra

@@ -53,11 +53,11 @@ FileRead FileReader::Read(const std::string& fileName) {
 }
 
 std::string FileReader::TakeBytes() && {
-    buffer_.resize(used_);
-    std::string bytes = std::move(buffer_);
-    buffer_.clear();
+    std::string taken(bytes());
+    buffer_.reset();
+    room_ = 0;
     used_ = 0;
-    return bytes;
+    return taken;
 }
 
 // Reads to the end of the file, stopping beyond kMaxFileBytes. Asking for more than the expected
@@ -66,29 +66,34 @@ std::string FileReader::TakeBytes() && {
 FileRead FileReader::ReadToEnd(int fd, std::size_t expected) {
     Reserve(expected + 1);
     for (;;) {
-        const ssize_t got = ::read(fd, buffer_.data() + used_, buffer_.size() - used_);
+        const ssize_t got = ::read(fd, buffer_.get() + used_, room_ - used_);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return FileRead::Unreadable;
         used_ += static_cast<std::size_t>(got);
-        if (got == 0 || (used_ == expected && used_ < buffer_.size()))
+        if (got == 0 || (used_ == expected && used_ < room_))
             break;
         if (used_ > kMaxFileBytes) {
             size_ = used_;
             return FileRead::TooLarge;
         }
-        if (used_ == buffer_.size())
+        if (used_ == room_)
             Reserve(std::min<std::size_t>(2 * used_, kMaxFileBytes + 1));
     }
     size_ = used_;
     return FileRead::Whole;
 }
 
-// The buffer only grows: the bytes of an earlier file beyond used_ are simply read over.
+// The buffer only grows, keeping the used_ bytes read so far: the bytes of an earlier file beyond
+// them are simply read over.
 void FileReader::Reserve(std::size_t size) {
-    if (buffer_.size() < size)
-        buffer_.resize(size);
+    if (room_ >= size)
+        return;
+    auto larger = std::make_unique_for_overwrite<char[]>(size);
+    std::copy_n(buffer_.get(), used_, larger.get());
+    buffer_ = std::move(larger);
+    room_ = size;
 }
 
 } // namespace lumetra

@@ -5,11 +5,9 @@
 #include "NumericText.h"
 #include "TextLines.h"
 #include "Translatable.h"
-#include "ValidationCursors.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace lumetra {
 
@@ -77,58 +75,6 @@ std::vector<std::size_t> LineStarts(const TextLines& lines) {
     return starts;
 }
 
-// The numeric text and where each of its file lines starts in it.
-struct NumericBlock {
-    std::string text;
-    std::vector<std::size_t> lineStarts;
-};
-
-// Line breaks in text: each may become two spaces of the numeric text and starts at most one line.
-std::size_t CountLineBreaks(std::string_view text) {
-    return CountByte(text, '\n') + CountByte(text, '\r');
-}
-
-// Writes one line of the numeric block as SplitHeader does: commas become spaces, and the CR LF
-// that follows the line after joining becomes two spaces. Returns the end of what it wrote.
-char* WriteNumericLine(std::string_view line, char* out) {
-    std::memcpy(out, line.data(), line.size());
-    char* const end = out + line.size();
-    for (char* comma = out; (comma = static_cast<char*>(
-                                 std::memchr(comma, ',', static_cast<std::size_t>(end - comma))));)
-        *comma = ' ';
-    end[0] = ' ';
-    end[1] = ' ';
-    return end + 2;
-}
-
-// SplitHeader straight from the file's text, without a string per line: the header lines are the
-// only lines kept on their own.
-NumericBlock SplitFileText(std::string_view fileText, TextLines& headerLines) {
-    headerLines.clear();
-    LineCursor lines(fileText);
-    bool tiltFound = false;
-    while (!tiltFound && lines.Next())
-        tiltFound = IsTiltLine(lines.line());
-    if (tiltFound) {
-        for (LineCursor header(fileText); header.number() < lines.number() && header.Next();)
-            headerLines.emplace_back(header.line());
-    } else {
-        lines = LineCursor(fileText);
-    }
-    const std::size_t breaks = CountLineBreaks(lines.rest());
-    NumericBlock block;
-    block.lineStarts.reserve(breaks + 1);
-    block.text.resize(lines.rest().size() + breaks + 2); // a last line without a break gains two
-    char* const start = block.text.data();
-    char* out = start;
-    while (lines.Next()) {
-        block.lineStarts.push_back(static_cast<std::size_t>(out - start));
-        out = WriteNumericLine(lines.line(), out);
-    }
-    block.text.resize(static_cast<std::size_t>(out - start));
-    return block;
-}
-
 // The tilt block of TILT=INCLUDE: geometry, a count N, N angles and N factors. Skipping stops
 // once the text runs out, so a huge count cannot make it loop. The text holds fewer tokens than
 // characters, so clamping N to its length changes nothing and keeps the arithmetic integral.
@@ -163,11 +109,17 @@ struct FirstValueFailure {
     std::size_t offset = 0;
 };
 
+// Plain decimals, nearly every value of a file, go in one loop straight into the list; any other
+// token the general way, one at a time.
 void ReadList(NumericText& text, tArrEx& list, std::size_t count, bool& parseError,
               FirstValueFailure& failure) {
-    list.resize(count);
-    for (auto& value : list) {
-        value = ReadNumber(text, parseError);
+    list.clear();
+    list.reserve(count);
+    while (list.size() < count) {
+        text.TakePlainNumbers(list, count);
+        if (list.size() == count)
+            break;
+        list.push_back(ReadNumber(text, parseError));
         if (parseError && !failure.seen) {
             failure.seen = true;
             failure.offset = text.lastTokenStart();
@@ -298,7 +250,8 @@ bool ReadNumericBlock(NumericBlock block, TextLines& lines, tIES& record,
     if (!reader.failed() && failure.seen && !failure.ranOut)
         NotifyLine(notify, FileLineOf(failure.offset, lineStarts, headerCount));
 
-    lines.assign(1, std::move(text).release());
+    lines.clear();
+    lines.push_back(std::move(text).release()); // moved: assign(1, ...) would copy it
     return parseError;
 }
 
@@ -321,6 +274,12 @@ bool ReadIES(std::string_view fileText, TextLines& lines, tIES& record, TextLine
     lines.clear();
     return ReadNumericBlock(SplitFileText(fileText, headerLines), lines, record, headerLines,
                             notify, facts);
+}
+
+bool ReadIES(NumericBlock block, TextLines& lines, tIES& record, const TextLines& headerLines,
+             const Notifier& notify, LuminaireFacts& facts) {
+    lines.clear();
+    return ReadNumericBlock(std::move(block), lines, record, headerLines, notify, facts);
 }
 
 std::string HeaderKeyword(const std::string& keyword, const std::string& headerText) {

@@ -3,6 +3,7 @@
 
 #include "LuminaireFacts.h"
 #include "Notifier.h"
+#include "NumericBlock.h"
 #include "Photometry.h"
 
 #include <string>
@@ -46,6 +47,10 @@ bool ReadIES(TextLines& lines, tIES& record, TextLines& headerLines, const Notif
 // left exactly as by splitting the text into lines (SplitIntoLines) and reading those, but no
 // line of the numeric block ever becomes a string of its own.
 bool ReadIES(std::string_view fileText, TextLines& lines, tIES& record, TextLines& headerLines,
+             const Notifier& notify, LuminaireFacts& facts);
+
+// The same reader on a file's text split already (SplitFileText), headerLines holding its header.
+bool ReadIES(NumericBlock block, TextLines& lines, tIES& record, const TextLines& headerLines,
              const Notifier& notify, LuminaireFacts& facts);
 
 // The text after the first exact occurrence of keyword, up to the end of its line or the next

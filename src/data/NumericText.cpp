@@ -46,6 +46,15 @@ bool NumericText::TakeNumber(long double& value) {
     return ConvertToken(TakeToken(), value);
 }
 
+void NumericText::TakePlainNumbers(std::vector<long double>& values, std::size_t count) {
+    const char* const data = text_.data();
+    const char* lastStart = data + lastTokenStart_;
+    const char* const stop =
+        ScanPlainDecimals(data + pos_, data + text_.size(), values, count, lastStart);
+    pos_ = static_cast<std::size_t>(stop - data);
+    lastTokenStart_ = static_cast<std::size_t>(lastStart - data);
+}
+
 namespace {
 
 locale_t ClassicLocale() {

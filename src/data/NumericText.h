@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumetra {
 
@@ -27,6 +28,9 @@ class NumericText {
     // Takes the next token and converts it as ConvertToken does; false (value 0) when it cannot.
     // The plain decimals that make up nearly every file are read in one pass.
     bool TakeNumber(long double& value);
+    // Appends the plain decimals that come next to values, up to count values in all, stopping
+    // before the first token of another form; the caller takes that one with TakeNumber.
+    void TakePlainNumbers(std::vector<long double>& values, std::size_t count);
 
   private:
     std::string text_;

@@ -14,6 +14,9 @@ TextLines SplitIntoLines(std::string_view text);
 // The lines joined, each followed by a carriage return and a line feed (the last one too).
 std::string JoinLinesCrLf(const TextLines& lines);
 
+// Line breaks in text: every LF, and every CR that no LF follows (a CR LF is one break).
+std::size_t CountLineBreaks(std::string_view text);
+
 // How often c occurs in text.
 std::size_t CountByte(std::string_view text, char c);
 

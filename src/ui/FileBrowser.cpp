@@ -124,10 +124,10 @@ void TDirectoryListBox::Fill() {
     }
     setCurrentRow(count() - 1);
     const FolderNames folders = ListFolder(directory_, EntryKind::Folders);
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        auto* item = new QListWidgetItem(QString(depth * 2, ' ') + ShownName(folders[i]), this);
-        item->setData(Qt::UserRole, Bytes(Joined(directory_, std::string(folders[i]))));
-    }
+    folders.ForEach([&](std::size_t, std::string_view folder) {
+        auto* item = new QListWidgetItem(QString(depth * 2, ' ') + ShownName(folder), this);
+        item->setData(Qt::UserRole, Bytes(Joined(directory_, std::string(folder))));
+    });
 }
 
 TFileListBox::TFileListBox(QWidget* parent) : QListView(parent), model_(new FileNameModel(this)) {
@@ -150,9 +150,11 @@ int TFileListBox::count() const {
 int TFileListBox::RowOf(const QString& name) const {
     const FolderNames& names = model_->Names();
     std::size_t row = names.Find(FileNameBytes(name));
-    for (std::size_t i = 0; row == names.size() && i < names.size(); ++i)
-        if (ShownName(names[i]) == name) // a name that is not UTF-8 is found by how it shows
-            row = i;
+    if (row == names.size()) // a name that is not UTF-8 is found by how it shows
+        names.ForEach([&](std::size_t i, std::string_view shown) {
+            if (row == names.size() && ShownName(shown) == name)
+                row = i;
+        });
     return row < names.size() ? static_cast<int>(row) : -1;
 }
 
@@ -237,18 +239,19 @@ int TFileListBox::RowWidth(const FolderNames& names) const {
     for (int c = ' '; c < 127; ++c)
         advances[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
     std::vector<int> estimates(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i)
-        estimates[i] = EstimatedWidth(names[i], advances, metrics);
+    names.ForEach([&](std::size_t i, std::string_view name) {
+        estimates[i] = EstimatedWidth(name, advances, metrics);
+    });
     const int leading =
         estimates.empty() ? 0 : *std::max_element(estimates.begin(), estimates.end());
     int widest = 0;
     int measured = 0;
-    for (std::size_t i = 0; i < names.size() && measured < 256; ++i) {
-        if (estimates[i] < leading - metrics.averageCharWidth())
-            continue;
-        widest = std::max(widest, metrics.horizontalAdvance(ShownName(names[i])));
+    names.ForEach([&](std::size_t i, std::string_view name) {
+        if (measured >= 256 || estimates[i] < leading - metrics.averageCharWidth())
+            return;
+        widest = std::max(widest, metrics.horizontalAdvance(ShownName(name)));
         ++measured;
-    }
+    });
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     return widest + 2 * margin;
 }

@@ -224,6 +224,56 @@ TEST(DecimalScan, ReadingATextTokenByTokenAgreesWithConvertingEachToken) {
     EXPECT_EQ(none, 0);
 }
 
+// Plain decimals as files hold them, read in the one loop that takes eight digits at a time:
+// every length of integer part and fraction around the eight-digit steps and the nineteen-digit
+// limit, ones that end a few bytes before the text does, and now and then a token of another
+// form, which stops the loop and is taken the general way. Every value must have the library's
+// bits and every token its place in the list.
+std::string PlainToken() {
+    std::string token = Below(4) == 0 ? "-" : "";
+    token += Digits(Below(13));
+    if (Below(4) != 0)
+        token += "." + Digits(Below(23));
+    if (token.find_first_of("0123456789") == std::string::npos)
+        token += Digits(1 + Below(3));
+    return Below(50) == 0 ? AnyShape() + "e1" : token;
+}
+
+TEST(DecimalScan, ReadingPlainDecimalsInOneLoopAgreesWithTheLibrary) {
+    std::vector<std::string> tokens;
+    std::string joined;
+    for (int i = 0; i < 300'000; ++i) {
+        tokens.push_back(PlainToken());
+        joined += tokens.back() + std::string(1 + Below(3), ' ');
+    }
+    NumericText text(joined);
+    std::vector<long double> values;
+    while (values.size() < tokens.size()) {
+        text.TakePlainNumbers(values, tokens.size());
+        long double general = -1;
+        if (values.size() < tokens.size())
+            values.push_back(text.TakeNumber(general) ? general : -3);
+    }
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        long double library = -2;
+        const bool converts = LibraryConvert(tokens[i], library);
+        ASSERT_TRUE(SameBits(values[i], converts ? library : -3)) << tokens[i];
+    }
+    long double none = -1;
+    EXPECT_FALSE(text.TakeNumber(none)) << "the text is used up";
+}
+
+TEST(DecimalScan, ReadingPlainDecimalsStopsAtTheCount) {
+    NumericText text("1.5 22 333 ");
+    std::vector<long double> values;
+    text.TakePlainNumbers(values, 2);
+    EXPECT_EQ(values, (std::vector<long double>{1.5L, 22}));
+    EXPECT_EQ(text.lastTokenStart(), 4u);
+    long double next = 0;
+    EXPECT_TRUE(text.TakeNumber(next));
+    EXPECT_EQ(next, 333);
+}
+
 TEST(DecimalScan, TakesTheLibraryOnlyBeyondOneExactOperation) {
     const struct {
         const char* token;

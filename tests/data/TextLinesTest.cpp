@@ -1,6 +1,7 @@
 #include "data/TextLines.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace lumetra {
@@ -41,6 +42,23 @@ TEST(LineBreaks, NulEndsTheText) {
 
 TEST(LineBreaks, OtherControlCharactersStayInTheLine) {
     EXPECT_EQ(SplitIntoLines("a\tb\x1a\x0c\n \x0b"), (TextLines{"a\tb\x1a\x0c", " \x0b"}));
+}
+
+// Counted eight bytes at a time, a CR LF split between two words still counts once.
+TEST(LineBreaks, CountedAsSplittingCountsThem) {
+    std::mt19937 random(34);
+    const char bytes[] = {'\r', '\n', 'a', '\r', '\n', '\x8d', '\x8a'};
+    for (int i = 0; i < 20'000; ++i) {
+        std::string text(random() % 40, ' ');
+        for (char& c : text)
+            c = bytes[random() % sizeof bytes];
+        std::size_t expected = 0;
+        for (std::size_t at = 0; at < text.size(); ++at)
+            expected += text[at] == '\n'   ? (at > 0 && text[at - 1] == '\r' ? 0 : 1)
+                        : text[at] == '\r' ? 1
+                                           : 0;
+        ASSERT_EQ(CountLineBreaks(text), expected) << text;
+    }
 }
 
 TEST(LineBreaks, JoinEndsEveryLineWithCrLf) {

@@ -7,6 +7,8 @@
 
 #include <QScrollBar>
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumetra::test {
@@ -64,6 +66,47 @@ TEST(FolderNames, ListsPhotometricFilesOrFoldersSortedAndFindsThem) {
     EXPECT_EQ(folders[0], "Dir.ies");
     EXPECT_EQ(folders[1], "sub");
     EXPECT_THROW(ListFolder((folder.path() / "none").string(), EntryKind::Folders), LumetraError);
+}
+
+// Names stored by what they add to the name before them read back whole, whether they share
+// nothing, everything or more than the stored limit, and whatever their extension.
+TEST(FolderNames, GivesBackEveryNameByIndexInOrderAndBySearch) {
+    const std::string longFront(100, 'L');
+    std::vector<std::string> names = {"",
+                                      ".ies",
+                                      "a.ies",
+                                      "a.iesx",
+                                      "a.ies.ies",
+                                      "a.IES",
+                                      "a.Ies",
+                                      "a.ldt",
+                                      "a.LDT",
+                                      "aies",
+                                      longFront + ".ies",
+                                      longFront + "x.ies",
+                                      longFront + "x.ies",
+                                      longFront,
+                                      "caf\xc3\xa9.ies",
+                                      "caf\xe9.ldt",
+                                      "\xff\x01\x7f.IES"};
+    for (int i = 0; i < 40; ++i) // restarts fall inside runs that share their fronts
+        names.push_back("LX-" + std::to_string(1000 + i / 3) + (i % 2 ? "_wide.ies" : ".ldt"));
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    const FolderNames stored(views);
+
+    ASSERT_EQ(stored.size(), names.size());
+    std::vector<std::string> visited;
+    stored.ForEach([&](std::size_t index, std::string_view name) {
+        EXPECT_EQ(index, visited.size());
+        visited.emplace_back(name);
+    });
+    EXPECT_EQ(visited, names);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(stored[i], names[i]) << i;
+        EXPECT_EQ(names[stored.Find(names[i])], names[i]) << i; // the first of equal names
+    }
+    EXPECT_EQ(stored.Find("a.ies "), stored.size());
+    EXPECT_TRUE(FolderNames().empty());
 }
 
 class FileListWidthTest : public UiFixture {};
