@@ -15,12 +15,12 @@ std::string Folded(std::string text) {
     return text;
 }
 
-// The text columns of a row, folded and joined with a separator no word contains.
-std::string SearchText(const CatalogueRow& row) {
+// The text columns of a row as shown, folded and joined with a separator no word contains.
+std::string SearchText(const CatalogueRow& row, const properties::NumberFormat& format) {
     std::string text;
     for (const ColumnInfo& info : Columns()) {
         if (!info.numeric)
-            text += Folded(CellText(row, info.column)) + '\n';
+            text += Folded(CellText(row, info.column, format)) + '\n';
     }
     return text;
 }
@@ -54,7 +54,7 @@ std::size_t CatalogueModel::Append(std::vector<CatalogueRow> rows) {
 std::size_t CatalogueModel::Stage(std::vector<CatalogueRow> rows) {
     std::size_t joining = 0;
     for (CatalogueRow& row : rows) {
-        stagedText_.push_back(SearchText(row));
+        stagedText_.push_back(SearchText(row, textFormat_));
         joining += Matches(row, stagedText_.back()) ? 1 : 0;
         staged_.push_back(std::move(row));
     }
@@ -112,8 +112,9 @@ void CatalogueModel::Resort() {
 
 std::size_t CatalogueModel::Matching(const std::vector<CatalogueRow>& rows) const {
     return static_cast<std::size_t>(
-        std::count_if(rows.begin(), rows.end(),
-                      [this](const auto& row) { return Matches(row, SearchText(row)); }));
+        std::count_if(rows.begin(), rows.end(), [this](const auto& row) {
+            return Matches(row, SearchText(row, textFormat_));
+        }));
 }
 
 bool CatalogueModel::Matches(const CatalogueRow& row, const std::string& text) const {
@@ -144,7 +145,8 @@ bool CatalogueModel::Before(std::size_t a, std::size_t b) const {
             return x.has_value() && !y.has_value();
         return ascending_ ? *x < *y : *y < *x;
     }
-    const int order = CompareText(CellText(rows_[a], column), CellText(rows_[b], column));
+    const int order = CompareText(CellText(rows_[a], column, textFormat_),
+                                  CellText(rows_[b], column, textFormat_));
     return ascending_ ? order < 0 : order > 0;
 }
 

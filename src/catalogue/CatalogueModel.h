@@ -10,12 +10,18 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumetra::catalogue {
 
 class CatalogueModel {
   public:
+    CatalogueModel() = default;
+    // Search and text sorting go by the words as shown: symmetry and "n/a" in format's language.
+    explicit CatalogueModel(properties::NumberFormat textFormat)
+        : textFormat_(std::move(textFormat)) {}
+
     void Clear();
     // Adds rows at the end of the view when they pass the filters, unsorted; Resort() puts them
     // in place. Returns how many joined the view.
@@ -50,6 +56,7 @@ class CatalogueModel {
     bool Before(std::size_t a, std::size_t b) const;
 
     std::vector<CatalogueRow> rows_;
+    properties::NumberFormat textFormat_;
     std::vector<std::string> searchText_; // per row: its text columns, folded, for the search
     std::vector<std::size_t> view_;
     std::size_t sortedUpTo_ = 0; // the view's first rows in sorted order

@@ -36,9 +36,9 @@ class CatalogueTableModel : public QAbstractTableModel {
     // Reorders the view with the change, moving the persistent indexes along with their rows.
     template <typename Change> void Relayout(Change change);
 
-    catalogue::CatalogueModel model_;
     // The figures as the locale writes them, the words (status, symmetry) in the language spoken.
     properties::NumberFormat format_ = Worded(LocaleNumberFormat());
+    catalogue::CatalogueModel model_{format_};
 };
 
 // Text from the core (UTF-8, or a file name's bytes in any encoding) for a widget.

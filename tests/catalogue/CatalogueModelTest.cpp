@@ -102,6 +102,27 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"", "lor 50-50", {"a.ies", "e.ies", "C.ldt", "b.ies"}},
                       FilterCase{"spot", "flux >3000", {}}));
 
+// Every word the model shows, in a made-up language that puts "x-" before it.
+std::string Prefixed(const Message& text) {
+    return "x-" + text.English();
+}
+
+TEST(CatalogueModel, SearchesTheWordsAsShownInTheLanguage) {
+    properties::NumberFormat format;
+    format.wording = &Prefixed;
+    CatalogueModel shown(format);
+    std::vector<CatalogueRow> rows;
+    rows.push_back(Row("a.ies", "Spot", 1, 1, 1));
+    rows.push_back(Row("b.ies", "Broken", std::nullopt, 1, 1, RowStatus::Fails));
+    shown.Append(std::move(rows));
+    shown.SetSearch("x-fails");
+    EXPECT_EQ(Files(shown), Files5{"b.ies"});
+
+    CatalogueModel english = Sample();
+    english.SetSearch("x-fails");
+    EXPECT_EQ(Files(english), Files5{});
+}
+
 TEST(CatalogueModel, AppendedRowsJoinTheViewOnlyWhenTheyMatch) {
     CatalogueModel model;
     model.SetSearch("spot");
