@@ -4,6 +4,7 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
+#include "TerminalColumns.h"
 #include "compare/Comparison.h"
 #include "compare/ComparisonText.h"
 #include "compliance/ComplianceJson.h"
@@ -89,14 +90,8 @@ constexpr int kCaptionWidth = 34;
 constexpr int kValueWidth = 14;
 constexpr int kDifferenceWidth = 26;
 
-// Columns the text takes on a terminal: characters, not bytes ("°" and "−" take two or three
-// bytes), and two for an East Asian character.
 int Columns(const std::string& text) {
-    int columns = 0;
-    for (const QChar ch : QString::fromStdString(text))
-        if (!ch.isLowSurrogate())
-            columns += ch.unicode() >= 0x2E80 && ch.unicode() < 0xFF60 ? 2 : 1;
-    return columns;
+    return TerminalColumns(QString::fromStdString(text));
 }
 
 std::string Padded(std::string text, int width) {

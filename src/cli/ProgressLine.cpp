@@ -1,5 +1,7 @@
 #include "ProgressLine.h"
 
+#include "TerminalColumns.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
@@ -10,18 +12,10 @@ namespace {
 
 constexpr qint64 kIntervalMs = 100;
 
-// Columns the text takes on a terminal: East Asian characters take two.
-int TerminalWidth(const QString& text) {
-    int width = 0;
-    for (const QChar ch : text)
-        width += ch.unicode() >= 0x2E80 && ch.unicode() < 0xFF60 ? 2 : 1;
-    return width;
-}
-
 } // namespace
 
 ProgressLine::ProgressLine(const char* verb)
-    : verb_(QCoreApplication::translate("lumetra-cli", verb).toLocal8Bit()),
+    : verb_(QCoreApplication::translate("lumetra-cli", verb)),
       terminal_(isatty(STDERR_FILENO) != 0) {}
 
 void ProgressLine::Show(std::size_t done, std::size_t total) {
@@ -29,16 +23,15 @@ void ProgressLine::Show(std::size_t done, std::size_t total) {
         return;
     sinceShown_.start();
     std::fflush(stdout); // report lines written so far come before the progress line
-    const QByteArray line =
+    const QString line =
         QCoreApplication::translate("lumetra-cli",
                                     QT_TRANSLATE_N_NOOP("lumetra-cli", "%1: %2 of %n files"),
                                     nullptr, static_cast<int>(total))
-            .arg(QString::fromLocal8Bit(verb_))
-            .arg(done)
-            .toLocal8Bit();
-    std::fprintf(stderr, "\r%s", line.constData());
+            .arg(verb_)
+            .arg(done);
+    std::fprintf(stderr, "\r%s", line.toLocal8Bit().constData());
     // Clear blanks columns, not bytes: a translated verb may take several bytes a character.
-    shownWidth_ = TerminalWidth(QString::fromLocal8Bit(line));
+    shownWidth_ = TerminalColumns(line);
     std::fflush(stderr);
 }
 

@@ -3,8 +3,8 @@
 // when stderr is a terminal, so that pipes and logs never receive it, and at most ten times a
 // second.
 
-#include <QByteArray>
 #include <QElapsedTimer>
+#include <QString>
 #include <QStringList>
 #include <cstddef>
 
@@ -24,7 +24,7 @@ class ProgressLine {
     void Clear();
 
   private:
-    QByteArray verb_; // translated, in the terminal's encoding
+    QString verb_; // translated
     bool terminal_ = false;
     int shownWidth_ = 0;
     QElapsedTimer sinceShown_;
